@@ -1,0 +1,6 @@
+#include "demo_module.h"
+
+int main()
+{
+    return RunDemo();
+}

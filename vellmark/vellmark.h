@@ -1,0 +1,19 @@
+#ifndef VELLMARK_H_INCLUDED
+#define VELLMARK_H_INCLUDED
+
+// Every public header of the library.
+
+#include <vellmark/platform/oe_export.h>
+#include <vellmark/platform/oe_debugger.h>
+#include <vellmark/platform/oe_messagebox.h>
+
+#include <vellmark/kernel/oe_types.h>
+#include <vellmark/kernel/oe_basemem.h>
+#include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/kernel/oe_erroradmin.h>
+#include <vellmark/kernel/oe_message.h>
+#include <vellmark/kernel/oe_string.h>
+
+#include <vellmark/crashhandler/DiagAssert.h>
+
+#endif
