@@ -10,6 +10,7 @@
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/kernel/oe_enginedialogs.h>
 #include <vellmark/kernel/oe_erroradmin.h>
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_string.h>
