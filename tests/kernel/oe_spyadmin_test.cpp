@@ -33,6 +33,7 @@ namespace
         void SetUp() override
         {
             ASSERT_TRUE(m_Lock.IsLocked()) << "another channel test held the lock for a minute";
+            bCSpyAdmin::GetInstance();  // built here if not yet, before the window exists
             m_Viewer = OEOpenViewerWindow(OE_VIEWER_WINDOW_TITLE);
             if (m_Viewer == OE_INVALID_SOCKET)
                 GTEST_SKIP() << "the viewer window \"[vLogView]\" is taken by another process (a running viewer?)";
