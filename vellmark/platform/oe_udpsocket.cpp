@@ -79,15 +79,18 @@ OESOCKET OEBindDatagramSocket(char const * a_pcAddress, unsigned short a_uPort)
     return iSocket;
 }
 
-long OEReceive(OESOCKET a_Socket, void * a_pBuffer, unsigned long a_uSize, int a_iTimeoutMs, long * a_plSenderPid)
+long OEReceive(OESOCKET a_Socket, void * a_pBuffer, unsigned long a_uSize, int a_iTimeoutMs, long * a_plSender)
 {
-    if (a_plSenderPid)
-        *a_plSenderPid = -1;
+    if (a_plSender)
+        *a_plSender = -1;
     if (OEWaitReadable(&a_Socket, 1, a_iTimeoutMs) != 0)
         return -1;
     iovec Vector{a_pBuffer, a_uSize};
     alignas(cmsghdr) char carrControl[CMSG_SPACE(sizeof(ucred))];
+    sockaddr_storage From{};
     msghdr Header{};
+    Header.msg_name = &From;
+    Header.msg_namelen = sizeof(From);
     Header.msg_iov = &Vector;
     Header.msg_iovlen = 1;
     Header.msg_control = carrControl;
@@ -95,8 +98,10 @@ long OEReceive(OESOCKET a_Socket, void * a_pBuffer, unsigned long a_uSize, int a
     ssize_t const iReceived = recvmsg(a_Socket, &Header, MSG_DONTWAIT);
     if (iReceived < 0)
         return -1;
-    if (a_plSenderPid)
-        *a_plSenderPid = SenderPid(Header);
+    if (a_plSender && From.ss_family == AF_INET)
+        *a_plSender = ntohs(reinterpret_cast<sockaddr_in const *>(&From)->sin_port);
+    else if (a_plSender)
+        *a_plSender = SenderPid(Header);
     return static_cast<long>(iReceived);
 }
 

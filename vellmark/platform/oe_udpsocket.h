@@ -25,10 +25,11 @@ OE_API long OESend(OESOCKET a_Socket, void const * a_pData, unsigned long a_uSiz
 // Receiving side. A bound UDP socket, or OE_INVALID_SOCKET (address in use, ...).
 OE_API OESOCKET OEBindDatagramSocket(char const * a_pcAddress, unsigned short a_uPort);
 // Waits up to a_iTimeoutMs for one datagram and returns its size (cut to the
-// buffer), or -1 on time-out or error. a_plSenderPid receives the sending
-// process of a local socket, -1 when unknown.
+// buffer), or -1 on time-out or error. a_plSender receives who sent it: the
+// process id on a viewer window endpoint, the source port on a UDP socket, -1
+// when unknown.
 OE_API long OEReceive(OESOCKET a_Socket, void * a_pBuffer, unsigned long a_uSize, int a_iTimeoutMs,
-                      long * a_plSenderPid = nullptr);
+                      long * a_plSender = nullptr);
 // Index of the first of a_iCount sockets with a datagram waiting, -1 on time-out.
 OE_API int OEWaitReadable(OESOCKET const * a_pSockets, int a_iCount, int a_iTimeoutMs);
 OE_API void OECloseSocket(OESOCKET a_Socket);
