@@ -254,3 +254,29 @@ TEST_F(bCSpieAdminTest, SendAfterAnUnreachablePortIsRepeatedOnce)
     OECloseSocket(Sender);
     EXPECT_EQ(-1, OESend(OE_INVALID_SOCKET, "c", 1));
 }
+
+TEST(bSLogPacket, ParserAcceptsOnlyWellFormedPackets)
+{
+    bSLogPacket Parsed;
+    std::string const strMessage = Packet(4, -3, "fault");
+    ASSERT_TRUE(OEParseLogPacket(strMessage.data(), strMessage.size(), Parsed));
+    EXPECT_EQ(bELogPacket_Message, Parsed.m_eKind);
+    EXPECT_EQ(4, Parsed.m_u8Type);
+    EXPECT_EQ(-3, Parsed.m_i32Priority);
+    EXPECT_STREQ("fault", Parsed.m_pcText);
+    EXPECT_EQ(5u, Parsed.m_uTextLength);
+    EXPECT_TRUE(OEParseLogPacket("\0", 1, Parsed));
+    EXPECT_TRUE(OEParseLogPacket("\x01", 1, Parsed));
+    EXPECT_EQ(bELogPacket_Goodbye, Parsed.m_eKind);
+
+    EXPECT_FALSE(OEParseLogPacket(nullptr, 7, Parsed));
+    EXPECT_FALSE(OEParseLogPacket("", 0, Parsed));
+    EXPECT_FALSE(OEParseLogPacket("\0\0", 2, Parsed));                                // hello with a tail
+    EXPECT_FALSE(OEParseLogPacket("\x03", 1, Parsed));                                // unknown kind
+    EXPECT_FALSE(OEParseLogPacket(strMessage.data(), 6, Parsed));                     // truncated header
+    EXPECT_FALSE(OEParseLogPacket(strMessage.data(), strMessage.size() - 1, Parsed)); // no terminator
+    std::string const strEmbedded = std::string("\x02\x02\x05\0\0\0a\0b\0", 10);
+    EXPECT_FALSE(OEParseLogPacket(strEmbedded.data(), strEmbedded.size(), Parsed)); // zero inside the text
+    std::string const strOversized = Packet(2, 5, std::string(OE_LOG_PACKET_MAX, 'x'));
+    EXPECT_FALSE(OEParseLogPacket(strOversized.data(), strOversized.size(), Parsed));
+}

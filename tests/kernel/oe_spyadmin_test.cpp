@@ -33,7 +33,7 @@ namespace
         void SetUp() override
         {
             ASSERT_TRUE(m_Lock.IsLocked()) << "another channel test held the lock for a minute";
-            bCSpyAdmin::GetInstance();  // built here if not yet, before the window exists
+            bCSpyAdmin::GetInstance(); // built here if not yet, before the window exists
             m_Viewer = OEOpenViewerWindow(OE_VIEWER_WINDOW_TITLE);
             if (m_Viewer == OE_INVALID_SOCKET)
                 GTEST_SKIP() << "the viewer window \"[vLogView]\" is taken by another process (a running viewer?)";
@@ -241,4 +241,29 @@ TEST_F(bCSpyAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
     OE_MESSAGE(5, "after the copy");
     EXPECT_EQ((std::vector<std::string>{"Info: 5: after the copy"}), LinesUntilSentinel());
+}
+
+TEST(bSViewerDatagram, ParserAcceptsOnlyWellFormedDatagrams)
+{
+    bSViewerDatagram Datagram;
+    std::string const strLine("\x01\x78\x56\x34\x12Info: 5: a\0", 16);
+    ASSERT_TRUE(OEParseViewerDatagram(strLine.data(), strLine.size(), Datagram));
+    EXPECT_EQ(bEViewerDatagram_CopyData, Datagram.m_eKind);
+    EXPECT_EQ(0x12345678u, Datagram.m_u32RecordID);
+    EXPECT_EQ(11u, Datagram.m_uDataSize);
+    EXPECT_TRUE(Datagram.m_bDataIsText);
+    ASSERT_TRUE(OEParseViewerDatagram(strLine.data(), strLine.size() - 1, Datagram));
+    EXPECT_FALSE(Datagram.m_bDataIsText); // copy data need not be text; a line must be
+    std::string const strCommand("\x02WM_LOGCOMMAND\0START\0", 21);
+    ASSERT_TRUE(OEParseViewerDatagram(strCommand.data(), strCommand.size(), Datagram));
+    EXPECT_STREQ("WM_LOGCOMMAND", Datagram.m_pcMessageName);
+    EXPECT_STREQ("START", Datagram.m_pcAtomText);
+
+    EXPECT_FALSE(OEParseViewerDatagram(nullptr, 5, Datagram));
+    EXPECT_FALSE(OEParseViewerDatagram(strLine.data(), 4, Datagram));                        // truncated id
+    EXPECT_FALSE(OEParseViewerDatagram(strCommand.data(), strCommand.size() - 1, Datagram)); // atom unterminated
+    EXPECT_FALSE(OEParseViewerDatagram(strCommand.data(), 14, Datagram));                    // name unterminated
+    std::string const strTail = strCommand + "x";
+    EXPECT_FALSE(OEParseViewerDatagram(strTail.data(), strTail.size(), Datagram));
+    EXPECT_FALSE(OEParseViewerDatagram("\x03\0\0\0\0", 5, Datagram)); // unknown kind
 }
