@@ -16,7 +16,7 @@
 
 #include <atomic>
 
-enum bEMessageTypes
+enum bEMessageTypes : int // fixed width: callers may pass any number, the channels show unknown ones
 {
     bEMessageTypes_Ok = 1,
     bEMessageTypes_Info = 2,
@@ -26,7 +26,7 @@ enum bEMessageTypes
 };
 
 // Same scale as bEMessageTypes: a message whose type is <= the filter is dropped.
-enum bEMessageFilterTypes
+enum bEMessageFilterTypes : int
 {
     bEMessageFilterTypes_None = 0,
     bEMessageFilterTypes_Ok = 1,
@@ -37,7 +37,7 @@ enum bEMessageFilterTypes
 };
 
 // Once a critical callback is registered, no further callback of any priority is accepted.
-enum bEMessageCallbackPriority
+enum bEMessageCallbackPriority : int
 {
     bEMessageCallbackPriority_Critical = 0,
     bEMessageCallbackPriority_Normal = 1, // every callback of the library itself
