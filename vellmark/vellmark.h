@@ -8,6 +8,7 @@
 #include <vellmark/platform/oe_globalatom.h>
 #include <vellmark/platform/oe_messagebox.h>
 #include <vellmark/platform/oe_mutexhandle.h>
+#include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
 #include <vellmark/platform/oe_viewerprotocol.h>
 #include <vellmark/platform/oe_viewerwindow.h>

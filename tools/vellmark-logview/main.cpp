@@ -9,6 +9,7 @@
 
 #include "oe_logview_format.h"
 
+#include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
 #include <vellmark/platform/oe_viewerprotocol.h>
 #include <vellmark/platform/oe_viewerwindow.h>

@@ -123,8 +123,3 @@ void OECloseSocket(OESOCKET a_Socket)
     if (a_Socket != OE_INVALID_SOCKET)
         close(a_Socket);
 }
-
-bool OEIsTerminal(int a_iFileDescriptor)
-{
-    return isatty(a_iFileDescriptor) == 1;
-}

@@ -33,6 +33,5 @@ OE_API long OEReceive(OESOCKET a_Socket, void * a_pBuffer, unsigned long a_uSize
 // Index of the first of a_iCount sockets with a datagram waiting, -1 on time-out.
 OE_API int OEWaitReadable(OESOCKET const * a_pSockets, int a_iCount, int a_iTimeoutMs);
 OE_API void OECloseSocket(OESOCKET a_Socket);
-OE_API bool OEIsTerminal(int a_iFileDescriptor);
 
 #endif
