@@ -63,7 +63,7 @@ namespace
         }
     };
 
-    std::u16string Widen(std::string const & a_strText)
+    inline std::u16string Widen(std::string const & a_strText)
     {
         return std::u16string(a_strText.begin(), a_strText.end());
     }
@@ -76,7 +76,7 @@ namespace
         std::vector<std::pair<std::string, std::u16string>> m_arrStrings = {{"FileVersion", u"3, 4, 5, 6"}};
     };
 
-    std::vector<uint8_t> BuildVersionResource(bSResourceSpec const & a_Spec)
+    inline std::vector<uint8_t> BuildVersionResource(bSResourceSpec const & a_Spec)
     {
         bCResourceWriter Writer;
         size_t const uRoot = Writer.Begin(52, 0, u"VS_VERSION_INFO");
@@ -108,7 +108,7 @@ namespace
         return Writer.m_arrBytes;
     }
 
-    void PutLE(std::vector<uint8_t> & a_arrBytes, size_t a_uOffset, uint64_t a_uValue, int a_iWidth)
+    inline void PutLE(std::vector<uint8_t> & a_arrBytes, size_t a_uOffset, uint64_t a_uValue, int a_iWidth)
     {
         for (int i = 0; i < a_iWidth; ++i)
             a_arrBytes[a_uOffset + i] = static_cast<uint8_t>(a_uValue >> (8 * i));
@@ -120,7 +120,7 @@ namespace
 
     // A 64-bit little-endian ELF file with three sections: the null section, the
     // named data section and the section-name table; the headers come last.
-    std::vector<uint8_t> BuildElfImage(std::vector<uint8_t> const & a_arrSection,
+    inline std::vector<uint8_t> BuildElfImage(std::vector<uint8_t> const & a_arrSection,
                                        std::string const & a_strName = ".vsversioninfo")
     {
         std::string const strNames = std::string(1, '\0') + a_strName + '\0' + ".shstrtab" + '\0';
@@ -151,7 +151,7 @@ namespace
         return arrImage;
     }
 
-    size_t VersionSectionHeader(std::vector<uint8_t> const & a_arrImage)
+    inline size_t VersionSectionHeader(std::vector<uint8_t> const & a_arrImage)
     {
         size_t uHeaders = 0;
         for (int i = 0; i < 8; ++i)
@@ -159,7 +159,7 @@ namespace
         return uHeaders + kShdrSize;
     }
 
-    void WriteBytes(std::filesystem::path const & a_Path, std::vector<uint8_t> const & a_arrBytes)
+    inline void WriteBytes(std::filesystem::path const & a_Path, std::vector<uint8_t> const & a_arrBytes)
     {
         std::ofstream File(a_Path, std::ios::binary | std::ios::trunc);
         File.write(reinterpret_cast<char const *>(a_arrBytes.data()), static_cast<std::streamsize>(a_arrBytes.size()));
