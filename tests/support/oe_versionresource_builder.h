@@ -121,7 +121,7 @@ namespace
     // A 64-bit little-endian ELF file with three sections: the null section, the
     // named data section and the section-name table; the headers come last.
     inline std::vector<uint8_t> BuildElfImage(std::vector<uint8_t> const & a_arrSection,
-                                       std::string const & a_strName = ".vsversioninfo")
+                                              std::string const & a_strName = ".vsversioninfo")
     {
         std::string const strNames = std::string(1, '\0') + a_strName + '\0' + ".shstrtab" + '\0';
         size_t const uData = 64, uNames = uData + a_arrSection.size();
