@@ -269,3 +269,19 @@ TEST(OEVersionInfoBadInput, ValueLengthsBeyondTheNodeAreCut)
     ASSERT_TRUE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\FileVersion", strText));
     EXPECT_EQ(strText, "3, 4, 5, 6");
 }
+
+TEST(OEVersionInfo, ReadsExtendedSectionCountAndNameIndex)
+{
+    std::vector<uint8_t> arrImage = DefaultImage();
+    size_t const uFirst = VersionSectionHeader(arrImage) - kShdrSize; // section 0
+    PutLE(arrImage, kElfShnum, 0, 2);
+    PutLE(arrImage, uFirst + kShSize, 3, 8);
+    PutLE(arrImage, kElfShstrndx, 0xFFFF, 2);
+    PutLE(arrImage, uFirst + 0x28, 2, 4); // sh_link
+    std::vector<uint8_t> arrInfo = ReadImageInfo(arrImage);
+    std::string strText;
+    ASSERT_TRUE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\FileVersion", strText));
+    EXPECT_EQ(strText, "3, 4, 5, 6");
+    PutLE(arrImage, uFirst + kShSize, 1u << 30, 8); // a count far beyond the file
+    EXPECT_EQ(OEGetImageVersionInfoSize(arrImage.data(), arrImage.size()), 0u);
+}
