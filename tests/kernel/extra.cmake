@@ -9,7 +9,7 @@ target_compile_definitions(vellmark_test_version_failing PRIVATE VELLMARK_TEST_E
 add_library(vellmark_test_version_plain MODULE ${version_module_source})
 foreach(module vellmark_test_version_export vellmark_test_version_failing vellmark_test_version_plain)
   set_target_properties(${module} PROPERTIES CXX_VISIBILITY_PRESET hidden)
-  target_link_libraries(${module} PRIVATE vellmark vellmark_warnings)
+  target_link_libraries(${module} PRIVATE vellmark_warnings)
 endforeach()
 
 add_executable(vellmark_banner_probe ${CMAKE_CURRENT_SOURCE_DIR}/kernel/modules/banner_probe.cpp)

@@ -9,6 +9,14 @@
 #include <cstring>
 #include <climits>
 
+// Calls into other modules through a type of our own, which sanitizers that
+// compare it with the callee's definition would refuse.
+#if defined(__clang__)
+#define OE_FOREIGN_CALL __attribute__((no_sanitize("function")))
+#else
+#define OE_FOREIGN_CALL
+#endif
+
 namespace
 {
     constexpr unsigned long kResultSize = 256;
@@ -56,6 +64,14 @@ namespace
             return;
         }
         std::snprintf(a_pcPath, a_uSize, "\\StringFileInfo\\%04X04B0\\FileVersion", OEGetUserDefaultLangID());
+    }
+
+    // A module declares its export in its own words (its own record type, a
+    // 32- or 64-bit result), so the call's type cannot match the definition's
+    // exactly; only the low 32 bits of the result count.
+    OE_FOREIGN_CALL int32_t CallDllGetVersion(OEDllGetVersionProc a_pProc, bSDllVersionInfo & a_Info)
+    {
+        return a_pProc(&a_Info);
     }
 
     void CopyResult(char const * a_pcText, unsigned int a_uLength)
@@ -149,7 +165,7 @@ int GetDLLVersion(char const * a_pcModuleName, unsigned long * a_puMajor, unsign
         auto const pProc = reinterpret_cast<OEDllGetVersionProc>(OEGetProcAddress(hModule, "DllGetVersion"));
         bSDllVersionInfo Info = {};
         Info.m_u32Size = sizeof(Info);
-        if (pProc && pProc(&Info) >= 0)
+        if (pProc && CallDllGetVersion(pProc, Info) >= 0)
         {
             Store(a_puMajor, Info.m_u32MajorVersion);
             Store(a_puMinor, Info.m_u32MinorVersion);
