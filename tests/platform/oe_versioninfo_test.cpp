@@ -42,21 +42,21 @@ namespace
 
 TEST(OEModule, VellmarkDllNamesTheLoadedLibrary)
 {
-    OEHModule const hModule = OELoadLibrary("vellmark.dll");
+    OEHModule const hModule = OELoadModule("vellmark.dll");
     ASSERT_NE(hModule, nullptr);
-    EXPECT_EQ(OEGetProcAddress(hModule, "GetVersion"), reinterpret_cast<OEFarProc>(&GetVersion));
-    EXPECT_EQ(OEGetProcAddress(hModule, "DllGetVersion"), nullptr); // the banner reads the version text
-    EXPECT_TRUE(OEFreeLibrary(hModule));
-    EXPECT_NE(OELoadLibrary("VELLMARK.DLL"), nullptr);
+    EXPECT_EQ(OEGetModuleProc(hModule, "GetVersion"), reinterpret_cast<OEFarProc>(&GetVersion));
+    EXPECT_EQ(OEGetModuleProc(hModule, "DllGetVersion"), nullptr); // the banner reads the version text
+    EXPECT_TRUE(OEFreeModule(hModule));
+    EXPECT_NE(OELoadModule("VELLMARK.DLL"), nullptr);
 }
 
 TEST(OEModule, UnknownOrMissingNamesDoNotLoad)
 {
-    EXPECT_EQ(OELoadLibrary(nullptr), nullptr);
-    EXPECT_EQ(OELoadLibrary(""), nullptr);
-    EXPECT_EQ(OELoadLibrary("no-such-module-4711.dll"), nullptr);
-    EXPECT_EQ(OEGetProcAddress(nullptr, "GetVersion"), nullptr);
-    EXPECT_FALSE(OEFreeLibrary(nullptr));
+    EXPECT_EQ(OELoadModule(nullptr), nullptr);
+    EXPECT_EQ(OELoadModule(""), nullptr);
+    EXPECT_EQ(OELoadModule("no-such-module-4711.dll"), nullptr);
+    EXPECT_EQ(OEGetModuleProc(nullptr, "GetVersion"), nullptr);
+    EXPECT_FALSE(OEFreeModule(nullptr));
 }
 
 TEST(OEModule, FindsTheLibraryFileAndDllNamesAsSharedObjects)

@@ -159,10 +159,10 @@ int GetDLLVersion(char const * a_pcModuleName, unsigned long * a_puMajor, unsign
     if (!a_pcModuleName || std::strlen(a_pcModuleName) >= kMaxPath)
         return 0;
     std::memcpy(carrPath, a_pcModuleName, std::strlen(a_pcModuleName) + 1);
-    OEHModule const hModule = OELoadLibrary(carrPath);
+    OEHModule const hModule = OELoadModule(carrPath);
     if (hModule)
     {
-        auto const pProc = reinterpret_cast<OEDllGetVersionProc>(OEGetProcAddress(hModule, "DllGetVersion"));
+        auto const pProc = reinterpret_cast<OEDllGetVersionProc>(OEGetModuleProc(hModule, "DllGetVersion"));
         bSDllVersionInfo Info = {};
         Info.m_u32Size = sizeof(Info);
         if (pProc && CallDllGetVersion(pProc, Info) >= 0)
@@ -171,10 +171,10 @@ int GetDLLVersion(char const * a_pcModuleName, unsigned long * a_puMajor, unsign
             Store(a_puMinor, Info.m_u32MinorVersion);
             Store(a_puBuild, Info.m_u32BuildNumber);
             Store(a_puRevision, Info.m_u32PlatformID);
-            OEFreeLibrary(hModule);
+            OEFreeModule(hModule);
             return 1;
         }
-        OEFreeLibrary(hModule);
+        OEFreeModule(hModule);
     }
     return CheckFileVersion(a_pcModuleName, a_puMajor, a_puMinor, a_puBuild, a_puRevision) ? 1 : 0;
 }

@@ -95,7 +95,7 @@ namespace
     }
 } // namespace
 
-OEHModule OELoadLibrary(char const * a_pcModuleName)
+OEHModule OELoadModule(char const * a_pcModuleName)
 {
     if (!a_pcModuleName || !*a_pcModuleName)
         return nullptr;
@@ -112,14 +112,14 @@ OEHModule OELoadLibrary(char const * a_pcModuleName)
     return pHandle;
 }
 
-OEFarProc OEGetProcAddress(OEHModule a_hModule, char const * a_pcProcName)
+OEFarProc OEGetModuleProc(OEHModule a_hModule, char const * a_pcProcName)
 {
     if (!a_hModule || !a_pcProcName)
         return nullptr;
     return reinterpret_cast<OEFarProc>(dlsym(a_hModule, a_pcProcName));
 }
 
-bool OEFreeLibrary(OEHModule a_hModule)
+bool OEFreeModule(OEHModule a_hModule)
 {
     return a_hModule && dlclose(a_hModule) == 0;
 }

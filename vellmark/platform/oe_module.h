@@ -1,7 +1,8 @@
 #ifndef OE_MODULE_H_INCLUDED
 #define OE_MODULE_H_INCLUDED
 
-// Module loading as the original platform offers it, over the dynamic loader.
+// Module loading as the original platform offers it (LoadLibraryA,
+// GetProcAddress, FreeLibrary), over the dynamic loader.
 //
 // A module name "X.dll" that the loader does not find as given is looked up as
 // "libX.so" (in the same folder when the name has one). "vellmark.dll" always
@@ -28,9 +29,9 @@ struct OE_API bSDllVersionInfo
 // The signature of "DllGetVersion": a 32-bit result code, negative on failure.
 typedef int32_t (*OEDllGetVersionProc)(bSDllVersionInfo * a_pInfo);
 
-OE_API OEHModule OELoadLibrary(char const * a_pcModuleName); // null when it cannot be loaded
-OE_API OEFarProc OEGetProcAddress(OEHModule a_hModule, char const * a_pcProcName);
-OE_API bool OEFreeLibrary(OEHModule a_hModule);
+OE_API OEHModule OELoadModule(char const * a_pcModuleName); // null when it cannot be loaded
+OE_API OEFarProc OEGetModuleProc(OEHModule a_hModule, char const * a_pcProcName);
+OE_API bool OEFreeModule(OEHModule a_hModule);
 
 // The file behind a module name: the file itself when it exists, else the
 // module as the loader finds it (already loaded, or loadable). Writes the path
