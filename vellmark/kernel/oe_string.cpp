@@ -1023,8 +1023,10 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
     char const * pcRead = strSource.m_pcText ? strSource.m_pcText : m_pcText;
     char const * pcEnd = pcRead + iLength;
     char * pcWrite = m_pcText;
-    for (char const * pcSegment = pcRead; pcSegment < pcEnd; pcSegment += std::strlen(pcSegment) + 1)
+    // Each segment's end is measured before writing, which may run over its start.
+    for (char const *pcSegment = pcRead, *pcNext; pcSegment < pcEnd; pcSegment = pcNext)
     {
+        pcNext = pcSegment + std::strlen(pcSegment) + 1;
         char const * pcCopy = pcSegment;
         for (char const * pcHit = std::strstr(pcCopy, a_pcOld); pcHit; pcHit = std::strstr(pcCopy, a_pcOld))
         {
@@ -1035,7 +1037,7 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
             pcCopy = pcHit + iOld;
         }
         // The rest of the segment with its zero byte (the last one's is the terminator).
-        size_t const uRest = std::strlen(pcCopy) + 1;
+        size_t const uRest = static_cast<size_t>(pcNext - pcCopy);
         std::memmove(pcWrite, pcCopy, uRest);
         pcWrite += uRest;
     }
