@@ -12,16 +12,20 @@
 #include <vellmark/platform/oe_udpsocket.h>
 #include <vellmark/platform/oe_viewerprotocol.h>
 #include <vellmark/platform/oe_viewerwindow.h>
+#include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_versioninfo.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/kernel/oe_dllmain.h>
 #include <vellmark/kernel/oe_enginedialogs.h>
 #include <vellmark/kernel/oe_erroradmin.h>
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_spieadmin.h>
 #include <vellmark/kernel/oe_spyadmin.h>
 #include <vellmark/kernel/oe_string.h>
+#include <vellmark/kernel/oe_version.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 
