@@ -228,7 +228,12 @@ TEST_F(bCSpieAdminTest, ProcessSendsHelloFirstAndGoodbyeLast)
     ASSERT_GE(arrPackets.size(), 4u);
     EXPECT_EQ(std::string(1, '\0'), arrPackets.front());
     EXPECT_EQ(std::string(1, '\x01'), arrPackets.back());
-    // Whatever the library says at start-up (its build banner) comes between hello and our messages.
+    // The build banner, three informational packets of priority 1, comes between hello and our messages.
+    ASSERT_EQ(7u, arrPackets.size());
+    std::string const strRule(75, '-');
+    EXPECT_EQ(Packet(2, 1, strRule), arrPackets[1]);
+    EXPECT_EQ(0u, arrPackets[2].find(Packet(2, 1, "Morvek3 (RELEASE) Vellmark:  Compileversion: ").substr(0, 51)));
+    EXPECT_EQ(Packet(2, 1, strRule), arrPackets[3]);
     std::vector<std::string> const arrOwn(arrPackets.end() - 3, arrPackets.end() - 1);
     EXPECT_EQ(Packet(2, 5, "child message"), arrOwn[0]);
     EXPECT_EQ(Packet(3, 5, "child warning 42"), arrOwn[1]);
