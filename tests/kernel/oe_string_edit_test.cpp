@@ -363,3 +363,12 @@ TEST(bCString, ReplaceInPlaceTerminatesATextEndingInAZeroByte)
     EXPECT_EQ(Bytes(strText), std::string("\0", 1));
     EXPECT_EQ(strText.GetText()[1], '\0');
 }
+
+TEST(bCString, TrimCharacterTrimsZeroBytesToo)
+{
+    bCString strText("\0a\0\0", 4);
+    strText.TrimRight('\0');
+    EXPECT_EQ(Bytes(strText), std::string("\0a", 2));
+    strText.TrimLeft('\0');
+    EXPECT_STREQ(strText.GetText(), "a");
+}

@@ -1104,7 +1104,17 @@ int bCString::Remove(bCString const & a_strText)
     return Replace(strText.GetText(), "");
 }
 
-// Trimming: every variant keeps one range [start, end) of the stored text.
+// Trimming: every variant keeps one range of the stored text.
+
+template <typename TIsTrimmed> void bCString::TrimRuns(bool a_bLeft, bool a_bRight, TIsTrimmed a_IsTrimmed)
+{
+    int iStart = 0, iEnd = GetLength();
+    while (a_bLeft && iStart < iEnd && a_IsTrimmed(m_pcText[iStart]))
+        ++iStart;
+    while (a_bRight && iEnd > iStart && a_IsTrimmed(m_pcText[iEnd - 1]))
+        --iEnd;
+    Keep(iStart, iEnd - iStart);
+}
 
 void bCString::TrimLeft()
 {
@@ -1123,55 +1133,40 @@ void bCString::Trim()
 
 void bCString::Trim(bool a_bLeft, bool a_bRight)
 {
-    int iStart = 0, iEnd = GetLength();
-    while (a_bLeft && iStart < iEnd && IsWhiteSpace(static_cast<unsigned char>(m_pcText[iStart])))
-        ++iStart;
-    while (a_bRight && iEnd > iStart && IsWhiteSpace(static_cast<unsigned char>(m_pcText[iEnd - 1])))
-        --iEnd;
-    Keep(iStart, iEnd - iStart);
+    TrimRuns(a_bLeft, a_bRight, [](char a_cByte) { return IsWhiteSpace(static_cast<unsigned char>(a_cByte)); });
 }
 
 void bCString::TrimLeft(char a_cChar)
 {
-    char const acSet[2] = {a_cChar, 0};
-    TrimLeft(acSet);
+    TrimRuns(true, false, [a_cChar](char a_cByte) { return a_cByte == a_cChar; });
 }
 
 void bCString::TrimRight(char a_cChar)
 {
-    char const acSet[2] = {a_cChar, 0};
-    TrimRight(acSet);
+    TrimRuns(false, true, [a_cChar](char a_cByte) { return a_cByte == a_cChar; });
 }
 
 void bCString::Trim(char a_cChar)
 {
-    char const acSet[2] = {a_cChar, 0};
-    Trim(acSet);
+    TrimRuns(true, true, [a_cChar](char a_cByte) { return a_cByte == a_cChar; });
 }
 
 void bCString::TrimLeft(char const * a_pcSet)
 {
     bCByteSet const Set(a_pcSet);
-    int iStart = 0;
-    int const iEnd = GetLength();
-    while (iStart < iEnd && Set.Contains(m_pcText[iStart]))
-        ++iStart;
-    Keep(iStart, iEnd - iStart);
+    TrimRuns(true, false, [&Set](char a_cByte) { return Set.Contains(a_cByte); });
 }
 
 void bCString::TrimRight(char const * a_pcSet)
 {
     bCByteSet const Set(a_pcSet);
-    int iEnd = GetLength();
-    while (iEnd > 0 && Set.Contains(m_pcText[iEnd - 1]))
-        --iEnd;
-    Keep(0, iEnd);
+    TrimRuns(false, true, [&Set](char a_cByte) { return Set.Contains(a_cByte); });
 }
 
 void bCString::Trim(char const * a_pcSet)
 {
-    TrimRight(a_pcSet);
-    TrimLeft(a_pcSet);
+    bCByteSet const Set(a_pcSet);
+    TrimRuns(true, true, [&Set](char a_cByte) { return Set.Contains(a_cByte); });
 }
 
 // Case and order.

@@ -216,6 +216,7 @@ private:
     void Assign(char const * a_pcText, int a_iCount);
     void Share(bCString const & a_strSource);
     void Keep(int a_iStart, int a_iCount);
+    template <typename TIsTrimmed> void TrimRuns(bool a_bLeft, bool a_bRight, TIsTrimmed a_IsTrimmed);
     int Splice(int a_iIndex, char const * a_pcText, int a_iCount);
     int CountOccurrences(char const * a_pcOld, int a_iOldLength) const;
 
