@@ -372,3 +372,12 @@ TEST(bCString, TrimCharacterTrimsZeroBytesToo)
     strText.TrimLeft('\0');
     EXPECT_STREQ(strText.GetText(), "a");
 }
+
+TEST(bCString, ReplaceTakesTextsFromItsOwnBuffer)
+{
+    bCString strText("abcab");
+    EXPECT_EQ(strText.Replace(strText.GetText() + 3, strText.GetText() + 4), 2); // "ab" by "b"
+    EXPECT_STREQ(strText.GetText(), "bcb");
+    EXPECT_EQ(strText.Replace("b", strText.GetText() + 1), 2); // "b" by "cb"
+    EXPECT_STREQ(strText.GetText(), "cbccb");
+}

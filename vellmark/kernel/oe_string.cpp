@@ -169,6 +169,30 @@ namespace
         return nullptr;
     }
 
+    // Copies [a_pcRead, a_pcEnd) to a_pcWrite with every occurrence of old
+    // replaced by new; the writing may run behind the reading in one buffer.
+    void ReplaceBytes(char * a_pcWrite, char const * a_pcRead, char const * a_pcEnd, char const * a_pcOld,
+                      size_t a_uOld, char const * a_pcNew, size_t a_uNew)
+    {
+        for (char const * pcHit = FindBytes(a_pcRead, a_pcEnd, a_pcOld, a_uOld); pcHit;
+             pcHit = FindBytes(a_pcRead, a_pcEnd, a_pcOld, a_uOld))
+        {
+            std::memmove(a_pcWrite, a_pcRead, static_cast<size_t>(pcHit - a_pcRead));
+            a_pcWrite += pcHit - a_pcRead;
+            std::memcpy(a_pcWrite, a_pcNew, a_uNew);
+            a_pcWrite += a_uNew;
+            a_pcRead = pcHit + a_uOld;
+        }
+        std::memmove(a_pcWrite, a_pcRead, static_cast<size_t>(a_pcEnd - a_pcRead));
+    }
+
+    bool IsInText(char const * a_pcText, int a_iLength, char const * a_pcPointer)
+    {
+        uintptr_t const uStart = reinterpret_cast<uintptr_t>(a_pcText);
+        uintptr_t const uPointer = reinterpret_cast<uintptr_t>(a_pcPointer);
+        return a_pcText && uPointer >= uStart && uPointer <= uStart + static_cast<uintptr_t>(a_iLength);
+    }
+
     // The rightmost position at or before a_iPos where a_pcFind's characters match.
     int FindLastFrom(char const * a_pcText, int a_iPos, char const * a_pcFind)
     {
@@ -1039,6 +1063,12 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
     int const iOld = TextLength(a_pcOld);
     if (iOld == 0 || IsEmpty())
         return 0;
+    // Texts from this string's own buffer would change under the writing.
+    if (IsInText(m_pcText, GetLength(), a_pcOld) || IsInText(m_pcText, GetLength(), a_pcNew))
+    {
+        bCString const strOld(a_pcOld), strNew(a_pcNew);
+        return Replace(strOld.GetText(), strNew.GetText());
+    }
     int const iCount = CountOccurrences(a_pcOld, iOld);
     if (iCount == 0)
         return 0;
@@ -1059,19 +1089,8 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
         Alloc(iFinal);
     }
     char const * pcRead = strSource.m_pcText ? strSource.m_pcText : m_pcText;
-    char const * pcEnd = pcRead + iLength;
-    char * pcWrite = m_pcText;
-    size_t const uOld = static_cast<size_t>(iOld);
-    for (char const * pcHit = FindBytes(pcRead, pcEnd, a_pcOld, uOld); pcHit;
-         pcHit = FindBytes(pcRead, pcEnd, a_pcOld, uOld))
-    {
-        std::memmove(pcWrite, pcRead, static_cast<size_t>(pcHit - pcRead));
-        pcWrite += pcHit - pcRead;
-        std::memcpy(pcWrite, a_pcNew, static_cast<size_t>(iNew));
-        pcWrite += iNew;
-        pcRead = pcHit + uOld;
-    }
-    std::memmove(pcWrite, pcRead, static_cast<size_t>(pcEnd - pcRead));
+    ReplaceBytes(m_pcText, pcRead, pcRead + iLength, a_pcOld, static_cast<size_t>(iOld), a_pcNew,
+                 static_cast<size_t>(iNew));
     GetData()->m_iLength = iFinal;
     m_pcText[iFinal] = 0;
     return iCount;
