@@ -1,0 +1,44 @@
+#ifndef OE_HEAP_H_INCLUDED
+#define OE_HEAP_H_INCLUDED
+
+// The heap library beneath the memory pool, by the nine roles the pool calls.
+//
+// Blocks come from mimalloc, or from the C runtime when the library is built
+// with the system allocator. Blocks of OE_HEAP_LARGE_BLOCK bytes and more are
+// mapped pages of their own: resizing such a block remaps it, so that a buffer
+// grown a kilobyte at a time never copies (the address may move).
+//
+// The pool roles are bookkeeping: there is one heap per process, a pool handle
+// only names it. Every block is 16-byte aligned.
+//
+// For tests: OEHeapInjectFailure makes allocations fail on purpose, to walk
+// the out-of-memory paths of every layer above.
+
+#include <vellmark/platform/oe_export.h>
+
+#include <cstddef>
+
+inline constexpr std::size_t OE_HEAP_LARGE_BLOCK = std::size_t(1) << 20;
+
+OE_API void OEHeapRegister();                                                       // role 4
+OE_API void * OEHeapCreatePool(unsigned long a_uFlags);                             // role 10
+OE_API void OEHeapSetSmallBlockSize(void * a_pPool, unsigned long a_uSize);         // role 23
+OE_API void * OEHeapAllocate(void * a_pPool, std::size_t a_uSize, unsigned long a_uFlags);  // role 70; null when out of memory
+OE_API void OEHeapFree(void * a_pBlock);                                            // role 72; null does nothing
+OE_API void * OEHeapResize(void * a_pBlock, std::size_t a_uSize, unsigned long a_uFlags);  // role 74; null when it cannot
+OE_API std::size_t OEHeapSize(void const * a_pBlock);                              // role 77; usable bytes
+OE_API void OEHeapDestroyPool(void * a_pPool);                                      // role 15
+OE_API void OEHeapUnregister();                                                     // role 6
+
+// The process heap and its low-fragmentation switch: nothing to do here, the
+// heap beneath is built for that already.
+OE_API void * OEHeapGetProcessHeap();
+OE_API bool OEHeapSetCompatibility(void * a_pHeap, unsigned long a_uMode);
+
+// Allocation number a_uNth from now (1 = the next) and the a_uCount - 1 after it
+// fail. Every allocate and every resize counts as one allocation.
+// OEHeapInjectFailure(0, 0) turns injection off.
+OE_API void OEHeapInjectFailure(unsigned long a_uNth, unsigned long a_uCount = ~0ul);
+OE_API void OEHeapStopFailures();
+
+#endif
