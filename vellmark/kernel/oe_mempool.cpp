@@ -28,10 +28,12 @@ namespace
 bCMemPool::bCMemPool() :
     m_pBigBlockBase(nullptr),
     m_bBigBlockInUse(false),
-    m_uBigBlockCommitted(0)
+    m_uBigBlockCommitted(0),
+    m_bBuiltHeapPool(false)
 {
     if (ms_pHeapPool)
         return;
+    m_bBuiltHeapPool = true;
     OEHeapRegister();
     ms_pHeapPool = OEHeapCreatePool(kPoolFlags);
     OEHeapSetSmallBlockSize(ms_pHeapPool, ms_uSmallBlockSize);
@@ -43,8 +45,11 @@ bCMemPool::bCMemPool() :
                      MB_OK | MB_ICONERROR);
 }
 
+// A pool built while another existed did nothing, and releases nothing.
 bCMemPool::~bCMemPool()
 {
+    if (!m_bBuiltHeapPool)
+        return;
     if (ms_pHeapPool)
         OEHeapDestroyPool(ms_pHeapPool);
     OEHeapUnregister();

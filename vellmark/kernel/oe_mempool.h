@@ -51,6 +51,7 @@ private:
     char * m_pBigBlockBase;
     std::atomic<bool> m_bBigBlockInUse;
     std::size_t m_uBigBlockCommitted;  // only its owner touches it
+    bool m_bBuiltHeapPool;             // the one pool of the process, which releases it
 
     static void * ms_pHeapPool;
     static void * ms_pProcessHeap;
