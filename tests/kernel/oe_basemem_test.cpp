@@ -58,7 +58,7 @@ namespace
         EXPECT_EQ(a_Admin.GetSummeryObservedTopTen(arrTop, 4, a_strFile.c_str()), 1);
         return arrTop[0];
     }
-}
+} // namespace
 
 using bCMemoryAdminUntracked = bCMemoryTest;
 using bCMemoryAdminTracked = bCMemoryTest;
@@ -145,7 +145,8 @@ TEST_F(bCMemoryAdminUntracked, TwoThreadsAllocateAtOnce)
     auto Work = [&iFailures](unsigned char a_ucMark) {
         for (int i = 0; i < 20000; ++i)
         {
-            auto * pcBlock = static_cast<unsigned char *>(bCMemoryAdmin::GetInstance().Malloc(64 + i % 512, nullptr, nullptr, -1));
+            auto * pcBlock =
+                static_cast<unsigned char *>(bCMemoryAdmin::GetInstance().Malloc(64 + i % 512, nullptr, nullptr, -1));
             if (!pcBlock)
             {
                 ++iFailures;
@@ -199,7 +200,7 @@ TEST_F(bCMemoryAdminTracked, ItemDescribesTheBlock)
     EXPECT_EQ(pItem->m_u8AllocationType, bEMemoryAllocationType_Malloc);
     ASSERT_NE(pItem->m_pSummery, nullptr);
     EXPECT_EQ(pItem->m_pSummery, Admin.FindAllocationItem(pFirst)->m_pSummery);
-    EXPECT_STREQ(pItem->m_pSummery->m_carrName, "first");  // the site keeps its first name
+    EXPECT_STREQ(pItem->m_pSummery->m_carrName, "first"); // the site keeps its first name
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pSecond) % 16, 0u);
     EXPECT_EQ(Admin.GetAllocationCount(), 2u);
     Admin.Free(pFirst);
@@ -237,7 +238,7 @@ TEST_F(bCMemoryAdminTracked, StatisticsFollowEveryOperation)
     EXPECT_EQ(SiteB.m_uItemCount, 0u);
     EXPECT_EQ(SiteB.m_uFreeListBlockCount, 0u);
 
-    pA = Admin.Realloc(pA, 40, "a", strA.c_str(), 1);  // shrinking adds nothing to the accumulated counters
+    pA = Admin.Realloc(pA, 40, "a", strA.c_str(), 1); // shrinking adds nothing to the accumulated counters
     EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalPtrBytes, 800u);
     EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentHeapBytes, 72u);
     Admin.Free(pA);
@@ -248,13 +249,14 @@ TEST_F(bCMemoryAdminTracked, SizeClassesFollowTheHeapSize)
 {
     bCMemoryAdmin Admin(true);
     std::string const strFile = SiteFile();
-    void * arrBlocks[5] = {Admin.Malloc(517, nullptr, strFile.c_str(), 3), Admin.Malloc(518, nullptr, strFile.c_str(), 3),
-                           Admin.Malloc(65502, nullptr, strFile.c_str(), 3),
-                           Admin.Malloc(65503, nullptr, strFile.c_str(), 3), Admin.Malloc(1, nullptr, strFile.c_str(), 3)};
+    void * arrBlocks[5] = {
+        Admin.Malloc(517, nullptr, strFile.c_str(), 3), Admin.Malloc(518, nullptr, strFile.c_str(), 3),
+        Admin.Malloc(65502, nullptr, strFile.c_str(), 3), Admin.Malloc(65503, nullptr, strFile.c_str(), 3),
+        Admin.Malloc(1, nullptr, strFile.c_str(), 3)};
     bSAllocationSummery Site = SiteOf(Admin, strFile);
-    EXPECT_EQ(Site.m_uSmallBlockCount, 2u);     // heap 549 and 33
-    EXPECT_EQ(Site.m_uFreeListBlockCount, 2u);  // heap 550 and 65,534
-    EXPECT_EQ(Site.m_uHeapBlockCount, 1u);      // heap 65,535
+    EXPECT_EQ(Site.m_uSmallBlockCount, 2u);    // heap 549 and 33
+    EXPECT_EQ(Site.m_uFreeListBlockCount, 2u); // heap 550 and 65,534
+    EXPECT_EQ(Site.m_uHeapBlockCount, 1u);     // heap 65,535
     arrBlocks[4] = Admin.Realloc(arrBlocks[4], 70000, nullptr, strFile.c_str(), 3);
     Site = SiteOf(Admin, strFile);
     EXPECT_EQ(Site.m_uSmallBlockCount, 1u);
@@ -292,7 +294,7 @@ TEST_F(bCMemoryAdminTracked, ReallocKeepsContentsGuardsAndSite)
         ASSERT_EQ(Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
         ASSERT_EQ(Admin.FindAllocationItem(pcBlock)->m_uPtrSize, uSize);
     }
-    EXPECT_EQ(SiteOf(Admin, strFile).m_uFootprint, 4ul << 20);  // still the site of the first allocation
+    EXPECT_EQ(SiteOf(Admin, strFile).m_uFootprint, 4ul << 20); // still the site of the first allocation
     Admin.Free(pcBlock);
 }
 
@@ -300,8 +302,8 @@ TEST_F(bCMemoryAdminTracked, CallocZeroesTheCallerBytes)
 {
     bCExposedAdmin Admin;
     std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<unsigned char *>(
-        Admin.AllocatePure(strFile.c_str(), 7, "c", bEMemoryAllocationType_Calloc, 3000));
+    auto * pcBlock =
+        static_cast<unsigned char *>(Admin.AllocatePure(strFile.c_str(), 7, "c", bEMemoryAllocationType_Calloc, 3000));
     ASSERT_NE(pcBlock, nullptr);
     for (int i = 0; i < 3000; ++i)
         ASSERT_EQ(pcBlock[i], 0) << i;
@@ -321,7 +323,8 @@ TEST_F(bCMemoryAdminTracked, NewObjectNamesTheBlockAfterItsTexts)
     EXPECT_EQ(std::string(pItem->m_pSummery->m_carrName), (strFile + "(bCThing)").substr(0, 37));
     Admin.DeleteObject(pObject);
 
-    std::string const strUnique = std::string("bCOnlyText2_") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::string const strUnique =
+        std::string("bCOnlyText2_") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     void * pNoFile = Admin.NewObject(8, nullptr, strUnique.c_str(), nullptr, 9);
     pItem = Admin.FindAllocationItem(pNoFile);
     ASSERT_NE(pItem, nullptr);
@@ -404,7 +407,7 @@ TEST_F(bCMemoryAdminTracked, UnknownPointersAndDoubleFreesAreIgnored)
     EXPECT_EQ(S.m_uCurrentBlocks, 0u);
     EXPECT_EQ(S.m_uTotalBlocks, 1u);
     EXPECT_TRUE(MemoryErrorBoxes().empty());
-    bCMemoryAdmin::GetInstance().Free(pForeign);  // the foreign block is still intact
+    bCMemoryAdmin::GetInstance().Free(pForeign); // the foreign block is still intact
 }
 
 TEST_F(bCMemoryAdminTracked, ReallocOfAnUnknownPointerShowsTheErrorAndGivesNull)
@@ -412,7 +415,8 @@ TEST_F(bCMemoryAdminTracked, ReallocOfAnUnknownPointerShowsTheErrorAndGivesNull)
     bCMemoryAdmin Admin(true);
     alignas(16) char carrNotOurs[64] = {};
     void * pResult = nullptr;
-    std::string const strOut = AssertionOutput([&] { pResult = Admin.Realloc(carrNotOurs + 16, 100, "u", "u.cpp", 1); });
+    std::string const strOut =
+        AssertionOutput([&] { pResult = Admin.Realloc(carrNotOurs + 16, 100, "u", "u.cpp", 1); });
     EXPECT_EQ(pResult, nullptr);
     EXPECT_THAT(strOut, HasSubstr("0 != pAllocItem"));
     ASSERT_EQ(MemoryErrorBoxes().size(), 1u);
@@ -428,7 +432,7 @@ TEST_F(bCMemoryAdminTracked, FreeOfADamagedBlockAssertsFirst)
     pcBlock[-1] = 0;
     std::string const strOut = AssertionOutput([&] { Admin.Free(pcBlock); });
     EXPECT_THAT(strOut, HasSubstr("true == this->ValidateAllocationItem( 0, *pAllocItem )"));
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);  // the answer was to go on: freed
+    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u); // the answer was to go on: freed
 }
 
 TEST_F(bCMemoryAdminTracked, SecondCreateChangesNothing)
@@ -453,7 +457,7 @@ TEST_F(bCMemoryAdminTracked, DestroyReleasesOnlyItsOwnBlocks)
     void * pLeaked = nullptr;
     {
         bCMemoryAdmin Leaker(true);
-        for (int i = 0; i < 300; ++i)  // more than one item block
+        for (int i = 0; i < 300; ++i) // more than one item block
             pLeaked = Leaker.Malloc(8, "leak", strFile.c_str(), 18);
         Leaker.EnableMemoryLeakReport(false);
         Leaker.Destroy();
@@ -520,12 +524,12 @@ namespace
                                    int a_iLine, std::string const & a_strFile)
     {
         return std::string("<corrupted, ") + a_pcBound + "> Ptr: " + AddressText(a_Item.m_pPtrAddress) +
-               " | Heap: " + AddressText(a_Item.m_pHeapAddress) + " | Ptr,HeapSize: " +
-               std::to_string(a_Item.m_uPtrSize) + ", " + std::to_string(a_Item.m_uHeapSize) + " bytes | ClsObj: " +
-               a_pcName + "  #" + std::to_string(a_iLine) + " (" + a_strFile + ") | Alloctype: malloc | ID: " +
-               std::to_string(a_Item.m_uAllocationID) + " \n ";
+               " | Heap: " + AddressText(a_Item.m_pHeapAddress) +
+               " | Ptr,HeapSize: " + std::to_string(a_Item.m_uPtrSize) + ", " + std::to_string(a_Item.m_uHeapSize) +
+               " bytes | ClsObj: " + a_pcName + "  #" + std::to_string(a_iLine) + " (" + a_strFile +
+               ") | Alloctype: malloc | ID: " + std::to_string(a_Item.m_uAllocationID) + " \n ";
     }
-}
+} // namespace
 
 TEST_F(bCMemoryAdminReports, OneBytePastTheEndGivesOneUpperboundTextAndTheDump)
 {
@@ -561,13 +565,13 @@ TEST_F(bCMemoryAdminReports, EveryDamagedWordIsReported)
         EXPECT_THAT(Reports()[i + 1].m_strText, StartsWith(" Ptr Address    : "));
     }
     Reports().clear();
-    pcBlock[-16] = 0;  // first lower word
-    pcBlock[-1] = 0;   // last lower word
+    pcBlock[-16] = 0; // first lower word
+    pcBlock[-1] = 0;  // last lower word
     Admin.ValidateAllocationItem(&RecordReport, Item);
     ASSERT_EQ(Reports().size(), 12u);
     EXPECT_EQ(Reports()[0].m_strText, ExpectedCorruption("lowerbound", Item, "all", 41, strFile));
-    EXPECT_THAT(Reports()[2].m_strText, StartsWith("<corrupted, upperbound>"));  // word 0 below, then word 0 above
-    EXPECT_THAT(Reports()[8].m_strText, StartsWith("<corrupted, lowerbound>"));  // word 3 below
+    EXPECT_THAT(Reports()[2].m_strText, StartsWith("<corrupted, upperbound>")); // word 0 below, then word 0 above
+    EXPECT_THAT(Reports()[8].m_strText, StartsWith("<corrupted, lowerbound>")); // word 3 below
     for (int i = 0; i < 4; ++i)
     {
         uint32_t const uLower = 0xBAADF00D, uUpper = 0xDEADC0DE;
@@ -633,7 +637,7 @@ TEST_F(bCMemoryAdminReports, PerSiteListingGroupsBlocksBySite)
     ASSERT_EQ(Reports().size(), 8u);
     bSAllocationSummery const * pSiteA = Admin.FindAllocationItem(arrBlocks[0])->m_pSummery;
     bSAllocationSummery const * pSiteB = Admin.FindAllocationItem(arrBlocks[1])->m_pSummery;
-    bool const bAFirst = pSiteA > pSiteB;  // descending by record address
+    bool const bAFirst = pSiteA > pSiteB; // descending by record address
     std::string const strObjA = "Object: 'alpha' at line:44 <" + strA + ">: ";
     std::string const strObjB = "Object: 'beta' at line:45 <" + strB + ">: ";
     std::string const strSumA = "  Summary: Allocs: 2, Invalid: 0, Heapsize: 104, Ptrsize: 40 \n";
@@ -665,7 +669,7 @@ TEST_F(bCMemoryAdminReports, DifferenceListingShowsOnlyNewBlocks)
     EXPECT_EQ(Reports()[4].m_strText, "Last allocated entries since AllocCount: 1 ");
     Reports().clear();
     EXPECT_TRUE(Admin.CollectItemSummaryDiff(&RecordReport));
-    ASSERT_EQ(Reports().size(), 4u);  // nothing new: only the closing texts
+    ASSERT_EQ(Reports().size(), 4u); // nothing new: only the closing texts
     EXPECT_EQ(Reports()[2].m_strText, "Last allocated entries since AllocCount: 2 ");
     Admin.Free(pOld);
     Admin.Free(pNew);
@@ -694,7 +698,7 @@ TEST_F(bCMemoryAdminReports, LeakReportValidatesLiveBlocks)
     EXPECT_TRUE(Reports().empty());
     auto * pcBlock = static_cast<char *>(Admin.Malloc(8, "leak", strFile.c_str(), 49));
     Admin.DumpLeakReport(&RecordReport);
-    EXPECT_TRUE(Reports().empty());  // intact blocks give no text
+    EXPECT_TRUE(Reports().empty()); // intact blocks give no text
     pcBlock[-1] = 0;
     Admin.DumpLeakReport(&RecordReport);
     ASSERT_EQ(Reports().size(), 2u);
@@ -711,7 +715,8 @@ TEST_F(bCMemoryAdminReports, TopTenQueriesOrderSitesByKey)
     // Site i holds i blocks of 1000 * i bytes (heap sizes of all three classes).
     for (int iSite = 1; iSite <= 5; ++iSite)
         for (int i = 0; i < iSite; ++i)
-            arrBlocks.push_back(Admin.Malloc(iSite == 5 ? 70000 : 100 * iSite * iSite, "t", strTag.c_str(), 50 + iSite));
+            arrBlocks.push_back(
+                Admin.Malloc(iSite == 5 ? 70000 : 100 * iSite * iSite, "t", strTag.c_str(), 50 + iSite));
     bSAllocationSummery arrTop[10] = {};
     ASSERT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 3, strTag.c_str()), 3);
     EXPECT_EQ(arrTop[0].m_iLine, 55);
@@ -730,15 +735,15 @@ TEST_F(bCMemoryAdminReports, TopTenQueriesOrderSitesByKey)
     EXPECT_EQ(Admin.GetSummeryFootprintTopTen(arrTop, 1), 1);
     EXPECT_GE(arrTop[0].m_uFootprint, 5u * 70000);
 
-    int iTotal = 1000;  // added to, not reset
+    int iTotal = 1000; // added to, not reset
     Admin.GetSummeryHeapAllocTopTen(arrTop, 1, iTotal);
     EXPECT_GE(iTotal, 1005);
     EXPECT_GE(arrTop[0].m_uHeapBlockCount, 5u);
     int iSmall = 0, iFreeList = 0;
     Admin.GetSummerySmallAllocTopTen(arrTop, 2, iSmall);
     Admin.GetSummeryFreeListAllocTopTen(arrTop, 2, iFreeList);
-    EXPECT_GE(iSmall, 3);     // sites 1 and 2: heap 132 and 432
-    EXPECT_GE(iFreeList, 7);  // sites 3 and 4: heap 932 and 1632
+    EXPECT_GE(iSmall, 3);    // sites 1 and 2: heap 132 and 432
+    EXPECT_GE(iFreeList, 7); // sites 3 and 4: heap 932 and 1632
 
     Admin.MakeSummeryItemGrowSnapshot();
     ASSERT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 10, strTag.c_str()), 5);
@@ -755,7 +760,7 @@ TEST_F(bCMemoryAdminReports, TopTenQueriesOrderSitesByKey)
     Admin.Free(pGrown);
     for (void * pBlock : arrBlocks)
         Admin.Free(pBlock);
-    EXPECT_EQ(bCMemoryAdmin::GetInstance().GetSummeryFootprintTopTen(arrTop, 10), 0);  // untracked
+    EXPECT_EQ(bCMemoryAdmin::GetInstance().GetSummeryFootprintTopTen(arrTop, 10), 0); // untracked
 }
 
 // ---- out of memory ----
@@ -790,7 +795,7 @@ TEST_F(bCMemoryAdminFaults, ItemBlockMissingShowsTheDescriptorText)
     EXPECT_EQ(MemoryErrorBoxes()[0], "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Unable to "
                                      "allocate memory for internal memory pool descriptor");
     EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
-    pBlock = Admin.Malloc(8, "i", strFile.c_str(), 61);  // the next try succeeds
+    pBlock = Admin.Malloc(8, "i", strFile.c_str(), 61); // the next try succeeds
     EXPECT_EQ(Admin.CheckMemoryBlock(pBlock), bECheckPtr_Valid);
     Admin.Free(pBlock);
 }
@@ -863,13 +868,15 @@ TEST_F(bCMemoryAdminFaults, UntrackedFailuresShowTheirTexts)
     EXPECT_EQ(Admin.Realloc(pBlock, 1u << 20, nullptr, nullptr, -1), nullptr);
     EXPECT_EQ(Admin.NewObject(64, nullptr, nullptr, nullptr, -1), nullptr);
     void * pArray = reinterpret_cast<void *>(1);
-    std::string const strOut = AssertionOutput([&] { pArray = Admin.NewObjectArray(64, 4, nullptr, nullptr, nullptr, -1); });
+    std::string const strOut =
+        AssertionOutput([&] { pArray = Admin.NewObjectArray(64, 4, nullptr, nullptr, nullptr, -1); });
     OEHeapStopFailures();
     EXPECT_EQ(pArray, nullptr);
     EXPECT_THAT(strOut, HasSubstr("0 != newBlock"));
     std::vector<std::string> const arrBoxes = MemoryErrorBoxes();
     ASSERT_EQ(arrBoxes.size(), 4u);
-    EXPECT_EQ(arrBoxes[0], "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory.");
+    EXPECT_EQ(arrBoxes[0],
+              "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory.");
     EXPECT_EQ(arrBoxes[1],
               "bCMemoryAdmin::ReallocatePure error: bCMemoryAdmin::ReallocPure - Allocation failed. Out of memory.");
     Admin.Free(pBlock);

@@ -80,7 +80,8 @@ inline bool RecordReport(char const * a_pcText, bSAllocationItem const * a_pItem
 inline std::string AddressText(void const * a_pAddress)
 {
     std::ostringstream Out;
-    Out << std::uppercase << std::hex << std::setw(10) << std::setfill('0') << reinterpret_cast<std::uintptr_t>(a_pAddress);
+    Out << std::uppercase << std::hex << std::setw(10) << std::setfill('0')
+        << reinterpret_cast<std::uintptr_t>(a_pAddress);
     return Out.str();
 }
 

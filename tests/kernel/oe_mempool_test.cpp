@@ -25,13 +25,13 @@ namespace
     {
         return Untracked().Malloc(bCMemPool::ms_uBigBlockMin, nullptr, nullptr, -1);
     }
-}
+} // namespace
 
 TEST_F(bCMemPoolTest, BigBlockAdmissionLimits)
 {
     void * pBig = TakeBigBlock();
     ASSERT_NE(pBig, nullptr);
-    void * pSecond = TakeBigBlock();  // taken: the heap serves it
+    void * pSecond = TakeBigBlock(); // taken: the heap serves it
     ASSERT_NE(pSecond, nullptr);
     EXPECT_NE(pSecond, pBig);
     Untracked().Free(pSecond);
@@ -40,7 +40,7 @@ TEST_F(bCMemPoolTest, BigBlockAdmissionLimits)
     void * pBelow = Untracked().Malloc(65000000, nullptr, nullptr, -1);
     void * pTop = Untracked().Malloc(99999999, nullptr, nullptr, -1);
     EXPECT_NE(pBelow, pBig);
-    EXPECT_EQ(pTop, pBig);  // free again after Free
+    EXPECT_EQ(pTop, pBig); // free again after Free
     void * pAbove = Untracked().Malloc(100000000, nullptr, nullptr, -1);
     EXPECT_NE(pAbove, nullptr);
     EXPECT_NE(pAbove, pBig);
@@ -57,7 +57,7 @@ TEST_F(bCMemPoolTest, BigBlockGrowsInPlaceUpToTheReservation)
     for (unsigned long uSize : {120ul << 20, 1ul << 30, 2ul << 30, 16ul << 20})
     {
         ASSERT_EQ(Untracked().Realloc(pcBig, uSize, nullptr, nullptr, -1), pcBig) << uSize;
-        pcBig[uSize - 1] = 'z';  // committed as far as asked
+        pcBig[uSize - 1] = 'z'; // committed as far as asked
     }
     EXPECT_EQ(pcBig[0], 'a');
     Untracked().Free(pcBig);
@@ -74,7 +74,7 @@ TEST_F(bCMemPoolTest, BigBlockBeyondTheReservationMovesToTheHeap)
     ASSERT_NE(pcMoved, nullptr);
     EXPECT_NE(pcMoved, pcBig);
     EXPECT_STREQ(pcMoved, "moved");
-    EXPECT_EQ(TakeBigBlock(), pcBig);  // released by the move
+    EXPECT_EQ(TakeBigBlock(), pcBig); // released by the move
     Untracked().Free(pcBig);
     Untracked().Free(pcMoved);
 }
@@ -97,7 +97,7 @@ TEST_F(bCMemPoolTest, TrackedBigBlockCountsTheGuards)
 
 TEST_F(bCMemPoolTest, ReallocateOfABlockThatCannotGrowCopiesIt)
 {
-    bCMemPool & Pool = *new bCMemPool;  // a second pool: no big block, the same heap
+    bCMemPool & Pool = *new bCMemPool; // a second pool: no big block, the same heap
     EXPECT_FALSE(Pool.HasBigBlock());
     auto * pcBlock = static_cast<unsigned char *>(Pool.Allocate(64));
     ASSERT_NE(pcBlock, nullptr);
@@ -109,12 +109,12 @@ TEST_F(bCMemPoolTest, ReallocateOfABlockThatCannotGrowCopiesIt)
     for (int i = 0; i < 64; ++i)
         ASSERT_EQ(pcGrown[i], i);
     EXPECT_GE(OEHeapSize(pcGrown), 300000u);
-    EXPECT_EQ(Pool.Allocate(bCMemPool::ms_uBigBlockMin) != nullptr, true);  // from the heap
+    EXPECT_EQ(Pool.Allocate(bCMemPool::ms_uBigBlockMin) != nullptr, true); // from the heap
     Pool.Free(pcGrown);
     Pool.Free(nullptr);
     delete &Pool;
     EXPECT_TRUE(bCMemoryAdmin::IsMemoryAdminInitialized());
-    void * pStill = TakeBigBlock();  // the process pool is untouched
+    void * pStill = TakeBigBlock(); // the process pool is untouched
     EXPECT_NE(pStill, nullptr);
     Untracked().Free(pStill);
 }

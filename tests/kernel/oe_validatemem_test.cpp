@@ -14,7 +14,8 @@ namespace
     int CountOf(std::string const & a_strText, std::string const & a_strPart)
     {
         int iCount = 0;
-        for (std::size_t uAt = a_strText.find(a_strPart); uAt != std::string::npos; uAt = a_strText.find(a_strPart, uAt + 1))
+        for (std::size_t uAt = a_strText.find(a_strPart); uAt != std::string::npos;
+             uAt = a_strText.find(a_strPart, uAt + 1))
             ++iCount;
         return iCount;
     }
@@ -28,7 +29,7 @@ namespace
     private:
         bCValidateMemory m_Saved;
     };
-}
+} // namespace
 
 TEST_F(bCValidateMemoryTest, FlagsOfTheConstructors)
 {
@@ -84,7 +85,7 @@ TEST_F(bCValidateMemoryTest, ValidateOfTheUntrackedAdministrationReportsNothing)
 {
     void * pBlock = bCMemoryAdmin::GetInstance().Malloc(8, nullptr, nullptr, -1);
     ::testing::internal::CaptureStderr();
-    bCValidateMemory::GetInstance().Validate();  // all flags set, yet nothing to report
+    bCValidateMemory::GetInstance().Validate(); // all flags set, yet nothing to report
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     bCMemoryAdmin::GetInstance().Free(pBlock);
 }

@@ -12,12 +12,13 @@ namespace
     {
         ~bSFailuresOff() { OEHeapStopFailures(); }
     };
-}
+} // namespace
 
 TEST(OEHeap, BlocksAreAlignedAndSized)
 {
     void * pPool = OEHeapCreatePool(0x8002);
-    for (std::size_t uSize : {std::size_t(1), std::size_t(24), std::size_t(549), std::size_t(70000), OE_HEAP_LARGE_BLOCK})
+    for (std::size_t uSize :
+         {std::size_t(1), std::size_t(24), std::size_t(549), std::size_t(70000), OE_HEAP_LARGE_BLOCK})
     {
         void * pBlock = OEHeapAllocate(pPool, uSize, 0);
         ASSERT_NE(pBlock, nullptr);
@@ -49,7 +50,7 @@ TEST(OEHeap, LargeBlocksGrowWithoutCopying)
     for (std::size_t i = 0; i < (2u << 20); i += 4096)
         pcBlock[i] = static_cast<unsigned char>(i >> 12);
     std::size_t uSize = 2 << 20;
-    for (int iStep = 0; iStep < 3000; ++iStep)  // small steps: each one in place or remapped
+    for (int iStep = 0; iStep < 3000; ++iStep) // small steps: each one in place or remapped
     {
         uSize += 1024 * 17;
         auto * pcGrown = static_cast<unsigned char *>(OEHeapResize(pcBlock, uSize, 4));
@@ -71,11 +72,11 @@ TEST(OEHeap, InjectedFailuresCountAllocationsAndStop)
     OEHeapInjectFailure(2, 1);
     void * pFirst = OEHeapAllocate(pPool, 16, 0);
     EXPECT_NE(pFirst, nullptr);
-    EXPECT_EQ(OEHeapResize(pKept, 8, 4), nullptr);  // the second allocation from now
+    EXPECT_EQ(OEHeapResize(pKept, 8, 4), nullptr); // the second allocation from now
     void * pThird = OEHeapAllocate(pPool, 16, 0);
     EXPECT_NE(pThird, nullptr);
 
-    OEHeapInjectFailure(1);  // from the next one on, until turned off
+    OEHeapInjectFailure(1); // from the next one on, until turned off
     EXPECT_EQ(OEHeapAllocate(pPool, 16, 0), nullptr);
     EXPECT_EQ(OEHeapAllocate(pPool, 4 << 20, 0), nullptr);
     EXPECT_EQ(OEHeapResize(pKept, 8, 4), nullptr);
@@ -94,10 +95,10 @@ TEST(OEVirtualMemory, ReserveCommitDecommitRelease)
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pcRange) % OEVirtualPageSize(), 0u);
     ASSERT_TRUE(OEVirtualCommit(pcRange, 3 * OEVirtualPageSize() + 1));
     pcRange[0] = 7;
-    pcRange[4 * OEVirtualPageSize() - 1] = 9;  // the partial page is committed whole
+    pcRange[4 * OEVirtualPageSize() - 1] = 9; // the partial page is committed whole
     ASSERT_TRUE(OEVirtualDecommit(pcRange, 4 * OEVirtualPageSize()));
     ASSERT_TRUE(OEVirtualCommit(pcRange, OEVirtualPageSize()));
-    EXPECT_EQ(pcRange[0], 0);  // decommitted contents are gone
+    EXPECT_EQ(pcRange[0], 0); // decommitted contents are gone
     EXPECT_TRUE(OEVirtualRelease(pcRange, uSize));
 }
 

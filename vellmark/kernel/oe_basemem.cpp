@@ -17,6 +17,7 @@ char g_carrMsgBuffer[OE_MSG_BUFFER_SIZE];
 
 bool bCMemoryAdmin::ms_bInitialized = false;
 bool bCMemoryAdmin::ms_bCreated = false;
+bCMemoryAdmin * bCMemoryAdmin::ms_pInstance = nullptr;
 
 namespace
 {
@@ -26,8 +27,8 @@ namespace
     constexpr uint32_t kLowerGuard = 0xBAADF00D;
     constexpr uint32_t kUpperGuard = 0xDEADC0DE;
     constexpr unsigned long kGuardBytes = 16;
-    constexpr unsigned long kArrayHeader = 16;  // keeps array elements 16-byte aligned
-    constexpr unsigned long kMaxTrackedSize = 0xFFFFFFFFul - 2 * kGuardBytes;  // heap size is 32-bit
+    constexpr unsigned long kArrayHeader = 16;                                // keeps array elements 16-byte aligned
+    constexpr unsigned long kMaxTrackedSize = 0xFFFFFFFFul - 2 * kGuardBytes; // heap size is 32-bit
     constexpr int kItemsPerBlock = 256;
     constexpr std::size_t kItemBuckets = 4096;
     constexpr std::size_t kSiteBuckets = 1024;
@@ -37,7 +38,8 @@ namespace
     constexpr uint32_t kSmallBlockLimit = 550;
     constexpr uint32_t kFreeListBlockLimit = 65535;
 
-    char const * const s_arrKindNames[8] = {"malloc", "calloc", "new", "new[]", "realloc", "delete", "delete[]", "free"};
+    char const * const s_arrKindNames[8] = {"malloc",  "calloc", "new",      "new[]",
+                                            "realloc", "delete", "delete[]", "free"};
 
     // Shared by every instance of the process.
     bSAllocationItem * s_arrItemTable[kItemBuckets];
@@ -81,7 +83,7 @@ namespace
     }
 
     // Out-of-memory and unknown-pointer conditions end the operation with a box.
-    void ShowMemoryError(char const * a_pcFormat, char const * a_pcRaised)
+    [[gnu::cold, gnu::noinline]] void ShowMemoryError(char const * a_pcFormat, char const * a_pcRaised)
     {
         char carrText[512];
         std::snprintf(carrText, sizeof(carrText), a_pcFormat, a_pcRaised);
@@ -102,8 +104,7 @@ namespace
 
     // A growable array of the administration's own: it takes its storage from
     // the process-wide instance and grows by an eighth (4 to 1,024 elements).
-    template <class T>
-    class bTScratchArray
+    template <class T> class bTScratchArray
     {
     public:
         bTScratchArray() = default;
@@ -127,8 +128,8 @@ namespace
         bool Grow()
         {
             int const iNew = m_iCapacity + std::clamp(m_iCapacity / 8, 4, 1024);
-            void * pNew = bCMemoryAdmin::GetInstance().Realloc(
-                m_pData, static_cast<unsigned long>(iNew) * sizeof(T), nullptr, nullptr, -1);
+            void * pNew = bCMemoryAdmin::GetInstance().Realloc(m_pData, static_cast<unsigned long>(iNew) * sizeof(T),
+                                                               nullptr, nullptr, -1);
             if (!pNew)
                 return false;
             m_pData = static_cast<T *>(pNew);
@@ -143,22 +144,21 @@ namespace
 
     // Sorting by a key alone would mix the order of equal keys; the position
     // taken keeps it as collected.
-    template <class T>
-    struct bSRanked
+    template <class T> struct bSRanked
     {
         T * m_pEntry;
         uint64_t m_uKey;
         int m_iPosition;
     };
 
-    template <class T>
-    void SortDescending(bTScratchArray<bSRanked<T>> & a_arrEntries)
+    template <class T> void SortDescending(bTScratchArray<bSRanked<T>> & a_arrEntries)
     {
-        std::sort(a_arrEntries.begin(), a_arrEntries.end(), [](bSRanked<T> const & a_Left, bSRanked<T> const & a_Right) {
-            if (a_Left.m_uKey != a_Right.m_uKey)
-                return a_Left.m_uKey > a_Right.m_uKey;
-            return a_Left.m_iPosition < a_Right.m_iPosition;
-        });
+        std::sort(a_arrEntries.begin(), a_arrEntries.end(),
+                  [](bSRanked<T> const & a_Left, bSRanked<T> const & a_Right) {
+                      if (a_Left.m_uKey != a_Right.m_uKey)
+                          return a_Left.m_uKey > a_Right.m_uKey;
+                      return a_Left.m_iPosition < a_Right.m_iPosition;
+                  });
     }
 
     bSAllocationSummery * FindSite(char const * a_pcFile, int a_iLine)
@@ -251,13 +251,14 @@ namespace
     {
         return a_pSummery ? a_pSummery->m_iLine : -1;
     }
-}
+} // namespace
 
 // ---- instance and life cycle ----
 
-bCMemoryAdmin & bCMemoryAdmin::GetInstance()
+bCMemoryAdmin & bCMemoryAdmin::CreateInstance()
 {
     static bCMemoryAdmin s_Instance;
+    ms_pInstance = &s_Instance;
     return s_Instance;
 }
 
@@ -415,9 +416,10 @@ unsigned long bCMemoryAdmin::GetAllocationCount() const
 
 // ---- allocation ----
 
-void * bCMemoryAdmin::Malloc(unsigned long a_uSize, char const * a_pcName, char const * a_pcFile, int a_iLine)
+void * bCMemoryAdmin::UntrackedMallocFailed()
 {
-    return AllocatePure(a_pcFile, a_iLine, a_pcName, bEMemoryAllocationType_Malloc, a_uSize);
+    ShowMemoryError("bCMemoryAdmin::AllocatePure error: %s", kOutOfMemory);
+    return nullptr;
 }
 
 void * bCMemoryAdmin::Realloc(void * a_pPtr, unsigned long a_uSize, char const * a_pcName, char const * a_pcFile,
@@ -450,7 +452,7 @@ namespace
         *pcOut = 0;
         return g_carrMsgBuffer;
     }
-}
+} // namespace
 
 void * bCMemoryAdmin::NewObject(unsigned long a_uSize, char const * a_pcText1, char const * a_pcText2, char const *,
                                 int a_iLine)
@@ -470,24 +472,20 @@ void * bCMemoryAdmin::NewObjectArray(unsigned long a_uSize, int a_iCount, char c
     unsigned long const uSize = a_uSize > ~0ul - kArrayHeader ? ~0ul : a_uSize + kArrayHeader;
     char * newBlock = nullptr;
     if (!m_bTracking)
-        newBlock = static_cast<char *>(
-            AllocatePure(a_pcText1, a_iLine, nullptr, bEMemoryAllocationType_NewArray, uSize));
+        newBlock =
+            static_cast<char *>(AllocatePure(a_pcText1, a_iLine, nullptr, bEMemoryAllocationType_NewArray, uSize));
     else
     {
         bCLock Lock(m_CriticalSection);
         char const * pcName = BuildObjectName(a_pcText1, a_pcText2);
-        newBlock = static_cast<char *>(AllocatePure(a_pcText1, a_iLine, pcName, bEMemoryAllocationType_NewArray, uSize));
+        newBlock =
+            static_cast<char *>(AllocatePure(a_pcText1, a_iLine, pcName, bEMemoryAllocationType_NewArray, uSize));
     }
     OE_ASSERT_EX(kAssertOptions, 0 != newBlock, kModule);
     if (!newBlock)
         return nullptr;
     std::memcpy(newBlock + kArrayHeader - 4, &a_iCount, 4);
     return newBlock + kArrayHeader;
-}
-
-void bCMemoryAdmin::Free(void * a_pPtr)
-{
-    FreePure(a_pPtr);
 }
 
 void bCMemoryAdmin::DeleteObject(void * a_pPtr)
@@ -511,14 +509,15 @@ int bCMemoryAdmin::GetArrayBlockCount(void * a_pPtr) const
             if (pItem->m_u8AllocationType != bEMemoryAllocationType_NewArray)
                 return -1;
         if (FindAllocationItem(pcPtr))
-            return -1;  // a tracked block whose item sits at the pointer itself: no array
+            return -1; // a tracked block whose item sits at the pointer itself: no array
     }
     int iCount;
     std::memcpy(&iCount, pcPtr - 4, 4);
     return iCount;
 }
 
-void * OE_New(unsigned long a_uSize, char const * a_pcText1, char const * a_pcText2, char const * a_pcText3, int a_iLine)
+void * OE_New(unsigned long a_uSize, char const * a_pcText1, char const * a_pcText2, char const * a_pcText3,
+              int a_iLine)
 {
     void * pBlock = bCMemoryAdmin::GetInstance().NewObject(a_uSize, a_pcText1, a_pcText2, a_pcText3, a_iLine);
     if (pBlock)
@@ -536,14 +535,18 @@ void * OE_New(unsigned long a_uSize, char const * a_pcText1, char const * a_pcTe
 void * bCMemoryAdmin::AllocatePure(char const * const a_pcFile, int a_iLine, char const * const a_pcName,
                                    bEMemoryAllocationType a_eType, unsigned long a_uSize)
 {
-    if (!m_bTracking)
-    {
-        OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
-        if (void * pBlock = m_pPool ? m_pPool->Allocate(a_uSize) : nullptr)
-            return pBlock;
+    if (m_bTracking)
+        return AllocateLocked(a_pcFile, a_iLine, a_pcName, a_eType, a_uSize);
+    OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
+    void * pBlock = m_pPool ? m_pPool->Allocate(a_uSize) : nullptr;
+    if (!pBlock) [[unlikely]]
         ShowMemoryError("bCMemoryAdmin::AllocatePure error: %s", kOutOfMemory);
-        return nullptr;
-    }
+    return pBlock;
+}
+
+void * bCMemoryAdmin::AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                     bEMemoryAllocationType a_eType, unsigned long a_uSize)
+{
     bCLock Lock(m_CriticalSection);
     OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
     try
@@ -621,8 +624,7 @@ void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int a_iLine, char c
 void bCMemoryAdmin::CreateNewMemoryPoolDescriptor()
 {
     bSAllocationItem * pOldHead = m_pMemoryPoolDesc;
-    m_pMemoryPoolDesc =
-        static_cast<bSAllocationItem *>(m_pPool->Allocate(kItemsPerBlock * sizeof(bSAllocationItem)));
+    m_pMemoryPoolDesc = static_cast<bSAllocationItem *>(m_pPool->Allocate(kItemsPerBlock * sizeof(bSAllocationItem)));
     OE_ASSERT_EX(kAssertOptions, 0 != this->m_pMemoryPoolDesc, kModule);
     if (!m_pMemoryPoolDesc)
     {
@@ -639,7 +641,7 @@ void bCMemoryAdmin::CreateNewMemoryPoolDescriptor()
         m_pPool->Reallocate(m_ppItemBlocks, (m_uItemBlockCount + 1) * sizeof(bSAllocationItem *)));
     OE_ASSERT_EX(kAssertOptions, ppTemp, kModule);
     if (!ppTemp)
-        return;  // the items are used all the same
+        return; // the items are used all the same
     m_ppItemBlocks = ppTemp;
     m_ppItemBlocks[m_uItemBlockCount++] = pBlock;
 }
@@ -667,14 +669,18 @@ void bCMemoryAdmin::WipeWithPattern(bSAllocationItem const & a_Item, unsigned lo
 void * bCMemoryAdmin::ReallocPure(char const * a_pcFile, int a_iLine, char const * a_pcName,
                                   bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr)
 {
-    if (!m_bTracking)
-    {
-        OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
-        if (void * pBlock = m_pPool ? m_pPool->Reallocate(a_pPtr, a_uSize) : nullptr)
-            return pBlock;
+    if (m_bTracking)
+        return ReallocLocked(a_pcFile, a_iLine, a_pcName, a_eType, a_uSize, a_pPtr);
+    OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
+    void * pBlock = m_pPool ? m_pPool->Reallocate(a_pPtr, a_uSize) : nullptr;
+    if (!pBlock) [[unlikely]]
         ShowMemoryError("bCMemoryAdmin::ReallocatePure error: %s", kReallocOutOfMemory);
-        return nullptr;
-    }
+    return pBlock;
+}
+
+void * bCMemoryAdmin::ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                    bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr)
+{
     bCLock Lock(m_CriticalSection);
     OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
     if (!a_pPtr)
@@ -706,17 +712,19 @@ void * bCMemoryAdmin::ReallocTracked(char const * a_pcFile, int a_iLine, char co
     OE_ASSERT_EX(kAssertOptions, 0 != pAllocItem, kModule);
     if (!pAllocItem)
         throw kReallocUnknown;
-    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem( 0, *pAllocItem ), kModule);
+    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem(0, *pAllocItem), kModule);
     OE_ASSERT_EX(kAssertOptions,
-                 bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Malloc || bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Calloc || bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Realloc,
+                 bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Malloc ||
+                     bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Calloc ||
+                     bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Realloc,
                  kModule);
     OE_ASSERT_EX(kAssertOptions, false == pAllocItem->m_u8BreakOnRealloc, kModule);
 
     bSAllocationItem & Item = *pAllocItem;
     uint32_t const uOldPtrSize = Item.m_uPtrSize;
     uint32_t const uOldHeapSize = Item.m_uHeapSize;
-    void * pHeap = a_uSize <= kMaxTrackedSize ? m_pPool->Reallocate(Item.m_pHeapAddress, CalculateHeapSize(a_uSize))
-                                              : nullptr;
+    void * pHeap =
+        a_uSize <= kMaxTrackedSize ? m_pPool->Reallocate(Item.m_pHeapAddress, CalculateHeapSize(a_uSize)) : nullptr;
     if (!pHeap)
         throw kReallocFailed;
 
@@ -746,7 +754,7 @@ void * bCMemoryAdmin::ReallocTracked(char const * a_pcFile, int a_iLine, char co
     }
 
     WipeWithPattern(Item, 0xFEEDFACE, uOldPtrSize);
-    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem( 0, *pAllocItem ), kModule);
+    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem(0, *pAllocItem), kModule);
     bSAllocationSummery * pSummery = Item.m_pSummery;
     OE_ASSERT_EX(kAssertOptions, 0 != pSummery, kModule);
     if (pSummery)
@@ -762,15 +770,17 @@ void * bCMemoryAdmin::ReallocTracked(char const * a_pcFile, int a_iLine, char co
 
 void bCMemoryAdmin::FreePure(void * a_pPtr)
 {
-    if (!m_bTracking)
-    {
-        if (!a_pPtr)
-            return;
-        OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
-        if (m_pPool)
-            m_pPool->Free(a_pPtr);
+    if (m_bTracking)
+        return FreeLocked(a_pPtr);
+    if (!a_pPtr)
         return;
-    }
+    OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
+    if (m_pPool) [[likely]]
+        m_pPool->Free(a_pPtr);
+}
+
+void bCMemoryAdmin::FreeLocked(void * a_pPtr)
+{
     bCLock Lock(m_CriticalSection);
     if (!a_pPtr)
         return;
@@ -783,10 +793,14 @@ void bCMemoryAdmin::FreeTracked(void * a_pPtr)
 {
     bSAllocationItem * pAllocItem = FindAllocationItem(a_pPtr);
     if (!pAllocItem)
-        return;  // unknown, or freed before: nothing to give back
-    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem( 0, *pAllocItem ), kModule);
+        return; // unknown, or freed before: nothing to give back
+    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem(0, *pAllocItem), kModule);
     OE_ASSERT_EX(kAssertOptions,
-                 bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Malloc || bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Calloc || bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Realloc || bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_New || bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_NewArray,
+                 bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Malloc ||
+                     bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Calloc ||
+                     bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Realloc ||
+                     bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_New ||
+                     bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_NewArray,
                  kModule);
     OE_ASSERT_EX(kAssertOptions, false == pAllocItem->m_u8BreakOnDealloc, kModule);
     UnlinkItem(*pAllocItem);
@@ -845,9 +859,9 @@ bool bCMemoryAdmin::ValidateItem(bFMemoryReportCallback a_funcCallback, bSAlloca
                           "(%s) | Alloctype: %s | ID: %d \n ",
                           bLower ? "lowerbound" : "upperbound", AddressValue(a_Item.m_pPtrAddress),
                           AddressValue(a_Item.m_pHeapAddress), static_cast<int>(a_Item.m_uPtrSize),
-                          static_cast<int>(a_Item.m_uHeapSize), SiteName(a_Item.m_pSummery), SiteLine(a_Item.m_pSummery),
-                          SiteFile(a_Item.m_pSummery), s_arrKindNames[a_Item.m_u8AllocationType],
-                          static_cast<int>(a_Item.m_uAllocationID));
+                          static_cast<int>(a_Item.m_uHeapSize), SiteName(a_Item.m_pSummery),
+                          SiteLine(a_Item.m_pSummery), SiteFile(a_Item.m_pSummery),
+                          s_arrKindNames[a_Item.m_u8AllocationType], static_cast<int>(a_Item.m_uAllocationID));
             if (a_funcCallback)
                 a_funcCallback(g_carrMsgBuffer, &a_Item);
             DumpAllocationItem(a_funcCallback, a_Item);
@@ -866,9 +880,10 @@ bool bCMemoryAdmin::ValidateAllAllocationItems(bFMemoryReportCallback a_funcCall
                 ++iDamaged;
     if (iDamaged && a_funcCallback)
     {
-        std::snprintf(g_carrMsgBuffer, sizeof(g_carrMsgBuffer),
-                      "bCMemoryAdmin::ValidateAllAllocationItems - warning: %d corrupted allocation items were found\n\n",
-                      iDamaged);
+        std::snprintf(
+            g_carrMsgBuffer, sizeof(g_carrMsgBuffer),
+            "bCMemoryAdmin::ValidateAllAllocationItems - warning: %d corrupted allocation items were found\n\n",
+            iDamaged);
         a_funcCallback(g_carrMsgBuffer, nullptr);
     }
     return iDamaged != 0;
@@ -894,19 +909,19 @@ void bCMemoryAdmin::DumpHeapStatistics(bFMemoryReportCallback a_funcCallback) co
     if (!a_funcCallback || !m_bTracking)
         return;
     bSMemoryStatistics const & S = m_Statistics;
-    std::snprintf(g_carrMsgBuffer, sizeof(g_carrMsgBuffer),
-                  "\nCurrent:\nNumber of elements allocated         :    %d\nMemory allocated by application      :    "
-                  "%d bytes\nMemory allocated total (heap)        :    %d bytes\nHeapprofiler overhead                : "
-                  "   %d bytes\n\nPeaks:\nMaximum of allocated elements        :    %d\nMaximum memory allocation       "
-                  "     :    %d bytes\nMaximum heap memory allocation       :    %d bytes\n\nSummary:\nAllocated "
-                  "elements accumulated       :    %d\nMemory allocation accumulated        :    %d bytes\nHeap memory "
-                  "allocation (accumulated) :    %d bytes\n",
-                  static_cast<int>(S.m_uCurrentBlocks), static_cast<int>(S.m_uCurrentPtrBytes),
-                  static_cast<int>(S.m_uCurrentHeapBytes),
-                  static_cast<int>(S.m_uCurrentHeapBytes - S.m_uCurrentPtrBytes), static_cast<int>(S.m_uPeakBlocks),
-                  static_cast<int>(S.m_uPeakPtrBytes), static_cast<int>(S.m_uPeakHeapBytes),
-                  static_cast<int>(S.m_uTotalBlocks), static_cast<int>(S.m_uTotalPtrBytes),
-                  static_cast<int>(S.m_uTotalHeapBytes));
+    std::snprintf(
+        g_carrMsgBuffer, sizeof(g_carrMsgBuffer),
+        "\nCurrent:\nNumber of elements allocated         :    %d\nMemory allocated by application      :    "
+        "%d bytes\nMemory allocated total (heap)        :    %d bytes\nHeapprofiler overhead                : "
+        "   %d bytes\n\nPeaks:\nMaximum of allocated elements        :    %d\nMaximum memory allocation       "
+        "     :    %d bytes\nMaximum heap memory allocation       :    %d bytes\n\nSummary:\nAllocated "
+        "elements accumulated       :    %d\nMemory allocation accumulated        :    %d bytes\nHeap memory "
+        "allocation (accumulated) :    %d bytes\n",
+        static_cast<int>(S.m_uCurrentBlocks), static_cast<int>(S.m_uCurrentPtrBytes),
+        static_cast<int>(S.m_uCurrentHeapBytes), static_cast<int>(S.m_uCurrentHeapBytes - S.m_uCurrentPtrBytes),
+        static_cast<int>(S.m_uPeakBlocks), static_cast<int>(S.m_uPeakPtrBytes), static_cast<int>(S.m_uPeakHeapBytes),
+        static_cast<int>(S.m_uTotalBlocks), static_cast<int>(S.m_uTotalPtrBytes),
+        static_cast<int>(S.m_uTotalHeapBytes));
     a_funcCallback(g_carrMsgBuffer, nullptr);
 }
 
@@ -958,7 +973,7 @@ namespace
                       SiteLine(a_pSummery), SiteFile(a_pSummery));
         a_funcCallback(g_carrMsgBuffer, nullptr);
     }
-}
+} // namespace
 
 // Lists this instance's live blocks newer than a_uFromID, grouped by site.
 bool bCMemoryAdmin::CollectSummary(bFMemoryReportCallback a_funcCallback, uint32_t a_uFromID,
@@ -995,15 +1010,15 @@ bool bCMemoryAdmin::CollectSummary(bFMemoryReportCallback a_funcCallback, uint32
     }
     if (iItems)
         ReportSiteSummary(a_funcCallback, iItems, iInvalid, uHeap, uPtr);
-    for (char const * pcText : {"", "---------------------------------------------------------------------", a_pcEnd, ""})
+    for (char const * pcText :
+         {"", "---------------------------------------------------------------------", a_pcEnd, ""})
         a_funcCallback(pcText, nullptr);
     return true;
 }
 
 // ---- top ten by site ----
 
-template <class KEY>
-int bCMemoryAdmin::TopTen(bSAllocationSummery * a_pOut, int a_iCount, KEY a_Key, int * a_pTotal)
+template <class KEY> int bCMemoryAdmin::TopTen(bSAllocationSummery * a_pOut, int a_iCount, KEY a_Key, int * a_pTotal)
 {
     if (!m_bTracking)
         return 0;
@@ -1034,15 +1049,14 @@ int bCMemoryAdmin::TopTen(bSAllocationSummery * a_pOut, int a_iCount, KEY a_Key,
 
 namespace
 {
-    template <uint32_t bSAllocationSummery::*FIELD>
-    auto KeyOf()
+    template <uint32_t bSAllocationSummery::*FIELD> auto KeyOf()
     {
         return [](bSAllocationSummery const & a_Summery, bool & a_bCounted) -> uint64_t {
             a_bCounted = true;
             return a_Summery.*FIELD;
         };
     }
-}
+} // namespace
 
 int bCMemoryAdmin::GetSummeryFootprintTopTen(bSAllocationSummery * a_pOut, int a_iCount)
 {

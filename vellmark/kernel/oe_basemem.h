@@ -22,12 +22,21 @@
 // callback; they stay valid until the next report.
 
 #include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/kernel/oe_mempool.h>
 #include <vellmark/kernel/oe_types.h>
 
 #include <cstddef>
 #include <cstdint>
 
-class bCMemPool;
+// Exported, yet bound inside the library: the library's own calls of these hot
+// functions go straight to them instead of through the symbol table.
+#ifndef OE_BOUND_LOCALLY
+#if defined(OE_BUILDING_VELLMARK)
+#define OE_BOUND_LOCALLY __attribute__((visibility("protected")))
+#else
+#define OE_BOUND_LOCALLY OE_API
+#endif
+#endif
 
 enum bEMemoryAllocationType
 {
@@ -40,10 +49,10 @@ enum bEMemoryAllocationType
 
 enum bECheckPtr
 {
-    bECheckPtr_Valid = 0,         // known, both guards intact
-    bECheckPtr_Unknown = 1,       // not known to the administration
-    bECheckPtr_Corrupted = 2,     // known, a guard is damaged
-    bECheckPtr_NotTracked = 3,    // untracked instance: no check possible
+    bECheckPtr_Valid = 0,      // known, both guards intact
+    bECheckPtr_Unknown = 1,    // not known to the administration
+    bECheckPtr_Corrupted = 2,  // known, a guard is damaged
+    bECheckPtr_NotTracked = 3, // untracked instance: no check possible
     bECheckPtr_Null = 4,
 };
 
@@ -55,20 +64,20 @@ struct bSMemoryStatistics
     uint32_t m_uPeakPtrBytes;
     uint32_t m_uPeakHeapBytes;
     uint32_t m_uPeakBlocks;
-    uint32_t m_uTotalPtrBytes;   // accumulated, never decreases
+    uint32_t m_uTotalPtrBytes; // accumulated, never decreases
     uint32_t m_uTotalHeapBytes;
     uint32_t m_uTotalBlocks;
 };
 
-struct bSAllocationSummery  // one per allocation site (source-file text and line)
+struct bSAllocationSummery // one per allocation site (source-file text and line)
 {
-    uint32_t m_uFootprint;          // pointer bytes of the site's live blocks
+    uint32_t m_uFootprint; // pointer bytes of the site's live blocks
     uint32_t m_uMaxFootprint;
-    uint32_t m_uItemCount;          // live blocks
-    uint32_t m_uFootprintGrowth;    // since the last growth snapshot
+    uint32_t m_uItemCount;       // live blocks
+    uint32_t m_uFootprintGrowth; // since the last growth snapshot
     uint32_t m_uItemCountGrowth;
-    char m_carrSourceFile[62];      // first 61 characters, "-" for none
-    char m_carrName[38];            // first 37 characters of the first allocation's name
+    char m_carrSourceFile[62]; // first 61 characters, "-" for none
+    char m_carrName[38];       // first 37 characters of the first allocation's name
     int m_iLine;
     uint32_t m_uSmallBlockCount;    // heap size below 550
     uint32_t m_uFreeListBlockCount; // heap size from 550 up to 65,534
@@ -76,9 +85,9 @@ struct bSAllocationSummery  // one per allocation site (source-file text and lin
     bSAllocationSummery * m_pNext;
 };
 
-struct bSAllocationItem  // one per live tracked block
+struct bSAllocationItem // one per live tracked block
 {
-    uint32_t m_uHeapSize;           // pointer size + 32
+    uint32_t m_uHeapSize; // pointer size + 32
     uint32_t m_uPtrSize;
     void * m_pHeapAddress;
     void * m_pPtrAddress;           // heap address + 16
@@ -87,7 +96,7 @@ struct bSAllocationItem  // one per live tracked block
     uint8_t m_u8BreakOnRealloc : 1;
     uint32_t m_uAllocationID;
     bSAllocationSummery * m_pSummery;
-    bSAllocationItem * m_pNext;     // in the bucket, or on the free list
+    bSAllocationItem * m_pNext; // in the bucket, or on the free list
     bSAllocationItem * m_pPrev;
 };
 
@@ -102,7 +111,7 @@ extern OE_API char g_carrMsgBuffer[OE_MSG_BUFFER_SIZE];
 class OE_API bCMemoryAdmin
 {
 public:
-    static bCMemoryAdmin & GetInstance();  // untracked, built on first call
+    static bCMemoryAdmin & GetInstance(); // untracked, built on first call
     static bool IsMemoryAdminInitialized();
 
 public:
@@ -113,9 +122,9 @@ public:
     bCMemoryAdmin & operator=(bCMemoryAdmin const &) = delete;
 
 public:
-    void Create();   // builds the process pool, once per process
-    void Destroy();  // leak report, releases this instance's blocks; the owner also the pool
-    bool IsPoolValid() const;
+    void Create();  // builds the process pool, once per process
+    void Destroy(); // leak report, releases this instance's blocks; the owner also the pool
+    OE_BOUND_LOCALLY bool IsPoolValid() const;
     bool IsTracking() const;
     void EnableAllocationReport(bool a_bEnable);
     void EnableMemoryLeakReport(bool a_bEnable);
@@ -130,17 +139,17 @@ public:
     void * NewObject(unsigned long a_uSize, char const * a_pcText1, char const * a_pcText2, char const * a_pcText3,
                      int a_iLine);
     void * NewObjectArray(unsigned long a_uSize, int a_iCount, char const * a_pcText1, char const * a_pcText2,
-                          char const * a_pcText3, int a_iLine);  // a_uSize: bytes of all elements
+                          char const * a_pcText3, int a_iLine); // a_uSize: bytes of all elements
     void Free(void * a_pPtr);
     void DeleteObject(void * a_pPtr);
     void DeleteObjectArray(void * a_pPtr);
-    int GetArrayBlockCount(void * a_pPtr) const;  // -1 for a tracked block that is no array
+    int GetArrayBlockCount(void * a_pPtr) const; // -1 for a tracked block that is no array
 
 public:
     bSAllocationItem * FindAllocationItem(void const * a_pPtrAddress) const;
     bECheckPtr CheckMemoryBlock(void * a_pPtr);
     bool ValidateAllocationItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
-    bool ValidateAllAllocationItems(bFMemoryReportCallback a_funcCallback) const;  // true when damage was found
+    bool ValidateAllAllocationItems(bFMemoryReportCallback a_funcCallback) const; // true when damage was found
     void DumpAllocationItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
     void DumpHeapStatistics(bFMemoryReportCallback a_funcCallback) const;
     void DumpLeakReport(bFMemoryReportCallback a_funcCallback);
@@ -171,16 +180,22 @@ public:
     }
 
 protected:
-    void * AllocatePure(char const * const a_pcFile, int a_iLine, char const * const a_pcName,
-                        bEMemoryAllocationType a_eType, unsigned long a_uSize);
-    void * ReallocPure(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                       unsigned long a_uSize, void * a_pPtr);
-    void FreePure(void * a_pPtr);
+    OE_BOUND_LOCALLY void * AllocatePure(char const * const a_pcFile, int a_iLine, char const * const a_pcName,
+                                         bEMemoryAllocationType a_eType, unsigned long a_uSize);
+    OE_BOUND_LOCALLY void * ReallocPure(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                        bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr);
+    OE_BOUND_LOCALLY void FreePure(void * a_pPtr);
     void WipeWithPattern(bSAllocationItem const & a_Item, unsigned long a_uPattern, unsigned long a_uFrom);
     void CreateNewMemoryPoolDescriptor();
 
 private:
     void Invalidate();
+    void * AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
+                          unsigned long a_uSize);
+    void * ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
+                         unsigned long a_uSize, void * a_pPtr);
+    void FreeLocked(void * a_pPtr);
+    void * UntrackedMallocFailed();
     void * AllocateTracked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
                            unsigned long a_uSize);
     void * ReallocTracked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
@@ -196,7 +211,7 @@ private:
 private:
     uint32_t m_uAllocationCount;
     uint32_t m_uItemBlockCount;
-    bSAllocationItem * m_pMemoryPoolDesc;   // free list of items
+    bSAllocationItem * m_pMemoryPoolDesc; // free list of items
     bSAllocationItem ** m_ppItemBlocks;
     bSMemoryStatistics m_Statistics;
     bool m_bWipe;
@@ -209,7 +224,35 @@ private:
 
     static bool ms_bInitialized;
     static bool ms_bCreated;
+    static bCMemoryAdmin * ms_pInstance; // published once built; read on every request
+    static bCMemoryAdmin & CreateInstance();
 };
+
+// The untracked path of Malloc and Free is inline: the process-wide instance
+// costs its callers a check of two fields before the heap is called.
+inline void * bCMemoryAdmin::Malloc(unsigned long a_uSize, char const * a_pcName, char const * a_pcFile, int a_iLine)
+{
+    if (!m_bTracking && m_pPool) [[likely]]
+    {
+        void * pBlock = m_pPool->Allocate(a_uSize);
+        return pBlock ? pBlock : UntrackedMallocFailed();
+    }
+    return AllocatePure(a_pcFile, a_iLine, a_pcName, bEMemoryAllocationType_Malloc, a_uSize);
+}
+
+inline void bCMemoryAdmin::Free(void * a_pPtr)
+{
+    if (!m_bTracking && m_pPool) [[likely]]
+        return m_pPool->Free(a_pPtr);
+    FreePure(a_pPtr);
+}
+
+// Every request of every module starts here: no call, once the instance exists.
+inline bCMemoryAdmin & bCMemoryAdmin::GetInstance()
+{
+    bCMemoryAdmin * pInstance = ms_pInstance;
+    return pInstance ? *pInstance : CreateInstance();
+}
 
 // The exported client new: allocates through the process-wide instance and
 // turns a failure into a fatal error.
@@ -220,8 +263,8 @@ OE_C_API void * OE_New(unsigned long a_uSize, char const * a_pcText1, char const
 // Blocks from it are returned with bCMemoryAdmin::GetInstance().DeleteObject after
 // the destructor ran (usually from a class operator delete), never with the
 // global delete.
-inline void * operator new(std::size_t a_uSize, char const * a_pcText1, char const * a_pcText2,
-                           char const * a_pcText3, int a_iLine) noexcept
+inline void * operator new(std::size_t a_uSize, char const * a_pcText1, char const * a_pcText2, char const * a_pcText3,
+                           int a_iLine) noexcept
 {
     return OE_New(static_cast<unsigned long>(a_uSize), a_pcText1, a_pcText2, a_pcText3, a_iLine);
 }

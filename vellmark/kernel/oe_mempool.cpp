@@ -23,13 +23,10 @@ namespace
     {
         return (a_uSize + kCommitStep - 1) & ~(kCommitStep - 1);
     }
-}
+} // namespace
 
 bCMemPool::bCMemPool() :
-    m_pBigBlockBase(nullptr),
-    m_bBigBlockInUse(false),
-    m_uBigBlockCommitted(0),
-    m_bBuiltHeapPool(false)
+    m_pBigBlockBase(nullptr), m_bBigBlockInUse(false), m_uBigBlockCommitted(0), m_bBuiltHeapPool(false)
 {
     if (ms_pHeapPool)
         return;
@@ -92,7 +89,7 @@ bool bCMemPool::TakeBigBlock(unsigned long a_uSize)
         return false;
     if (GrowBigBlock(a_uSize))
         return true;
-    m_bBigBlockInUse.store(false, std::memory_order_release);  // nothing committed: let the heap try
+    m_bBigBlockInUse.store(false, std::memory_order_release); // nothing committed: let the heap try
     return false;
 }
 
@@ -107,25 +104,11 @@ bool bCMemPool::GrowBigBlock(std::size_t a_uSize)
     return true;
 }
 
-void * bCMemPool::Allocate(unsigned long a_uSize)
+void bCMemPool::ReleaseBigBlock()
 {
-    if (a_uSize >= ms_uBigBlockMin && a_uSize <= ms_uBigBlockMax && TakeBigBlock(a_uSize))
-        return m_pBigBlockBase;
-    return OEHeapAllocate(ms_pHeapPool, a_uSize, 0);
-}
-
-void bCMemPool::Free(void * a_pBlock)
-{
-    if (!a_pBlock)
-        return;
-    if (a_pBlock == m_pBigBlockBase && IsBigBlockInUse())
-    {
-        OEVirtualDecommit(m_pBigBlockBase, m_uBigBlockCommitted);
-        m_uBigBlockCommitted = 0;
-        m_bBigBlockInUse.store(false, std::memory_order_release);
-        return;
-    }
-    OEHeapFree(a_pBlock);
+    OEVirtualDecommit(m_pBigBlockBase, m_uBigBlockCommitted);
+    m_uBigBlockCommitted = 0;
+    m_bBigBlockInUse.store(false, std::memory_order_release);
 }
 
 // Beyond the reservation the big block cannot stay where it is.
@@ -135,7 +118,7 @@ void * bCMemPool::MoveBigBlockToHeap(unsigned long a_uSize)
     if (!pNew)
         return nullptr;
     std::memcpy(pNew, m_pBigBlockBase, std::min<std::size_t>(m_uBigBlockCommitted, a_uSize));
-    Free(m_pBigBlockBase);
+    ReleaseBigBlock();
     return pNew;
 }
 

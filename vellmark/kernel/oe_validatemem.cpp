@@ -8,7 +8,7 @@ namespace
 {
     char const * const kModule = "kernel/oe_validatemem";
     int const kFatalLine = 80;
-}
+} // namespace
 
 bCValidateMemory & bCValidateMemory::GetInstance()
 {
@@ -16,16 +16,12 @@ bCValidateMemory & bCValidateMemory::GetInstance()
     return s_Instance;
 }
 
-bCValidateMemory::bCValidateMemory() :
-    bCValidateMemory(true, false, true, true)
-{
-}
+bCValidateMemory::bCValidateMemory() : bCValidateMemory(true, false, true, true) {}
 
 bCValidateMemory::bCValidateMemory(bool a_bBreakOnError, bool a_bTraceOnError, bool a_bWarningMessageOnError,
                                    bool a_bFatalErrorOnError) :
     m_bBreakOnError(a_bBreakOnError),
-    m_bTraceOnError(a_bTraceOnError),
-    m_bWarningMessageOnError(a_bWarningMessageOnError),
+    m_bTraceOnError(a_bTraceOnError), m_bWarningMessageOnError(a_bWarningMessageOnError),
     m_bFatalErrorOnError(a_bFatalErrorOnError)
 {
 }

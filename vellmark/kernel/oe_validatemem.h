@@ -12,19 +12,19 @@ struct bSAllocationItem;
 class OE_API bCValidateMemory
 {
 public:
-    static bCValidateMemory & GetInstance();  // all four flags set
+    static bCValidateMemory & GetInstance(); // all four flags set
 
     // The report callback of Validate: a warning and/or a fatal error per text,
     // as the process-wide instance's flags say. Returns true.
     static bool s_funcMemoryCallback(char const * a_pcText, bSAllocationItem const * a_pItem);
 
 public:
-    bCValidateMemory();  // break, no trace, warning, fatal error
+    bCValidateMemory(); // break, no trace, warning, fatal error
     bCValidateMemory(bool a_bBreakOnError, bool a_bTraceOnError, bool a_bWarningMessageOnError,
                      bool a_bFatalErrorOnError);
 
 public:
-    void Validate();  // validates every block of the process-wide memory administration
+    void Validate(); // validates every block of the process-wide memory administration
 
     void SetBreakOnError(bool a_bEnable);
     bool GetBreakOnError() const;

@@ -18,17 +18,29 @@
 
 #include <cstddef>
 
+// Exported, yet bound inside the library: the library's own calls of these hot
+// functions go straight to them instead of through the symbol table.
+#ifndef OE_BOUND_LOCALLY
+#if defined(OE_BUILDING_VELLMARK)
+#define OE_BOUND_LOCALLY __attribute__((visibility("protected")))
+#else
+#define OE_BOUND_LOCALLY OE_API
+#endif
+#endif
+
 inline constexpr std::size_t OE_HEAP_LARGE_BLOCK = std::size_t(1) << 20;
 
-OE_API void OEHeapRegister();                                                       // role 4
-OE_API void * OEHeapCreatePool(unsigned long a_uFlags);                             // role 10
-OE_API void OEHeapSetSmallBlockSize(void * a_pPool, unsigned long a_uSize);         // role 23
-OE_API void * OEHeapAllocate(void * a_pPool, std::size_t a_uSize, unsigned long a_uFlags);  // role 70; null when out of memory
-OE_API void OEHeapFree(void * a_pBlock);                                            // role 72; null does nothing
-OE_API void * OEHeapResize(void * a_pBlock, std::size_t a_uSize, unsigned long a_uFlags);  // role 74; null when it cannot
-OE_API std::size_t OEHeapSize(void const * a_pBlock);                              // role 77; usable bytes
-OE_API void OEHeapDestroyPool(void * a_pPool);                                      // role 15
-OE_API void OEHeapUnregister();                                                     // role 6
+OE_API void OEHeapRegister();                                               // role 4
+OE_API void * OEHeapCreatePool(unsigned long a_uFlags);                     // role 10
+OE_API void OEHeapSetSmallBlockSize(void * a_pPool, unsigned long a_uSize); // role 23
+OE_BOUND_LOCALLY void * OEHeapAllocate(void * a_pPool, std::size_t a_uSize,
+                                       unsigned long a_uFlags); // role 70; null when out of memory
+OE_BOUND_LOCALLY void OEHeapFree(void * a_pBlock);              // role 72; null does nothing
+OE_BOUND_LOCALLY void * OEHeapResize(void * a_pBlock, std::size_t a_uSize,
+                                     unsigned long a_uFlags);   // role 74; null when it cannot
+OE_BOUND_LOCALLY std::size_t OEHeapSize(void const * a_pBlock); // role 77; usable bytes
+OE_API void OEHeapDestroyPool(void * a_pPool);                  // role 15
+OE_API void OEHeapUnregister();                                 // role 6
 
 // The process heap and its low-fragmentation switch: nothing to do here, the
 // heap beneath is built for that already.

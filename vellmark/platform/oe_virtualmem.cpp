@@ -10,7 +10,7 @@ namespace
         std::size_t const uPage = OEVirtualPageSize();
         return (a_uSize + uPage - 1) & ~(uPage - 1);
     }
-}
+} // namespace
 
 std::size_t OEVirtualPageSize()
 {

@@ -10,7 +10,7 @@
 
 #include <cstddef>
 
-OE_API void * OEVirtualReserve(std::size_t a_uSize);                 // null when the range cannot be reserved
+OE_API void * OEVirtualReserve(std::size_t a_uSize); // null when the range cannot be reserved
 OE_API bool OEVirtualCommit(void * a_pAddress, std::size_t a_uSize);
 OE_API bool OEVirtualDecommit(void * a_pAddress, std::size_t a_uSize);
 OE_API bool OEVirtualRelease(void * a_pAddress, std::size_t a_uSize);
