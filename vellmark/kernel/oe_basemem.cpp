@@ -712,7 +712,10 @@ void * bCMemoryAdmin::ReallocTracked(char const * a_pcFile, int a_iLine, char co
     OE_ASSERT_EX(kAssertOptions, 0 != pAllocItem, kModule);
     if (!pAllocItem)
         throw kReallocUnknown;
-    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem(0, *pAllocItem), kModule);
+    // The condition text is reported as written.
+    // clang-format off
+    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem( 0, *pAllocItem ), kModule);
+    // clang-format on
     OE_ASSERT_EX(kAssertOptions,
                  bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Malloc ||
                      bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Calloc ||
@@ -754,7 +757,10 @@ void * bCMemoryAdmin::ReallocTracked(char const * a_pcFile, int a_iLine, char co
     }
 
     WipeWithPattern(Item, 0xFEEDFACE, uOldPtrSize);
-    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem(0, *pAllocItem), kModule);
+    // The condition text is reported as written.
+    // clang-format off
+    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem( 0, *pAllocItem ), kModule);
+    // clang-format on
     bSAllocationSummery * pSummery = Item.m_pSummery;
     OE_ASSERT_EX(kAssertOptions, 0 != pSummery, kModule);
     if (pSummery)
@@ -794,7 +800,10 @@ void bCMemoryAdmin::FreeTracked(void * a_pPtr)
     bSAllocationItem * pAllocItem = FindAllocationItem(a_pPtr);
     if (!pAllocItem)
         return; // unknown, or freed before: nothing to give back
-    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem(0, *pAllocItem), kModule);
+    // The condition text is reported as written.
+    // clang-format off
+    OE_ASSERT_EX(kAssertOptions, true == this->ValidateAllocationItem( 0, *pAllocItem ), kModule);
+    // clang-format on
     OE_ASSERT_EX(kAssertOptions,
                  bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Malloc ||
                      bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_Calloc ||
