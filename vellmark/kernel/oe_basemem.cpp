@@ -30,6 +30,14 @@ namespace
     constexpr unsigned long kArrayHeader = 16;                                // keeps array elements 16-byte aligned
     constexpr unsigned long kMaxTrackedSize = 0xFFFFFFFFul - 2 * kGuardBytes; // heap size is 32-bit
     constexpr int kItemsPerBlock = 256;
+    // Behind the items, a link for blocks that the item-block table could not
+    // take in, so that they are still found and released.
+    constexpr std::size_t kItemBlockBytes = kItemsPerBlock * sizeof(bSAllocationItem) + sizeof(void *);
+
+    bSAllocationItem *& UnrecordedLink(bSAllocationItem * a_pBlock)
+    {
+        return *reinterpret_cast<bSAllocationItem **>(a_pBlock + kItemsPerBlock);
+    }
     constexpr std::size_t kItemBuckets = 4096;
     constexpr std::size_t kSiteBuckets = 1024;
     constexpr std::size_t kFileChars = 61;
@@ -294,6 +302,7 @@ void bCMemoryAdmin::Invalidate()
     m_uItemBlockCount = 0;
     m_pMemoryPoolDesc = nullptr;
     m_ppItemBlocks = nullptr;
+    m_pUnrecordedItemBlocks = nullptr;
     std::memset(&m_Statistics, 0, sizeof(m_Statistics));
     m_bWipe = false;
     m_bAllocationReport = false;
@@ -338,20 +347,39 @@ void bCMemoryAdmin::Destroy()
     }
 }
 
+template <class FUNC> void bCMemoryAdmin::ForEachItemBlock(FUNC a_Func) const
+{
+    for (uint32_t uBlock = 0; uBlock < m_uItemBlockCount; ++uBlock)
+        if (a_Func(m_ppItemBlocks[uBlock]))
+            return;
+    for (bSAllocationItem * pBlock = m_pUnrecordedItemBlocks; pBlock;)
+    {
+        bSAllocationItem * pNext = UnrecordedLink(pBlock); // the block may be gone after the call
+        if (a_Func(pBlock))
+            return;
+        pBlock = pNext;
+    }
+}
+
 // Unlinks and frees this instance's live blocks, then its item blocks.
 void bCMemoryAdmin::ReleaseOwnItems()
 {
-    for (uint32_t uBlock = 0; uBlock < m_uItemBlockCount; ++uBlock)
+    ForEachItemBlock([this](bSAllocationItem * a_pBlock) {
         for (int i = 0; i < kItemsPerBlock; ++i)
-            if (m_ppItemBlocks[uBlock][i].m_pHeapAddress)
+            if (a_pBlock[i].m_pHeapAddress)
             {
-                UnlinkItem(m_ppItemBlocks[uBlock][i]);
-                ReleaseItem(m_ppItemBlocks[uBlock][i]);
+                UnlinkItem(a_pBlock[i]);
+                ReleaseItem(a_pBlock[i]);
             }
-    for (uint32_t uBlock = 0; uBlock < m_uItemBlockCount; ++uBlock)
-        m_pPool->Free(m_ppItemBlocks[uBlock]);
+        return false;
+    });
+    ForEachItemBlock([this](bSAllocationItem * a_pBlock) {
+        m_pPool->Free(a_pBlock);
+        return false;
+    });
     m_pPool->Free(m_ppItemBlocks);
     m_ppItemBlocks = nullptr;
+    m_pUnrecordedItemBlocks = nullptr;
     m_uItemBlockCount = 0;
     m_pMemoryPoolDesc = nullptr;
 }
@@ -378,10 +406,12 @@ void bCMemoryAdmin::ReleaseItem(bSAllocationItem & a_Item)
 
 bool bCMemoryAdmin::OwnsItem(bSAllocationItem const * a_pItem) const
 {
-    for (uint32_t uBlock = 0; uBlock < m_uItemBlockCount; ++uBlock)
-        if (a_pItem >= m_ppItemBlocks[uBlock] && a_pItem < m_ppItemBlocks[uBlock] + kItemsPerBlock)
-            return true;
-    return false;
+    bool bOwned = false;
+    ForEachItemBlock([a_pItem, &bOwned](bSAllocationItem * a_pBlock) {
+        bOwned = a_pItem >= a_pBlock && a_pItem < a_pBlock + kItemsPerBlock;
+        return bOwned;
+    });
+    return bOwned;
 }
 
 bool bCMemoryAdmin::IsPoolValid() const
@@ -624,7 +654,7 @@ void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int a_iLine, char c
 void bCMemoryAdmin::CreateNewMemoryPoolDescriptor()
 {
     bSAllocationItem * pOldHead = m_pMemoryPoolDesc;
-    m_pMemoryPoolDesc = static_cast<bSAllocationItem *>(m_pPool->Allocate(kItemsPerBlock * sizeof(bSAllocationItem)));
+    m_pMemoryPoolDesc = static_cast<bSAllocationItem *>(m_pPool->Allocate(kItemBlockBytes));
     OE_ASSERT_EX(kAssertOptions, 0 != this->m_pMemoryPoolDesc, kModule);
     if (!m_pMemoryPoolDesc)
     {
@@ -632,7 +662,7 @@ void bCMemoryAdmin::CreateNewMemoryPoolDescriptor()
         return;
     }
     bSAllocationItem * pBlock = m_pMemoryPoolDesc;
-    std::memset(static_cast<void *>(pBlock), 0, kItemsPerBlock * sizeof(bSAllocationItem));
+    std::memset(static_cast<void *>(pBlock), 0, kItemBlockBytes);
     for (int i = 0; i + 1 < kItemsPerBlock; ++i)
         pBlock[i].m_pNext = &pBlock[i + 1];
     pBlock[kItemsPerBlock - 1].m_pNext = pOldHead;
@@ -641,7 +671,11 @@ void bCMemoryAdmin::CreateNewMemoryPoolDescriptor()
         m_pPool->Reallocate(m_ppItemBlocks, (m_uItemBlockCount + 1) * sizeof(bSAllocationItem *)));
     OE_ASSERT_EX(kAssertOptions, ppTemp, kModule);
     if (!ppTemp)
-        return; // the items are used all the same
+    {
+        UnrecordedLink(pBlock) = m_pUnrecordedItemBlocks; // the items are used all the same
+        m_pUnrecordedItemBlocks = pBlock;
+        return;
+    }
     m_ppItemBlocks = ppTemp;
     m_ppItemBlocks[m_uItemBlockCount++] = pBlock;
 }

@@ -204,6 +204,7 @@ private:
     void ReleaseItem(bSAllocationItem & a_Item);
     void ReleaseOwnItems();
     bool OwnsItem(bSAllocationItem const * a_pItem) const;
+    template <class FUNC> void ForEachItemBlock(FUNC a_Func) const;
     bool ValidateItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
     bool CollectSummary(bFMemoryReportCallback a_funcCallback, uint32_t a_uFromID, char const * a_pcEnd) const;
     template <class KEY> int TopTen(bSAllocationSummery * a_pOut, int a_iCount, KEY a_Key, int * a_pTotal);
@@ -213,6 +214,7 @@ private:
     uint32_t m_uItemBlockCount;
     bSAllocationItem * m_pMemoryPoolDesc; // free list of items
     bSAllocationItem ** m_ppItemBlocks;
+    bSAllocationItem * m_pUnrecordedItemBlocks; // item blocks the table could not take in
     bSMemoryStatistics m_Statistics;
     bool m_bWipe;
     bool m_bAllocationReport;
