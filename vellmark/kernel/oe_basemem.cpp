@@ -46,6 +46,9 @@ namespace
     constexpr uint32_t kSmallBlockLimit = 550;
     constexpr uint32_t kFreeListBlockLimit = 65535;
 
+    uint32_t const s_arrLowerGuard[4] = {kLowerGuard, kLowerGuard, kLowerGuard, kLowerGuard};
+    uint32_t const s_arrUpperGuard[4] = {kUpperGuard, kUpperGuard, kUpperGuard, kUpperGuard};
+
     char const * const s_arrKindNames[8] = {"malloc",  "calloc", "new",      "new[]",
                                             "realloc", "delete", "delete[]", "free"};
 
@@ -172,7 +175,8 @@ namespace
     bSAllocationSummery * FindSite(char const * a_pcFile, int a_iLine)
     {
         for (bSAllocationSummery * p = s_arrSiteTable[SiteBucket(a_iLine)]; p; p = p->m_pNext)
-            if (p->m_iLine == a_iLine && std::strncmp(p->m_carrSourceFile, a_pcFile, kFileChars) == 0)
+            if (p->m_iLine == a_iLine && p->m_carrSourceFile[0] == a_pcFile[0] &&
+                std::strncmp(p->m_carrSourceFile, a_pcFile, kFileChars) == 0)
                 return p;
         return nullptr;
     }
@@ -693,11 +697,8 @@ void bCMemoryAdmin::WipeWithPattern(bSAllocationItem const & a_Item, unsigned lo
             pcBytes[uOffset] = static_cast<unsigned char>(uPattern >> (8 * iByte));
     }
     unsigned char * pcHeap = static_cast<unsigned char *>(a_Item.m_pHeapAddress);
-    for (int i = 0; i < 4; ++i)
-    {
-        std::memcpy(pcHeap + 4 * i, &kLowerGuard, 4);
-        std::memcpy(pcHeap + a_Item.m_uHeapSize - kGuardBytes + 4 * i, &kUpperGuard, 4);
-    }
+    std::memcpy(pcHeap, s_arrLowerGuard, kGuardBytes);
+    std::memcpy(pcHeap + a_Item.m_uHeapSize - kGuardBytes, s_arrUpperGuard, kGuardBytes);
 }
 
 void * bCMemoryAdmin::ReallocPure(char const * a_pcFile, int a_iLine, char const * a_pcName,
@@ -889,6 +890,9 @@ bool bCMemoryAdmin::ValidateAllocationItem(bFMemoryReportCallback a_funcCallback
 bool bCMemoryAdmin::ValidateItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const
 {
     char const * const pcUpper = static_cast<char const *>(a_Item.m_pHeapAddress) + a_Item.m_uHeapSize - kGuardBytes;
+    if (std::memcmp(a_Item.m_pHeapAddress, s_arrLowerGuard, kGuardBytes) == 0 &&
+        std::memcmp(pcUpper, s_arrUpperGuard, kGuardBytes) == 0) [[likely]]
+        return true;
     bool bIntact = true;
     for (int i = 0; i < 4; ++i)
         for (int iBound = 0; iBound < 2; ++iBound)
