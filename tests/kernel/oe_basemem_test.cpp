@@ -893,3 +893,22 @@ TEST_F(bCMemoryAdminFaults, ClientNewTurnsFailureIntoAFatalError)
         },
         ::testing::ExitedWithCode(447 & 0xFF), "");
 }
+
+TEST_F(bCMemoryAdminReports, AllocationReportNamesEveryRequest)
+{
+    bCMemoryAdmin Admin(true);
+    std::string const strFile = SiteFile();
+    Admin.EnableAllocationReport(true);
+    ::testing::internal::CaptureStderr();
+    void * pBlock = Admin.Malloc(16, "rep", strFile.c_str(), 70);
+    pBlock = Admin.Realloc(pBlock, 32, "rep", strFile.c_str(), 71);
+    std::string const strOut = ::testing::internal::GetCapturedStderr();
+    EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::AllocatePure:  00001   malloc of size 0x00000010(00000016) \n by "
+                                  "Sourcefile:" +
+                                  strFile + ", #Line:70, Name:rep"));
+    EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::ReallocatePure:  00002  realloc of size 0x00000020(00000032) \n by "
+                                  "Sourcefile:" +
+                                  strFile + ", #Line:71, Name:rep"));
+    Admin.EnableAllocationReport(false);
+    Admin.Free(pBlock);
+}
