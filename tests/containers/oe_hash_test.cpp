@@ -1,0 +1,63 @@
+#include <vellmark/containers/oe_hash.h>
+#include <vellmark/kernel/oe_string.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace
+{
+    unsigned long HashOf(char const * a_pcText)
+    {
+        char * pcText = const_cast<char *>(a_pcText);
+        return g_GetHashValue(pcText);
+    }
+}
+
+TEST(g_GetHashValue, EmptyAndNullTextsHashToZero)
+{
+    EXPECT_EQ(HashOf(""), 0ul);
+    EXPECT_EQ(HashOf(nullptr), 0ul);
+    EXPECT_EQ(g_GetHashValue(bCString()), 0ul);
+    EXPECT_EQ(g_GetHashValue(bCString("")), 0ul);
+}
+
+TEST(g_GetHashValue, MultipliesByThirtyThreeAndAddsEachByte)
+{
+    EXPECT_EQ(HashOf("a"), 97ul);
+    EXPECT_EQ(HashOf("ab"), 97ul * 33 + 98);         // 3299
+    EXPECT_EQ(HashOf("abc"), (97ul * 33 + 98) * 33 + 99); // 108966
+    EXPECT_EQ(HashOf("A"), 65ul);                     // case-sensitive
+}
+
+TEST(g_GetHashValue, HighBytesSubtract)
+{
+    EXPECT_EQ(HashOf("\xFF"), 0xFFFFFFFFul);
+    // 'a' * 33 - 128
+    EXPECT_EQ(HashOf("a\x80"), 97ul * 33 - 128);
+    // -1 * 33 + 1 = -32
+    EXPECT_EQ(HashOf("\xFF\x01"), 0xFFFFFFE0ul);
+}
+
+TEST(g_GetHashValue, WrapsAtThirtyTwoBits)
+{
+    // Twelve 'z' overflow 32 bits many times over; the reference is the formula.
+    uint32_t uExpected = 0;
+    for (int i = 0; i < 12; ++i)
+        uExpected = uExpected * 33u + 'z';
+    EXPECT_EQ(HashOf("zzzzzzzzzzzz"), static_cast<unsigned long>(uExpected));
+    EXPECT_LE(HashOf("zzzzzzzzzzzz"), 0xFFFFFFFFul);
+}
+
+TEST(g_GetHashValue, StringAndTextOverloadsAgree)
+{
+    for (char const * pcText : {"Position", "Rotation", "bCString", "\xE4\xF6\xFC", "x"})
+        EXPECT_EQ(g_GetHashValue(bCString(pcText)), HashOf(pcText)) << pcText;
+}
+
+TEST(g_GetHashValue, StringHashStopsAtTheFirstZeroByte)
+{
+    bCString strText("ab\0cd", 5);
+    EXPECT_EQ(strText.GetLength(), 5);
+    EXPECT_EQ(g_GetHashValue(strText), HashOf("ab"));
+}
