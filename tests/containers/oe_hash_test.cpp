@@ -12,7 +12,7 @@ namespace
         char * pcText = const_cast<char *>(a_pcText);
         return g_GetHashValue(pcText);
     }
-}
+} // namespace
 
 TEST(g_GetHashValue, EmptyAndNullTextsHashToZero)
 {
@@ -25,9 +25,9 @@ TEST(g_GetHashValue, EmptyAndNullTextsHashToZero)
 TEST(g_GetHashValue, MultipliesByThirtyThreeAndAddsEachByte)
 {
     EXPECT_EQ(HashOf("a"), 97ul);
-    EXPECT_EQ(HashOf("ab"), 97ul * 33 + 98);         // 3299
+    EXPECT_EQ(HashOf("ab"), 97ul * 33 + 98);              // 3299
     EXPECT_EQ(HashOf("abc"), (97ul * 33 + 98) * 33 + 99); // 108966
-    EXPECT_EQ(HashOf("A"), 65ul);                     // case-sensitive
+    EXPECT_EQ(HashOf("A"), 65ul);                         // case-sensitive
 }
 
 TEST(g_GetHashValue, HighBytesSubtract)

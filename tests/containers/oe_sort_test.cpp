@@ -17,8 +17,7 @@ namespace
         uint32_t m_uOrigin;
     };
 
-    template <unsigned long t_uSize>
-    struct SWideItem
+    template <unsigned long t_uSize> struct SWideItem
     {
         uint32_t m_uKey;
         unsigned char m_arrPad[t_uSize - 4];
@@ -30,8 +29,8 @@ namespace
         char const * m_pBase = nullptr;
         unsigned long m_uSize = 0;
         int m_iCalls = 0;
-        bool m_bOnlyNeighbours = true;   // every call compared an element with its predecessor
-        bool m_bElementFirst = true;     // ... and gave the later element first
+        bool m_bOnlyNeighbours = true; // every call compared an element with its predecessor
+        bool m_bElementFirst = true;   // ... and gave the later element first
     };
     SCompareLog g_Log;
 
@@ -60,7 +59,7 @@ namespace
             arrItems.push_back({a_arrKeys[u], u});
         return arrItems;
     }
-}
+} // namespace
 
 TEST(g_ArraySortDefaultCompare, ComparesTheFirstUnsignedWord)
 {

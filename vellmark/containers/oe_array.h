@@ -24,8 +24,7 @@
 
 // The operations common to object and value arrays; t_bObjects selects whether
 // slots hold constructed objects or raw bytes.
-template <typename T, bool t_bObjects>
-class bTElementArray : public bTArrayBase<T>
+template <typename T, bool t_bObjects> class bTElementArray : public bTArrayBase<T>
 {
     using bTBase = bTArrayBase<T>;
 
@@ -40,12 +39,12 @@ public:
     }
 
 public:
-    int Add(T const & a_Element);                    // appends; the new index, or -1 without memory
-    int AddNew();                                    // appends a default (or zero) element; its index or -1
+    int Add(T const & a_Element);                     // appends; the new index, or -1 without memory
+    int AddNew();                                     // appends a default (or zero) element; its index or -1
     bool InsertAt(int a_iIndex, T const & a_Element); // 0 <= a_iIndex <= count
-    void RemoveAt(int a_iIndex, int a_iCount = 1);   // order-preserving
-    void RemoveAtFast(int a_iIndex);                 // the last element fills the gap
-    bool Remove(T const & a_Element);                // the first equal element
+    void RemoveAt(int a_iIndex, int a_iCount = 1);    // order-preserving
+    void RemoveAtFast(int a_iIndex);                  // the last element fills the gap
+    bool Remove(T const & a_Element);                 // the first equal element
     bool SetCount(int a_iCount);
     bool Reserve(int a_iCapacity, int a_iStep = 0); // a_iStep > 0 explicit, < 0 none, 0 default
     void FreeExtra();                               // capacity = count; 0 releases the storage
@@ -61,21 +60,17 @@ protected:
     void ClearSlots(int a_iFirst, int a_iCount); // a value array's "default" is zero
 };
 
-template <typename T>
-class bTObjArray : public bTElementArray<T, true>
+template <typename T> class bTObjArray : public bTElementArray<T, true>
 {
 };
 
-template <typename T>
-class bTValArray : public bTElementArray<T, false>
+template <typename T> class bTValArray : public bTElementArray<T, false>
 {
 };
 
-template <typename T>
-class bTAutoPtrArray;
+template <typename T> class bTAutoPtrArray;
 
-template <typename T>
-class bTAutoPtrArray<T *> : public bTElementArray<T *, false>
+template <typename T> class bTAutoPtrArray<T *> : public bTElementArray<T *, false>
 {
     using bTBase = bTElementArray<T *, false>;
 
@@ -102,31 +97,27 @@ private:
 
 // bTElementArray
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::ConstructSlots(int a_iFirst, int a_iCount)
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::ConstructSlots(int a_iFirst, int a_iCount)
 {
     if constexpr (t_bObjects)
         for (int i = a_iFirst; i < a_iFirst + a_iCount; ++i)
             new (static_cast<void *>(this->m_pElements + i)) T();
 }
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::DestroySlots(int a_iFirst, int a_iCount)
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::DestroySlots(int a_iFirst, int a_iCount)
 {
     if constexpr (t_bObjects)
         for (int i = a_iFirst; i < a_iFirst + a_iCount; ++i)
             this->m_pElements[i].~T();
 }
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::ClearSlots(int a_iFirst, int a_iCount)
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::ClearSlots(int a_iFirst, int a_iCount)
 {
     if constexpr (!t_bObjects)
         std::memset(static_cast<void *>(this->m_pElements + a_iFirst), 0, static_cast<size_t>(a_iCount) * sizeof(T));
 }
 
-template <typename T, bool t_bObjects>
-bool bTElementArray<T, t_bObjects>::Grow(int a_iRequested, int a_iStep)
+template <typename T, bool t_bObjects> bool bTElementArray<T, t_bObjects>::Grow(int a_iRequested, int a_iStep)
 {
     int const iOldCapacity = this->m_iCapacity;
     int const iCapacity = bTBase::GetGrownCapacity(iOldCapacity, a_iRequested, a_iStep);
@@ -138,8 +129,7 @@ bool bTElementArray<T, t_bObjects>::Grow(int a_iRequested, int a_iStep)
     return true;
 }
 
-template <typename T, bool t_bObjects>
-int bTElementArray<T, t_bObjects>::Add(T const & a_Element)
+template <typename T, bool t_bObjects> int bTElementArray<T, t_bObjects>::Add(T const & a_Element)
 {
     int const iIndex = this->m_iCount;
     if (iIndex == this->m_iCapacity && this->OwnsElement(a_Element))
@@ -157,15 +147,13 @@ int bTElementArray<T, t_bObjects>::Add(T const & a_Element)
     return iIndex;
 }
 
-template <typename T, bool t_bObjects>
-int bTElementArray<T, t_bObjects>::AddNew()
+template <typename T, bool t_bObjects> int bTElementArray<T, t_bObjects>::AddNew()
 {
     int const iIndex = this->m_iCount;
     return SetCount(iIndex + 1) ? iIndex : -1;
 }
 
-template <typename T, bool t_bObjects>
-bool bTElementArray<T, t_bObjects>::InsertAt(int a_iIndex, T const & a_Element)
+template <typename T, bool t_bObjects> bool bTElementArray<T, t_bObjects>::InsertAt(int a_iIndex, T const & a_Element)
 {
     if (a_iIndex < 0 || a_iIndex > this->m_iCount)
         return false;
@@ -189,8 +177,7 @@ bool bTElementArray<T, t_bObjects>::InsertAt(int a_iIndex, T const & a_Element)
     return true;
 }
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::RemoveAt(int a_iIndex, int a_iCount)
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::RemoveAt(int a_iIndex, int a_iCount)
 {
     int const iCount = this->m_iCount;
     if (a_iIndex < 0 || a_iCount <= 0 || a_iIndex >= iCount)
@@ -205,22 +192,20 @@ void bTElementArray<T, t_bObjects>::RemoveAt(int a_iIndex, int a_iCount)
     this->m_iCount = iCount - a_iCount;
 }
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::RemoveAtFast(int a_iIndex)
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::RemoveAtFast(int a_iIndex)
 {
     int const iLast = this->m_iCount - 1;
     if (a_iIndex < 0 || a_iIndex > iLast)
         return;
     DestroySlots(a_iIndex, 1);
     if (a_iIndex != iLast)
-        std::memcpy(static_cast<void *>(this->m_pElements + a_iIndex), static_cast<void const *>(this->m_pElements + iLast),
-                    sizeof(T));
+        std::memcpy(static_cast<void *>(this->m_pElements + a_iIndex),
+                    static_cast<void const *>(this->m_pElements + iLast), sizeof(T));
     ConstructSlots(iLast, 1);
     this->m_iCount = iLast;
 }
 
-template <typename T, bool t_bObjects>
-bool bTElementArray<T, t_bObjects>::Remove(T const & a_Element)
+template <typename T, bool t_bObjects> bool bTElementArray<T, t_bObjects>::Remove(T const & a_Element)
 {
     int const iIndex = this->IndexOf(a_Element);
     if (iIndex < 0)
@@ -229,8 +214,7 @@ bool bTElementArray<T, t_bObjects>::Remove(T const & a_Element)
     return true;
 }
 
-template <typename T, bool t_bObjects>
-bool bTElementArray<T, t_bObjects>::SetCount(int a_iCount)
+template <typename T, bool t_bObjects> bool bTElementArray<T, t_bObjects>::SetCount(int a_iCount)
 {
     int const iCount = this->m_iCount;
     if (a_iCount < 0)
@@ -250,14 +234,12 @@ bool bTElementArray<T, t_bObjects>::SetCount(int a_iCount)
     return true;
 }
 
-template <typename T, bool t_bObjects>
-bool bTElementArray<T, t_bObjects>::Reserve(int a_iCapacity, int a_iStep)
+template <typename T, bool t_bObjects> bool bTElementArray<T, t_bObjects>::Reserve(int a_iCapacity, int a_iStep)
 {
     return Grow(a_iCapacity, a_iStep);
 }
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::FreeExtra()
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::FreeExtra()
 {
     int const iCount = this->m_iCount;
     if (iCount == this->m_iCapacity)
@@ -272,15 +254,13 @@ void bTElementArray<T, t_bObjects>::FreeExtra()
         ConstructSlots(iCount, this->m_iCapacity - iCount);
 }
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::Destroy()
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::Destroy()
 {
     DestroySlots(0, this->m_iCapacity);
     this->FreeStorage();
 }
 
-template <typename T, bool t_bObjects>
-void bTElementArray<T, t_bObjects>::CopyFrom(bTElementArray const & a_Source)
+template <typename T, bool t_bObjects> void bTElementArray<T, t_bObjects>::CopyFrom(bTElementArray const & a_Source)
 {
     if (&a_Source == this || !SetCount(a_Source.m_iCount))
         return;
@@ -294,8 +274,7 @@ void bTElementArray<T, t_bObjects>::CopyFrom(bTElementArray const & a_Source)
 
 // bTAutoPtrArray
 
-template <typename T>
-void bTAutoPtrArray<T *>::DeletePointees(int a_iFirst, int a_iCount)
+template <typename T> void bTAutoPtrArray<T *>::DeletePointees(int a_iFirst, int a_iCount)
 {
     for (int i = a_iFirst; i < a_iFirst + a_iCount; ++i)
     {
@@ -304,8 +283,7 @@ void bTAutoPtrArray<T *>::DeletePointees(int a_iFirst, int a_iCount)
     }
 }
 
-template <typename T>
-void bTAutoPtrArray<T *>::RemoveAt(int a_iIndex, int a_iCount)
+template <typename T> void bTAutoPtrArray<T *>::RemoveAt(int a_iIndex, int a_iCount)
 {
     if (a_iIndex < 0 || a_iCount <= 0 || a_iIndex >= this->m_iCount)
         return;
@@ -315,8 +293,7 @@ void bTAutoPtrArray<T *>::RemoveAt(int a_iIndex, int a_iCount)
     bTBase::RemoveAt(a_iIndex, a_iCount);
 }
 
-template <typename T>
-void bTAutoPtrArray<T *>::RemoveAtFast(int a_iIndex)
+template <typename T> void bTAutoPtrArray<T *>::RemoveAtFast(int a_iIndex)
 {
     if (a_iIndex < 0 || a_iIndex >= this->m_iCount)
         return;
@@ -324,8 +301,7 @@ void bTAutoPtrArray<T *>::RemoveAtFast(int a_iIndex)
     bTBase::RemoveAtFast(a_iIndex);
 }
 
-template <typename T>
-bool bTAutoPtrArray<T *>::Remove(T * a_pElement)
+template <typename T> bool bTAutoPtrArray<T *>::Remove(T * a_pElement)
 {
     int const iIndex = this->IndexOf(a_pElement);
     if (iIndex < 0)
@@ -334,8 +310,7 @@ bool bTAutoPtrArray<T *>::Remove(T * a_pElement)
     return true;
 }
 
-template <typename T>
-T * bTAutoPtrArray<T *>::DetachAt(int a_iIndex)
+template <typename T> T * bTAutoPtrArray<T *>::DetachAt(int a_iIndex)
 {
     if (a_iIndex < 0 || a_iIndex >= this->m_iCount)
         return nullptr;
@@ -344,16 +319,14 @@ T * bTAutoPtrArray<T *>::DetachAt(int a_iIndex)
     return pElement;
 }
 
-template <typename T>
-bool bTAutoPtrArray<T *>::SetCount(int a_iCount)
+template <typename T> bool bTAutoPtrArray<T *>::SetCount(int a_iCount)
 {
     if (a_iCount >= 0 && a_iCount < this->m_iCount)
         DeletePointees(a_iCount, this->m_iCount - a_iCount);
     return bTBase::SetCount(a_iCount);
 }
 
-template <typename T>
-void bTAutoPtrArray<T *>::Destroy()
+template <typename T> void bTAutoPtrArray<T *>::Destroy()
 {
     DeletePointees(0, this->m_iCount);
     bTBase::Destroy();

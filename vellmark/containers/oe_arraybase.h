@@ -25,8 +25,7 @@
 #include <cstdint>
 #include <cstring>
 
-template <typename T>
-class bTArrayBase
+template <typename T> class bTArrayBase
 {
 public:
     // Walks the live elements front to back.
@@ -105,8 +104,7 @@ protected:
     int32_t m_iCapacity;
 };
 
-template <typename T>
-int bTArrayBase<T>::IndexOf(T const & a_Element) const
+template <typename T> int bTArrayBase<T>::IndexOf(T const & a_Element) const
 {
     for (int i = 0; i < m_iCount; ++i)
         if (m_pElements[i] == a_Element)
@@ -114,8 +112,7 @@ int bTArrayBase<T>::IndexOf(T const & a_Element) const
     return -1;
 }
 
-template <typename T>
-int bTArrayBase<T>::GetGrownCapacity(int a_iCapacity, int a_iRequested, int a_iStep)
+template <typename T> int bTArrayBase<T>::GetGrownCapacity(int a_iCapacity, int a_iRequested, int a_iStep)
 {
     if (a_iRequested <= a_iCapacity)
         return a_iCapacity;
@@ -131,16 +128,14 @@ int bTArrayBase<T>::GetGrownCapacity(int a_iCapacity, int a_iRequested, int a_iS
     return a_iRequested > INT32_MAX - iStep ? INT32_MAX : a_iRequested + iStep;
 }
 
-template <typename T>
-void bTArrayBase<T>::Invalidate()
+template <typename T> void bTArrayBase<T>::Invalidate()
 {
     m_pElements = nullptr;
     m_iCount = 0;
     m_iCapacity = 0;
 }
 
-template <typename T>
-bool bTArrayBase<T>::SetStorage(int a_iCapacity)
+template <typename T> bool bTArrayBase<T>::SetStorage(int a_iCapacity)
 {
     if (a_iCapacity <= 0)
     {
@@ -148,8 +143,9 @@ bool bTArrayBase<T>::SetStorage(int a_iCapacity)
         return true;
     }
     unsigned long const uBytes = static_cast<unsigned long>(a_iCapacity) * sizeof(T);
-    void * pBlock = m_pElements ? bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, "bTArrayBase", __FILE__, __LINE__)
-                                : bCMemoryAdmin::GetInstance().Malloc(uBytes, "bTArrayBase", __FILE__, __LINE__);
+    void * pBlock = m_pElements
+                        ? bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, "bTArrayBase", __FILE__, __LINE__)
+                        : bCMemoryAdmin::GetInstance().Malloc(uBytes, "bTArrayBase", __FILE__, __LINE__);
     if (!pBlock)
         return false;
     m_pElements = static_cast<T *>(pBlock);
@@ -160,16 +156,14 @@ bool bTArrayBase<T>::SetStorage(int a_iCapacity)
     return true;
 }
 
-template <typename T>
-void bTArrayBase<T>::FreeStorage()
+template <typename T> void bTArrayBase<T>::FreeStorage()
 {
     if (m_pElements && bCMemoryAdmin::IsMemoryAdminInitialized())
         bCMemoryAdmin::GetInstance().Free(m_pElements);
     Invalidate();
 }
 
-template <typename T>
-bool bTArrayBase<T>::OwnsElement(T const & a_Element) const
+template <typename T> bool bTArrayBase<T>::OwnsElement(T const & a_Element) const
 {
     // Only the address matters: an argument that lives in this array's block
     // must be copied before the block moves.

@@ -15,22 +15,19 @@ namespace
             uHash = uHash * 33u + static_cast<uint32_t>(static_cast<int32_t>(static_cast<signed char>(*a_pcText)));
         return uHash;
     }
-}
+} // namespace
 
-template <>
-unsigned long g_GetHashValue<bCString>(bCString const & a_strKey)
+template <> unsigned long g_GetHashValue<bCString>(bCString const & a_strKey)
 {
     return HashText(a_strKey.GetText());
 }
 
-template <>
-unsigned long g_GetHashValue<char *>(char * const & a_pcKey)
+template <> unsigned long g_GetHashValue<char *>(char * const & a_pcKey)
 {
     return HashText(a_pcKey);
 }
 
-template <>
-unsigned long g_GetHashValue<bCGuid>(bCGuid const &)
+template <> unsigned long g_GetHashValue<bCGuid>(bCGuid const &)
 {
     return 0;
 }

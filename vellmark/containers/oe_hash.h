@@ -17,15 +17,11 @@
 class bCString;
 class bCGuid;
 
-template <typename T>
-unsigned long g_GetHashValue(T const & a_Key) = delete;
+template <typename T> unsigned long g_GetHashValue(T const & a_Key) = delete;
 
-template <>
-OE_API unsigned long g_GetHashValue<bCString>(bCString const & a_strKey);
-template <>
-OE_API unsigned long g_GetHashValue<char *>(char * const & a_pcKey);
+template <> OE_API unsigned long g_GetHashValue<bCString>(bCString const & a_strKey);
+template <> OE_API unsigned long g_GetHashValue<char *>(char * const & a_pcKey);
 // 0 for every GUID: all GUID keys share one bucket.
-template <>
-OE_API unsigned long g_GetHashValue<bCGuid>(bCGuid const & a_Key);
+template <> OE_API unsigned long g_GetHashValue<bCGuid>(bCGuid const & a_Key);
 
 #endif

@@ -34,8 +34,7 @@
 #include <new>
 #include <type_traits>
 
-template <typename K, typename T>
-class bTHashMap
+template <typename K, typename T> class bTHashMap
 {
 public:
     static constexpr int ms_iDefaultBucketCount = 43;
@@ -98,6 +97,12 @@ public:
             bCConstIterator::operator++();
             return *this;
         }
+        bCIterator operator++(int)
+        {
+            bCIterator Old(*this);
+            bCConstIterator::operator++();
+            return Old;
+        }
     };
 
 public:
@@ -134,10 +139,8 @@ public:
     bCIterator BeginIterator();
     bCIterator EndIterator() { return bCIterator(this, GetBucketCount(), nullptr); }
 
-    template <typename TOStream>
-    unsigned long Write(TOStream & a_Stream) const; // the bytes written
-    template <typename TIStream>
-    bool Read(TIStream & a_Stream); // false when the data ends early
+    template <typename TOStream> unsigned long Write(TOStream & a_Stream) const; // the bytes written
+    template <typename TIStream> bool Read(TIStream & a_Stream);                 // false when the data ends early
 
 protected:
     uint32_t GetBucketOf(K const & a_Key) const;
@@ -145,8 +148,7 @@ protected:
     bSNode * InsertNode(K const & a_Key, uint32_t a_uBucket);
     void DeleteNode(bSNode * a_pNode);
     int FindFilledBucket(int a_iFirst) const; // the bucket count when none follows
-    template <typename TIStream, typename V>
-    static bool ReadItem(TIStream & a_Stream, V & a_Item);
+    template <typename TIStream, typename V> static bool ReadItem(TIStream & a_Stream, V & a_Item);
 
 protected:
     bTValArray<bSNode *> m_arrBuckets;
@@ -167,15 +169,13 @@ typename bTHashMap<K, T>::bCConstIterator & bTHashMap<K, T>::bCConstIterator::op
     return *this;
 }
 
-template <typename K, typename T>
-uint32_t bTHashMap<K, T>::GetBucketOf(K const & a_Key) const
+template <typename K, typename T> uint32_t bTHashMap<K, T>::GetBucketOf(K const & a_Key) const
 {
     uint32_t const uHash = static_cast<uint32_t>(g_GetHashValue<K>(a_Key));
     return uHash % static_cast<uint32_t>(GetBucketCount());
 }
 
-template <typename K, typename T>
-typename bTHashMap<K, T>::bSNode * bTHashMap<K, T>::FindNode(K const & a_Key) const
+template <typename K, typename T> typename bTHashMap<K, T>::bSNode * bTHashMap<K, T>::FindNode(K const & a_Key) const
 {
     if (GetBucketCount() == 0)
         return nullptr;
@@ -185,15 +185,13 @@ typename bTHashMap<K, T>::bSNode * bTHashMap<K, T>::FindNode(K const & a_Key) co
     return nullptr;
 }
 
-template <typename K, typename T>
-T const * bTHashMap<K, T>::Find(K const & a_Key) const
+template <typename K, typename T> T const * bTHashMap<K, T>::Find(K const & a_Key) const
 {
     bSNode const * pNode = FindNode(a_Key);
     return pNode ? &pNode->m_Value : nullptr;
 }
 
-template <typename K, typename T>
-T * bTHashMap<K, T>::Find(K const & a_Key)
+template <typename K, typename T> T * bTHashMap<K, T>::Find(K const & a_Key)
 {
     bSNode * pNode = FindNode(a_Key);
     return pNode ? &pNode->m_Value : nullptr;
@@ -209,16 +207,14 @@ typename bTHashMap<K, T>::bSNode * bTHashMap<K, T>::InsertNode(K const & a_Key, 
     return pHead;
 }
 
-template <typename K, typename T>
-void bTHashMap<K, T>::DeleteNode(bSNode * a_pNode)
+template <typename K, typename T> void bTHashMap<K, T>::DeleteNode(bSNode * a_pNode)
 {
     a_pNode->~bSNode();
     if (bCMemoryAdmin::IsMemoryAdminInitialized())
         bCMemoryAdmin::GetInstance().DeleteObject(a_pNode);
 }
 
-template <typename K, typename T>
-T & bTHashMap<K, T>::AccessAt(K const & a_Key)
+template <typename K, typename T> T & bTHashMap<K, T>::AccessAt(K const & a_Key)
 {
     if (GetBucketCount() == 0)
         Create(ms_iDefaultBucketCount);
@@ -229,8 +225,7 @@ T & bTHashMap<K, T>::AccessAt(K const & a_Key)
     return InsertNode(a_Key, uBucket)->m_Value;
 }
 
-template <typename K, typename T>
-bool bTHashMap<K, T>::Remove(K const & a_Key)
+template <typename K, typename T> bool bTHashMap<K, T>::Remove(K const & a_Key)
 {
     if (GetBucketCount() == 0)
         return false;
@@ -247,8 +242,7 @@ bool bTHashMap<K, T>::Remove(K const & a_Key)
     return false;
 }
 
-template <typename K, typename T>
-void bTHashMap<K, T>::Destroy()
+template <typename K, typename T> void bTHashMap<K, T>::Destroy()
 {
     for (int i = 0; i < GetBucketCount(); ++i)
     {
@@ -263,8 +257,7 @@ void bTHashMap<K, T>::Destroy()
     m_iCount = 0;
 }
 
-template <typename K, typename T>
-void bTHashMap<K, T>::Create(int a_iBucketCount)
+template <typename K, typename T> void bTHashMap<K, T>::Create(int a_iBucketCount)
 {
     Destroy();
     int const iBucketCount = a_iBucketCount > 0 ? a_iBucketCount : ms_iDefaultBucketCount;
@@ -272,8 +265,7 @@ void bTHashMap<K, T>::Create(int a_iBucketCount)
     m_arrBuckets.SetCount(iBucketCount);
 }
 
-template <typename K, typename T>
-void bTHashMap<K, T>::CopyFrom(bTHashMap const & a_Source)
+template <typename K, typename T> void bTHashMap<K, T>::CopyFrom(bTHashMap const & a_Source)
 {
     if (&a_Source == this)
         return;
@@ -282,8 +274,7 @@ void bTHashMap<K, T>::CopyFrom(bTHashMap const & a_Source)
         InsertNode(It.GetKey(), GetBucketOf(It.GetKey()))->m_Value = It.GetValue();
 }
 
-template <typename K, typename T>
-int bTHashMap<K, T>::FindFilledBucket(int a_iFirst) const
+template <typename K, typename T> int bTHashMap<K, T>::FindFilledBucket(int a_iFirst) const
 {
     int i = a_iFirst;
     while (i < GetBucketCount() && !m_arrBuckets[i])
@@ -291,15 +282,13 @@ int bTHashMap<K, T>::FindFilledBucket(int a_iFirst) const
     return i;
 }
 
-template <typename K, typename T>
-typename bTHashMap<K, T>::bCConstIterator bTHashMap<K, T>::BeginIterator() const
+template <typename K, typename T> typename bTHashMap<K, T>::bCConstIterator bTHashMap<K, T>::BeginIterator() const
 {
     int const iBucket = FindFilledBucket(0);
     return bCConstIterator(this, iBucket, iBucket < GetBucketCount() ? m_arrBuckets[iBucket] : nullptr);
 }
 
-template <typename K, typename T>
-typename bTHashMap<K, T>::bCIterator bTHashMap<K, T>::BeginIterator()
+template <typename K, typename T> typename bTHashMap<K, T>::bCIterator bTHashMap<K, T>::BeginIterator()
 {
     int const iBucket = FindFilledBucket(0);
     return bCIterator(this, iBucket, iBucket < GetBucketCount() ? m_arrBuckets[iBucket] : nullptr);
@@ -330,9 +319,7 @@ bool bTHashMap<K, T>::ReadItem(TIStream & a_Stream, V & a_Item)
         return uBytes != 0;
 }
 
-template <typename K, typename T>
-template <typename TIStream>
-bool bTHashMap<K, T>::Read(TIStream & a_Stream)
+template <typename K, typename T> template <typename TIStream> bool bTHashMap<K, T>::Read(TIStream & a_Stream)
 {
     // Every version is read as version 1: the form has not changed since.
     unsigned char u8Version = 0;

@@ -13,8 +13,7 @@
 
 #include <type_traits>
 
-template <typename K, typename T>
-class bTPtrMap : public bTHashMap<K, T>
+template <typename K, typename T> class bTPtrMap : public bTHashMap<K, T>
 {
     static_assert(std::is_pointer_v<T>, "bTPtrMap holds pointers: bTPtrMap<K, T *>");
 
@@ -26,13 +25,11 @@ public:
     }
 };
 
-template <typename T>
-class bTStringObjMap : public bTHashMap<bCString, T>
+template <typename T> class bTStringObjMap : public bTHashMap<bCString, T>
 {
 };
 
-template <typename T>
-class bTStringValMap : public bTHashMap<bCString, T>
+template <typename T> class bTStringValMap : public bTHashMap<bCString, T>
 {
 public:
     bool GetAt(bCString const & a_strKey, T & a_Value) const // false (a_Value untouched) when absent

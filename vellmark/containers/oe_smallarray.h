@@ -21,8 +21,7 @@
 #include <cstring>
 #include <new>
 
-template <typename T>
-class bTSmallArray
+template <typename T> class bTSmallArray
 {
 public:
     // The largest count and capacity; 65535 stays unused.
@@ -76,8 +75,7 @@ private:
     T * m_pElements;
 };
 
-template <typename T>
-int bTSmallArray<T>::IndexOf(T const & a_Element) const
+template <typename T> int bTSmallArray<T>::IndexOf(T const & a_Element) const
 {
     for (int i = 0; i < m_u16Count; ++i)
         if (m_pElements[i] == a_Element)
@@ -85,27 +83,25 @@ int bTSmallArray<T>::IndexOf(T const & a_Element) const
     return -1;
 }
 
-template <typename T>
-int bTSmallArray<T>::GetGrownCapacity(int a_iCapacity)
+template <typename T> int bTSmallArray<T>::GetGrownCapacity(int a_iCapacity)
 {
     int const iStep = a_iCapacity <= 8 ? 4 : (a_iCapacity <= 64 ? 16 : a_iCapacity / 4);
     int const iCapacity = a_iCapacity + iStep;
     return iCapacity > 65535 ? ms_iMaxCount : iCapacity;
 }
 
-template <typename T>
-void bTSmallArray<T>::ReportLimit(char const * a_pcMethod)
+template <typename T> void bTSmallArray<T>::ReportLimit(char const * a_pcMethod)
 {
     OE_MESSAGEF_WARN("The method %s detected an improper usage! \nHint:%s ", a_pcMethod,
                      "A bTSmallArray holds at most 65534 elements.");
 }
 
-template <typename T>
-bool bTSmallArray<T>::SetStorage(int a_iCapacity)
+template <typename T> bool bTSmallArray<T>::SetStorage(int a_iCapacity)
 {
     unsigned long const uBytes = static_cast<unsigned long>(a_iCapacity) * sizeof(T);
-    void * pBlock = m_pElements ? bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, "bTSmallArray", __FILE__, __LINE__)
-                                : bCMemoryAdmin::GetInstance().Malloc(uBytes, "bTSmallArray", __FILE__, __LINE__);
+    void * pBlock = m_pElements
+                        ? bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, "bTSmallArray", __FILE__, __LINE__)
+                        : bCMemoryAdmin::GetInstance().Malloc(uBytes, "bTSmallArray", __FILE__, __LINE__);
     if (!pBlock)
         return false;
     m_pElements = static_cast<T *>(pBlock);
@@ -113,8 +109,7 @@ bool bTSmallArray<T>::SetStorage(int a_iCapacity)
     return true;
 }
 
-template <typename T>
-int bTSmallArray<T>::Add(T const & a_Element)
+template <typename T> int bTSmallArray<T>::Add(T const & a_Element)
 {
     int const iIndex = m_u16Count;
     if (iIndex == m_u16Capacity)
@@ -138,8 +133,7 @@ int bTSmallArray<T>::Add(T const & a_Element)
     return iIndex;
 }
 
-template <typename T>
-void bTSmallArray<T>::RemoveAt(int a_iIndex, int a_iCount)
+template <typename T> void bTSmallArray<T>::RemoveAt(int a_iIndex, int a_iCount)
 {
     int const iCount = m_u16Count;
     if (a_iIndex < 0 || a_iCount <= 0 || a_iIndex >= iCount)
@@ -148,25 +142,25 @@ void bTSmallArray<T>::RemoveAt(int a_iIndex, int a_iCount)
         a_iCount = iCount - a_iIndex;
     for (int i = a_iIndex; i < a_iIndex + a_iCount; ++i)
         m_pElements[i].~T();
-    std::memmove(static_cast<void *>(m_pElements + a_iIndex), static_cast<void const *>(m_pElements + a_iIndex + a_iCount),
+    std::memmove(static_cast<void *>(m_pElements + a_iIndex),
+                 static_cast<void const *>(m_pElements + a_iIndex + a_iCount),
                  static_cast<size_t>(iCount - a_iIndex - a_iCount) * sizeof(T));
     m_u16Count = static_cast<uint16_t>(iCount - a_iCount);
 }
 
-template <typename T>
-void bTSmallArray<T>::RemoveAtFast(int a_iIndex)
+template <typename T> void bTSmallArray<T>::RemoveAtFast(int a_iIndex)
 {
     int const iLast = m_u16Count - 1;
     if (a_iIndex < 0 || a_iIndex > iLast)
         return;
     m_pElements[a_iIndex].~T();
     if (a_iIndex != iLast)
-        std::memcpy(static_cast<void *>(m_pElements + a_iIndex), static_cast<void const *>(m_pElements + iLast), sizeof(T));
+        std::memcpy(static_cast<void *>(m_pElements + a_iIndex), static_cast<void const *>(m_pElements + iLast),
+                    sizeof(T));
     m_u16Count = static_cast<uint16_t>(iLast);
 }
 
-template <typename T>
-bool bTSmallArray<T>::SetCount(int a_iCount)
+template <typename T> bool bTSmallArray<T>::SetCount(int a_iCount)
 {
     if (a_iCount < 0 || a_iCount > ms_iMaxCount)
     {
@@ -183,8 +177,7 @@ bool bTSmallArray<T>::SetCount(int a_iCount)
     return true;
 }
 
-template <typename T>
-void bTSmallArray<T>::Destroy()
+template <typename T> void bTSmallArray<T>::Destroy()
 {
     for (int i = 0; i < m_u16Count; ++i)
         m_pElements[i].~T();
@@ -195,8 +188,7 @@ void bTSmallArray<T>::Destroy()
     m_u16Capacity = 0;
 }
 
-template <typename T>
-void bTSmallArray<T>::CopyFrom(bTSmallArray const & a_Source)
+template <typename T> void bTSmallArray<T>::CopyFrom(bTSmallArray const & a_Source)
 {
     if (&a_Source == this)
         return;

@@ -36,7 +36,7 @@ namespace
         }
         return uSwaps;
     }
-}
+} // namespace
 
 int g_ArraySortDefaultCompare(void const * a_pElement1, void const * a_pElement2)
 {
