@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 namespace
 {
@@ -60,4 +61,24 @@ TEST(g_GetHashValue, StringHashStopsAtTheFirstZeroByte)
     bCString strText("ab\0cd", 5);
     EXPECT_EQ(strText.GetLength(), 5);
     EXPECT_EQ(g_GetHashValue(strText), HashOf("ab"));
+}
+
+TEST(g_GetHashValue, MatchesTheByteByByteFormulaForEveryLength)
+{
+    // Texts of every length up to 40 with bytes from the whole range but zero.
+    uint32_t uSeed = 12345;
+    for (int iLength = 0; iLength <= 40; ++iLength)
+    {
+        std::string strText;
+        for (int i = 0; i < iLength; ++i)
+        {
+            uSeed = uSeed * 1103515245u + 12345u;
+            strText.push_back(static_cast<char>((uSeed >> 16) % 255 + 1));
+        }
+        uint32_t uExpected = 0;
+        for (char c : strText)
+            uExpected = uExpected * 33u + static_cast<uint32_t>(static_cast<int>(static_cast<signed char>(c)));
+        EXPECT_EQ(HashOf(strText.c_str()), static_cast<unsigned long>(uExpected)) << iLength;
+        EXPECT_EQ(g_GetHashValue(bCString(strText.c_str())), static_cast<unsigned long>(uExpected)) << iLength;
+    }
 }
