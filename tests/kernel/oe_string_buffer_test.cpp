@@ -42,10 +42,10 @@ TEST(bCString, FormatWithNullFormatEmpties)
 {
     bCString strText("abc");
     bCString strCopy(strText);
-    EXPECT_TRUE(strText.Format(NullFormat()));
+    EXPECT_TRUE(strText.Format(NullFormat(), 0));
     EXPECT_EQ(strText.GetRefCount(), 0);
     EXPECT_STREQ(strCopy.GetText(), "abc");
-    EXPECT_TRUE(bCString::GetFormattedString(NullFormat()).IsEmpty());
+    EXPECT_TRUE(bCString::GetFormattedString(NullFormat(), 0).IsEmpty());
 }
 
 TEST(bCString, FormatIsCutAt16383Characters)

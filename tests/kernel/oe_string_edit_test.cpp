@@ -355,3 +355,11 @@ TEST(bCString, IndexOperatorsAndSetAt)
     strText.SetAt(2, 'z');
     EXPECT_STREQ(strText.GetText(), "xbz");
 }
+
+TEST(bCString, ReplaceInPlaceTerminatesATextEndingInAZeroByte)
+{
+    bCString strText("yy\0", 3);
+    EXPECT_EQ(strText.Replace("y", ""), 2);
+    EXPECT_EQ(Bytes(strText), std::string("\0", 1));
+    EXPECT_EQ(strText.GetText()[1], '\0');
+}

@@ -135,7 +135,8 @@ TEST(bCString, AssignmentSharesAndEmptiesAsSpecified)
     EXPECT_TRUE(SharesBuffer(strSource, strTarget));
     EXPECT_EQ(strSource.GetRefCount(), 2);
     strTarget = strSource; // already shared: nothing changes
-    strTarget = strTarget;
+    bCString const & rSame = strTarget;
+    strTarget = rSame;
     EXPECT_EQ(strSource.GetRefCount(), 2);
 
     // A private buffer assigned an empty source keeps a zero-length buffer.

@@ -1041,8 +1041,9 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
         std::memmove(pcWrite, pcCopy, uRest);
         pcWrite += uRest;
     }
-    if (m_pcText)
-        GetData()->m_iLength = iFinal;
+    // A text that ends in a zero byte has no segment to carry the terminator.
+    GetData()->m_iLength = iFinal;
+    m_pcText[iFinal] = 0;
     return iCount;
 }
 
