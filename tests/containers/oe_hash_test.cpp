@@ -31,6 +31,13 @@ TEST(g_GetHashValue, MultipliesByThirtyThreeAndAddsEachByte)
     EXPECT_EQ(HashOf("A"), 65ul);                         // case-sensitive
 }
 
+TEST(g_GetHashValue, ConstantTextsHashLikeTextKeys)
+{
+    EXPECT_EQ(g_GetHashValue("a"), 97ul);
+    char const * pcNull = nullptr;
+    EXPECT_EQ(g_GetHashValue(pcNull), 0ul);
+}
+
 TEST(g_GetHashValue, HighBytesSubtract)
 {
     EXPECT_EQ(HashOf("\xFF"), 0xFFFFFFFFul);

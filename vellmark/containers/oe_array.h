@@ -93,6 +93,7 @@ public:
 private:
     void DeletePointees(int a_iFirst, int a_iCount);
     void CopyFrom(bTBase const &) = delete;
+    void CopyTo(bTBase &) const = delete;
 };
 
 // bTElementArray

@@ -24,4 +24,10 @@ template <> OE_API unsigned long g_GetHashValue<char *>(char * const & a_pcKey);
 // 0 for every GUID: all GUID keys share one bucket.
 template <> OE_API unsigned long g_GetHashValue<bCGuid>(bCGuid const & a_Key);
 
+// Literals and constant texts hash like the char * key.
+inline unsigned long g_GetHashValue(char const * a_pcKey)
+{
+    return g_GetHashValue<char *>(const_cast<char *>(a_pcKey));
+}
+
 #endif
