@@ -6,6 +6,19 @@
 #include <string>
 #include <vector>
 
+namespace
+{
+    std::vector<std::string> g_arrWarnings;
+
+    bool RecordWarning(bEMessageTypes a_eType, char const * a_pcText, char const *, unsigned long, char const *, int,
+                       int)
+    {
+        if (a_eType == bEMessageTypes_Warn)
+            g_arrWarnings.push_back(a_pcText ? a_pcText : "");
+        return true;
+    }
+} // namespace
+
 TEST(bTSmallArray, FieldsAreCapacityCountAndPointer)
 {
     static_assert(sizeof(bTSmallArray<float>) == 4 + sizeof(void *) + (sizeof(void *) - 4));
@@ -50,12 +63,17 @@ TEST(bTSmallArray, RefusesTheAppendPastTheLimitWithAWarning)
         iLastCapacity = arrBytes.GetCapacity();
     }
     EXPECT_EQ(iLastCapacity, 65534);
-    testing::internal::CaptureStderr();
+    bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
+    bEMessageFilterTypes const eFilter = Admin.GetFilterType();
+    Admin.SetFilterType(bEMessageFilterTypes_None);
+    g_arrWarnings.clear();
+    ASSERT_TRUE(Admin.RegisterCallback(&RecordWarning, bEMessageCallbackPriority_Low, 0));
     EXPECT_EQ(arrBytes.Add(1), -1);
-    std::string const strOutput = testing::internal::GetCapturedStderr();
-    EXPECT_NE(strOutput.find("The method bTSmallArray::Add detected an improper usage! \nHint:"), std::string::npos)
-        << strOutput;
-    EXPECT_NE(strOutput.find("65534"), std::string::npos);
+    Admin.UnregisterCallback(&RecordWarning);
+    Admin.SetFilterType(eFilter);
+    ASSERT_EQ(g_arrWarnings.size(), 1u);
+    EXPECT_EQ(g_arrWarnings[0], "The method bTSmallArray::Add detected an improper usage! \nHint:A bTSmallArray holds "
+                                "at most 65534 elements. ");
     EXPECT_EQ(arrBytes.GetCount(), 65534);
     EXPECT_EQ(arrBytes.GetCapacity(), 65534);
     EXPECT_EQ(arrBytes[65533], static_cast<unsigned char>(65533));
