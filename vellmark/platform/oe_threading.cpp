@@ -120,12 +120,13 @@ namespace
     }
 } // namespace
 
-uint32_t OEGetCurrentThreadId()
+constinit thread_local uint32_t g_tuCurrentThreadId __attribute__((tls_model("initial-exec"))) = 0;
+
+uint32_t OEAssignCurrentThreadId()
 {
-    thread_local uint32_t t_uId = 0;
-    while (t_uId == 0)
-        t_uId = g_uNextThreadId.fetch_add(1, std::memory_order_relaxed);
-    return t_uId;
+    while (g_tuCurrentThreadId == 0)
+        g_tuCurrentThreadId = g_uNextThreadId.fetch_add(1, std::memory_order_relaxed);
+    return g_tuCurrentThreadId;
 }
 
 void OESleep(unsigned long a_uMilliseconds)

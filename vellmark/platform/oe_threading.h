@@ -29,7 +29,16 @@ struct OEEvent;
 
 typedef unsigned long (*OEThreadProc)(void * a_pParam);
 
-OE_API uint32_t OEGetCurrentThreadId();
+// The calling thread's id, 0 until its first use; read through OEGetCurrentThreadId. Locks ask for
+// it on every call, so it is one load from the thread's static block.
+extern OE_API constinit thread_local uint32_t g_tuCurrentThreadId __attribute__((tls_model("initial-exec")));
+OE_API uint32_t OEAssignCurrentThreadId();
+
+inline uint32_t OEGetCurrentThreadId()
+{
+    uint32_t const uId = g_tuCurrentThreadId;
+    return uId != 0 ? uId : OEAssignCurrentThreadId();
+}
 OE_API void OESleep(unsigned long a_uMilliseconds); // 0 yields the processor
 
 // Starts a thread at once with the default stack size; null on failure.
