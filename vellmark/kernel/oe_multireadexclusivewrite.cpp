@@ -13,6 +13,14 @@ namespace
     uint32_t const g_uInitialCapacity = 4;
     uint32_t const g_uCapacityStep = 3;
 
+    // Only the entry's own thread changes its nesting, so no locked read-modify-write is needed.
+    template <typename Entry> uint32_t AddToNesting(Entry & a_Entry, int a_iDelta)
+    {
+        uint32_t const uNesting = a_Entry.m_uNesting.load(std::memory_order_relaxed) + a_iDelta;
+        a_Entry.m_uNesting.store(uNesting, std::memory_order_relaxed);
+        return uNesting;
+    }
+
     // Zero-filled entries; the caller frees the block with std::free.
     template <typename Entry> Entry * AllocateEntries(uint32_t a_uCount)
     {
@@ -87,7 +95,7 @@ void bCMultiReadExclusiveWriteWin32::BeginRead()
     if (pEntry && !m_bWriting.load(std::memory_order_relaxed))
     {
         m_iReaderCount.fetch_add(1, std::memory_order_relaxed);
-        pEntry->m_uNesting.fetch_add(1, std::memory_order_relaxed);
+        AddToNesting(*pEntry, 1);
     }
     UnlockTable();
     // A thread that already reads never waits, not even for a waiting writer: that would deadlock.
@@ -114,7 +122,7 @@ bool bCMultiReadExclusiveWriteWin32::RegisterReader(uint32_t a_uThreadId)
         uint32_t const uId = Entry.m_uThreadId.load(std::memory_order_relaxed);
         if (uId == a_uThreadId)
         {
-            Entry.m_uNesting.fetch_add(1, std::memory_order_relaxed);
+            AddToNesting(Entry, 1);
             return true;
         }
         if (uId == 0 && !pFree)
@@ -174,7 +182,7 @@ void bCMultiReadExclusiveWriteWin32::EndRead()
                          "The calling thread holds no read.");
         return;
     }
-    if (pEntry->m_uNesting.fetch_sub(1, std::memory_order_relaxed) == 1)
+    if (AddToNesting(*pEntry, -1) == 0)
         pEntry->m_uThreadId.store(0, std::memory_order_relaxed);
     // Counting down under the spin lock too: a writer that finds the table free of other readers
     // then knows that their counts are gone as well.

@@ -33,9 +33,11 @@ struct OEEvent
     std::mutex m_Mutex;
     std::condition_variable m_Changed;
     bool m_bManualReset = false;
-    bool m_bSignalled = false;
-    uint64_t m_uGeneration = 0; // counts pulses; a waiter may take a pulse made after it began
-    uint32_t m_uWaiters = 0;
+    // Signal and reset skip the mutex when nobody waits; waiter count and state are seq_cst so that
+    // a signaller and a new waiter always see one another (one of them at least).
+    std::atomic<bool> m_bSignalled{false};
+    std::atomic<uint32_t> m_uWaiters{0};
+    uint64_t m_uGeneration = 0;   // counts pulses; a waiter may take a pulse made after it began
     uint32_t m_uPulseTickets = 0; // waiters a pulse may still release
 };
 
@@ -241,9 +243,12 @@ void OESetEvent(OEEvent * a_pEvent)
 {
     if (!a_pEvent)
         return;
+    a_pEvent->m_bSignalled.store(true);
+    if (a_pEvent->m_uWaiters.load() == 0)
+        return;
+    // A waiter between its test and its sleep holds the mutex: pass it before notifying.
     {
         std::lock_guard<std::mutex> Lock(a_pEvent->m_Mutex);
-        a_pEvent->m_bSignalled = true;
     }
     if (a_pEvent->m_bManualReset)
         a_pEvent->m_Changed.notify_all();
@@ -253,10 +258,8 @@ void OESetEvent(OEEvent * a_pEvent)
 
 void OEResetEvent(OEEvent * a_pEvent)
 {
-    if (!a_pEvent)
-        return;
-    std::lock_guard<std::mutex> Lock(a_pEvent->m_Mutex);
-    a_pEvent->m_bSignalled = false;
+    if (a_pEvent)
+        a_pEvent->m_bSignalled.store(false);
 }
 
 void OEPulseEvent(OEEvent * a_pEvent)
@@ -265,11 +268,12 @@ void OEPulseEvent(OEEvent * a_pEvent)
         return;
     {
         std::lock_guard<std::mutex> Lock(a_pEvent->m_Mutex);
-        a_pEvent->m_bSignalled = false;
-        if (a_pEvent->m_uWaiters == 0)
+        a_pEvent->m_bSignalled.store(false);
+        uint32_t const uWaiters = a_pEvent->m_uWaiters.load();
+        if (uWaiters == 0)
             return;
         ++a_pEvent->m_uGeneration;
-        a_pEvent->m_uPulseTickets = a_pEvent->m_bManualReset ? a_pEvent->m_uWaiters : 1;
+        a_pEvent->m_uPulseTickets = a_pEvent->m_bManualReset ? uWaiters : 1;
     }
     a_pEvent->m_Changed.notify_all();
 }
@@ -280,20 +284,17 @@ bool OEWaitForEvent(OEEvent * a_pEvent, long a_iMilliseconds)
         return false;
     std::unique_lock<std::mutex> Lock(a_pEvent->m_Mutex);
     uint64_t const uStart = a_pEvent->m_uGeneration;
-    ++a_pEvent->m_uWaiters;
-    auto Released = [a_pEvent, uStart] {
-        return a_pEvent->m_bSignalled || (a_pEvent->m_uPulseTickets > 0 && a_pEvent->m_uGeneration != uStart);
-    };
-    bool const bReleased = WaitUntil(a_pEvent->m_Changed, Lock, a_iMilliseconds, Released);
-    --a_pEvent->m_uWaiters;
-    if (!bReleased)
-        return false;
-    if (a_pEvent->m_bSignalled)
-    {
-        if (!a_pEvent->m_bManualReset)
-            a_pEvent->m_bSignalled = false;
-    }
-    else
+    // Evaluated under the mutex only; taking the release is part of the test.
+    auto Take = [a_pEvent, uStart] {
+        if (a_pEvent->m_bManualReset ? a_pEvent->m_bSignalled.load() : a_pEvent->m_bSignalled.exchange(false))
+            return true;
+        if (a_pEvent->m_uPulseTickets == 0 || a_pEvent->m_uGeneration == uStart)
+            return false;
         --a_pEvent->m_uPulseTickets;
-    return true;
+        return true;
+    };
+    a_pEvent->m_uWaiters.fetch_add(1);
+    bool const bReleased = WaitUntil(a_pEvent->m_Changed, Lock, a_iMilliseconds, Take);
+    a_pEvent->m_uWaiters.fetch_sub(1);
+    return bReleased;
 }
