@@ -3,10 +3,25 @@
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/platform/oe_threading.h>
 
+// Members of an exported class may be interposed, so the compiler does not inline them into one
+// another: the hot helpers live here instead.
 namespace
 {
     char const * const g_pcImproperUsage = "The method %s detected an improper usage! \nHint:%s ";
-}
+
+    inline bool IsOwner(std::atomic<uint32_t> const & a_uOwner)
+    {
+        return a_uOwner.load(std::memory_order_relaxed) == OEGetCurrentThreadId();
+    }
+
+    inline void Enter(std::mutex & a_Mutex, unsigned long a_uSpins)
+    {
+        while (a_uSpins-- > 0)
+            if (a_Mutex.try_lock())
+                return;
+        a_Mutex.lock();
+    }
+} // namespace
 
 bCCriticalSectionWin32::bCCriticalSectionWin32() : m_uOwner(0), m_uDepth(0), m_uSpinCount(0) {}
 
@@ -17,7 +32,7 @@ bCCriticalSectionWin32::~bCCriticalSectionWin32()
     OE_MESSAGEF_WARN(g_pcImproperUsage, "bCCriticalSectionWin32::~bCCriticalSectionWin32",
                      "The critical section is destroyed while it is held.");
     // Destroying a locked mutex is undefined: the owner gives it back first.
-    if (IsHeldByCallingThread())
+    if (IsOwner(m_uOwner))
     {
         m_uDepth.store(0, std::memory_order_relaxed);
         m_uOwner.store(0, std::memory_order_relaxed);
@@ -31,24 +46,15 @@ void bCCriticalSectionWin32::Acquire()
     // Only this thread ever stores its own id, so a relaxed load cannot show it falsely.
     if (m_uOwner.load(std::memory_order_relaxed) != uSelf)
     {
-        Enter();
+        Enter(m_Mutex, m_uSpinCount.load(std::memory_order_relaxed));
         m_uOwner.store(uSelf, std::memory_order_relaxed);
     }
     m_uDepth.store(m_uDepth.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
 }
 
-void bCCriticalSectionWin32::Enter()
-{
-    unsigned long uSpins = m_uSpinCount.load(std::memory_order_relaxed);
-    while (uSpins-- > 0)
-        if (m_Mutex.try_lock())
-            return;
-    m_Mutex.lock();
-}
-
 void bCCriticalSectionWin32::Release()
 {
-    if (!IsHeldByCallingThread())
+    if (!IsOwner(m_uOwner))
     {
         OE_MESSAGEF_WARN(g_pcImproperUsage, "bCCriticalSectionWin32::Release",
                          "The calling thread does not hold the critical section.");
@@ -93,5 +99,5 @@ unsigned long bCCriticalSectionWin32::GetLockCount() const
 
 bool bCCriticalSectionWin32::IsHeldByCallingThread() const
 {
-    return m_uOwner.load(std::memory_order_relaxed) == OEGetCurrentThreadId();
+    return IsOwner(m_uOwner);
 }

@@ -33,9 +33,6 @@ public:
     bool IsHeldByCallingThread() const;
 
 private:
-    void Enter();
-
-private:
     std::mutex m_Mutex;
     std::atomic<uint32_t> m_uOwner;      // thread id of the owner, 0 when free
     std::atomic<unsigned long> m_uDepth; // written by the owner only
