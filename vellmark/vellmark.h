@@ -16,6 +16,7 @@
 #include <vellmark/platform/oe_versioninfo.h>
 #include <vellmark/platform/oe_heap.h>
 #include <vellmark/platform/oe_virtualmem.h>
+#include <vellmark/platform/oe_threading.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -38,6 +39,9 @@
 #include <vellmark/containers/oe_map.h>
 #include <vellmark/containers/oe_smallarray.h>
 #include <vellmark/containers/oe_sort.h>
+#include <vellmark/kernel/oe_eventwin32.h>
+#include <vellmark/kernel/oe_multireadexclusivewrite.h>
+#include <vellmark/kernel/oe_thread.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 
