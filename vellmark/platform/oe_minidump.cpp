@@ -29,6 +29,7 @@ namespace
         {
             Put(&a_Value, sizeof(a_Value));
         }
+        void Reset() { m_uSize = 0; }
         bool WriteTo(int a_iFile, uint32_t a_uTag) const
         {
             uint32_t const arrHead[2] = {a_uTag, static_cast<uint32_t>(m_uSize)};
@@ -37,10 +38,11 @@ namespace
         }
 
     private:
-        unsigned char m_arrBytes[64 * 1024];
+        unsigned char m_arrBytes[256 * 1024];
         unsigned long m_uSize = 0;
     };
 
+    // Static: a crash may be reported on a small alternate signal stack.
     bCDumpSection s_Section;
 
     void PutException(bCDumpSection & a_Section, EXCEPTION_RECORD const & a_Record)
@@ -86,7 +88,7 @@ namespace
         a_Section.PutValue<uint32_t>(uCount);
         for (unsigned int i = 0; i < uCount; ++i)
         {
-            char carrPath[1024];
+            char carrPath[400];
             unsigned long const uLength = OEGetModuleFileName(s_arrModules[i], carrPath, sizeof(carrPath));
             a_Section.PutValue<uint64_t>(reinterpret_cast<uintptr_t>(s_arrModules[i]));
             a_Section.PutValue<uint64_t>(OEGetModuleSize(s_arrModules[i]));
@@ -109,7 +111,7 @@ namespace
     template <typename FUNC>
     bool WriteSection(int a_iFile, uint32_t a_uTag, FUNC a_funcFill)
     {
-        s_Section = bCDumpSection();
+        s_Section.Reset();
         a_funcFill(s_Section);
         return s_Section.WriteTo(a_iFile, a_uTag);
     }

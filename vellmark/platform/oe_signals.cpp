@@ -26,14 +26,6 @@ namespace
     void * s_pLastResumeAddress = nullptr;
     int s_iResumeRepeats = 0;
 
-    int IndexOfSignal(int a_iSignal)
-    {
-        for (int i = 0; i < kSignalCount; ++i)
-            if (kSignals[i] == a_iSignal)
-                return i;
-        return -1;
-    }
-
     void FillContext(CONTEXT & a_Context, ucontext_t const & a_UContext)
     {
         greg_t const * pRegs = a_UContext.uc_mcontext.gregs;

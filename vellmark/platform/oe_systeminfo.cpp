@@ -60,3 +60,8 @@ bool OEGetProgramPath(char * a_pcPath, unsigned long a_uSize)
     a_pcPath[iLength > 0 ? iLength : 0] = 0;
     return iLength > 0;
 }
+
+unsigned long OEGetCurrentProcessId()
+{
+    return static_cast<unsigned long>(getpid());
+}

@@ -24,5 +24,6 @@ OE_API bSLocalTime OEGetLocalTime();
 OE_API bool OECreateDirectory(char const * a_pcPath);
 // The program's full path (from /proc/self/exe); false when unknown.
 OE_API bool OEGetProgramPath(char * a_pcPath, unsigned long a_uSize);
+OE_API unsigned long OEGetCurrentProcessId();
 
 #endif
