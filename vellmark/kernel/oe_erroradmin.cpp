@@ -40,6 +40,7 @@ namespace
     char s_carrFaultAssertBuffer[kFaultAssertBufferSize];
     // The kind of report in progress, for the lines that do not say it themselves.
     bool s_bReportIsFatal = true;
+    bool s_bInExceptionCallbacks = false;
 
     char const * OrNull(char const * a_pcText)
     {
@@ -346,7 +347,14 @@ int bCErrorAdmin::CallExceptionError(bSException_Pointers * a_pPointers)
     if (m_bPanic)
         return -1;
     GenerateDump(a_pPointers);
-    ExecuteErrorCallbacks(bEErrorPositionHandling_BeforeDialog, bEErrorType_Exception);
+    // A callback that faults each time would start this report again and
+    // again before the panic flag is up; the nested report runs without them.
+    if (!s_bInExceptionCallbacks)
+    {
+        s_bInExceptionCallbacks = true;
+        ExecuteErrorCallbacks(bEErrorPositionHandling_BeforeDialog, bEErrorType_Exception);
+        s_bInExceptionCallbacks = false;
+    }
     m_bPanic = true;
     s_bReportIsFatal = true;
     m_Lock.Acquire();
