@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -61,6 +62,17 @@ namespace
     volatile int g_iZero = 0;
     int * volatile g_piNull = nullptr;
 
+    // Real faults; the undefined-behaviour checker must not stop them first.
+    __attribute__((noinline, no_sanitize("undefined"))) void WriteToNull()
+    {
+        *g_piNull = 1;
+    }
+
+    __attribute__((noinline, no_sanitize("undefined"))) int DivideByZero()
+    {
+        return 7 / g_iZero;
+    }
+
     long PrintReasonAndHandle(EXCEPTION_POINTERS * a_pPointers)
     {
         std::fprintf(stderr, "reason[%s]\n", GetFaultReason(a_pPointers));
@@ -78,7 +90,7 @@ namespace
         std::fputs("client filter\n", stderr);
         std::_Exit(43);
     }
-}
+} // namespace
 
 TEST_F(CrashHandlerTest, FaultReasonNamesProgramExceptionAndModule)
 {
@@ -223,7 +235,7 @@ TEST(CrashHandlerDeathTest, SegmentationFaultReachesTheClientFilter)
     EXPECT_EXIT(
         {
             SetCrashHandlerFilter(&PrintReasonAndHandle);
-            *g_piNull = 1;
+            WriteToNull();
         },
         ::testing::ExitedWithCode(191), "reason\\[.*\ncaused a EXCEPTION_ACCESS_VIOLATION\nin module ");
 }
@@ -233,7 +245,7 @@ TEST(CrashHandlerDeathTest, IntegerDivisionByZeroReachesTheClientFilter)
     EXPECT_EXIT(
         {
             SetCrashHandlerFilter(&PrintReasonAndHandle);
-            std::printf("%d", 7 / g_iZero);
+            std::printf("%d", DivideByZero());
         },
         ::testing::ExitedWithCode(191), "caused a EXCEPTION_INT_DIVIDE_BY_ZERO\n");
 }
@@ -245,7 +257,7 @@ TEST(CrashHandlerDeathTest, CrashOutsideTheLimitModulesGoesToThePreviousFilter)
             OESetUnhandledExceptionFilter(&PreviousFilter);
             SetCrashHandlerFilter(&ClientFilter);
             AddCrashHandlerLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&DiagAssert)));
-            *g_piNull = 1;
+            WriteToNull();
         },
         ::testing::ExitedWithCode(42), "previous filter");
 }
@@ -257,7 +269,7 @@ TEST(CrashHandlerDeathTest, CrashInsideALimitModuleGoesToTheClient)
             OESetUnhandledExceptionFilter(&PreviousFilter);
             SetCrashHandlerFilter(&ClientFilter);
             AddCrashHandlerLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&MarkerFunction)));
-            *g_piNull = 1;
+            WriteToNull();
         },
         ::testing::ExitedWithCode(43), "client filter");
 }
@@ -266,8 +278,9 @@ TEST(CrashHandlerDeathTest, ContinueSearchLetsTheSignalTakeItsCourse)
 {
     EXPECT_EXIT(
         {
+            std::signal(SIGSEGV, SIG_DFL); // what was there before (sanitizers bring their own)
             SetCrashHandlerFilter([](EXCEPTION_POINTERS *) { return static_cast<long>(EXCEPTION_CONTINUE_SEARCH); });
-            *g_piNull = 1;
+            WriteToNull();
         },
         ::testing::KilledBySignal(11), "");
 }
@@ -276,9 +289,8 @@ TEST(CrashHandlerDeathTest, EndlessResumeEndsTheProcess)
 {
     EXPECT_EXIT(
         {
-            SetCrashHandlerFilter(
-                [](EXCEPTION_POINTERS *) { return static_cast<long>(EXCEPTION_CONTINUE_EXECUTION); });
-            *g_piNull = 1;
+            SetCrashHandlerFilter([](EXCEPTION_POINTERS *) { return static_cast<long>(EXCEPTION_CONTINUE_EXECUTION); });
+            WriteToNull();
         },
         ::testing::ExitedWithCode(191), "");
 }

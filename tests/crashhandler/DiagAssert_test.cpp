@@ -47,7 +47,7 @@ namespace
         OEMessageBoxHandler m_funcPrevious = nullptr;
         char m_carrBuffer[4096];
     };
-}
+} // namespace
 
 TEST_F(DiagAssertTest, SetOptionsRefusesZeroAndReturnsTheOldOptions)
 {

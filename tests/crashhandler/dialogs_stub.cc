@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+struct bSAllocationItem;
+
 #define STUB_API extern "C" __attribute__((visibility("default")))
 
 namespace
@@ -26,7 +28,8 @@ namespace
             std::fputc(' ', pFile);
             // One call per line: line breaks inside a text are written as "\n".
             for (char const * pcAt = a_pcText; *pcAt; ++pcAt)
-                *pcAt == '\n' ? static_cast<void>(std::fputs("\\n", pFile)) : static_cast<void>(std::fputc(*pcAt, pFile));
+                *pcAt == '\n' ? static_cast<void>(std::fputs("\\n", pFile))
+                              : static_cast<void>(std::fputc(*pcAt, pFile));
         }
         std::fputc('\n', pFile);
         std::fclose(pFile);
@@ -37,7 +40,7 @@ namespace
         char const * pcAnswer = std::getenv("VELLMARK_TEST_DIALOG_ANSWER");
         return pcAnswer && std::strcmp(pcAnswer, a_pcAnswer) == 0;
     }
-}
+} // namespace
 
 STUB_API bool CreateErrorDialog(bool a_bFatal)
 {
@@ -69,7 +72,7 @@ STUB_API bool ShowModalMemoryDialog()
     return true;
 }
 
-STUB_API void AddItemToMemoryOverview(void const *, bool a_bValid)
+STUB_API void AddItemToMemoryOverview(bSAllocationItem const *, bool a_bValid)
 {
     Record("AddItemToMemoryOverview", a_bValid ? 1 : 0);
 }

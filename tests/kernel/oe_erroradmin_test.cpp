@@ -77,7 +77,18 @@ namespace
     int * volatile g_piNull = nullptr;
     volatile int g_iZero = 0;
 
-    bool FaultInCallback(bEErrorType, unsigned long)
+    // Real faults; the undefined-behaviour checker must not stop them first.
+    __attribute__((noinline, no_sanitize("undefined"))) void WriteToNull()
+    {
+        *g_piNull = 1;
+    }
+
+    __attribute__((noinline, no_sanitize("undefined"))) int DivideByZero()
+    {
+        return 7 / g_iZero;
+    }
+
+    __attribute__((no_sanitize("undefined"))) bool FaultInCallback(bEErrorType, unsigned long)
     {
         *g_piNull = 5;
         return true;
@@ -96,9 +107,8 @@ namespace
         void SetUp() override
         {
             m_OldDir = fs::current_path();
-            m_Dir = fs::temp_directory_path() /
-                    ("vellmark_erroradmin_" + std::to_string(OEGetCurrentProcessId()) + "_" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+            m_Dir = fs::temp_directory_path() / ("vellmark_erroradmin_" + std::to_string(OEGetCurrentProcessId()) +
+                                                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
             fs::remove_all(m_Dir);
             fs::create_directories(m_Dir);
             fs::current_path(m_Dir);
@@ -112,8 +122,8 @@ namespace
         void TearDown() override
         {
             OESetMessageBoxHandler(m_funcBox);
-            for (bFErrorCallback funcCallback : {&RecordCallbackA, &RecordCallbackB, &RaiseFatalDuringReport,
-                                                 &FaultInCallback})
+            for (bFErrorCallback funcCallback :
+                 {&RecordCallbackA, &RecordCallbackB, &RaiseFatalDuringReport, &FaultInCallback})
                 while (bCErrorAdmin::GetInstance().UnregisterCallback(funcCallback))
                     ;
             unsetenv("VELLMARK_DIALOGS");
@@ -129,7 +139,7 @@ namespace
     };
 
     typedef bCErrorAdminTest bCErrorAdminDeathTest;
-}
+} // namespace
 
 TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
 {
@@ -277,9 +287,9 @@ TEST_F(bCErrorAdminTest, DialogHandleCountsReferencesAndAnswersForMissingEntries
     EXPECT_EQ(Handle.GetReferenceCount(), 0);
     EXPECT_EQ(Handle.ReleaseReference(), 0);
     std::vector<std::string> const arrLog = Log();
-    EXPECT_EQ(arrLog, (std::vector<std::string>{"CreateErrorDialog 1", "CreateFileNotUniqueDialog",
-                                                "DestroyMemoryDialog", "DestroyErrorDialog",
-                                                "DestroyFileNotUniqueDialog"}));
+    EXPECT_EQ(arrLog,
+              (std::vector<std::string>{"CreateErrorDialog 1", "CreateFileNotUniqueDialog", "DestroyMemoryDialog",
+                                        "DestroyErrorDialog", "DestroyFileNotUniqueDialog"}));
 }
 
 TEST_F(bCErrorAdminTest, MissingDialogsModuleWarnsAndRunsOn)
@@ -323,16 +333,15 @@ TEST_F(bCErrorAdminDeathTest, FatalErrorIgnoresTheContinueAnswer)
 TEST_F(bCErrorAdminDeathTest, FaultWithoutDialogsModuleEndsWith447)
 {
     setenv("VELLMARK_DIALOGS", "none", 1);
-    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFaultError("fault", "x.cpp", 1), ::testing::ExitedWithCode(191),
-                "");
+    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFaultError("fault", "x.cpp", 1), ::testing::ExitedWithCode(191), "");
 }
 
 TEST_F(bCErrorAdminDeathTest, FatalErrorDuringAReportReturnsAtOnce)
 {
     EXPECT_EXIT(
         {
-            bCErrorAdmin::GetInstance().RegisterCallback(&RaiseFatalDuringReport,
-                                                         bEErrorPositionHandling_AfterDialog, 0);
+            bCErrorAdmin::GetInstance().RegisterCallback(&RaiseFatalDuringReport, bEErrorPositionHandling_AfterDialog,
+                                                         0);
             bCErrorAdmin::GetInstance().CallFatalError("outer", nullptr, 0);
         },
         ::testing::ExitedWithCode(191), "");
@@ -360,7 +369,7 @@ TEST_F(bCErrorAdminDeathTest, SegmentationFaultIsReportedAndDumped)
     EXPECT_EXIT(
         {
             SetCrashHandlerFilter(&ReportException);
-            *g_piNull = 1;
+            WriteToNull();
         },
         ::testing::ExitedWithCode(191), "");
     std::vector<std::string> const arrLog = Log();
@@ -412,7 +421,7 @@ TEST_F(bCErrorAdminDeathTest, IntegerDivisionByZeroIsReported)
     EXPECT_EXIT(
         {
             SetCrashHandlerFilter(&ReportException);
-            std::exit(7 / g_iZero);
+            std::exit(DivideByZero());
         },
         ::testing::ExitedWithCode(191), "");
     std::vector<std::string> const arrHead = LinesOfKind(Log(), 1);
@@ -449,7 +458,8 @@ TEST_F(bCErrorAdminDeathTest, PlatformDialogsModulePrintsAndFilesTheReport)
     setenv("VELLMARK_DIALOGS", OE_TEST_DIALOGS_PLATFORM, 1);
     unsetenv("VELLMARK_DIALOG_ANSWER");
     EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("bCFoo::Bar", "kernel/oe_foo.cpp", 3),
-                ::testing::ExitedWithCode(191), "==== Fatal error ====\nMorvek3 engine FATAL ERROR:\n\nModule: bCFoo::Bar");
+                ::testing::ExitedWithCode(191),
+                "==== Fatal error ====\nMorvek3 engine FATAL ERROR:\n\nModule: bCFoo::Bar");
     int iReports = 0;
     for (fs::directory_entry const & Entry : fs::directory_iterator(m_Dir / "morvek3"))
         iReports += Entry.path().extension() == ".txt" ? 1 : 0;

@@ -19,7 +19,7 @@ namespace
         a_pcDest[uLength] = 0;
         return uLength;
     }
-}
+} // namespace
 
 char const * BSUBaseName(char const * a_pcPath)
 {

@@ -87,8 +87,7 @@ namespace
     {
         bool const bReadable = !OEIsBadReadPtr(a_pPointers, sizeof(EXCEPTION_POINTERS));
         OE_ASSERT_TEXT(bReadable, "0 == IsBadReadPtr ( pExPtrs , sizeof(EXCEPTION_POINTERS ) )", kModule);
-        bool const bRecords = bReadable &&
-                              !OEIsBadReadPtr(a_pPointers->ExceptionRecord, sizeof(EXCEPTION_RECORD)) &&
+        bool const bRecords = bReadable && !OEIsBadReadPtr(a_pPointers->ExceptionRecord, sizeof(EXCEPTION_RECORD)) &&
                               !OEIsBadReadPtr(a_pPointers->ContextRecord, sizeof(CONTEXT));
         OE_ASSERT_TEXT(!bReadable || bRecords,
                        "0 == IsBadReadPtr ( pExPtrs->ExceptionRecord , sizeof(EXCEPTION_RECORD ) )", kModule);
@@ -231,7 +230,7 @@ namespace
             s_bFilterInstalled = false;
         }
     } s_Teardown;
-}
+} // namespace
 
 int SetCrashHandlerFilter(OECrashHandlerFilter a_funcFilter)
 {
@@ -311,8 +310,7 @@ char const * GetFaultReason(EXCEPTION_POINTERS * a_pPointers)
     if (char const * pcName = GetExceptionName(Record.ExceptionCode))
         Append(uCurr, "%s", pcName);
     Append(uCurr, "\nin module %s",
-           BSUGetModuleBaseNameOfAddress(Record.ExceptionAddress, carrName, sizeof(carrName)) ? carrName
-                                                                                             : "<UNKNOWN>");
+           BSUGetModuleBaseNameOfAddress(Record.ExceptionAddress, carrName, sizeof(carrName)) ? carrName : "<UNKNOWN>");
     Append(uCurr, " at %04X:%08X\n", a_pPointers->ContextRecord->SegCs,
            Low32(reinterpret_cast<uintptr_t>(Record.ExceptionAddress)));
     AppendSymbolAndLine(uCurr, Record.ExceptionAddress, true, true, "");

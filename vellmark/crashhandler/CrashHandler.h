@@ -44,8 +44,8 @@ OE_C_API char const * GetNextStackTraceString(unsigned long a_uOptions, EXCEPTIO
 // false when there is no text or the buffer is not writable.
 OE_C_API int GetFaultReasonVB(EXCEPTION_POINTERS * a_pPointers, char * a_pcBuffer, unsigned int a_uSize);
 OE_C_API int GetRegisterStringVB(EXCEPTION_POINTERS * a_pPointers, char * a_pcBuffer, unsigned int a_uSize);
-OE_C_API int GetFirstStackTraceStringVB(unsigned long a_uOptions, EXCEPTION_POINTERS * a_pPointers,
-                                        char * a_pcBuffer, unsigned int a_uSize);
+OE_C_API int GetFirstStackTraceStringVB(unsigned long a_uOptions, EXCEPTION_POINTERS * a_pPointers, char * a_pcBuffer,
+                                        unsigned int a_uSize);
 OE_C_API int GetNextStackTraceStringVB(unsigned long a_uOptions, EXCEPTION_POINTERS * a_pPointers, char * a_pcBuffer,
                                        unsigned int a_uSize);
 

@@ -105,7 +105,7 @@ namespace
         return OEMessageBox(s_carrOutput, "ASSERTION FAILURE...",
                             MB_ABORTRETRYIGNORE | MB_ICONERROR | kSystemModal | kSetForeground);
     }
-}
+} // namespace
 
 int DiagAssert(unsigned long a_uOptions, char const * a_pcExpression, char const * a_pcFile, unsigned long a_uLine)
 {

@@ -44,11 +44,11 @@ OE_API void OEAssertFailed(unsigned long a_uOptions, char const * a_pcExpression
                            unsigned long a_uLine);
 
 // The condition's text is part of the report, so it has to be a macro.
-#define OE_ASSERT_EX(OPTIONS, CONDITION, MODULE)                                                                      \
+#define OE_ASSERT_EX(OPTIONS, CONDITION, MODULE)                                                                       \
     ((CONDITION) ? static_cast<void>(0) : OEAssertFailed((OPTIONS), #CONDITION, (MODULE), __LINE__))
 
 // For checks whose reported text is fixed and differs from the code's spelling.
-#define OE_ASSERT_TEXT(CONDITION, TEXT, MODULE)                                                                       \
+#define OE_ASSERT_TEXT(CONDITION, TEXT, MODULE)                                                                        \
     ((CONDITION) ? static_cast<void>(0) : OEAssertFailed(DA_USEDEFAULTS, (TEXT), (MODULE), __LINE__))
 
 #endif

@@ -16,15 +16,14 @@ namespace
     {
         return a_uProcessId == 0 || a_uProcessId == OEGetCurrentProcessId();
     }
-}
+} // namespace
 
 int GetLoadedModules(unsigned long a_uProcessId, unsigned int a_uSize, HMODULE * a_pModules,
                      unsigned int * a_puRealCount)
 {
     OE_ASSERT_TEXT(a_puRealCount != nullptr, "0 != puiRealCount", kModule);
     bool const bCountWritable = a_puRealCount && !OEIsBadWritePtr(a_puRealCount, sizeof(unsigned int));
-    OE_ASSERT_TEXT(!a_puRealCount || bCountWritable, "0 == IsBadWritePtr ( puiRealCount , sizeof ( UINT ) )",
-                   kModule);
+    OE_ASSERT_TEXT(!a_puRealCount || bCountWritable, "0 == IsBadWritePtr ( puiRealCount , sizeof ( UINT ) )", kModule);
     bool const bArrayWritable = !OEIsBadWritePtr(a_pModules, a_uSize * sizeof(HMODULE));
     OE_ASSERT_TEXT(bArrayWritable, "0 == IsBadWritePtr ( pModArray , uiCount * sizeof ( HMODULE ) )", kModule);
     if (!bCountWritable || !bArrayWritable)

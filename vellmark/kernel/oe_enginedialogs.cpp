@@ -27,12 +27,11 @@ namespace
         return OELoadLibrary(kModuleName);
     }
 
-    template <typename FUNC>
-    void Resolve(void * a_hModule, char const * a_pcName, FUNC & a_funcEntry)
+    template <typename FUNC> void Resolve(void * a_hModule, char const * a_pcName, FUNC & a_funcEntry)
     {
         a_funcEntry = reinterpret_cast<FUNC>(OEGetProcAddress(a_hModule, a_pcName));
     }
-}
+} // namespace
 
 bCMorvek3EngineDialogs::bCDialogHandle::bCDialogHandle()
 {
@@ -160,7 +159,7 @@ bool bCMorvek3EngineDialogs::bCDialogHandle::ShowModalFileNotUniqueDialog()
 
 bool bCMorvek3EngineDialogs::bCDialogHandle::AddText(bEVI3RororasLogMessageType a_eType, char const * a_pcText)
 {
-    return m_funcAddText ? m_funcAddText(a_eType, a_pcText) : true;
+    return m_funcAddText ? m_funcAddText(static_cast<int>(a_eType), a_pcText) : true;
 }
 
 void bCMorvek3EngineDialogs::bCDialogHandle::GetErrorDialogState(bool & a_bContinue, bool & a_bDebug)
@@ -175,10 +174,7 @@ void bCMorvek3EngineDialogs::bCDialogHandle::AddItemToMemoryOverview(bSAllocatio
         m_funcAddItemToMemoryOverview(a_pItem, a_bValid);
 }
 
-bCMorvek3EngineDialogs::bCMorvek3EngineDialogs() :
-    m_bLoadedLib(false)
-{
-}
+bCMorvek3EngineDialogs::bCMorvek3EngineDialogs() : m_bLoadedLib(false) {}
 
 bCMorvek3EngineDialogs::~bCMorvek3EngineDialogs()
 {

@@ -19,7 +19,7 @@
 struct bSAllocationItem;
 
 // Line kinds passed to AddText.
-enum bEVI3RororasLogMessageType
+enum bEVI3RororasLogMessageType : int
 {
     bEVI3RororasLogMessageType_Error = 1,     // header and position lines of an error
     bEVI3RororasLogMessageType_History = 2,   // message history lines
@@ -61,7 +61,7 @@ public:
     private:
         typedef bool (*bFCreateErrorDialog)(bool);
         typedef bool (*bFDialogCall)();
-        typedef bool (*bFAddText)(bEVI3RororasLogMessageType, char const *);
+        typedef bool (*bFAddText)(int, char const *); // the kind travels as a plain int
         typedef void (*bFGetErrorDialogState)(bool *, bool *);
         typedef void (*bFAddItemToMemoryOverview)(bSAllocationItem const *, bool);
 

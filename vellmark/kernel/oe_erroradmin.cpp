@@ -50,37 +50,24 @@ namespace
     // MESSAGE SEAM: report lines go out as messages through the message
     // administration once it offers its OnMessage; until then they reach the
     // user through the error dialog only.
-    void SendReportMessage(bEMessageTypes, char const *, char const *, int)
-    {
-    }
+    void SendReportMessage(bEMessageTypes, char const *, char const *, int) {}
 
     // MESSAGE SEAM: the history callback is registered with the message
     // administration (priority 1, user data = the instance) once it exists.
-    void RegisterHistoryCallback(bCErrorAdmin *)
-    {
-    }
+    void RegisterHistoryCallback(bCErrorAdmin *) {}
 
-    void UnregisterHistoryCallback()
-    {
-    }
+    void UnregisterHistoryCallback() {}
 
     // MEMORY SEAM: the statistics and listings come from the memory
     // administration once it offers them.
-    void ReportHeapStatistics(bool (*)(char const *, bSAllocationItem const *))
-    {
-    }
+    void ReportHeapStatistics(bool (*)(char const *, bSAllocationItem const *)) {}
 
-    void ReportAllocationSummary(bool (*)(char const *, bSAllocationItem const *))
-    {
-    }
+    void ReportAllocationSummary(bool (*)(char const *, bSAllocationItem const *)) {}
 
-    void DisableLeakReport()
-    {
-    }
+    void DisableLeakReport() {}
 
     // One multi-line text of the crash handler becomes one dialog line per line.
-    template <typename FUNC>
-    void ForEachLine(char const * a_pcText, FUNC a_funcLine)
+    template <typename FUNC> void ForEachLine(char const * a_pcText, FUNC a_funcLine)
     {
         static char s_carrLine[1024];
         while (a_pcText && *a_pcText)
@@ -94,7 +81,7 @@ namespace
             a_pcText = pcEnd ? pcEnd + 1 : nullptr;
         }
     }
-}
+} // namespace
 
 bCErrorAdmin & bCErrorAdmin::GetInstance()
 {
@@ -111,16 +98,12 @@ bCErrorAdmin & bCErrorAdmin::GetInstance()
 }
 
 bCErrorAdmin::bCErrorAdmin() :
-    m_u32LockCount(0),
-    m_bPanic(false),
-    m_pHistory(nullptr),
-    m_parrCallbacksBefore(nullptr),
+    m_u32LockCount(0), m_bPanic(false), m_pHistory(nullptr), m_parrCallbacksBefore(nullptr),
     m_parrCallbacksAfter(nullptr)
 {
 }
 
-bCErrorAdmin::bCErrorAdmin(bCErrorAdmin const &) :
-    bCErrorAdmin()
+bCErrorAdmin::bCErrorAdmin(bCErrorAdmin const &) : bCErrorAdmin()
 {
     if (OEMessageBox("Copyconstructor not implemented. This message should never be seen. Follow the rabbit "
                      "!\n\nPress YES to enter debugger",
@@ -148,8 +131,8 @@ void bCErrorAdmin::Create()
     void * pEntries = bCMemoryAdmin::GetInstance().Malloc(kHistoryCapacity * kHistoryEntrySize, nullptr, nullptr, -1);
     if (pEntries)
     {
-        m_pHistory = new bSErrorHistory{static_cast<char (*)[kHistoryEntrySize]>(pEntries), kHistoryCapacity, 0, 0,
-                                        false};
+        m_pHistory =
+            new bSErrorHistory{static_cast<char(*)[kHistoryEntrySize]>(pEntries), kHistoryCapacity, 0, 0, false};
     }
     m_parrCallbacksBefore = new std::vector<bSCallbackEntry>;
     m_parrCallbacksAfter = new std::vector<bSCallbackEntry>;
@@ -177,7 +160,7 @@ bool bCErrorAdmin::RegisterCallback(bFErrorCallback a_funcCallback, bEErrorPosit
 {
     if (LookupCallback(a_ePosition, a_funcCallback) != -1)
         return false;
-    std::vector<bSCallbackEntry> * pList = a_ePosition == bEErrorPositionHandling_BeforeDialog ? m_parrCallbacksBefore
+    std::vector<bSCallbackEntry> * pList = a_ePosition == bEErrorPositionHandling_BeforeDialog  ? m_parrCallbacksBefore
                                            : a_ePosition == bEErrorPositionHandling_AfterDialog ? m_parrCallbacksAfter
                                                                                                 : nullptr;
     if (pList)
@@ -189,9 +172,8 @@ bool bCErrorAdmin::UnregisterCallback(bFErrorCallback a_funcCallback)
 {
     for (std::vector<bSCallbackEntry> * pList : {m_parrCallbacksBefore, m_parrCallbacksAfter})
     {
-        bEErrorPositionHandling const ePosition = pList == m_parrCallbacksBefore
-                                                      ? bEErrorPositionHandling_BeforeDialog
-                                                      : bEErrorPositionHandling_AfterDialog;
+        bEErrorPositionHandling const ePosition =
+            pList == m_parrCallbacksBefore ? bEErrorPositionHandling_BeforeDialog : bEErrorPositionHandling_AfterDialog;
         int const iIndex = LookupCallback(ePosition, a_funcCallback);
         if (iIndex != -1)
         {
@@ -204,11 +186,10 @@ bool bCErrorAdmin::UnregisterCallback(bFErrorCallback a_funcCallback)
 
 int bCErrorAdmin::LookupCallback(bEErrorPositionHandling a_ePosition, bFErrorCallback a_funcCallback) const
 {
-    std::vector<bSCallbackEntry> const * pList = a_ePosition == bEErrorPositionHandling_BeforeDialog
-                                                     ? m_parrCallbacksBefore
-                                                 : a_ePosition == bEErrorPositionHandling_AfterDialog
-                                                     ? m_parrCallbacksAfter
-                                                     : nullptr;
+    std::vector<bSCallbackEntry> const * pList =
+        a_ePosition == bEErrorPositionHandling_BeforeDialog  ? m_parrCallbacksBefore
+        : a_ePosition == bEErrorPositionHandling_AfterDialog ? m_parrCallbacksAfter
+                                                             : nullptr;
     if (!pList)
         return -1;
     for (int i = static_cast<int>(pList->size()) - 1; i >= 0; --i)
@@ -219,8 +200,8 @@ int bCErrorAdmin::LookupCallback(bEErrorPositionHandling a_ePosition, bFErrorCal
 
 void bCErrorAdmin::ExecuteErrorCallbacks(bEErrorPositionHandling a_ePosition, bEErrorType a_eType)
 {
-    std::vector<bSCallbackEntry> * pList = a_ePosition == bEErrorPositionHandling_BeforeDialog ? m_parrCallbacksBefore
-                                                                                               : m_parrCallbacksAfter;
+    std::vector<bSCallbackEntry> * pList =
+        a_ePosition == bEErrorPositionHandling_BeforeDialog ? m_parrCallbacksBefore : m_parrCallbacksAfter;
     if (!pList)
         return;
     // A callback may unregister itself; run over a copy.
@@ -280,8 +261,7 @@ void bCErrorAdmin::EndProcess()
     _exit(kExitCode);
 }
 
-void bCErrorAdmin::CallFatalError(char const * a_pcMessage, char const * a_pcDetail, char const * a_pcFile,
-                                  int a_iLine)
+void bCErrorAdmin::CallFatalError(char const * a_pcMessage, char const * a_pcDetail, char const * a_pcFile, int a_iLine)
 {
     if (m_bPanic)
         return;
@@ -309,8 +289,7 @@ void bCErrorAdmin::CallFatalError(char const * a_pcMessage, char const * a_pcFil
     CallFatalError(a_pcMessage, nullptr, a_pcFile, a_iLine);
 }
 
-void bCErrorAdmin::CallFaultError(char const * a_pcMessage, char const * a_pcDetail, char const * a_pcFile,
-                                  int a_iLine)
+void bCErrorAdmin::CallFaultError(char const * a_pcMessage, char const * a_pcDetail, char const * a_pcFile, int a_iLine)
 {
     if (m_bPanic)
         return;
@@ -406,8 +385,7 @@ void bCErrorAdmin::PrintStackFrame(bSException_Pointers * a_pPointers)
     // The stack lines live in the crash handler's shared buffer; each is
     // printed before the next one is asked for.
     auto Print = [this](char const * a_pcLine) {
-        bCMorvek3EngineDialogs::GetDialogHandle().AddText(bEVI3RororasLogMessageType_Assertion, a_pcLine);
-        SendReportMessage(bEMessageTypes_Fatal, a_pcLine, kFatalText2, 5);
+        PrintMessage(bEVI3RororasLogMessageType_Assertion, a_pcLine, true);
     };
     Print("Callstack:");
     Print("------------------------------");
@@ -428,9 +406,9 @@ void bCErrorAdmin::PrintHistoryEntries()
     // ring: take them out first, then print.
     static char s_carrLines[kHistoryCapacity][kHistoryEntrySize];
     bSErrorHistory & History = *m_pHistory;
-    uint32_t const uCount = History.m_bFull ? History.m_u32Capacity
-                                            : (History.m_u32Write + History.m_u32Capacity - History.m_u32Read) %
-                                                  History.m_u32Capacity;
+    uint32_t const uCount =
+        History.m_bFull ? History.m_u32Capacity
+                        : (History.m_u32Write + History.m_u32Capacity - History.m_u32Read) % History.m_u32Capacity;
     for (uint32_t i = 0; i < uCount; ++i)
         std::memcpy(s_carrLines[i], History.m_pEntries[(History.m_u32Read + i) % History.m_u32Capacity],
                     kHistoryEntrySize);

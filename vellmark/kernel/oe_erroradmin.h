@@ -20,14 +20,14 @@
 #include <cstdint>
 #include <vector>
 
-enum bEErrorType
+enum bEErrorType : int
 {
     bEErrorType_Exception = 0,
     bEErrorType_Fatal = 1,
     bEErrorType_Fault = 2,
 };
 
-enum bEErrorPositionHandling
+enum bEErrorPositionHandling : int
 {
     bEErrorPositionHandling_BeforeDialog = 0,
     bEErrorPositionHandling_AfterDialog = 1,
@@ -94,8 +94,7 @@ private:
 
     void PrintReportHead(char const * a_pcHeader, char const * a_pcMessage, char const * a_pcDetail,
                          char const * a_pcFile, int a_iLine, bool a_bFatal);
-    void PrintAssertion(char * a_pcBuffer, char const * a_pcMessage, char const * a_pcFile, int a_iLine,
-                        bool a_bFatal);
+    void PrintAssertion(char * a_pcBuffer, char const * a_pcMessage, char const * a_pcFile, int a_iLine, bool a_bFatal);
     void ShowDialog(bCMorvek3EngineDialogs & a_Dialogs, bool & a_bContinue, bool & a_bDebug);
     [[noreturn]] void EndProcess();
 

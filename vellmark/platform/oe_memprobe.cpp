@@ -34,7 +34,7 @@ namespace
         }
         return true;
     }
-}
+} // namespace
 
 bool OEIsBadReadPtr(void const * a_pAddress, unsigned long a_uSize)
 {

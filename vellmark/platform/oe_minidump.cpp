@@ -24,11 +24,7 @@ namespace
             std::memcpy(m_arrBytes + m_uSize, a_pData, a_uSize);
             m_uSize += a_uSize;
         }
-        template <typename T>
-        void PutValue(T a_Value)
-        {
-            Put(&a_Value, sizeof(a_Value));
-        }
+        template <typename T> void PutValue(T a_Value) { Put(&a_Value, sizeof(a_Value)); }
         void Reset() { m_uSize = 0; }
         bool WriteTo(int a_iFile, uint32_t a_uTag) const
         {
@@ -58,9 +54,9 @@ namespace
 
     void PutRegisters(bCDumpSection & a_Section, CONTEXT const & a_Context)
     {
-        uint64_t const arrRegisters[] = {a_Context.Rax, a_Context.Rbx, a_Context.Rcx, a_Context.Rdx, a_Context.Rsi,
-                                         a_Context.Rdi, a_Context.Rbp, a_Context.Rsp, a_Context.R8,  a_Context.R9,
-                                         a_Context.R10, a_Context.R11, a_Context.R12, a_Context.R13, a_Context.R14,
+        uint64_t const arrRegisters[] = {a_Context.Rax, a_Context.Rbx, a_Context.Rcx,   a_Context.Rdx, a_Context.Rsi,
+                                         a_Context.Rdi, a_Context.Rbp, a_Context.Rsp,   a_Context.R8,  a_Context.R9,
+                                         a_Context.R10, a_Context.R11, a_Context.R12,   a_Context.R13, a_Context.R14,
                                          a_Context.R15, a_Context.Rip, a_Context.EFlags};
         a_Section.Put(arrRegisters, sizeof(arrRegisters));
         uint16_t const arrSegments[] = {a_Context.SegCs, a_Context.SegDs, a_Context.SegEs,
@@ -108,14 +104,13 @@ namespace
         a_Section.Put(s_arrBytes, uSize);
     }
 
-    template <typename FUNC>
-    bool WriteSection(int a_iFile, uint32_t a_uTag, FUNC a_funcFill)
+    template <typename FUNC> bool WriteSection(int a_iFile, uint32_t a_uTag, FUNC a_funcFill)
     {
         s_Section.Reset();
         a_funcFill(s_Section);
         return s_Section.WriteTo(a_iFile, a_uTag);
     }
-}
+} // namespace
 
 bool OEWriteCrashDump(char const * a_pcPath, EXCEPTION_POINTERS const * a_pPointers)
 {
@@ -131,9 +126,12 @@ bool OEWriteCrashDump(char const * a_pcPath, EXCEPTION_POINTERS const * a_pPoint
         return false;
     uint32_t const arrHead[2] = {OE_DUMP_VERSION, 6};
     bool bOk = write(iFile, "VLMKDUMP", 8) == 8 && write(iFile, arrHead, sizeof(arrHead)) == sizeof(arrHead);
-    bOk = bOk && WriteSection(iFile, OE_DUMP_SECTION_EXCEPTION, [&](bCDumpSection & a_S) { PutException(a_S, Record); });
-    bOk = bOk && WriteSection(iFile, OE_DUMP_SECTION_REGISTERS, [&](bCDumpSection & a_S) { PutRegisters(a_S, Context); });
-    bOk = bOk && WriteSection(iFile, OE_DUMP_SECTION_CALLSTACK, [&](bCDumpSection & a_S) { PutCallStack(a_S, Context); });
+    bOk =
+        bOk && WriteSection(iFile, OE_DUMP_SECTION_EXCEPTION, [&](bCDumpSection & a_S) { PutException(a_S, Record); });
+    bOk =
+        bOk && WriteSection(iFile, OE_DUMP_SECTION_REGISTERS, [&](bCDumpSection & a_S) { PutRegisters(a_S, Context); });
+    bOk =
+        bOk && WriteSection(iFile, OE_DUMP_SECTION_CALLSTACK, [&](bCDumpSection & a_S) { PutCallStack(a_S, Context); });
     bOk = bOk && WriteSection(iFile, OE_DUMP_SECTION_MODULES, [&](bCDumpSection & a_S) { PutModules(a_S); });
     bOk = bOk && WriteSection(iFile, OE_DUMP_SECTION_STACKMEMORY,
                               [&](bCDumpSection & a_S) { PutStackMemory(a_S, Context.Rsp); });

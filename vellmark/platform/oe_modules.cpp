@@ -30,8 +30,7 @@ namespace
         return Span;
     }
 
-    template <typename FUNC>
-    void ForEachModule(FUNC a_funcVisit)
+    template <typename FUNC> void ForEachModule(FUNC a_funcVisit)
     {
         dl_iterate_phdr(
             [](dl_phdr_info * a_pInfo, size_t, void * a_pData) -> int {
@@ -50,7 +49,7 @@ namespace
         a_pcDest[uLength] = 0;
         return uLength;
     }
-}
+} // namespace
 
 unsigned int OEEnumProcessModules(HMODULE * a_pModules, unsigned int a_uSize)
 {

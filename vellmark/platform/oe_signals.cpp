@@ -102,8 +102,8 @@ namespace
         EXCEPTION_POINTERS Pointers{&Record, &Context};
         OETopLevelExceptionFilter const funcFilter = s_funcFilter.load();
         long const lResult = funcFilter ? funcFilter(&Pointers) : EXCEPTION_CONTINUE_SEARCH;
-        if (lResult == EXCEPTION_EXECUTE_HANDLER || (lResult == EXCEPTION_CONTINUE_EXECUTION &&
-                                                     ResumedTooOften(Record.ExceptionAddress)))
+        if (lResult == EXCEPTION_EXECUTE_HANDLER ||
+            (lResult == EXCEPTION_CONTINUE_EXECUTION && ResumedTooOften(Record.ExceptionAddress)))
             _exit(kExitCodeOfHandledException);
         if (lResult == EXCEPTION_CONTINUE_SEARCH)
         {
@@ -125,7 +125,9 @@ namespace
         AltStack.ss_sp = s_arrAltStack;
         AltStack.ss_size = kAltStackSize;
         sigaltstack(&AltStack, nullptr);
-        struct sigaction Action{};
+        struct sigaction Action
+        {
+        };
         Action.sa_sigaction = &OnSignal;
         Action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_NODEFER;
         sigemptyset(&Action.sa_mask);
@@ -133,7 +135,7 @@ namespace
             sigaction(kSignals[i], &Action, &s_arrPrevious[i]);
         s_bInstalled = true;
     }
-}
+} // namespace
 
 OETopLevelExceptionFilter OESetUnhandledExceptionFilter(OETopLevelExceptionFilter a_funcFilter)
 {
@@ -169,19 +171,27 @@ uint32_t OEExceptionCodeOfSignal(int a_iSignal, int a_iCode, bool a_bNearStackPo
     }
 }
 
-void OECaptureContext(CONTEXT * a_pContext)
+__attribute__((noinline)) void OECaptureContext(CONTEXT * a_pContext)
 {
     if (!a_pContext)
         return;
     std::memset(a_pContext, 0, sizeof(*a_pContext));
     ucontext_t UContext;
+    std::memset(&UContext, 0, sizeof(UContext));
     getcontext(&UContext);
     FillContext(*a_pContext, UContext);
-    void * arrFrames[65];
-    int const iCount = backtrace(arrFrames, 65);
-    // Frame 0 lies in this function; the context stands for its caller.
-    for (int i = 1; i < iCount; ++i)
+    // getcontext keeps no segment registers; these are the user selectors.
+    a_pContext->SegCs = 0x33;
+    a_pContext->SegSs = 0x2B;
+    // The context stands for the caller, from its return address on. Tools
+    // that wrap backtrace add frames of their own, so look for it.
+    void * const pReturn = __builtin_return_address(0);
+    void * arrFrames[80];
+    int const iCount = backtrace(arrFrames, 80);
+    int iFirst = 0;
+    while (iFirst < iCount && arrFrames[iFirst] != pReturn)
+        ++iFirst;
+    a_pContext->Rip = reinterpret_cast<uint64_t>(pReturn);
+    for (int i = iFirst; i < iCount && a_pContext->FrameCount < 64; ++i)
         a_pContext->Frames[a_pContext->FrameCount++] = arrFrames[i];
-    if (a_pContext->FrameCount)
-        a_pContext->Rip = reinterpret_cast<uint64_t>(a_pContext->Frames[0]);
 }

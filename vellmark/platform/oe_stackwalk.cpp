@@ -42,8 +42,8 @@ namespace
         if (s_pSession)
             dwfl_end(s_pSession);
         s_pSession = dwfl_begin(&s_Callbacks);
-        if (s_pSession && (dwfl_linux_proc_report(s_pSession, getpid()) != 0 ||
-                           dwfl_report_end(s_pSession, nullptr, nullptr) != 0))
+        if (s_pSession &&
+            (dwfl_linux_proc_report(s_pSession, getpid()) != 0 || dwfl_report_end(s_pSession, nullptr, nullptr) != 0))
         {
             dwfl_end(s_pSession);
             s_pSession = nullptr;
@@ -61,7 +61,7 @@ namespace
         return pModule;
     }
 #endif
-}
+} // namespace
 
 int OECaptureStackBackTrace(void ** a_ppFrames, int a_iMax)
 {

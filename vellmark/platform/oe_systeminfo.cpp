@@ -17,7 +17,7 @@ namespace
         a_pcDest[a_uSize - 1] = 0;
         return a_pcText != nullptr;
     }
-}
+} // namespace
 
 bool OEGetComputerName(char * a_pcName, unsigned long a_uSize)
 {
@@ -48,7 +48,9 @@ bool OECreateDirectory(char const * a_pcPath)
 {
     if (!a_pcPath)
         return false;
-    struct stat Status{};
+    struct stat Status
+    {
+    };
     return mkdir(a_pcPath, 0777) == 0 || (errno == EEXIST && stat(a_pcPath, &Status) == 0 && S_ISDIR(Status.st_mode));
 }
 

@@ -10,8 +10,8 @@
 struct bSLocalTime
 {
     int m_iYear;
-    int m_iMonth;  // 1 to 12
-    int m_iDay;    // 1 to 31
+    int m_iMonth; // 1 to 12
+    int m_iDay;   // 1 to 31
     int m_iHour;
     int m_iMinute;
     int m_iSecond;

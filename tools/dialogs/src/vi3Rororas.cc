@@ -110,7 +110,7 @@ namespace
             strAnswer = s_ErrorDialog.m_bFatal ? "exit" : "continue";
         return strAnswer;
     }
-}
+} // namespace
 
 OE_C_API bool CreateErrorDialog(bool a_bFatal)
 {
@@ -197,7 +197,6 @@ OE_C_API bool DestroyFileNotUniqueDialog()
 
 OE_C_API bool ShowModalFileNotUniqueDialog()
 {
-    std::fputs("\n==== File not unique ====\nA file name was found more than once; the first one is used.\n",
-               stderr);
+    std::fputs("\n==== File not unique ====\nA file name was found more than once; the first one is used.\n", stderr);
     return true;
 }
