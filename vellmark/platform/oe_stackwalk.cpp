@@ -86,7 +86,12 @@ bool OEGetSymbolFromAddress(void const * a_pAddress, char * a_pcName, unsigned l
         GElf_Sym Symbol;
         if (char const * pcName = dwfl_module_addrinfo(pModule, uAddress, &uOffset, &Symbol, nullptr, nullptr, nullptr))
         {
-            CopyDemangled(pcName, a_pcName, a_uSize);
+            // Versioned names ("name@@GLIBC_2.34") are shown without their version.
+            char carrName[1024];
+            std::strncpy(carrName, pcName, sizeof(carrName) - 1);
+            carrName[sizeof(carrName) - 1] = 0;
+            carrName[std::strcspn(carrName, "@")] = 0;
+            CopyDemangled(carrName, a_pcName, a_uSize);
             if (a_pDisplacement)
                 *a_pDisplacement = uOffset;
             return true;
