@@ -6,14 +6,18 @@
 #include <vellmark/platform/oe_export.h>
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_versioninfo.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/kernel/oe_dllmain.h>
 #include <vellmark/kernel/oe_enginedialogs.h>
 #include <vellmark/kernel/oe_erroradmin.h>
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_string.h>
+#include <vellmark/kernel/oe_version.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 
