@@ -1,8 +1,9 @@
 #include <vellmark/kernel/oe_enginedialogs.h>
 
 #include <vellmark/kernel/oe_message.h>
-#include <vellmark/platform/oe_dynlib.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_modules.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -19,17 +20,17 @@ namespace
     {
         char const * pcChosen = std::getenv("VELLMARK_DIALOGS");
         if (pcChosen && *pcChosen)
-            return std::strcmp(pcChosen, "none") == 0 ? nullptr : OELoadLibrary(pcChosen);
+            return std::strcmp(pcChosen, "none") == 0 ? nullptr : OELoadModule(pcChosen);
         char carrDir[1024];
         if (OEGetModuleDirectoryOf(reinterpret_cast<void const *>(&LoadDialogsModule), carrDir, sizeof(carrDir)))
-            if (void * hModule = OELoadLibrary((std::string(carrDir) + "/" + kModuleFile).c_str()))
+            if (void * hModule = OELoadModule((std::string(carrDir) + "/" + kModuleFile).c_str()))
                 return hModule;
-        return OELoadLibrary(kModuleName);
+        return OELoadModule(kModuleName);
     }
 
     template <typename FUNC> void Resolve(void * a_hModule, char const * a_pcName, FUNC & a_funcEntry)
     {
-        a_funcEntry = reinterpret_cast<FUNC>(OEGetProcAddress(a_hModule, a_pcName));
+        a_funcEntry = reinterpret_cast<FUNC>(OEGetModuleProc(a_hModule, a_pcName));
     }
 } // namespace
 
@@ -44,7 +45,7 @@ bCMorvek3EngineDialogs::bCDialogHandle::~bCDialogHandle()
         return;
     OE_MESSAGEF_WARN("%s", "bCDialogHandle::~bCDialogHandle(oh) - warning: dialog handles left, but protected "
                            "destructor is called !");
-    OEFreeLibrary(m_hModule);
+    OEFreeModule(m_hModule);
     Invalidate();
 }
 
@@ -102,7 +103,7 @@ unsigned short bCMorvek3EngineDialogs::bCDialogHandle::ReleaseReference()
         return 0;
     if (m_u16ReferenceCount > 1)
         return --m_u16ReferenceCount;
-    OEFreeLibrary(m_hModule);
+    OEFreeModule(m_hModule);
     Invalidate();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include <vellmark/platform/oe_modules.h>
 
 #include <cstring>
+#include <dlfcn.h>
 #include <link.h>
 #include <unistd.h>
 
@@ -127,4 +128,18 @@ unsigned long OEGetModuleSize(HMODULE a_hModule)
         return true;
     });
     return uSize;
+}
+
+bool OEGetModuleDirectoryOf(void const * a_pAddress, char * a_pcDir, unsigned long a_uSize)
+{
+    Dl_info Info{};
+    if (!a_pcDir || a_uSize == 0 || !dladdr(a_pAddress, &Info) || !Info.dli_fname)
+        return false;
+    char const * pcSlash = std::strrchr(Info.dli_fname, '/');
+    size_t const uLength = pcSlash ? static_cast<size_t>(pcSlash - Info.dli_fname) : 0;
+    if (!pcSlash || uLength >= a_uSize)
+        return false;
+    std::memcpy(a_pcDir, Info.dli_fname, uLength);
+    a_pcDir[uLength] = 0;
+    return true;
 }

@@ -27,4 +27,8 @@ OE_API HMODULE OEGetMainModule();
 // The module's mapped size in bytes (0 for an unknown module).
 OE_API unsigned long OEGetModuleSize(HMODULE a_hModule);
 
+// The directory of the module that maps a_pAddress, without a trailing
+// slash; false when unknown or too long.
+OE_API bool OEGetModuleDirectoryOf(void const * a_pAddress, char * a_pcDir, unsigned long a_uSize);
+
 #endif
