@@ -5,8 +5,14 @@
 
 #include <vellmark/platform/oe_export.h>
 #include <vellmark/platform/oe_debugger.h>
+#include <vellmark/platform/oe_memprobe.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_modules.h>
+#include <vellmark/platform/oe_signals.h>
+#include <vellmark/platform/oe_stackwalk.h>
+#include <vellmark/platform/oe_systeminfo.h>
 #include <vellmark/platform/oe_versioninfo.h>
 
 #include <vellmark/kernel/oe_types.h>
@@ -19,6 +25,9 @@
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/kernel/oe_version.h>
 
+#include <vellmark/crashhandler/BSUFunctions.h>
+#include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
+#include <vellmark/crashhandler/GetLoadedModules.h>
 
 #endif
