@@ -47,16 +47,14 @@ namespace
         return a_pcText ? a_pcText : "(null)";
     }
 
-    // MESSAGE SEAM: report lines go out as messages through the message
-    // administration once it offers its OnMessage; until then they reach the
-    // user through the error dialog only.
-    void SendReportMessage(bEMessageTypes, char const *, char const *, int) {}
+    // Set while the runtime tears the process down: the message
+    // administration is gone by then and must not be asked again.
+    bool s_bExiting = false;
 
-    // MESSAGE SEAM: the history callback is registered with the message
-    // administration (priority 1, user data = the instance) once it exists.
-    void RegisterHistoryCallback(bCErrorAdmin *) {}
-
-    void UnregisterHistoryCallback() {}
+    void SendReportMessage(bEMessageTypes a_eType, char const * a_pcText, char const * a_pcText2, int a_iPriority)
+    {
+        bCMessageAdmin::GetInstance().OnMessage(a_eType, a_pcText, a_pcText2, nullptr, -1, a_iPriority);
+    }
 
     // MEMORY SEAM: the statistics and listings come from the memory
     // administration once it offers them.
@@ -122,6 +120,7 @@ bCErrorAdmin & bCErrorAdmin::operator=(bCErrorAdmin const &)
 
 bCErrorAdmin::~bCErrorAdmin()
 {
+    s_bExiting = true;
     Destroy();
 }
 
@@ -136,7 +135,8 @@ void bCErrorAdmin::Create()
     }
     m_parrCallbacksBefore = new std::vector<bSCallbackEntry>;
     m_parrCallbacksAfter = new std::vector<bSCallbackEntry>;
-    RegisterHistoryCallback(this);
+    bCMessageAdmin::GetInstance().RegisterCallback(&bCErrorAdmin::OnHistoryMessage, bEMessageCallbackPriority_Normal,
+                                                   reinterpret_cast<unsigned long>(this));
 }
 
 void bCErrorAdmin::Destroy()
@@ -152,7 +152,8 @@ void bCErrorAdmin::Destroy()
     m_parrCallbacksBefore = m_parrCallbacksAfter = nullptr;
     m_u32LockCount = 0;
     m_bPanic = false;
-    UnregisterHistoryCallback();
+    if (!s_bExiting)
+        bCMessageAdmin::GetInstance().UnregisterCallback(&bCErrorAdmin::OnHistoryMessage);
 }
 
 bool bCErrorAdmin::RegisterCallback(bFErrorCallback a_funcCallback, bEErrorPositionHandling a_ePosition,
@@ -384,9 +385,7 @@ void bCErrorAdmin::PrintStackFrame(bSException_Pointers * a_pPointers)
 {
     // The stack lines live in the crash handler's shared buffer; each is
     // printed before the next one is asked for.
-    auto Print = [this](char const * a_pcLine) {
-        PrintMessage(bEVI3RororasLogMessageType_Assertion, a_pcLine, true);
-    };
+    auto Print = [this](char const * a_pcLine) { PrintMessage(bEVI3RororasLogMessageType_Assertion, a_pcLine, true); };
     Print("Callstack:");
     Print("------------------------------");
     for (char const * pcLine = GetFirstStackTraceString(kReportStackOptions, a_pPointers); pcLine;
