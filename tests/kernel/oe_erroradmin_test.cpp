@@ -212,6 +212,47 @@ TEST_F(bCErrorAdminTest, HistoryKeepsTheLastFiftyLinesCutTo249Characters)
     EXPECT_NE(std::find(arrHistory.begin(), arrHistory.end(), std::string(249, 'h')), arrHistory.end());
 }
 
+namespace
+{
+    std::vector<std::string> g_arrMessages;
+
+    bool RecordMessage(bEMessageTypes a_eType, char const * a_pcText, char const * a_pcText2, unsigned long,
+                       char const * a_pcFile, int a_iLine, int a_iPriority)
+    {
+        g_arrMessages.push_back(std::to_string(a_eType) + "|" + (a_pcText ? a_pcText : "<null>") + "|" +
+                                (a_pcText2 ? a_pcText2 : "<null>") + "|" + (a_pcFile ? a_pcFile : "<null>") + "|" +
+                                std::to_string(a_iLine) + "|" + std::to_string(a_iPriority));
+        return true;
+    }
+}
+
+TEST_F(bCErrorAdminTest, MessagesEnterTheHistoryAndReportLinesGoOutAsMessages)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    bCMessageAdmin & Messages = bCMessageAdmin::GetInstance();
+    Messages.OnMessage(bEMessageTypes_Info, "plain", nullptr, nullptr, -1, 5);
+    Messages.OnMessage(bEMessageTypes_Info, "described", "why", nullptr, -1, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, "placed", nullptr, "kernel/oe_foo", 12, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, "both", "why", "kernel/oe_foo", 13, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, nullptr, "no text", nullptr, -1, 5);
+    g_arrMessages.clear();
+    ASSERT_TRUE(Messages.RegisterCallback(&RecordMessage, bEMessageCallbackPriority_Low, 0));
+    bCErrorAdmin::GetInstance().CallFaultError("reported", nullptr, -1);
+    Messages.UnregisterCallback(&RecordMessage);
+
+    std::vector<std::string> const arrHistory = LinesOfKind(Log(), 2);
+    int const iPlain = IndexOf(arrHistory, "plain ");
+    ASSERT_NE(iPlain, -1);
+    ASSERT_LE(iPlain + 3u, arrHistory.size() - 1);
+    EXPECT_EQ(arrHistory[iPlain + 1], "described, Desc:why ");
+    EXPECT_EQ(arrHistory[iPlain + 2], "placed, Z:#12 -> 'kernel/oe_foo'");
+    EXPECT_EQ(arrHistory[iPlain + 3], "both, Desc:why, Z:#13 -> 'kernel/oe_foo'");
+    ASSERT_GE(g_arrMessages.size(), 3u);
+    EXPECT_EQ(g_arrMessages[0], "4|Morvek3 engine FAULT ERROR:|(#Fault error detected)|<null>|-1|5");
+    EXPECT_EQ(g_arrMessages[1], "4||(#Fault error detected)|<null>|-1|5");
+    EXPECT_EQ(g_arrMessages[2], "4|Module: reported|(#Fault error detected)|<null>|-1|5");
+}
+
 TEST_F(bCErrorAdminTest, NoFilePositionLineWithoutAFile)
 {
     setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
