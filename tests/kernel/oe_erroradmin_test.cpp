@@ -224,7 +224,7 @@ namespace
                                 std::to_string(a_iLine) + "|" + std::to_string(a_iPriority));
         return true;
     }
-}
+} // namespace
 
 TEST_F(bCErrorAdminTest, MessagesEnterTheHistoryAndReportLinesGoOutAsMessages)
 {
