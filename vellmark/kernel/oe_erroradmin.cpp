@@ -56,13 +56,22 @@ namespace
         bCMessageAdmin::GetInstance().OnMessage(a_eType, a_pcText, a_pcText2, nullptr, -1, a_iPriority);
     }
 
-    // MEMORY SEAM: the statistics and listings come from the memory
-    // administration once it offers them.
-    void ReportHeapStatistics(bool (*)(char const *, bSAllocationItem const *)) {}
+    void ReportHeapStatistics(bFMemoryReportCallback a_funcReport)
+    {
+        bCMemoryAdmin::GetInstance().DumpHeapStatistics(a_funcReport);
+    }
 
-    void ReportAllocationSummary(bool (*)(char const *, bSAllocationItem const *)) {}
+    void ReportAllocationSummary(bFMemoryReportCallback a_funcReport)
+    {
+        bCMemoryAdmin & Memory = bCMemoryAdmin::GetInstance();
+        Memory.ValidateAllAllocationItems(a_funcReport);
+        Memory.CollectItemSummary(a_funcReport);
+    }
 
-    void DisableLeakReport() {}
+    void DisableLeakReport()
+    {
+        bCMemoryAdmin::GetInstance().EnableMemoryLeakReport(false);
+    }
 
     // One multi-line text of the crash handler becomes one dialog line per line.
     template <typename FUNC> void ForEachLine(char const * a_pcText, FUNC a_funcLine)
