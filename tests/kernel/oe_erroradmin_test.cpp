@@ -166,6 +166,10 @@ TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
     ASSERT_GE(arrMemory.size(), 5u);
     EXPECT_EQ(arrMemory[0], "Memory statistics");
     EXPECT_EQ(arrMemory[1], "----------------------------");
+    // An untracked memory administration adds no statistics of its own.
+    EXPECT_EQ(arrMemory[2], " ");
+    EXPECT_EQ(arrMemory[3], "---> memory allocation summary <---");
+    EXPECT_EQ(arrMemory[4], " ");
     // Kinds come in the order of the report: head, assertion, history, memory.
     EXPECT_LT(IndexOf(arrLog, "AddText 1 Filename:<kernel/oe_foo.cpp>, Line:#77"),
               IndexOf(arrLog, "AddText 4 " + arrAssertion[0]));
