@@ -6,13 +6,19 @@
 #include <vellmark/platform/oe_export.h>
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/platform/oe_globalatom.h>
+#include <vellmark/platform/oe_memprobe.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_mutexhandle.h>
 #include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
 #include <vellmark/platform/oe_viewerprotocol.h>
 #include <vellmark/platform/oe_viewerwindow.h>
 #include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_modules.h>
+#include <vellmark/platform/oe_signals.h>
+#include <vellmark/platform/oe_stackwalk.h>
+#include <vellmark/platform/oe_systeminfo.h>
 #include <vellmark/platform/oe_versioninfo.h>
 #include <vellmark/platform/oe_heap.h>
 #include <vellmark/platform/oe_virtualmem.h>
@@ -43,6 +49,9 @@
 #include <vellmark/kernel/oe_multireadexclusivewrite.h>
 #include <vellmark/kernel/oe_thread.h>
 
+#include <vellmark/crashhandler/BSUFunctions.h>
+#include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
+#include <vellmark/crashhandler/GetLoadedModules.h>
 
 #endif
