@@ -6,6 +6,10 @@
 #include <vellmark/platform/oe_export.h>
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_wintypes.h>
+#include <vellmark/platform/oe_random.h>
+#include <vellmark/platform/oe_guidtext.h>
+#include <vellmark/platform/oe_time.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -14,6 +18,10 @@
 #include <vellmark/kernel/oe_erroradmin.h>
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_string.h>
+#include <vellmark/kernel/oe_unicodestring.h>
+#include <vellmark/kernel/oe_guid.h>
+#include <vellmark/kernel/oe_variant.h>
+#include <vellmark/kernel/oe_datetime.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 
