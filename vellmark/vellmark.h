@@ -10,10 +10,13 @@
 #include <vellmark/platform/oe_random.h>
 #include <vellmark/platform/oe_guidtext.h>
 #include <vellmark/platform/oe_time.h>
+#include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_versioninfo.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/kernel/oe_dllmain.h>
 #include <vellmark/kernel/oe_enginedialogs.h>
 #include <vellmark/kernel/oe_erroradmin.h>
 #include <vellmark/kernel/oe_message.h>
@@ -22,6 +25,7 @@
 #include <vellmark/kernel/oe_guid.h>
 #include <vellmark/kernel/oe_variant.h>
 #include <vellmark/kernel/oe_datetime.h>
+#include <vellmark/kernel/oe_version.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 

@@ -1,29 +1,1301 @@
 #include <vellmark/kernel/oe_string.h>
 
+#include <vellmark/kernel/oe_basemem.h>
+#include <vellmark/kernel/oe_criticalsection.h>
+
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <new>
+
 bCString g_strDefault;
 
-bCString::bCString() :
-    m_pcText(nullptr)
+namespace
 {
+    constexpr uint16_t kLockedCount = 65535;
+    constexpr uint16_t kMaxShareCount = 65534; // 65535 is the lock marker
+    constexpr int kFormatAreaSize = 16384;
+    constexpr int kFormattedStringSize = 1024;
+
+    // Guarded by the string lock.
+    char s_acFormatArea[kFormatAreaSize];
+
+    // Never destroyed: static strings may format while the process tears down.
+    bCCriticalSectionWin32 & StringLock()
+    {
+        alignas(bCCriticalSectionWin32) static unsigned char s_acStorage[sizeof(bCCriticalSectionWin32)];
+        static bCCriticalSectionWin32 * s_pLock = new (s_acStorage) bCCriticalSectionWin32;
+        return *s_pLock;
+    }
+
+    // The lock exists before the initialisers of every other part run.
+    struct bSStringLockStartUp
+    {
+        bSStringLockStartUp() { StringLock(); }
+    } s_StringLockStartUp __attribute__((init_priority(101)));
+
+    std::atomic_ref<uint16_t> ShareCount(bCString::bSStringData * a_pData)
+    {
+        return std::atomic_ref<uint16_t>(a_pData->m_u16RefCount);
+    }
+
+    bool IsWhiteSpace(unsigned char a_u8Byte)
+    {
+        return a_u8Byte == ' ' || (a_u8Byte >= '\t' && a_u8Byte <= '\r');
+    }
+
+    unsigned char FoldLower(unsigned char a_u8Byte)
+    {
+        return (a_u8Byte >= 'A' && a_u8Byte <= 'Z') ? static_cast<unsigned char>(a_u8Byte + ('a' - 'A')) : a_u8Byte;
+    }
+
+    unsigned char FoldUpper(unsigned char a_u8Byte)
+    {
+        return (a_u8Byte >= 'a' && a_u8Byte <= 'z') ? static_cast<unsigned char>(a_u8Byte - ('a' - 'A')) : a_u8Byte;
+    }
+
+    int Sign(int a_iValue)
+    {
+        return (a_iValue > 0) - (a_iValue < 0);
+    }
+
+    // Ordering of two byte ranges: unsigned bytes, a prefix first.
+    int CompareBytes(char const * a_pcLeft, int a_iLeft, char const * a_pcRight, int a_iRight)
+    {
+        int const iCommon = a_iLeft < a_iRight ? a_iLeft : a_iRight;
+        int const iResult = iCommon ? std::memcmp(a_pcLeft, a_pcRight, static_cast<size_t>(iCommon)) : 0;
+        if (iResult)
+            return Sign(iResult);
+        return Sign(a_iLeft - a_iRight);
+    }
+
+    int CompareBytesNoCase(char const * a_pcLeft, int a_iLeft, char const * a_pcRight, int a_iRight)
+    {
+        int const iCommon = a_iLeft < a_iRight ? a_iLeft : a_iRight;
+        for (int i = 0; i < iCommon; ++i)
+        {
+            int const iDiff = FoldLower(static_cast<unsigned char>(a_pcLeft[i])) -
+                              FoldLower(static_cast<unsigned char>(a_pcRight[i]));
+            if (iDiff)
+                return iDiff;
+        }
+        return a_iLeft - a_iRight;
+    }
+
+    bool EqualNoCase(char const * a_pcLeft, char const * a_pcRight, int a_iCount)
+    {
+        for (int i = 0; i < a_iCount; ++i)
+            if (FoldLower(static_cast<unsigned char>(a_pcLeft[i])) !=
+                FoldLower(static_cast<unsigned char>(a_pcRight[i])))
+                return false;
+        return true;
+    }
+
+    int TextLength(char const * a_pcText)
+    {
+        return a_pcText ? static_cast<int>(std::strlen(a_pcText)) : 0;
+    }
+
+    // The rightmost position at or before a_iPos where a_pcFind's characters match.
+    int FindLastFrom(char const * a_pcText, int a_iPos, char const * a_pcFind)
+    {
+        size_t const uFind = std::strlen(a_pcFind);
+        for (; a_iPos >= 0; --a_iPos)
+            if (std::memcmp(a_pcText + a_iPos, a_pcFind, uFind) == 0)
+                return a_iPos;
+        return -1;
+    }
+
+    // Membership of bytes in a set; the zero byte is never a member.
+    class bCByteSet
+    {
+    public:
+        bCByteSet(char const * a_pcSet, int a_iCount)
+        {
+            for (int i = 0; i < a_iCount; ++i)
+                Add(static_cast<unsigned char>(a_pcSet[i]));
+        }
+        explicit bCByteSet(char const * a_pcSet) : bCByteSet(a_pcSet, TextLength(a_pcSet)) {}
+        bool Contains(char a_cByte) const
+        {
+            unsigned char const u8Byte = static_cast<unsigned char>(a_cByte);
+            return (m_au64Bits[u8Byte >> 6] >> (u8Byte & 63)) & 1;
+        }
+
+    private:
+        void Add(unsigned char a_u8Byte)
+        {
+            if (a_u8Byte)
+                m_au64Bits[a_u8Byte >> 6] |= uint64_t(1) << (a_u8Byte & 63);
+        }
+        uint64_t m_au64Bits[4] = {};
+    };
+
+    // Decimal integer after leading white space, saturated at the type's range.
+    template <typename T> T ParseInteger(char const * a_pcText)
+    {
+        while (IsWhiteSpace(static_cast<unsigned char>(*a_pcText)))
+            ++a_pcText;
+        bool const bNegative = *a_pcText == '-';
+        if (*a_pcText == '-' || *a_pcText == '+')
+            ++a_pcText;
+        unsigned long long const u64Limit = bNegative
+                                                ? 0ull - static_cast<unsigned long long>(std::numeric_limits<T>::min())
+                                                : static_cast<unsigned long long>(std::numeric_limits<T>::max());
+        unsigned long long u64Value = 0;
+        for (; *a_pcText >= '0' && *a_pcText <= '9'; ++a_pcText)
+        {
+            unsigned const uDigit = static_cast<unsigned>(*a_pcText - '0');
+            if (u64Value > (u64Limit - uDigit) / 10)
+                return bNegative ? std::numeric_limits<T>::min() : std::numeric_limits<T>::max();
+            u64Value = u64Value * 10 + uDigit;
+        }
+        return bNegative ? static_cast<T>(0ull - u64Value) : static_cast<T>(u64Value);
+    }
+
+    // Decimal floating-point text after leading white space; out of range
+    // gives an infinity or zero as the runtime's text conversion does.
+    double ParseDouble(char const * a_pcText)
+    {
+        while (IsWhiteSpace(static_cast<unsigned char>(*a_pcText)))
+            ++a_pcText;
+        bool const bNegative = *a_pcText == '-';
+        if (*a_pcText == '-' || *a_pcText == '+')
+            ++a_pcText;
+        char const * pcEnd = a_pcText + std::strlen(a_pcText);
+        double dValue = 0.0;
+        std::from_chars_result const Result = std::from_chars(a_pcText, pcEnd, dValue);
+        if (Result.ec == std::errc::result_out_of_range)
+        {
+            char const * pcExponent = std::strpbrk(a_pcText, "eE");
+            bool const bTiny = pcExponent && pcExponent < Result.ptr && pcExponent[1] == '-';
+            dValue = bTiny ? 0.0 : HUGE_VAL;
+        }
+        else if (Result.ec != std::errc())
+            dValue = 0.0;
+        return bNegative ? -dValue : dValue;
+    }
+} // namespace
+
+// Life cycle and share counting.
+
+bCString::bCString(char const * a_pcText) : m_pcText(nullptr)
+{
+    int const iLength = TextLength(a_pcText);
+    Alloc(iLength);
+    if (iLength)
+        std::memcpy(m_pcText, a_pcText, static_cast<size_t>(iLength));
 }
 
-bCString::~bCString() = default;
-
-bool bCString::IsEmpty() const
+bCString::bCString(char const * a_pcText, int a_iCount) : m_pcText(nullptr)
 {
+    if (a_iCount <= 0 || !a_pcText)
+        return;
+    Alloc(a_iCount);
+    std::memcpy(m_pcText, a_pcText, static_cast<size_t>(a_iCount));
+}
+
+bCString::bCString(char a_cChar, int a_iCount) : m_pcText(nullptr)
+{
+    if (a_iCount < 1)
+        return;
+    Alloc(a_iCount);
+    std::memset(m_pcText, a_cChar, static_cast<size_t>(a_iCount));
+}
+
+bCString::bCString(bCString const & a_strSource) : m_pcText(nullptr)
+{
+    Share(a_strSource);
+}
+
+bCString::bCString(bCString const & a_strSource, int a_iCount) : m_pcText(nullptr)
+{
+    if (a_iCount <= 0 || a_strSource.IsEmpty())
+        return;
+    if (a_iCount >= a_strSource.GetLength())
+        Share(a_strSource);
+    else
+        Assign(a_strSource.m_pcText, a_iCount);
+}
+
+bCString::bCString(float a_fValue, int a_iPrecision) : m_pcText(nullptr)
+{
+    char acFormat[32];
+    std::snprintf(acFormat, sizeof(acFormat), "%%.%if", a_iPrecision);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    Format(acFormat, static_cast<double>(a_fValue));
+#pragma GCC diagnostic pop
+}
+
+bCString::~bCString()
+{
+    if (m_pcText && bCMemoryAdmin::IsMemoryAdminInitialized())
+        Release(GetData());
+}
+
+bCCriticalSectionWin32 & bCString::GetStringLock()
+{
+    return StringLock();
+}
+
+int bCString::GetRefCount() const
+{
+    return m_pcText ? ShareCount(GetData()).load(std::memory_order_relaxed) : 0;
+}
+
+void bCString::Alloc(int a_iLength)
+{
+    if (a_iLength <= 0)
+    {
+        m_pcText = nullptr;
+        return;
+    }
+    void * pBlock =
+        bCMemoryAdmin::GetInstance().Malloc(static_cast<unsigned long>(a_iLength) + sizeof(bSStringData) + 1, 0, 0, -1);
+    bSStringData * pData = static_cast<bSStringData *>(pBlock);
+    pData->m_iLength = a_iLength;
+    pData->m_u16RefCount = 1;
+    pData->m_u16Reserved = 0;
+    pData->GetText()[a_iLength] = 0;
+    m_pcText = pData->GetText();
+}
+
+void bCString::Realloc(int a_iLength)
+{
+    if (m_pcText && IsPrivate() && a_iLength <= GetLength())
+    {
+        GetData()->m_iLength = a_iLength < 0 ? 0 : a_iLength;
+        m_pcText[GetData()->m_iLength] = 0;
+        return;
+    }
+    Release();
+    Alloc(a_iLength);
+}
+
+bool bCString::IsPrivate() const
+{
+    uint16_t const u16Count = ShareCount(GetData()).load(std::memory_order_relaxed);
+    return u16Count <= 1 || u16Count == kLockedCount;
+}
+
+void bCString::CopyBeforeWrite()
+{
+    if (!m_pcText || IsPrivate())
+        return;
+    bSStringData * pOld = GetData();
+    Alloc(pOld->m_iLength);
+    std::memcpy(m_pcText, pOld->GetText(), static_cast<size_t>(pOld->m_iLength));
+    Release(pOld);
+}
+
+void bCString::ConcatCopy(char const * a_pcText1, int a_iCount1, char const * a_pcText2, int a_iCount2)
+{
+    Alloc(a_iCount1 + a_iCount2);
+    if (a_iCount1 > 0)
+        std::memcpy(m_pcText, a_pcText1, static_cast<size_t>(a_iCount1));
+    if (a_iCount2 > 0)
+        std::memcpy(m_pcText + a_iCount1, a_pcText2, static_cast<size_t>(a_iCount2));
+}
+
+void bCString::ConcatInPlace(char const * a_pcText, int a_iCount)
+{
+    if (a_iCount <= 0)
+        return;
+    // The new buffer is filled before the old one goes: the text may come from it.
+    char * pcOld = m_pcText;
+    ConcatCopy(pcOld, pcOld ? reinterpret_cast<bSStringData *>(pcOld)[-1].m_iLength : 0, a_pcText, a_iCount);
+    if (pcOld)
+        Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+}
+
+void bCString::Release()
+{
+    if (!m_pcText)
+        return;
+    Release(GetData());
+    m_pcText = nullptr;
+}
+
+void bCString::Release(bSStringData * a_pData)
+{
+    if (a_pData && Decrement(a_pData) == 0)
+        FreeData(a_pData);
+}
+
+void bCString::FreeData(bSStringData * a_pData)
+{
+    bCMemoryAdmin::GetInstance().Free(a_pData);
+}
+
+bool bCString::Increment(bSStringData * a_pData)
+{
+    std::atomic_ref<uint16_t> Count = ShareCount(a_pData);
+    uint16_t u16Count = Count.load(std::memory_order_relaxed);
+    do
+    {
+        if (u16Count == 0 || u16Count >= kMaxShareCount)
+            return false;
+    } while (!Count.compare_exchange_weak(u16Count, static_cast<uint16_t>(u16Count + 1), std::memory_order_relaxed));
     return true;
 }
 
-int bCString::GetLength() const
+int bCString::Decrement(bSStringData * a_pData)
 {
-    return 0;
+    std::atomic_ref<uint16_t> Count = ShareCount(a_pData);
+    // A locked buffer belongs to its one string alone.
+    uint16_t const u16Count = Count.load(std::memory_order_relaxed);
+    if (u16Count == kLockedCount || u16Count == 0)
+        return 0;
+    return Count.fetch_sub(1, std::memory_order_acq_rel) - 1;
 }
 
-char const * bCString::GetText() const
+// Private building blocks.
+
+void bCString::Share(bCString const & a_strSource)
 {
-    return "";
+    if (a_strSource.m_pcText == m_pcText)
+        return;
+    if (a_strSource.IsEmpty())
+    {
+        SetEmpty();
+        return;
+    }
+    if (!Increment(a_strSource.GetData()))
+    {
+        Assign(a_strSource.m_pcText, a_strSource.GetLength());
+        return;
+    }
+    Release();
+    m_pcText = a_strSource.m_pcText;
+}
+
+void bCString::SetEmpty()
+{
+    if (m_pcText && IsPrivate())
+    {
+        GetData()->m_iLength = 0;
+        m_pcText[0] = 0;
+        return;
+    }
+    Release();
+}
+
+// Realloc and copy, safe when the text lies in this string's own buffer.
+void bCString::Assign(char const * a_pcText, int a_iCount)
+{
+    if (a_iCount < 0)
+        a_iCount = 0;
+    if (m_pcText && IsPrivate() && a_iCount <= GetLength())
+    {
+        if (a_iCount)
+            std::memmove(m_pcText, a_pcText, static_cast<size_t>(a_iCount));
+        GetData()->m_iLength = a_iCount;
+        m_pcText[a_iCount] = 0;
+        return;
+    }
+    char * pcOld = m_pcText;
+    Alloc(a_iCount);
+    if (a_iCount)
+        std::memcpy(m_pcText, a_pcText, static_cast<size_t>(a_iCount));
+    if (pcOld)
+        Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+}
+
+// Keeps the characters [a_iStart, a_iStart + a_iCount) of this string.
+void bCString::Keep(int a_iStart, int a_iCount)
+{
+    if (!m_pcText || (a_iStart == 0 && a_iCount == GetLength()))
+        return;
+    Assign(m_pcText + a_iStart, a_iCount);
+}
+
+// Inserts a_iCount bytes before a_iIndex, clamped to the text, into one
+// exactly sized buffer; returns the new length.
+int bCString::Splice(int a_iIndex, char const * a_pcText, int a_iCount)
+{
+    int const iOldLength = GetLength();
+    if (a_iCount <= 0)
+        return iOldLength;
+    if (iOldLength == 0)
+    {
+        Assign(a_pcText, a_iCount);
+        return a_iCount;
+    }
+    a_iIndex = a_iIndex < 1 ? 0 : (a_iIndex > iOldLength ? iOldLength : a_iIndex);
+    char * pcOld = m_pcText;
+    Alloc(iOldLength + a_iCount);
+    if (a_iIndex)
+        std::memcpy(m_pcText, pcOld, static_cast<size_t>(a_iIndex));
+    std::memcpy(m_pcText + a_iIndex, a_pcText, static_cast<size_t>(a_iCount));
+    if (iOldLength > a_iIndex)
+        std::memcpy(m_pcText + a_iIndex + a_iCount, pcOld + a_iIndex, static_cast<size_t>(iOldLength - a_iIndex));
+    Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+    return GetLength();
+}
+
+// Zero-terminated segments of the stored text, each searched left to right.
+int bCString::CountOccurrences(char const * a_pcOld, int a_iOldLength) const
+{
+    int iCount = 0;
+    char const * pcEnd = m_pcText + GetLength();
+    for (char const * pcSegment = m_pcText; pcSegment < pcEnd; pcSegment += std::strlen(pcSegment) + 1)
+        for (char const * pcHit = std::strstr(pcSegment, a_pcOld); pcHit;
+             pcHit = std::strstr(pcHit + a_iOldLength, a_pcOld))
+            ++iCount;
+    return iCount;
+}
+
+// Comparison.
+
+int bCString::Compare(bCString const & a_strOther) const
+{
+    return CompareBytes(GetText(), GetLength(), a_strOther.GetText(), a_strOther.GetLength());
+}
+
+int bCString::Compare(char const * a_pcText) const
+{
+    return CompareBytes(GetText(), GetLength(), a_pcText ? a_pcText : "", TextLength(a_pcText));
+}
+
+int bCString::CompareNoCase(bCString const & a_strOther) const
+{
+    return CompareBytesNoCase(GetText(), GetLength(), a_strOther.GetText(), a_strOther.GetLength());
+}
+
+int bCString::CompareNoCase(char const * a_pcText) const
+{
+    return CompareBytesNoCase(GetText(), GetLength(), a_pcText ? a_pcText : "", TextLength(a_pcText));
+}
+
+bool bCString::CompareFast(bCString const & a_strOther) const
+{
+    int const iLength = GetLength();
+    if (iLength != a_strOther.GetLength())
+        return false;
+    return m_pcText == a_strOther.m_pcText || iLength == 0 ||
+           std::memcmp(m_pcText, a_strOther.m_pcText, static_cast<size_t>(iLength)) == 0;
+}
+
+bool bCString::CompareNoCaseFast(bCString const & a_strOther) const
+{
+    int const iLength = GetLength();
+    if (iLength != a_strOther.GetLength())
+        return false;
+    return iLength == 0 || EqualNoCase(m_pcText, a_strOther.m_pcText, iLength);
+}
+
+bool operator==(char const * a_pcText, bCString const & a_strText)
+{
+    return a_strText.Compare(a_pcText) == 0;
+}
+
+bool operator!=(char const * a_pcText, bCString const & a_strText)
+{
+    return a_strText.Compare(a_pcText) != 0;
+}
+
+bool operator<(char const * a_pcText, bCString const & a_strText)
+{
+    return a_strText.Compare(a_pcText) > 0;
+}
+
+bool operator<=(char const * a_pcText, bCString const & a_strText)
+{
+    return a_strText.Compare(a_pcText) >= 0;
+}
+
+bool operator>(char const * a_pcText, bCString const & a_strText)
+{
+    return a_strText.Compare(a_pcText) < 0;
+}
+
+bool operator>=(char const * a_pcText, bCString const & a_strText)
+{
+    return a_strText.Compare(a_pcText) <= 0;
+}
+
+// Search.
+
+int bCString::Find(char a_cChar, int a_iStart, bool a_bWhole) const
+{
+    int const iLength = GetLength();
+    if (iLength == 0 || a_iStart < 0)
+        return -1;
+    if (a_bWhole)
+    {
+        if (a_iStart > iLength)
+            return -1;
+        void const * pHit = std::memchr(m_pcText + a_iStart, a_cChar, static_cast<size_t>(iLength - a_iStart + 1));
+        return pHit ? static_cast<int>(static_cast<char const *>(pHit) - m_pcText) : -1;
+    }
+    if (a_iStart >= iLength)
+        return -1;
+    char const * pcHit = std::strchr(m_pcText + a_iStart, a_cChar);
+    return pcHit ? static_cast<int>(pcHit - m_pcText) : -1;
+}
+
+int bCString::Find(char const * a_pcText, int a_iStart, bool a_bWhole) const
+{
+    int const iLength = GetLength();
+    if (!a_pcText || a_iStart < 0)
+        return -1;
+    int const iFind = TextLength(a_pcText);
+    if (!a_bWhole)
+    {
+        if (a_iStart >= iLength)
+            return -1;
+        char const * pcHit = std::strstr(m_pcText + a_iStart, a_pcText);
+        return pcHit ? static_cast<int>(pcHit - m_pcText) : -1;
+    }
+    if (a_iStart > iLength - iFind)
+        return -1;
+    if (iFind == 0)
+        return a_iStart;
+    for (int iPos = a_iStart; iPos <= iLength - iFind; ++iPos)
+    {
+        void const * pHit = std::memchr(m_pcText + iPos, a_pcText[0], static_cast<size_t>(iLength - iFind - iPos + 1));
+        if (!pHit)
+            return -1;
+        iPos = static_cast<int>(static_cast<char const *>(pHit) - m_pcText);
+        if (std::memcmp(m_pcText + iPos, a_pcText, static_cast<size_t>(iFind)) == 0)
+            return iPos;
+    }
+    return -1;
+}
+
+int bCString::FindNoCase(char const * a_pcText, int a_iStart) const
+{
+    int const iLength = GetLength();
+    if (!a_pcText || a_iStart < 0 || a_iStart >= iLength)
+        return -1;
+    int const iFind = TextLength(a_pcText);
+    for (int iPos = a_iStart; iPos <= iLength - iFind; ++iPos)
+        if (EqualNoCase(m_pcText + iPos, a_pcText, iFind))
+            return iPos;
+    return -1;
+}
+
+int bCString::FindOneOf(char const * a_pcSet, int a_iStart) const
+{
+    if (!a_pcSet || a_iStart < 0 || a_iStart >= GetLength())
+        return -1;
+    char const * pcHit = std::strpbrk(m_pcText + a_iStart, a_pcSet);
+    return pcHit ? static_cast<int>(pcHit - m_pcText) : -1;
+}
+
+int bCString::ReverseFind(char a_cChar) const
+{
+    if (!m_pcText)
+        return -1;
+    char const * pcHit = std::strrchr(m_pcText, a_cChar);
+    return pcHit ? static_cast<int>(pcHit - m_pcText) : -1;
+}
+
+int bCString::ReverseFind(char a_cChar, int a_iStart) const
+{
+    if (a_iStart < 0 || a_iStart >= GetLength())
+        return -1;
+    for (int iPos = a_iStart; iPos >= 0; --iPos)
+        if (m_pcText[iPos] == a_cChar)
+            return iPos;
+    return -1;
+}
+
+int bCString::ReverseFind(char const * a_pcText) const
+{
+    if (!a_pcText)
+        return -1;
+    return FindLastFrom(GetText(), GetLength() - TextLength(a_pcText), a_pcText);
+}
+
+int bCString::ReverseFind(char const * a_pcText, int a_iSkip) const
+{
+    if (!a_pcText || a_iSkip >= GetLength())
+        return -1;
+    return FindLastFrom(GetText(), GetLength() - TextLength(a_pcText) - (a_iSkip > 0 ? a_iSkip : 0), a_pcText);
+}
+
+int bCString::ReverseFindOneOf(char const * a_pcSet) const
+{
+    return ReverseFindOneOf(a_pcSet, GetLength() - 1);
+}
+
+int bCString::ReverseFindOneOf(char const * a_pcSet, int a_iStart) const
+{
+    if (!a_pcSet || a_iStart < 0 || a_iStart >= GetLength())
+        return -1;
+    bCByteSet const Set(a_pcSet);
+    for (int iPos = a_iStart; iPos >= 0; --iPos)
+        if (Set.Contains(m_pcText[iPos]))
+            return iPos;
+    return -1;
+}
+
+bool bCString::Contains(char a_cChar, int a_iStart) const
+{
+    return Find(a_cChar, a_iStart, false) >= 0;
+}
+
+bool bCString::Contains(char const * a_pcText, int a_iStart) const
+{
+    return Find(a_pcText, a_iStart, false) >= 0;
+}
+
+bool bCString::ContainsOneOf(char const * a_pcSet, int a_iStart) const
+{
+    return FindOneOf(a_pcSet, a_iStart) >= 0;
+}
+
+int bCString::FindNumericalChar(int a_iStart, bool) const
+{
+    int const iLength = GetLength();
+    for (int iPos = a_iStart < 0 ? iLength : a_iStart; iPos < iLength; ++iPos)
+    {
+        char const cByte = m_pcText[iPos];
+        if ((cByte >= '0' && cByte <= '9') || cByte == '+' || cByte == '-')
+            return iPos;
+    }
+    return -1;
+}
+
+int bCString::FindNoiseChar(int a_iStart, bool) const
+{
+    int const iLength = GetLength();
+    for (int iPos = a_iStart < 0 ? iLength : a_iStart; iPos < iLength; ++iPos)
+    {
+        signed char const i8Byte = static_cast<signed char>(m_pcText[iPos]);
+        if (i8Byte < 33 || i8Byte > 126)
+            return iPos;
+    }
+    return -1;
+}
+
+int bCString::CountWords(bCString const & a_strDelimiters) const
+{
+    int const iLength = GetLength();
+    if (iLength == 0)
+        return 0;
+    bCByteSet const Set(a_strDelimiters.GetText(), a_strDelimiters.GetLength());
+    int iCount = 1;
+    for (int iPos = 0; iPos < iLength; ++iPos)
+        iCount += Set.Contains(m_pcText[iPos]);
+    return iCount;
+}
+
+int bCString::GetWord(int a_iIndex, bCString const & a_strDelimiters, bCString & a_strWord, bool a_bTrimLeft,
+                      bool a_bTrimRight) const
+{
+    // The rest is the stored text from iRest on; the word is [iWord, iWord + iWordLength).
+    char const * pcText = GetText();
+    char const * pcDelimiters = a_strDelimiters.GetText();
+    int const iLength = GetLength();
+    int iRest = 0, iWord = 0, iWordLength = 0, iResult = 0, iPrevStart = 0, iPrevDelimiter = -1;
+    for (int iRemaining = a_iIndex; iRemaining >= 0;)
+    {
+        --iRemaining;
+        int const iStart = iPrevStart + iPrevDelimiter + 1;
+        char const * pcHit = iRest < iLength ? std::strpbrk(pcText + iRest, pcDelimiters) : nullptr;
+        if (!pcHit)
+        {
+            iWord = iRest;
+            iWordLength = iLength - iRest;
+            iResult = iRemaining < 0 ? iStart : -1;
+            break;
+        }
+        int const iDelimiter = static_cast<int>(pcHit - (pcText + iRest));
+        iWord = iRest;
+        iWordLength = iDelimiter;
+        iRest += iDelimiter + 1;
+        iResult = iStart;
+        iPrevStart = iStart;
+        iPrevDelimiter = iDelimiter;
+    }
+    bCString strWord(pcText + iWord, iWordLength);
+    strWord.Trim(a_bTrimLeft, a_bTrimRight);
+    a_strWord = strWord;
+    return iResult;
+}
+
+// Extraction.
+
+bCString bCString::Left(int a_iCount) const
+{
+    if (a_iCount < 0)
+        return bCString(GetText());
+    if (a_iCount >= GetLength())
+        return *this;
+    return bCString(m_pcText, a_iCount);
+}
+
+bCString bCString::Right(int a_iCount) const
+{
+    if (a_iCount < 0)
+        return bCString(GetText());
+    if (a_iCount >= GetLength())
+        return *this;
+    return bCString(m_pcText + GetLength() - a_iCount, a_iCount);
+}
+
+bCString bCString::Mid(int a_iStart, int a_iCount) const
+{
+    int const iLength = GetLength();
+    if (iLength == 0 || a_iStart < 0 || a_iCount < 0)
+        return *this;
+    if (a_iStart > iLength)
+        a_iCount = 0;
+    else if (a_iCount > iLength - a_iStart)
+        a_iCount = iLength - a_iStart;
+    if (a_iStart == 0 && a_iCount == iLength)
+        return *this;
+    return bCString(m_pcText + a_iStart, a_iCount);
+}
+
+bCString bCString::Mid(int a_iStart) const
+{
+    return Mid(a_iStart, GetLength() - a_iStart);
+}
+
+bCString bCString::SpanIncluding(char const * a_pcSet) const
+{
+    if (!m_pcText)
+        return *this;
+    return Left(a_pcSet ? static_cast<int>(std::strspn(m_pcText, a_pcSet)) : 0);
+}
+
+bCString bCString::SpanExcluding(char const * a_pcSet) const
+{
+    if (!m_pcText)
+        return *this;
+    return Left(static_cast<int>(a_pcSet ? std::strcspn(m_pcText, a_pcSet) : std::strlen(m_pcText)));
+}
+
+bCString bCString::operator+(bCString const & a_strOther) const
+{
+    bCString strResult;
+    strResult.ConcatCopy(GetText(), GetLength(), a_strOther.GetText(), a_strOther.GetLength());
+    return strResult;
+}
+
+bCString bCString::operator+(char const * a_pcText) const
+{
+    bCString strResult;
+    strResult.ConcatCopy(GetText(), GetLength(), a_pcText, TextLength(a_pcText));
+    return strResult;
+}
+
+bCString bCString::operator+(char a_cChar) const
+{
+    bCString strResult;
+    strResult.ConcatCopy(GetText(), GetLength(), &a_cChar, 1);
+    return strResult;
+}
+
+bCString operator+(char const * a_pcText, bCString const & a_strText)
+{
+    return bCString(a_pcText) + a_strText;
+}
+
+bCString operator+(char a_cChar, bCString const & a_strText)
+{
+    return bCString(a_cChar, 1) + a_strText;
+}
+
+bCString bCString::GetFormattedString(char const * a_pcFormat, ...)
+{
+    if (!a_pcFormat)
+        return bCString();
+    // Output beyond the work area is cut at 1023 characters.
+    char acArea[kFormattedStringSize];
+    acArea[0] = 0;
+    va_list Arguments;
+    va_start(Arguments, a_pcFormat);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    std::vsnprintf(acArea, sizeof(acArea), a_pcFormat, Arguments);
+#pragma GCC diagnostic pop
+    va_end(Arguments);
+    return bCString(acArea);
+}
+
+// Conversion.
+
+int bCString::GetInteger(int a_iStart, bool a_bUnchecked) const
+{
+    if (!m_pcText || a_iStart < 0 || a_iStart > GetLength() || (!a_bUnchecked && a_iStart >= GetLength()))
+        return 0;
+    return ParseInteger<int>(m_pcText + a_iStart);
+}
+
+long long bCString::GetI64(int a_iStart) const
+{
+    if (!m_pcText || a_iStart < 0 || a_iStart >= GetLength())
+        return 0;
+    return ParseInteger<long long>(m_pcText + a_iStart);
+}
+
+float bCString::GetFloat(int a_iStart) const
+{
+    return static_cast<float>(GetDouble(a_iStart));
+}
+
+double bCString::GetDouble(int a_iStart) const
+{
+    if (!m_pcText || a_iStart < 0 || a_iStart >= GetLength())
+        return 0.0;
+    return ParseDouble(m_pcText + a_iStart);
+}
+
+bool bCString::GetBool() const
+{
+    return GetLength() == 4 && EqualNoCase(m_pcText, "true", 4);
+}
+
+// Assignment.
+
+bCString & bCString::operator=(bCString const & a_strSource)
+{
+    Share(a_strSource);
+    return *this;
+}
+
+bCString & bCString::operator=(char const * a_pcText)
+{
+    SetText(a_pcText);
+    return *this;
+}
+
+bCString & bCString::operator=(char a_cChar)
+{
+    Assign(&a_cChar, 1);
+    return *this;
+}
+
+void bCString::SetText(bCString const & a_strSource)
+{
+    Share(a_strSource);
+}
+
+void bCString::SetText(bCString const & a_strSource, int a_iCount)
+{
+    if (a_iCount <= 0 || a_strSource.IsEmpty())
+        SetEmpty();
+    else if (a_iCount >= a_strSource.GetLength())
+        Share(a_strSource);
+    else
+        Assign(a_strSource.m_pcText, a_iCount);
+}
+
+void bCString::SetText(char const * a_pcText)
+{
+    Assign(a_pcText, TextLength(a_pcText));
+}
+
+void bCString::SetText(char const * a_pcText, int a_iCount)
+{
+    if (a_iCount < 1 || !a_pcText)
+    {
+        SetEmpty();
+        return;
+    }
+    int iLength = 0;
+    while (iLength < a_iCount && a_pcText[iLength])
+        ++iLength;
+    Assign(a_pcText, iLength);
+}
+
+void bCString::SetText(char a_cChar, int a_iCount)
+{
+    if (a_iCount < 1)
+    {
+        SetEmpty();
+        return;
+    }
+    Realloc(a_iCount);
+    std::memset(m_pcText, a_cChar, static_cast<size_t>(a_iCount));
+}
+
+// Modification.
+
+bCString & bCString::operator+=(char a_cChar)
+{
+    ConcatInPlace(&a_cChar, 1);
+    return *this;
+}
+
+bCString & bCString::operator+=(char const * a_pcText)
+{
+    ConcatInPlace(a_pcText, TextLength(a_pcText));
+    return *this;
+}
+
+bCString & bCString::operator+=(bCString const & a_strOther)
+{
+    if (a_strOther.IsEmpty())
+        return *this;
+    if (IsEmpty())
+        Share(a_strOther);
+    else
+        ConcatInPlace(a_strOther.m_pcText, a_strOther.GetLength());
+    return *this;
+}
+
+int bCString::Insert(int a_iIndex, char a_cChar)
+{
+    return Splice(a_iIndex, &a_cChar, 1);
+}
+
+int bCString::Insert(int a_iIndex, char const * a_pcText)
+{
+    return Splice(a_iIndex, a_pcText, TextLength(a_pcText));
+}
+
+int bCString::Insert(int a_iIndex, bCString const & a_strText)
+{
+    if (!IsEmpty())
+        return Splice(a_iIndex, a_strText.GetText(), a_strText.GetLength());
+    SetText(a_strText);
+    return GetLength();
+}
+
+int bCString::Delete(int a_iIndex, int a_iCount)
+{
+    int const iLength = GetLength();
+    if (a_iCount <= 0 || a_iIndex < 0 || a_iIndex >= iLength)
+        return iLength;
+    if (a_iCount >= iLength - a_iIndex)
+    {
+        Keep(0, a_iIndex);
+        return GetLength();
+    }
+    CopyBeforeWrite();
+    std::memmove(m_pcText + a_iIndex, m_pcText + a_iIndex + a_iCount,
+                 static_cast<size_t>(iLength - a_iIndex - a_iCount + 1));
+    GetData()->m_iLength = iLength - a_iCount;
+    return GetLength();
+}
+
+int bCString::Replace(char a_cOld, char a_cNew)
+{
+    int const iLength = GetLength();
+    if (a_cOld == a_cNew || iLength == 0 || !std::memchr(m_pcText, a_cOld, static_cast<size_t>(iLength)))
+        return 0;
+    CopyBeforeWrite();
+    int iCount = 0;
+    for (int iPos = 0; iPos < iLength; ++iPos)
+        if (m_pcText[iPos] == a_cOld)
+        {
+            m_pcText[iPos] = a_cNew;
+            ++iCount;
+        }
+    return iCount;
+}
+
+int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
+{
+    int const iOld = TextLength(a_pcOld);
+    if (iOld == 0 || IsEmpty())
+        return 0;
+    int const iCount = CountOccurrences(a_pcOld, iOld);
+    if (iCount == 0)
+        return 0;
+    int const iNew = TextLength(a_pcNew);
+    int const iLength = GetLength();
+    int const iFinal = iLength + (iNew - iOld) * iCount;
+    if (iFinal == 0)
+    {
+        SetEmpty();
+        return iCount;
+    }
+    // In place the writing runs behind the reading, since the text does not
+    // grow; otherwise the old buffer stays with strSource until the end.
+    bCString strSource;
+    if (iNew > iOld || !IsPrivate())
+    {
+        strSource.m_pcText = m_pcText;
+        Alloc(iFinal);
+    }
+    char const * pcRead = strSource.m_pcText ? strSource.m_pcText : m_pcText;
+    char const * pcEnd = pcRead + iLength;
+    char * pcWrite = m_pcText;
+    // Each segment's end is measured before writing, which may run over its start.
+    for (char const *pcSegment = pcRead, *pcNext; pcSegment < pcEnd; pcSegment = pcNext)
+    {
+        pcNext = pcSegment + std::strlen(pcSegment) + 1;
+        char const * pcCopy = pcSegment;
+        for (char const * pcHit = std::strstr(pcCopy, a_pcOld); pcHit; pcHit = std::strstr(pcCopy, a_pcOld))
+        {
+            std::memmove(pcWrite, pcCopy, static_cast<size_t>(pcHit - pcCopy));
+            pcWrite += pcHit - pcCopy;
+            std::memcpy(pcWrite, a_pcNew, static_cast<size_t>(iNew));
+            pcWrite += iNew;
+            pcCopy = pcHit + iOld;
+        }
+        // The rest of the segment with its zero byte (the last one's is the terminator).
+        size_t const uRest = static_cast<size_t>(pcNext - pcCopy);
+        std::memmove(pcWrite, pcCopy, uRest);
+        pcWrite += uRest;
+    }
+    // A text that ends in a zero byte has no segment to carry the terminator.
+    GetData()->m_iLength = iFinal;
+    m_pcText[iFinal] = 0;
+    return iCount;
+}
+
+int bCString::Remove(char a_cChar)
+{
+    int const iLength = GetLength();
+    if (iLength == 0 || !std::memchr(m_pcText, a_cChar, static_cast<size_t>(iLength)))
+        return 0;
+    CopyBeforeWrite();
+    int iKept = 0;
+    for (int iPos = 0; iPos < iLength; ++iPos)
+        if (m_pcText[iPos] != a_cChar)
+            m_pcText[iKept++] = m_pcText[iPos];
+    m_pcText[iKept] = 0;
+    GetData()->m_iLength = iKept;
+    return iLength - iKept;
+}
+
+int bCString::Remove(char const * a_pcText)
+{
+    return Replace(a_pcText, "");
+}
+
+int bCString::Remove(bCString const & a_strText)
+{
+    // A copy keeps the text alive when it is this string's own buffer.
+    bCString const strText(a_strText);
+    return Replace(strText.GetText(), "");
+}
+
+// Trimming: every variant keeps one range [start, end) of the stored text.
+
+void bCString::TrimLeft()
+{
+    Trim(true, false);
+}
+
+void bCString::TrimRight()
+{
+    Trim(false, true);
+}
+
+void bCString::Trim()
+{
+    Trim(true, true);
+}
+
+void bCString::Trim(bool a_bLeft, bool a_bRight)
+{
+    int iStart = 0, iEnd = GetLength();
+    while (a_bLeft && iStart < iEnd && IsWhiteSpace(static_cast<unsigned char>(m_pcText[iStart])))
+        ++iStart;
+    while (a_bRight && iEnd > iStart && IsWhiteSpace(static_cast<unsigned char>(m_pcText[iEnd - 1])))
+        --iEnd;
+    Keep(iStart, iEnd - iStart);
+}
+
+void bCString::TrimLeft(char a_cChar)
+{
+    char const acSet[2] = {a_cChar, 0};
+    TrimLeft(acSet);
+}
+
+void bCString::TrimRight(char a_cChar)
+{
+    char const acSet[2] = {a_cChar, 0};
+    TrimRight(acSet);
+}
+
+void bCString::Trim(char a_cChar)
+{
+    char const acSet[2] = {a_cChar, 0};
+    Trim(acSet);
+}
+
+void bCString::TrimLeft(char const * a_pcSet)
+{
+    bCByteSet const Set(a_pcSet);
+    int iStart = 0;
+    int const iEnd = GetLength();
+    while (iStart < iEnd && Set.Contains(m_pcText[iStart]))
+        ++iStart;
+    Keep(iStart, iEnd - iStart);
+}
+
+void bCString::TrimRight(char const * a_pcSet)
+{
+    bCByteSet const Set(a_pcSet);
+    int iEnd = GetLength();
+    while (iEnd > 0 && Set.Contains(m_pcText[iEnd - 1]))
+        --iEnd;
+    Keep(0, iEnd);
+}
+
+void bCString::Trim(char const * a_pcSet)
+{
+    TrimRight(a_pcSet);
+    TrimLeft(a_pcSet);
+}
+
+// Case and order.
+
+void bCString::ToUpper()
+{
+    CopyBeforeWrite();
+    for (int iPos = 0, iLength = GetLength(); iPos < iLength; ++iPos)
+        m_pcText[iPos] = static_cast<char>(FoldUpper(static_cast<unsigned char>(m_pcText[iPos])));
+}
+
+void bCString::ToLower()
+{
+    CopyBeforeWrite();
+    for (int iPos = 0, iLength = GetLength(); iPos < iLength; ++iPos)
+        m_pcText[iPos] = static_cast<char>(FoldLower(static_cast<unsigned char>(m_pcText[iPos])));
+}
+
+bCString & bCString::MakeUpper()
+{
+    ToUpper();
+    return *this;
+}
+
+bCString & bCString::MakeLower()
+{
+    ToLower();
+    return *this;
+}
+
+bCString & bCString::MakeReverse()
+{
+    CopyBeforeWrite();
+    for (int iLow = 0, iHigh = GetLength() - 1; iLow < iHigh; ++iLow, --iHigh)
+    {
+        char const cByte = m_pcText[iLow];
+        m_pcText[iLow] = m_pcText[iHigh];
+        m_pcText[iHigh] = cByte;
+    }
+    return *this;
+}
+
+void bCString::SetAt(int a_iIndex, char a_cChar)
+{
+    CopyBeforeWrite();
+    m_pcText[a_iIndex] = a_cChar;
+}
+
+char & bCString::operator[](int a_iIndex)
+{
+    CopyBeforeWrite();
+    return m_pcText[a_iIndex];
 }
 
 void bCString::Clear()
 {
+    if (!IsEmpty())
+        Release();
+}
+
+bool bCString::Format(char const * a_pcFormat, ...)
+{
+    if (!a_pcFormat)
+    {
+        Clear();
+        return true;
+    }
+    bCCriticalSectionWin32 & Lock = StringLock();
+    Lock.Acquire();
+    s_acFormatArea[0] = 0;
+    va_list Arguments;
+    va_start(Arguments, a_pcFormat);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    // Output beyond the work area is cut at 16383 characters.
+    std::vsnprintf(s_acFormatArea, kFormatAreaSize, a_pcFormat, Arguments);
+#pragma GCC diagnostic pop
+    va_end(Arguments);
+    Assign(s_acFormatArea, static_cast<int>(std::strlen(s_acFormatArea)));
+    Lock.Release();
+    return true;
+}
+
+// Buffer access.
+
+char * bCString::GetBuffer(int a_iMinLength)
+{
+    if (!m_pcText)
+    {
+        if (a_iMinLength <= 0)
+            return nullptr;
+        Alloc(a_iMinLength);
+        std::memset(m_pcText, 0, static_cast<size_t>(a_iMinLength));
+        return m_pcText;
+    }
+    int const iLength = GetLength();
+    if (IsPrivate() && a_iMinLength <= iLength)
+        return m_pcText;
+    // The room beyond the length is handed out but not recorded.
+    char * pcOld = m_pcText;
+    int const iRoom = a_iMinLength > iLength ? a_iMinLength : iLength;
+    Alloc(iRoom);
+    std::memcpy(m_pcText, pcOld, static_cast<size_t>(iLength) + 1);
+    std::memset(m_pcText + iLength + 1, 0, static_cast<size_t>(iRoom - iLength));
+    GetData()->m_iLength = iLength;
+    Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+    return m_pcText;
+}
+
+char * bCString::GetBufferSetLength(int a_iLength)
+{
+    if (a_iLength < 0)
+        a_iLength = 0;
+    char * pcText = GetBuffer(a_iLength);
+    if (!pcText)
+        return nullptr;
+    GetData()->m_iLength = a_iLength;
+    pcText[a_iLength] = 0;
+    return pcText;
+}
+
+void bCString::ReleaseBuffer(int a_iLength)
+{
+    if (!m_pcText)
+        return;
+    CopyBeforeWrite();
+    if (a_iLength < 0)
+        a_iLength = static_cast<int>(std::strlen(m_pcText));
+    GetData()->m_iLength = a_iLength;
+    m_pcText[a_iLength] = 0;
+}
+
+void bCString::FreeExtra()
+{
+    if (!m_pcText || GetLength() == static_cast<int>(std::strlen(m_pcText)))
+        return;
+    char * pcOld = m_pcText;
+    Alloc(GetLength());
+    std::memcpy(m_pcText, pcOld, static_cast<size_t>(GetLength()));
+    Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+}
+
+char * bCString::LockBuffer()
+{
+    if (!m_pcText)
+        return nullptr;
+    GetBuffer(0);
+    ShareCount(GetData()).store(kLockedCount, std::memory_order_relaxed);
+    return m_pcText;
+}
+
+void bCString::UnlockBuffer()
+{
+    // Only a locked buffer is unlocked: setting a shared one to 1 would free it early.
+    if (m_pcText && ShareCount(GetData()).load(std::memory_order_relaxed) == kLockedCount)
+        ShareCount(GetData()).store(1, std::memory_order_relaxed);
 }

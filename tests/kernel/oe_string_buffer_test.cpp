@@ -1,0 +1,207 @@
+// bCString: formatting with its limits, the buffer operations and long texts.
+
+#include <vellmark/kernel/oe_string.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace
+{
+    char const * NullFormat()
+    {
+        static char const * volatile s_pcNull = nullptr;
+        return s_pcNull;
+    }
+} // namespace
+
+TEST(bCString, FormatWritesPrintfText)
+{
+    bCString strText;
+    EXPECT_TRUE(strText.Format("%s=%d (%.2f) %c%%", "x", -3, 0.5, 'q'));
+    EXPECT_STREQ(strText.GetText(), "x=-3 (0.50) q%");
+    EXPECT_EQ(strText.GetAllocLength(), 14);
+
+    // A private buffer that is long enough is reused.
+    char const * pcBefore = strText.GetText();
+    EXPECT_TRUE(strText.Format("%d", 12));
+    EXPECT_EQ(strText.GetText(), pcBefore);
+    EXPECT_STREQ(strText.GetText(), "12");
+
+    // The arguments may be the string's own text.
+    strText.Format("[%s|%s]", strText.GetText(), strText.GetText());
+    EXPECT_STREQ(strText.GetText(), "[12|12]");
+    EXPECT_TRUE(strText.Format("%s", ""));
+    EXPECT_TRUE(strText.IsEmpty());
+}
+
+TEST(bCString, FormatWithNullFormatEmpties)
+{
+    bCString strText("abc");
+    bCString strCopy(strText);
+    EXPECT_TRUE(strText.Format(NullFormat(), 0));
+    EXPECT_EQ(strText.GetRefCount(), 0);
+    EXPECT_STREQ(strCopy.GetText(), "abc");
+    EXPECT_TRUE(bCString::GetFormattedString(NullFormat(), 0).IsEmpty());
+}
+
+TEST(bCString, FormatIsCutAt16383Characters)
+{
+    std::string const strLong(20000, 'f');
+    bCString strText;
+    EXPECT_TRUE(strText.Format("%s", strLong.c_str()));
+    EXPECT_EQ(strText.GetLength(), 16383);
+    EXPECT_EQ(std::string(strText.GetText()), strLong.substr(0, 16383));
+
+    std::string const strExact(16383, 'e');
+    strText.Format("%s", strExact.c_str());
+    EXPECT_EQ(strText.GetLength(), 16383);
+    strText.Format("%s!", strExact.c_str());
+    EXPECT_EQ(strText.GetLength(), 16383);
+    EXPECT_EQ(strText.Find('!'), -1);
+}
+
+TEST(bCString, GetFormattedStringIsCutAt1023Characters)
+{
+    EXPECT_STREQ(bCString::GetFormattedString("%03d-%s", 7, "x").GetText(), "007-x");
+    std::string const strLong(5000, 'g');
+    bCString strText = bCString::GetFormattedString("%s", strLong.c_str());
+    EXPECT_EQ(strText.GetLength(), 1023);
+    EXPECT_EQ(bCString::GetFormattedString("%s", std::string(1023, 'h').c_str()).GetLength(), 1023);
+    EXPECT_TRUE(bCString::GetFormattedString("%s", "").IsEmpty());
+}
+
+TEST(bCString, FormatFromManyThreadsSharesTheWorkAreaSafely)
+{
+    std::vector<std::thread> arrThreads;
+    std::vector<int> arrFailures(4, 0);
+    for (int iThread = 0; iThread < 4; ++iThread)
+        arrThreads.emplace_back([iThread, &arrFailures] {
+            bCString strText;
+            for (int i = 0; i < 5000; ++i)
+            {
+                strText.Format("thread %d step %d", iThread, i);
+                std::string const strExpected = "thread " + std::to_string(iThread) + " step " + std::to_string(i);
+                arrFailures[iThread] += strExpected != strText.GetText();
+            }
+        });
+    for (std::thread & Thread : arrThreads)
+        Thread.join();
+    for (int iFailures : arrFailures)
+        EXPECT_EQ(iFailures, 0);
+}
+
+TEST(bCString, GetBufferOnAnEmptyString)
+{
+    bCString strText;
+    EXPECT_EQ(strText.GetBuffer(0), nullptr);
+    EXPECT_EQ(strText.GetBuffer(-2), nullptr);
+    char * pcBuffer = strText.GetBuffer(8);
+    ASSERT_NE(pcBuffer, nullptr);
+    EXPECT_EQ(strText.GetLength(), 8);
+    std::strcpy(pcBuffer, "abc");
+    strText.ReleaseBuffer();
+    EXPECT_EQ(strText.GetLength(), 3);
+    EXPECT_STREQ(strText.GetText(), "abc");
+}
+
+TEST(bCString, GetBufferKeepsAPrivateBufferThatIsLongEnough)
+{
+    bCString strText("abcdef");
+    char const * pcBefore = strText.GetText();
+    EXPECT_EQ(strText.GetBuffer(4), pcBefore);
+    EXPECT_EQ(strText.GetBuffer(6), pcBefore);
+    EXPECT_EQ(strText.GetLength(), 6);
+}
+
+TEST(bCString, GetBufferHandsOutUnrecordedRoom)
+{
+    bCString strText("abc");
+    bCString strCopy(strText);
+    char * pcBuffer = strText.GetBuffer(100);
+    EXPECT_NE(pcBuffer, strCopy.GetText());
+    EXPECT_EQ(strText.GetLength(), 3);
+    EXPECT_EQ(strText.GetAllocLength(), 3);
+    EXPECT_STREQ(pcBuffer, "abc");
+    std::memset(pcBuffer, 'z', 100);
+    pcBuffer[100] = 0;
+    strText.ReleaseBuffer(100);
+    EXPECT_EQ(strText.GetLength(), 100);
+    EXPECT_EQ(strText.GetText(), pcBuffer);
+    EXPECT_STREQ(strCopy.GetText(), "abc");
+}
+
+TEST(bCString, GetBufferSetLengthRecordsTheLength)
+{
+    bCString strText("abcdef");
+    char * pcBuffer = strText.GetBufferSetLength(3);
+    EXPECT_STREQ(pcBuffer, "abc");
+    EXPECT_EQ(strText.GetLength(), 3);
+    pcBuffer = strText.GetBufferSetLength(5);
+    EXPECT_EQ(strText.GetLength(), 5);
+    EXPECT_EQ(pcBuffer[5], 0);
+    bCString strEmpty;
+    pcBuffer = strEmpty.GetBufferSetLength(4);
+    ASSERT_NE(pcBuffer, nullptr);
+    EXPECT_EQ(strEmpty.GetLength(), 4);
+    EXPECT_EQ(bCString().GetBufferSetLength(0), nullptr);
+}
+
+TEST(bCString, ReleaseBufferMeasuresOrTakesTheLength)
+{
+    bCString strText("abcdef");
+    strText.GetBuffer(0)[2] = 0;
+    strText.ReleaseBuffer(-1);
+    EXPECT_EQ(strText.GetLength(), 2);
+    bCString strSecond("abcdef");
+    strSecond.ReleaseBuffer(4);
+    EXPECT_STREQ(strSecond.GetText(), "abcd");
+    bCString strShared("xyz");
+    bCString strCopy(strShared);
+    strShared.ReleaseBuffer(1);
+    EXPECT_STREQ(strShared.GetText(), "x");
+    EXPECT_STREQ(strCopy.GetText(), "xyz");
+    bCString strNone;
+    strNone.ReleaseBuffer(3);
+    EXPECT_EQ(strNone.GetRefCount(), 0);
+}
+
+TEST(bCString, FreeExtraActsOnlyOnEmbeddedZeros)
+{
+    bCString strPlain("abc");
+    char const * pcBefore = strPlain.GetText();
+    strPlain.FreeExtra();
+    EXPECT_EQ(strPlain.GetText(), pcBefore);
+
+    bCString strZeros("ab\0cd", 5);
+    pcBefore = strZeros.GetText();
+    strZeros.FreeExtra();
+    EXPECT_NE(strZeros.GetText(), pcBefore);
+    EXPECT_EQ(std::string(strZeros.GetText(), 5), std::string("ab\0cd", 5));
+    EXPECT_EQ(strZeros.GetRefCount(), 1);
+    bCString strNone;
+    strNone.FreeExtra();
+    EXPECT_EQ(strNone.GetRefCount(), 0);
+}
+
+TEST(bCString, LengthsAtThe16BitBoundaries)
+{
+    for (int iLength : {65535, 65536, 65537})
+    {
+        bCString strText('a', iLength);
+        EXPECT_EQ(strText.GetLength(), iLength);
+        EXPECT_EQ(strText.Find('\0', 0, true), iLength);
+        bCString strCopy(strText);
+        strCopy += 'b';
+        EXPECT_EQ(strCopy.GetLength(), iLength + 1);
+        EXPECT_EQ(strCopy.ReverseFind('b'), iLength);
+        EXPECT_EQ(strCopy.Replace("a", "cc"), iLength);
+        EXPECT_EQ(strCopy.GetLength(), 2 * iLength + 1);
+        EXPECT_EQ(strText.Mid(iLength - 1).GetLength(), 1);
+        EXPECT_EQ(strText.Left(65535).GetLength(), 65535);
+        EXPECT_EQ(strText.Compare(strCopy), -1);
+    }
+}

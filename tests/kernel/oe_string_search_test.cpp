@@ -1,0 +1,250 @@
+// bCString: comparison and search.
+
+#include <vellmark/kernel/oe_string.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    char const * const kNull = nullptr;
+
+    bCString ZeroLengthBuffer()
+    {
+        bCString strText("abc");
+        strText = "";
+        return strText;
+    }
+} // namespace
+
+TEST(bCString, AllEmptyFormsCompareEqualAndLowest)
+{
+    bCString strNull;
+    bCString strZeroLength = ZeroLengthBuffer();
+    ASSERT_EQ(strZeroLength.GetRefCount(), 1);
+    EXPECT_EQ(strNull.Compare(strZeroLength), 0);
+    EXPECT_EQ(strZeroLength.Compare(strNull), 0);
+    EXPECT_EQ(strNull.Compare(kNull), 0);
+    EXPECT_EQ(strNull.Compare(""), 0);
+    EXPECT_EQ(strZeroLength.Compare(kNull), 0);
+    EXPECT_TRUE(strNull == strZeroLength);
+    EXPECT_TRUE(strNull.CompareFast(strZeroLength));
+    EXPECT_TRUE(strNull.CompareNoCaseFast(strZeroLength));
+    EXPECT_EQ(strNull.CompareNoCase(kNull), 0);
+    EXPECT_TRUE(kNull == strNull);
+    EXPECT_TRUE("" == strZeroLength);
+
+    EXPECT_EQ(strNull.Compare("a"), -1);
+    EXPECT_EQ(strZeroLength.Compare(bCString("a")), -1);
+    EXPECT_EQ(bCString("a").Compare(kNull), 1);
+    EXPECT_EQ(bCString("a").Compare(strNull), 1);
+    EXPECT_LT(strNull.CompareNoCase("a"), 0);
+    EXPECT_GT(bCString("a").CompareNoCase(kNull), 0);
+}
+
+TEST(bCString, CompareOrdersUnsignedBytesAndPrefixesFirst)
+{
+    EXPECT_EQ(bCString("abc").Compare("abd"), -1);
+    EXPECT_EQ(bCString("abd").Compare("abc"), 1);
+    EXPECT_EQ(bCString("abc").Compare("abc"), 0);
+    EXPECT_EQ(bCString("ab").Compare("abc"), -1);
+    EXPECT_EQ(bCString("abc").Compare(bCString("ab")), 1);
+    EXPECT_EQ(bCString("\xE4").Compare("z"), 1); // 0xE4 above 'z' as unsigned bytes
+    EXPECT_EQ(bCString("z").Compare(bCString("\xE4")), -1);
+    EXPECT_EQ(bCString("abc").Compare("ABC"), 1);
+    // Embedded zero bytes count: the stored text is longer than "a".
+    EXPECT_EQ(bCString("a\0b", 3).Compare("a"), 1);
+    EXPECT_EQ(bCString("a\0b", 3).Compare(bCString("a\0c", 3)), -1);
+}
+
+TEST(bCString, CompareNoCaseFoldsToLowerCase)
+{
+    EXPECT_EQ(bCString("Hello").CompareNoCase("hELLO"), 0);
+    EXPECT_LT(bCString("abc").CompareNoCase("ABD"), 0);
+    EXPECT_GT(bCString("abcd").CompareNoCase("ABC"), 0);
+    // Folding to lower case puts '_' (0x5F) below letters: 'a' vs '_' compares 'a' > '_'.
+    EXPECT_GT(bCString("A").CompareNoCase("_"), 0);
+    EXPECT_TRUE(bCString("MiXeD").CompareNoCaseFast(bCString("mixed")));
+    EXPECT_FALSE(bCString("mixed").CompareNoCaseFast(bCString("mixed ")));
+    EXPECT_FALSE(bCString("\xC4").CompareNoCaseFast(bCString("\xE4"))); // ASCII only
+}
+
+TEST(bCString, EqualityOperatorsAndOrdering)
+{
+    bCString strA("apple");
+    bCString strB("banana");
+    EXPECT_TRUE(strA == bCString("apple"));
+    EXPECT_TRUE(strA != strB);
+    EXPECT_TRUE(strA < strB && strA <= strB && strB > strA && strB >= strA);
+    EXPECT_TRUE(strA == "apple" && strA != "apples");
+    EXPECT_TRUE(strA < "b" && strA <= "apple" && strA > "a" && strA >= "apple");
+    EXPECT_TRUE("apple" == strA && "pear" != strA);
+    EXPECT_TRUE("a" < strA && "apple" <= strA && "b" > strA && "apple" >= strA);
+    EXPECT_FALSE(strA == strB);
+    EXPECT_TRUE(bCString("a\0b", 3) != bCString("a\0c", 3));
+}
+
+TEST(bCString, FindCharacter)
+{
+    bCString const strText("abc");
+    EXPECT_EQ(strText.Find('c', 0, false), 2);
+    EXPECT_EQ(strText.Find('a', 1, false), -1);
+    EXPECT_EQ(strText.Find('a', 3, false), -1);
+    EXPECT_EQ(strText.Find('a', -1, false), -1);
+    EXPECT_EQ(strText.Find('\0', 0, true), 3);
+    EXPECT_EQ(strText.Find('\0', 3, true), 3);
+    EXPECT_EQ(strText.Find('\0', 4, true), -1);
+    EXPECT_EQ(bCString().Find('\0', 0, true), -1);
+    EXPECT_EQ(ZeroLengthBuffer().Find('\0', 0, true), -1);
+
+    bCString const strZeros("ab\0cd", 5);
+    EXPECT_EQ(strZeros.Find('d', 0, false), -1); // stops at the zero byte
+    EXPECT_EQ(strZeros.Find('\0', 0, false), 2);
+    EXPECT_EQ(strZeros.Find('d', 0, true), 4); // walks the stored length
+    EXPECT_EQ(strZeros.Find('\0', 3, true), 5);
+    EXPECT_TRUE(strText.Contains('b'));
+    EXPECT_FALSE(strText.Contains('b', 2));
+}
+
+TEST(bCString, FindText)
+{
+    bCString const strText("abcabc");
+    EXPECT_EQ(strText.Find("bc", 0, false), 1);
+    EXPECT_EQ(strText.Find("bc", 2, false), 4);
+    EXPECT_EQ(strText.Find("bc", 5, false), -1);
+    EXPECT_EQ(strText.Find("bc", 6, false), -1);
+    EXPECT_EQ(strText.Find("", 1, false), 1);
+    EXPECT_EQ(bCString("abc").Find("", 1), 1);
+    EXPECT_EQ(strText.Find("", 6, false), -1);
+    EXPECT_EQ(strText.Find("", 6, true), 6);
+    EXPECT_EQ(strText.Find("abc", 3, true), 3);
+    EXPECT_EQ(strText.Find("abc", 4, true), -1);
+    EXPECT_EQ(strText.Find("abcabcx", 0, true), -1);
+    EXPECT_EQ(strText.Find(kNull, 0, false), -1);
+
+    bCString const strZeros("ab\0xy", 5);
+    EXPECT_EQ(strZeros.Find("xy", 0, false), -1);
+    EXPECT_EQ(strZeros.Find("xy", 0, true), 3);
+    EXPECT_TRUE(strText.Contains("ca"));
+    EXPECT_FALSE(strText.Contains("ca", 3));
+}
+
+TEST(bCString, FindNoCaseGivesAbsolutePositions)
+{
+    EXPECT_EQ(bCString("xaab").FindNoCase("AB", 0), 2);
+    EXPECT_EQ(bCString("abab").FindNoCase("b", 2), 3);
+    EXPECT_EQ(bCString("abab").FindNoCase("B", 4), -1);
+    EXPECT_EQ(bCString("abab").FindNoCase(kNull, 0), -1);
+    EXPECT_EQ(bCString("abab").FindNoCase("BABX", 1), -1);
+    EXPECT_EQ(bCString().FindNoCase("a", 0), -1);
+}
+
+TEST(bCString, FindOneOfAndReverseForms)
+{
+    bCString const strText("path/to\\file.ext");
+    EXPECT_EQ(strText.FindOneOf("/\\", 0), 4);
+    EXPECT_EQ(strText.FindOneOf("/\\", 5), 7);
+    EXPECT_EQ(strText.FindOneOf("/\\", 16), -1);
+    EXPECT_EQ(strText.ReverseFindOneOf("/\\"), 7);
+    EXPECT_EQ(strText.ReverseFindOneOf("/\\", 6), 4);
+    EXPECT_EQ(strText.ReverseFindOneOf("/\\", 16), -1);
+    EXPECT_EQ(strText.ReverseFindOneOf("", 10), -1);
+    EXPECT_TRUE(strText.ContainsOneOf(".", 0));
+    EXPECT_FALSE(strText.ContainsOneOf("/", 8));
+    EXPECT_EQ(bCString().ReverseFindOneOf("a"), -1);
+}
+
+TEST(bCString, ReverseFindCharacterUsesAnAbsoluteStart)
+{
+    bCString const strText("abab");
+    EXPECT_EQ(strText.ReverseFind('b'), 3);
+    EXPECT_EQ(strText.ReverseFind('x'), -1);
+    EXPECT_EQ(strText.ReverseFind('b', 2), 1);
+    EXPECT_EQ(strText.ReverseFind('a', 0), 0);
+    EXPECT_EQ(strText.ReverseFind('a', -1), -1);
+    EXPECT_EQ(strText.ReverseFind('a', 4), -1);
+    EXPECT_EQ(bCString("ab\0b", 4).ReverseFind('b'), 1); // zero-terminated text
+}
+
+TEST(bCString, ReverseFindTextSkipsPositionsAtTheEnd)
+{
+    bCString const strText("abab");
+    EXPECT_EQ(strText.ReverseFind("b", 0), 3);
+    EXPECT_EQ(strText.ReverseFind("b", 1), 1);
+    EXPECT_EQ(strText.ReverseFind("ab"), 2);
+    EXPECT_EQ(strText.ReverseFind("ab", 1), 0);
+    EXPECT_EQ(strText.ReverseFind("ab", 3), -1);
+    EXPECT_EQ(strText.ReverseFind("b", 4), -1);
+    EXPECT_EQ(strText.ReverseFind("ababa"), -1);
+    EXPECT_EQ(strText.ReverseFind("x"), -1);
+    EXPECT_EQ(strText.ReverseFind(kNull), -1);
+}
+
+TEST(bCString, FindNumericalAndNoiseCharacters)
+{
+    EXPECT_EQ(bCString("ab c").FindNoiseChar(0, false), 2);
+    EXPECT_EQ(bCString("a\xE4"
+                       "b")
+                  .FindNoiseChar(0, false),
+              1);
+    EXPECT_EQ(bCString("a\x7F").FindNoiseChar(0, true), 1);
+    EXPECT_EQ(bCString("a~!b").FindNoiseChar(0, false), -1);
+    EXPECT_EQ(bCString("ab c").FindNoiseChar(3, false), -1);
+    EXPECT_EQ(bCString("ab c").FindNoiseChar(4, false), -1);
+
+    EXPECT_EQ(bCString("width=-12").FindNumericalChar(0, false), 6);
+    EXPECT_EQ(bCString("x+1").FindNumericalChar(0, false), 1);
+    EXPECT_EQ(bCString("x+1").FindNumericalChar(2, false), 2);
+    EXPECT_EQ(bCString("abc").FindNumericalChar(0, false), -1);
+    EXPECT_EQ(bCString("a1").FindNumericalChar(2, false), -1);
+}
+
+TEST(bCString, CountWordsCountsEveryDelimiter)
+{
+    bCString const strComma(",");
+    EXPECT_EQ(bCString("a,,b").CountWords(strComma), 3);
+    EXPECT_EQ(bCString().CountWords(strComma), 0);
+    EXPECT_EQ(bCString("a").CountWords(strComma), 1);
+    EXPECT_EQ(bCString("a b;c").CountWords(bCString(" ;")), 3);
+    EXPECT_EQ(bCString(",").CountWords(strComma), 2);
+}
+
+TEST(bCString, GetWordWalksSingleDelimiters)
+{
+    bCString const strText("a,,b");
+    bCString const strComma(",");
+    bCString strWord("stale");
+    EXPECT_EQ(strText.GetWord(0, strComma, strWord, false, false), 0);
+    EXPECT_STREQ(strWord.GetText(), "a");
+    EXPECT_EQ(strText.GetWord(1, strComma, strWord, false, false), 2);
+    EXPECT_STREQ(strWord.GetText(), "");
+    EXPECT_EQ(strText.GetWord(2, strComma, strWord, false, false), 3);
+    EXPECT_STREQ(strWord.GetText(), "b");
+    EXPECT_EQ(strText.GetWord(3, strComma, strWord, false, false), -1);
+    EXPECT_STREQ(strWord.GetText(), "b");
+    EXPECT_EQ(strText.GetWord(-1, strComma, strWord, false, false), 0);
+    EXPECT_STREQ(strWord.GetText(), "");
+
+    EXPECT_EQ(bCString("a,").GetWord(1, strComma, strWord, false, false), 2);
+    EXPECT_STREQ(strWord.GetText(), "");
+    EXPECT_EQ(bCString("a,").GetWord(2, strComma, strWord, false, false), -1);
+    EXPECT_STREQ(strWord.GetText(), "");
+    EXPECT_EQ(bCString().GetWord(0, strComma, strWord, false, false), 0);
+    EXPECT_EQ(bCString().GetWord(1, strComma, strWord, false, false), -1);
+}
+
+TEST(bCString, GetWordTrimsOnRequest)
+{
+    bCString const strText(" one ; two ");
+    bCString const strSemicolon(";");
+    bCString strWord;
+    EXPECT_EQ(strText.GetWord(1, strSemicolon, strWord, true, false), 6);
+    EXPECT_STREQ(strWord.GetText(), "two ");
+    strText.GetWord(1, strSemicolon, strWord, false, true);
+    EXPECT_STREQ(strWord.GetText(), " two");
+    strText.GetWord(0, strSemicolon, strWord, true, true);
+    EXPECT_STREQ(strWord.GetText(), "one");
+
+    bCString strSelf("x,y"); // the word may be the string itself
+    strSelf.GetWord(1, bCString(","), strSelf, false, false);
+    EXPECT_STREQ(strSelf.GetText(), "y");
+}

@@ -1,0 +1,340 @@
+// bCString: construction, sharing, copy before write, locked buffers and the
+// share-count limits.
+
+#include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/kernel/oe_string.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace
+{
+    bCString::bSStringData const * DataOf(bCString const & a_strText)
+    {
+        return reinterpret_cast<bCString::bSStringData const *>(a_strText.GetText()) - 1;
+    }
+
+    bool SharesBuffer(bCString const & a_strLeft, bCString const & a_strRight)
+    {
+        return a_strLeft.GetText() == a_strRight.GetText();
+    }
+} // namespace
+
+TEST(bCString, DefaultIsNullAndCostsNothing)
+{
+    bCString strEmpty;
+    EXPECT_TRUE(strEmpty.IsEmpty());
+    EXPECT_EQ(strEmpty.GetLength(), 0);
+    EXPECT_EQ(strEmpty.GetAllocLength(), 0);
+    EXPECT_EQ(strEmpty.GetRefCount(), 0);
+    ASSERT_NE(strEmpty.GetText(), nullptr);
+    EXPECT_STREQ(strEmpty.GetText(), "");
+    EXPECT_STREQ(static_cast<char const *>(strEmpty), "");
+    EXPECT_TRUE(g_strDefault.IsEmpty());
+    EXPECT_EQ(g_strDefault.GetRefCount(), 0);
+    EXPECT_EQ(sizeof(bCString), sizeof(void *));
+}
+
+TEST(bCString, BufferHeaderLiesInFrontOfTheCharacters)
+{
+    bCString strText("abcdef");
+    bCString::bSStringData const * pData = DataOf(strText);
+    EXPECT_EQ(sizeof(bCString::bSStringData), 8u);
+    EXPECT_EQ(pData->m_iLength, 6);
+    EXPECT_EQ(pData->m_u16RefCount, 1);
+    EXPECT_EQ(strText.GetText()[6], 0);
+    // The memory administration hands out 16-byte aligned blocks; the text starts 8 bytes in.
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(strText.GetText()) % 16, 8u);
+}
+
+TEST(bCString, ConstructorsFromTexts)
+{
+    EXPECT_EQ(bCString(static_cast<char const *>(nullptr)).GetRefCount(), 0);
+    EXPECT_EQ(bCString("").GetRefCount(), 0);
+    EXPECT_STREQ(bCString("abc").GetText(), "abc");
+
+    bCString strZeros("a\0b\0", 4);
+    EXPECT_EQ(strZeros.GetLength(), 4);
+    EXPECT_EQ(std::memcmp(strZeros.GetText(), "a\0b\0", 5), 0);
+    EXPECT_EQ(bCString("abc", 0).GetRefCount(), 0);
+    EXPECT_EQ(bCString("abc", -3).GetRefCount(), 0);
+
+    EXPECT_STREQ(bCString('x', 3).GetText(), "xxx");
+    EXPECT_EQ(bCString('x', 0).GetRefCount(), 0);
+    EXPECT_EQ(bCString('x', -1).GetRefCount(), 0);
+}
+
+TEST(bCString, FloatConstructorPrintsThePrecision)
+{
+    EXPECT_STREQ(bCString(1.5f, 2).GetText(), "1.50");
+    EXPECT_STREQ(bCString(-0.25f, 0).GetText(), "-0");
+    EXPECT_STREQ(bCString(3.0f, 4).GetText(), "3.0000");
+    EXPECT_STREQ(bCString(0.1f, 9).GetText(), "0.100000001"); // widened to double, not rounded first
+}
+
+TEST(bCString, CopySharesBufferUntilWrite)
+{
+    bCString strFirst("abc");
+    bCString strCopy(strFirst);
+    EXPECT_TRUE(SharesBuffer(strFirst, strCopy));
+    EXPECT_EQ(strFirst.GetRefCount(), 2);
+
+    strCopy.SetAt(0, 'x');
+    EXPECT_STREQ(strFirst.GetText(), "abc");
+    EXPECT_STREQ(strCopy.GetText(), "xbc");
+    EXPECT_EQ(strFirst.GetRefCount(), 1);
+    EXPECT_EQ(strCopy.GetRefCount(), 1);
+}
+
+TEST(bCString, EveryModifierCopiesASharedBufferFirst)
+{
+    bCString const strOriginal("Hello, World  ");
+    std::vector<void (*)(bCString &)> arrEdits = {
+        [](bCString & s) { s.ToUpper(); },
+        [](bCString & s) { s.ToLower(); },
+        [](bCString & s) { s.MakeReverse(); },
+        [](bCString & s) { s.Replace('l', 'L'); },
+        [](bCString & s) { s.Replace("World", "x"); },
+        [](bCString & s) { s.Replace("o", "0000"); },
+        [](bCString & s) { s.Remove('l'); },
+        [](bCString & s) { s.Remove("ll"); },
+        [](bCString & s) { s.TrimRight(); },
+        [](bCString & s) { s.TrimLeft('H'); },
+        [](bCString & s) { s.Delete(1, 2); },
+        [](bCString & s) { s.Delete(3, 100); },
+        [](bCString & s) { s.Insert(2, "--"); },
+        [](bCString & s) { s += "!"; },
+        [](bCString & s) { s[0] = 'J'; },
+        [](bCString & s) { s.GetBufferSetLength(3); },
+        [](bCString & s) { s.GetBuffer(100)[0] = 'Y'; },
+        [](bCString & s) { s.ReleaseBuffer(2); },
+        [](bCString & s) { s.LockBuffer()[0] = 'Z'; },
+        [](bCString & s) { s.Format("%d", 7); },
+        [](bCString & s) { s.SetText("abc"); },
+        [](bCString & s) { s.SetText('q', 2); },
+    };
+    for (size_t i = 0; i < arrEdits.size(); ++i)
+    {
+        bCString strCopy(strOriginal);
+        arrEdits[i](strCopy);
+        EXPECT_STREQ(strOriginal.GetText(), "Hello, World  ") << "edit " << i;
+        EXPECT_EQ(strOriginal.GetRefCount(), 1) << "edit " << i;
+    }
+}
+
+TEST(bCString, AssignmentSharesAndEmptiesAsSpecified)
+{
+    bCString strSource("abc");
+    bCString strTarget("xyz");
+    strTarget = strSource;
+    EXPECT_TRUE(SharesBuffer(strSource, strTarget));
+    EXPECT_EQ(strSource.GetRefCount(), 2);
+    strTarget = strSource; // already shared: nothing changes
+    bCString const & rSame = strTarget;
+    strTarget = rSame;
+    EXPECT_EQ(strSource.GetRefCount(), 2);
+
+    // A private buffer assigned an empty source keeps a zero-length buffer.
+    bCString strPrivate("abc");
+    char const * pcBefore = strPrivate.GetText();
+    strPrivate = bCString();
+    EXPECT_EQ(strPrivate.GetText(), pcBefore);
+    EXPECT_EQ(strPrivate.GetRefCount(), 1);
+    EXPECT_TRUE(strPrivate.IsEmpty());
+    EXPECT_TRUE(strPrivate == "");
+    EXPECT_TRUE(strPrivate == bCString());
+    EXPECT_EQ(strPrivate.Compare(static_cast<char const *>(nullptr)), 0);
+
+    // A shared buffer is released instead.
+    bCString strShared(strSource);
+    strShared = bCString();
+    EXPECT_EQ(strShared.GetRefCount(), 0);
+    EXPECT_EQ(strSource.GetRefCount(), 2);
+}
+
+TEST(bCString, AssignmentOfTextReusesAPrivateBufferThatIsLongEnough)
+{
+    bCString strText("abcdef");
+    char const * pcBefore = strText.GetText();
+    strText = "xy";
+    EXPECT_EQ(strText.GetText(), pcBefore);
+    EXPECT_EQ(strText.GetLength(), 2);
+    strText = "";
+    EXPECT_EQ(strText.GetText(), pcBefore);
+    EXPECT_TRUE(strText.IsEmpty());
+    strText = "longer than six";
+    EXPECT_STREQ(strText.GetText(), "longer than six");
+    EXPECT_EQ(strText.GetAllocLength(), 15);
+
+    strText = strText.GetText() + 7; // the source lies in the string's own buffer
+    EXPECT_STREQ(strText.GetText(), "than six");
+    strText = 'c';
+    EXPECT_STREQ(strText.GetText(), "c");
+}
+
+TEST(bCString, SetTextVariants)
+{
+    bCString strSource("abcdef");
+    bCString strTarget;
+    strTarget.SetText(strSource, 3);
+    EXPECT_STREQ(strTarget.GetText(), "abc");
+    strTarget.SetText(strSource, 6);
+    EXPECT_TRUE(SharesBuffer(strSource, strTarget));
+    strTarget.SetText(strSource, 0);
+    EXPECT_EQ(strTarget.GetRefCount(), 0);
+    EXPECT_EQ(strSource.GetRefCount(), 1);
+
+    // The only holder of the source's buffer is cut in place.
+    char const * pcBefore = strSource.GetText();
+    strSource.SetText(strSource, 2);
+    EXPECT_EQ(strSource.GetText(), pcBefore);
+    EXPECT_STREQ(strSource.GetText(), "ab");
+
+    strTarget.SetText("hello", 3);
+    EXPECT_STREQ(strTarget.GetText(), "hel");
+    strTarget.SetText("hi", 10);
+    EXPECT_STREQ(strTarget.GetText(), "hi");
+    strTarget.SetText("hi", 0);
+    EXPECT_TRUE(strTarget.IsEmpty());
+    strTarget.SetText('z', 4);
+    EXPECT_STREQ(strTarget.GetText(), "zzzz");
+    strTarget.SetText("a\0b");
+    EXPECT_EQ(strTarget.GetLength(), 1);
+}
+
+TEST(bCString, CopyOfPrefixSharesOrCopies)
+{
+    bCString strSource("abcdef");
+    bCString strShort(strSource, 2);
+    EXPECT_STREQ(strShort.GetText(), "ab");
+    bCString strWhole(strSource, 99);
+    EXPECT_TRUE(SharesBuffer(strSource, strWhole));
+    EXPECT_EQ(bCString(strSource, 0).GetRefCount(), 0);
+    EXPECT_EQ(bCString(bCString(), 3).GetRefCount(), 0);
+}
+
+TEST(bCString, ClearDropsOnlyNonEmptyBuffers)
+{
+    bCString strText("abc");
+    bCString strCopy(strText);
+    strCopy.Clear();
+    EXPECT_EQ(strCopy.GetRefCount(), 0);
+    EXPECT_EQ(strText.GetRefCount(), 1);
+
+    strText = "";
+    char const * pcBefore = strText.GetText();
+    strText.Clear(); // a zero-length buffer stays
+    EXPECT_EQ(strText.GetText(), pcBefore);
+    bCString strNull;
+    strNull.Clear();
+    EXPECT_EQ(strNull.GetRefCount(), 0);
+}
+
+TEST(bCString, BufferServesAtMost65534Holders)
+{
+    bCString strSource("shared");
+    std::vector<bCString> arrHolders(65533, strSource);
+    EXPECT_EQ(strSource.GetRefCount(), 65534);
+    for (bCString const & strHolder : arrHolders)
+        ASSERT_TRUE(SharesBuffer(strHolder, strSource));
+
+    // A further copy gets its own buffer, so the count never reaches the lock marker.
+    bCString strExtra(strSource);
+    EXPECT_FALSE(SharesBuffer(strExtra, strSource));
+    EXPECT_EQ(strExtra.GetRefCount(), 1);
+    bCString strAssigned;
+    strAssigned = strSource;
+    EXPECT_FALSE(SharesBuffer(strAssigned, strSource));
+    EXPECT_STREQ(strAssigned.GetText(), "shared");
+    EXPECT_EQ(strSource.GetRefCount(), 65534);
+
+    arrHolders.clear();
+    EXPECT_EQ(strSource.GetRefCount(), 1);
+}
+
+TEST(bCString, LockedBufferIsCopiedNeverShared)
+{
+    bCString strLocked("abc");
+    bCString strOther(strLocked);
+    char * pcLocked = strLocked.LockBuffer();
+    ASSERT_NE(pcLocked, nullptr);
+    EXPECT_EQ(strLocked.GetRefCount(), 65535);
+    EXPECT_EQ(strOther.GetRefCount(), 1); // locking made the buffer private first
+    EXPECT_NE(pcLocked, strOther.GetText());
+
+    bCString strCopy(strLocked);
+    EXPECT_NE(strCopy.GetText(), pcLocked);
+    EXPECT_EQ(strCopy.GetRefCount(), 1);
+    strOther = strLocked;
+    EXPECT_NE(strOther.GetText(), pcLocked);
+    EXPECT_STREQ(strOther.GetText(), "abc");
+
+    // Writes through the locked pointer stay visible: the buffer is not copied on write.
+    pcLocked[0] = 'x';
+    strLocked.SetAt(1, 'y');
+    EXPECT_EQ(strLocked.GetText(), pcLocked);
+    EXPECT_STREQ(strLocked.GetText(), "xyc");
+    EXPECT_STREQ(strCopy.GetText(), "abc");
+
+    strLocked.UnlockBuffer();
+    EXPECT_EQ(strLocked.GetRefCount(), 1);
+    EXPECT_EQ(bCString().LockBuffer(), nullptr);
+}
+
+TEST(bCString, UnlockLeavesSharedBuffersAlone)
+{
+    bCString strText("abc");
+    bCString strCopy(strText);
+    strText.UnlockBuffer();
+    EXPECT_EQ(strText.GetRefCount(), 2);
+}
+
+TEST(bCString, LockedStringReleasesItsBufferWhenDestroyed)
+{
+    // Under the address sanitizer a leak here fails the run.
+    auto pText = std::make_unique<bCString>("locked");
+    pText->LockBuffer();
+    pText.reset();
+    bCString strLocked("again");
+    strLocked.LockBuffer();
+    strLocked = "replaced by a longer text";
+    EXPECT_EQ(strLocked.GetRefCount(), 1);
+}
+
+TEST(bCString, CopiesAndReleasesFromManyThreads)
+{
+    bCString const strShared("shared between threads");
+    std::vector<std::thread> arrThreads;
+    for (int iThread = 0; iThread < 4; ++iThread)
+        arrThreads.emplace_back([&strShared] {
+            for (int i = 0; i < 20000; ++i)
+            {
+                bCString strCopy(strShared);
+                bCString strSecond;
+                strSecond = strCopy;
+                if (i % 64 == 0)
+                    strSecond.SetAt(0, 'S');
+            }
+        });
+    for (std::thread & Thread : arrThreads)
+        Thread.join();
+    EXPECT_EQ(strShared.GetRefCount(), 1);
+    EXPECT_STREQ(strShared.GetText(), "shared between threads");
+}
+
+TEST(bCString, StringLockIsOneReentrantLock)
+{
+    bCCriticalSectionWin32 & Lock = bCString::GetStringLock();
+    EXPECT_EQ(&Lock, &bCString::GetStringLock());
+    Lock.Acquire();
+    // Formatting takes the same lock again on this thread.
+    bCString strText;
+    strText.Format("%s-%d", "in", 1);
+    EXPECT_STREQ(strText.GetText(), "in-1");
+    Lock.Release();
+}
