@@ -1,7 +1,13 @@
 #include <vellmark/kernel/oe_datetime.h>
 #include <vellmark/platform/oe_time.h>
 
+#include <vellmark/kernel/oe_string.h>
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
 
 namespace
 {
@@ -101,4 +107,77 @@ TEST(bCDateTime, UpdateTakesTheSystemTimeUnrounded)
     EXPECT_GE(After.GetDateTime(), Before.GetDateTime());
     unsigned long long u64Platform = OEGetSystemTimeAsFileTime();
     EXPECT_GE(u64Platform, After.GetDateTime());
+}
+
+namespace
+{
+    // Date texts are local time; the tests pin the zone to UTC.
+    class bCDateTimeText : public testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            char const * pcZone = std::getenv("TZ");
+            m_bHadZone = pcZone != nullptr;
+            if (m_bHadZone)
+                m_strZone = pcZone;
+            setenv("TZ", "UTC", 1);
+            tzset();
+        }
+        void TearDown() override
+        {
+            if (m_bHadZone)
+                setenv("TZ", m_strZone.c_str(), 1);
+            else
+                unsetenv("TZ");
+            tzset();
+        }
+
+        // Ticks of a UTC calendar time.
+        static unsigned long long Ticks(long long a_iUnixSeconds)
+        {
+            return g_u64FileTimeUnixEpoch + static_cast<unsigned long long>(a_iUnixSeconds) * 10000000ULL;
+        }
+
+    private:
+        bool m_bHadZone = false;
+        std::string m_strZone;
+    };
+} // namespace
+
+TEST_F(bCDateTimeText, FormatsLanguage0409Layouts)
+{
+    bCDateTime Time(Ticks(1166020142)); // 2006-12-13 14:29:02 UTC
+    bCString strText;
+    Time.GetDateString(strText);
+    EXPECT_STREQ(strText.GetText(), "Wednesday, December 13, 2006");
+    Time.GetShortDateString(strText);
+    EXPECT_STREQ(strText.GetText(), "12/13/2006");
+    Time.GetTimeString(strText);
+    EXPECT_STREQ(strText.GetText(), "2:29:02 PM");
+}
+
+TEST_F(bCDateTimeText, TimeUsesTwelveHourClock)
+{
+    bCString strText;
+    bCDateTime(Ticks(0)).GetTimeString(strText); // midnight
+    EXPECT_STREQ(strText.GetText(), "12:00:00 AM");
+    bCDateTime(Ticks(12 * 3600 + 5)).GetTimeString(strText);
+    EXPECT_STREQ(strText.GetText(), "12:00:05 PM");
+    bCDateTime(Ticks(11 * 3600 + 59 * 60 + 59)).GetTimeString(strText);
+    EXPECT_STREQ(strText.GetText(), "11:59:59 AM");
+}
+
+TEST_F(bCDateTimeText, CoversTheWholeFileTimeRange)
+{
+    bCString strText;
+    bCDateTime(0ULL).GetDateString(strText);
+    EXPECT_STREQ(strText.GetText(), "Monday, January 1, 1601");
+    bCDateTime(0ULL).GetShortDateString(strText);
+    EXPECT_STREQ(strText.GetText(), "1/1/1601");
+    bCDateTime(Ticks(951782400)).GetDateString(strText); // 2000-02-29
+    EXPECT_STREQ(strText.GetText(), "Tuesday, February 29, 2000");
+    strText = "stale";
+    bCDateTime(~0ULL).GetDateString(strText); // beyond what the calendar converts
+    EXPECT_TRUE(strText.IsEmpty());
 }

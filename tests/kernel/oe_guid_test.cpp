@@ -1,5 +1,6 @@
 #include <vellmark/kernel/oe_guid.h>
 #include <vellmark/platform/oe_guidtext.h>
+#include <vellmark/kernel/oe_string.h>
 
 #include <gtest/gtest.h>
 
@@ -197,4 +198,61 @@ TEST(bCGuid, CopyTakesBytesAndValidity)
     EXPECT_TRUE(Copy.IsValid());
     Copy.CopyTo(Target);
     EXPECT_TRUE(Target.IsValid());
+}
+
+TEST(bCGuid, StringTextRoundTrips)
+{
+    bCGuid Guid(kSample);
+    EXPECT_STREQ(Guid.GetText().GetText(), "{0123ABCD-4567-89EF-FEDC-BA9876543210}");
+    for (int i = 0; i < 32; ++i)
+    {
+        bCGuid Generated;
+        Generated.Generate();
+        bCString strText = Generated.GetText();
+        EXPECT_EQ(strText.GetLength(), 38);
+        bCGuid Back(strText);
+        EXPECT_TRUE(Back.IsValid());
+        EXPECT_TRUE(Back == Generated);
+    }
+}
+
+TEST(bCGuid, InvalidValueReadsAsEmptyBraces)
+{
+    bCGuid Guid(kSample);
+    Guid.MakeInvalidGuid();
+    EXPECT_STREQ(Guid.GetText().GetText(), "{}");
+    EXPECT_STREQ(bCGuid().GetText().GetText(), "{}");
+    bCGuid Valid(kSample);
+    EXPECT_TRUE(Valid.SetText(bCString("{}")));
+    EXPECT_FALSE(Valid.IsValid());
+    EXPECT_EQ(Valid.GetGuid().Data1, kSample.Data1);
+}
+
+TEST(bCGuid, SetTextRefusesBadTextsAndLeavesValueInvalid)
+{
+    char const * const arrBad[] = {
+        "",
+        "0123ABCD-4567-89EF-FEDC-BA9876543210",
+        "[0123ABCD-4567-89EF-FEDC-BA9876543210]",
+        "{0123ABCD-4567-89EF-FEDC-BA987654321}",
+        "{0123ABCD-4567-89EF-FEDC-BA9876543210}}",
+        "{0123ABCD-4567-89EF-FEDC-BA9876543210} ",
+        " {0123ABCD-4567-89EF-FEDC-BA9876543210}",
+        "{0123ABCD-4567-89EF-FEDC-BA987654321Z}",
+        "{ }",
+        "{",
+        "{0123ABCD45674567-89EF-FEDC-BA98765432}",
+        "{0123ABCD-4567-89EF-FEDC-BA9876543210\xE4",
+    };
+    for (char const * pcBad : arrBad)
+    {
+        bCGuid Guid(kSample);
+        EXPECT_FALSE(Guid.SetText(bCString(pcBad))) << pcBad;
+        EXPECT_FALSE(Guid.IsValid()) << pcBad;
+        EXPECT_FALSE(Guid.SetGuid(bCString(pcBad))) << pcBad;
+    }
+    bCGuid Assigned;
+    Assigned = bCString("{0123abcd-4567-89ef-fedc-ba9876543210}");
+    EXPECT_TRUE(Assigned.IsValid());
+    EXPECT_TRUE(Assigned == bCGuid(kSample));
 }

@@ -1,4 +1,5 @@
 #include <vellmark/kernel/oe_unicodestring.h>
+#include <vellmark/kernel/oe_string.h>
 
 #include <gtest/gtest.h>
 
@@ -482,4 +483,82 @@ TEST(bCUnicodeString, GetFormattedStringIsLimitedTo1023Units)
     std::u16string strLong(2000, u'z');
     EXPECT_EQ(bCUnicodeString::GetFormattedString(u"%s", strLong.c_str()).GetLength(), 1023);
     EXPECT_TRUE(bCUnicodeString::GetFormattedString(nullptr).IsEmpty());
+}
+
+TEST(bCUnicodeString, RoundTripsThrough8BitText)
+{
+    std::string strAllBytes;
+    for (int i = 1; i < 256; ++i)
+        strAllBytes += static_cast<char>(i);
+    bCString strNarrow(strAllBytes.c_str());
+    bCUnicodeString strWide(strNarrow.GetUnicodeText());
+    ASSERT_EQ(strWide.GetLength(), 255);
+    for (int i = 0; i < 255; ++i)
+        EXPECT_EQ(strWide[i], static_cast<char16_t>(i + 1));
+    EXPECT_TRUE(strWide.IsAnsiText());
+    bCString strBack = strWide.GetAnsiText();
+    EXPECT_EQ(strBack.GetLength(), 255);
+    EXPECT_EQ(std::string(strBack.GetText()), strAllBytes);
+    EXPECT_TRUE(bCString(strWide) == strNarrow);
+
+    bCUnicodeString strFromNarrow;
+    strFromNarrow.SetAnsiText(strNarrow, 3);
+    EXPECT_EQ(Units(strFromNarrow), u"\u0001\u0002\u0003");
+    EXPECT_TRUE(bCString().GetUnicodeText().IsEmpty());
+    EXPECT_TRUE(bCUnicodeString().GetAnsiText().IsEmpty());
+}
+
+TEST(bCUnicodeString, UnitsBeyondOneByteBecomeQuestionMarks)
+{
+    bCString strNarrow;
+    strNarrow.SetUnicodeText(u"a\u20ACb");
+    EXPECT_STREQ(strNarrow.GetText(), "a?b");
+    strNarrow.SetUnicodeText(u"abcdef", 2);
+    EXPECT_STREQ(strNarrow.GetText(), "ab");
+    strNarrow.SetUnicodeText(bCUnicodeString(u"xyz"), 10);
+    EXPECT_STREQ(strNarrow.GetText(), "xyz");
+    strNarrow.SetUnicodeText(u"");
+    EXPECT_TRUE(strNarrow.IsEmpty());
+}
+
+TEST(bCUnicodeString, HexCodingWritesBytesInMemoryOrder)
+{
+    EXPECT_STREQ(bCUnicodeString(u"A").GetAsHexCodedString().GetText(), "4100");
+    EXPECT_STREQ(bCUnicodeString(u"\u00E4").GetAsHexCodedString().GetText(), "e400");
+    EXPECT_STREQ(bCUnicodeString(u"\u20AC\uFFFF").GetAsHexCodedString().GetText(), "ac20ffff");
+    EXPECT_TRUE(bCUnicodeString().GetAsHexCodedString().IsEmpty());
+
+    bCUnicodeString strText;
+    EXPECT_TRUE(strText.SetFromHexCodedString(bCString("41004200")));
+    EXPECT_EQ(Units(strText), u"AB");
+    EXPECT_EQ(strText.GetAllocLength(), 2);
+    EXPECT_TRUE(strText.SetFromHexCodedString(bCString("AC20ffFF")));
+    EXPECT_EQ(Units(strText), u"\u20AC\uFFFF");
+    EXPECT_TRUE(strText.SetFromHexCodedString(bCString()));
+    EXPECT_TRUE(strText.IsEmpty());
+}
+
+TEST(bCUnicodeString, HexCodingRoundTrips)
+{
+    std::u16string strUnits;
+    for (int i = 1; i < 0x10000; i += 257)
+        strUnits += static_cast<char16_t>(i);
+    bCUnicodeString strText(strUnits.c_str());
+    bCUnicodeString strBack;
+    ASSERT_TRUE(strBack.SetFromHexCodedString(strText.GetAsHexCodedString()));
+    EXPECT_EQ(Units(strBack), strUnits);
+}
+
+TEST(bCUnicodeString, HexCodingRefusesBadTextsAndKeepsValue)
+{
+    bCUnicodeString strText(u"keep");
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("410")));       // odd length
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("41004")));     // not whole units
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("41")));        // half a unit
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("4g00")));      // non-hex digit
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("41 0")));      // blank
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("0x41")));      // prefix
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("-100")));      // sign
+    EXPECT_FALSE(strText.SetFromHexCodedString(bCString("41\0\0", 4))); // zero bytes
+    EXPECT_EQ(Units(strText), u"keep");
 }

@@ -4,6 +4,9 @@
 
 namespace
 {
+    // The platform fills at most 255 characters and a terminator.
+    constexpr int kDateTextCapacity = 256;
+
     unsigned long long FromFileTime(_FILETIME const & a_FileTime)
     {
         return static_cast<unsigned long long>(a_FileTime.dwHighDateTime) << 32 | a_FileTime.dwLowDateTime;
@@ -162,4 +165,42 @@ bCDateTime & bCDateTime::operator=(bCDateTime const & a_Source)
 {
     CopyFrom(a_Source);
     return *this;
+}
+
+namespace
+{
+    void SetLocalText(unsigned long long a_u64Ticks, bCString & a_strText,
+                      int (*a_pfnFormat)(_SYSTEMTIME const &, char *, int))
+    {
+        _SYSTEMTIME Local;
+        char arrText[kDateTextCapacity];
+        if (!OEFileTimeToLocalSystemTime(a_u64Ticks, Local) || a_pfnFormat(Local, arrText, kDateTextCapacity) == 0)
+            arrText[0] = 0;
+        a_strText.SetText(arrText);
+    }
+
+    int LongDate(_SYSTEMTIME const & a_Time, char * a_pcDest, int a_iMax)
+    {
+        return OEGetDateFormat(a_Time, bEDateFormat_Long, a_pcDest, a_iMax);
+    }
+
+    int ShortDate(_SYSTEMTIME const & a_Time, char * a_pcDest, int a_iMax)
+    {
+        return OEGetDateFormat(a_Time, bEDateFormat_Short, a_pcDest, a_iMax);
+    }
+} // namespace
+
+void bCDateTime::GetDateString(bCString & a_strDate) const
+{
+    SetLocalText(m_u64DateTime, a_strDate, LongDate);
+}
+
+void bCDateTime::GetShortDateString(bCString & a_strDate) const
+{
+    SetLocalText(m_u64DateTime, a_strDate, ShortDate);
+}
+
+void bCDateTime::GetTimeString(bCString & a_strTime) const
+{
+    SetLocalText(m_u64DateTime, a_strTime, OEGetTimeFormat);
 }

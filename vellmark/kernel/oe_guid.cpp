@@ -83,6 +83,18 @@ bool bCGuid::SetText(bCString const & a_strText)
     return m_bValid;
 }
 
+bCString bCGuid::GetText() const
+{
+    if (!m_bValid)
+        return bCString("{}");
+    char16_t arrText[g_iGuidTextLength + 1];
+    OEStringFromGUID2(m_Guid, arrText, g_iGuidTextLength + 1);
+    char arrNarrow[g_iGuidTextLength + 1];
+    for (int i = 0; i <= g_iGuidTextLength; ++i)
+        arrNarrow[i] = static_cast<char>(arrText[i]);
+    return bCString(arrNarrow);
+}
+
 bCGuid & bCGuid::operator=(_GUID const & a_Guid)
 {
     SetGuid(a_Guid);

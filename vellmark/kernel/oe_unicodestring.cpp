@@ -910,6 +910,34 @@ void bCUnicodeString::SetAnsiText(bCString const & a_strText, int a_iCount)
     SetAnsiText(a_strText.GetText(), a_iCount);
 }
 
+bCString bCUnicodeString::GetAnsiText() const
+{
+    bCString strText;
+    if (!IsEmpty())
+        strText.SetUnicodeText(*this);
+    return strText;
+}
+
+bCString bCUnicodeString::GetAsHexCodedString() const
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    int iLength = GetLength();
+    if (iLength == 0)
+        return bCString();
+    std::string strHex(static_cast<size_t>(iLength) * 4, '0');
+    for (int i = 0; i < iLength; ++i)
+    {
+        // Memory order of a little-endian unit: low byte first.
+        unsigned uUnit = m_pcText[i];
+        char * pcOut = &strHex[static_cast<size_t>(i) * 4];
+        pcOut[0] = kDigits[(uUnit >> 4) & 0xF];
+        pcOut[1] = kDigits[uUnit & 0xF];
+        pcOut[2] = kDigits[(uUnit >> 12) & 0xF];
+        pcOut[3] = kDigits[(uUnit >> 8) & 0xF];
+    }
+    return bCString(strHex.data(), static_cast<int>(strHex.size()));
+}
+
 bool bCUnicodeString::IsAnsiText() const
 {
     for (int i = 0; i < GetLength(); ++i)
