@@ -155,12 +155,18 @@ namespace
 
     std::string BuildNarrowSpec(bSConversion const & a_Conv)
     {
-        std::string strSpec = "%" + a_Conv.m_strFlags;
+        std::string strSpec(1, '%');
+        strSpec.append(a_Conv.m_strFlags);
         if (a_Conv.m_iWidth >= 0)
-            strSpec += std::to_string(a_Conv.m_iWidth);
+            strSpec.append(std::to_string(a_Conv.m_iWidth));
         if (a_Conv.m_iPrecision >= 0)
-            strSpec += "." + std::to_string(a_Conv.m_iPrecision);
-        return strSpec + a_Conv.m_strLength + a_Conv.m_cLetter;
+        {
+            strSpec.push_back('.');
+            strSpec.append(std::to_string(a_Conv.m_iPrecision));
+        }
+        strSpec.append(a_Conv.m_strLength);
+        strSpec.push_back(a_Conv.m_cLetter);
+        return strSpec;
     }
 
     template <typename T> void PutNumber(bCUnitWriter & a_Writer, bSConversion const & a_Conv, T a_Value)

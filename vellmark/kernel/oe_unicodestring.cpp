@@ -10,9 +10,6 @@
 
 namespace
 {
-    // Writable because the non-const accessors hand it out; nothing ever writes to it.
-    char16_t g_arrEmptyText[1] = {0};
-
     constexpr int kFormatCapacity = 8192;          // units, terminator included
     constexpr int kFormattedStringCapacity = 1024; // units on the caller's stack
     constexpr int kNarrowFormatCapacity = 16384;   // the 8-bit formatting work area
@@ -59,9 +56,9 @@ namespace
     int CompareUnits(char16_t const * a_pcLeft, char16_t const * a_pcRight, bool a_bNoCase)
     {
         if (!a_pcLeft)
-            a_pcLeft = g_arrEmptyText;
+            a_pcLeft = u"";
         if (!a_pcRight)
-            a_pcRight = g_arrEmptyText;
+            a_pcRight = u"";
         for (;; ++a_pcLeft, ++a_pcRight)
         {
             char16_t cLeft = a_bNoCase ? FoldCase(*a_pcLeft) : *a_pcLeft;
@@ -91,8 +88,9 @@ namespace
         int iFind = UnitLength(a_pcFind);
         if (iFind == 0)
             return a_iStart;
+        char16_t const cFirst = a_pcFind[0];
         for (int i = a_iStart; a_pcText[i]; ++i)
-            if (EqualUnits(a_pcText + i, a_pcFind, iFind))
+            if (a_pcText[i] == cFirst && EqualUnits(a_pcText + i + 1, a_pcFind + 1, iFind - 1))
                 return i;
         return -1;
     }
@@ -148,17 +146,9 @@ namespace
     }
 } // namespace
 
+char16_t bCUnicodeString::ms_arrEmptyText[1] = {0};
+
 // ---- buffer administration -------------------------------------------------
-
-bCUnicodeString::bSUnicodeStringData * bCUnicodeString::GetData() const
-{
-    return reinterpret_cast<bSUnicodeStringData *>(m_pcText) - 1;
-}
-
-int bCUnicodeString::GetRefCount() const
-{
-    return m_pcText ? GetData()->m_iRefCount : 0;
-}
 
 void bCUnicodeString::Alloc(int a_iLength)
 {
@@ -323,11 +313,6 @@ bCUnicodeString::bCUnicodeString(char16_t a_cUnit, int a_iCount) : m_pcText(null
     SetText(a_cUnit, a_iCount);
 }
 
-bCUnicodeString::bCUnicodeString(bCUnicodeString const & a_strSource) : m_pcText(nullptr)
-{
-    ShareFrom(a_strSource);
-}
-
 bCUnicodeString::bCUnicodeString(bCUnicodeString const & a_strSource, int a_iCount) : m_pcText(nullptr)
 {
     SetText(a_strSource, a_iCount);
@@ -367,37 +352,7 @@ bCUnicodeString::bCUnicodeString(float a_fValue, int a_iPrecision) : m_pcText(nu
     CopyAnsi(strText.data(), iLength);
 }
 
-bCUnicodeString::~bCUnicodeString()
-{
-    Release();
-}
-
 // ---- access ----------------------------------------------------------------
-
-int bCUnicodeString::GetLength() const
-{
-    return m_pcText ? GetData()->m_iLength : 0;
-}
-
-int bCUnicodeString::GetAllocLength() const
-{
-    return m_pcText ? GetData()->m_iAllocLength : 0;
-}
-
-bool bCUnicodeString::IsEmpty() const
-{
-    return GetLength() == 0;
-}
-
-char16_t const * bCUnicodeString::GetText() const
-{
-    return m_pcText ? m_pcText : g_arrEmptyText;
-}
-
-char16_t * bCUnicodeString::GetText()
-{
-    return m_pcText ? m_pcText : g_arrEmptyText;
-}
 
 bCUnicodeString::operator char16_t const *() const
 {

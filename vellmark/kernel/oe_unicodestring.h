@@ -37,7 +37,7 @@ public:
     bCUnicodeString(char16_t const * a_pcText);
     bCUnicodeString(char16_t const * a_pcText, int a_iCount); // at most a_iCount units, up to the first zero
     bCUnicodeString(char16_t a_cUnit, int a_iCount);
-    bCUnicodeString(bCUnicodeString const & a_strSource);
+    bCUnicodeString(bCUnicodeString const & a_strSource); // shares, unless the source is locked
     bCUnicodeString(bCUnicodeString const & a_strSource, int a_iCount);
     bCUnicodeString(char const * a_pcText);
     bCUnicodeString(char const * a_pcText, int a_iCount);
@@ -45,14 +45,14 @@ public:
     explicit bCUnicodeString(unsigned long a_uValue); // "%i" too: 4294967295 gives "-1"
     explicit bCUnicodeString(int a_iValue);
     bCUnicodeString(float a_fValue, int a_iPrecision);
-    ~bCUnicodeString();
+    ~bCUnicodeString(); // always releases its share
 
 public:
-    int GetLength() const;
-    int GetAllocLength() const; // the capacity
-    bool IsEmpty() const;
-    char16_t const * GetText() const; // never null
-    char16_t * GetText();
+    int GetLength() const { return m_pcText ? GetData()->m_iLength : 0; }
+    int GetAllocLength() const { return m_pcText ? GetData()->m_iAllocLength : 0; } // the capacity
+    bool IsEmpty() const { return GetLength() == 0; }
+    char16_t const * GetText() const { return m_pcText ? m_pcText : ms_arrEmptyText; } // never null
+    char16_t * GetText() { return m_pcText ? m_pcText : ms_arrEmptyText; }
     operator char16_t const *() const;
     operator char16_t *();
     char16_t GetAt(int a_iIndex) const;
@@ -187,8 +187,8 @@ protected:
     static void FreeData(bSUnicodeStringData * a_pData);
     static void Increment(bSUnicodeStringData * a_pData);
     static int Decrement(bSUnicodeStringData * a_pData); // the new count
-    bSUnicodeStringData * GetData() const;
-    int GetRefCount() const;
+    bSUnicodeStringData * GetData() const { return reinterpret_cast<bSUnicodeStringData *>(m_pcText) - 1; }
+    int GetRefCount() const { return m_pcText ? GetData()->m_iRefCount : 0; }
 
 private:
     void ShareFrom(bCUnicodeString const & a_strSource);
@@ -197,8 +197,30 @@ private:
     void Trim(bool a_bLeft, bool a_bRight, bool (*a_pfnMatch)(char16_t, void const *), void const * a_pContext);
 
 private:
+    // The text of every string without buffer; writable because the non-const accessors hand it out.
+    static char16_t ms_arrEmptyText[1];
+
+private:
     char16_t * m_pcText;
 };
+
+// Copy and destruction are the hot path of passing strings around: inline.
+inline bCUnicodeString::bCUnicodeString(bCUnicodeString const & a_strSource) : m_pcText(nullptr)
+{
+    if (a_strSource.GetRefCount() > 0)
+    {
+        ++a_strSource.GetData()->m_iRefCount;
+        m_pcText = a_strSource.m_pcText;
+    }
+    else
+        ShareFrom(a_strSource);
+}
+
+inline bCUnicodeString::~bCUnicodeString()
+{
+    if (m_pcText)
+        Release(GetData());
+}
 
 OE_API bool operator==(char16_t const * a_pcLeft, bCUnicodeString const & a_strRight);
 OE_API bool operator!=(char16_t const * a_pcLeft, bCUnicodeString const & a_strRight);
