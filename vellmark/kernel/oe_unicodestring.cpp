@@ -658,8 +658,11 @@ bCUnicodeString bCUnicodeString::Right(int a_iCount) const
 
 bCUnicodeString bCUnicodeString::Mid(int a_iStart, int a_iCount) const
 {
+    // Negative arguments are the caller's error; they are cut to 0 rather than read outside the text.
     int iLength = GetLength();
-    if (a_iStart > iLength)
+    if (a_iStart < 0)
+        a_iStart = 0;
+    if (a_iCount < 0 || a_iStart > iLength)
         a_iCount = 0;
     else if (a_iCount > iLength - a_iStart)
         a_iCount = iLength - a_iStart;
@@ -985,7 +988,7 @@ int bCUnicodeString::Insert(int a_iIndex, bCUnicodeString const & a_strText)
 int bCUnicodeString::Delete(int a_iIndex, int a_iCount)
 {
     int iLength = GetLength();
-    if (a_iCount <= 0 || a_iIndex >= iLength)
+    if (a_iCount <= 0 || a_iIndex < 0 || a_iIndex >= iLength)
         return iLength;
     CopyBeforeWrite();
     if (a_iIndex + a_iCount >= iLength)
