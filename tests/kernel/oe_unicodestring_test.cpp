@@ -562,3 +562,13 @@ TEST(bCUnicodeString, HexCodingRefusesBadTextsAndKeepsValue)
     EXPECT_FALSE(strText.SetFromHexCodedString(bCString("41\0\0", 4))); // zero bytes
     EXPECT_EQ(Units(strText), u"keep");
 }
+
+TEST(bCUnicodeString, NullFormatEmptiesLockedBufferInPlace)
+{
+    bCUnicodeString strText(u"abc");
+    char16_t * pcLocked = strText.LockBuffer();
+    EXPECT_TRUE(strText.Format(nullptr));
+    EXPECT_EQ(strText.GetText(), pcLocked);
+    EXPECT_TRUE(strText.IsEmpty());
+    EXPECT_EQ(strText.GetAllocLength(), 3);
+}

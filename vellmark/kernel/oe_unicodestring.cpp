@@ -932,12 +932,6 @@ bool bCUnicodeString::SetFromHexCodedString(bCString const & a_strHex)
 
 // ---- modification ----------------------------------------------------------
 
-bCUnicodeString & bCUnicodeString::operator+=(char16_t a_cUnit)
-{
-    ConcatInPlace(&a_cUnit, 1);
-    return *this;
-}
-
 bCUnicodeString & bCUnicodeString::operator+=(char16_t const * a_pcText)
 {
     ConcatInPlace(a_pcText, UnitLength(a_pcText));

@@ -216,6 +216,23 @@ inline bCUnicodeString::bCUnicodeString(bCUnicodeString const & a_strSource) : m
         ShareFrom(a_strSource);
 }
 
+// Appending one unit to a private buffer with room is the inner loop of text building.
+inline bCUnicodeString & bCUnicodeString::operator+=(char16_t a_cUnit)
+{
+    if (m_pcText)
+    {
+        bSUnicodeStringData * pData = GetData();
+        if (pData->m_iRefCount <= 1 && pData->m_iLength < pData->m_iAllocLength)
+        {
+            m_pcText[pData->m_iLength++] = a_cUnit;
+            m_pcText[pData->m_iLength] = 0;
+            return *this;
+        }
+    }
+    ConcatInPlace(&a_cUnit, 1);
+    return *this;
+}
+
 inline bCUnicodeString::~bCUnicodeString()
 {
     if (m_pcText)
