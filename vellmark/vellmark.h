@@ -18,6 +18,8 @@
 #include <vellmark/platform/oe_viewerwindow.h>
 #include <vellmark/platform/oe_module.h>
 #include <vellmark/platform/oe_versioninfo.h>
+#include <vellmark/platform/oe_heap.h>
+#include <vellmark/platform/oe_virtualmem.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -25,6 +27,7 @@
 #include <vellmark/kernel/oe_dllmain.h>
 #include <vellmark/kernel/oe_enginedialogs.h>
 #include <vellmark/kernel/oe_erroradmin.h>
+#include <vellmark/kernel/oe_mempool.h>
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_spieadmin.h>
 #include <vellmark/kernel/oe_spyadmin.h>
@@ -34,6 +37,7 @@
 #include <vellmark/kernel/oe_variant.h>
 #include <vellmark/kernel/oe_datetime.h>
 #include <vellmark/kernel/oe_version.h>
+#include <vellmark/kernel/oe_validatemem.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 
