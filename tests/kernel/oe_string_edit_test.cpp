@@ -156,11 +156,21 @@ TEST(bCString, AppendMovesIntoExactBuffers)
     strText += bCString();
     EXPECT_EQ(strText.GetLength(), 12);
 
+    // An empty string, with or without a zero-length buffer, appends into a fresh buffer too.
     bCString strEmpty;
-    strEmpty += strTail; // an empty string takes the right side's buffer
-    EXPECT_EQ(strEmpty.GetText(), strTail.GetText());
+    strEmpty += strTail;
+    EXPECT_STREQ(strEmpty.GetText(), "de");
+    EXPECT_NE(strEmpty.GetText(), strTail.GetText());
+    EXPECT_EQ(strTail.GetRefCount(), 1);
+    EXPECT_EQ(strEmpty.GetRefCount(), 1);
     strEmpty += '\0';
     EXPECT_EQ(strEmpty.GetLength(), 3);
+    bCString strZeroLength("xyz");
+    strZeroLength = "";
+    strZeroLength += strTail;
+    EXPECT_NE(strZeroLength.GetText(), strTail.GetText());
+    EXPECT_STREQ(strZeroLength.GetText(), "de");
+    EXPECT_EQ(strZeroLength.GetAllocLength(), 2);
 }
 
 TEST(bCString, InsertPrependsAppendsOrSplits)
