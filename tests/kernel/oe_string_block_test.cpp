@@ -82,7 +82,8 @@ TEST(bCString, EmptySourceEmptiesEvenWhenBothHoldItsBuffer)
     strSecond = strFirst; // empty source, shared buffer: released
     EXPECT_EQ(strSecond.GetRefCount(), 0);
     EXPECT_EQ(strFirst.GetRefCount(), 1);
-    strFirst = strFirst; // private zero-length buffer: kept
+    bCString const & rSame = strFirst;
+    strFirst = rSame; // private zero-length buffer: kept
     EXPECT_EQ(strFirst.GetRefCount(), 1);
 }
 
