@@ -118,6 +118,8 @@ TEST(bCString, FloatingPointConversionIgnoresTheLocale)
     EXPECT_EQ(bCString().GetFloat(0), 0.0f);
     EXPECT_TRUE(std::isinf(bCString("1e999").GetDouble(0)));
     EXPECT_EQ(bCString("1e-999").GetDouble(0), 0.0);
+    EXPECT_FALSE(std::signbit(bCString("- 1").GetDouble(0))); // a sign without a number gives plain 0
+    EXPECT_TRUE(std::signbit(bCString("-0.0").GetDouble(0)));
 
     // A locale with a decimal comma (where installed) changes nothing.
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))

@@ -276,7 +276,7 @@ namespace
             dValue = bTiny ? 0.0 : HUGE_VAL;
         }
         else if (Result.ec != std::errc())
-            dValue = 0.0;
+            return 0.0; // no number: no sign either
         return bNegative ? -dValue : dValue;
     }
 } // namespace
