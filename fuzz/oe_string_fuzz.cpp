@@ -299,6 +299,8 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const * a_pData, size_t a_uSize)
         case 105:
             astrTexts[!iWhich] += strText;
             astrModels[!iWhich] += strModel;
+            // Appending always builds a buffer of its own, also onto an empty string.
+            Check(strText.IsEmpty() || astrTexts[!iWhich].GetText() != strText.GetText());
             break;
         default: Modify(Reader, static_cast<uint8_t>((u8Op & 0x7F) % 15), strText, strModel); break;
         }

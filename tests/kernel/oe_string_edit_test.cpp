@@ -118,6 +118,8 @@ TEST(bCString, FloatingPointConversionIgnoresTheLocale)
     EXPECT_EQ(bCString().GetFloat(0), 0.0f);
     EXPECT_TRUE(std::isinf(bCString("1e999").GetDouble(0)));
     EXPECT_EQ(bCString("1e-999").GetDouble(0), 0.0);
+    EXPECT_FALSE(std::signbit(bCString("- 1").GetDouble(0))); // a sign without a number gives plain 0
+    EXPECT_TRUE(std::signbit(bCString("-0.0").GetDouble(0)));
 
     // A locale with a decimal comma (where installed) changes nothing.
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
@@ -156,11 +158,21 @@ TEST(bCString, AppendMovesIntoExactBuffers)
     strText += bCString();
     EXPECT_EQ(strText.GetLength(), 12);
 
+    // An empty string, with or without a zero-length buffer, appends into a fresh buffer too.
     bCString strEmpty;
-    strEmpty += strTail; // an empty string takes the right side's buffer
-    EXPECT_EQ(strEmpty.GetText(), strTail.GetText());
+    strEmpty += strTail;
+    EXPECT_STREQ(strEmpty.GetText(), "de");
+    EXPECT_NE(strEmpty.GetText(), strTail.GetText());
+    EXPECT_EQ(strTail.GetRefCount(), 1);
+    EXPECT_EQ(strEmpty.GetRefCount(), 1);
     strEmpty += '\0';
     EXPECT_EQ(strEmpty.GetLength(), 3);
+    bCString strZeroLength("xyz");
+    strZeroLength = "";
+    strZeroLength += strTail;
+    EXPECT_NE(strZeroLength.GetText(), strTail.GetText());
+    EXPECT_STREQ(strZeroLength.GetText(), "de");
+    EXPECT_EQ(strZeroLength.GetAllocLength(), 2);
 }
 
 TEST(bCString, InsertPrependsAppendsOrSplits)

@@ -76,7 +76,11 @@ namespace
         std::atomic_ref<uint16_t> Count = ShareCount(a_pData);
         uint16_t const u16Count = Count.load(std::memory_order_acquire);
         if (u16Count == kLockedCount || u16Count <= 1)
+        {
+            if (u16Count == 1)
+                Count.store(0, std::memory_order_relaxed);
             return 0;
+        }
         if (OE_IsSingleThreaded())
         {
             a_pData->m_u16RefCount = static_cast<uint16_t>(u16Count - 1);
@@ -85,9 +89,12 @@ namespace
         return Count.fetch_sub(1, std::memory_order_acq_rel) - 1;
     }
 
+    // Static strings may drop their buffers after the memory administration is
+    // gone at exit; those blocks stay where they are.
     void FreeBlock(bCString::bSStringData * a_pData)
     {
-        bCMemoryAdmin::GetInstance().Free(a_pData);
+        if (bCMemoryAdmin::IsMemoryAdminInitialized())
+            bCMemoryAdmin::GetInstance().Free(a_pData);
     }
 
     void ReleaseData(bCString::bSStringData * a_pData)
@@ -269,7 +276,7 @@ namespace
             dValue = bTiny ? 0.0 : HUGE_VAL;
         }
         else if (Result.ec != std::errc())
-            dValue = 0.0;
+            return 0.0; // no number: no sign either
         return bNegative ? -dValue : dValue;
     }
 } // namespace
@@ -300,12 +307,16 @@ bCString::bCString(char a_cChar, int a_iCount) : m_pcText(nullptr)
     std::memset(m_pcText, a_cChar, static_cast<size_t>(a_iCount));
 }
 
+// Any buffer is shared, a zero-length one too; a buffer that takes no further
+// holder (share count 0, locked, or 65534 holders) is copied.
 bCString::bCString(bCString const & a_strSource) : m_pcText(nullptr)
 {
-    if (a_strSource.GetLength() > 0 && ShareData(a_strSource.GetData()))
+    if (!a_strSource.m_pcText)
+        return;
+    if (ShareData(a_strSource.GetData()))
         m_pcText = a_strSource.m_pcText;
     else
-        Share(a_strSource);
+        Assign(a_strSource.m_pcText, a_strSource.GetLength());
 }
 
 bCString::bCString(bCString const & a_strSource, int a_iCount) : m_pcText(nullptr)
@@ -441,13 +452,14 @@ int bCString::Decrement(bSStringData * a_pData)
 
 void bCString::Share(bCString const & a_strSource)
 {
-    if (a_strSource.m_pcText == m_pcText)
-        return;
+    // An empty source empties this string even when both hold its zero-length buffer.
     if (a_strSource.IsEmpty())
     {
         SetEmpty();
         return;
     }
+    if (a_strSource.m_pcText == m_pcText)
+        return;
     if (!ShareData(a_strSource.GetData()))
     {
         Assign(a_strSource.m_pcText, a_strSource.GetLength());
@@ -998,11 +1010,8 @@ bCString & bCString::operator+=(char const * a_pcText)
 
 bCString & bCString::operator+=(bCString const & a_strOther)
 {
-    if (a_strOther.IsEmpty())
-        return *this;
-    if (IsEmpty())
-        Share(a_strOther);
-    else
+    // Appending always builds a fresh buffer, also on an empty string.
+    if (!a_strOther.IsEmpty())
         ConcatInPlace(a_strOther.m_pcText, a_strOther.GetLength());
     return *this;
 }
@@ -1030,12 +1039,13 @@ int bCString::Delete(int a_iIndex, int a_iCount)
     int const iLength = GetLength();
     if (a_iCount <= 0 || a_iIndex < 0 || a_iIndex >= iLength)
         return iLength;
+    CopyBeforeWrite();
     if (a_iCount >= iLength - a_iIndex)
     {
-        Keep(0, a_iIndex);
-        return GetLength();
+        GetData()->m_iLength = a_iIndex;
+        m_pcText[a_iIndex] = 0;
+        return a_iIndex;
     }
-    CopyBeforeWrite();
     std::memmove(m_pcText + a_iIndex, m_pcText + a_iIndex + a_iCount,
                  static_cast<size_t>(iLength - a_iIndex - a_iCount + 1));
     GetData()->m_iLength = iLength - a_iCount;
@@ -1075,19 +1085,17 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
     int const iNew = TextLength(a_pcNew);
     int const iLength = GetLength();
     int const iFinal = iLength + (iNew - iOld) * iCount;
-    if (iFinal == 0)
-    {
-        SetEmpty();
-        return iCount;
-    }
     // In place the writing runs behind the reading, since the text does not
-    // grow; otherwise the old buffer stays with strSource until the end.
+    // grow; a growing text goes to a fresh buffer of the final length, the old
+    // buffer staying with strSource until the end.
     bCString strSource;
-    if (iNew > iOld || !IsPrivate())
+    if (iNew > iOld)
     {
         strSource.m_pcText = m_pcText;
         Alloc(iFinal);
     }
+    else
+        CopyBeforeWrite();
     char const * pcRead = strSource.m_pcText ? strSource.m_pcText : m_pcText;
     ReplaceBytes(m_pcText, pcRead, pcRead + iLength, a_pcOld, static_cast<size_t>(iOld), a_pcNew,
                  static_cast<size_t>(iNew));
