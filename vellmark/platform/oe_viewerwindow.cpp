@@ -37,6 +37,8 @@ namespace
         std::vector<std::string> m_arrNames;
     };
 
+    constexpr long kSendTimeoutSeconds = 1;
+
     bSRegisteredMessages & RegisteredMessages()
     {
         static bSRegisteredMessages s_Messages;
@@ -80,6 +82,8 @@ namespace
             return 0;
         sockaddr_un Address;
         socklen_t const uLength = WindowAddress(OE_VIEWER_WINDOW_TITLE, Address);
+        timeval const Timeout{kSendTimeoutSeconds, 0};
+        setsockopt(iSocket, SOL_SOCKET, SO_SNDTIMEO, &Timeout, sizeof(Timeout));
         ssize_t const iSent = sendto(iSocket, strDatagram.data(), strDatagram.size(), MSG_NOSIGNAL,
                                      reinterpret_cast<sockaddr const *>(&Address), uLength);
         close(iSocket);
@@ -97,6 +101,10 @@ HWND OEFindWindow(char const *, char const * a_pcWindowName)
     sockaddr_un Address;
     socklen_t const uLength = WindowAddress(a_pcWindowName, Address);
     HWND hWindow = nullptr;
+    // A viewer that stops reading must not stall every program that talks to it:
+    // a send gives up after a while, as a send with a time-out to a hung window would.
+    timeval const Timeout{kSendTimeoutSeconds, 0};
+    setsockopt(iSocket, SOL_SOCKET, SO_SNDTIMEO, &Timeout, sizeof(Timeout));
     if (connect(iSocket, reinterpret_cast<sockaddr const *>(&Address), uLength) == 0)
         hWindow = new (std::nothrow) OEWindowHandle_{iSocket};
     if (!hWindow)
