@@ -37,7 +37,7 @@ namespace
         std::vector<std::string> m_arrNames;
     };
 
-    constexpr long kSendTimeoutSeconds = 1;
+    constexpr long kSendTimeoutSeconds = 5;
 
     bSRegisteredMessages & RegisteredMessages()
     {
