@@ -10,8 +10,9 @@
 //   8, by 16 while it is at most 64 and by a quarter above that (4, 8, 12, 28,
 //   44, 60, 76, 95, ...). The capacity never passes 65534: a further append is
 //   refused with the improper-usage warning.
-// - Storage comes from the memory administration and is released only while it
-//   reports itself initialised; elements move with their block bytewise.
+// - Storage comes from the memory administration through Realloc and goes back
+//   through Free, only while it reports itself initialised; elements move with
+//   their block bytewise.
 
 #include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_message.h>
@@ -99,9 +100,7 @@ template <typename T> void bTSmallArray<T>::ReportLimit(char const * a_pcMethod)
 template <typename T> bool bTSmallArray<T>::SetStorage(int a_iCapacity)
 {
     unsigned long const uBytes = static_cast<unsigned long>(a_iCapacity) * sizeof(T);
-    void * pBlock = m_pElements
-                        ? bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, "bTSmallArray", __FILE__, __LINE__)
-                        : bCMemoryAdmin::GetInstance().Malloc(uBytes, "bTSmallArray", __FILE__, __LINE__);
+    void * pBlock = bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, nullptr, nullptr, -1);
     if (!pBlock)
         return false;
     m_pElements = static_cast<T *>(pBlock);
