@@ -81,6 +81,27 @@ TEST(bTSmallArray, RefusesTheAppendPastTheLimitWithAWarning)
     EXPECT_EQ(arrBytes.GetCount(), 65534);
 }
 
+TEST(bTSmallArray, CountStopsAtTheLimitEvenWhenTheCapacityReachesSixtyFiveThousandFiveHundredThirtyFive)
+{
+    bTSmallArray<unsigned char> arrBytes;
+    ASSERT_TRUE(arrBytes.SetCount(52428)); // exact capacity: the next append grows by a quarter to 65535
+    ASSERT_EQ(arrBytes.Add(1), 52428);
+    EXPECT_EQ(arrBytes.GetCapacity(), 65535);
+    while (arrBytes.GetCount() < 65534)
+        ASSERT_GE(arrBytes.Add(2), 0);
+    bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
+    bEMessageFilterTypes const eFilter = Admin.GetFilterType();
+    Admin.SetFilterType(bEMessageFilterTypes_None);
+    g_arrWarnings.clear();
+    ASSERT_TRUE(Admin.RegisterCallback(&RecordWarning, bEMessageCallbackPriority_Low, 0));
+    EXPECT_EQ(arrBytes.Add(3), -1);
+    Admin.UnregisterCallback(&RecordWarning);
+    Admin.SetFilterType(eFilter);
+    EXPECT_EQ(g_arrWarnings.size(), 1u);
+    EXPECT_EQ(arrBytes.GetCount(), 65534);
+    EXPECT_EQ(arrBytes[65533], 2);
+}
+
 TEST(bTSmallArray, ConstructsAndDestroysItsElements)
 {
     bTSmallArray<bCString> arrTexts;

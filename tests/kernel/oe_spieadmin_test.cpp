@@ -112,6 +112,18 @@ TEST_F(bCSpieAdminTest, HelloMessagesAndGoodbyeAreExactBytes)
     EXPECT_FALSE(Receive(200)) << "a disabled channel sends nothing";
 }
 
+TEST_F(bCSpieAdminTest, CreatingAgainWhileConnectedSaysGoodbyeThenHello)
+{
+    CreateInFolder();
+    ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
+    bCSpieAdmin::GetInstance().Create();
+    EXPECT_EQ(std::string(1, '\x01'), Receive().value_or("none"));
+    EXPECT_EQ(std::string(1, '\0'), Receive().value_or("none"));
+    OE_MESSAGE(5, "once");
+    EXPECT_EQ(Packet(2, 5, "once"), Receive().value_or("none")) << "registered once, not twice";
+    EXPECT_FALSE(Receive(200));
+}
+
 TEST_F(bCSpieAdminTest, TextsAreNormalisedButKeepTheirTabs)
 {
     CreateInFolder();
@@ -158,11 +170,13 @@ namespace
 {
     std::vector<std::string> g_arrBoxTexts;
     std::vector<std::string> g_arrBoxCaptions;
+    std::vector<unsigned int> g_arrBoxStyles;
 
-    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int)
+    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
     {
         g_arrBoxTexts.push_back(a_pcText);
         g_arrBoxCaptions.push_back(a_pcCaption);
+        g_arrBoxStyles.push_back(a_uStyle);
         return IDNO;
     }
 } // namespace
@@ -173,6 +187,7 @@ TEST_F(bCSpieAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
     ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
     g_arrBoxTexts.clear();
     g_arrBoxCaptions.clear();
+    g_arrBoxStyles.clear();
     OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
     {
         bCSpieAdmin Copy(bCSpieAdmin::GetInstance());
@@ -188,6 +203,7 @@ TEST_F(bCSpieAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
               g_arrBoxTexts[1]);
     EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[0]);
     EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[1]);
+    EXPECT_EQ(std::vector<unsigned int>(2, MB_YESNO | MB_ICONWARNING), g_arrBoxStyles); // exclamation, Yes/No
     OE_MESSAGE(5, "still here"); // the copy sent no goodbye and took no registration
     EXPECT_EQ(Packet(2, 5, "still here"), Receive().value_or("none"));
 }

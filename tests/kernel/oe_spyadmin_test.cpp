@@ -105,6 +105,20 @@ TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndSendsStartThenShow)
     EXPECT_EQ("SHOW", Show->m_strAtom);
 }
 
+TEST_F(bCSpyAdminTest, CreatingAgainAnnouncesItselfAnewAndStaysRegisteredOnce)
+{
+    Receive(), Receive();
+    bCSpyAdmin::GetInstance().Create();
+    std::optional<bSReceived> Start = Receive();
+    std::optional<bSReceived> Show = Receive();
+    ASSERT_TRUE(Start && Show);
+    EXPECT_EQ("START", Start->m_strAtom);
+    EXPECT_EQ("SHOW", Show->m_strAtom);
+    EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
+    OE_MESSAGE(4, "one line");
+    EXPECT_EQ((std::vector<std::string>{"Info: 4: one line"}), LinesUntilSentinel());
+}
+
 TEST_F(bCSpyAdminTest, EachLineArrivesAsOneCopyDataWithPrefixAndPriority)
 {
     Receive(), Receive(); // START, SHOW
@@ -236,7 +250,7 @@ TEST_F(bCSpyAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
               g_arrBoxTexts[1]);
     EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[0]);
     EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[1]);
-    EXPECT_EQ(unsigned(MB_YESNO | MB_ICONWARNING), g_arrBoxStyles[0]);
+    EXPECT_EQ(std::vector<unsigned int>(2, MB_YESNO | MB_ICONWARNING), g_arrBoxStyles); // exclamation, Yes/No
     // The destroyed copy took neither the window nor the registration with it.
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
     OE_MESSAGE(5, "after the copy");

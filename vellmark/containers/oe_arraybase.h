@@ -143,9 +143,9 @@ template <typename T> bool bTArrayBase<T>::SetStorage(int a_iCapacity)
         return true;
     }
     unsigned long const uBytes = static_cast<unsigned long>(a_iCapacity) * sizeof(T);
-    void * pBlock = m_pElements
-                        ? bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, "bTArrayBase", __FILE__, __LINE__)
-                        : bCMemoryAdmin::GetInstance().Malloc(uBytes, "bTArrayBase", __FILE__, __LINE__);
+    // Always the reallocation, the first block included: an out-of-memory
+    // report then names the same operation whether or not storage existed.
+    void * pBlock = bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, nullptr, nullptr, -1);
     if (!pBlock)
         return false;
     m_pElements = static_cast<T *>(pBlock);

@@ -17,7 +17,7 @@
 // - Copying clears the destination (43 buckets) and inserts the source's nodes
 //   in iteration order, so keys sharing a bucket come out reversed; owners of a
 //   table with its own bucket count do not copy their maps.
-// - Nodes come from the memory administration's tracked new; storage is
+// - Nodes come from the client new (OE_New: a failure is fatal); storage is
 //   released only while the administration reports itself initialised.
 // - Iterators are invalidated by every insertion and removal.
 // - Stream form (Write/Read): the unsigned 8-bit version 1, the node count as
@@ -201,7 +201,8 @@ template <typename K, typename T>
 typename bTHashMap<K, T>::bSNode * bTHashMap<K, T>::InsertNode(K const & a_Key, uint32_t a_uBucket)
 {
     bSNode *& pHead = m_arrBuckets[static_cast<int>(a_uBucket)];
-    void * pBlock = bCMemoryAdmin::GetInstance().NewObject(sizeof(bSNode), "bTHashMap::bSNode", __FILE__, "", __LINE__);
+    // The client new: a node that cannot be allocated is a fatal error, not a null to build on.
+    void * pBlock = OE_New(sizeof(bSNode), nullptr, nullptr, nullptr, -1);
     pHead = new (pBlock) bSNode(a_Key, a_uBucket, pHead);
     ++m_iCount;
     return pHead;

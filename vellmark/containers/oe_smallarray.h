@@ -8,10 +8,12 @@
 // - Only the live elements are constructed; removal destroys.
 // - Appending to a full array grows it by 4 slots while the capacity is at most
 //   8, by 16 while it is at most 64 and by a quarter above that (4, 8, 12, 28,
-//   44, 60, 76, 95, ...). The capacity never passes 65534: a further append is
-//   refused with the improper-usage warning.
-// - Storage comes from the memory administration and is released only while it
-//   reports itself initialised; elements move with their block bytewise.
+//   44, 60, 76, 95, ...); a step past 65535 ends at 65534 instead. The count
+//   never passes 65534: a further append is refused with the improper-usage
+//   warning.
+// - Storage comes from the memory administration through Realloc and goes back
+//   through Free, only while it reports itself initialised; elements move with
+//   their block bytewise.
 
 #include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_message.h>
@@ -24,7 +26,7 @@
 template <typename T> class bTSmallArray
 {
 public:
-    // The largest count and capacity; 65535 stays unused.
+    // The largest count; only a capacity grown from 52428 reaches 65535.
     static constexpr int ms_iMaxCount = 65534;
 
     using bCConstIterator = T const *;
@@ -99,9 +101,7 @@ template <typename T> void bTSmallArray<T>::ReportLimit(char const * a_pcMethod)
 template <typename T> bool bTSmallArray<T>::SetStorage(int a_iCapacity)
 {
     unsigned long const uBytes = static_cast<unsigned long>(a_iCapacity) * sizeof(T);
-    void * pBlock = m_pElements
-                        ? bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, "bTSmallArray", __FILE__, __LINE__)
-                        : bCMemoryAdmin::GetInstance().Malloc(uBytes, "bTSmallArray", __FILE__, __LINE__);
+    void * pBlock = bCMemoryAdmin::GetInstance().Realloc(m_pElements, uBytes, nullptr, nullptr, -1);
     if (!pBlock)
         return false;
     m_pElements = static_cast<T *>(pBlock);
@@ -112,6 +112,12 @@ template <typename T> bool bTSmallArray<T>::SetStorage(int a_iCapacity)
 template <typename T> int bTSmallArray<T>::Add(T const & a_Element)
 {
     int const iIndex = m_u16Count;
+    // The growth rule can reach a capacity of 65535 (from 52428); the count still stops at 65534.
+    if (iIndex >= ms_iMaxCount)
+    {
+        ReportLimit("bTSmallArray::Add");
+        return -1;
+    }
     if (iIndex == m_u16Capacity)
     {
         if (m_pElements && &a_Element >= m_pElements && &a_Element < m_pElements + m_u16Count)
