@@ -168,7 +168,8 @@ public:
 public:
     OE_BOUND_LOCALLY bSAllocationItem * FindAllocationItem(void const * a_pPtrAddress) const;
     bECheckPtr CheckMemoryBlock(void * a_pPtr);
-    bool ValidateAllocationItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
+    OE_BOUND_LOCALLY bool ValidateAllocationItem(bFMemoryReportCallback a_funcCallback,
+                                                 bSAllocationItem const & a_Item) const;
     bool ValidateAllAllocationItems(bFMemoryReportCallback a_funcCallback) const; // true when damage was found
     void DumpAllocationItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
     void DumpHeapStatistics(bFMemoryReportCallback a_funcCallback) const;
