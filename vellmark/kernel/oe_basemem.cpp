@@ -110,9 +110,13 @@ namespace
         return reinterpret_cast<std::uintptr_t>(&t_cThreadMark);
     }
 
+    // A spin count is counted in tries of a few cycles each; a pause
+    // instruction takes tens of cycles on current processors.
+    constexpr uint32_t kTriesPerPause = 32;
+
     [[gnu::noinline]] void WaitForLock(bSMemoryAdminLock & a_Lock)
     {
-        for (uint32_t uSpin = 0; uSpin < a_Lock.m_uSpinCount; ++uSpin)
+        for (uint32_t uSpin = 0; uSpin < a_Lock.m_uSpinCount / kTriesPerPause; ++uSpin)
         {
 #if defined(__x86_64__) || defined(__i386__)
             __builtin_ia32_pause();
