@@ -212,16 +212,16 @@ protected:
 
 private:
     OE_LOCAL void Invalidate();
-    OE_LOCAL void * AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                          unsigned long a_uSize);
-    OE_LOCAL void * ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                         unsigned long a_uSize, void * a_pPtr);
+    OE_LOCAL void * AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                   bEMemoryAllocationType a_eType, unsigned long a_uSize);
+    OE_LOCAL void * ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                  bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr);
     OE_LOCAL void FreeLocked(void * a_pPtr);
     void * UntrackedMallocFailed();
-    OE_LOCAL void * AllocateTracked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                           unsigned long a_uSize);
-    OE_LOCAL void * ReallocTracked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                          unsigned long a_uSize, void * a_pPtr);
+    OE_LOCAL void * AllocateTracked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                    bEMemoryAllocationType a_eType, unsigned long a_uSize);
+    OE_LOCAL void * ReallocTracked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                   bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr);
     OE_LOCAL void FreeTracked(void * a_pPtr);
     OE_LOCAL void ReleaseItem(bSAllocationItem & a_Item);
     OE_LOCAL void ReleaseOwnItems();
@@ -244,7 +244,7 @@ private:
     bool m_bLeakReport;
     bCMemPool * m_pPool;
     bool m_bOwnsPool;
-    bool m_bDirect; // untracked with a pool: Malloc and Free may call the heap directly
+    bool m_bDirect;                           // untracked with a pool: Malloc and Free may call the heap directly
     bCCriticalSectionWin32 m_CriticalSection; // its spin count is the one the lock below spins with
     bSMemoryAdminLock m_Lock;
 

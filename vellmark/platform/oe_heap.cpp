@@ -238,11 +238,14 @@ namespace
 
 bSHeapDirect g_OEHeapDirect = {
 #if defined(OE_HEAP_MIMALLOC)
-    &mi_malloc, &mi_free,
+    &mi_malloc,
+    &mi_free,
 #else
-    &malloc, &free,
+    &malloc,
+    &free,
 #endif
-    {OE_HEAP_LARGE_BLOCK}, {0}};
+    {OE_HEAP_LARGE_BLOCK},
+    {0}};
 
 void OEHeapRegister() {}
 
