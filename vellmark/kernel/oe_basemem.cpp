@@ -244,8 +244,8 @@ namespace
     // strncmp(a_pcStored, a_pcFile, 61) == 0 for a site's stored text (zero-padded
     // to 62 bytes), a word at a time wherever the caller's text sits on a word
     // boundary. An aligned word never crosses a page, so the bytes read behind
-    // the text's terminator cannot fault; the address sanitizer is told so.
-    __attribute__((no_sanitize("address"))) bool SameSiteFile(char const * a_pcStored, char const * a_pcFile)
+    // the text's terminator cannot fault; the sanitizers are told so.
+    __attribute__((no_sanitize("address", "thread"))) bool SameSiteFile(char const * a_pcStored, char const * a_pcFile)
     {
         std::size_t i = 0;
         while (i < kFileChars)
