@@ -914,3 +914,147 @@ TEST_F(bCMemoryAdminReports, AllocationReportNamesEveryRequest)
     Admin.EnableAllocationReport(false);
     Admin.Free(pBlock);
 }
+
+// ---- conformance details ----
+
+TEST_F(bCMemoryAdminUntracked, EveryBlockIsSixteenByteAlignedWhateverItsSize)
+{
+    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
+    std::vector<void *> arrBlocks;
+    for (int iRound = 0; iRound < 8; ++iRound) // many live blocks of each size, so no lucky first slot
+        for (unsigned long uSize = 0; uSize <= 40; ++uSize)
+        {
+            arrBlocks.push_back(Admin.Malloc(uSize, nullptr, nullptr, -1));
+            arrBlocks.push_back(Admin.Realloc(nullptr, uSize, nullptr, nullptr, -1));
+            arrBlocks.push_back(Admin.NewObject(uSize, nullptr, nullptr, nullptr, -1));
+        }
+    for (void * pBlock : arrBlocks)
+    {
+        ASSERT_NE(pBlock, nullptr);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u) << pBlock;
+    }
+    for (void * pBlock : arrBlocks)
+        Admin.Free(pBlock);
+}
+
+TEST_F(bCMemoryAdminUntracked, ObjectNameIsBuiltInTheMessageBuffer)
+{
+    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
+    void * pObject = Admin.NewObject(8, "oe_thing.cpp", "bCThing", "oe_thing.h", 3);
+    EXPECT_STREQ(g_carrMsgBuffer, "oe_thing.cpp(bCThing)");
+    Admin.DeleteObject(pObject);
+    pObject = Admin.NewObject(8, nullptr, "bCOnlyClass", nullptr, 3);
+    EXPECT_STREQ(g_carrMsgBuffer, "bCOnlyClass");
+    Admin.DeleteObject(pObject);
+    pObject = Admin.NewObject(8, "only_file.cpp", nullptr, nullptr, 3);
+    EXPECT_STREQ(g_carrMsgBuffer, "only_file.cpp()");
+    Admin.DeleteObject(pObject);
+    pObject = Admin.NewObjectArray(32, 2, "array.cpp", "double", nullptr, 4);
+    EXPECT_STREQ(g_carrMsgBuffer, "array.cpp(double)");
+    Admin.DeleteObjectArray(pObject);
+
+    std::string const strLong1(600, 'a'), strLong2(700, 'b');
+    pObject = Admin.NewObject(8, strLong1.c_str(), strLong2.c_str(), nullptr, 5);
+    EXPECT_EQ(std::string(g_carrMsgBuffer), std::string(509, 'a') + "(" + std::string(509, 'b') + ")");
+    Admin.DeleteObject(pObject);
+}
+
+TEST_F(bCMemoryAdminTracked, ReallocOfAnObjectBlockAssertsItsKind)
+{
+    bCMemoryAdmin Admin(true);
+    std::string const strFile = SiteFile();
+    void * pObject = Admin.NewObject(16, strFile.c_str(), "bCThing", nullptr, 80);
+    void * pResult = nullptr;
+    std::string const strOut = AssertionOutput([&] { pResult = Admin.Realloc(pObject, 32, "r", strFile.c_str(), 80); });
+    EXPECT_THAT(strOut, HasSubstr("bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_Malloc || "
+                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_Calloc || "
+                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_Realloc"));
+    ASSERT_NE(pResult, nullptr); // the answer was to go on: reallocated, now of the given kind
+    EXPECT_EQ(Admin.FindAllocationItem(pResult)->m_u8AllocationType, bEMemoryAllocationType_Realloc);
+    Admin.Free(pResult);
+}
+
+TEST_F(bCMemoryAdminTracked, FreeAssertsKnownKindAndBreakFlags)
+{
+    bCMemoryAdmin Admin(true);
+    std::string const strFile = SiteFile();
+    void * pBlock = Admin.Malloc(16, "k", strFile.c_str(), 81);
+    bSAllocationItem * pItem = Admin.FindAllocationItem(pBlock);
+    ASSERT_NE(pItem, nullptr);
+    pItem->m_u8AllocationType = 5; // a kind no item stores
+    pItem->m_u8BreakOnDealloc = 1;
+    std::string const strOut = AssertionOutput([&] { Admin.Free(pBlock); });
+    EXPECT_THAT(strOut, HasSubstr("bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_Malloc || "
+                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_Calloc || "
+                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_Realloc || "
+                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_New || "
+                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
+                                  "bEMemoryAllocationType_NewArray"));
+    EXPECT_THAT(strOut, HasSubstr("false == pAllocItem->m_u8BreakOnDealloc"));
+    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+
+    pBlock = Admin.Malloc(16, "k", strFile.c_str(), 81);
+    Admin.FindAllocationItem(pBlock)->m_u8BreakOnRealloc = 1;
+    std::string const strRealloc =
+        AssertionOutput([&] { pBlock = Admin.Realloc(pBlock, 20, "k", strFile.c_str(), 81); });
+    EXPECT_THAT(strRealloc, HasSubstr("false == pAllocItem->m_u8BreakOnRealloc"));
+    Admin.Free(pBlock);
+}
+
+TEST_F(bCMemoryAdminTracked, SiteTextComparesLikeItsFirst61Characters)
+{
+    bCMemoryAdmin Admin(true);
+    std::string const strBase = SiteFile();
+    // Texts at every alignment: equal ones share a site, a text that ends
+    // earlier or later, or differs in one character, does not.
+    alignas(16) char carrArea[8][96];
+    std::vector<void *> arrBlocks;
+    bSAllocationSummery const * pFirstSite = nullptr;
+    for (int iShift = 0; iShift < 8; ++iShift)
+    {
+        char * pcText = carrArea[iShift] + iShift;
+        std::memset(carrArea[iShift], 'z', sizeof(carrArea[iShift])); // bytes behind the terminator differ
+        std::memcpy(pcText, strBase.c_str(), strBase.size() + 1);
+        void * pBlock = Admin.Malloc(4, "s", pcText, 90);
+        arrBlocks.push_back(pBlock);
+        if (!pFirstSite)
+            pFirstSite = Admin.FindAllocationItem(pBlock)->m_pSummery;
+        EXPECT_EQ(Admin.FindAllocationItem(pBlock)->m_pSummery, pFirstSite) << iShift;
+    }
+    std::string const arrOthers[] = {strBase.substr(0, strBase.size() - 1), strBase + "x", "X" + strBase.substr(1),
+                                     strBase.substr(0, 9) + "#" + strBase.substr(10)};
+    for (std::string const & strOther : arrOthers)
+    {
+        void * pBlock = Admin.Malloc(4, "s", strOther.c_str(), 90);
+        arrBlocks.push_back(pBlock);
+        EXPECT_NE(Admin.FindAllocationItem(pBlock)->m_pSummery, pFirstSite) << strOther;
+    }
+    for (void * pBlock : arrBlocks)
+        Admin.Free(pBlock);
+}
+
+TEST_F(bCMemoryAdminTracked, LockIsReenteredOnceThreadsExist)
+{
+    std::thread([] {}).join(); // from here on the process has run two threads
+    bCMemoryAdmin Admin(true);
+    std::string const strFile = SiteFile();
+    std::atomic<bool> bDone{false};
+    std::thread Worker([&] {
+        void * pBlock = Admin.Realloc(nullptr, 24, "re", strFile.c_str(), 91); // Realloc enters Allocate
+        void * pObject = Admin.NewObject(24, strFile.c_str(), "bCThing", nullptr, 92);
+        Admin.Free(pBlock);
+        Admin.DeleteObject(pObject);
+        bDone = true;
+    });
+    Worker.join();
+    EXPECT_TRUE(bDone.load());
+    EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks, 2u);
+    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+}

@@ -110,3 +110,18 @@ TEST(OEVirtualMemoryDeathTest, DecommittedPagesFault)
     EXPECT_DEATH(pcRange[0] = 1, "");
     OEVirtualRelease(const_cast<unsigned char *>(pcRange), 1 << 20);
 }
+
+TEST(OEHeap, SmallestBlocksAreAlignedToo)
+{
+    void * pPool = OEHeapCreatePool(0x8002);
+    void * arrBlocks[9 * 16];
+    for (int i = 0; i < 9 * 16; ++i) // every size up to 8 bytes, many live at once
+        arrBlocks[i] = OEHeapAllocate(pPool, static_cast<std::size_t>(i % 9), 0);
+    for (void * pBlock : arrBlocks)
+    {
+        ASSERT_NE(pBlock, nullptr);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u) << pBlock;
+    }
+    for (void * pBlock : arrBlocks)
+        OEHeapFree(pBlock);
+}

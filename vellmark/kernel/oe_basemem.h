@@ -25,6 +25,7 @@
 #include <vellmark/kernel/oe_mempool.h>
 #include <vellmark/kernel/oe_types.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -37,6 +38,25 @@
 #define OE_BOUND_LOCALLY OE_API
 #endif
 #endif
+
+// Members that only the library itself calls: bound directly, not exported.
+#if defined(OE_BUILDING_VELLMARK)
+#define OE_LOCAL __attribute__((visibility("hidden")))
+#else
+#define OE_LOCAL
+#endif
+
+// The state of the lock that serialises a tracked instance (see oe_basemem.cpp):
+// re-entrant like a critical section, one compare-exchange when uncontended,
+// spinning up to the spin count before it sleeps, and not touched at all while
+// the process has only ever run one thread.
+struct bSMemoryAdminLock
+{
+    std::atomic<uint32_t> m_uState{0};  // 0 free, 1 held, 2 held with sleepers
+    std::atomic<uintptr_t> m_uOwner{0}; // the holding thread, 0 when free
+    uint32_t m_uDepth = 0;              // written by the holder only
+    uint32_t m_uSpinCount = 0;
+};
 
 enum bEMemoryAllocationType
 {
@@ -146,9 +166,10 @@ public:
     int GetArrayBlockCount(void * a_pPtr) const; // -1 for a tracked block that is no array
 
 public:
-    bSAllocationItem * FindAllocationItem(void const * a_pPtrAddress) const;
+    OE_BOUND_LOCALLY bSAllocationItem * FindAllocationItem(void const * a_pPtrAddress) const;
     bECheckPtr CheckMemoryBlock(void * a_pPtr);
-    bool ValidateAllocationItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
+    OE_BOUND_LOCALLY bool ValidateAllocationItem(bFMemoryReportCallback a_funcCallback,
+                                                 bSAllocationItem const & a_Item) const;
     bool ValidateAllAllocationItems(bFMemoryReportCallback a_funcCallback) const; // true when damage was found
     void DumpAllocationItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
     void DumpHeapStatistics(bFMemoryReportCallback a_funcCallback) const;
@@ -185,28 +206,29 @@ protected:
     OE_BOUND_LOCALLY void * ReallocPure(char const * a_pcFile, int a_iLine, char const * a_pcName,
                                         bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr);
     OE_BOUND_LOCALLY void FreePure(void * a_pPtr);
-    void WipeWithPattern(bSAllocationItem const & a_Item, unsigned long a_uPattern, unsigned long a_uFrom);
-    void CreateNewMemoryPoolDescriptor();
+    OE_BOUND_LOCALLY void WipeWithPattern(bSAllocationItem const & a_Item, unsigned long a_uPattern,
+                                          unsigned long a_uFrom);
+    OE_BOUND_LOCALLY void CreateNewMemoryPoolDescriptor();
 
 private:
-    void Invalidate();
-    void * AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                          unsigned long a_uSize);
-    void * ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                         unsigned long a_uSize, void * a_pPtr);
-    void FreeLocked(void * a_pPtr);
+    OE_LOCAL void Invalidate();
+    OE_LOCAL void * AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                   bEMemoryAllocationType a_eType, unsigned long a_uSize);
+    OE_LOCAL void * ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                  bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr);
+    OE_LOCAL void FreeLocked(void * a_pPtr);
     void * UntrackedMallocFailed();
-    void * AllocateTracked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                           unsigned long a_uSize);
-    void * ReallocTracked(char const * a_pcFile, int a_iLine, char const * a_pcName, bEMemoryAllocationType a_eType,
-                          unsigned long a_uSize, void * a_pPtr);
-    void FreeTracked(void * a_pPtr);
-    void ReleaseItem(bSAllocationItem & a_Item);
-    void ReleaseOwnItems();
-    bool OwnsItem(bSAllocationItem const * a_pItem) const;
+    OE_LOCAL void * AllocateTracked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                    bEMemoryAllocationType a_eType, unsigned long a_uSize);
+    OE_LOCAL void * ReallocTracked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+                                   bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr);
+    OE_LOCAL void FreeTracked(void * a_pPtr);
+    OE_LOCAL void ReleaseItem(bSAllocationItem & a_Item);
+    OE_LOCAL void ReleaseOwnItems();
+    OE_LOCAL bool OwnsItem(bSAllocationItem const * a_pItem) const;
     template <class FUNC> void ForEachItemBlock(FUNC a_Func) const;
-    bool ValidateItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
-    bool CollectSummary(bFMemoryReportCallback a_funcCallback, uint32_t a_uFromID, char const * a_pcEnd) const;
+    OE_LOCAL bool ValidateItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const;
+    OE_LOCAL bool CollectSummary(bFMemoryReportCallback a_funcCallback, uint32_t a_uFromID, char const * a_pcEnd) const;
     template <class KEY> int TopTen(bSAllocationSummery * a_pOut, int a_iCount, KEY a_Key, int * a_pTotal);
 
 private:
@@ -222,7 +244,9 @@ private:
     bool m_bLeakReport;
     bCMemPool * m_pPool;
     bool m_bOwnsPool;
-    bCCriticalSectionWin32 m_CriticalSection;
+    bool m_bDirect;                           // untracked with a pool: Malloc and Free may call the heap directly
+    bCCriticalSectionWin32 m_CriticalSection; // its spin count is the one the lock below spins with
+    bSMemoryAdminLock m_Lock;
 
     static bool ms_bInitialized;
     static bool ms_bCreated;
@@ -231,12 +255,14 @@ private:
 };
 
 // The untracked path of Malloc and Free is inline: the process-wide instance
-// costs its callers a check of two fields before the heap is called.
+// costs its callers one flag and one bound before the heap is called directly.
+// Requests off that road (the big-block range, large mapped blocks, injected
+// failures, a tracked or destroyed instance) take the full path.
 inline void * bCMemoryAdmin::Malloc(unsigned long a_uSize, char const * a_pcName, char const * a_pcFile, int a_iLine)
 {
-    if (!m_bTracking && m_pPool) [[likely]]
+    if (m_bDirect && a_uSize < g_OEHeapDirect.m_uDirectBelow.load(std::memory_order_relaxed)) [[likely]]
     {
-        void * pBlock = m_pPool->Allocate(a_uSize);
+        void * pBlock = g_OEHeapDirect.m_funcAllocate(a_uSize < OE_HEAP_MIN_REQUEST ? OE_HEAP_MIN_REQUEST : a_uSize);
         return pBlock ? pBlock : UntrackedMallocFailed();
     }
     return AllocatePure(a_pcFile, a_iLine, a_pcName, bEMemoryAllocationType_Malloc, a_uSize);
@@ -244,8 +270,8 @@ inline void * bCMemoryAdmin::Malloc(unsigned long a_uSize, char const * a_pcName
 
 inline void bCMemoryAdmin::Free(void * a_pPtr)
 {
-    if (!m_bTracking && m_pPool) [[likely]]
-        return m_pPool->Free(a_pPtr);
+    if (m_bDirect && g_OEHeapDirect.m_uSpecialBlocks.load(std::memory_order_relaxed) == 0) [[likely]]
+        return g_OEHeapDirect.m_funcFree(a_pPtr);
     FreePure(a_pPtr);
 }
 

@@ -55,7 +55,8 @@ bCMemPool::~bCMemPool()
         OEVirtualRelease(m_pBigBlockBase, ms_uBigBlockReservation);
     m_pBigBlockBase = nullptr;
     ms_pHeapPool = nullptr;
-    m_bBigBlockInUse.store(false);
+    if (m_bBigBlockInUse.exchange(false))
+        g_OEHeapDirect.m_uSpecialBlocks.fetch_sub(1);
     m_uBigBlockCommitted = 0;
 }
 
@@ -88,7 +89,10 @@ bool bCMemPool::TakeBigBlock(unsigned long a_uSize)
     if (!m_pBigBlockBase || !m_bBigBlockInUse.compare_exchange_strong(bFree, true, std::memory_order_acquire))
         return false;
     if (GrowBigBlock(a_uSize))
+    {
+        g_OEHeapDirect.m_uSpecialBlocks.fetch_add(1); // frees leave the direct road while it is out
         return true;
+    }
     m_bBigBlockInUse.store(false, std::memory_order_release); // nothing committed: let the heap try
     return false;
 }
@@ -109,6 +113,7 @@ void bCMemPool::ReleaseBigBlock()
     OEVirtualDecommit(m_pBigBlockBase, m_uBigBlockCommitted);
     m_uBigBlockCommitted = 0;
     m_bBigBlockInUse.store(false, std::memory_order_release);
+    g_OEHeapDirect.m_uSpecialBlocks.fetch_sub(1);
 }
 
 // Beyond the reservation the big block cannot stay where it is.

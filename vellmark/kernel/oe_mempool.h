@@ -19,47 +19,7 @@
 #include <atomic>
 #include <cstddef>
 
-// Exported, yet bound inside the library: the library's own calls of these hot
-// functions go straight to them instead of through the symbol table.
-#ifndef OE_BOUND_LOCALLY
-#if defined(OE_BUILDING_VELLMARK)
-#define OE_BOUND_LOCALLY __attribute__((visibility("protected")))
-#else
-#define OE_BOUND_LOCALLY OE_API
-// The hot path of every request, kept inline: a range check, then the heap.
-inline void * bCMemPool::Allocate(unsigned long a_uSize)
-{
-    if (a_uSize - ms_uBigBlockMin <= ms_uBigBlockMax - ms_uBigBlockMin) [[unlikely]]
-        if (TakeBigBlock(a_uSize))
-            return m_pBigBlockBase;
-    return OEHeapAllocate(ms_pHeapPool, a_uSize, 0);
-}
-
-inline void bCMemPool::Free(void * a_pBlock)
-{
-    if (a_pBlock == m_pBigBlockBase && a_pBlock && IsBigBlockInUse()) [[unlikely]]
-        return ReleaseBigBlock();
-    OEHeapFree(a_pBlock);
-}
-
-#endif
-// The hot path of every request, kept inline: a range check, then the heap.
-inline void * bCMemPool::Allocate(unsigned long a_uSize)
-{
-    if (a_uSize - ms_uBigBlockMin <= ms_uBigBlockMax - ms_uBigBlockMin) [[unlikely]]
-        if (TakeBigBlock(a_uSize))
-            return m_pBigBlockBase;
-    return OEHeapAllocate(ms_pHeapPool, a_uSize, 0);
-}
-
-inline void bCMemPool::Free(void * a_pBlock)
-{
-    if (a_pBlock == m_pBigBlockBase && a_pBlock && IsBigBlockInUse()) [[unlikely]]
-        return ReleaseBigBlock();
-    OEHeapFree(a_pBlock);
-}
-
-#endif
+// OE_BOUND_LOCALLY comes with oe_heap.h.
 
 class OE_API bCMemPool
 {

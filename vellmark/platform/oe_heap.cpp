@@ -2,6 +2,7 @@
 
 #include <vellmark/platform/oe_virtualmem.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -22,9 +23,11 @@ namespace
     // ---- the heap beneath ----
 
 #if defined(OE_HEAP_MIMALLOC)
+    // mimalloc gives blocks of 8 bytes and less only 8-byte alignment.
     void * RawAllocate(std::size_t a_uSize)
     {
-        return a_uSize <= MI_SMALL_SIZE_MAX ? mi_malloc_small(a_uSize) : mi_malloc(a_uSize);
+        return a_uSize <= MI_SMALL_SIZE_MAX ? mi_malloc_small(std::max(a_uSize, OE_HEAP_MIN_REQUEST))
+                                            : mi_malloc(a_uSize);
     }
     void RawFree(void * a_pBlock)
     {
@@ -76,6 +79,7 @@ namespace
             if (s_uFailures.compare_exchange_weak(uLeft, uLeft == ~0ul ? uLeft : uLeft - 1))
                 return true;
         s_bInjecting.store(false);
+        g_OEHeapDirect.m_uDirectBelow.store(OE_HEAP_LARGE_BLOCK);
         return false;
     }
 
@@ -125,6 +129,7 @@ namespace
             i = (i + 1) & (kLargeSlots - 1);
         s_arrLarge[i] = {a_pBlock, a_uMapped};
         s_uLargeCount.fetch_add(1);
+        g_OEHeapDirect.m_uSpecialBlocks.fetch_add(1);
         return true;
     }
 
@@ -142,6 +147,7 @@ namespace
             s_arrLarge[k] = Moved;
         }
         s_uLargeCount.fetch_sub(1);
+        g_OEHeapDirect.m_uSpecialBlocks.fetch_sub(1);
     }
 
     // Room to grow: a buffer grown in small steps remaps once per eighth.
@@ -212,7 +218,34 @@ namespace
     }
 
     int s_iPoolTag; // the address a pool handle names
+
+    [[gnu::noinline]] void * AllocateSlow(std::size_t a_uSize)
+    {
+        if (ShouldFail())
+            return nullptr;
+        if (a_uSize >= OE_HEAP_LARGE_BLOCK)
+            return AllocateLarge(a_uSize);
+        return RawAllocate(a_uSize);
+    }
+
+    [[gnu::noinline]] void FreeSlow(void * a_pBlock)
+    {
+        if (a_pBlock && MaybeLarge(a_pBlock) && FreeLarge(a_pBlock))
+            return;
+        RawFree(a_pBlock);
+    }
 } // namespace
+
+bSHeapDirect g_OEHeapDirect = {
+#if defined(OE_HEAP_MIMALLOC)
+    &mi_malloc,
+    &mi_free,
+#else
+    &malloc,
+    &free,
+#endif
+    {OE_HEAP_LARGE_BLOCK},
+    {0}};
 
 void OEHeapRegister() {}
 
@@ -223,21 +256,19 @@ void * OEHeapCreatePool(unsigned long)
 
 void OEHeapSetSmallBlockSize(void *, unsigned long) {}
 
+// The checks that send a request off the direct road are one compare each.
 void * OEHeapAllocate(void *, std::size_t a_uSize, unsigned long)
 {
-    if (s_bInjecting.load(std::memory_order_relaxed) && InjectedFailure()) [[unlikely]]
-        return nullptr;
-    if (a_uSize >= OE_HEAP_LARGE_BLOCK) [[unlikely]]
-        return AllocateLarge(a_uSize);
-    return RawAllocate(a_uSize);
+    if (a_uSize < g_OEHeapDirect.m_uDirectBelow.load(std::memory_order_relaxed)) [[likely]]
+        return RawAllocate(a_uSize);
+    return AllocateSlow(a_uSize);
 }
 
 void OEHeapFree(void * a_pBlock)
 {
-    if (s_uLargeCount.load(std::memory_order_acquire) != 0 && a_pBlock) [[unlikely]]
-        if (MaybeLarge(a_pBlock) && FreeLarge(a_pBlock))
-            return;
-    RawFree(a_pBlock); // null does nothing here too
+    if (s_uLargeCount.load(std::memory_order_relaxed) == 0) [[likely]]
+        return RawFree(a_pBlock); // null does nothing here too
+    FreeSlow(a_pBlock);
 }
 
 void * OEHeapResize(void * a_pBlock, std::size_t a_uSize, unsigned long)
@@ -282,9 +313,13 @@ void OEHeapInjectFailure(unsigned long a_uNth, unsigned long a_uCount)
 {
     s_bInjecting.store(false);
     if (a_uNth == 0 || a_uCount == 0)
+    {
+        g_OEHeapDirect.m_uDirectBelow.store(OE_HEAP_LARGE_BLOCK);
         return;
+    }
     s_uUntilFailure.store(a_uNth - 1);
     s_uFailures.store(a_uCount);
+    g_OEHeapDirect.m_uDirectBelow.store(0); // every request counts while failures are injected
     s_bInjecting.store(true);
 }
 

@@ -16,6 +16,7 @@
 
 #include <vellmark/platform/oe_export.h>
 
+#include <atomic>
 #include <cstddef>
 
 // Exported, yet bound inside the library: the library's own calls of these hot
@@ -29,6 +30,23 @@
 #endif
 
 inline constexpr std::size_t OE_HEAP_LARGE_BLOCK = std::size_t(1) << 20;
+
+// The heap's direct road, for the memory administration's inline requests:
+// a size below m_uDirectBelow (never below 16: smaller requests ask for 16,
+// so that the block is aligned) may go straight to m_funcAllocate, and while
+// m_uSpecialBlocks is 0 any block may go straight to m_funcFree. Everything
+// else takes the roles below. m_uDirectBelow is 0 while failures are injected;
+// m_uSpecialBlocks counts the live mapped large blocks and the pool's big block
+// while it is in use.
+struct bSHeapDirect
+{
+    void * (*m_funcAllocate)(std::size_t);
+    void (*m_funcFree)(void *);
+    std::atomic<std::size_t> m_uDirectBelow;
+    std::atomic<std::size_t> m_uSpecialBlocks;
+};
+extern OE_API bSHeapDirect g_OEHeapDirect;
+inline constexpr std::size_t OE_HEAP_MIN_REQUEST = 16;
 
 OE_API void OEHeapRegister();                                               // role 4
 OE_API void * OEHeapCreatePool(unsigned long a_uFlags);                     // role 10
