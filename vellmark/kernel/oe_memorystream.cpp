@@ -107,6 +107,16 @@ bool bCMemoryStream::SetCount(unsigned long a_uSize)
     return true;
 }
 
+unsigned long bCMemoryStream::Write(void const * a_pBuffer, unsigned long a_uSize)
+{
+    void * pPlace = AccessBuffer(a_uSize);
+    if (!pPlace)
+        return 0;
+    if (a_uSize)
+        std::memcpy(pPlace, a_pBuffer, a_uSize);
+    return a_uSize;
+}
+
 unsigned long bCMemoryStream::Read(void * a_pBuffer, unsigned long a_uSize)
 {
     long long const i64Left = m_iCount - m_i64Position;

@@ -73,14 +73,4 @@ inline void * bCMemoryStream::AccessBuffer(unsigned long a_uSize)
     return pcPlace;
 }
 
-inline unsigned long bCMemoryStream::Write(void const * a_pBuffer, unsigned long a_uSize)
-{
-    void * pPlace = AccessBuffer(a_uSize);
-    if (!pPlace)
-        return 0;
-    if (a_uSize)
-        std::memcpy(pPlace, a_pBuffer, a_uSize);
-    return a_uSize;
-}
-
 #endif
