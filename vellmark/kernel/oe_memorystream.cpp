@@ -14,6 +14,30 @@ namespace
         return i64Step < 4 ? 4 : (i64Step > 1024 ? 1024 : i64Step);
     }
 
+    // The typed values are 1 to 8 bytes: fixed-size copies of those stay inline.
+    inline void CopyBytes(void * a_pTo, void const * a_pFrom, unsigned long a_uSize)
+    {
+        switch (a_uSize)
+        {
+        case 0:
+            return;
+        case 1:
+            std::memcpy(a_pTo, a_pFrom, 1);
+            return;
+        case 2:
+            std::memcpy(a_pTo, a_pFrom, 2);
+            return;
+        case 4:
+            std::memcpy(a_pTo, a_pFrom, 4);
+            return;
+        case 8:
+            std::memcpy(a_pTo, a_pFrom, 8);
+            return;
+        default:
+            std::memcpy(a_pTo, a_pFrom, a_uSize);
+        }
+    }
+
     unsigned char RotateLeft(unsigned char a_u8Value, int a_iShift)
     {
         return static_cast<unsigned char>((a_u8Value << a_iShift) | (a_u8Value >> ((8 - a_iShift) & 7)));
@@ -112,8 +136,7 @@ unsigned long bCMemoryStream::Write(void const * a_pBuffer, unsigned long a_uSiz
     void * pPlace = AccessBuffer(a_uSize);
     if (!pPlace)
         return 0;
-    if (a_uSize)
-        std::memcpy(pPlace, a_pBuffer, a_uSize);
+    CopyBytes(pPlace, a_pBuffer, a_uSize);
     return a_uSize;
 }
 
@@ -122,8 +145,7 @@ unsigned long bCMemoryStream::Read(void * a_pBuffer, unsigned long a_uSize)
     long long const i64Left = m_iCount - m_i64Position;
     unsigned long const uCount =
         static_cast<long long>(a_uSize) < i64Left ? a_uSize : static_cast<unsigned long>(i64Left);
-    if (uCount)
-        std::memcpy(a_pBuffer, m_pcBytes + m_i64Position, uCount);
+    CopyBytes(a_pBuffer, m_pcBytes + m_i64Position, uCount);
     m_i64Position += static_cast<long long>(uCount);
     return uCount;
 }
