@@ -18,7 +18,7 @@ case "${1:-}" in
     cmake -S . -B $dir -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
       -DVELLMARK_SANITIZE=thread -DVELLMARK_ALLOCATOR=system -DVELLMARK_BUILD_BENCH=OFF >/dev/null
     export TSAN_OPTIONS=halt_on_error=1
-    label=(-R "^(bCThread|bCCriticalSection|bCMultiRead|bCEvent)");;
+    label=(-R "^(bCThread|bCCriticalSection|bCMultiRead|bCEvent|bCMessageAdmin|bCSpyAdmin)");;
   *)
     dir=build
     cmake -S . -B $dir -G Ninja >/dev/null

@@ -5,7 +5,13 @@
 
 #include <vellmark/platform/oe_export.h>
 #include <vellmark/platform/oe_debugger.h>
+#include <vellmark/platform/oe_globalatom.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_mutexhandle.h>
+#include <vellmark/platform/oe_terminal.h>
+#include <vellmark/platform/oe_udpsocket.h>
+#include <vellmark/platform/oe_viewerprotocol.h>
+#include <vellmark/platform/oe_viewerwindow.h>
 #include <vellmark/platform/oe_module.h>
 #include <vellmark/platform/oe_versioninfo.h>
 
@@ -16,6 +22,8 @@
 #include <vellmark/kernel/oe_enginedialogs.h>
 #include <vellmark/kernel/oe_erroradmin.h>
 #include <vellmark/kernel/oe_message.h>
+#include <vellmark/kernel/oe_spieadmin.h>
+#include <vellmark/kernel/oe_spyadmin.h>
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/kernel/oe_version.h>
 

@@ -1,0 +1,287 @@
+#include "oe_logchannel_testlock.h"
+
+#include <vellmark/kernel/oe_spieadmin.h>
+#include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_udpsocket.h>
+#include <vellmark/platform/oe_viewerprotocol.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+    namespace fs = std::filesystem;
+
+    std::string Packet(unsigned char a_u8Type, int32_t a_i32Priority, std::string const & a_strText)
+    {
+        std::string strPacket(1, '\x02');
+        strPacket.push_back(static_cast<char>(a_u8Type));
+        for (int i = 0; i < 4; ++i)
+            strPacket.push_back(static_cast<char>(static_cast<uint32_t>(a_i32Priority) >> (8 * i)));
+        strPacket.append(a_strText).push_back('\0');
+        return strPacket;
+    }
+
+    // A temporary folder holding the marker file, and the UDP port bound by the test.
+    class bCSpieAdminTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            ASSERT_TRUE(m_Lock.IsLocked()) << "another channel test held the lock for a minute";
+            m_Port = OEBindDatagramSocket(OE_LOG_ADDRESS, OE_LOG_PORT);
+            if (m_Port == OE_INVALID_SOCKET)
+                GTEST_SKIP() << "UDP 127.0.0.1:4711 is taken by another process (a running viewer?)";
+            m_Folder = fs::temp_directory_path() / ("vellmark-spie-" + std::to_string(getpid()) + "-" +
+                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+            fs::create_directories(m_Folder);
+            std::ofstream(m_Folder / "vLogFile.txt") << "marker";
+        }
+        void TearDown() override
+        {
+            if (m_Port == OE_INVALID_SOCKET)
+                return;
+            if (m_bInFolder)
+                Leave();
+            OECloseSocket(m_Port);
+            std::error_code Error;
+            fs::remove_all(m_Folder, Error);
+        }
+        // Makes the channel look for the marker file in the temporary folder.
+        void CreateInFolder()
+        {
+            bCSpieAdmin::GetInstance(); // built here if not yet, outside the folder
+            m_Previous = fs::current_path();
+            fs::current_path(m_Folder);
+            m_bInFolder = true;
+            bCSpieAdmin::GetInstance().Create();
+        }
+        // Without the marker in the current folder Create disconnects (goodbye) and disables.
+        void Leave()
+        {
+            fs::current_path(m_Previous);
+            m_bInFolder = false;
+            bCSpieAdmin::GetInstance().Create();
+        }
+        std::optional<std::string> Receive(int a_iTimeoutMs = 2000)
+        {
+            std::vector<char> arrBuffer(OE_LOG_PACKET_MAX + 16);
+            long const lSize = OEReceive(m_Port, arrBuffer.data(), arrBuffer.size(), a_iTimeoutMs);
+            if (lSize < 0)
+                return std::nullopt;
+            return std::string(arrBuffer.data(), static_cast<std::size_t>(lSize));
+        }
+
+        bCLogChannelTestLock m_Lock;
+        OESOCKET m_Port = OE_INVALID_SOCKET;
+        fs::path m_Folder;
+        fs::path m_Previous;
+        bool m_bInFolder = false;
+    };
+} // namespace
+
+TEST_F(bCSpieAdminTest, HelloMessagesAndGoodbyeAreExactBytes)
+{
+    CreateInFolder();
+    EXPECT_EQ(std::string(1, '\0'), Receive().value_or("none"));
+    OE_MESSAGE(5, "abc");
+    EXPECT_EQ(Packet(2, 5, "abc"), Receive().value_or("none"));
+    OE_MESSAGEF_WARN("n=%d", -7);
+    EXPECT_EQ(Packet(3, 5, "n=-7"), Receive().value_or("none"));
+    bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
+    Admin.OnMessage(static_cast<bEMessageTypes>(7), "seven", nullptr, nullptr, -1, -1);
+    EXPECT_EQ(Packet(7, -1, "seven"), Receive().value_or("none"));
+    Admin.OnMessage(bEMessageTypes_Fatal, "big", nullptr, nullptr, -1, 0x12345678);
+    EXPECT_EQ(std::string("\x02\x05\x78\x56\x34\x12"
+                          "big\0",
+                          10),
+              Receive().value_or("none"));
+    Leave();
+    EXPECT_EQ(std::string(1, '\x01'), Receive().value_or("none"));
+    OE_MESSAGE(5, "after goodbye");
+    EXPECT_FALSE(Receive(200)) << "a disabled channel sends nothing";
+}
+
+TEST_F(bCSpieAdminTest, TextsAreNormalisedButKeepTheirTabs)
+{
+    CreateInFolder();
+    ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
+    OE_MESSAGE(5, "a\r\nb");
+    EXPECT_EQ(Packet(2, 5, "a\nb"), Receive().value_or("none"));
+    OE_MESSAGE(5, "\tx\ty");
+    EXPECT_EQ(Packet(2, 5, "\tx\ty"), Receive().value_or("none"));
+    OE_MESSAGE(5, "\r\n\r\n\n");
+    EXPECT_EQ(Packet(2, 5, "\n\n\n"), Receive().value_or("none")); // five breaks, paired once
+    OE_MESSAGE(5, "");
+    std::optional<std::string> Empty = Receive();
+    ASSERT_TRUE(Empty);
+    EXPECT_EQ(7u, Empty->size());
+    EXPECT_EQ('\0', Empty->back());
+    OE_MESSAGE(5, nullptr); // nothing to send
+    OE_MESSAGE(5, "next");
+    EXPECT_EQ(Packet(2, 5, "next"), Receive().value_or("none"));
+}
+
+TEST_F(bCSpieAdminTest, LongTextIsCutToOnePacketKeepingItsTerminator)
+{
+    CreateInFolder();
+    ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
+    std::string const strLong(100000, 'L');
+    OE_MESSAGE(5, strLong.c_str());
+    std::optional<std::string> Cut = Receive();
+    ASSERT_TRUE(Cut);
+    ASSERT_EQ(OE_LOG_PACKET_MAX, Cut->size());
+    EXPECT_EQ(Packet(2, 5, std::string(OE_LOG_PACKET_MAX - 7, 'L')), *Cut);
+    bSLogPacket Parsed;
+    EXPECT_TRUE(OEParseLogPacket(Cut->data(), Cut->size(), Parsed));
+}
+
+TEST_F(bCSpieAdminTest, WithoutTheMarkerNothingIsSentNotEvenHello)
+{
+    fs::remove(m_Folder / "vLogFile.txt");
+    CreateInFolder();
+    OE_MESSAGE(5, "unseen");
+    EXPECT_FALSE(Receive(200));
+}
+
+namespace
+{
+    std::vector<std::string> g_arrBoxTexts;
+    std::vector<std::string> g_arrBoxCaptions;
+
+    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int)
+    {
+        g_arrBoxTexts.push_back(a_pcText);
+        g_arrBoxCaptions.push_back(a_pcCaption);
+        return IDNO;
+    }
+} // namespace
+
+TEST_F(bCSpieAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
+{
+    CreateInFolder();
+    ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
+    g_arrBoxTexts.clear();
+    g_arrBoxCaptions.clear();
+    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
+    {
+        bCSpieAdmin Copy(bCSpieAdmin::GetInstance());
+        Copy = bCSpieAdmin::GetInstance();
+    }
+    OESetMessageBoxHandler(funcPrevious);
+    ASSERT_EQ(2u, g_arrBoxTexts.size());
+    EXPECT_EQ("Copyconstructor not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES "
+              "to enter debugger",
+              g_arrBoxTexts[0]);
+    EXPECT_EQ("Copyoperator not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES to "
+              "enter debugger",
+              g_arrBoxTexts[1]);
+    EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[0]);
+    EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[1]);
+    OE_MESSAGE(5, "still here"); // the copy sent no goodbye and took no registration
+    EXPECT_EQ(Packet(2, 5, "still here"), Receive().value_or("none"));
+}
+
+// Runs only as the child of the next test: a process that starts in a folder
+// with the marker file, sends two messages and ends normally.
+TEST(bCSpieAdminChild, SendsTwoMessagesAndExits)
+{
+    if (!std::getenv("VELLMARK_SPIE_CHILD"))
+        GTEST_SKIP() << "runs as a child of bCSpieAdminTest.ProcessSendsHelloFirstAndGoodbyeLast";
+    OE_MESSAGE(5, "child message");
+    OE_MESSAGEF_WARN("child %s %d", "warning", 42);
+}
+
+TEST_F(bCSpieAdminTest, ProcessSendsHelloFirstAndGoodbyeLast)
+{
+    pid_t const Child = fork();
+    ASSERT_GE(Child, 0);
+    if (Child == 0)
+    {
+        if (chdir(m_Folder.c_str()) == 0 && setenv("VELLMARK_SPIE_CHILD", "1", 1) == 0)
+            execl("/proc/self/exe", "child", "--gtest_filter=bCSpieAdminChild.*", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    std::vector<std::string> arrPackets;
+    while (arrPackets.empty() || arrPackets.back() != std::string(1, '\x01'))
+    {
+        std::optional<std::string> Received = Receive(10000);
+        if (!Received)
+            break;
+        arrPackets.push_back(*Received);
+    }
+    int iStatus = 0;
+    auto const Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (waitpid(Child, &iStatus, WNOHANG) == 0 && std::chrono::steady_clock::now() < Deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(WIFEXITED(iStatus) && WEXITSTATUS(iStatus) == 0) << "child status " << iStatus;
+    ASSERT_GE(arrPackets.size(), 4u);
+    EXPECT_EQ(std::string(1, '\0'), arrPackets.front());
+    EXPECT_EQ(std::string(1, '\x01'), arrPackets.back());
+    // The build banner, three informational packets of priority 1, comes between hello and our messages.
+    ASSERT_EQ(7u, arrPackets.size());
+    std::string const strRule(75, '-');
+    EXPECT_EQ(Packet(2, 1, strRule), arrPackets[1]);
+    EXPECT_EQ(0u, arrPackets[2].find(Packet(2, 1, "Morvek3 (RELEASE) Vellmark:  Compileversion: ").substr(0, 51)));
+    EXPECT_EQ(Packet(2, 1, strRule), arrPackets[3]);
+    std::vector<std::string> const arrOwn(arrPackets.end() - 3, arrPackets.end() - 1);
+    EXPECT_EQ(Packet(2, 5, "child message"), arrOwn[0]);
+    EXPECT_EQ(Packet(3, 5, "child warning 42"), arrOwn[1]);
+    for (std::size_t u = 1; u + 1 < arrPackets.size(); ++u)
+    {
+        bSLogPacket Parsed;
+        EXPECT_TRUE(OEParseLogPacket(arrPackets[u].data(), arrPackets[u].size(), Parsed));
+        EXPECT_EQ(bELogPacket_Message, Parsed.m_eKind);
+    }
+}
+
+TEST_F(bCSpieAdminTest, SendAfterAnUnreachablePortIsRepeatedOnce)
+{
+    OECloseSocket(m_Port);
+    OESOCKET const Sender = OEOpenDatagramSocket();
+    ASSERT_NE(OE_INVALID_SOCKET, Sender);
+    ASSERT_TRUE(OEConnect(Sender, OE_LOG_ADDRESS, OE_LOG_PORT));
+    EXPECT_EQ(1, OESend(Sender, "a", 1)); // nobody listens: the port-unreachable report waits for the next send
+    m_Port = OEBindDatagramSocket(OE_LOG_ADDRESS, OE_LOG_PORT);
+    ASSERT_NE(OE_INVALID_SOCKET, m_Port) << "another process took the port meanwhile";
+    EXPECT_EQ(1, OESend(Sender, "b", 1));
+    EXPECT_EQ("b", Receive().value_or("none"));
+    OECloseSocket(Sender);
+    EXPECT_EQ(-1, OESend(OE_INVALID_SOCKET, "c", 1));
+}
+
+TEST(bSLogPacket, ParserAcceptsOnlyWellFormedPackets)
+{
+    bSLogPacket Parsed;
+    std::string const strMessage = Packet(4, -3, "fault");
+    ASSERT_TRUE(OEParseLogPacket(strMessage.data(), strMessage.size(), Parsed));
+    EXPECT_EQ(bELogPacket_Message, Parsed.m_eKind);
+    EXPECT_EQ(4, Parsed.m_u8Type);
+    EXPECT_EQ(-3, Parsed.m_i32Priority);
+    EXPECT_STREQ("fault", Parsed.m_pcText);
+    EXPECT_EQ(5u, Parsed.m_uTextLength);
+    EXPECT_TRUE(OEParseLogPacket("\0", 1, Parsed));
+    EXPECT_TRUE(OEParseLogPacket("\x01", 1, Parsed));
+    EXPECT_EQ(bELogPacket_Goodbye, Parsed.m_eKind);
+
+    EXPECT_FALSE(OEParseLogPacket(nullptr, 7, Parsed));
+    EXPECT_FALSE(OEParseLogPacket("", 0, Parsed));
+    EXPECT_FALSE(OEParseLogPacket("\0\0", 2, Parsed));                                // hello with a tail
+    EXPECT_FALSE(OEParseLogPacket("\x03", 1, Parsed));                                // unknown kind
+    EXPECT_FALSE(OEParseLogPacket(strMessage.data(), 6, Parsed));                     // truncated header
+    EXPECT_FALSE(OEParseLogPacket(strMessage.data(), strMessage.size() - 1, Parsed)); // no terminator
+    std::string const strEmbedded = std::string("\x02\x02\x05\0\0\0a\0b\0", 10);
+    EXPECT_FALSE(OEParseLogPacket(strEmbedded.data(), strEmbedded.size(), Parsed)); // zero inside the text
+    std::string const strOversized = Packet(2, 5, std::string(OE_LOG_PACKET_MAX, 'x'));
+    EXPECT_FALSE(OEParseLogPacket(strOversized.data(), strOversized.size(), Parsed));
+}

@@ -1,0 +1,269 @@
+#include "oe_logchannel_testlock.h"
+
+#include <vellmark/kernel/oe_spyadmin.h>
+#include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_viewerprotocol.h>
+#include <vellmark/platform/oe_viewerwindow.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+    struct bSReceived
+    {
+        bSViewerDatagram m_Datagram;
+        std::string m_strBytes; // copy data: the record bytes
+        std::string m_strName;
+        std::string m_strAtom;
+    };
+
+    // Plays the viewer window: binds "[vLogView]" and makes the channel look
+    // for it anew. Datagrams of other processes that found the window while
+    // the test ran are skipped by the sender's process id.
+    class bCSpyAdminTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            ASSERT_TRUE(m_Lock.IsLocked()) << "another channel test held the lock for a minute";
+            bCSpyAdmin::GetInstance(); // built here if not yet, before the window exists
+            m_Viewer = OEOpenViewerWindow(OE_VIEWER_WINDOW_TITLE);
+            if (m_Viewer == OE_INVALID_SOCKET)
+                GTEST_SKIP() << "the viewer window \"[vLogView]\" is taken by another process (a running viewer?)";
+            bCSpyAdmin::GetInstance().Create();
+        }
+        void TearDown() override
+        {
+            OECloseSocket(m_Viewer);
+            bCSpyAdmin::GetInstance().Create(); // no window any more: inactive again
+        }
+        std::optional<bSReceived> Receive(int a_iTimeoutMs = 2000)
+        {
+            std::vector<char> arrBuffer(1 << 20);
+            for (;;)
+            {
+                long lSender = -1;
+                long const lSize = OEReceive(m_Viewer, arrBuffer.data(), arrBuffer.size(), a_iTimeoutMs, &lSender);
+                if (lSize < 0)
+                    return std::nullopt;
+                if (lSender != getpid())
+                    continue;
+                bSReceived Received{};
+                std::string const strRaw(arrBuffer.data(), static_cast<std::size_t>(lSize));
+                m_arrRaw.push_back(strRaw);
+                EXPECT_TRUE(OEParseViewerDatagram(m_arrRaw.back().data(), m_arrRaw.back().size(), Received.m_Datagram));
+                if (Received.m_Datagram.m_pcData)
+                    Received.m_strBytes.assign(Received.m_Datagram.m_pcData, Received.m_Datagram.m_uDataSize);
+                if (Received.m_Datagram.m_pcMessageName)
+                    Received.m_strName = Received.m_Datagram.m_pcMessageName;
+                if (Received.m_Datagram.m_pcAtomText)
+                    Received.m_strAtom = Received.m_Datagram.m_pcAtomText;
+                return Received;
+            }
+        }
+        // The record texts up to and including the sentinel message's line.
+        std::vector<std::string> LinesUntilSentinel()
+        {
+            OE_MESSAGE(1, "sentinel");
+            std::vector<std::string> arrLines;
+            while (std::optional<bSReceived> Received = Receive())
+            {
+                std::string strLine = Received->m_strBytes;
+                EXPECT_TRUE(Received->m_Datagram.m_bDataIsText);
+                if (!strLine.empty())
+                    strLine.pop_back(); // the terminator, checked above
+                if (strLine == "Info: 1: sentinel")
+                    return arrLines;
+                arrLines.push_back(strLine);
+            }
+            ADD_FAILURE() << "the sentinel line never arrived";
+            return arrLines;
+        }
+
+        bCLogChannelTestLock m_Lock;
+        OESOCKET m_Viewer = OE_INVALID_SOCKET;
+        std::vector<std::string> m_arrRaw;
+    };
+} // namespace
+
+TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndSendsStartThenShow)
+{
+    EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
+    EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
+    std::optional<bSReceived> Start = Receive();
+    std::optional<bSReceived> Show = Receive();
+    ASSERT_TRUE(Start && Show);
+    EXPECT_EQ(std::string("\x02WM_LOGCOMMAND\0START\0", 21), m_arrRaw[0]);
+    EXPECT_EQ(std::string("\x02WM_LOGCOMMAND\0SHOW\0", 20), m_arrRaw[1]);
+    EXPECT_EQ("SHOW", Show->m_strAtom);
+}
+
+TEST_F(bCSpyAdminTest, EachLineArrivesAsOneCopyDataWithPrefixAndPriority)
+{
+    Receive(), Receive(); // START, SHOW
+    OE_MESSAGE(5, "abc");
+    std::optional<bSReceived> Line = Receive();
+    ASSERT_TRUE(Line);
+    EXPECT_EQ(bEViewerDatagram_CopyData, Line->m_Datagram.m_eKind);
+    EXPECT_EQ(std::string("Info: 5: abc\0", 13), Line->m_strBytes);
+    EXPECT_EQ(18u, m_arrRaw.back().size()); // kind, id, text and terminator
+
+    bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
+    Admin.OnMessage(bEMessageTypes_Warn, "w", nullptr, nullptr, -1, -2);
+    Admin.OnMessage(bEMessageTypes_Fault, "f", nullptr, nullptr, -1, 0);
+    Admin.OnMessage(bEMessageTypes_Fatal, "x", nullptr, nullptr, -1, 12345);
+    Admin.OnMessage(static_cast<bEMessageTypes>(7), "seven", nullptr, nullptr, -1, 5);
+    Admin.SetFilterType(bEMessageFilterTypes_None);
+    OE_MESSAGEF_OK("ok");
+    Admin.SetFilterType(bEMessageFilterTypes_Ok);
+    EXPECT_EQ(
+        (std::vector<std::string>{"Warn: -2: w", "Fault: 0: f", "Fatal: 12345: x", "?????: 5: seven", "Info: 5: ok"}),
+        LinesUntilSentinel());
+}
+
+TEST_F(bCSpyAdminTest, LineBreaksSplitAndTabsBecomeFourSpaces)
+{
+    Receive(), Receive();
+    OE_MESSAGE(5, "a\r\nb");
+    OE_MESSAGE(5, "\r\n\n\r\r");
+    OE_MESSAGE(5, "");
+    OE_MESSAGE(5, nullptr);
+    OE_MESSAGE(2, "\tx\ty");
+    OE_MESSAGE(3, "one\n\n\ntwo\rthree\n");
+    EXPECT_EQ((std::vector<std::string>{"Info: 5: a", "Info: 5: b", "Info: 2:     x    y", "Info: 3: one",
+                                        "Info: 3: two", "Info: 3: three"}),
+              LinesUntilSentinel());
+}
+
+TEST_F(bCSpyAdminTest, LongTextArrivesAsOneLine)
+{
+    Receive(), Receive();
+    std::string const strLong(100000, 'L');
+    OE_MESSAGE(5, strLong.c_str());
+    std::vector<std::string> const arrLines = LinesUntilSentinel();
+    ASSERT_EQ(1u, arrLines.size());
+    EXPECT_EQ("Info: 5: " + strLong, arrLines[0]);
+}
+
+TEST_F(bCSpyAdminTest, LinesOfManyThreadsAreNeverInterleaved)
+{
+    Receive(), Receive();
+    constexpr int kThreads = 4;
+    constexpr int kMessages = 50;
+    std::vector<std::thread> arrThreads;
+    for (int t = 0; t < kThreads; ++t)
+        arrThreads.emplace_back([t] {
+            for (int m = 0; m < kMessages; ++m)
+                OE_MESSAGEF_INFO(t, "t%d m%d first\nt%d m%d second", t, m, t, m);
+        });
+    std::set<std::string> setLines;
+    std::size_t uReceived = 0;
+    while (uReceived < 2 * kThreads * kMessages)
+    {
+        std::optional<bSReceived> Line = Receive();
+        if (!Line)
+            break;
+        ++uReceived;
+        setLines.insert(Line->m_strBytes);
+    }
+    for (std::thread & Thread : arrThreads)
+        Thread.join();
+    EXPECT_EQ(std::size_t(2 * kThreads * kMessages), uReceived);
+    for (int t = 0; t < kThreads; ++t)
+        for (int m = 0; m < kMessages; ++m)
+            for (char const * pcPart : {"first", "second"})
+            {
+                std::string strLine =
+                    "Info: " + std::to_string(t) + ": t" + std::to_string(t) + " m" + std::to_string(m) + " " + pcPart;
+                strLine.push_back('\0');
+                EXPECT_TRUE(setLines.count(strLine)) << strLine;
+            }
+}
+
+TEST_F(bCSpyAdminTest, ViewerThatDisappearsIsIgnored)
+{
+    Receive(), Receive();
+    OECloseSocket(m_Viewer);
+    m_Viewer = OE_INVALID_SOCKET;
+    EXPECT_TRUE(OE_MESSAGE(5, "nobody listens"));
+    EXPECT_TRUE(OE_MESSAGEF_WARN("still %s", "nobody"));
+    bCSpyAdmin::GetInstance().Create();
+    EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
+    EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
+}
+
+namespace
+{
+    std::vector<std::string> g_arrBoxTexts;
+    std::vector<std::string> g_arrBoxCaptions;
+    std::vector<unsigned int> g_arrBoxStyles;
+
+    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
+    {
+        g_arrBoxTexts.push_back(a_pcText);
+        g_arrBoxCaptions.push_back(a_pcCaption);
+        g_arrBoxStyles.push_back(a_uStyle);
+        return IDNO;
+    }
+} // namespace
+
+TEST_F(bCSpyAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
+{
+    Receive(), Receive();
+    g_arrBoxTexts.clear();
+    g_arrBoxCaptions.clear();
+    g_arrBoxStyles.clear();
+    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
+    {
+        bCSpyAdmin Copy(bCSpyAdmin::GetInstance());
+        Copy = bCSpyAdmin::GetInstance();
+        EXPECT_EQ(nullptr, Copy.GetSpyHandle());
+    }
+    OESetMessageBoxHandler(funcPrevious);
+    ASSERT_EQ(2u, g_arrBoxTexts.size());
+    EXPECT_EQ("Copyconstructor not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES "
+              "to enter debugger",
+              g_arrBoxTexts[0]);
+    EXPECT_EQ("Copyoperator not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES to "
+              "enter debugger",
+              g_arrBoxTexts[1]);
+    EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[0]);
+    EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[1]);
+    EXPECT_EQ(unsigned(MB_YESNO | MB_ICONWARNING), g_arrBoxStyles[0]);
+    // The destroyed copy took neither the window nor the registration with it.
+    EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
+    OE_MESSAGE(5, "after the copy");
+    EXPECT_EQ((std::vector<std::string>{"Info: 5: after the copy"}), LinesUntilSentinel());
+}
+
+TEST(bSViewerDatagram, ParserAcceptsOnlyWellFormedDatagrams)
+{
+    bSViewerDatagram Datagram;
+    std::string const strLine("\x01\x78\x56\x34\x12Info: 5: a\0", 16);
+    ASSERT_TRUE(OEParseViewerDatagram(strLine.data(), strLine.size(), Datagram));
+    EXPECT_EQ(bEViewerDatagram_CopyData, Datagram.m_eKind);
+    EXPECT_EQ(0x12345678u, Datagram.m_u32RecordID);
+    EXPECT_EQ(11u, Datagram.m_uDataSize);
+    EXPECT_TRUE(Datagram.m_bDataIsText);
+    ASSERT_TRUE(OEParseViewerDatagram(strLine.data(), strLine.size() - 1, Datagram));
+    EXPECT_FALSE(Datagram.m_bDataIsText); // copy data need not be text; a line must be
+    std::string const strCommand("\x02WM_LOGCOMMAND\0START\0", 21);
+    ASSERT_TRUE(OEParseViewerDatagram(strCommand.data(), strCommand.size(), Datagram));
+    EXPECT_STREQ("WM_LOGCOMMAND", Datagram.m_pcMessageName);
+    EXPECT_STREQ("START", Datagram.m_pcAtomText);
+
+    EXPECT_FALSE(OEParseViewerDatagram(nullptr, 5, Datagram));
+    EXPECT_FALSE(OEParseViewerDatagram(strLine.data(), 4, Datagram));                        // truncated id
+    EXPECT_FALSE(OEParseViewerDatagram(strCommand.data(), strCommand.size() - 1, Datagram)); // atom unterminated
+    EXPECT_FALSE(OEParseViewerDatagram(strCommand.data(), 14, Datagram));                    // name unterminated
+    std::string const strTail = strCommand + "x";
+    EXPECT_FALSE(OEParseViewerDatagram(strTail.data(), strTail.size(), Datagram));
+    EXPECT_FALSE(OEParseViewerDatagram("\x03\0\0\0\0", 5, Datagram)); // unknown kind
+}
