@@ -111,6 +111,7 @@ TEST(bCOStream, NativeIntegersWarnOnceAndStillTravelAsFourBytes)
         CWarningRecorder Warnings;
         EXPECT_EQ(Stream.Write(-2), 4ul);
         EXPECT_EQ(Warnings.Count(kImproperInt), 1);
+        EXPECT_EQ(Warnings.GetCount(), 1);
     }
     {
         CWarningRecorder Warnings;

@@ -5,6 +5,7 @@
 // recorder of the warnings sent while it lives.
 
 #include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/kernel/oe_message.h>
 
 #include <gtest/gtest.h>
 
@@ -33,33 +34,53 @@ inline void Fill(bCMemoryStream & a_Stream, CBytes const & a_arrBytes)
     a_Stream.SetPosition(0, bEStreamSeekMode_Begin);
 }
 
-// Collects what the message administration reports while it lives.
+// Collects the texts of the warnings sent while it lives.
 class CWarningRecorder
 {
 public:
-    CWarningRecorder() { testing::internal::CaptureStderr(); }
+    CWarningRecorder()
+    {
+        ms_pActive = this;
+        m_bRegistered =
+            bCMessageAdmin::GetInstance().RegisterCallback(&CWarningRecorder::OnMessage, bEMessageCallbackPriority_Low, 0);
+    }
     ~CWarningRecorder() { Stop(); }
 
-    std::string const & Stop()
+    std::vector<std::string> const & Stop()
     {
-        if (!m_bStopped)
-            m_strText = testing::internal::GetCapturedStderr();
-        m_bStopped = true;
-        return m_strText;
+        if (ms_pActive == this)
+        {
+            bCMessageAdmin::GetInstance().UnregisterCallback(&CWarningRecorder::OnMessage);
+            ms_pActive = nullptr;
+        }
+        return m_arrTexts;
     }
 
+    // Warnings that contain a_strText.
     int Count(std::string const & a_strText)
     {
+        EXPECT_TRUE(m_bRegistered);
         Stop();
         int iCount = 0;
-        for (size_t u = m_strText.find(a_strText); u != std::string::npos; u = m_strText.find(a_strText, u + 1))
-            ++iCount;
+        for (std::string const & strText : m_arrTexts)
+            iCount += strText.find(a_strText) != std::string::npos ? 1 : 0;
         return iCount;
     }
 
+    int GetCount() { return static_cast<int>(Stop().size()); }
+
 private:
-    bool m_bStopped = false;
-    std::string m_strText;
+    static bool OnMessage(bEMessageTypes a_eType, char const * a_pcText, char const *, unsigned long, char const *, int,
+                          int)
+    {
+        if (ms_pActive && a_eType == bEMessageTypes_Warn)
+            ms_pActive->m_arrTexts.push_back(a_pcText ? a_pcText : "");
+        return true;
+    }
+
+    static inline CWarningRecorder * ms_pActive = nullptr;
+    bool m_bRegistered = false;
+    std::vector<std::string> m_arrTexts;
 };
 
 #endif
