@@ -231,4 +231,4 @@ namespace
         a_State.SetBytesProcessed(a_State.iterations() * kGrowBytes);
     }
     BENCHMARK(BM_Grow64MB_Vector)->Unit(benchmark::kMillisecond);
-}
+} // namespace

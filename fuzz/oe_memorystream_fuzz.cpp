@@ -68,7 +68,7 @@ namespace
         }
         }
     }
-}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const * a_pData, size_t a_uSize)
 {
@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const * a_pData, size_t a_uSize)
     Check(std::memcmp(Stream.GetBuffer(static_cast<unsigned long>(a_uSize)), a_pData, a_uSize) == 0);
     Check(Stream.Write(1l) == 4);
     bCNullStream Measure;
-    Measure.Write(a_pData, static_cast<unsigned long>(a_uSize));
+    bCOStream & Output = Measure;
+    Output.Write(a_pData, static_cast<unsigned long>(a_uSize));
     Check(Measure.GetBytesWritten() == a_uSize);
     return 0;
 }

@@ -25,7 +25,11 @@ namespace
     class CFixedFile : public CMinimalFile
     {
     public:
-        CFixedFile(long long a_i64Position, long long a_i64Length) : m_i64Position(a_i64Position), m_i64Length(a_i64Length) {}
+        using CMinimalFile::Seek;
+        CFixedFile(long long a_i64Position, long long a_i64Length) :
+            m_i64Position(a_i64Position), m_i64Length(a_i64Length)
+        {
+        }
         long long GetPosition() const override { return m_i64Position; }
         long long GetLength() const override { return m_i64Length; }
         bool Seek(long long a_i64Offset, bEStreamSeekMode a_eMode) const override
@@ -40,8 +44,9 @@ namespace
 
     std::string NotSupplied(std::string const & a_strOperation)
     {
-        return "The method  [virtual] " + a_strOperation + " -> Pure virtual function call! was called, but has not yet "
-                                                           "been implemented!";
+        return "The method  [virtual] " + a_strOperation +
+               " -> Pure virtual function call! was called, but has not yet "
+               "been implemented!";
     }
 
     // A fresh folder below the system's temporary folder, removed afterwards.
@@ -64,7 +69,7 @@ namespace
     private:
         std::string m_strPath;
     };
-}
+} // namespace
 
 TEST(bCFile, BaseOperationsReportThatTheyAreNotSupplied)
 {
@@ -78,10 +83,10 @@ TEST(bCFile, BaseOperationsReportThatTheyAreNotSupplied)
     EXPECT_FALSE(File.Open(bCString("x"), bEFileCreationMode_Read));
     EXPECT_FALSE(File.Close());
     EXPECT_FALSE(ConstFile.Seek(0, bEStreamSeekMode_Begin));
-    std::vector<std::string> const arrExpected = {
-        NotSupplied("bCFile::GetLength"), NotSupplied("bCFile::GetPosition"), NotSupplied("bCFile::IsValid"),
-        NotSupplied("bCFile::IsOpen"),    NotSupplied("bCFile::Open"),        NotSupplied("bCFile::Close"),
-        NotSupplied("bCFile::Seek")};
+    std::vector<std::string> const arrExpected = {NotSupplied("bCFile::GetLength"), NotSupplied("bCFile::GetPosition"),
+                                                  NotSupplied("bCFile::IsValid"),   NotSupplied("bCFile::IsOpen"),
+                                                  NotSupplied("bCFile::Open"),      NotSupplied("bCFile::Close"),
+                                                  NotSupplied("bCFile::Seek")};
     EXPECT_EQ(Warnings.Stop(), arrExpected);
 }
 

@@ -47,7 +47,7 @@ namespace
                  << static_cast<unsigned short>(0xBEEF) << static_cast<short>(-2) << 0xDEADBEEFul << -5l
                  << 0x0102030405060708ull << -6ll << true << 1.5f << -2.25 << bCString("text");
     }
-}
+} // namespace
 
 TEST(bCOStream, FundamentalTypesUseTheFixedLittleEndianForm)
 {
@@ -60,8 +60,8 @@ TEST(bCOStream, FundamentalTypesUseTheFixedLittleEndianForm)
     bCMemoryStream Widths;
     Widths << -2l << static_cast<unsigned short>(0x0102) << static_cast<short>(-1) << 'A'
            << static_cast<signed char>(-1) << -1ll << 0.5f << false;
-    EXPECT_EQ(GetBytes(Widths), CBytes({0xFE, 0xFF, 0xFF, 0xFF, 0x02, 0x01, 0xFF, 0xFF, 'A', 0xFF, 0xFF, 0xFF, 0xFF,
-                                        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x3F, 0}));
+    EXPECT_EQ(GetBytes(Widths), CBytes({0xFE, 0xFF, 0xFF, 0xFF, 0x02, 0x01, 0xFF, 0xFF, 'A', 0xFF, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0,    0,   0x3F, 0}));
 }
 
 TEST(bCOStream, LongTravelsAsItsLow32Bits)

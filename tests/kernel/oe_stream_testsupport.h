@@ -41,8 +41,8 @@ public:
     CWarningRecorder()
     {
         ms_pActive = this;
-        m_bRegistered =
-            bCMessageAdmin::GetInstance().RegisterCallback(&CWarningRecorder::OnMessage, bEMessageCallbackPriority_Low, 0);
+        m_bRegistered = bCMessageAdmin::GetInstance().RegisterCallback(&CWarningRecorder::OnMessage,
+                                                                       bEMessageCallbackPriority_Low, 0);
     }
     ~CWarningRecorder() { Stop(); }
 

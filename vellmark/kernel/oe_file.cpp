@@ -8,7 +8,7 @@ namespace
     {
         OE_MESSAGEF_WARN("The method  %s was called, but has not yet been implemented!", a_pcOperation);
     }
-}
+} // namespace
 
 bCFile::~bCFile() = default;
 

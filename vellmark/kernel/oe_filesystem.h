@@ -34,8 +34,8 @@ public:
     virtual bool MakeAbsolutePath(bCString & a_strResult, bCString const & a_strPath);
     virtual bool MakePath(bCString & a_strResult, bCString const & a_strDrive, bCString const & a_strDir,
                           bCString const & a_strName, bCString const & a_strExt);
-    virtual bool SplitPath(bCString const & a_strPath, bCString & a_strDrive, bCString & a_strDir,
-                           bCString & a_strName, bCString & a_strExt);
+    virtual bool SplitPath(bCString const & a_strPath, bCString & a_strDrive, bCString & a_strDir, bCString & a_strName,
+                           bCString & a_strExt);
     virtual bool MakePathDir(bCString & a_strPath); // appends "/" unless the path ends in a separator
     virtual bool ChangeDir(bCString const & a_strDir);
     virtual bool MakeDir(bCString const & a_strDir);

@@ -19,22 +19,12 @@ namespace
     {
         switch (a_uSize)
         {
-        case 0:
-            return;
-        case 1:
-            std::memcpy(a_pTo, a_pFrom, 1);
-            return;
-        case 2:
-            std::memcpy(a_pTo, a_pFrom, 2);
-            return;
-        case 4:
-            std::memcpy(a_pTo, a_pFrom, 4);
-            return;
-        case 8:
-            std::memcpy(a_pTo, a_pFrom, 8);
-            return;
-        default:
-            std::memcpy(a_pTo, a_pFrom, a_uSize);
+        case 0: return;
+        case 1: std::memcpy(a_pTo, a_pFrom, 1); return;
+        case 2: std::memcpy(a_pTo, a_pFrom, 2); return;
+        case 4: std::memcpy(a_pTo, a_pFrom, 4); return;
+        case 8: std::memcpy(a_pTo, a_pFrom, 8); return;
+        default: std::memcpy(a_pTo, a_pFrom, a_uSize);
         }
     }
 
@@ -47,7 +37,7 @@ namespace
     {
         return static_cast<unsigned char>((a_u8Value >> a_iShift) | (a_u8Value << ((8 - a_iShift) & 7)));
     }
-}
+} // namespace
 
 bCMemoryStream::bCMemoryStream() : m_pcBytes(nullptr), m_iCount(0), m_iCapacity(0), m_i64Position(0) {}
 
@@ -75,8 +65,8 @@ void bCMemoryStream::CopyContent(bCMemoryStream const & a_Source)
     char * pcBytes = nullptr;
     if (a_Source.m_iCount)
     {
-        pcBytes = static_cast<char *>(bCMemoryAdmin::GetInstance().Malloc(
-            static_cast<unsigned long>(a_Source.m_iCount), "bCMemoryStream", __FILE__, __LINE__));
+        pcBytes = static_cast<char *>(bCMemoryAdmin::GetInstance().Malloc(static_cast<unsigned long>(a_Source.m_iCount),
+                                                                          "bCMemoryStream", __FILE__, __LINE__));
         if (!pcBytes)
             return;
         std::memcpy(pcBytes, a_Source.m_pcBytes, static_cast<size_t>(a_Source.m_iCount));

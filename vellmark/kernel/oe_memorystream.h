@@ -35,7 +35,7 @@ public:
     bool Seek(long long a_i64Offset, bEStreamSeekMode a_eMode) override { return SetPosition(a_i64Offset, a_eMode); }
     virtual long long GetSize() const { return m_iCount; }
     virtual bool GetPosition(long long & a_i64Position) const;
-    virtual bool SetPosition(long long a_i64Offset, bEStreamSeekMode a_eMode); // false outside 0..size
+    virtual bool SetPosition(long long a_i64Offset, bEStreamSeekMode a_eMode);   // false outside 0..size
     unsigned long Write(void const * a_pBuffer, unsigned long a_uSize) override; // a_uSize, or 0 when refused
 
 public:

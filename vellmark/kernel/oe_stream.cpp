@@ -18,7 +18,7 @@ namespace
     {
         OE_MESSAGEF_WARN(kImproperUsage, a_pcOperation, kIntegerHint);
     }
-}
+} // namespace
 
 bCIStream::~bCIStream() = default;
 bCOStream::~bCOStream() = default;

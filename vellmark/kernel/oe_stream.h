@@ -187,11 +187,23 @@ public:
 
 // Free forms: the value stands on the left. value << stream reads, value >> stream writes.
 #define OE_STREAM_FREE_OPERATORS(TYPE)                                                                                 \
-    inline bCIStream & operator<<(TYPE & a_Value, bCIStream & a_Stream) { return a_Stream >> a_Value; }              \
-    inline bCOStream & operator>>(TYPE a_Value, bCOStream & a_Stream) { return a_Stream << a_Value; }
+    inline bCIStream & operator<<(TYPE & a_Value, bCIStream & a_Stream)                                                \
+    {                                                                                                                  \
+        return a_Stream >> a_Value;                                                                                    \
+    }                                                                                                                  \
+    inline bCOStream & operator>>(TYPE a_Value, bCOStream & a_Stream)                                                  \
+    {                                                                                                                  \
+        return a_Stream << a_Value;                                                                                    \
+    }
 #define OE_STREAM_FREE_OPERATORS_REF(TYPE)                                                                             \
-    inline bCIStream & operator<<(TYPE & a_Value, bCIStream & a_Stream) { return a_Stream >> a_Value; }              \
-    inline bCOStream & operator>>(TYPE const & a_Value, bCOStream & a_Stream) { return a_Stream << a_Value; }
+    inline bCIStream & operator<<(TYPE & a_Value, bCIStream & a_Stream)                                                \
+    {                                                                                                                  \
+        return a_Stream >> a_Value;                                                                                    \
+    }                                                                                                                  \
+    inline bCOStream & operator>>(TYPE const & a_Value, bCOStream & a_Stream)                                          \
+    {                                                                                                                  \
+        return a_Stream << a_Value;                                                                                    \
+    }
 
 OE_STREAM_FREE_OPERATORS(char)
 OE_STREAM_FREE_OPERATORS(unsigned char)
@@ -213,7 +225,10 @@ OE_STREAM_FREE_OPERATORS_REF(bCGuid)
 OE_STREAM_FREE_OPERATORS_REF(bCDateTime)
 OE_STREAM_FREE_OPERATORS_REF(bCVariant)
 
-inline bCOStream & operator>>(char const * a_pcText, bCOStream & a_Stream) { return a_Stream << a_pcText; }
+inline bCOStream & operator>>(char const * a_pcText, bCOStream & a_Stream)
+{
+    return a_Stream << a_pcText;
+}
 
 #undef OE_STREAM_FREE_OPERATORS
 #undef OE_STREAM_FREE_OPERATORS_REF

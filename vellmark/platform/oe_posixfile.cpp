@@ -16,19 +16,14 @@ namespace
     {
         switch (a_eMode)
         {
-        case bEFileCreationMode_Write:
-            return O_WRONLY | O_CREAT | O_TRUNC;
-        case bEFileCreationMode_ReadWrite:
-            return O_RDWR;
-        case bEFileCreationMode_Create:
-            return O_RDWR | O_CREAT | O_TRUNC;
-        case bEFileCreationMode_Append:
-            return O_WRONLY | O_CREAT | O_APPEND;
-        default:
-            return O_RDONLY;
+        case bEFileCreationMode_Write: return O_WRONLY | O_CREAT | O_TRUNC;
+        case bEFileCreationMode_ReadWrite: return O_RDWR;
+        case bEFileCreationMode_Create: return O_RDWR | O_CREAT | O_TRUNC;
+        case bEFileCreationMode_Append: return O_WRONLY | O_CREAT | O_APPEND;
+        default: return O_RDONLY;
         }
     }
-}
+} // namespace
 
 bCPosixFile::bCPosixFile() : m_iResult(0), m_iDescriptor(-1) {}
 
