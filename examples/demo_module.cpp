@@ -2,13 +2,72 @@
 
 #include <vellmark/vellmark.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+
+// A game module's view of the library: it asks for the library's version,
+// allocates through the memory administration, and keeps a tracked
+// administration of its own to find a buffer overrun.
+
+namespace
+{
+    bool PrintReport(char const * a_pcText, bSAllocationItem const *)
+    {
+        std::printf("%s\n", a_pcText);
+        return true;
+    }
+
+    void PrintVersion()
+    {
+        unsigned long uMajor = 0, uMinor = 0, uBuild = 0, uRevision = 0;
+        int const iFound = GetDLLVersion("vellmark.dll", &uMajor, &uMinor, &uBuild, &uRevision);
+        std::printf("library version: %lu.%lu.%lu (revision %lu)%s\n", uMajor, uMinor, uBuild, uRevision,
+                    iFound ? "" : " - not found");
+    }
+
+    void UseTheProcessWideAdministration()
+    {
+        bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
+        void * pBlock = Admin.Malloc(128, "demo", __FILE__, __LINE__);
+        pBlock = Admin.Realloc(pBlock, 4096, "demo", __FILE__, __LINE__);
+        std::printf("128 bytes grown to 4096 through the memory administration: %s\n", pBlock ? "ok" : "failed");
+        Admin.Free(pBlock);
+    }
+
+    // A level's worth of objects in a tracked administration, one of which
+    // writes past its end.
+    void TrackAndFindAnOverrun()
+    {
+        bCMemoryAdmin Tracked(true);
+        Tracked.EnableMemoryLeakReport(false);
+        char * arrNames[3];
+        for (int i = 0; i < 3; ++i)
+            arrNames[i] = static_cast<char *>(Tracked.Malloc(24, "name", "demo/level.cpp", 40 + i));
+        void * pMesh = Tracked.NewObject(200, "demo/mesh.cpp", "bCMesh", "demo/mesh.h", 12);
+
+        std::strcpy(arrNames[1], "a name of twenty-six bytes"); // 27 bytes with the terminator: an overrun on purpose
+
+        std::printf("\n-- check of the damaged block: %d (0 intact, 2 damaged)\n", Tracked.CheckMemoryBlock(arrNames[1]));
+        std::printf("\n-- statistics\n");
+        Tracked.DumpHeapStatistics(&PrintReport);
+        std::printf("\n-- validation\n");
+        Tracked.ValidateAllAllocationItems(&PrintReport);
+        std::printf("\n-- per-site summary\n");
+        Tracked.CollectItemSummary(&PrintReport);
+
+        std::uint32_t const uGuard = 0xDEADC0DE; // repair the guard so that the block can be returned
+        std::memcpy(arrNames[1] + 24, &uGuard, sizeof(uGuard));
+        for (char * pcName : arrNames)
+            Tracked.Free(pcName);
+        Tracked.DeleteObject(pMesh);
+    }
+}
 
 int RunDemo()
 {
-    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
-    void * pBlock = Admin.Malloc(128, "demo", __FILE__, __LINE__);
-    std::printf("allocated 128 bytes through the memory administration: %s\n", pBlock ? "yes" : "no");
-    Admin.Free(pBlock);
-    return pBlock ? 0 : 1;
+    PrintVersion();
+    UseTheProcessWideAdministration();
+    TrackAndFindAnOverrun();
+    return 0;
 }

@@ -6,3 +6,5 @@ scripts/deps.sh
 cmake -S . -B build -G Ninja -DVELLMARK_BUILD_TESTS=OFF -DVELLMARK_BUILD_BENCH=OFF >/dev/null
 cmake --build build
 ./build/examples/vellmark_demo
+echo
+./build/tools/vellmark-version

@@ -14,6 +14,8 @@
 #include <vellmark/platform/oe_viewerwindow.h>
 #include <vellmark/platform/oe_module.h>
 #include <vellmark/platform/oe_versioninfo.h>
+#include <vellmark/platform/oe_heap.h>
+#include <vellmark/platform/oe_virtualmem.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -21,11 +23,13 @@
 #include <vellmark/kernel/oe_dllmain.h>
 #include <vellmark/kernel/oe_enginedialogs.h>
 #include <vellmark/kernel/oe_erroradmin.h>
+#include <vellmark/kernel/oe_mempool.h>
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_spieadmin.h>
 #include <vellmark/kernel/oe_spyadmin.h>
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/kernel/oe_version.h>
+#include <vellmark/kernel/oe_validatemem.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 

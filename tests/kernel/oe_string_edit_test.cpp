@@ -363,3 +363,21 @@ TEST(bCString, ReplaceInPlaceTerminatesATextEndingInAZeroByte)
     EXPECT_EQ(Bytes(strText), std::string("\0", 1));
     EXPECT_EQ(strText.GetText()[1], '\0');
 }
+
+TEST(bCString, TrimCharacterTrimsZeroBytesToo)
+{
+    bCString strText("\0a\0\0", 4);
+    strText.TrimRight('\0');
+    EXPECT_EQ(Bytes(strText), std::string("\0a", 2));
+    strText.TrimLeft('\0');
+    EXPECT_STREQ(strText.GetText(), "a");
+}
+
+TEST(bCString, ReplaceTakesTextsFromItsOwnBuffer)
+{
+    bCString strText("abcab");
+    EXPECT_EQ(strText.Replace(strText.GetText() + 3, strText.GetText() + 4), 2); // "ab" by "b"
+    EXPECT_STREQ(strText.GetText(), "bcb");
+    EXPECT_EQ(strText.Replace("b", strText.GetText() + 1), 2); // "b" by "cb"
+    EXPECT_STREQ(strText.GetText(), "cbccb");
+}

@@ -2,6 +2,7 @@
 
 #include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_criticalsection.h>
+#include <vellmark/platform/oe_singlethreaded.h>
 
 #include <atomic>
 #include <cerrno>
@@ -42,6 +43,57 @@ namespace
     std::atomic_ref<uint16_t> ShareCount(bCString::bSStringData * a_pData)
     {
         return std::atomic_ref<uint16_t>(a_pData->m_u16RefCount);
+    }
+
+    // The share counting behind the members; internal, so that the library's
+    // own calls stay direct.
+
+    bool ShareData(bCString::bSStringData * a_pData)
+    {
+        if (OE_IsSingleThreaded())
+        {
+            uint16_t const u16Count = a_pData->m_u16RefCount;
+            if (u16Count == 0 || u16Count >= kMaxShareCount)
+                return false;
+            a_pData->m_u16RefCount = static_cast<uint16_t>(u16Count + 1);
+            return true;
+        }
+        std::atomic_ref<uint16_t> Count = ShareCount(a_pData);
+        uint16_t u16Count = Count.load(std::memory_order_relaxed);
+        do
+        {
+            if (u16Count == 0 || u16Count >= kMaxShareCount)
+                return false;
+        } while (
+            !Count.compare_exchange_weak(u16Count, static_cast<uint16_t>(u16Count + 1), std::memory_order_relaxed));
+        return true;
+    }
+
+    int UnshareData(bCString::bSStringData * a_pData)
+    {
+        // A locked buffer belongs to its one string alone, and a count of 1 means
+        // no other string can be copying this buffer now.
+        std::atomic_ref<uint16_t> Count = ShareCount(a_pData);
+        uint16_t const u16Count = Count.load(std::memory_order_acquire);
+        if (u16Count == kLockedCount || u16Count <= 1)
+            return 0;
+        if (OE_IsSingleThreaded())
+        {
+            a_pData->m_u16RefCount = static_cast<uint16_t>(u16Count - 1);
+            return u16Count - 1;
+        }
+        return Count.fetch_sub(1, std::memory_order_acq_rel) - 1;
+    }
+
+    void FreeBlock(bCString::bSStringData * a_pData)
+    {
+        bCMemoryAdmin::GetInstance().Free(a_pData);
+    }
+
+    void ReleaseData(bCString::bSStringData * a_pData)
+    {
+        if (a_pData && UnshareData(a_pData) == 0)
+            FreeBlock(a_pData);
     }
 
     bool IsWhiteSpace(unsigned char a_u8Byte)
@@ -99,6 +151,46 @@ namespace
     int TextLength(char const * a_pcText)
     {
         return a_pcText ? static_cast<int>(std::strlen(a_pcText)) : 0;
+    }
+
+    // The first occurrence of a_uFind > 0 bytes in [a_pcText, a_pcEnd).
+    char const * FindBytes(char const * a_pcText, char const * a_pcEnd, char const * a_pcFind, size_t a_uFind)
+    {
+        while (static_cast<size_t>(a_pcEnd - a_pcText) >= a_uFind)
+        {
+            size_t const uStarts = static_cast<size_t>(a_pcEnd - a_pcText) - a_uFind + 1;
+            char const * pcHit = static_cast<char const *>(std::memchr(a_pcText, a_pcFind[0], uStarts));
+            if (!pcHit)
+                return nullptr;
+            if (std::memcmp(pcHit + 1, a_pcFind + 1, a_uFind - 1) == 0)
+                return pcHit;
+            a_pcText = pcHit + 1;
+        }
+        return nullptr;
+    }
+
+    // Copies [a_pcRead, a_pcEnd) to a_pcWrite with every occurrence of old
+    // replaced by new; the writing may run behind the reading in one buffer.
+    void ReplaceBytes(char * a_pcWrite, char const * a_pcRead, char const * a_pcEnd, char const * a_pcOld,
+                      size_t a_uOld, char const * a_pcNew, size_t a_uNew)
+    {
+        for (char const * pcHit = FindBytes(a_pcRead, a_pcEnd, a_pcOld, a_uOld); pcHit;
+             pcHit = FindBytes(a_pcRead, a_pcEnd, a_pcOld, a_uOld))
+        {
+            std::memmove(a_pcWrite, a_pcRead, static_cast<size_t>(pcHit - a_pcRead));
+            a_pcWrite += pcHit - a_pcRead;
+            std::memcpy(a_pcWrite, a_pcNew, a_uNew);
+            a_pcWrite += a_uNew;
+            a_pcRead = pcHit + a_uOld;
+        }
+        std::memmove(a_pcWrite, a_pcRead, static_cast<size_t>(a_pcEnd - a_pcRead));
+    }
+
+    bool IsInText(char const * a_pcText, int a_iLength, char const * a_pcPointer)
+    {
+        uintptr_t const uStart = reinterpret_cast<uintptr_t>(a_pcText);
+        uintptr_t const uPointer = reinterpret_cast<uintptr_t>(a_pcPointer);
+        return a_pcText && uPointer >= uStart && uPointer <= uStart + static_cast<uintptr_t>(a_iLength);
     }
 
     // The rightmost position at or before a_iPos where a_pcFind's characters match.
@@ -210,7 +302,10 @@ bCString::bCString(char a_cChar, int a_iCount) : m_pcText(nullptr)
 
 bCString::bCString(bCString const & a_strSource) : m_pcText(nullptr)
 {
-    Share(a_strSource);
+    if (a_strSource.GetLength() > 0 && ShareData(a_strSource.GetData()))
+        m_pcText = a_strSource.m_pcText;
+    else
+        Share(a_strSource);
 }
 
 bCString::bCString(bCString const & a_strSource, int a_iCount) : m_pcText(nullptr)
@@ -236,7 +331,7 @@ bCString::bCString(float a_fValue, int a_iPrecision) : m_pcText(nullptr)
 bCString::~bCString()
 {
     if (m_pcText && bCMemoryAdmin::IsMemoryAdminInitialized())
-        Release(GetData());
+        ReleaseData(GetData());
 }
 
 bCCriticalSectionWin32 & bCString::GetStringLock()
@@ -291,7 +386,7 @@ void bCString::CopyBeforeWrite()
     bSStringData * pOld = GetData();
     Alloc(pOld->m_iLength);
     std::memcpy(m_pcText, pOld->GetText(), static_cast<size_t>(pOld->m_iLength));
-    Release(pOld);
+    ReleaseData(pOld);
 }
 
 void bCString::ConcatCopy(char const * a_pcText1, int a_iCount1, char const * a_pcText2, int a_iCount2)
@@ -311,48 +406,35 @@ void bCString::ConcatInPlace(char const * a_pcText, int a_iCount)
     char * pcOld = m_pcText;
     ConcatCopy(pcOld, pcOld ? reinterpret_cast<bSStringData *>(pcOld)[-1].m_iLength : 0, a_pcText, a_iCount);
     if (pcOld)
-        Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+        ReleaseData(reinterpret_cast<bSStringData *>(pcOld) - 1);
 }
 
 void bCString::Release()
 {
     if (!m_pcText)
         return;
-    Release(GetData());
+    ReleaseData(GetData());
     m_pcText = nullptr;
 }
 
 void bCString::Release(bSStringData * a_pData)
 {
-    if (a_pData && Decrement(a_pData) == 0)
-        FreeData(a_pData);
+    ReleaseData(a_pData);
 }
 
 void bCString::FreeData(bSStringData * a_pData)
 {
-    bCMemoryAdmin::GetInstance().Free(a_pData);
+    FreeBlock(a_pData);
 }
 
 bool bCString::Increment(bSStringData * a_pData)
 {
-    std::atomic_ref<uint16_t> Count = ShareCount(a_pData);
-    uint16_t u16Count = Count.load(std::memory_order_relaxed);
-    do
-    {
-        if (u16Count == 0 || u16Count >= kMaxShareCount)
-            return false;
-    } while (!Count.compare_exchange_weak(u16Count, static_cast<uint16_t>(u16Count + 1), std::memory_order_relaxed));
-    return true;
+    return ShareData(a_pData);
 }
 
 int bCString::Decrement(bSStringData * a_pData)
 {
-    std::atomic_ref<uint16_t> Count = ShareCount(a_pData);
-    // A locked buffer belongs to its one string alone.
-    uint16_t const u16Count = Count.load(std::memory_order_relaxed);
-    if (u16Count == kLockedCount || u16Count == 0)
-        return 0;
-    return Count.fetch_sub(1, std::memory_order_acq_rel) - 1;
+    return UnshareData(a_pData);
 }
 
 // Private building blocks.
@@ -366,7 +448,7 @@ void bCString::Share(bCString const & a_strSource)
         SetEmpty();
         return;
     }
-    if (!Increment(a_strSource.GetData()))
+    if (!ShareData(a_strSource.GetData()))
     {
         Assign(a_strSource.m_pcText, a_strSource.GetLength());
         return;
@@ -404,7 +486,7 @@ void bCString::Assign(char const * a_pcText, int a_iCount)
     if (a_iCount)
         std::memcpy(m_pcText, a_pcText, static_cast<size_t>(a_iCount));
     if (pcOld)
-        Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+        ReleaseData(reinterpret_cast<bSStringData *>(pcOld) - 1);
 }
 
 // Keeps the characters [a_iStart, a_iStart + a_iCount) of this string.
@@ -435,28 +517,25 @@ int bCString::Splice(int a_iIndex, char const * a_pcText, int a_iCount)
     std::memcpy(m_pcText + a_iIndex, a_pcText, static_cast<size_t>(a_iCount));
     if (iOldLength > a_iIndex)
         std::memcpy(m_pcText + a_iIndex + a_iCount, pcOld + a_iIndex, static_cast<size_t>(iOldLength - a_iIndex));
-    Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+    ReleaseData(reinterpret_cast<bSStringData *>(pcOld) - 1);
     return GetLength();
 }
 
-// Zero-terminated segments of the stored text, each searched left to right.
+// Occurrences, left to right without overlap. The searched text holds no zero
+// byte, so no occurrence spans one: searching the stored bytes finds exactly
+// the occurrences of each zero-terminated segment.
 int bCString::CountOccurrences(char const * a_pcOld, int a_iOldLength) const
 {
     int iCount = 0;
+    size_t const uOld = static_cast<size_t>(a_iOldLength);
     char const * pcEnd = m_pcText + GetLength();
-    for (char const * pcSegment = m_pcText; pcSegment < pcEnd; pcSegment += std::strlen(pcSegment) + 1)
-        for (char const * pcHit = std::strstr(pcSegment, a_pcOld); pcHit;
-             pcHit = std::strstr(pcHit + a_iOldLength, a_pcOld))
-            ++iCount;
+    for (char const * pcHit = FindBytes(m_pcText, pcEnd, a_pcOld, uOld); pcHit;
+         pcHit = FindBytes(pcHit + uOld, pcEnd, a_pcOld, uOld))
+        ++iCount;
     return iCount;
 }
 
 // Comparison.
-
-int bCString::Compare(bCString const & a_strOther) const
-{
-    return CompareBytes(GetText(), GetLength(), a_strOther.GetText(), a_strOther.GetLength());
-}
 
 int bCString::Compare(char const * a_pcText) const
 {
@@ -471,15 +550,6 @@ int bCString::CompareNoCase(bCString const & a_strOther) const
 int bCString::CompareNoCase(char const * a_pcText) const
 {
     return CompareBytesNoCase(GetText(), GetLength(), a_pcText ? a_pcText : "", TextLength(a_pcText));
-}
-
-bool bCString::CompareFast(bCString const & a_strOther) const
-{
-    int const iLength = GetLength();
-    if (iLength != a_strOther.GetLength())
-        return false;
-    return m_pcText == a_strOther.m_pcText || iLength == 0 ||
-           std::memcmp(m_pcText, a_strOther.m_pcText, static_cast<size_t>(iLength)) == 0;
 }
 
 bool bCString::CompareNoCaseFast(bCString const & a_strOther) const
@@ -557,16 +627,8 @@ int bCString::Find(char const * a_pcText, int a_iStart, bool a_bWhole) const
         return -1;
     if (iFind == 0)
         return a_iStart;
-    for (int iPos = a_iStart; iPos <= iLength - iFind; ++iPos)
-    {
-        void const * pHit = std::memchr(m_pcText + iPos, a_pcText[0], static_cast<size_t>(iLength - iFind - iPos + 1));
-        if (!pHit)
-            return -1;
-        iPos = static_cast<int>(static_cast<char const *>(pHit) - m_pcText);
-        if (std::memcmp(m_pcText + iPos, a_pcText, static_cast<size_t>(iFind)) == 0)
-            return iPos;
-    }
-    return -1;
+    char const * pcHit = FindBytes(m_pcText + a_iStart, m_pcText + iLength, a_pcText, static_cast<size_t>(iFind));
+    return pcHit ? static_cast<int>(pcHit - m_pcText) : -1;
 }
 
 int bCString::FindNoCase(char const * a_pcText, int a_iStart) const
@@ -1001,6 +1063,12 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
     int const iOld = TextLength(a_pcOld);
     if (iOld == 0 || IsEmpty())
         return 0;
+    // Texts from this string's own buffer would change under the writing.
+    if (IsInText(m_pcText, GetLength(), a_pcOld) || IsInText(m_pcText, GetLength(), a_pcNew))
+    {
+        bCString const strOld(a_pcOld), strNew(a_pcNew);
+        return Replace(strOld.GetText(), strNew.GetText());
+    }
     int const iCount = CountOccurrences(a_pcOld, iOld);
     if (iCount == 0)
         return 0;
@@ -1021,27 +1089,8 @@ int bCString::Replace(char const * a_pcOld, char const * a_pcNew)
         Alloc(iFinal);
     }
     char const * pcRead = strSource.m_pcText ? strSource.m_pcText : m_pcText;
-    char const * pcEnd = pcRead + iLength;
-    char * pcWrite = m_pcText;
-    // Each segment's end is measured before writing, which may run over its start.
-    for (char const *pcSegment = pcRead, *pcNext; pcSegment < pcEnd; pcSegment = pcNext)
-    {
-        pcNext = pcSegment + std::strlen(pcSegment) + 1;
-        char const * pcCopy = pcSegment;
-        for (char const * pcHit = std::strstr(pcCopy, a_pcOld); pcHit; pcHit = std::strstr(pcCopy, a_pcOld))
-        {
-            std::memmove(pcWrite, pcCopy, static_cast<size_t>(pcHit - pcCopy));
-            pcWrite += pcHit - pcCopy;
-            std::memcpy(pcWrite, a_pcNew, static_cast<size_t>(iNew));
-            pcWrite += iNew;
-            pcCopy = pcHit + iOld;
-        }
-        // The rest of the segment with its zero byte (the last one's is the terminator).
-        size_t const uRest = static_cast<size_t>(pcNext - pcCopy);
-        std::memmove(pcWrite, pcCopy, uRest);
-        pcWrite += uRest;
-    }
-    // A text that ends in a zero byte has no segment to carry the terminator.
+    ReplaceBytes(m_pcText, pcRead, pcRead + iLength, a_pcOld, static_cast<size_t>(iOld), a_pcNew,
+                 static_cast<size_t>(iNew));
     GetData()->m_iLength = iFinal;
     m_pcText[iFinal] = 0;
     return iCount;
@@ -1074,7 +1123,17 @@ int bCString::Remove(bCString const & a_strText)
     return Replace(strText.GetText(), "");
 }
 
-// Trimming: every variant keeps one range [start, end) of the stored text.
+// Trimming: every variant keeps one range of the stored text.
+
+template <typename TIsTrimmed> void bCString::TrimRuns(bool a_bLeft, bool a_bRight, TIsTrimmed a_IsTrimmed)
+{
+    int iStart = 0, iEnd = GetLength();
+    while (a_bLeft && iStart < iEnd && a_IsTrimmed(m_pcText[iStart]))
+        ++iStart;
+    while (a_bRight && iEnd > iStart && a_IsTrimmed(m_pcText[iEnd - 1]))
+        --iEnd;
+    Keep(iStart, iEnd - iStart);
+}
 
 void bCString::TrimLeft()
 {
@@ -1093,55 +1152,40 @@ void bCString::Trim()
 
 void bCString::Trim(bool a_bLeft, bool a_bRight)
 {
-    int iStart = 0, iEnd = GetLength();
-    while (a_bLeft && iStart < iEnd && IsWhiteSpace(static_cast<unsigned char>(m_pcText[iStart])))
-        ++iStart;
-    while (a_bRight && iEnd > iStart && IsWhiteSpace(static_cast<unsigned char>(m_pcText[iEnd - 1])))
-        --iEnd;
-    Keep(iStart, iEnd - iStart);
+    TrimRuns(a_bLeft, a_bRight, [](char a_cByte) { return IsWhiteSpace(static_cast<unsigned char>(a_cByte)); });
 }
 
 void bCString::TrimLeft(char a_cChar)
 {
-    char const acSet[2] = {a_cChar, 0};
-    TrimLeft(acSet);
+    TrimRuns(true, false, [a_cChar](char a_cByte) { return a_cByte == a_cChar; });
 }
 
 void bCString::TrimRight(char a_cChar)
 {
-    char const acSet[2] = {a_cChar, 0};
-    TrimRight(acSet);
+    TrimRuns(false, true, [a_cChar](char a_cByte) { return a_cByte == a_cChar; });
 }
 
 void bCString::Trim(char a_cChar)
 {
-    char const acSet[2] = {a_cChar, 0};
-    Trim(acSet);
+    TrimRuns(true, true, [a_cChar](char a_cByte) { return a_cByte == a_cChar; });
 }
 
 void bCString::TrimLeft(char const * a_pcSet)
 {
     bCByteSet const Set(a_pcSet);
-    int iStart = 0;
-    int const iEnd = GetLength();
-    while (iStart < iEnd && Set.Contains(m_pcText[iStart]))
-        ++iStart;
-    Keep(iStart, iEnd - iStart);
+    TrimRuns(true, false, [&Set](char a_cByte) { return Set.Contains(a_cByte); });
 }
 
 void bCString::TrimRight(char const * a_pcSet)
 {
     bCByteSet const Set(a_pcSet);
-    int iEnd = GetLength();
-    while (iEnd > 0 && Set.Contains(m_pcText[iEnd - 1]))
-        --iEnd;
-    Keep(0, iEnd);
+    TrimRuns(false, true, [&Set](char a_cByte) { return Set.Contains(a_cByte); });
 }
 
 void bCString::Trim(char const * a_pcSet)
 {
-    TrimRight(a_pcSet);
-    TrimLeft(a_pcSet);
+    bCByteSet const Set(a_pcSet);
+    TrimRuns(true, true, [&Set](char a_cByte) { return Set.Contains(a_cByte); });
 }
 
 // Case and order.
@@ -1247,7 +1291,7 @@ char * bCString::GetBuffer(int a_iMinLength)
     std::memcpy(m_pcText, pcOld, static_cast<size_t>(iLength) + 1);
     std::memset(m_pcText + iLength + 1, 0, static_cast<size_t>(iRoom - iLength));
     GetData()->m_iLength = iLength;
-    Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+    ReleaseData(reinterpret_cast<bSStringData *>(pcOld) - 1);
     return m_pcText;
 }
 
@@ -1281,7 +1325,7 @@ void bCString::FreeExtra()
     char * pcOld = m_pcText;
     Alloc(GetLength());
     std::memcpy(m_pcText, pcOld, static_cast<size_t>(GetLength()));
-    Release(reinterpret_cast<bSStringData *>(pcOld) - 1);
+    ReleaseData(reinterpret_cast<bSStringData *>(pcOld) - 1);
 }
 
 char * bCString::LockBuffer()

@@ -32,6 +32,7 @@
 #include <vellmark/kernel/oe_types.h>
 
 #include <cstdint>
+#include <cstring>
 
 class bCCriticalSectionWin32;
 class bCUnicodeString;
@@ -215,6 +216,7 @@ private:
     void Assign(char const * a_pcText, int a_iCount);
     void Share(bCString const & a_strSource);
     void Keep(int a_iStart, int a_iCount);
+    template <typename TIsTrimmed> void TrimRuns(bool a_bLeft, bool a_bRight, TIsTrimmed a_IsTrimmed);
     int Splice(int a_iIndex, char const * a_pcText, int a_iCount);
     int CountOccurrences(char const * a_pcOld, int a_iOldLength) const;
 
@@ -230,6 +232,26 @@ OE_API bool operator>(char const * a_pcText, bCString const & a_strText);
 OE_API bool operator>=(char const * a_pcText, bCString const & a_strText);
 OE_API bCString operator+(char const * a_pcText, bCString const & a_strText);
 OE_API bCString operator+(char a_cChar, bCString const & a_strText);
+
+// Equality and ordering are inline: they are the library's most frequent string calls.
+
+inline int bCString::Compare(bCString const & a_strOther) const
+{
+    int const iLeft = GetLength(), iRight = a_strOther.GetLength();
+    int const iResult =
+        std::memcmp(GetText(), a_strOther.GetText(), static_cast<size_t>(iLeft < iRight ? iLeft : iRight));
+    if (iResult)
+        return (iResult > 0) - (iResult < 0);
+    return (iLeft > iRight) - (iLeft < iRight);
+}
+
+inline bool bCString::CompareFast(bCString const & a_strOther) const
+{
+    int const iLength = GetLength();
+    return iLength == a_strOther.GetLength() &&
+           (m_pcText == a_strOther.m_pcText || iLength == 0 ||
+            std::memcmp(m_pcText, a_strOther.m_pcText, static_cast<size_t>(iLength)) == 0);
+}
 
 // The shared empty string.
 extern OE_API bCString g_strDefault;
