@@ -7,6 +7,10 @@
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/platform/oe_globalatom.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_wintypes.h>
+#include <vellmark/platform/oe_random.h>
+#include <vellmark/platform/oe_guidtext.h>
+#include <vellmark/platform/oe_time.h>
 #include <vellmark/platform/oe_mutexhandle.h>
 #include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
@@ -28,6 +32,10 @@
 #include <vellmark/kernel/oe_spieadmin.h>
 #include <vellmark/kernel/oe_spyadmin.h>
 #include <vellmark/kernel/oe_string.h>
+#include <vellmark/kernel/oe_unicodestring.h>
+#include <vellmark/kernel/oe_guid.h>
+#include <vellmark/kernel/oe_variant.h>
+#include <vellmark/kernel/oe_datetime.h>
 #include <vellmark/kernel/oe_version.h>
 #include <vellmark/kernel/oe_validatemem.h>
 

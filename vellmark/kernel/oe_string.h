@@ -58,7 +58,7 @@ public:
     bCString(char a_cChar, int a_iCount);                 // a_iCount copies of a_cChar
     bCString(bCString const & a_strSource);               // shares the source's buffer
     bCString(bCString const & a_strSource, int a_iCount); // the first a_iCount characters
-    // bCString(bCUnicodeString const &) comes with the 16-bit string.
+    bCString(bCUnicodeString const & a_strText); // the 8-bit form, as SetUnicodeText
     bCString(float a_fValue, int a_iPrecision); // "%.<precision>f"
     ~bCString();
 
@@ -126,7 +126,7 @@ public:
     bCString operator+(bCString const & a_strOther) const;
     bCString operator+(char const * a_pcText) const;
     bCString operator+(char a_cChar) const;
-    // bCUnicodeString GetUnicodeText() const comes with the 16-bit string.
+    bCUnicodeString GetUnicodeText() const; // the 16-bit form, as bCUnicodeString::SetAnsiText
     static bCString GetFormattedString(char const * a_pcFormat, ...) // at most 1023 characters
         __attribute__((format(printf, 1, 2)));
 
@@ -146,8 +146,11 @@ public:
     void SetText(char const * a_pcText);
     void SetText(char const * a_pcText, int a_iCount); // at most a_iCount characters
     void SetText(char a_cChar, int a_iCount);
-    // SetUnicodeText(char16_t const *), SetUnicodeText(char16_t const *, int) and
-    // SetUnicodeText(bCUnicodeString const &[, int]) come with the 16-bit string.
+    // 16-bit text unit by unit: units 0-255 become the byte of the same value, others '?'.
+    void SetUnicodeText(char16_t const * a_pcText);
+    void SetUnicodeText(char16_t const * a_pcText, int a_iCount); // at most a_iCount units
+    void SetUnicodeText(bCUnicodeString const & a_strText);
+    void SetUnicodeText(bCUnicodeString const & a_strText, int a_iCount);
 
     // Modification.
     bCString & operator+=(char a_cChar);
@@ -203,7 +206,7 @@ protected:
     void CopyBeforeWrite();
     void ConcatCopy(char const * a_pcText1, int a_iCount1, char const * a_pcText2, int a_iCount2);
     void ConcatInPlace(char const * a_pcText, int a_iCount);
-    // CopyUnicode(char16_t const *, int) comes with the 16-bit string.
+    void CopyUnicode(char16_t const * a_pcText, int a_iCount); // Realloc and convert a_iCount units
     void Release();
     static void Release(bSStringData * a_pData);
     static void FreeData(bSStringData * a_pData);

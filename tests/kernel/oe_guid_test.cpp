@@ -1,0 +1,258 @@
+#include <vellmark/kernel/oe_guid.h>
+#include <vellmark/platform/oe_guidtext.h>
+#include <vellmark/kernel/oe_string.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace
+{
+    _GUID MakeGuid(uint32_t a_uData1, uint16_t a_uData2, uint16_t a_uData3, std::initializer_list<uint8_t> a_Data4)
+    {
+        _GUID Guid;
+        Guid.Data1 = a_uData1;
+        Guid.Data2 = a_uData2;
+        Guid.Data3 = a_uData3;
+        std::copy(a_Data4.begin(), a_Data4.end(), Guid.Data4);
+        return Guid;
+    }
+
+    _GUID const kSample = MakeGuid(0x0123ABCD, 0x4567, 0x89EF, {0xFE, 0xDC, 0xBA, 0x98, 0x76, 0x54, 0x32, 0x10});
+
+    std::u16string FormatGuid(_GUID const & a_Guid)
+    {
+        char16_t arrText[39];
+        EXPECT_EQ(OEStringFromGUID2(a_Guid, arrText, 39), 39);
+        return arrText;
+    }
+
+    bool Parses(char16_t const * a_pcText)
+    {
+        _GUID Guid = kSample;
+        bool bResult = OEIIDFromString(a_pcText, Guid);
+        if (!bResult)
+        {
+            EXPECT_EQ(std::memcmp(&Guid, &kSample, sizeof(Guid)), 0) << "a refused text must not write";
+        }
+        return bResult;
+    }
+} // namespace
+
+TEST(bCGuid, TextFormIsBracedUpperCase)
+{
+    EXPECT_EQ(FormatGuid(kSample), u"{0123ABCD-4567-89EF-FEDC-BA9876543210}");
+    char16_t arrShort[38];
+    EXPECT_EQ(OEStringFromGUID2(kSample, arrShort, 38), 0);
+}
+
+TEST(bCGuid, TextRoundTripsThroughBinary)
+{
+    for (int i = 0; i < 64; ++i)
+    {
+        bCGuid Guid;
+        Guid.Generate();
+        std::u16string strText = FormatGuid(Guid.GetGuid());
+        _GUID Back;
+        ASSERT_TRUE(OEIIDFromString(strText.c_str(), Back));
+        EXPECT_EQ(std::memcmp(&Back, &Guid.GetGuid(), sizeof(_GUID)), 0);
+    }
+}
+
+TEST(bCGuid, ParserAcceptsEitherCase)
+{
+    _GUID Guid;
+    ASSERT_TRUE(OEIIDFromString(u"{0123abcd-4567-89ef-fedc-ba9876543210}", Guid));
+    EXPECT_EQ(std::memcmp(&Guid, &kSample, sizeof(Guid)), 0);
+    ASSERT_TRUE(OEIIDFromString(u"{0123AbCd-4567-89eF-FEdc-Ba9876543210}", Guid));
+    EXPECT_EQ(std::memcmp(&Guid, &kSample, sizeof(Guid)), 0);
+}
+
+TEST(bCGuid, ParserRefusesBadTexts)
+{
+    EXPECT_FALSE(Parses(nullptr));
+    EXPECT_FALSE(Parses(u""));
+    EXPECT_FALSE(Parses(u"{}"));
+    EXPECT_FALSE(Parses(u"0123ABCD-4567-89EF-FEDC-BA9876543210"));    // no braces
+    EXPECT_FALSE(Parses(u"(0123ABCD-4567-89EF-FEDC-BA9876543210)"));  // wrong braces
+    EXPECT_FALSE(Parses(u"{0123ABCD-4567-89EF-FEDC-BA9876543210"));   // short
+    EXPECT_FALSE(Parses(u"{0123ABCD-4567-89EF-FEDC-BA987654321}"));   // short last group
+    EXPECT_FALSE(Parses(u"{0123ABCD-4567-89EF-FEDC-BA9876543210}x")); // long
+    EXPECT_FALSE(Parses(u"{0123ABCD-4567-89EF-FEDC-BA98765432100}")); // long last group
+    EXPECT_FALSE(Parses(u"{0123ABCG-4567-89EF-FEDC-BA9876543210}"));  // non-hex digit
+    EXPECT_FALSE(Parses(u"{0123ABCD-45 7-89EF-FEDC-BA9876543210}"));
+    EXPECT_FALSE(Parses(u"{0123ABCD_4567-89EF-FEDC-BA9876543210}")); // wrong separator
+    EXPECT_FALSE(Parses(u"{0123ABCD-456789EF-FEDC-BA9876543210-}"));
+    EXPECT_FALSE(Parses(u"{+123ABCD-4567-89EF-FEDC-BA9876543210}"));
+    EXPECT_FALSE(Parses(u"{\uFF10123ABCD-4567-89EF-FEDC-BA9876543210}")); // full-width digit
+}
+
+TEST(bCGuid, GenerateMakesValidVersion4Guids)
+{
+    std::set<std::string> setSeen;
+    for (int i = 0; i < 100; ++i)
+    {
+        bCGuid Guid;
+        EXPECT_FALSE(Guid.IsValid());
+        Guid.Generate();
+        EXPECT_TRUE(Guid.IsValid());
+        EXPECT_EQ(Guid.GetGuid().Data3 >> 12, 4);
+        EXPECT_EQ(Guid.GetGuid().Data4[0] & 0xC0, 0x80);
+        setSeen.insert(std::string(reinterpret_cast<char const *>(&Guid.GetGuid()), 16));
+    }
+    EXPECT_EQ(setSeen.size(), 100u);
+}
+
+TEST(bCGuid, ValidityFollowsTheSetters)
+{
+    bCGuid Guid(kSample);
+    EXPECT_TRUE(Guid.IsValid());
+    Guid.MakeInvalidGuid();
+    EXPECT_FALSE(Guid.IsValid());
+    EXPECT_EQ(Guid.GetGuid().Data1, kSample.Data1); // bytes kept
+    Guid = &kSample;
+    EXPECT_TRUE(Guid.IsValid());
+    Guid = static_cast<_GUID const *>(nullptr);
+    EXPECT_FALSE(Guid.IsValid());
+    Guid = kSample;
+    EXPECT_TRUE(Guid.IsValid());
+    Guid.Clear();
+    EXPECT_FALSE(Guid.IsValid());
+    Guid.SetGuid(kSample);
+    Guid.Init();
+    EXPECT_FALSE(Guid.IsValid());
+    EXPECT_FALSE(bCGuid(static_cast<_GUID const *>(nullptr)).IsValid());
+    EXPECT_TRUE(bCGuid(&kSample).IsValid());
+}
+
+TEST(bCGuid, NullAndInvalidConstants)
+{
+    EXPECT_TRUE(bCGuid::GetNullGuid().IsNull());
+    EXPECT_TRUE(bCGuid::GetNullGuid().IsValid());
+    EXPECT_FALSE(bCGuid::GetInvalidGuid().IsNull());
+    EXPECT_FALSE(bCGuid::GetInvalidGuid().IsValid());
+    EXPECT_EQ(&bCGuid::GetNullGuid(), &bCGuid::GetNullGuid());
+    bCGuid Guid(kSample);
+    EXPECT_FALSE(Guid.IsNull());
+    Guid.MakeNullGuid();
+    EXPECT_TRUE(Guid.IsNull());
+    Guid.MakeInvalidGuid();
+    EXPECT_FALSE(Guid.IsNull());
+}
+
+TEST(bCGuid, PointerConversionIsNullWhenInvalid)
+{
+    bCGuid Guid(kSample);
+    _GUID const * pGuid = static_cast<_GUID const *>(static_cast<bCGuid const &>(Guid));
+    EXPECT_EQ(pGuid, &Guid.GetGuid());
+    _GUID * pMutable = static_cast<_GUID *>(Guid);
+    EXPECT_EQ(pMutable, &Guid.GetGuid());
+    Guid.MakeInvalidGuid();
+    EXPECT_EQ(static_cast<_GUID *>(Guid), nullptr);
+    _GUID const & Bytes = static_cast<_GUID const &>(static_cast<bCGuid const &>(Guid));
+    EXPECT_EQ(Bytes.Data1, kSample.Data1);
+}
+
+TEST(bCGuid, ComparesBytesOnlyAsLittleEndianWords)
+{
+    bCGuid Valid(kSample);
+    bCGuid Invalid(kSample);
+    Invalid.MakeInvalidGuid();
+    EXPECT_TRUE(Valid == Invalid);
+    EXPECT_EQ(Valid.Compare(Invalid), 0);
+    EXPECT_TRUE(Valid.IsEqualTo(Invalid));
+
+    // Word 0 is Data1; word 1 is Data3 << 16 | Data2, so Data3 outranks Data2.
+    bCGuid Low(MakeGuid(1, 0xFFFF, 0x0000, {0, 0, 0, 0, 0, 0, 0, 0}));
+    bCGuid High(MakeGuid(1, 0x0000, 0x0001, {0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(Low < High);
+    EXPECT_EQ(Low.Compare(High), -1);
+    EXPECT_EQ(High.Compare(Low), 1);
+    EXPECT_TRUE(High.IsGreaterThan(Low));
+    EXPECT_TRUE(Low.IsLessThan(High));
+    // Within Data4 the last byte of a word is its most significant one.
+    bCGuid ByteLow(MakeGuid(0, 0, 0, {0xFF, 0, 0, 0, 0, 0, 0, 0}));
+    bCGuid ByteHigh(MakeGuid(0, 0, 0, {0, 0, 0, 1, 0, 0, 0, 0}));
+    EXPECT_TRUE(ByteLow < ByteHigh);
+    EXPECT_TRUE(ByteHigh > ByteLow);
+    EXPECT_TRUE(ByteLow <= ByteLow);
+    EXPECT_TRUE(ByteHigh >= ByteHigh);
+    EXPECT_TRUE(ByteLow != ByteHigh);
+    // Data1 compares as an unsigned number.
+    EXPECT_TRUE(bCGuid(MakeGuid(0x7FFFFFFF, 0, 0, {})) < bCGuid(MakeGuid(0x80000000, 0, 0, {})));
+}
+
+TEST(bCGuid, CopyTakesBytesAndValidity)
+{
+    bCGuid Source(kSample);
+    Source.MakeInvalidGuid();
+    bCGuid Target;
+    Target.Generate();
+    Target = Source;
+    EXPECT_FALSE(Target.IsValid());
+    EXPECT_TRUE(Target == Source);
+    bCGuid const Original(kSample);
+    bCGuid Copy(Original);
+    EXPECT_TRUE(Copy.IsValid());
+    Copy.CopyTo(Target);
+    EXPECT_TRUE(Target.IsValid());
+}
+
+TEST(bCGuid, StringTextRoundTrips)
+{
+    bCGuid Guid(kSample);
+    EXPECT_STREQ(Guid.GetText().GetText(), "{0123ABCD-4567-89EF-FEDC-BA9876543210}");
+    for (int i = 0; i < 32; ++i)
+    {
+        bCGuid Generated;
+        Generated.Generate();
+        bCString strText = Generated.GetText();
+        EXPECT_EQ(strText.GetLength(), 38);
+        bCGuid Back(strText);
+        EXPECT_TRUE(Back.IsValid());
+        EXPECT_TRUE(Back == Generated);
+    }
+}
+
+TEST(bCGuid, InvalidValueReadsAsEmptyBraces)
+{
+    bCGuid Guid(kSample);
+    Guid.MakeInvalidGuid();
+    EXPECT_STREQ(Guid.GetText().GetText(), "{}");
+    EXPECT_STREQ(bCGuid().GetText().GetText(), "{}");
+    bCGuid Valid(kSample);
+    EXPECT_TRUE(Valid.SetText(bCString("{}")));
+    EXPECT_FALSE(Valid.IsValid());
+    EXPECT_EQ(Valid.GetGuid().Data1, kSample.Data1);
+}
+
+TEST(bCGuid, SetTextRefusesBadTextsAndLeavesValueInvalid)
+{
+    char const * const arrBad[] = {
+        "",
+        "0123ABCD-4567-89EF-FEDC-BA9876543210",
+        "[0123ABCD-4567-89EF-FEDC-BA9876543210]",
+        "{0123ABCD-4567-89EF-FEDC-BA987654321}",
+        "{0123ABCD-4567-89EF-FEDC-BA9876543210}}",
+        "{0123ABCD-4567-89EF-FEDC-BA9876543210} ",
+        " {0123ABCD-4567-89EF-FEDC-BA9876543210}",
+        "{0123ABCD-4567-89EF-FEDC-BA987654321Z}",
+        "{ }",
+        "{",
+        "{0123ABCD45674567-89EF-FEDC-BA98765432}",
+        "{0123ABCD-4567-89EF-FEDC-BA9876543210\xE4",
+    };
+    for (char const * pcBad : arrBad)
+    {
+        bCGuid Guid(kSample);
+        EXPECT_FALSE(Guid.SetText(bCString(pcBad))) << pcBad;
+        EXPECT_FALSE(Guid.IsValid()) << pcBad;
+        EXPECT_FALSE(Guid.SetGuid(bCString(pcBad))) << pcBad;
+    }
+    bCGuid Assigned;
+    Assigned = bCString("{0123abcd-4567-89ef-fedc-ba9876543210}");
+    EXPECT_TRUE(Assigned.IsValid());
+    EXPECT_TRUE(Assigned == bCGuid(kSample));
+}

@@ -1,0 +1,201 @@
+#include <vellmark/kernel/oe_variant.h>
+#include <vellmark/kernel/oe_message.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace
+{
+    bCVariant::bEType const kInvalidType = static_cast<bCVariant::bEType>(15);
+
+    std::string g_strWarnings;
+
+    bool RecordWarning(bEMessageTypes a_eType, char const * a_pcText, char const *, unsigned long, char const *, int,
+                       int)
+    {
+        if (a_eType == bEMessageTypes_Warn && a_pcText)
+            g_strWarnings += a_pcText;
+        return true;
+    }
+
+    // Collects the warnings of the message administration while it lives.
+    class bCWarningRecorder
+    {
+    public:
+        bCWarningRecorder()
+        {
+            g_strWarnings.clear();
+            bCMessageAdmin::GetInstance().RegisterCallback(RecordWarning, bEMessageCallbackPriority_Low, 0);
+        }
+        ~bCWarningRecorder() { bCMessageAdmin::GetInstance().UnregisterCallback(RecordWarning); }
+        std::string Take()
+        {
+            std::string strResult;
+            strResult.swap(g_strWarnings);
+            return strResult;
+        }
+    };
+
+    bool AllValueBytesZero(bCVariant const & a_Variant)
+    {
+        unsigned char arrZero[8] = {};
+        return std::memcmp(&a_Variant.GetData(), arrZero, 8) == 0;
+    }
+} // namespace
+
+TEST(bCVariant, KeepsTypeAndValueLayout)
+{
+    EXPECT_EQ(sizeof(bCVariant::bEType), 4u);
+    EXPECT_EQ(sizeof(bCVariant::bUType), 8u);
+    EXPECT_EQ(bCVariant::bEType_None, 0);
+    EXPECT_EQ(bCVariant::bEType_U32, 5);
+    EXPECT_EQ(bCVariant::bEType_I64, 9);
+    EXPECT_EQ(bCVariant::bEType_String, 14);
+}
+
+TEST(bCVariant, ConstructionAndInitZeroAllValueBytes)
+{
+    bCVariant Variant;
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
+    EXPECT_TRUE(AllValueBytesZero(Variant));
+    Variant.SetData(-1LL);
+    Variant.Init();
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
+    EXPECT_TRUE(AllValueBytesZero(Variant));
+    bCVariant Small(static_cast<unsigned char>(0xAB));
+    EXPECT_EQ(Small.GetData().m_u64Value, 0xABu); // the bytes above the value stay zero
+}
+
+TEST(bCVariant, TypedConstructorsAndSettersSetTheMatchingType)
+{
+    EXPECT_EQ(bCVariant(static_cast<unsigned char>(1)).GetType(), bCVariant::bEType_U8);
+    EXPECT_EQ(bCVariant(static_cast<signed char>(-1)).GetI8(), -1);
+    EXPECT_EQ(bCVariant(static_cast<unsigned short>(65535)).GetU16(), 65535);
+    EXPECT_EQ(bCVariant(static_cast<short>(-2)).GetType(), bCVariant::bEType_I16);
+    EXPECT_EQ(bCVariant(4000000000UL).GetU32(), 4000000000UL);
+    EXPECT_EQ(bCVariant(-5L).GetType(), bCVariant::bEType_I32);
+    EXPECT_EQ(bCVariant(7).GetType(), bCVariant::bEType_Int);
+    EXPECT_EQ(bCVariant(18446744073709551615ULL).GetU64(), 18446744073709551615ULL);
+    EXPECT_EQ(bCVariant(-9LL).GetType(), bCVariant::bEType_I64);
+    EXPECT_TRUE(bCVariant(true).GetBool());
+    EXPECT_EQ(bCVariant(1.5f).GetFloat(), 1.5f);
+    EXPECT_EQ(bCVariant(2.25).GetDouble(), 2.25);
+    int iTarget = 0;
+    void const * pTarget = &iTarget;
+    bCVariant Pointer(pTarget);
+    EXPECT_EQ(Pointer.GetType(), bCVariant::bEType_VoidPointer);
+    EXPECT_EQ(Pointer.GetVoidPointer(), &iTarget);
+
+    bCVariant Variant;
+    Variant = 3.5f;
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_Float);
+    Variant.SetData(static_cast<short>(12));
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_I16);
+    short iShort = 0;
+    Variant.GetData(iShort);
+    EXPECT_EQ(iShort, 12);
+}
+
+TEST(bCVariant, GettersReadTheUnionWhateverTheType)
+{
+    bCVariant Variant(0x0102030405060708LL);
+    EXPECT_EQ(Variant.GetU8(), 0x08);
+    EXPECT_EQ(Variant.GetU16(), 0x0708);
+    EXPECT_EQ(Variant.GetInt(), 0x05060708);
+    unsigned long long uWide = 0;
+    Variant.GetData(uWide);
+    EXPECT_EQ(uWide, 0x0102030405060708ULL);
+}
+
+TEST(bCVariant, OwnsACopyOfItsText)
+{
+    char arrText[] = "abc";
+    bCVariant Variant(static_cast<char const *>(arrText));
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_String);
+    EXPECT_NE(Variant.GetString(), arrText);
+    arrText[0] = 'x';
+    EXPECT_STREQ(Variant.GetString(), "abc");
+
+    bCVariant Copy(Variant);
+    EXPECT_NE(Copy.GetString(), Variant.GetString());
+    Variant.Clear();
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
+    EXPECT_STREQ(Copy.GetString(), "abc");
+}
+
+TEST(bCVariant, SettingTextFromItsOwnTextCopiesFirst)
+{
+    bCVariant Variant("self");
+    Variant.SetData(static_cast<char const *>(Variant.GetString()));
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_String);
+    EXPECT_STREQ(Variant.GetString(), "self");
+    Variant = static_cast<char const *>(Variant.GetString() + 2);
+    EXPECT_STREQ(Variant.GetString(), "lf");
+}
+
+TEST(bCVariant, NullTextLeavesVariantCleared)
+{
+    bCVariant Variant("text");
+    Variant.SetData(static_cast<char const *>(nullptr));
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
+}
+
+TEST(bCVariant, CopyTakesTypeAndValue)
+{
+    bCVariant Source(-1234567890123LL);
+    bCVariant Target("to be replaced");
+    Target = Source;
+    EXPECT_EQ(Target.GetType(), bCVariant::bEType_I64);
+    EXPECT_EQ(Target.GetI64(), -1234567890123LL);
+    bCVariant Empty;
+    Target.CopyFrom(Empty);
+    EXPECT_EQ(Target.GetType(), bCVariant::bEType_None);
+    bCVariant Text("t");
+    Text.CopyTo(Target);
+    EXPECT_STREQ(Target.GetString(), "t");
+    Target.CopyFrom(Target);
+    EXPECT_STREQ(Target.GetString(), "t");
+}
+
+TEST(bCVariant, RawAccessStoresWithoutClearingOrCopying)
+{
+    bCVariant Variant;
+    bCVariant::bUType Data;
+    Data.m_u64Value = 0;
+    Data.m_iValue = 99;
+    Variant.SetData(Data);
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
+    Variant.SetType(bCVariant::bEType_Int);
+    EXPECT_EQ(Variant.GetInt(), 99);
+    Variant.AccessData().m_iValue = 100;
+    bCVariant::bEType eType;
+    Variant.GetType(eType);
+    EXPECT_EQ(eType, bCVariant::bEType_Int);
+    bCVariant::bUType Out;
+    Variant.GetData(Out);
+    EXPECT_EQ(Out.m_iValue, 100);
+}
+
+TEST(bCVariant, InvalidTypeIsReportedOnClearAndCopy)
+{
+    bCWarningRecorder Recorder;
+    bCVariant Broken;
+    Broken.AccessType() = kInvalidType;
+    Broken.Clear();
+    EXPECT_EQ(Recorder.Take(), "The method bCVariant::Clear detected an improper usage! \nHint:Invalid enumeration! ");
+    EXPECT_EQ(Broken.GetType(), bCVariant::bEType_None);
+
+    Broken.AccessType() = kInvalidType;
+    bCVariant Target(5);
+    Target.CopyFrom(Broken);
+    EXPECT_EQ(Recorder.Take(), "The method bCVariant::Clear detected an improper usage! \nHint:Invalid enumeration! ");
+    EXPECT_EQ(Target.GetType(), bCVariant::bEType_Int); // left unchanged
+    EXPECT_EQ(Target.GetInt(), 5);
+    Broken.Init();
+
+    bCVariant Valid(1.0);
+    Valid.Clear();
+    EXPECT_EQ(Recorder.Take(), "");
+}
