@@ -39,6 +39,14 @@
 #include <vellmark/kernel/oe_version.h>
 #include <vellmark/kernel/oe_validatemem.h>
 
+#include <vellmark/containers/oe_array.h>
+#include <vellmark/containers/oe_arraybase.h>
+#include <vellmark/containers/oe_hash.h>
+#include <vellmark/containers/oe_hashmap.h>
+#include <vellmark/containers/oe_map.h>
+#include <vellmark/containers/oe_smallarray.h>
+#include <vellmark/containers/oe_sort.h>
+
 #include <vellmark/crashhandler/DiagAssert.h>
 
 #endif
