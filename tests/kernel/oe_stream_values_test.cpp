@@ -79,6 +79,18 @@ TEST(bCIStream, UnicodeReadLine)
     EXPECT_TRUE(strLine == bCUnicodeString(u"ab"));
     EXPECT_EQ(Stream.ReadLine(strLine), 4ul);
     EXPECT_TRUE(strLine == bCUnicodeString(u"cd"));
+    Stream.Write(u"x\0y\n", 8);
+    Stream.SetPosition(-8, bEStreamSeekMode_Current);
+    EXPECT_EQ(Stream.ReadLine(strLine), 8ul);
+    EXPECT_EQ(strLine.GetLength(), 3); // zero units are kept
+    EXPECT_EQ(strLine.GetText()[2], u'y');
+    bCUnicodeString const strLong(u'w', 3000);
+    bCMemoryStream Long;
+    Long.Write(strLong.GetText(), 6000);
+    Long.Write(u"\n", 2);
+    Long.SetPosition(0, bEStreamSeekMode_Begin);
+    EXPECT_EQ(Long.ReadLine(strLine), 6002ul);
+    EXPECT_TRUE(strLine == strLong);
     strLine = u"kept";
     EXPECT_EQ(Stream.ReadLine(strLine), 0ul);
     EXPECT_TRUE(strLine == bCUnicodeString(u"kept"));

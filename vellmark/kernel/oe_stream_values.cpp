@@ -21,6 +21,15 @@ namespace
     int const kGuidBytes = 16;
     int const kGuidRecord = 20;
 
+    // Appends exactly a_iCount units, zero units included.
+    void AppendUnits(bCUnicodeString & a_strText, char16_t const * a_pcUnits, int a_iCount)
+    {
+        int const iOld = a_strText.GetLength();
+        char16_t * pcBuffer = a_strText.GetBuffer(iOld + a_iCount);
+        std::memcpy(pcBuffer + iOld, a_pcUnits, static_cast<size_t>(a_iCount) * 2);
+        a_strText.ReleaseBuffer(iOld + a_iCount);
+    }
+
     // The width of a variant's value at the front of its 8-byte field; 0 for
     // types that keep their 8 bytes as they are (none, unknown types).
     int GetVariantWidth(int a_iType)
@@ -172,19 +181,21 @@ unsigned long bCIStream::ReadLine(bCUnicodeString & a_strLine)
     char16_t arrChunk[kLineChunk];
     int iChunk = 0;
     unsigned long uConsumed = 2;
-    for (bool bMore = true; bMore && cUnit != 10; bMore = Read(&cUnit, 2) == 2 && (uConsumed += 2))
+    while (cUnit != 10)
     {
-        if (cUnit == 13)
-            continue;
-        arrChunk[iChunk++] = cUnit;
+        if (cUnit != 13)
+            arrChunk[iChunk++] = cUnit;
         if (iChunk == kLineChunk)
         {
-            a_strLine += bCUnicodeString(arrChunk, iChunk);
+            AppendUnits(a_strLine, arrChunk, iChunk);
             iChunk = 0;
         }
+        if (Read(&cUnit, 2) != 2)
+            break;
+        uConsumed += 2;
     }
     if (iChunk)
-        a_strLine += bCUnicodeString(arrChunk, iChunk);
+        AppendUnits(a_strLine, arrChunk, iChunk);
     return uConsumed;
 }
 
