@@ -140,11 +140,11 @@ unsigned long bCMemoryStream::Read(void * a_pBuffer, unsigned long a_uSize)
     return uCount;
 }
 
-void const * bCMemoryStream::GetBuffer(unsigned long a_uSize) const
+void * bCMemoryStream::GetBuffer(unsigned long a_uSize) const
 {
     if (a_uSize > static_cast<unsigned long>(m_iCount - m_i64Position))
         return nullptr;
-    char const * pcPlace = m_pcBytes + m_i64Position;
+    char * pcPlace = m_pcBytes + m_i64Position;
     m_i64Position += static_cast<long long>(a_uSize);
     return pcPlace;
 }

@@ -39,7 +39,7 @@ public:
     unsigned long Write(void const * a_pBuffer, unsigned long a_uSize) override; // a_uSize, or 0 when refused
 
 public:
-    void const * GetBuffer(unsigned long a_uSize) const; // read in place; null past the end
+    void * GetBuffer(unsigned long a_uSize) const; // read in place; null past the end
     void * AccessBuffer(unsigned long a_uSize);          // write in place; null at 2^31 bytes or more
     bool SetCount(unsigned long a_uSize);                // false when refused (2^31 or more, no memory)
     int GetCapacity() const { return m_iCapacity; }
