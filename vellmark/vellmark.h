@@ -6,22 +6,29 @@
 #include <vellmark/platform/oe_export.h>
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/platform/oe_globalatom.h>
+#include <vellmark/platform/oe_memprobe.h>
 #include <vellmark/platform/oe_messagebox.h>
 #include <vellmark/platform/oe_wintypes.h>
 #include <vellmark/platform/oe_random.h>
 #include <vellmark/platform/oe_guidtext.h>
 #include <vellmark/platform/oe_time.h>
+#include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_mutexhandle.h>
 #include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
 #include <vellmark/platform/oe_viewerprotocol.h>
 #include <vellmark/platform/oe_viewerwindow.h>
 #include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_modules.h>
+#include <vellmark/platform/oe_signals.h>
+#include <vellmark/platform/oe_stackwalk.h>
+#include <vellmark/platform/oe_systeminfo.h>
 #include <vellmark/platform/oe_versioninfo.h>
 #include <vellmark/platform/oe_heap.h>
 #include <vellmark/platform/oe_virtualmem.h>
 #include <vellmark/platform/oe_posixfile.h>
 #include <vellmark/platform/oe_posixfilesystem.h>
+#include <vellmark/platform/oe_threading.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -55,7 +62,13 @@
 #include <vellmark/containers/oe_map.h>
 #include <vellmark/containers/oe_smallarray.h>
 #include <vellmark/containers/oe_sort.h>
+#include <vellmark/kernel/oe_eventwin32.h>
+#include <vellmark/kernel/oe_multireadexclusivewrite.h>
+#include <vellmark/kernel/oe_thread.h>
 
+#include <vellmark/crashhandler/BSUFunctions.h>
+#include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
+#include <vellmark/crashhandler/GetLoadedModules.h>
 
 #endif
