@@ -20,7 +20,7 @@ namespace
         }
         int m_iStrings = 0;
     };
-}
+} // namespace
 
 TEST(bTStringObjMap, StreamFormOnTheEngineStreams)
 {

@@ -40,8 +40,8 @@ public:
 
 public:
     void * GetBuffer(unsigned long a_uSize) const; // read in place; null past the end
-    void * AccessBuffer(unsigned long a_uSize);          // write in place; null at 2^31 bytes or more
-    bool SetCount(unsigned long a_uSize);                // false when refused (2^31 or more, no memory)
+    void * AccessBuffer(unsigned long a_uSize);    // write in place; null at 2^31 bytes or more
+    bool SetCount(unsigned long a_uSize);          // false when refused (2^31 or more, no memory)
     int GetCapacity() const { return m_iCapacity; }
     void Destroy();
     bool Encrypt();
