@@ -13,6 +13,7 @@
 #include <vellmark/platform/oe_random.h>
 #include <vellmark/platform/oe_guidtext.h>
 #include <vellmark/platform/oe_time.h>
+#include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_mutexhandle.h>
 #include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
@@ -26,6 +27,8 @@
 #include <vellmark/platform/oe_versioninfo.h>
 #include <vellmark/platform/oe_heap.h>
 #include <vellmark/platform/oe_virtualmem.h>
+#include <vellmark/platform/oe_posixfile.h>
+#include <vellmark/platform/oe_posixfilesystem.h>
 #include <vellmark/platform/oe_threading.h>
 
 #include <vellmark/kernel/oe_types.h>
@@ -45,6 +48,13 @@
 #include <vellmark/kernel/oe_datetime.h>
 #include <vellmark/kernel/oe_version.h>
 #include <vellmark/kernel/oe_validatemem.h>
+#include <vellmark/kernel/oe_stream.h>
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/kernel/oe_nullstream.h>
+#include <vellmark/kernel/oe_mapstream.h>
+#include <vellmark/kernel/oe_file.h>
+#include <vellmark/kernel/oe_filesystem.h>
+#include <vellmark/kernel/oe_commandline.h>
 
 #include <vellmark/containers/oe_array.h>
 #include <vellmark/containers/oe_arraybase.h>

@@ -1,0 +1,227 @@
+#include <vellmark/kernel/oe_commandline.h>
+#include <vellmark/kernel/oe_memorystream.h>
+
+#include "oe_stream_testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace
+{
+    std::string const kNeither = "bCCommandLine::Create -> Command line substring "
+                                 "is neither option nor argument: ";
+
+    std::map<std::string, std::string> GetOptionTable(bCCommandLine const & a_CommandLine)
+    {
+        std::map<std::string, std::string> mapTable;
+        bTStringObjMap<bCString> const & mapOptions = a_CommandLine.GetOptions();
+        for (auto It = mapOptions.BeginIterator(); It != mapOptions.EndIterator(); ++It)
+            mapTable[It.GetKey().GetText()] = It.GetValue().GetText();
+        return mapTable;
+    }
+
+    std::vector<std::string> GetArgumentList(bCCommandLine const & a_CommandLine)
+    {
+        std::vector<std::string> arrList;
+        for (int i = 0; i < a_CommandLine.GetArguments().GetCount(); ++i)
+            arrList.push_back(a_CommandLine.GetArguments()[i].GetText());
+        return arrList;
+    }
+
+    // Opens the protected parsing steps.
+    class CSteps : public bCCommandLine
+    {
+    public:
+        using bCCommandLine::InsertArgument;
+        using bCCommandLine::InsertOption;
+        using bCCommandLine::SkipOption;
+        using bCCommandLine::SkipValue;
+        using bCCommandLine::SkipWordDelimiters;
+    };
+} // namespace
+
+TEST(bCCommandLine, OptionsValuesAndQuotedArguments)
+{
+    CWarningRecorder Warnings;
+    bCCommandLine CommandLine;
+    EXPECT_TRUE(CommandLine.Create(bCString("game.exe -window /res:800x600 \"my map\"")));
+    EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{"game.exe", "my map"}));
+    EXPECT_EQ(GetOptionTable(CommandLine),
+              (std::map<std::string, std::string>{{"window", "true"}, {"res", "800x600"}}));
+    EXPECT_EQ(Warnings.GetCount(), 0);
+}
+
+TEST(bCCommandLine, ValueDelimiterMustTouchTheName)
+{
+    bCCommandLine Joined(bCString("-name=value"));
+    EXPECT_EQ(GetOptionTable(Joined), (std::map<std::string, std::string>{{"name", "value"}}));
+    bCCommandLine Apart(bCString("-name = value"));
+    EXPECT_EQ(GetOptionTable(Apart), (std::map<std::string, std::string>{{"name", "true"}}));
+    EXPECT_EQ(GetArgumentList(Apart), (std::vector<std::string>{"=", "value"}));
+    bCCommandLine Quoted(bCString("-title:\"a b\"\t-Title:x"));
+    EXPECT_EQ(GetOptionTable(Quoted), (std::map<std::string, std::string>{{"title", "a b"}, {"Title", "x"}}));
+}
+
+TEST(bCCommandLine, RepeatedOptionFailsOnlyWhenNothingFollows)
+{
+    bCCommandLine CommandLine;
+    {
+        CWarningRecorder Warnings;
+        EXPECT_FALSE(CommandLine.Create(bCString("-a -a")));
+        EXPECT_EQ(Warnings.Stop(), std::vector<std::string>{kNeither});
+    }
+    EXPECT_EQ(GetOptionTable(CommandLine), (std::map<std::string, std::string>{{"a", "true"}}));
+    {
+        CWarningRecorder Warnings;
+        EXPECT_TRUE(CommandLine.Create(bCString("-a:1 -a:2 b")));
+        EXPECT_EQ(Warnings.GetCount(), 0);
+    }
+    // The refused option is consumed; the rest, blank included, is an argument.
+    EXPECT_EQ(GetOptionTable(CommandLine), (std::map<std::string, std::string>{{"a", "1"}}));
+    EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{" b"}));
+}
+
+TEST(bCCommandLine, BlanksAndEmptyLines)
+{
+    bCCommandLine CommandLine(bCString("x  "));
+    EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{"x"}));
+    EXPECT_TRUE(CommandLine.Create(bCString()));
+    EXPECT_TRUE(CommandLine.GetOptions().IsEmpty());
+    EXPECT_EQ(CommandLine.GetArguments().GetCount(), 0);
+    CWarningRecorder Warnings;
+    EXPECT_TRUE(CommandLine.Create(bCString(" \t \t ")));
+    EXPECT_EQ(CommandLine.GetArguments().GetCount(), 0);
+    EXPECT_EQ(Warnings.GetCount(), 0);
+}
+
+TEST(bCCommandLine, BadQuotesStopTheParseAndKeepWhatCameBefore)
+{
+    bCCommandLine CommandLine;
+    {
+        CWarningRecorder Warnings;
+        EXPECT_FALSE(CommandLine.Create(bCString("first -o \"open end")));
+        EXPECT_EQ(Warnings.Stop(), std::vector<std::string>{kNeither + "\"open end"});
+    }
+    EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{"first"}));
+    EXPECT_EQ(GetOptionTable(CommandLine), (std::map<std::string, std::string>{{"o", "true"}}));
+    {
+        CWarningRecorder Warnings;
+        EXPECT_FALSE(CommandLine.Create(bCString("a \"\" b")));
+        EXPECT_EQ(Warnings.Stop(), std::vector<std::string>{kNeither + "\"\" b"});
+    }
+    CWarningRecorder Warnings;
+    EXPECT_FALSE(CommandLine.Create(bCString("-v:\"")));
+    EXPECT_FALSE(CommandLine.Create(bCString("-")));
+    EXPECT_FALSE(CommandLine.Create(bCString("\"")));
+    EXPECT_EQ(Warnings.GetCount(), 3);
+}
+
+TEST(bCCommandLine, ParsingStepsConsumeFromTheFront)
+{
+    bCString strRest(" \t x");
+    EXPECT_EQ(CSteps::SkipWordDelimiters(strRest), 3);
+    EXPECT_EQ(strRest, bCString("x"));
+    bCString strValue;
+    strRest = "abc def";
+    EXPECT_TRUE(CSteps::SkipValue(strRest, strValue));
+    EXPECT_EQ(strValue, bCString("abc"));
+    EXPECT_EQ(strRest, bCString(" def"));
+    strRest = "\"q\"rest";
+    EXPECT_TRUE(CSteps::SkipValue(strRest, strValue));
+    EXPECT_EQ(strValue, bCString("q"));
+    EXPECT_EQ(strRest, bCString("rest"));
+    strRest = "\"unterminated";
+    EXPECT_FALSE(CSteps::SkipValue(strRest, strValue));
+    EXPECT_EQ(strRest, bCString("\"unterminated"));
+    bCString strName;
+    strRest = "opt:val more";
+    strValue.Clear();
+    EXPECT_TRUE(CSteps::SkipOption(strRest, strName, strValue));
+    EXPECT_EQ(strName, bCString("opt"));
+    EXPECT_EQ(strValue, bCString("val"));
+    EXPECT_EQ(strRest, bCString(" more"));
+    CSteps Steps;
+    EXPECT_TRUE(Steps.InsertOption(bCString("k")));
+    EXPECT_FALSE(Steps.InsertOption(bCString("k"), bCString("v")));
+    EXPECT_EQ(Steps.InsertArgument(bCString("a0")), 0);
+    EXPECT_EQ(Steps.InsertArgument(bCString("a1")), 1);
+    EXPECT_EQ(GetOptionTable(Steps), (std::map<std::string, std::string>{{"k", "true"}}));
+}
+
+TEST(bCCommandLine, CopiesCarryOptionsAndArguments)
+{
+    bCCommandLine Source(bCString("-x:1 arg"));
+    bCCommandLine Copy(Source);
+    bCCommandLine Assigned(bCString("other"));
+    Assigned = Source;
+    bCCommandLine Target;
+    Source.CopyTo(Target);
+    for (bCCommandLine const * pLine : {&Copy, &Assigned, &Target})
+    {
+        EXPECT_EQ(GetOptionTable(*pLine), (std::map<std::string, std::string>{{"x", "1"}}));
+        EXPECT_EQ(GetArgumentList(*pLine), (std::vector<std::string>{"arg"}));
+    }
+    bTStringObjMap<bCString> mapOptions;
+    bTObjArray<bCString> arrArguments;
+    Source.GetOptions(mapOptions);
+    Source.GetArguments(arrArguments);
+    EXPECT_EQ(mapOptions.GetCount(), 1);
+    EXPECT_EQ(arrArguments.GetCount(), 1);
+}
+
+TEST(bCCommandLine, StreamFormRestoresBothContainers)
+{
+    bCCommandLine Source(bCString("-a:1 /b run"));
+    bCMemoryStream Stream;
+    Source >> Stream;
+    bCCommandLine Target(bCString("-stale x y z"));
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    Target << Stream;
+    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+    EXPECT_EQ(GetOptionTable(Target), GetOptionTable(Source));
+    EXPECT_EQ(GetArgumentList(Target), (std::vector<std::string>{"run"}));
+
+    bCMemoryStream Free;
+    Free << Source;
+    EXPECT_EQ(GetBytes(Free), GetBytes(Stream));
+    Free.SetPosition(0, bEStreamSeekMode_Begin);
+    bCCommandLine FreeTarget;
+    Free >> FreeTarget;
+    EXPECT_EQ(GetArgumentList(FreeTarget), (std::vector<std::string>{"run"}));
+}
+
+TEST(bCCommandLine, StreamBytesOfOneOptionAndOneArgument)
+{
+    bCCommandLine Source(bCString("-k:v a"));
+    bCMemoryStream Stream;
+    EXPECT_EQ(Source.Write(Stream), 19ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({1, 1, 0, 0, 0, 1, 0, 'k', 1, 0, 'v', // options
+                                        1, 1, 0, 0, 0, 1, 0, 'a'}));         // arguments
+}
+
+// Bad input: every cut of a stored command line reads without harm; the
+// counts are not trusted beyond the data.
+TEST(bCCommandLine, ReadOfTruncatedOrOversizedInput)
+{
+    bCCommandLine Source(bCString("-a:1 -bb:22 x yy zzz"));
+    bCMemoryStream Stream;
+    Source.Write(Stream);
+    CBytes const arrAll = GetBytes(Stream);
+    for (size_t uCut = 0; uCut <= arrAll.size(); ++uCut)
+    {
+        bCMemoryStream Cut;
+        Fill(Cut, CBytes(arrAll.begin(), arrAll.begin() + static_cast<long>(uCut)));
+        bCCommandLine Target;
+        EXPECT_TRUE(Target.Read(Cut));
+        EXPECT_LE(Target.GetArguments().GetCount(), 3);
+        EXPECT_LE(Target.GetOptions().GetCount(), 2);
+        EXPECT_EQ(Cut.GetPosition(), static_cast<long long>(uCut));
+    }
+    bCMemoryStream Huge;
+    Fill(Huge, {1, 0, 0, 0, 0, 1, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 'q'});
+    bCCommandLine Target;
+    EXPECT_TRUE(Target.Read(Huge));
+    EXPECT_EQ(GetArgumentList(Target), (std::vector<std::string>{"q"}));
+}

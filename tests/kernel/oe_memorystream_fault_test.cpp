@@ -1,0 +1,108 @@
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/kernel/oe_nullstream.h>
+#include <vellmark/platform/oe_heap.h>
+#include <vellmark/platform/oe_messagebox.h>
+
+#include "oe_stream_testsupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    // Makes allocations fail while it lives; the memory dialogs are counted, not shown.
+    class CHeapFaults
+    {
+    public:
+        explicit CHeapFaults(unsigned long a_uNth, unsigned long a_uCount = ~0ul) // all from the Nth on
+        {
+            ms_iBoxes = 0;
+            m_funcOld = OESetMessageBoxHandler(&CHeapFaults::OnBox);
+            OEHeapInjectFailure(a_uNth, a_uCount);
+        }
+        ~CHeapFaults()
+        {
+            OEHeapStopFailures();
+            OESetMessageBoxHandler(m_funcOld);
+        }
+        static int GetBoxes() { return ms_iBoxes; }
+
+    private:
+        static int OnBox(char const *, char const *, unsigned int)
+        {
+            ++ms_iBoxes;
+            return 1;
+        }
+        static inline int ms_iBoxes = 0;
+        OEMessageBoxHandler m_funcOld = nullptr;
+    };
+} // namespace
+
+TEST(bCMemoryStream, FailedGrowthWritesNothingAndKeepsTheContent)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, CBytes(10, 7));
+    Stream.SetPosition(6, bEStreamSeekMode_Begin);
+    CBytes const arrBlock(100, 9);
+    {
+        CHeapFaults Faults(1);
+        EXPECT_EQ(Stream.Write(arrBlock.data(), 100), 0ul);
+        EXPECT_EQ(Stream.AccessBuffer(50), nullptr);
+        EXPECT_GE(CHeapFaults::GetBoxes(), 1);
+    }
+    EXPECT_EQ(Stream.GetSize(), 10);
+    EXPECT_EQ(Stream.GetPosition(), 6);
+    EXPECT_EQ(GetBytes(Stream), CBytes(10, 7));
+    EXPECT_EQ(Stream.Write(arrBlock.data(), 100), 100ul); // usable again
+    EXPECT_EQ(Stream.GetSize(), 106);
+}
+
+TEST(bCMemoryStream, FailedCopyKeepsTheDestination)
+{
+    bCMemoryStream Source;
+    Fill(Source, CBytes(40, 1));
+    bCMemoryStream Target;
+    Fill(Target, CBytes(3, 2));
+    {
+        CHeapFaults Faults(1);
+        Target = Source;
+    }
+    EXPECT_EQ(GetBytes(Target), CBytes(3, 2));
+    Target = Source;
+    EXPECT_EQ(GetBytes(Target), CBytes(40, 1));
+}
+
+// Every allocation of a run of typed writes fails once in turn: each write
+// moves all of its bytes or none, and what was written stays.
+TEST(bCMemoryStream, EachFailedAllocationOfATypedRunLosesOnlyThatWrite)
+{
+    int iFailedWrites = 0;
+    for (unsigned long uNth = 1; uNth <= 12; ++uNth)
+    {
+        bCMemoryStream Stream;
+        CBytes arrExpected;
+        CHeapFaults Faults(uNth, 2); // a resize falls back to a new block: fail both
+        for (unsigned long u = 0; u < 600; ++u)
+        {
+            unsigned long const uWritten = Stream.Write(u);
+            ASSERT_TRUE(uWritten == 0 || uWritten == 4);
+            iFailedWrites += uWritten == 0 ? 1 : 0;
+            if (uWritten)
+                arrExpected.insert(arrExpected.end(),
+                                   {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8), 0, 0});
+        }
+        EXPECT_EQ(GetBytes(Stream), arrExpected) << uNth;
+    }
+    EXPECT_GT(iFailedWrites, 0);
+}
+
+TEST(bCNullStream, FailedScratchGrowthKeepsCounting)
+{
+    bCNullStream Stream;
+    {
+        CHeapFaults Faults(1);
+        bCString strValue;
+        EXPECT_EQ(Stream.Read(strValue), 0ul);
+    }
+    Stream << 1l;
+    EXPECT_EQ(Stream.GetBytesWritten(), 4ul);
+}

@@ -1,0 +1,195 @@
+#include <vellmark/kernel/oe_datetime.h>
+#include <vellmark/kernel/oe_guid.h>
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/kernel/oe_unicodestring.h>
+#include <vellmark/kernel/oe_variant.h>
+
+#include "oe_stream_testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+    bCGuid MakeGuid()
+    {
+        _GUID Guid;
+        unsigned char arrBytes[16];
+        for (int i = 0; i < 16; ++i)
+            arrBytes[i] = static_cast<unsigned char>(i + 1);
+        std::memcpy(&Guid, arrBytes, 16);
+        return bCGuid(Guid);
+    }
+} // namespace
+
+TEST(bCOStream, UnicodeStringCountsBytes)
+{
+    bCMemoryStream Stream;
+    char16_t const arrUnits[] = {0x0041, 0x00E4, 0};
+    EXPECT_EQ(Stream.Write(bCUnicodeString(arrUnits)), 6ul);
+    EXPECT_EQ(Stream.Write(bCUnicodeString()), 2ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({4, 0, 0x41, 0, 0xE4, 0, 0, 0}));
+}
+
+TEST(bCIStream, UnicodeStringRoundTripAndOddByteCounts)
+{
+    bCMemoryStream Stream;
+    bCUnicodeString const strSource(u"w\u00F6rld");
+    Stream << strSource;
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCUnicodeString strRead;
+    EXPECT_EQ(Stream.Read(strRead), 12ul);
+    EXPECT_TRUE(strRead == strSource);
+
+    // Five bytes announced: two whole units kept, the odd byte consumed.
+    Fill(Stream, {5, 0, 'a', 0, 'b', 0, 'c', 9, 0, 0, 0});
+    EXPECT_EQ(Stream.Read(strRead), 7ul);
+    EXPECT_EQ(strRead.GetLength(), 2);
+    EXPECT_TRUE(strRead == bCUnicodeString(u"ab"));
+    long lNext = 0;
+    EXPECT_EQ(Stream.Read(lNext), 4ul);
+    EXPECT_EQ(lNext, 9);
+
+    Fill(Stream, {1, 0, 'z'});
+    EXPECT_EQ(Stream.Read(strRead), 3ul);
+    EXPECT_TRUE(strRead.IsEmpty());
+    Fill(Stream, {0xFF, 0xFF, 'q', 0});
+    EXPECT_EQ(Stream.Read(strRead), 4ul);
+    EXPECT_EQ(strRead.GetLength(), 32767);
+    EXPECT_EQ(strRead.GetText()[0], u'q');
+}
+
+TEST(bCOStream, OverlongUnicodeStringKeepsCountAndUnitsTogether)
+{
+    bCMemoryStream Stream;
+    bCUnicodeString const strLong(u'x',
+                                  32769); // 65538 bytes: the count wraps to 2
+    EXPECT_EQ(Stream.Write(strLong), 4ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({2, 0, 'x', 0}));
+}
+
+TEST(bCIStream, UnicodeReadLine)
+{
+    bCMemoryStream Stream;
+    Stream.Write(u"ab\r\ncd", 12);
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCUnicodeString strLine;
+    EXPECT_EQ(Stream.ReadLine(strLine), 8ul);
+    EXPECT_TRUE(strLine == bCUnicodeString(u"ab"));
+    EXPECT_EQ(Stream.ReadLine(strLine), 4ul);
+    EXPECT_TRUE(strLine == bCUnicodeString(u"cd"));
+    Stream.Write(u"x\0y\n", 8);
+    Stream.SetPosition(-8, bEStreamSeekMode_Current);
+    EXPECT_EQ(Stream.ReadLine(strLine), 8ul);
+    EXPECT_EQ(strLine.GetLength(), 3); // zero units are kept
+    EXPECT_EQ(strLine.GetText()[2], u'y');
+    bCUnicodeString const strLong(u'w', 3000);
+    bCMemoryStream Long;
+    Long.Write(strLong.GetText(), 6000);
+    Long.Write(u"\n", 2);
+    Long.SetPosition(0, bEStreamSeekMode_Begin);
+    EXPECT_EQ(Long.ReadLine(strLine), 6002ul);
+    EXPECT_TRUE(strLine == strLong);
+    strLine = u"kept";
+    EXPECT_EQ(Stream.ReadLine(strLine), 0ul);
+    EXPECT_TRUE(strLine == bCUnicodeString(u"kept"));
+}
+
+TEST(bCOStream, GuidIsItsSixteenBytesValidityAndZeroFiller)
+{
+    bCMemoryStream Stream;
+    bCGuid const Guid = MakeGuid();
+    EXPECT_EQ(Stream.Write(Guid), 20ul);
+    bCGuid Invalid = MakeGuid();
+    Invalid.MakeInvalidGuid();
+    Stream << Invalid;
+    CBytes arrExpected;
+    for (int i = 1; i <= 16; ++i)
+        arrExpected.push_back(static_cast<unsigned char>(i));
+    CBytes arrFirst = arrExpected;
+    arrFirst.insert(arrFirst.end(), {1, 0, 0, 0});
+    arrExpected.insert(arrExpected.end(), {0, 0, 0, 0});
+    arrFirst.insert(arrFirst.end(), arrExpected.begin(), arrExpected.end());
+    EXPECT_EQ(GetBytes(Stream), arrFirst);
+
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCGuid Read;
+    EXPECT_EQ(Stream.Read(Read), 20ul);
+    EXPECT_TRUE(Read.IsValid());
+    EXPECT_TRUE(Read == Guid);
+    Stream >> Read;
+    EXPECT_FALSE(Read.IsValid());
+
+    CBytes arrOdd(20, 0);
+    arrOdd[16] = 0x80; // any non-zero validity byte is valid
+    Fill(Stream, arrOdd);
+    EXPECT_EQ(Stream.Read(Read), 20ul);
+    EXPECT_TRUE(Read.IsValid());
+}
+
+TEST(bCOStream, DateTimeIsItsSixtyFourBitValue)
+{
+    bCMemoryStream Stream;
+    Stream << bCDateTime(0x0102030405060708ull);
+    EXPECT_EQ(GetBytes(Stream), CBytes({8, 7, 6, 5, 4, 3, 2, 1}));
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCDateTime Time;
+    EXPECT_EQ(Stream.Read(Time), 8ul);
+    EXPECT_EQ(Time.GetDateTime(), 0x0102030405060708ull);
+}
+
+TEST(bCOStream, VariantIsTypeThenValueOrText)
+{
+    bCMemoryStream Stream;
+    bCVariant const Text("x");
+    EXPECT_EQ(Stream.Write(Text), 7ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({0x0E, 0, 0, 0, 1, 0, 'x'}));
+
+    bCMemoryStream Values;
+    Values << bCVariant(static_cast<unsigned short>(0xBEEF)) << bCVariant(-2l) << bCVariant(true) << bCVariant(1.0);
+    EXPECT_EQ(GetBytes(Values), CBytes({3,  0, 0, 0, 0xEF, 0xBE, 0,    0,    0, 0, 0,    0,       // u16
+                                        6,  0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0,    0,       // i32: 4 bytes, zeros
+                                        10, 0, 0, 0, 1,    0,    0,    0,    0, 0, 0,    0,       // bool
+                                        12, 0, 0, 0, 0,    0,    0,    0,    0, 0, 0xF0, 0x3F})); // double
+    Values.SetPosition(0, bEStreamSeekMode_Begin);
+    bCVariant arrRead[4];
+    for (bCVariant & Variant : arrRead)
+        EXPECT_EQ(Values.Read(Variant), 12ul);
+    EXPECT_EQ(arrRead[0].GetU16(), 0xBEEF);
+    EXPECT_EQ(arrRead[1].GetI32(), -2);
+    EXPECT_TRUE(arrRead[2].GetBool());
+    EXPECT_EQ(arrRead[3].GetDouble(), 1.0);
+    EXPECT_EQ(arrRead[1].GetType(), bCVariant::bEType_I32);
+}
+
+TEST(bCIStream, VariantTextIsCopiedAndReplacesAnOwnedText)
+{
+    bCMemoryStream Stream;
+    Stream << bCVariant("hello") << bCVariant("");
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCVariant Variant("previous text");
+    EXPECT_EQ(Stream.Read(Variant), 11ul);
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_String);
+    EXPECT_STREQ(Variant.GetString(), "hello");
+    EXPECT_EQ(Stream.Read(Variant), 6ul);
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_String);
+    EXPECT_EQ(Variant.GetString(), nullptr);
+}
+
+TEST(bCIStream, VariantOfUnknownTypeOrCutShort)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, {0x63, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 0x0E, 0, 0, 0, 9, 0, 'a'});
+    bCVariant Variant;
+    EXPECT_EQ(Stream.Read(Variant), 12ul);
+    EXPECT_EQ(static_cast<int>(Variant.GetType()), 0x63);
+    EXPECT_EQ(Variant.GetU64(), 0x0807060504030201ull);
+    Variant.Init(); // an unknown type owns nothing
+    EXPECT_EQ(Stream.Read(Variant), 7ul);
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_String);
+    ASSERT_NE(Variant.GetString(), nullptr);
+    EXPECT_EQ(std::strlen(Variant.GetString()),
+              1u); // the undelivered characters are zero
+    EXPECT_EQ(Variant.GetString()[0], 'a');
+}
