@@ -1,0 +1,198 @@
+#include <vellmark/kernel/oe_file.h>
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/platform/oe_posixfile.h>
+
+#include "oe_stream_testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace
+{
+    // A file that supplies only what a concrete file must: the stream's Seek.
+    class CMinimalFile : public bCFile
+    {
+    public:
+        using bCFile::Seek;
+        bool Seek(long long, bEStreamSeekMode) override { return true; }
+    };
+
+    // A file of fixed length and position, to see the conveniences at work.
+    class CFixedFile : public CMinimalFile
+    {
+    public:
+        CFixedFile(long long a_i64Position, long long a_i64Length) : m_i64Position(a_i64Position), m_i64Length(a_i64Length) {}
+        long long GetPosition() const override { return m_i64Position; }
+        long long GetLength() const override { return m_i64Length; }
+        bool Seek(long long a_i64Offset, bEStreamSeekMode a_eMode) const override
+        {
+            m_arrSeeks.push_back({a_i64Offset, a_eMode});
+            return true;
+        }
+        long long m_i64Position;
+        long long m_i64Length;
+        mutable std::vector<std::pair<long long, int>> m_arrSeeks;
+    };
+
+    std::string NotSupplied(std::string const & a_strOperation)
+    {
+        return "The method  [virtual] " + a_strOperation + " -> Pure virtual function call! was called, but has not yet "
+                                                           "been implemented!";
+    }
+
+    // A fresh folder below the system's temporary folder, removed afterwards.
+    class CTempFolder
+    {
+    public:
+        CTempFolder()
+        {
+            std::random_device Random;
+            std::filesystem::path Path;
+            do
+                Path = std::filesystem::temp_directory_path() / ("vellmark_file_" + std::to_string(Random()));
+            while (!std::filesystem::create_directory(Path));
+            m_strPath = Path.string();
+        }
+        ~CTempFolder() { std::filesystem::remove_all(m_strPath); }
+        std::string operator/(char const * a_pcName) const { return m_strPath + "/" + a_pcName; }
+        std::string const & GetPath() const { return m_strPath; }
+
+    private:
+        std::string m_strPath;
+    };
+}
+
+TEST(bCFile, BaseOperationsReportThatTheyAreNotSupplied)
+{
+    CMinimalFile File;
+    bCFile const & ConstFile = File;
+    CWarningRecorder Warnings;
+    EXPECT_EQ(File.GetLength(), -1);
+    EXPECT_EQ(File.GetPosition(), -1);
+    EXPECT_FALSE(File.IsValid());
+    EXPECT_FALSE(File.IsOpen());
+    EXPECT_FALSE(File.Open(bCString("x"), bEFileCreationMode_Read));
+    EXPECT_FALSE(File.Close());
+    EXPECT_FALSE(ConstFile.Seek(0, bEStreamSeekMode_Begin));
+    std::vector<std::string> const arrExpected = {
+        NotSupplied("bCFile::GetLength"), NotSupplied("bCFile::GetPosition"), NotSupplied("bCFile::IsValid"),
+        NotSupplied("bCFile::IsOpen"),    NotSupplied("bCFile::Open"),        NotSupplied("bCFile::Close"),
+        NotSupplied("bCFile::Seek")};
+    EXPECT_EQ(Warnings.Stop(), arrExpected);
+}
+
+TEST(bCFile, RawTransfersReportThroughTheStreamBases)
+{
+    CMinimalFile File;
+    CWarningRecorder Warnings;
+    long lValue = 0;
+    EXPECT_EQ(File.Read(lValue), 0ul);
+    EXPECT_EQ(File.Write(lValue), 0ul);
+    EXPECT_EQ(Warnings.Count(NotSupplied("bCIStream::Read")), 1);
+    EXPECT_EQ(Warnings.Count(NotSupplied("bCOStream::Write")), 1);
+}
+
+TEST(bCFile, EofAndTheSeekConveniences)
+{
+    CFixedFile AtEnd(10, 10);
+    EXPECT_TRUE(AtEnd.Eof());
+    CFixedFile Inside(9, 10);
+    EXPECT_FALSE(Inside.Eof());
+    CFixedFile Past(11, 10);
+    EXPECT_TRUE(Past.Eof());
+    EXPECT_TRUE(Inside.SeekToBegin());
+    EXPECT_TRUE(Inside.SeekToEnd());
+    ASSERT_EQ(Inside.m_arrSeeks.size(), 2u);
+    EXPECT_EQ(Inside.m_arrSeeks[0], (std::pair<long long, int>(0, bEStreamSeekMode_Begin)));
+    EXPECT_EQ(Inside.m_arrSeeks[1], (std::pair<long long, int>(0, bEStreamSeekMode_End)));
+}
+
+TEST(bCPosixFile, WritesAndReadsTheWireFormatOnDisk)
+{
+    CTempFolder Folder;
+    bCString const strName((Folder / "data.bin").c_str());
+    {
+        bCPosixFile File(strName, bEFileCreationMode_Write);
+        ASSERT_TRUE(File.IsOpen());
+        File << bCString("abc") << 0x12345678ul << true;
+        EXPECT_EQ(File.GetPosition(), 10);
+        EXPECT_TRUE(File.Close());
+        EXPECT_FALSE(File.Close());
+    }
+    std::ifstream Raw(strName.GetText(), std::ios::binary);
+    std::string const strRaw((std::istreambuf_iterator<char>(Raw)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(strRaw, std::string("\3\0abc\x78\x56\x34\x12\1", 10));
+
+    bCPosixFile File(strName, bEFileCreationMode_Read);
+    ASSERT_TRUE(File.IsValid());
+    EXPECT_EQ(File.GetLength(), 10);
+    bCString strValue;
+    unsigned long uValue = 0;
+    bool bValue = false;
+    File >> strValue >> uValue >> bValue;
+    EXPECT_EQ(strValue, bCString("abc"));
+    EXPECT_EQ(uValue, 0x12345678ul);
+    EXPECT_TRUE(bValue);
+    EXPECT_TRUE(File.Eof());
+    EXPECT_EQ(File.Read(uValue), 0ul); // the end: nothing more
+}
+
+TEST(bCPosixFile, SeekingStaysWithinTheFile)
+{
+    CTempFolder Folder;
+    bCPosixFile File(bCString((Folder / "seek.bin").c_str()), bEFileCreationMode_Create);
+    ASSERT_TRUE(File.IsOpen());
+    File.Write("0123456789", 10);
+    EXPECT_TRUE(File.Seek(2, bEStreamSeekMode_End));
+    EXPECT_EQ(File.GetPosition(), 8);
+    EXPECT_FALSE(File.Seek(11, bEStreamSeekMode_Begin));
+    EXPECT_FALSE(File.Seek(-9, bEStreamSeekMode_Current));
+    EXPECT_EQ(File.GetPosition(), 8);
+    EXPECT_TRUE(File.SeekToBegin());
+    char cByte = 0;
+    EXPECT_EQ(File.Read(&cByte, 1), 1ul);
+    EXPECT_EQ(cByte, '0');
+    EXPECT_TRUE(File.SeekToEnd());
+    EXPECT_TRUE(File.Eof());
+}
+
+TEST(bCPosixFile, ReadAllFillsAMemoryStream)
+{
+    CTempFolder Folder;
+    std::string const strPath = Folder / "all.bin";
+    std::ofstream(strPath, std::ios::binary) << std::string(5000, 'z');
+    bCPosixFile File(bCString(strPath.c_str()), bEFileCreationMode_Read);
+    bCMemoryStream Stream;
+    ASSERT_TRUE(File.ReadAll(Stream));
+    EXPECT_EQ(Stream.GetSize(), 5000);
+    EXPECT_EQ(GetBytes(Stream), CBytes(5000, 'z'));
+}
+
+TEST(bCPosixFile, OpenModesAndFailures)
+{
+    CTempFolder Folder;
+    bCString const strName((Folder / "modes.txt").c_str());
+    bCPosixFile File;
+    EXPECT_FALSE(File.Open(strName, bEFileCreationMode_Read));
+    EXPECT_NE(File.GetResult(), 0);
+    EXPECT_FALSE(File.IsOpen());
+    EXPECT_EQ(File.GetLength(), -1);
+    EXPECT_EQ(File.GetPosition(), -1);
+    EXPECT_EQ(File.Write("x", 1), 0ul);
+    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_Write));
+    File.WriteLine(bCString("one"));
+    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_Append));
+    File.WriteLine(bCString("two"));
+    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_ReadWrite));
+    bCString strLine;
+    EXPECT_EQ(File.ReadLine(strLine), 4ul);
+    EXPECT_EQ(strLine, bCString("one"));
+    EXPECT_EQ(File.ReadLine(strLine), 4ul);
+    EXPECT_EQ(strLine, bCString("two"));
+    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_Create));
+    EXPECT_EQ(File.GetLength(), 0);
+}

@@ -1,0 +1,353 @@
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/kernel/oe_stream.h>
+
+#include "oe_stream_testsupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    std::string const kImproperInt = "The method bCOStream::Write( OEInt ) detected an improper usage! \nHint:"
+                                     "Integer-persistence poses a cross-processor incompatibility threat. Consider "
+                                     "using explicit byte-size-types such as OEU32 etc. ";
+
+    // A stream that supplies no raw transfer at all.
+    class CBareIStream : public bCIStream
+    {
+    };
+    class CBareOStream : public bCOStream
+    {
+    };
+
+    // A stream whose string hook writes and reads strings as one marker byte
+    // plus the usual form, and counts its calls.
+    class CHookedStream : public bCMemoryStream
+    {
+    public:
+        OE_STREAM_USING_BASES(bCMemoryStream);
+        unsigned long Write(bCString const & a_strValue) override
+        {
+            ++m_iWrites;
+            return Write(static_cast<unsigned char>(0xAA)) + bCMemoryStream::Write(a_strValue);
+        }
+        unsigned long Read(bCString & a_strValue) override
+        {
+            ++m_iReads;
+            unsigned char u8Marker = 0;
+            return Read(u8Marker) + bCMemoryStream::Read(a_strValue);
+        }
+        int m_iWrites = 0;
+        int m_iReads = 0;
+    };
+
+    // A mix of every fixed-width type, a string and a line.
+    void WriteMix(bCOStream & a_Stream)
+    {
+        a_Stream << 'c' << static_cast<unsigned char>(200) << static_cast<signed char>(-3)
+                 << static_cast<unsigned short>(0xBEEF) << static_cast<short>(-2) << 0xDEADBEEFul << -5l
+                 << 0x0102030405060708ull << -6ll << true << 1.5f << -2.25 << bCString("text");
+    }
+}
+
+TEST(bCOStream, FundamentalTypesUseTheFixedLittleEndianForm)
+{
+    bCMemoryStream Stream;
+    EXPECT_EQ(Stream.Write(0x12345678ul), 4ul);
+    EXPECT_EQ(Stream.Write(true), 1ul);
+    EXPECT_EQ(Stream.Write(1.0), 8ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({0x78, 0x56, 0x34, 0x12, 0x01, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F}));
+
+    bCMemoryStream Widths;
+    Widths << -2l << static_cast<unsigned short>(0x0102) << static_cast<short>(-1) << 'A'
+           << static_cast<signed char>(-1) << -1ll << 0.5f << false;
+    EXPECT_EQ(GetBytes(Widths), CBytes({0xFE, 0xFF, 0xFF, 0xFF, 0x02, 0x01, 0xFF, 0xFF, 'A', 0xFF, 0xFF, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x3F, 0}));
+}
+
+TEST(bCOStream, LongTravelsAsItsLow32Bits)
+{
+    bCMemoryStream Stream;
+    EXPECT_EQ(Stream.Write(0x1122334455667788ul), 4ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({0x88, 0x77, 0x66, 0x55}));
+}
+
+TEST(bCOStream, StringIsCountThenCharacters)
+{
+    bCMemoryStream Stream;
+    EXPECT_EQ(Stream.Write(bCString("abc")), 5ul);
+    EXPECT_EQ(Stream.Write(bCString()), 2ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({3, 0, 'a', 'b', 'c', 0, 0}));
+}
+
+TEST(bCOStream, TextLiteralTravelsAsStringNotAsBool)
+{
+    bCMemoryStream Stream;
+    Stream << "ab";
+    EXPECT_EQ(Stream.Write("c"), 3ul);
+    "de" >> Stream;
+    char arrText[] = "f";
+    Stream << arrText;
+    EXPECT_EQ(GetBytes(Stream), CBytes({2, 0, 'a', 'b', 1, 0, 'c', 2, 0, 'd', 'e', 1, 0, 'f'}));
+}
+
+TEST(bCOStream, OverlongStringKeepsCountAndTextTogether)
+{
+    bCMemoryStream Stream;
+    bCString const strLong('x', 65537);
+    EXPECT_EQ(Stream.Write(strLong), 3ul);
+    Stream << 7l;
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCString strRead;
+    long lAfter = 0;
+    Stream >> strRead >> lAfter;
+    EXPECT_EQ(strRead, bCString("x"));
+    EXPECT_EQ(lAfter, 7);
+}
+
+TEST(bCOStream, NativeIntegersWarnOnceAndStillTravelAsFourBytes)
+{
+    bCMemoryStream Stream;
+    {
+        CWarningRecorder Warnings;
+        EXPECT_EQ(Stream.Write(-2), 4ul);
+        EXPECT_EQ(Warnings.Count(kImproperInt), 1);
+        EXPECT_EQ(Warnings.GetCount(), 1);
+    }
+    {
+        CWarningRecorder Warnings;
+        Stream << 5u;
+        3 >> Stream;
+        EXPECT_EQ(Warnings.Count("bCOStream::Write( OEUInt )"), 1);
+        EXPECT_EQ(Warnings.Count("bCOStream::Write( OEInt )"), 1);
+    }
+    EXPECT_EQ(GetBytes(Stream), CBytes({0xFE, 0xFF, 0xFF, 0xFF, 5, 0, 0, 0, 3, 0, 0, 0}));
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    int iValue = 0;
+    unsigned int uValue = 0;
+    int iFree = 0;
+    CWarningRecorder Warnings;
+    EXPECT_EQ(Stream.Read(iValue), 4ul);
+    Stream >> uValue;
+    iFree << Stream;
+    EXPECT_EQ(Warnings.Count("The method bCOutputStream::Read( OEInt ) detected an improper usage! \nHint:"), 2);
+    EXPECT_EQ(Warnings.Count("bCOutputStream::Read( OEUInt )"), 1);
+    EXPECT_EQ(iValue, -2);
+    EXPECT_EQ(uValue, 5u);
+    EXPECT_EQ(iFree, 3);
+}
+
+TEST(bCOStream, WriteLineAddsALineFeedAndNoCount)
+{
+    bCMemoryStream Stream;
+    EXPECT_EQ(Stream.WriteLine(bCString("ab")), 3ul);
+    EXPECT_EQ(Stream.WriteLine(bCString()), 1ul);
+    EXPECT_EQ(GetBytes(Stream), CBytes({'a', 'b', 10, 10}));
+}
+
+TEST(bCOStream, BaseRawWriteReportsThatItIsNotSupplied)
+{
+    CBareOStream Stream;
+    CWarningRecorder Warnings;
+    EXPECT_EQ(Stream.Write(1l), 0ul);
+    EXPECT_EQ(Stream.Write(bCString("abc")), 0ul);
+    EXPECT_EQ(Warnings.Count("The method  [virtual] bCOStream::Write -> Pure virtual function call! was called, but "
+                             "has not yet been implemented!"),
+              2);
+}
+
+TEST(bCIStream, BaseRawReadReportsThatItIsNotSupplied)
+{
+    CBareIStream Stream;
+    CWarningRecorder Warnings;
+    long lValue = 9;
+    EXPECT_EQ(Stream.Read(lValue), 0ul);
+    EXPECT_EQ(lValue, 9);
+    EXPECT_EQ(Warnings.Count("The method  [virtual] bCIStream::Read -> Pure virtual function call! was called, but "
+                             "has not yet been implemented!"),
+              1);
+}
+
+TEST(bCIStream, ReadsBackEveryFundamentalType)
+{
+    bCMemoryStream Stream;
+    WriteMix(Stream);
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    char c = 0;
+    unsigned char u8 = 0;
+    signed char i8 = 0;
+    unsigned short u16 = 0;
+    short i16 = 0;
+    unsigned long u32 = 0;
+    long i32 = 0;
+    unsigned long long u64 = 0;
+    long long i64 = 0;
+    bool b = false;
+    float f = 0;
+    double d = 0;
+    bCString str;
+    Stream >> c >> u8 >> i8 >> u16 >> i16 >> u32 >> i32 >> u64 >> i64 >> b >> f >> d >> str;
+    EXPECT_EQ(c, 'c');
+    EXPECT_EQ(u8, 200);
+    EXPECT_EQ(i8, -3);
+    EXPECT_EQ(u16, 0xBEEF);
+    EXPECT_EQ(i16, -2);
+    EXPECT_EQ(u32, 0xDEADBEEFul); // zero-extended
+    EXPECT_EQ(i32, -5l);          // sign-extended
+    EXPECT_EQ(u64, 0x0102030405060708ull);
+    EXPECT_EQ(i64, -6ll);
+    EXPECT_TRUE(b);
+    EXPECT_EQ(f, 1.5f);
+    EXPECT_EQ(d, -2.25);
+    EXPECT_EQ(str, bCString("text"));
+    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+}
+
+TEST(bCIStream, FreeOperatorsPutTheValueOnTheLeft)
+{
+    bCMemoryStream Stream;
+    42l >> Stream;
+    bCString("v") >> Stream;
+    2.5f >> Stream;
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    long lValue = 0;
+    bCString strValue;
+    float fValue = 0;
+    lValue << Stream;
+    strValue << Stream;
+    fValue << Stream;
+    EXPECT_EQ(lValue, 42);
+    EXPECT_EQ(strValue, bCString("v"));
+    EXPECT_EQ(fValue, 2.5f);
+}
+
+TEST(bCIStream, BoolIsTrueForAnyNonZeroByte)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, {0, 1, 7, 0xFF});
+    bool arrValues[4] = {true, false, false, false};
+    for (bool & bValue : arrValues)
+        EXPECT_EQ(Stream.Read(bValue), 1ul);
+    EXPECT_FALSE(arrValues[0]);
+    EXPECT_TRUE(arrValues[1]);
+    EXPECT_TRUE(arrValues[2]);
+    EXPECT_TRUE(arrValues[3]);
+}
+
+TEST(bCIStream, StringWithCountZeroIsEmptyWithoutBuffer)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, {0, 0});
+    bCString strValue("old");
+    EXPECT_EQ(Stream.Read(strValue), 2ul);
+    EXPECT_TRUE(strValue.IsEmpty());
+    EXPECT_EQ(strValue.GetRefCount(), 0);
+}
+
+TEST(bCIStream, StringHookCarriesEveryTypedString)
+{
+    CHookedStream Stream;
+    Stream << bCString("a");
+    bCString("b") >> Stream;
+    Stream.Write(bCString("c"));
+    EXPECT_EQ(Stream.m_iWrites, 3);
+    EXPECT_EQ(GetBytes(Stream), CBytes({0xAA, 1, 0, 'a', 0xAA, 1, 0, 'b', 0xAA, 1, 0, 'c'}));
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCString strA, strB, strC;
+    Stream >> strA;
+    strB << Stream;
+    Stream.Read(strC);
+    EXPECT_EQ(Stream.m_iReads, 3);
+    EXPECT_EQ(strA + strB + strC, bCString("abc"));
+}
+
+TEST(bCIStream, ReadLineDropsCarriageReturnsAndConsumesTheLineFeed)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, {'a', 13, 'b', 10, 'c'});
+    bCString strLine("old");
+    EXPECT_EQ(Stream.ReadLine(strLine), 4ul);
+    EXPECT_EQ(strLine, bCString("ab"));
+    EXPECT_EQ(Stream.ReadLine(strLine), 1ul);
+    EXPECT_EQ(strLine, bCString("c"));
+    EXPECT_EQ(Stream.ReadLine(strLine), 0ul);
+    EXPECT_TRUE(strLine.IsEmpty());
+}
+
+TEST(bCIStream, ReadLineHasNoLengthLimit)
+{
+    bCMemoryStream Stream;
+    bCString const strLong('q', 5000);
+    Stream.WriteLine(strLong);
+    Stream.WriteLine(bCString("next"));
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCString strLine;
+    EXPECT_EQ(Stream.ReadLine(strLine), 5001ul);
+    EXPECT_EQ(strLine, strLong);
+    EXPECT_EQ(Stream.ReadLine(strLine), 5ul);
+    EXPECT_EQ(strLine, bCString("next"));
+}
+
+// Bad input: every typed read of a cut stream returns what it transferred and
+// the stream stays usable.
+TEST(bCIStream, TruncatedInputAtEveryBytePosition)
+{
+    bCMemoryStream Source;
+    WriteMix(Source);
+    CBytes const arrAll = GetBytes(Source);
+    for (size_t uCut = 0; uCut <= arrAll.size(); ++uCut)
+    {
+        bCMemoryStream Stream;
+        Fill(Stream, CBytes(arrAll.begin(), arrAll.begin() + static_cast<long>(uCut)));
+        char c = 0;
+        unsigned char u8 = 0;
+        signed char i8 = 0;
+        unsigned short u16 = 0;
+        short i16 = 0;
+        unsigned long u32 = 0;
+        long i32 = 0;
+        unsigned long long u64 = 0;
+        long long i64 = 0;
+        bool b = false;
+        float f = 0;
+        double d = 0;
+        bCString str;
+        unsigned long const uTotal = Stream.Read(c) + Stream.Read(u8) + Stream.Read(i8) + Stream.Read(u16) +
+                                     Stream.Read(i16) + Stream.Read(u32) + Stream.Read(i32) + Stream.Read(u64) +
+                                     Stream.Read(i64) + Stream.Read(b) + Stream.Read(f) + Stream.Read(d) +
+                                     Stream.Read(str);
+        EXPECT_EQ(uTotal, uCut);
+        ASSERT_TRUE(Stream.SetPosition(0, bEStreamSeekMode_Begin));
+        Stream.SetPosition(0, bEStreamSeekMode_End);
+        Stream.Write(arrAll.data() + uCut, static_cast<unsigned long>(arrAll.size() - uCut));
+        EXPECT_EQ(GetBytes(Stream), arrAll);
+    }
+}
+
+TEST(bCIStream, StringCountBeyondTheInputKeepsTheAnnouncedLength)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, {0xFF, 0xFF, 'a', 'b'});
+    bCString strValue;
+    EXPECT_EQ(Stream.Read(strValue), 4ul);
+    EXPECT_EQ(strValue.GetLength(), 65535);
+    EXPECT_EQ(strValue[0], 'a');
+    EXPECT_EQ(strValue[1], 'b');
+    EXPECT_EQ(strValue[2], 0);
+    long lValue = 3;
+    EXPECT_EQ(Stream.Read(lValue), 0ul);
+    EXPECT_EQ(lValue, 3);
+}
+
+TEST(bCIStream, ShortFixedWidthReadKeepsTheRestOfTheDestination)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, {0x11, 0x22});
+    unsigned long uValue = 0xAABBCCDDul;
+    EXPECT_EQ(Stream.Read(uValue), 2ul);
+    EXPECT_EQ(uValue, 0xAABB2211ul);
+    bCMemoryStream One;
+    Fill(One, {0x05});
+    bCString strValue("kept");
+    EXPECT_EQ(One.Read(strValue), 1ul);
+    EXPECT_TRUE(strValue.IsEmpty()); // a count cut short announces nothing
+}
