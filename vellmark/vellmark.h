@@ -16,6 +16,7 @@
 #include <vellmark/platform/oe_versioninfo.h>
 #include <vellmark/platform/oe_heap.h>
 #include <vellmark/platform/oe_virtualmem.h>
+#include <vellmark/platform/oe_threading.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -30,6 +31,9 @@
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/kernel/oe_version.h>
 #include <vellmark/kernel/oe_validatemem.h>
+#include <vellmark/kernel/oe_eventwin32.h>
+#include <vellmark/kernel/oe_multireadexclusivewrite.h>
+#include <vellmark/kernel/oe_thread.h>
 
 #include <vellmark/crashhandler/DiagAssert.h>
 

@@ -1,0 +1,142 @@
+#ifndef OE_TESTWORKER_H_INCLUDED
+#define OE_TESTWORKER_H_INCLUDED
+
+// Bounded waiting for the thread tests: no test may hang on a broken lock.
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <future>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace oetest
+{
+    inline constexpr int g_iBoundMilliseconds = 10000;
+
+    // Polls until the predicate holds; false when the bound passes first.
+    template <typename Predicate> bool WaitFor(Predicate a_Predicate, int a_iMilliseconds = g_iBoundMilliseconds)
+    {
+        auto const Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(a_iMilliseconds);
+        while (!a_Predicate())
+        {
+            if (std::chrono::steady_clock::now() > Deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+    // Gives another thread a moment to (wrongly) get past a lock; a check after it can only miss a
+    // bug, never report one falsely.
+    inline void Moment()
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+
+    // A function on a thread of its own. Everything it touches must outlive it or be shared: a
+    // worker that does not finish in time is left behind, detached.
+    class Worker
+    {
+    public:
+        explicit Worker(std::function<void()> a_Function)
+        {
+            auto pPromise = std::make_shared<std::promise<void>>();
+            m_Finished = pPromise->get_future();
+            m_Thread = std::thread([a_Function, pPromise] {
+                a_Function();
+                pPromise->set_value();
+            });
+        }
+        ~Worker()
+        {
+            if (Join(g_iBoundMilliseconds))
+                return;
+            m_Thread.detach();
+        }
+        bool IsFinished() const { return m_Finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
+        // True when the function finished within the time.
+        bool Join(int a_iMilliseconds = g_iBoundMilliseconds)
+        {
+            if (!m_Thread.joinable())
+                return true;
+            if (m_Finished.wait_for(std::chrono::milliseconds(a_iMilliseconds)) != std::future_status::ready)
+                return false;
+            m_Thread.join();
+            return true;
+        }
+
+    private:
+        std::future<void> m_Finished;
+        std::thread m_Thread;
+    };
+    // A thread that runs the steps it is given one after the other, so that a test can script
+    // what several threads do. Steps must not outlive what they touch: a thread left stuck at the
+    // end is detached.
+    class Actor
+    {
+    public:
+        Actor() : m_pState(std::make_shared<State>()), m_Worker([pState = m_pState] { pState->Loop(); }) {}
+        ~Actor()
+        {
+            Post([pState = m_pState] { pState->m_bStop = true; });
+        }
+        void Post(std::function<void()> a_Step)
+        {
+            {
+                std::lock_guard<std::mutex> Lock(m_pState->m_Mutex);
+                m_pState->m_Steps.push_back(std::move(a_Step));
+                ++m_pState->m_iPending;
+            }
+            m_pState->m_Changed.notify_all();
+        }
+        // True when every step posted so far has finished within the time.
+        bool WaitIdle(int a_iMilliseconds = g_iBoundMilliseconds)
+        {
+            std::unique_lock<std::mutex> Lock(m_pState->m_Mutex);
+            return m_pState->m_Changed.wait_for(Lock, std::chrono::milliseconds(a_iMilliseconds),
+                                                [this] { return m_pState->m_iPending == 0; });
+        }
+        bool IsIdle() { return WaitIdle(0); }
+        bool Run(std::function<void()> a_Step, int a_iMilliseconds = g_iBoundMilliseconds)
+        {
+            Post(std::move(a_Step));
+            return WaitIdle(a_iMilliseconds);
+        }
+
+    private:
+        struct State
+        {
+            std::mutex m_Mutex;
+            std::condition_variable m_Changed;
+            std::deque<std::function<void()>> m_Steps;
+            int m_iPending = 0;
+            bool m_bStop = false;
+            void Loop()
+            {
+                while (!m_bStop)
+                {
+                    std::function<void()> Step;
+                    {
+                        std::unique_lock<std::mutex> Lock(m_Mutex);
+                        m_Changed.wait(Lock, [this] { return !m_Steps.empty(); });
+                        Step = std::move(m_Steps.front());
+                        m_Steps.pop_front();
+                    }
+                    Step();
+                    {
+                        std::lock_guard<std::mutex> Lock(m_Mutex);
+                        --m_iPending;
+                    }
+                    m_Changed.notify_all();
+                }
+            }
+        };
+        std::shared_ptr<State> m_pState;
+        Worker m_Worker;
+    };
+} // namespace oetest
+
+#endif

@@ -1,0 +1,273 @@
+#include <vellmark/kernel/oe_thread.h>
+#include <vellmark/platform/oe_threading.h>
+
+#include "kernel/oe_testworker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <stdexcept>
+
+using oetest::Worker;
+
+namespace
+{
+    struct bSProcRecord
+    {
+        std::atomic<bool> m_bStarted{false};
+        std::atomic<bool> m_bDone{false};
+        std::atomic<uint32_t> m_uThreadId{0};
+        void const * m_pArgument = nullptr;
+        uintptr_t m_uOwner = 0;
+        uint32_t m_uParam = 0;
+        OEEvent * m_pRelease = nullptr; // when set, the procedure waits for it
+    };
+
+    bSProcRecord * g_pRecord = nullptr;
+
+    unsigned long RecordingProc(void * a_pContext)
+    {
+        auto const * pContext = static_cast<bCThreadWin32::bSThreadContext const *>(a_pContext);
+        g_pRecord->m_pArgument = a_pContext;
+        g_pRecord->m_uOwner = pContext->m_uOwner;
+        g_pRecord->m_uParam = pContext->m_uParam;
+        g_pRecord->m_uThreadId = OEGetCurrentThreadId();
+        g_pRecord->m_bStarted = true;
+        if (g_pRecord->m_pRelease)
+            OEWaitForEvent(g_pRecord->m_pRelease, 20000);
+        g_pRecord->m_bDone = true;
+        return 7;
+    }
+
+    // Work of the tests: what it does is chosen per test; m_bRunning is readable for bounded waits.
+    class bCTestThread : public bCThreadWin32Ex
+    {
+    public:
+        enum class bEMode
+        {
+            Return,
+            End,
+            Throw,
+            WaitForRelease,
+        };
+
+        bEMode m_eMode = bEMode::Return;
+        std::atomic<int> m_iRuns{0};
+        std::atomic<bool> m_bPassedEnd{false};
+        std::atomic<bool> m_bRelease{false};
+        std::atomic<uint32_t> m_uThreadId{0};
+
+        ~bCTestThread() override
+        {
+            m_bRelease = true;
+            oetest::WaitFor([this] { return !IsRunning(); });
+        }
+        bool IsRunning() const { return m_bRunning.load(); }
+        bool WaitUntilFinished()
+        {
+            return oetest::WaitFor([this] { return !IsRunning(); });
+        }
+        using bCThreadWin32Ex::ThreadFunc;
+
+    protected:
+        unsigned long ThreadProc() override
+        {
+            m_uThreadId = OEGetCurrentThreadId();
+            ++m_iRuns;
+            if (m_eMode == bEMode::End)
+                Leave();
+            if (m_eMode == bEMode::Throw)
+                throw std::runtime_error("work failed");
+            if (m_eMode == bEMode::WaitForRelease)
+                oetest::WaitFor([this] { return m_bRelease.load(); });
+            return 1;
+        }
+
+    private:
+        void Leave() // a frame deeper than the body: EndThread leaves from anywhere inside the work
+        {
+            EndThread();
+            m_bPassedEnd = true;
+        }
+    };
+
+    // Restores threaded work whatever a test does.
+    struct bSSynchronousWork
+    {
+        bSSynchronousWork() { bCThreadWin32Ex::EnableThreads(false); }
+        ~bSSynchronousWork() { bCThreadWin32Ex::EnableThreads(true); }
+    };
+} // namespace
+
+TEST(bCThreadWin32, StartsTheProcedureWithTheObjectsCopyOfTheContext)
+{
+    bSProcRecord Record;
+    g_pRecord = &Record;
+    bCThreadWin32 Thread;
+    EXPECT_FALSE(Thread.IsValid());
+    EXPECT_EQ(Thread.GetHandle(), nullptr);
+
+    bCThreadWin32::bSThreadContext const Context{0x1234, 5};
+    ASSERT_TRUE(Thread.Create(Context, &RecordingProc));
+    EXPECT_TRUE(Thread.IsValid());
+    EXPECT_NE(Thread.GetHandle(), nullptr);
+    ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bDone.load(); }));
+    EXPECT_EQ(Record.m_pArgument, &Thread.GetContext());
+    EXPECT_EQ(Record.m_uOwner, 0x1234u);
+    EXPECT_EQ(Record.m_uParam, 5u);
+    EXPECT_NE(Record.m_uThreadId.load(), OEGetCurrentThreadId());
+
+    Thread.Destroy();
+    EXPECT_FALSE(Thread.IsValid());
+    EXPECT_EQ(Thread.GetContext().m_uOwner, 0u);
+    EXPECT_EQ(Thread.GetContext().m_uParam, 0u);
+    g_pRecord = nullptr;
+}
+
+TEST(bCThreadWin32, DestroyGivesUpOnAThreadThatDoesNotEnd)
+{
+    bSProcRecord Record;
+    Record.m_pRelease = OECreateEvent(true, false);
+    g_pRecord = &Record;
+    {
+        bCThreadWin32 Thread;
+        ASSERT_TRUE(Thread.Create(bCThreadWin32::bSThreadContext{0, 0}, &RecordingProc));
+        ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bStarted.load(); }));
+        Thread.Destroy(); // waits its 3,000 ms, then lets the thread run on
+        EXPECT_FALSE(Thread.IsValid());
+        EXPECT_FALSE(Record.m_bDone.load());
+    }
+    OESetEvent(Record.m_pRelease);
+    ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bDone.load(); }));
+    oetest::Moment(); // let the detached thread leave the procedure before the record goes
+    OECloseEvent(Record.m_pRelease);
+    g_pRecord = nullptr;
+}
+
+TEST(bCThreadWin32, PriorityBecomesANiceValue)
+{
+    bSProcRecord Record;
+    Record.m_pRelease = OECreateEvent(true, false);
+    g_pRecord = &Record;
+    bCThreadWin32 Thread;
+    Thread.SetPriority(bCThreadWin32::bEThreadPriority_Lowest); // no thread: nothing happens
+    ASSERT_TRUE(Thread.Create(bCThreadWin32::bSThreadContext{0, 0}, &RecordingProc));
+    ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bStarted.load(); }));
+    OEThread * pThread = static_cast<OEThread *>(Thread.GetHandle());
+    int const iBase = OEGetBaseNiceValue();
+    EXPECT_EQ(OEGetThreadNiceValue(pThread), iBase);
+    Thread.SetPriority(bCThreadWin32::bEThreadPriority_BelowNormal);
+    EXPECT_EQ(OEGetThreadNiceValue(pThread), std::min(iBase + 5, 19));
+    Thread.SetPriority(bCThreadWin32::bEThreadPriority_Idle);
+    EXPECT_EQ(OEGetThreadNiceValue(pThread), 19);
+    OESetEvent(Record.m_pRelease);
+    Thread.Destroy();
+    EXPECT_TRUE(Record.m_bDone.load());
+    OECloseEvent(Record.m_pRelease);
+    g_pRecord = nullptr;
+}
+
+TEST(bCThreadWin32Ex, RunsTheWorkOnAThreadOfItsOwn)
+{
+    bCTestThread Thread;
+    ASSERT_TRUE(Thread.StartThread());
+    ASSERT_TRUE(Thread.WaitUntilFinished());
+    Thread.WaitIfThreadFinished();
+    EXPECT_EQ(Thread.m_iRuns.load(), 1);
+    EXPECT_NE(Thread.m_uThreadId.load(), 0u);
+    EXPECT_NE(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
+
+    ASSERT_TRUE(Thread.StartThread()); // finished work may start again
+    ASSERT_TRUE(Thread.WaitUntilFinished());
+    EXPECT_EQ(Thread.m_iRuns.load(), 2);
+}
+
+TEST(bCThreadWin32Ex, RefusesASecondStartWhileRunning)
+{
+    bCTestThread Thread;
+    Thread.m_eMode = bCTestThread::bEMode::WaitForRelease;
+    ASSERT_TRUE(Thread.StartThread());
+    EXPECT_TRUE(Thread.IsRunning());
+    EXPECT_FALSE(Thread.StartThread());
+    Thread.m_bRelease = true;
+    ASSERT_TRUE(Thread.WaitUntilFinished());
+    Thread.WaitIfThreadFinished();
+    EXPECT_EQ(Thread.m_iRuns.load(), 1);
+}
+
+TEST(bCThreadWin32Ex, EndThreadLeavesTheWorkAndEndsTheThread)
+{
+    bCTestThread Thread;
+    Thread.m_eMode = bCTestThread::bEMode::End;
+    ASSERT_TRUE(Thread.StartThread());
+    ASSERT_TRUE(Thread.WaitUntilFinished());
+    EXPECT_EQ(Thread.m_iRuns.load(), 1);
+    EXPECT_FALSE(Thread.m_bPassedEnd.load());
+    ASSERT_TRUE(Thread.StartThread());
+    ASSERT_TRUE(Thread.WaitUntilFinished());
+    EXPECT_EQ(Thread.m_iRuns.load(), 2);
+}
+
+TEST(bCThreadWin32Ex, ThreadFuncRunsTheWorkOfTheContextsOwner)
+{
+    bCTestThread Thread;
+    bCThreadWin32::bSThreadContext Context{reinterpret_cast<uintptr_t>(&Thread), 0};
+    EXPECT_EQ(bCTestThread::ThreadFunc(&Context), 0ul);
+    EXPECT_EQ(Thread.m_iRuns.load(), 1);
+    EXPECT_EQ(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
+    EXPECT_FALSE(Thread.IsRunning());
+}
+
+TEST(bCThreadWin32Ex, SynchronousSwitchRunsTheWorkBeforeStartReturns)
+{
+    bSSynchronousWork Switch;
+    bCTestThread Thread;
+    ASSERT_TRUE(Thread.StartThread());
+    EXPECT_EQ(Thread.m_iRuns.load(), 1);
+    EXPECT_EQ(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
+    EXPECT_FALSE(Thread.IsRunning());
+    Thread.WaitIfThreadFinished(); // returns at once
+    ASSERT_TRUE(Thread.StartThread());
+    EXPECT_EQ(Thread.m_iRuns.load(), 2);
+}
+
+TEST(bCThreadWin32Ex, SynchronousEndThreadLeavesTheWorkNotTheCaller)
+{
+    bSSynchronousWork Switch;
+    bCTestThread Thread;
+    Thread.m_eMode = bCTestThread::bEMode::End;
+    bool bCallerContinued = false;
+    Worker Caller([&] {
+        EXPECT_TRUE(Thread.StartThread());
+        bCallerContinued = true;
+    });
+    ASSERT_TRUE(Caller.Join());
+    EXPECT_TRUE(bCallerContinued);
+    EXPECT_EQ(Thread.m_iRuns.load(), 1);
+    EXPECT_FALSE(Thread.m_bPassedEnd.load());
+    EXPECT_FALSE(Thread.IsRunning());
+}
+
+TEST(bCThreadWin32Ex, AnEscapingExceptionEndsOnlyTheWork)
+{
+    bCTestThread Thread;
+    Thread.m_eMode = bCTestThread::bEMode::Throw;
+    ASSERT_TRUE(Thread.StartThread());
+    ASSERT_TRUE(Thread.WaitUntilFinished());
+    EXPECT_EQ(Thread.m_iRuns.load(), 1);
+
+    bSSynchronousWork Switch;
+    EXPECT_TRUE(Thread.StartThread());
+    EXPECT_EQ(Thread.m_iRuns.load(), 2);
+}
+
+TEST(bCThreadWin32Ex, EndThreadOutsideTheWorkIsRefused)
+{
+    bCTestThread Thread;
+    bool bResult = true;
+    Worker Caller([&] { bResult = Thread.EndThread(); });
+    ASSERT_TRUE(Caller.Join());
+    EXPECT_FALSE(bResult);
+    EXPECT_EQ(Thread.m_iRuns.load(), 0);
+}
