@@ -158,7 +158,8 @@ TEST(bCObjectBase, ConstantWriteWarnsAndWritesNothing)
     EXPECT_TRUE((Object.*GetConstWrite())(Stream));
     std::vector<std::string> const arrWarnings = Recorder.Stop();
     ASSERT_EQ(arrWarnings.size(), 1u);
-    EXPECT_EQ(arrWarnings[0], "The method bCObjectBase::Write() detected an improper usage! \nHint:How do you use this?");
+    EXPECT_EQ(arrWarnings[0],
+              "The method bCObjectBase::Write() detected an improper usage! \nHint:How do you use this?");
     EXPECT_EQ(Stream.GetSize(), 0);
 }
 

@@ -53,7 +53,7 @@ class bCBigObject : public bCCountedObject
 public:
     bCBigObject() {} // leaves the payload untouched, so no page of it is used
 
-private:
+protected:
     char m_arrPayload[kBigBlockObjectSize - sizeof(bCCountedObject)];
 };
 

@@ -22,15 +22,15 @@ namespace
 
 void * bCObjectBase::operator new(std::size_t a_uSize) noexcept
 {
-    return bCMemoryAdmin::GetInstance().NewObject(static_cast<unsigned long>(a_uSize), kModule, "bCObjectBase",
-                                                  nullptr, __LINE__);
+    return bCMemoryAdmin::GetInstance().NewObject(static_cast<unsigned long>(a_uSize), kModule, "bCObjectBase", nullptr,
+                                                  __LINE__);
 }
 
 void * bCObjectBase::operator new(std::size_t a_uSize, char const * a_pcText1, char const * a_pcText2,
                                   char const * a_pcText3, int a_iLine) noexcept
 {
-    return bCMemoryAdmin::GetInstance().NewObject(static_cast<unsigned long>(a_uSize), a_pcText1, a_pcText2,
-                                                  a_pcText3, a_iLine);
+    return bCMemoryAdmin::GetInstance().NewObject(static_cast<unsigned long>(a_uSize), a_pcText1, a_pcText2, a_pcText3,
+                                                  a_iLine);
 }
 
 void * bCObjectBase::operator new[](std::size_t a_uSize) noexcept

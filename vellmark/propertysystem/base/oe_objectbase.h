@@ -42,8 +42,8 @@ public:
     bCObjectBase & operator=(bCObjectBase const & a_Source); // CopyFrom
 
 public:
-    virtual unsigned short GetVersion() const; // 1
-    virtual bool IsValid() const;              // true
+    virtual unsigned short GetVersion() const;    // 1
+    virtual bool IsValid() const;                 // true
     virtual bEResult Write(bCOStream & a_Stream); // the version word 1
 
 private:

@@ -30,7 +30,7 @@ class OE_API bCObjectRefBase : public bCObjectBase
 {
 public:
     bCObjectRefBase();
-    bCObjectRefBase(bCObjectRefBase const & a_Source); // copies nothing
+    bCObjectRefBase(bCObjectRefBase const & a_Source);             // copies nothing
     bCObjectRefBase & operator=(bCObjectRefBase const & a_Source); // CopyFrom, then pointer and whole word
 
 public:
