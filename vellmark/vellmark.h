@@ -6,13 +6,19 @@
 #include <vellmark/platform/oe_export.h>
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/platform/oe_globalatom.h>
+#include <vellmark/platform/oe_memprobe.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_mutexhandle.h>
 #include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
 #include <vellmark/platform/oe_viewerprotocol.h>
 #include <vellmark/platform/oe_viewerwindow.h>
 #include <vellmark/platform/oe_module.h>
+#include <vellmark/platform/oe_modules.h>
+#include <vellmark/platform/oe_signals.h>
+#include <vellmark/platform/oe_stackwalk.h>
+#include <vellmark/platform/oe_systeminfo.h>
 #include <vellmark/platform/oe_versioninfo.h>
 #include <vellmark/platform/oe_heap.h>
 #include <vellmark/platform/oe_virtualmem.h>
@@ -31,6 +37,14 @@
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/kernel/oe_version.h>
 #include <vellmark/kernel/oe_validatemem.h>
+
+#include <vellmark/containers/oe_array.h>
+#include <vellmark/containers/oe_arraybase.h>
+#include <vellmark/containers/oe_hash.h>
+#include <vellmark/containers/oe_hashmap.h>
+#include <vellmark/containers/oe_map.h>
+#include <vellmark/containers/oe_smallarray.h>
+#include <vellmark/containers/oe_sort.h>
 #include <vellmark/kernel/oe_eventwin32.h>
 #include <vellmark/kernel/oe_multireadexclusivewrite.h>
 #include <vellmark/kernel/oe_thread.h>
@@ -42,6 +56,9 @@
 #include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 
+#include <vellmark/crashhandler/BSUFunctions.h>
+#include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
+#include <vellmark/crashhandler/GetLoadedModules.h>
 
 #endif

@@ -195,7 +195,11 @@ void bCMultiReadExclusiveWriteWin32::EndRead()
 
 void bCMultiReadExclusiveWriteWin32::BeginWrite()
 {
-    m_CriticalSection.Acquire();
+    if (!m_CriticalSection.TryAcquire())
+    {
+        WarnIfReaderWaitsForWriter();
+        m_CriticalSection.Acquire();
+    }
     if (m_bWriting.load(std::memory_order_relaxed))
     {
         m_iReaderCount.fetch_add(1, std::memory_order_relaxed);
@@ -207,6 +211,19 @@ void bCMultiReadExclusiveWriteWin32::BeginWrite()
     m_uWaitingWriter.store(0, std::memory_order_relaxed);
     m_bWriting.store(true, std::memory_order_relaxed);
     m_iReaderCount.fetch_add(1, std::memory_order_relaxed);
+}
+
+// A reader that waits for another writer's section will wait for ever: that writer waits for the read.
+void bCMultiReadExclusiveWriteWin32::WarnIfReaderWaitsForWriter() const
+{
+    if (m_uWaitingWriter.load(std::memory_order_relaxed) == 0)
+        return;
+    LockTable();
+    bool const bReads = FindReader(OEGetCurrentThreadId()) != nullptr;
+    UnlockTable();
+    if (bReads)
+        OE_MESSAGEF_WARN(g_pcImproperUsage, "bCMultiReadExclusiveWriteWin32::BeginWrite",
+                         "A reading thread asks to write while another thread waits to write: both wait for ever.");
 }
 
 // The event can carry a stale signal (a reader that counted down to 0 signals after a new

@@ -14,6 +14,9 @@
 // write the reader count holds the writer's nesting depth; the readers are put
 // aside and restored when the last EndWrite comes.
 //
+// Asking to write while reading is safe only where no other thread may ask to write meanwhile: a
+// waiting writer holds the section the reader needs, and waits for the reader's read.
+//
 // Lock order: critical section, then spin lock; the spin lock is never held
 // while waiting for the section. EndRead without a read and EndWrite without a
 // write are reported as improper usage and change nothing.
@@ -58,6 +61,7 @@ protected:
     bool RegisterReader(uint32_t a_uThreadId);
     bool IsWriterOnlyReaderNow() const;
     void WaitForOtherReaders();
+    void WarnIfReaderWaitsForWriter() const;
 
 protected:
     bCCriticalSectionWin32 m_CriticalSection;

@@ -1,0 +1,280 @@
+#include <vellmark/containers/oe_array.h>
+#include <vellmark/kernel/oe_string.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+    // Counts live objects so that construction and destruction can be balanced.
+    struct SCounted
+    {
+        static int ms_iLive;
+        int m_iValue;
+
+        SCounted() : m_iValue(-1) { ++ms_iLive; }
+        SCounted(int a_iValue) : m_iValue(a_iValue) { ++ms_iLive; }
+        SCounted(SCounted const & a_Other) : m_iValue(a_Other.m_iValue) { ++ms_iLive; }
+        SCounted & operator=(SCounted const &) = default;
+        ~SCounted() { --ms_iLive; }
+        bool operator==(SCounted const & a_Other) const { return m_iValue == a_Other.m_iValue; }
+    };
+    int SCounted::ms_iLive = 0;
+
+    // Counts deletions of pointees owned by an auto-pointer array.
+    struct SOwned
+    {
+        static int ms_iDeleted;
+        int m_iValue;
+        explicit SOwned(int a_iValue) : m_iValue(a_iValue) {}
+        ~SOwned() { ++ms_iDeleted; }
+    };
+    int SOwned::ms_iDeleted = 0;
+
+    template <typename TArray> std::vector<int> ValuesOf(TArray const & a_arrSource)
+    {
+        std::vector<int> arrValues;
+        for (int i = 0; i < a_arrSource.GetCount(); ++i)
+            arrValues.push_back(static_cast<int>(a_arrSource[i]));
+        return arrValues;
+    }
+
+    std::vector<int> ValuesOf(bTObjArray<SCounted> const & a_arrSource)
+    {
+        std::vector<int> arrValues;
+        for (int i = 0; i < a_arrSource.GetCount(); ++i)
+            arrValues.push_back(a_arrSource[i].m_iValue);
+        return arrValues;
+    }
+} // namespace
+
+TEST(bTArrayBase, DefaultGrowthStepIsAnEighthBetweenFourAndAThousandTwentyFour)
+{
+    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(0, 1, 0), 5);
+    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(40, 41, 0), 46);
+    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(8192, 8193, 0), 9217);
+    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(20000, 20001, 0), 21025);
+    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(10, 10, 0), 10);  // no growth within the capacity
+    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(10, 20, 7), 27);  // explicit step
+    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(10, 20, -1), 20); // no extra slots
+}
+
+TEST(bTObjArray, AppendingGrowsByTheStep)
+{
+    bTObjArray<bCString> arrTexts;
+    EXPECT_EQ(arrTexts.GetCapacity(), 0);
+    EXPECT_EQ(arrTexts.Add(bCString("one")), 0);
+    EXPECT_EQ(arrTexts.GetCount(), 1);
+    EXPECT_EQ(arrTexts.GetCapacity(), 5);
+    std::vector<int> arrCapacities;
+    for (int i = 1; i < 40; ++i)
+    {
+        arrTexts.Add(bCString("x"));
+        if (arrCapacities.empty() || arrCapacities.back() != arrTexts.GetCapacity())
+            arrCapacities.push_back(arrTexts.GetCapacity());
+    }
+    // The step stays 4 until the capacity reaches 32.
+    EXPECT_EQ(arrCapacities, (std::vector<int>{5, 10, 15, 20, 25, 30, 35, 40}));
+    arrTexts.Add(bCString("y"));
+    EXPECT_EQ(arrTexts.GetCapacity(), 46);
+}
+
+TEST(bTObjArray, AppendingToAFullArrayOfEightThousandSlotsAddsAThousandTwentyFour)
+{
+    bTValArray<int> arrValues;
+    arrValues.Reserve(8192, -1);
+    EXPECT_EQ(arrValues.GetCapacity(), 8192);
+    arrValues.SetCount(8192);
+    arrValues.Add(1);
+    EXPECT_EQ(arrValues.GetCapacity(), 9217);
+
+    bTObjArray<float> arrFloats;
+    arrFloats.Reserve(8192, -1);
+    arrFloats.SetCount(8192);
+    arrFloats.Add(2.0f);
+    EXPECT_EQ(arrFloats.GetCapacity(), 9217);
+    EXPECT_EQ(arrFloats[8192], 2.0f);
+}
+
+TEST(bTObjArray, AppendKeepsOrderAndCopiesTheElement)
+{
+    bTObjArray<bCString> arrTexts;
+    for (char const * pcText : {"a", "b", "c", "d", "e", "f"})
+        arrTexts.Add(bCString(pcText));
+    ASSERT_EQ(arrTexts.GetCount(), 6);
+    EXPECT_STREQ(arrTexts[0].GetText(), "a");
+    EXPECT_STREQ(arrTexts[5].GetText(), "f");
+    // An element of the array itself survives the move of the block it lives in.
+    arrTexts.FreeExtra();
+    arrTexts.Add(arrTexts[0]);
+    EXPECT_STREQ(arrTexts[6].GetText(), "a");
+    std::vector<std::string> arrSeen;
+    for (bTObjArray<bCString>::bCConstIterator It = arrTexts.BeginIterator(); It != arrTexts.EndIterator(); ++It)
+        arrSeen.push_back(It->GetText());
+    EXPECT_EQ(arrSeen, (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "a"}));
+}
+
+TEST(bTObjArray, RemovalFormsKeepOrDisturbOrder)
+{
+    bTObjArray<int> arrValues;
+    for (int i = 0; i < 8; ++i)
+        arrValues.Add(i);
+    arrValues.RemoveAt(2);
+    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 1, 3, 4, 5, 6, 7}));
+    arrValues.RemoveAt(4, 2);
+    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 1, 3, 4, 7}));
+    arrValues.RemoveAtFast(1);
+    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 7, 3, 4}));
+    EXPECT_TRUE(arrValues.Remove(3));
+    EXPECT_FALSE(arrValues.Remove(42));
+    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 7, 4}));
+    arrValues.RemoveAt(1, 100); // clipped at the end
+    arrValues.RemoveAt(-1);
+    arrValues.RemoveAt(5);
+    arrValues.RemoveAtFast(9);
+    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0}));
+    EXPECT_EQ(arrValues.GetCapacity(), 10); // removal never shrinks the storage
+}
+
+TEST(bTObjArray, InsertShiftsTheRest)
+{
+    bTObjArray<bCString> arrTexts;
+    arrTexts.Add(bCString("b"));
+    EXPECT_TRUE(arrTexts.InsertAt(0, bCString("a")));
+    EXPECT_TRUE(arrTexts.InsertAt(2, bCString("d")));
+    EXPECT_TRUE(arrTexts.InsertAt(2, arrTexts[0]));
+    EXPECT_FALSE(arrTexts.InsertAt(5, bCString("x")));
+    EXPECT_FALSE(arrTexts.InsertAt(-1, bCString("x")));
+    ASSERT_EQ(arrTexts.GetCount(), 4);
+    EXPECT_STREQ(arrTexts[0].GetText(), "a");
+    EXPECT_STREQ(arrTexts[1].GetText(), "b");
+    EXPECT_STREQ(arrTexts[2].GetText(), "a");
+    EXPECT_STREQ(arrTexts[3].GetText(), "d");
+}
+
+TEST(bTObjArray, SlotsPastTheCountHoldDefaultObjects)
+{
+    SCounted::ms_iLive = 0;
+    {
+        bTObjArray<SCounted> arrItems;
+        arrItems.Add(SCounted(1));
+        EXPECT_EQ(SCounted::ms_iLive, 5); // every slot of the capacity is a live object
+        arrItems.Add(SCounted(2));
+        arrItems.Add(SCounted(3));
+        arrItems.SetCount(1);
+        EXPECT_EQ(arrItems.GetCapacity(), 5);
+        arrItems.SetCount(3);
+        // Removed elements were destroyed and their slots made default again.
+        EXPECT_EQ(ValuesOf(arrItems), (std::vector<int>{1, -1, -1}));
+        arrItems.RemoveAt(0);
+        EXPECT_EQ(arrItems.AccessArray()[2].m_iValue, -1);
+        arrItems.FreeExtra();
+        EXPECT_EQ(arrItems.GetCapacity(), 2);
+        EXPECT_EQ(SCounted::ms_iLive, 2);
+    }
+    EXPECT_EQ(SCounted::ms_iLive, 0);
+}
+
+TEST(bTObjArray, FreeExtraOfAnEmptyArrayReleasesEverything)
+{
+    bTObjArray<bCString> arrTexts;
+    arrTexts.Add(bCString("gone"));
+    arrTexts.Clear();
+    EXPECT_EQ(arrTexts.GetCapacity(), 5);
+    arrTexts.FreeExtra();
+    EXPECT_EQ(arrTexts.GetCount(), 0);
+    EXPECT_EQ(arrTexts.GetCapacity(), 0);
+    EXPECT_EQ(arrTexts.GetArray(), nullptr);
+    EXPECT_EQ(arrTexts.Add(bCString("again")), 0);
+}
+
+TEST(bTObjArray, CopySetsTheCountAndAssignsElements)
+{
+    bTObjArray<bCString> arrSource;
+    for (char const * pcText : {"x", "y", "z"})
+        arrSource.Add(bCString(pcText));
+    bTObjArray<bCString> arrDest;
+    for (int i = 0; i < 10; ++i)
+        arrDest.Add(bCString("old"));
+    arrDest = arrSource;
+    ASSERT_EQ(arrDest.GetCount(), 3);
+    EXPECT_EQ(arrDest.GetCapacity(), 10); // the destination keeps its storage
+    EXPECT_STREQ(arrDest[2].GetText(), "z");
+    EXPECT_EQ(arrDest[0].GetRefCount(), 2); // assigned, so the buffer is shared
+    bTObjArray<bCString> const & arrSame = arrDest;
+    arrDest = arrSame;
+    EXPECT_EQ(arrDest.GetCount(), 3);
+    bTObjArray<bCString> arrCopy(arrSource);
+    EXPECT_EQ(arrCopy.GetCount(), 3);
+    EXPECT_EQ(arrCopy.GetCapacity(), 7);
+    EXPECT_STREQ(arrCopy[1].GetText(), "y");
+}
+
+TEST(bTValArray, NewTrailingElementsAreZero)
+{
+    bTValArray<int> arrValues;
+    arrValues.Add(5);
+    arrValues.Add(6);
+    arrValues.SetCount(1);
+    arrValues.SetCount(3);
+    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{5, 0, 0}));
+    EXPECT_EQ(arrValues.AddNew(), 3);
+    EXPECT_EQ(arrValues[3], 0);
+    EXPECT_FALSE(arrValues.SetCount(-1));
+    EXPECT_EQ(arrValues.IndexOf(0), 1);
+    EXPECT_TRUE(arrValues.Contains(5));
+    EXPECT_FALSE(arrValues.Contains(6));
+}
+
+TEST(bTValArray, ReserveUsesTheGivenStep)
+{
+    bTValArray<double> arrValues;
+    arrValues.Reserve(10);
+    EXPECT_EQ(arrValues.GetCapacity(), 14);
+    arrValues.Reserve(12);
+    EXPECT_EQ(arrValues.GetCapacity(), 14);
+    arrValues.Reserve(20, 100);
+    EXPECT_EQ(arrValues.GetCapacity(), 120);
+    arrValues.Reserve(121, -5);
+    EXPECT_EQ(arrValues.GetCapacity(), 121);
+    EXPECT_EQ(arrValues.GetCount(), 0);
+}
+
+TEST(bTAutoPtrArray, DeletesPointeesOnRemovalAndDestruction)
+{
+    SOwned::ms_iDeleted = 0;
+    {
+        bTAutoPtrArray<SOwned *> arrOwned;
+        for (int i = 0; i < 6; ++i)
+            arrOwned.Add(new SOwned(i));
+        arrOwned.RemoveAt(0);
+        EXPECT_EQ(SOwned::ms_iDeleted, 1);
+        arrOwned.RemoveAtFast(0);
+        EXPECT_EQ(SOwned::ms_iDeleted, 2);
+        EXPECT_EQ(arrOwned[0]->m_iValue, 5);
+        SOwned * pKept = arrOwned.DetachAt(0);
+        EXPECT_EQ(SOwned::ms_iDeleted, 2);
+        delete pKept;
+        EXPECT_TRUE(arrOwned.Remove(arrOwned[0]));
+        EXPECT_EQ(SOwned::ms_iDeleted, 4);
+        arrOwned.Add(new SOwned(9));
+        arrOwned.SetCount(1); // the detached one was deleted by hand
+        EXPECT_EQ(SOwned::ms_iDeleted, 6);
+        EXPECT_EQ(arrOwned.GetCount(), 1);
+    }
+    EXPECT_EQ(SOwned::ms_iDeleted, 7);
+}
+
+TEST(bTArrayBase, RangeForWalksTheLiveElements)
+{
+    bTValArray<int> arrValues;
+    for (int i = 1; i <= 4; ++i)
+        arrValues.Add(i * i);
+    int iSum = 0;
+    for (int iValue : arrValues)
+        iSum += iValue;
+    EXPECT_EQ(iSum, 30);
+    bTValArray<int> arrEmpty;
+    EXPECT_TRUE(arrEmpty.BeginIterator() == arrEmpty.EndIterator());
+}

@@ -1,0 +1,272 @@
+#include <vellmark/containers/oe_map.h>
+
+#include "oe_teststream.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// With 43 buckets: "0" (48) lies in bucket 5, "6" (54) and "a" (97) share
+// bucket 11, "7" (55) and "b" (98) share bucket 12.
+
+namespace
+{
+    template <typename TMap> std::vector<std::string> KeysOf(TMap const & a_mapSource)
+    {
+        std::vector<std::string> arrKeys;
+        for (auto It = a_mapSource.BeginIterator(); It != a_mapSource.EndIterator(); ++It)
+            arrKeys.push_back(It.GetKey().GetText());
+        return arrKeys;
+    }
+
+    void FillSample(bTStringValMap<long> & a_mapTarget)
+    {
+        long lValue = 0;
+        for (char const * pcKey : {"a", "b", "0", "6", "7"})
+            a_mapTarget.SetAt(bCString(pcKey), ++lValue);
+    }
+
+    std::vector<unsigned char> Bytes(std::initializer_list<int> a_arrValues)
+    {
+        std::vector<unsigned char> arrBytes;
+        for (int iValue : a_arrValues)
+            arrBytes.push_back(static_cast<unsigned char>(iValue));
+        return arrBytes;
+    }
+} // namespace
+
+TEST(bTStringValMap, StartsWithFortyThreeBucketsAndNeverRehashes)
+{
+    bTStringValMap<long> mapValues;
+    EXPECT_EQ(mapValues.GetBucketCount(), 43);
+    EXPECT_EQ(mapValues.GetCount(), 0);
+    for (long l = 0; l < 1000; ++l)
+        mapValues.SetAt(bCString::GetFormattedString("key%ld", l), l);
+    EXPECT_EQ(mapValues.GetCount(), 1000);
+    EXPECT_EQ(mapValues.GetBucketCount(), 43);
+    for (long l = 0; l < 1000; l += 37)
+    {
+        long const * pValue = mapValues.Find(bCString::GetFormattedString("key%ld", l));
+        ASSERT_NE(pValue, nullptr);
+        EXPECT_EQ(*pValue, l);
+    }
+}
+
+TEST(bTStringValMap, IteratesBucketByBucketNewestKeyFirst)
+{
+    bTStringValMap<long> mapValues;
+    FillSample(mapValues);
+    EXPECT_EQ(KeysOf(mapValues), (std::vector<std::string>{"0", "6", "a", "7", "b"}));
+    std::vector<int> arrBuckets;
+    for (auto It = mapValues.BeginIterator(); It != mapValues.EndIterator(); ++It)
+        arrBuckets.push_back(It.GetBucket());
+    EXPECT_EQ(arrBuckets, (std::vector<int>{5, 11, 11, 12, 12}));
+    auto It = mapValues.BeginIterator();
+    EXPECT_EQ(It.GetValue(), 3);
+    auto Old = It++;
+    EXPECT_EQ(Old.GetValue(), 3);
+    EXPECT_EQ(It.GetValue(), 4);
+}
+
+TEST(bTStringValMap, EmptyMapBeginsAtItsEnd)
+{
+    bTStringValMap<long> mapValues;
+    EXPECT_TRUE(mapValues.BeginIterator() == mapValues.EndIterator());
+    mapValues.SetAt(bCString("x"), 1);
+    EXPECT_TRUE(mapValues.BeginIterator() != mapValues.EndIterator());
+    auto It = mapValues.BeginIterator();
+    ++It;
+    EXPECT_TRUE(It == mapValues.EndIterator());
+    ++It; // stepping past the end stays at the end
+    EXPECT_TRUE(It == mapValues.EndIterator());
+}
+
+TEST(bTStringValMap, AccessInsertsADefaultValueOnce)
+{
+    bTStringValMap<long> mapValues;
+    EXPECT_EQ(mapValues[bCString("n")], 0);
+    mapValues[bCString("n")] += 5;
+    mapValues.AccessAt(bCString("n")) += 1;
+    EXPECT_EQ(mapValues.GetCount(), 1);
+    long lValue = -1;
+    EXPECT_TRUE(mapValues.GetAt(bCString("n"), lValue));
+    EXPECT_EQ(lValue, 6);
+    EXPECT_FALSE(mapValues.GetAt(bCString("N"), lValue)); // case-sensitive
+    EXPECT_EQ(lValue, 6);
+    EXPECT_FALSE(mapValues.Contains(bCString("")));
+}
+
+TEST(bTStringValMap, RemoveUnlinksFromAnyPlaceInTheChain)
+{
+    bTStringValMap<long> mapValues;
+    FillSample(mapValues);
+    EXPECT_TRUE(mapValues.Remove(bCString("a"))); // the tail of bucket 11
+    EXPECT_TRUE(mapValues.Remove(bCString("7"))); // the head of bucket 12
+    EXPECT_FALSE(mapValues.Remove(bCString("7")));
+    EXPECT_FALSE(mapValues.Remove(bCString("zz")));
+    EXPECT_EQ(mapValues.GetCount(), 3);
+    EXPECT_EQ(KeysOf(mapValues), (std::vector<std::string>{"0", "6", "b"}));
+    EXPECT_EQ(*mapValues.Find(bCString("b")), 2);
+}
+
+TEST(bTStringValMap, ClearGoesBackToFortyThreeBuckets)
+{
+    bTStringValMap<long> mapValues;
+    mapValues.Create(109);
+    EXPECT_EQ(mapValues.GetBucketCount(), 109);
+    FillSample(mapValues);
+    // 97 % 109 and 54 % 109: the sample spreads differently over 109 buckets.
+    EXPECT_EQ(KeysOf(mapValues), (std::vector<std::string>{"0", "6", "7", "a", "b"}));
+    EXPECT_EQ(mapValues.GetBucketCount(), 109);
+    mapValues.Clear();
+    EXPECT_EQ(mapValues.GetCount(), 0);
+    EXPECT_EQ(mapValues.GetBucketCount(), 43);
+    mapValues.Destroy();
+    EXPECT_EQ(mapValues.GetBucketCount(), 0);
+    EXPECT_EQ(mapValues.Find(bCString("a")), nullptr);
+    EXPECT_FALSE(mapValues.Remove(bCString("a")));
+    mapValues.SetAt(bCString("a"), 1);
+    EXPECT_EQ(mapValues.GetBucketCount(), 43);
+}
+
+TEST(bTStringValMap, CopyReversesKeysThatShareABucket)
+{
+    bTStringValMap<long> mapSource;
+    mapSource.Create(359);
+    FillSample(mapSource);
+    bTStringValMap<long> mapCopy;
+    mapCopy.SetAt(bCString("stale"), 9);
+    mapCopy = mapSource;
+    EXPECT_EQ(mapCopy.GetBucketCount(), 43); // the copy is cleared to the default table
+    EXPECT_EQ(mapCopy.GetCount(), 5);
+    EXPECT_FALSE(mapCopy.Contains(bCString("stale")));
+
+    bTStringValMap<long> mapDefault;
+    FillSample(mapDefault);
+    bTStringValMap<long> mapSecond(mapDefault);
+    EXPECT_EQ(KeysOf(mapSecond), (std::vector<std::string>{"0", "a", "6", "b", "7"}));
+    EXPECT_EQ(*mapSecond.Find(bCString("6")), 4);
+    bTStringValMap<long> const & mapSame = mapSecond;
+    mapSecond = mapSame;
+    EXPECT_EQ(mapSecond.GetCount(), 5);
+}
+
+TEST(bTStringObjMap, HoldsStringObjects)
+{
+    bTStringObjMap<bCString> mapTexts;
+    bCString strValue("value");
+    mapTexts.SetAt(bCString("key"), strValue);
+    EXPECT_EQ(strValue.GetRefCount(), 2);
+    for (auto It = mapTexts.BeginIterator(); It != mapTexts.EndIterator(); ++It)
+        It.AccessValue() += "!";
+    EXPECT_STREQ(mapTexts.Find(bCString("key"))->GetText(), "value!");
+    EXPECT_EQ(strValue.GetRefCount(), 1);
+    mapTexts.Remove(bCString("key"));
+    EXPECT_TRUE(mapTexts.IsEmpty());
+}
+
+TEST(bTPtrMap, KeepsPointersWithoutOwningThem)
+{
+    int iFirst = 1;
+    int iSecond = 2;
+    {
+        bTPtrMap<bCString, int *> mapPointers;
+        mapPointers.SetAt(bCString("first"), &iFirst);
+        mapPointers.SetAt(bCString("second"), &iSecond);
+        EXPECT_EQ(mapPointers.GetAt(bCString("first")), &iFirst);
+        EXPECT_EQ(mapPointers.GetAt(bCString("third")), nullptr);
+        EXPECT_EQ(mapPointers[bCString("third")], nullptr); // inserted as null
+        EXPECT_EQ(mapPointers.GetCount(), 3);
+    }
+    EXPECT_EQ(iFirst + iSecond, 3);
+}
+
+TEST(bTStringObjMap, WritesVersionCountAndPairsInIterationOrder)
+{
+    bTStringObjMap<bCString> mapOptions;
+    mapOptions.SetAt(bCString("a"), bCString("xy"));
+    mapOptions.SetAt(bCString("6"), bCString(""));
+    CTestStream Stream;
+    EXPECT_EQ(mapOptions.Write(Stream), 1ul + 4 + (2 + 1 + 2) + (2 + 1 + 2 + 2));
+    EXPECT_EQ(Stream.GetBytes(), Bytes({1, 2, 0, 0, 0,                // version, count
+                                        1, 0, '6', 0, 0,              // "6" -> ""
+                                        1, 0, 'a', 2, 0, 'x', 'y'})); // "a" -> "xy"
+    bTStringObjMap<bCString> mapEmpty;
+    CTestStream EmptyStream;
+    EXPECT_EQ(mapEmpty.Write(EmptyStream), 5ul);
+    EXPECT_EQ(EmptyStream.GetBytes(), Bytes({1, 0, 0, 0, 0}));
+}
+
+TEST(bTStringObjMap, ReadRestoresWhatWasWritten)
+{
+    bTStringObjMap<bCString> mapSource;
+    for (int i = 0; i < 100; ++i)
+        mapSource.SetAt(bCString::GetFormattedString("name%d", i), bCString::GetFormattedString("value%d", i * 3));
+    mapSource.SetAt(bCString("zero\0byte", 9), bCString("emb\0edded", 9));
+    CTestStream Stream;
+    mapSource.Write(Stream);
+    bTStringObjMap<bCString> mapRead;
+    mapRead.SetAt(bCString("stale"), bCString("gone"));
+    CTestStream Input(Stream.GetBytes().data(), Stream.GetBytes().size());
+    ASSERT_TRUE(mapRead.Read(Input));
+    EXPECT_EQ(Input.GetPosition(), Stream.GetBytes().size());
+    EXPECT_EQ(mapRead.GetCount(), 101);
+    EXPECT_FALSE(mapRead.Contains(bCString("stale")));
+    for (auto It = mapSource.BeginIterator(); It != mapSource.EndIterator(); ++It)
+    {
+        bCString const * pValue = mapRead.Find(It.GetKey());
+        ASSERT_NE(pValue, nullptr) << It.GetKey().GetText();
+        EXPECT_TRUE(*pValue == It.GetValue());
+    }
+}
+
+TEST(bTStringValMap, LongValuesTravelAsFourBytes)
+{
+    bTStringValMap<long> mapIndices;
+    mapIndices.SetAt(bCString("k"), -2);
+    CTestStream Stream;
+    EXPECT_EQ(mapIndices.Write(Stream), 12ul);
+    EXPECT_EQ(Stream.GetBytes(), Bytes({1, 1, 0, 0, 0, 1, 0, 'k', 0xFE, 0xFF, 0xFF, 0xFF}));
+    bTStringValMap<long> mapRead;
+    CTestStream Input(Stream.GetBytes().data(), Stream.GetBytes().size());
+    ASSERT_TRUE(mapRead.Read(Input));
+    EXPECT_EQ(*mapRead.Find(bCString("k")), -2);
+}
+
+TEST(bTStringObjMap, ReadRejectsTruncatedData)
+{
+    std::vector<unsigned char> const arrFull = Bytes({1, 2, 0, 0, 0, 1, 0, '6', 0, 0, 1, 0, 'a', 2, 0, 'x', 'y'});
+    for (size_t uSize = 0; uSize < arrFull.size(); ++uSize)
+    {
+        bTStringObjMap<bCString> mapRead;
+        CTestStream Input(arrFull.data(), uSize);
+        EXPECT_FALSE(mapRead.Read(Input)) << uSize;
+        EXPECT_LE(mapRead.GetCount(), 1) << uSize; // pairs read before the end stay
+    }
+    bTStringObjMap<bCString> mapRead;
+    CTestStream Input(arrFull.data(), arrFull.size());
+    EXPECT_TRUE(mapRead.Read(Input));
+    EXPECT_EQ(mapRead.GetCount(), 2);
+}
+
+TEST(bTStringObjMap, ReadStopsAtTheEndWhateverTheCountClaims)
+{
+    std::vector<unsigned char> const arrBytes = Bytes({1, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 'k', 1, 0, 'v'});
+    bTStringObjMap<bCString> mapRead;
+    CTestStream Input(arrBytes.data(), arrBytes.size());
+    EXPECT_FALSE(mapRead.Read(Input));
+    EXPECT_EQ(mapRead.GetCount(), 1);
+    EXPECT_STREQ(mapRead.Find(bCString("k"))->GetText(), "v");
+}
+
+TEST(bTStringObjMap, ReadTakesAnyVersionAndKeepsTheLastValueOfARepeatedKey)
+{
+    // Readers of this form have never checked the version byte.
+    std::vector<unsigned char> const arrBytes = Bytes({7, 2, 0, 0, 0, 1, 0, 'k', 1, 0, '1', 1, 0, 'k', 1, 0, '2'});
+    bTStringObjMap<bCString> mapRead;
+    CTestStream Input(arrBytes.data(), arrBytes.size());
+    EXPECT_TRUE(mapRead.Read(Input));
+    EXPECT_EQ(mapRead.GetCount(), 1);
+    EXPECT_STREQ(mapRead.Find(bCString("k"))->GetText(), "2");
+}

@@ -1,0 +1,122 @@
+#include <vellmark/containers/oe_smallarray.h>
+#include <vellmark/kernel/oe_string.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+    std::vector<std::string> g_arrWarnings;
+
+    bool RecordWarning(bEMessageTypes a_eType, char const * a_pcText, char const *, unsigned long, char const *, int,
+                       int)
+    {
+        if (a_eType == bEMessageTypes_Warn)
+            g_arrWarnings.push_back(a_pcText ? a_pcText : "");
+        return true;
+    }
+} // namespace
+
+TEST(bTSmallArray, FieldsAreCapacityCountAndPointer)
+{
+    static_assert(sizeof(bTSmallArray<float>) == 4 + sizeof(void *) + (sizeof(void *) - 4));
+    bTSmallArray<float> arrValues;
+    arrValues.Add(1.5f);
+    uint16_t arrFields[2];
+    std::memcpy(arrFields, &arrValues, sizeof(arrFields));
+    EXPECT_EQ(arrFields[0], 4); // capacity first
+    EXPECT_EQ(arrFields[1], 1); // then the count
+}
+
+TEST(bTSmallArray, GrowsByFourThenSixteenThenAQuarter)
+{
+    bTSmallArray<float> arrValues;
+    std::vector<int> arrCapacities;
+    for (int i = 0; i < 200; ++i)
+    {
+        arrValues.Add(static_cast<float>(i));
+        if (arrCapacities.empty() || arrCapacities.back() != arrValues.GetCapacity())
+            arrCapacities.push_back(arrValues.GetCapacity());
+    }
+    EXPECT_EQ(arrCapacities, (std::vector<int>{4, 8, 12, 28, 44, 60, 76, 95, 118, 147, 183, 228}));
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(arrValues[i], static_cast<float>(i));
+}
+
+TEST(bTSmallArray, CapacityStopsBelowSixtyFiveThousandFiveHundredThirtySix)
+{
+    EXPECT_EQ(bTSmallArray<int>::GetGrownCapacity(52428), 65535);
+    EXPECT_EQ(bTSmallArray<int>::GetGrownCapacity(52429), 65534);
+    EXPECT_EQ(bTSmallArray<int>::GetGrownCapacity(65534), 65534);
+}
+
+TEST(bTSmallArray, RefusesTheAppendPastTheLimitWithAWarning)
+{
+    bTSmallArray<unsigned char> arrBytes;
+    int iLastCapacity = 0;
+    for (int i = 0; i < 65534; ++i)
+    {
+        ASSERT_EQ(arrBytes.Add(static_cast<unsigned char>(i)), i);
+        ASSERT_LE(arrBytes.GetCapacity(), 65534);
+        iLastCapacity = arrBytes.GetCapacity();
+    }
+    EXPECT_EQ(iLastCapacity, 65534);
+    bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
+    bEMessageFilterTypes const eFilter = Admin.GetFilterType();
+    Admin.SetFilterType(bEMessageFilterTypes_None);
+    g_arrWarnings.clear();
+    ASSERT_TRUE(Admin.RegisterCallback(&RecordWarning, bEMessageCallbackPriority_Low, 0));
+    EXPECT_EQ(arrBytes.Add(1), -1);
+    Admin.UnregisterCallback(&RecordWarning);
+    Admin.SetFilterType(eFilter);
+    ASSERT_EQ(g_arrWarnings.size(), 1u);
+    EXPECT_EQ(g_arrWarnings[0], "The method bTSmallArray::Add detected an improper usage! \nHint:A bTSmallArray holds "
+                                "at most 65534 elements. ");
+    EXPECT_EQ(arrBytes.GetCount(), 65534);
+    EXPECT_EQ(arrBytes.GetCapacity(), 65534);
+    EXPECT_EQ(arrBytes[65533], static_cast<unsigned char>(65533));
+    EXPECT_FALSE(arrBytes.SetCount(65535));
+    EXPECT_EQ(arrBytes.GetCount(), 65534);
+}
+
+TEST(bTSmallArray, ConstructsAndDestroysItsElements)
+{
+    bTSmallArray<bCString> arrTexts;
+    bCString strShared("shared");
+    for (int i = 0; i < 5; ++i)
+        arrTexts.Add(strShared);
+    EXPECT_EQ(strShared.GetRefCount(), 6);
+    arrTexts.RemoveAt(1, 2);
+    EXPECT_EQ(strShared.GetRefCount(), 4);
+    arrTexts.SetCount(5);
+    EXPECT_TRUE(arrTexts[4].IsEmpty());
+    arrTexts.SetCount(1);
+    EXPECT_EQ(strShared.GetRefCount(), 2);
+    {
+        bTSmallArray<bCString> arrCopy(arrTexts);
+        EXPECT_EQ(strShared.GetRefCount(), 3);
+        bTSmallArray<bCString> const & arrSame = arrCopy;
+        arrCopy = arrSame;
+        EXPECT_EQ(arrCopy.GetCount(), 1);
+    }
+    arrTexts.Destroy();
+    EXPECT_EQ(strShared.GetRefCount(), 1);
+    EXPECT_EQ(arrTexts.GetCapacity(), 0);
+}
+
+TEST(bTSmallArray, RemovalFormsKeepOrDisturbOrder)
+{
+    bTSmallArray<int> arrValues;
+    for (int i = 0; i < 6; ++i)
+        arrValues.Add(i);
+    arrValues.RemoveAt(1);
+    arrValues.RemoveAtFast(0);
+    arrValues.RemoveAt(7);
+    std::vector<int> arrSeen(arrValues.BeginIterator(), arrValues.EndIterator());
+    EXPECT_EQ(arrSeen, (std::vector<int>{5, 2, 3, 4}));
+    EXPECT_EQ(arrValues.IndexOf(3), 2);
+    arrValues.Add(arrValues[0]); // an element of the full block itself
+    EXPECT_EQ(arrValues[4], 5);
+}

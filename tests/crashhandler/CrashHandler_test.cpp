@@ -1,0 +1,296 @@
+#include <vellmark/crashhandler/CrashHandler.h>
+#include <vellmark/crashhandler/DiagAssert.h>
+#include <vellmark/crashhandler/GetLoadedModules.h>
+#include <vellmark/platform/oe_debugger.h>
+#include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_systeminfo.h>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace
+{
+    int IgnoreBox(char const *, char const *, unsigned int)
+    {
+        return IDIGNORE;
+    }
+
+    // Quiet assertion boxes for the bad-input cases: they answer Ignore.
+    class CrashHandlerTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override { m_funcPrevious = OESetMessageBoxHandler(&IgnoreBox); }
+        void TearDown() override
+        {
+            SetCrashHandlerFilter(nullptr);
+            OESetMessageBoxHandler(m_funcPrevious);
+        }
+        OEMessageBoxHandler m_funcPrevious = nullptr;
+    };
+
+    __attribute__((noinline)) void MarkerFunction()
+    {
+        asm volatile("");
+    }
+
+    struct bSFakeException
+    {
+        EXCEPTION_RECORD m_Record{};
+        CONTEXT m_Context{};
+        EXCEPTION_POINTERS m_Pointers{&m_Record, &m_Context};
+
+        bSFakeException(uint32_t a_uCode, void * a_pAddress)
+        {
+            m_Record.ExceptionCode = a_uCode;
+            m_Record.ExceptionAddress = a_pAddress;
+            m_Context.Rip = reinterpret_cast<uintptr_t>(a_pAddress);
+            m_Context.SegCs = 0x33;
+        }
+    };
+
+    std::string ProgramName()
+    {
+        char carrName[256] = {};
+        CHGetModuleBaseName(nullptr, OEGetMainModule(), carrName, sizeof(carrName));
+        return carrName;
+    }
+
+    volatile int g_iZero = 0;
+    int * volatile g_piNull = nullptr;
+
+    // Real faults; the undefined-behaviour checker must not stop them first.
+    __attribute__((noinline, no_sanitize("undefined"))) void WriteToNull()
+    {
+        *g_piNull = 1;
+    }
+
+    __attribute__((noinline, no_sanitize("undefined"))) int DivideByZero()
+    {
+        return 7 / g_iZero;
+    }
+
+    long PrintReasonAndHandle(EXCEPTION_POINTERS * a_pPointers)
+    {
+        std::fprintf(stderr, "reason[%s]\n", GetFaultReason(a_pPointers));
+        return EXCEPTION_EXECUTE_HANDLER;
+    }
+
+    long PreviousFilter(EXCEPTION_POINTERS *)
+    {
+        std::fputs("previous filter\n", stderr);
+        std::_Exit(42);
+    }
+
+    long ClientFilter(EXCEPTION_POINTERS *)
+    {
+        std::fputs("client filter\n", stderr);
+        std::_Exit(43);
+    }
+} // namespace
+
+TEST_F(CrashHandlerTest, FaultReasonNamesProgramExceptionAndModule)
+{
+    bSFakeException Fake(EXCEPTION_INT_DIVIDE_BY_ZERO, reinterpret_cast<void *>(&MarkerFunction));
+    char const * pcReason = GetFaultReason(&Fake.m_Pointers);
+    ASSERT_NE(pcReason, nullptr);
+    char carrAddress[16];
+    std::snprintf(carrAddress, sizeof(carrAddress), "%08X",
+                  static_cast<unsigned int>(reinterpret_cast<uintptr_t>(&MarkerFunction)));
+    std::string const strExpected = ProgramName() + "\ncaused a EXCEPTION_INT_DIVIDE_BY_ZERO\nin module " +
+                                    ProgramName() + " at 0033:" + carrAddress + "\n";
+    EXPECT_EQ(std::string(pcReason).substr(0, strExpected.size()), strExpected);
+}
+
+TEST_F(CrashHandlerTest, FaultReasonWithoutNameOrModule)
+{
+    bSFakeException Fake(0x12345678, nullptr);
+    EXPECT_EQ(std::string(GetFaultReason(&Fake.m_Pointers)),
+              ProgramName() + "\ncaused a \nin module <UNKNOWN> at 0033:00000000\n");
+}
+
+TEST_F(CrashHandlerTest, EveryExceptionNameOfTheTable)
+{
+    EXPECT_STREQ(GetExceptionName(EXCEPTION_ACCESS_VIOLATION), "EXCEPTION_ACCESS_VIOLATION");
+    EXPECT_STREQ(GetExceptionName(EXCEPTION_STACK_OVERFLOW), "EXCEPTION_STACK_OVERFLOW");
+    EXPECT_STREQ(GetExceptionName(EXCEPTION_INVALID_HANDLE), "EXCEPTION_INVALID_HANDLE");
+    EXPECT_STREQ(GetExceptionName(EXCEPTION_GUARD_PAGE), "EXCEPTION_GUARD_PAGE");
+    EXPECT_EQ(GetExceptionName(0), nullptr);
+}
+
+TEST_F(CrashHandlerTest, RegisterTextUsesTheLowHalves)
+{
+    bSFakeException Fake(EXCEPTION_BREAKPOINT, nullptr);
+    CONTEXT & C = Fake.m_Context;
+    C.Rax = 0x1122334455667788, C.Rbx = 1, C.Rcx = 2, C.Rdx = 3, C.Rsi = 4, C.Rdi = 5, C.Rbp = 6, C.Rsp = 7;
+    C.Rip = 0xFFFFFFFF00ABCDEF, C.EFlags = 0x246, C.SegDs = 0x2B, C.SegSs = 0x2B, C.SegFs = 0x53;
+    EXPECT_STREQ(GetRegisterString(&Fake.m_Pointers),
+                 "EAX=55667788  EBX=00000001  ECX=00000002  EDX=00000003  ESI=00000004\nEDI=00000005  EBP=00000006  "
+                 "ESP=00000007  EIP=00ABCDEF  FLG=00000246\nCS=0033   DS=002B  SS=002B  ES=0000   FS=0053  GS=0000");
+}
+
+TEST_F(CrashHandlerTest, BadPointersGiveNoText)
+{
+    EXPECT_EQ(GetFaultReason(nullptr), nullptr);
+    EXPECT_EQ(GetRegisterString(reinterpret_cast<EXCEPTION_POINTERS *>(16)), nullptr);
+    EXPECT_EQ(GetFirstStackTraceString(15, nullptr), nullptr);
+    EXPECT_EQ(GetNextStackTraceString(15, nullptr), nullptr);
+    EXCEPTION_POINTERS Broken{nullptr, nullptr};
+    EXPECT_EQ(GetFaultReason(&Broken), nullptr);
+    char carrBuffer[8];
+    EXPECT_EQ(GetFaultReasonVB(nullptr, carrBuffer, sizeof(carrBuffer)), 0);
+}
+
+TEST_F(CrashHandlerTest, CallerBufferVariantsCutTheText)
+{
+    bSFakeException Fake(EXCEPTION_BREAKPOINT, nullptr);
+    char carrBuffer[9];
+    ASSERT_EQ(GetRegisterStringVB(&Fake.m_Pointers, carrBuffer, sizeof(carrBuffer)), 1);
+    EXPECT_STREQ(carrBuffer, "EAX=0000");
+    EXPECT_EQ(GetRegisterStringVB(&Fake.m_Pointers, reinterpret_cast<char *>(8), 4), 0);
+    EXPECT_EQ(GetFirstStackTraceStringVB(2, &Fake.m_Pointers, carrBuffer, sizeof(carrBuffer)), 1);
+    EXPECT_STREQ(carrBuffer, "0033:000");
+}
+
+TEST_F(CrashHandlerTest, StackWalkOverACapturedContextEnds)
+{
+    EXCEPTION_RECORD Record{};
+    CONTEXT Context{};
+    OECaptureContext(&Context);
+    Record.ExceptionAddress = reinterpret_cast<void *>(Context.Rip);
+    EXCEPTION_POINTERS Pointers{&Record, &Context};
+    char const * pcLine = GetFirstStackTraceString(15, &Pointers);
+    ASSERT_NE(pcLine, nullptr);
+    char carrFirst[32];
+    std::snprintf(carrFirst, sizeof(carrFirst), "%04X:%08X (0x", Context.SegCs, static_cast<unsigned int>(Context.Rip));
+    EXPECT_EQ(std::string(pcLine).rfind(carrFirst, 0), 0u) << pcLine;
+    EXPECT_NE(std::string(pcLine).find(") " + ProgramName()), std::string::npos) << pcLine;
+    int iLines = 1;
+    while (GetNextStackTraceString(15, &Pointers) && iLines < 1000)
+        ++iLines;
+    EXPECT_GT(iLines, 2);
+    EXPECT_LT(iLines, 1000);
+    EXPECT_EQ(GetNextStackTraceString(15, &Pointers), nullptr);
+}
+
+TEST_F(CrashHandlerTest, LimitModulesAreCountedCopiedAndForgotten)
+{
+    EXPECT_EQ(AddCrashHandlerLimitModule(nullptr), 0);
+    HINSTANCE const hOwn = OEGetModuleOfAddress(reinterpret_cast<void *>(&MarkerFunction));
+    HINSTANCE const hLibrary = OEGetModuleOfAddress(reinterpret_cast<void *>(&DiagAssert));
+    EXPECT_EQ(AddCrashHandlerLimitModule(hOwn), 1);
+    EXPECT_EQ(AddCrashHandlerLimitModule(hLibrary), 1);
+    EXPECT_EQ(GetLimitModuleCount(), 2u);
+    HINSTANCE arrModules[2] = {};
+    EXPECT_EQ(GetLimitModulesArray(arrModules, 1), -2);
+    EXPECT_EQ(GetLimitModulesArray(reinterpret_cast<HINSTANCE *>(8), 2), -1);
+    EXPECT_EQ(GetLimitModulesArray(arrModules, 2), 1);
+    EXPECT_EQ(arrModules[0], hOwn);
+    EXPECT_EQ(arrModules[1], hLibrary);
+    EXPECT_EQ(SetCrashHandlerFilter(nullptr), 1);
+    EXPECT_EQ(GetLimitModuleCount(), 0u);
+}
+
+TEST_F(CrashHandlerTest, LoadedModulesCountOnlyWithSizeZero)
+{
+    unsigned int uCount = 0;
+    EXPECT_EQ(GetLoadedModules(OEGetCurrentProcessId(), 0, nullptr, &uCount), 1);
+    EXPECT_GE(uCount, 3u);
+    HMODULE arrModules[512] = {};
+    unsigned int uReal = 0;
+    ASSERT_EQ(GetLoadedModules(0, 512, arrModules, &uReal), 1);
+    EXPECT_EQ(uReal, uCount);
+    HMODULE const hLibrary = OEGetModuleOfAddress(reinterpret_cast<void *>(&DiagAssert));
+    bool bFound = false;
+    for (unsigned int i = 0; i < uReal; ++i)
+        bFound = bFound || arrModules[i] == hLibrary;
+    EXPECT_TRUE(bFound);
+    char carrName[64];
+    EXPECT_GT(CHGetModuleBaseName(nullptr, hLibrary, carrName, sizeof(carrName)), 0ul);
+    EXPECT_EQ(std::string(carrName).rfind("libvellmark.so", 0), 0u) << carrName;
+    EXPECT_TRUE(IsNT());
+}
+
+TEST_F(CrashHandlerTest, LoadedModulesRefuseBadArguments)
+{
+    HMODULE arrModules[1];
+    unsigned int uReal = 0;
+    OESetLastError(0);
+    EXPECT_EQ(GetLoadedModules(0, 1, arrModules, &uReal), 0);
+    EXPECT_EQ(OEGetLastError(), 122ul);
+    EXPECT_GT(uReal, 1u);
+    EXPECT_EQ(GetLoadedModules(0, 1, arrModules, nullptr), 0);
+    EXPECT_EQ(OEGetLastError(), 87ul);
+    EXPECT_EQ(GetLoadedModules(0, 4, reinterpret_cast<HMODULE *>(8), &uReal), 0);
+    EXPECT_EQ(OEGetLastError(), 87ul);
+    char carrName[4];
+    EXPECT_EQ(CHGetModuleBaseName(nullptr, nullptr, carrName, sizeof(carrName)), 0ul);
+}
+
+TEST(CrashHandlerDeathTest, SegmentationFaultReachesTheClientFilter)
+{
+    EXPECT_EXIT(
+        {
+            SetCrashHandlerFilter(&PrintReasonAndHandle);
+            WriteToNull();
+        },
+        ::testing::ExitedWithCode(191), "reason\\[.*\ncaused a EXCEPTION_ACCESS_VIOLATION\nin module ");
+}
+
+TEST(CrashHandlerDeathTest, IntegerDivisionByZeroReachesTheClientFilter)
+{
+    EXPECT_EXIT(
+        {
+            SetCrashHandlerFilter(&PrintReasonAndHandle);
+            std::printf("%d", DivideByZero());
+        },
+        ::testing::ExitedWithCode(191), "caused a EXCEPTION_INT_DIVIDE_BY_ZERO\n");
+}
+
+TEST(CrashHandlerDeathTest, CrashOutsideTheLimitModulesGoesToThePreviousFilter)
+{
+    EXPECT_EXIT(
+        {
+            OESetUnhandledExceptionFilter(&PreviousFilter);
+            SetCrashHandlerFilter(&ClientFilter);
+            AddCrashHandlerLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&DiagAssert)));
+            WriteToNull();
+        },
+        ::testing::ExitedWithCode(42), "previous filter");
+}
+
+TEST(CrashHandlerDeathTest, CrashInsideALimitModuleGoesToTheClient)
+{
+    EXPECT_EXIT(
+        {
+            OESetUnhandledExceptionFilter(&PreviousFilter);
+            SetCrashHandlerFilter(&ClientFilter);
+            AddCrashHandlerLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&MarkerFunction)));
+            WriteToNull();
+        },
+        ::testing::ExitedWithCode(43), "client filter");
+}
+
+TEST(CrashHandlerDeathTest, ContinueSearchLetsTheSignalTakeItsCourse)
+{
+    EXPECT_EXIT(
+        {
+            std::signal(SIGSEGV, SIG_DFL); // what was there before (sanitizers bring their own)
+            SetCrashHandlerFilter([](EXCEPTION_POINTERS *) { return static_cast<long>(EXCEPTION_CONTINUE_SEARCH); });
+            WriteToNull();
+        },
+        ::testing::KilledBySignal(11), "");
+}
+
+TEST(CrashHandlerDeathTest, EndlessResumeEndsTheProcess)
+{
+    EXPECT_EXIT(
+        {
+            SetCrashHandlerFilter([](EXCEPTION_POINTERS *) { return static_cast<long>(EXCEPTION_CONTINUE_EXECUTION); });
+            WriteToNull();
+        },
+        ::testing::ExitedWithCode(191), "");
+}

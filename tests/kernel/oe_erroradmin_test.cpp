@@ -1,0 +1,536 @@
+#include <vellmark/crashhandler/CrashHandler.h>
+#include <vellmark/kernel/oe_enginedialogs.h>
+#include <vellmark/kernel/oe_erroradmin.h>
+#include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_minidump.h>
+#include <vellmark/platform/oe_systeminfo.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#if defined(OE_TEST_DIALOGS) && defined(OE_TEST_DIALOGS_PARTIAL) && defined(OE_TEST_DIALOGS_PLATFORM)
+
+namespace fs = std::filesystem;
+
+namespace
+{
+    std::vector<std::string> ReadLines(fs::path const & a_Path)
+    {
+        std::vector<std::string> arrLines;
+        std::ifstream File(a_Path);
+        for (std::string strLine; std::getline(File, strLine);)
+            arrLines.push_back(strLine);
+        return arrLines;
+    }
+
+    std::vector<std::string> LinesOfKind(std::vector<std::string> const & a_arrLog, int a_iKind)
+    {
+        std::vector<std::string> arrTexts;
+        std::string const strPrefix = "AddText " + std::to_string(a_iKind) + " ";
+        for (std::string const & strLine : a_arrLog)
+            if (strLine.rfind(strPrefix, 0) == 0)
+                arrTexts.push_back(strLine.substr(strPrefix.size()));
+        return arrTexts;
+    }
+
+    int IndexOf(std::vector<std::string> const & a_arrLog, std::string const & a_strLine)
+    {
+        for (size_t i = 0; i < a_arrLog.size(); ++i)
+            if (a_arrLog[i] == a_strLine)
+                return static_cast<int>(i);
+        return -1;
+    }
+
+    int QuietBox(char const *, char const *, unsigned int)
+    {
+        return IDOK;
+    }
+
+    std::vector<std::string> g_arrCalls;
+
+    bool RecordCallbackA(bEErrorType a_eType, unsigned long a_uUserData)
+    {
+        g_arrCalls.push_back("A" + std::to_string(a_eType) + ":" + std::to_string(a_uUserData));
+        return true;
+    }
+
+    bool RecordCallbackB(bEErrorType a_eType, unsigned long a_uUserData)
+    {
+        g_arrCalls.push_back("B" + std::to_string(a_eType) + ":" + std::to_string(a_uUserData));
+        return true;
+    }
+
+    bool RaiseFatalDuringReport(bEErrorType, unsigned long)
+    {
+        bCErrorAdmin::GetInstance().CallFatalError("nested", "nested.cpp", 2);
+        return true;
+    }
+
+    int * volatile g_piNull = nullptr;
+    volatile int g_iZero = 0;
+
+    // Real faults; the undefined-behaviour checker must not stop them first.
+    __attribute__((noinline, no_sanitize("undefined"))) void WriteToNull()
+    {
+        *g_piNull = 1;
+    }
+
+    __attribute__((noinline, no_sanitize("undefined"))) int DivideByZero()
+    {
+        return 7 / g_iZero;
+    }
+
+    __attribute__((no_sanitize("undefined"))) bool FaultInCallback(bEErrorType, unsigned long)
+    {
+        *g_piNull = 5;
+        return true;
+    }
+
+    long ReportException(EXCEPTION_POINTERS * a_pPointers)
+    {
+        return bCErrorAdmin::GetInstance().CallExceptionError(a_pPointers);
+    }
+
+    // Each test runs in a folder of its own, with the recording dialogs
+    // module and a log of every call into it.
+    class bCErrorAdminTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            m_OldDir = fs::current_path();
+            m_Dir = fs::temp_directory_path() / ("vellmark_erroradmin_" + std::to_string(OEGetCurrentProcessId()) +
+                                                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+            fs::remove_all(m_Dir);
+            fs::create_directories(m_Dir);
+            fs::current_path(m_Dir);
+            m_Log = m_Dir / "dialog.log";
+            setenv("VELLMARK_DIALOGS", OE_TEST_DIALOGS, 1);
+            setenv("VELLMARK_TEST_DIALOG_LOG", m_Log.c_str(), 1);
+            unsetenv("VELLMARK_TEST_DIALOG_ANSWER");
+            m_funcBox = OESetMessageBoxHandler(&QuietBox);
+            g_arrCalls.clear();
+        }
+        void TearDown() override
+        {
+            OESetMessageBoxHandler(m_funcBox);
+            for (bFErrorCallback funcCallback :
+                 {&RecordCallbackA, &RecordCallbackB, &RaiseFatalDuringReport, &FaultInCallback})
+                while (bCErrorAdmin::GetInstance().UnregisterCallback(funcCallback))
+                    ;
+            unsetenv("VELLMARK_DIALOGS");
+            fs::current_path(m_OldDir);
+            fs::remove_all(m_Dir);
+        }
+        std::vector<std::string> Log() const { return ReadLines(m_Log); }
+
+        fs::path m_OldDir;
+        fs::path m_Dir;
+        fs::path m_Log;
+        OEMessageBoxHandler m_funcBox = nullptr;
+    };
+
+    typedef bCErrorAdminTest bCErrorAdminDeathTest;
+} // namespace
+
+TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
+    Admin.CallFaultError("bCFoo::Bar", "index out of range", "kernel/oe_foo.cpp", 77);
+    EXPECT_FALSE(Admin.IsInPanicState());
+    std::vector<std::string> const arrLog = Log();
+    ASSERT_GE(arrLog.size(), 10u);
+    EXPECT_EQ(arrLog[0], "CreateErrorDialog 0");
+    EXPECT_EQ(arrLog[1], "CreateMemoryDialog");
+    EXPECT_EQ(arrLog[2], "CreateFileNotUniqueDialog");
+    std::vector<std::string> const arrHead = LinesOfKind(arrLog, 1);
+    ASSERT_EQ(arrHead.size(), 4u);
+    EXPECT_EQ(arrHead[0], "Morvek3 engine FAULT ERROR:");
+    EXPECT_EQ(arrHead[1], "");
+    EXPECT_EQ(arrHead[2], "Module: bCFoo::Bar --> (index out of range)");
+    EXPECT_EQ(arrHead[3], "Filename:<kernel/oe_foo.cpp>, Line:#77");
+    std::vector<std::string> const arrAssertion = LinesOfKind(arrLog, 4);
+    ASSERT_EQ(arrAssertion.size(), 1u);
+    EXPECT_NE(arrAssertion[0].find("Expression : bCFoo::Bar\\nLast Error"), std::string::npos) << arrAssertion[0];
+    std::vector<std::string> const arrMemory = LinesOfKind(arrLog, 3);
+    ASSERT_GE(arrMemory.size(), 5u);
+    EXPECT_EQ(arrMemory[0], "Memory statistics");
+    EXPECT_EQ(arrMemory[1], "----------------------------");
+    // An untracked memory administration adds no statistics of its own.
+    EXPECT_EQ(arrMemory[2], " ");
+    EXPECT_EQ(arrMemory[3], "---> memory allocation summary <---");
+    EXPECT_EQ(arrMemory[4], " ");
+    // Kinds come in the order of the report: head, assertion, history, memory.
+    EXPECT_LT(IndexOf(arrLog, "AddText 1 Filename:<kernel/oe_foo.cpp>, Line:#77"),
+              IndexOf(arrLog, "AddText 4 " + arrAssertion[0]));
+    EXPECT_LT(IndexOf(arrLog, "AddText 4 " + arrAssertion[0]), IndexOf(arrLog, "AddText 3 Memory statistics"));
+    int const iShow = IndexOf(arrLog, "ShowModalErrorDialog");
+    ASSERT_GT(iShow, 0);
+    EXPECT_EQ(arrLog[iShow + 1], "GetErrorDialogState");
+    EXPECT_EQ(arrLog[iShow + 2], "DestroyMemoryDialog");
+    EXPECT_EQ(arrLog[iShow + 3], "DestroyErrorDialog");
+    EXPECT_EQ(arrLog[iShow + 4], "DestroyFileNotUniqueDialog");
+    EXPECT_FALSE(bCMorvek3EngineDialogs().IsLoaded());
+}
+
+TEST_F(bCErrorAdminTest, HistoryKeepsTheLastFiftyLinesCutTo249Characters)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
+    Admin.AddHistoryEntry(std::string(300, 'h').c_str());
+    for (int i = 1; i <= 50; ++i)
+        Admin.AddHistoryEntry(("line " + std::to_string(i)).c_str());
+    Admin.AddHistoryEntry(nullptr);
+    Admin.CallFaultError("history", nullptr, 1);
+    // The report's own lines travel as messages and may enter the ring before
+    // it is printed; the lines added here then follow each other up to the last.
+    std::vector<std::string> arrHistory = LinesOfKind(Log(), 2);
+    ASSERT_EQ(arrHistory.size(), 50u);
+    int iExpected = -1;
+    for (std::string const & strLine : arrHistory)
+    {
+        EXPECT_NE(strLine[0], 'h');
+        if (strLine.rfind("line ", 0) != 0)
+            continue;
+        int const iLine = std::stoi(strLine.substr(5));
+        EXPECT_TRUE(iExpected == -1 || iLine == iExpected) << strLine;
+        iExpected = iLine + 1;
+    }
+    EXPECT_EQ(iExpected, 51);
+
+    // Printing empties the ring; an entry of 300 characters keeps 249.
+    fs::remove(m_Log);
+    Admin.AddHistoryEntry(std::string(300, 'h').c_str());
+    Admin.CallFaultError("history", nullptr, 1);
+    arrHistory = LinesOfKind(Log(), 2);
+    EXPECT_NE(std::find(arrHistory.begin(), arrHistory.end(), std::string(249, 'h')), arrHistory.end());
+}
+
+namespace
+{
+    std::vector<std::string> g_arrMessages;
+
+    bool RecordMessage(bEMessageTypes a_eType, char const * a_pcText, char const * a_pcText2, unsigned long,
+                       char const * a_pcFile, int a_iLine, int a_iPriority)
+    {
+        g_arrMessages.push_back(std::to_string(a_eType) + "|" + (a_pcText ? a_pcText : "<null>") + "|" +
+                                (a_pcText2 ? a_pcText2 : "<null>") + "|" + (a_pcFile ? a_pcFile : "<null>") + "|" +
+                                std::to_string(a_iLine) + "|" + std::to_string(a_iPriority));
+        return true;
+    }
+} // namespace
+
+TEST_F(bCErrorAdminTest, MessagesEnterTheHistoryAndReportLinesGoOutAsMessages)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    bCMessageAdmin & Messages = bCMessageAdmin::GetInstance();
+    Messages.OnMessage(bEMessageTypes_Info, "plain", nullptr, nullptr, -1, 5);
+    Messages.OnMessage(bEMessageTypes_Info, "described", "why", nullptr, -1, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, "placed", nullptr, "kernel/oe_foo", 12, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, "both", "why", "kernel/oe_foo", 13, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, nullptr, "no text", nullptr, -1, 5);
+    g_arrMessages.clear();
+    ASSERT_TRUE(Messages.RegisterCallback(&RecordMessage, bEMessageCallbackPriority_Low, 0));
+    bCErrorAdmin::GetInstance().CallFaultError("reported", nullptr, -1);
+    Messages.UnregisterCallback(&RecordMessage);
+
+    std::vector<std::string> const arrHistory = LinesOfKind(Log(), 2);
+    int const iPlain = IndexOf(arrHistory, "plain ");
+    ASSERT_NE(iPlain, -1);
+    ASSERT_LE(iPlain + 3u, arrHistory.size() - 1);
+    EXPECT_EQ(arrHistory[iPlain + 1], "described, Desc:why ");
+    EXPECT_EQ(arrHistory[iPlain + 2], "placed, Z:#12 -> 'kernel/oe_foo'");
+    EXPECT_EQ(arrHistory[iPlain + 3], "both, Desc:why, Z:#13 -> 'kernel/oe_foo'");
+    ASSERT_GE(g_arrMessages.size(), 3u);
+    EXPECT_EQ(g_arrMessages[0], "4|Morvek3 engine FAULT ERROR:|(#Fault error detected)|<null>|-1|5");
+    EXPECT_EQ(g_arrMessages[1], "4||(#Fault error detected)|<null>|-1|5");
+    EXPECT_EQ(g_arrMessages[2], "4|Module: reported|(#Fault error detected)|<null>|-1|5");
+}
+
+TEST_F(bCErrorAdminTest, NoFilePositionLineWithoutAFile)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    bCErrorAdmin::GetInstance().CallFaultError(nullptr, nullptr, -1);
+    std::vector<std::string> const arrHead = LinesOfKind(Log(), 1);
+    ASSERT_EQ(arrHead.size(), 3u);
+    EXPECT_EQ(arrHead[2], "Module: (null)");
+    std::string const strLong(5000, 'm');
+    fs::remove(m_Log);
+    bCErrorAdmin::GetInstance().CallFaultError(strLong.c_str(), strLong.c_str(), strLong.c_str(), 1);
+    std::vector<std::string> const arrLong = LinesOfKind(Log(), 1);
+    ASSERT_EQ(arrLong.size(), 4u);
+    EXPECT_EQ(arrLong[2].size(), 2047u);
+    EXPECT_EQ(arrLong[3].size(), 2047u);
+}
+
+TEST_F(bCErrorAdminTest, CallbacksRunLastRegisteredFirstOnBothSides)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
+    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackA, bEErrorPositionHandling_BeforeDialog, 1));
+    EXPECT_FALSE(Admin.RegisterCallback(&RecordCallbackA, bEErrorPositionHandling_BeforeDialog, 9));
+    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackB, bEErrorPositionHandling_BeforeDialog, 2));
+    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackA, bEErrorPositionHandling_AfterDialog, 3));
+    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackB, static_cast<bEErrorPositionHandling>(2), 4));
+    Admin.CallFaultError("callbacks", nullptr, 1);
+    EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"B2:2", "A2:1", "A2:3"}));
+
+    EXPECT_TRUE(Admin.UnregisterCallback(&RecordCallbackA)); // the before-list first
+    g_arrCalls.clear();
+    Admin.CallFaultError("callbacks", nullptr, 1);
+    EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"B2:2", "A2:3"}));
+    EXPECT_TRUE(Admin.UnregisterCallback(&RecordCallbackA));
+    EXPECT_TRUE(Admin.UnregisterCallback(&RecordCallbackB));
+    EXPECT_FALSE(Admin.UnregisterCallback(&RecordCallbackB));
+}
+
+TEST_F(bCErrorAdminTest, LockCountAndTrace)
+{
+    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
+    EXPECT_FALSE(Admin.IsLocked());
+    Admin.LockSystem();
+    Admin.LockSystem();
+    Admin.UnlockSystem();
+    EXPECT_TRUE(Admin.IsLocked());
+    Admin.UnlockSystem();
+    Admin.UnlockSystem();
+    EXPECT_FALSE(Admin.IsLocked());
+    char carrFormat[] = "%s-%d";
+    ::testing::internal::CaptureStderr();
+    Admin.TraceF(carrFormat, std::string(600, 't').c_str(), 1);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), std::string(511, 't'));
+}
+
+TEST_F(bCErrorAdminTest, DumpIsNamedAfterComputerAndTime)
+{
+    ASSERT_TRUE(bCErrorAdmin::GetInstance().GenerateDump(nullptr));
+    char carrComputer[60] = {};
+    OEGetComputerName(carrComputer, sizeof(carrComputer));
+    std::vector<fs::path> arrFiles;
+    for (fs::directory_entry const & Entry : fs::directory_iterator(m_Dir / "morvek3"))
+        arrFiles.push_back(Entry.path().filename());
+    ASSERT_EQ(arrFiles.size(), 1u);
+    EXPECT_TRUE(std::regex_match(arrFiles[0].string(),
+                                 std::regex("M3-" + std::string(carrComputer) + "-20[0-9]{6}-[0-9]{6}\\.dmp")))
+        << arrFiles[0];
+}
+
+TEST_F(bCErrorAdminTest, DialogHandleCountsReferencesAndAnswersForMissingEntries)
+{
+    setenv("VELLMARK_DIALOGS", OE_TEST_DIALOGS_PARTIAL, 1);
+    bCDialogHandle & Handle = bCMorvek3EngineDialogs::GetDialogHandle();
+    {
+        bCMorvek3EngineDialogs Dialogs;
+        EXPECT_FALSE(Dialogs.LoadVI3RororaLib(true)); // no CreateMemoryDialog
+        EXPECT_EQ(Handle.GetReferenceCount(), 1);
+        EXPECT_TRUE(Handle.AddText(bEVI3RororasLogMessageType_Error, "absent"));
+        bool bContinue = false, bDebug = false;
+        Handle.GetErrorDialogState(bContinue, bDebug);
+        EXPECT_FALSE(bContinue || bDebug);
+        EXPECT_EQ(Handle.AddReference(), 2);
+        EXPECT_EQ(Handle.ReleaseReference(), 1);
+    }
+    EXPECT_EQ(Handle.GetReferenceCount(), 0);
+    EXPECT_EQ(Handle.ReleaseReference(), 0);
+    std::vector<std::string> const arrLog = Log();
+    EXPECT_EQ(arrLog,
+              (std::vector<std::string>{"CreateErrorDialog 1", "CreateFileNotUniqueDialog", "DestroyMemoryDialog",
+                                        "DestroyErrorDialog", "DestroyFileNotUniqueDialog"}));
+}
+
+TEST_F(bCErrorAdminTest, MissingDialogsModuleWarnsAndRunsOn)
+{
+    setenv("VELLMARK_DIALOGS", (m_Dir / "no-such-module.so").c_str(), 1);
+    static std::string s_strBox;
+    OESetMessageBoxHandler([](char const * a_pcText, char const * a_pcCaption, unsigned int) {
+        s_strBox = std::string(a_pcCaption) + "|" + a_pcText;
+        return static_cast<int>(IDOK);
+    });
+    bCMorvek3EngineDialogs Dialogs;
+    EXPECT_FALSE(Dialogs.LoadVI3RororaLib(false));
+    EXPECT_TRUE(Dialogs.IsLoaded());
+    EXPECT_EQ(s_strBox,
+              "Fatal error|Fatal error detected, can\xC2\xB4t load vi3rorora resource dll, terminating process !");
+    EXPECT_TRUE(Dialogs.ShowModalMemoryDialog());
+    Dialogs.UnloadVI3RororaLib();
+    EXPECT_FALSE(Dialogs.IsLoaded());
+}
+
+TEST_F(bCErrorAdminDeathTest, FatalErrorEndsWith447)
+{
+    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("bCFoo::Bar", "broken", "kernel/oe_foo.cpp", 12),
+                ::testing::ExitedWithCode(191), "");
+    std::vector<std::string> const arrLog = Log();
+    ASSERT_FALSE(arrLog.empty());
+    EXPECT_EQ(arrLog[0], "CreateErrorDialog 1");
+    std::vector<std::string> const arrHead = LinesOfKind(arrLog, 1);
+    ASSERT_EQ(arrHead.size(), 4u);
+    EXPECT_EQ(arrHead[0], "Morvek3 engine FATAL ERROR:");
+    EXPECT_EQ(arrHead[2], "Module: bCFoo::Bar --> (broken)");
+    EXPECT_EQ(arrLog.back(), "DestroyFileNotUniqueDialog");
+}
+
+TEST_F(bCErrorAdminDeathTest, FatalErrorIgnoresTheContinueAnswer)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("fatal", nullptr, 0), ::testing::ExitedWithCode(191), "");
+}
+
+TEST_F(bCErrorAdminDeathTest, FaultWithoutDialogsModuleEndsWith447)
+{
+    setenv("VELLMARK_DIALOGS", "none", 1);
+    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFaultError("fault", "x.cpp", 1), ::testing::ExitedWithCode(191), "");
+}
+
+TEST_F(bCErrorAdminDeathTest, FatalErrorDuringAReportReturnsAtOnce)
+{
+    EXPECT_EXIT(
+        {
+            bCErrorAdmin::GetInstance().RegisterCallback(&RaiseFatalDuringReport, bEErrorPositionHandling_AfterDialog,
+                                                         0);
+            bCErrorAdmin::GetInstance().CallFatalError("outer", nullptr, 0);
+        },
+        ::testing::ExitedWithCode(191), "");
+    std::vector<std::string> const arrHead = LinesOfKind(Log(), 1);
+    ASSERT_EQ(arrHead.size(), 3u);
+    EXPECT_EQ(arrHead[2], "Module: outer");
+}
+
+TEST_F(bCErrorAdminDeathTest, DebugAnswerReturnsWithPanicLeftSet)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "debug", 1);
+    EXPECT_EXIT(
+        {
+            bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
+            Admin.CallFatalError("debug me", nullptr, 0);
+            Admin.CallFaultError("skipped", nullptr, 0);
+            std::exit(Admin.IsInPanicState() && Admin.CallExceptionError(nullptr) == -1 ? 3 : 4);
+        },
+        ::testing::ExitedWithCode(3), "");
+    EXPECT_EQ(LinesOfKind(Log(), 1).size(), 3u);
+}
+
+TEST_F(bCErrorAdminDeathTest, SegmentationFaultIsReportedAndDumped)
+{
+    EXPECT_EXIT(
+        {
+            SetCrashHandlerFilter(&ReportException);
+            WriteToNull();
+        },
+        ::testing::ExitedWithCode(191), "");
+    std::vector<std::string> const arrLog = Log();
+    std::vector<std::string> const arrHead = LinesOfKind(arrLog, 1);
+    ASSERT_EQ(arrHead.size(), 1u);
+    EXPECT_NE(arrHead[0].find("\\ncaused a EXCEPTION_ACCESS_VIOLATION\\nin module "), std::string::npos);
+    std::vector<std::string> const arrStack = LinesOfKind(arrLog, 4);
+    ASSERT_GE(arrStack.size(), 8u);
+    EXPECT_EQ(arrStack[0], "Callstack:");
+    EXPECT_EQ(arrStack[1], "------------------------------");
+    EXPECT_TRUE(std::regex_search(arrStack[2], std::regex("^[0-9A-F]{4}:[0-9A-F]{8} \\(0x")));
+    EXPECT_NE(IndexOf(arrLog, "AddText 4 Registers:"), -1);
+    EXPECT_TRUE(std::regex_search(arrStack.back(), std::regex("^CS=[0-9A-F]{4}   DS=")));
+
+    // The dump holds the fault record and the call stack.
+    std::vector<fs::path> arrDumps;
+    for (fs::directory_entry const & Entry : fs::directory_iterator(m_Dir / "morvek3"))
+        arrDumps.push_back(Entry.path());
+    ASSERT_EQ(arrDumps.size(), 1u);
+    std::ifstream File(arrDumps[0], std::ios::binary);
+    std::string const strDump((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
+    ASSERT_GT(strDump.size(), 16u);
+    EXPECT_EQ(strDump.substr(0, 8), "VLMKDUMP");
+    size_t uAt = 16;
+    uint32_t uCode = 0, uFrames = 0;
+    uint64_t uFirstFrame = 0, uFaultAddress = 0;
+    while (uAt + 8 <= strDump.size())
+    {
+        uint32_t uTag = 0, uSize = 0;
+        std::memcpy(&uTag, strDump.data() + uAt, 4);
+        std::memcpy(&uSize, strDump.data() + uAt + 4, 4);
+        ASSERT_LE(uAt + 8 + uSize, strDump.size());
+        char const * pBody = strDump.data() + uAt + 8;
+        if (uTag == OE_DUMP_SECTION_EXCEPTION)
+            std::memcpy(&uCode, pBody, 4), std::memcpy(&uFaultAddress, pBody + 8, 8);
+        if (uTag == OE_DUMP_SECTION_CALLSTACK)
+            std::memcpy(&uFrames, pBody, 4), std::memcpy(&uFirstFrame, pBody + 4, 8);
+        uAt += 8 + uSize;
+    }
+    EXPECT_EQ(uAt, strDump.size());
+    EXPECT_EQ(uCode, static_cast<uint32_t>(EXCEPTION_ACCESS_VIOLATION));
+    EXPECT_GE(uFrames, 3u);
+    EXPECT_EQ(uFirstFrame, uFaultAddress);
+    EXPECT_NE(uFaultAddress, 0u);
+}
+
+TEST_F(bCErrorAdminDeathTest, IntegerDivisionByZeroIsReported)
+{
+    EXPECT_EXIT(
+        {
+            SetCrashHandlerFilter(&ReportException);
+            std::exit(DivideByZero());
+        },
+        ::testing::ExitedWithCode(191), "");
+    std::vector<std::string> const arrHead = LinesOfKind(Log(), 1);
+    ASSERT_EQ(arrHead.size(), 1u);
+    EXPECT_NE(arrHead[0].find("caused a EXCEPTION_INT_DIVIDE_BY_ZERO"), std::string::npos);
+    EXPECT_TRUE(fs::exists(m_Dir / "morvek3"));
+}
+
+TEST_F(bCErrorAdminDeathTest, FaultInsideACallbackEndsWith447)
+{
+    // Before the dialog: the fault becomes an exception report of its own.
+    EXPECT_EXIT(
+        {
+            SetCrashHandlerFilter(&ReportException);
+            bCErrorAdmin::GetInstance().RegisterCallback(&FaultInCallback, bEErrorPositionHandling_BeforeDialog, 0);
+            bCErrorAdmin::GetInstance().CallFaultError("fault", nullptr, 0);
+        },
+        ::testing::ExitedWithCode(191), "");
+    EXPECT_NE(LinesOfKind(Log(), 1).at(0).find("EXCEPTION_ACCESS_VIOLATION"), std::string::npos);
+    // After it, while the report is in progress: no second report, no endless retry.
+    fs::remove(m_Log);
+    EXPECT_EXIT(
+        {
+            SetCrashHandlerFilter(&ReportException);
+            bCErrorAdmin::GetInstance().RegisterCallback(&FaultInCallback, bEErrorPositionHandling_AfterDialog, 0);
+            bCErrorAdmin::GetInstance().CallFatalError("fatal", nullptr, 0);
+        },
+        ::testing::ExitedWithCode(191), "");
+    EXPECT_EQ(LinesOfKind(Log(), 1).size(), 3u);
+}
+
+TEST_F(bCErrorAdminDeathTest, PlatformDialogsModulePrintsAndFilesTheReport)
+{
+    setenv("VELLMARK_DIALOGS", OE_TEST_DIALOGS_PLATFORM, 1);
+    unsetenv("VELLMARK_DIALOG_ANSWER");
+    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("bCFoo::Bar", "kernel/oe_foo.cpp", 3),
+                ::testing::ExitedWithCode(191),
+                "==== Fatal error ====\nMorvek3 engine FATAL ERROR:\n\nModule: bCFoo::Bar");
+    int iReports = 0;
+    for (fs::directory_entry const & Entry : fs::directory_iterator(m_Dir / "morvek3"))
+        iReports += Entry.path().extension() == ".txt" ? 1 : 0;
+    EXPECT_EQ(iReports, 1);
+}
+
+TEST_F(bCErrorAdminTest, PlatformDialogsModuleLetsAFaultContinue)
+{
+    setenv("VELLMARK_DIALOGS", OE_TEST_DIALOGS_PLATFORM, 1);
+    unsetenv("VELLMARK_DIALOG_ANSWER");
+    ::testing::internal::CaptureStderr();
+    bCErrorAdmin::GetInstance().CallFaultError("recoverable", nullptr, 0);
+    std::string const strOut = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(bCErrorAdmin::GetInstance().IsInPanicState());
+    EXPECT_NE(strOut.find("==== Fault error ====\nMorvek3 engine FAULT ERROR:"), std::string::npos);
+}
+
+#endif

@@ -1,0 +1,71 @@
+#include <vellmark/crashhandler/BSUFunctions.h>
+
+#include <vellmark/platform/oe_stackwalk.h>
+
+#include <cstdint>
+#include <cstring>
+
+namespace
+{
+    constexpr unsigned long kLineLookBack = 99;
+
+    unsigned long CopyCut(char const * a_pcText, char * a_pcDest, unsigned long a_uSize)
+    {
+        if (!a_pcDest || a_uSize == 0)
+            return 0;
+        unsigned long uLength = std::strlen(a_pcText);
+        uLength = uLength < a_uSize - 1 ? uLength : a_uSize - 1;
+        std::memcpy(a_pcDest, a_pcText, uLength);
+        a_pcDest[uLength] = 0;
+        return uLength;
+    }
+} // namespace
+
+char const * BSUBaseName(char const * a_pcPath)
+{
+    if (!a_pcPath)
+        return "";
+    char const * pcBase = a_pcPath;
+    for (char const * pcAt = a_pcPath; *pcAt; ++pcAt)
+        if (*pcAt == '/' || *pcAt == '\\')
+            pcBase = pcAt + 1;
+    return pcBase;
+}
+
+unsigned long BSUGetModuleBaseName(HMODULE a_hModule, char * a_pcName, unsigned long a_uSize)
+{
+    char carrPath[1024];
+    if (!a_hModule || !OEGetModuleFileName(a_hModule, carrPath, sizeof(carrPath)))
+        return 0;
+    return CopyCut(BSUBaseName(carrPath), a_pcName, a_uSize);
+}
+
+unsigned long BSUGetModuleBaseNameOfAddress(void const * a_pAddress, char * a_pcName, unsigned long a_uSize)
+{
+    return BSUGetModuleBaseName(OEGetModuleOfAddress(a_pAddress), a_pcName, a_uSize);
+}
+
+bool BSUSymGetSymFromAddr(void const * a_pAddress, char * a_pcName, unsigned long a_uSize,
+                          unsigned long * a_pDisplacement)
+{
+    return a_pAddress && OEGetSymbolFromAddress(a_pAddress, a_pcName, a_uSize, a_pDisplacement);
+}
+
+bool BSUSymGetLineFromAddr(void const * a_pAddress, char * a_pcFile, unsigned long a_uSize, unsigned long * a_pLine,
+                           unsigned long * a_pDisplacement)
+{
+    if (!a_pAddress || !OEHasLineInformation())
+        return false;
+    char const * const pcAddress = static_cast<char const *>(a_pAddress);
+    for (unsigned long uBack = 0; uBack <= kLineLookBack && uBack <= reinterpret_cast<uintptr_t>(pcAddress); ++uBack)
+    {
+        unsigned long uDisplacement = 0;
+        if (OEGetLineFromAddress(pcAddress - uBack, a_pcFile, a_uSize, a_pLine, &uDisplacement))
+        {
+            if (a_pDisplacement)
+                *a_pDisplacement = uBack ? uBack : uDisplacement;
+            return true;
+        }
+    }
+    return false;
+}

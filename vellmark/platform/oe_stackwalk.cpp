@@ -1,0 +1,141 @@
+#include <vellmark/platform/oe_stackwalk.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <cxxabi.h>
+#include <dlfcn.h>
+#include <execinfo.h>
+#include <unistd.h>
+
+#if defined(OE_HAVE_LIBDW) && __has_include(<elfutils/libdwfl.h>)
+#include <elfutils/libdwfl.h>
+#define OE_USE_LIBDW 1
+#endif
+
+namespace
+{
+    void CopyCut(char const * a_pcText, char * a_pcDest, unsigned long a_uSize)
+    {
+        if (!a_pcDest || a_uSize == 0)
+            return;
+        std::strncpy(a_pcDest, a_pcText, a_uSize - 1);
+        a_pcDest[a_uSize - 1] = 0;
+    }
+
+    void CopyDemangled(char const * a_pcMangled, char * a_pcName, unsigned long a_uSize)
+    {
+        int iStatus = -1;
+        char * pcPlain = abi::__cxa_demangle(a_pcMangled, nullptr, nullptr, &iStatus);
+        CopyCut(iStatus == 0 && pcPlain ? pcPlain : a_pcMangled, a_pcName, a_uSize);
+        std::free(pcPlain);
+    }
+
+#ifdef OE_USE_LIBDW
+    Dwfl * s_pSession = nullptr;
+
+    Dwfl * Session(bool a_bRefresh)
+    {
+        static Dwfl_Callbacks const s_Callbacks = {dwfl_linux_proc_find_elf, dwfl_standard_find_debuginfo, nullptr,
+                                                   nullptr};
+        if (s_pSession && !a_bRefresh)
+            return s_pSession;
+        if (s_pSession)
+            dwfl_end(s_pSession);
+        s_pSession = dwfl_begin(&s_Callbacks);
+        if (s_pSession &&
+            (dwfl_linux_proc_report(s_pSession, getpid()) != 0 || dwfl_report_end(s_pSession, nullptr, nullptr) != 0))
+        {
+            dwfl_end(s_pSession);
+            s_pSession = nullptr;
+        }
+        return s_pSession;
+    }
+
+    // Modules loaded after the session began are found by starting it anew.
+    Dwfl_Module * ModuleOf(Dwarf_Addr a_uAddress)
+    {
+        Dwfl * pSession = Session(false);
+        Dwfl_Module * pModule = pSession ? dwfl_addrmodule(pSession, a_uAddress) : nullptr;
+        if (!pModule && (pSession = Session(true)))
+            pModule = dwfl_addrmodule(pSession, a_uAddress);
+        return pModule;
+    }
+#endif
+} // namespace
+
+int OECaptureStackBackTrace(void ** a_ppFrames, int a_iMax)
+{
+    if (!a_ppFrames || a_iMax <= 0)
+        return 0;
+    void * arrFrames[600];
+    int const iWanted = a_iMax + 1 < 600 ? a_iMax + 1 : 600;
+    int const iCount = backtrace(arrFrames, iWanted);
+    for (int i = 1; i < iCount; ++i)
+        a_ppFrames[i - 1] = arrFrames[i];
+    return iCount > 0 ? iCount - 1 : 0;
+}
+
+bool OEGetSymbolFromAddress(void const * a_pAddress, char * a_pcName, unsigned long a_uSize,
+                            unsigned long * a_pDisplacement)
+{
+#ifdef OE_USE_LIBDW
+    Dwarf_Addr const uAddress = reinterpret_cast<Dwarf_Addr>(a_pAddress);
+    if (Dwfl_Module * pModule = ModuleOf(uAddress))
+    {
+        GElf_Off uOffset = 0;
+        GElf_Sym Symbol;
+        if (char const * pcName = dwfl_module_addrinfo(pModule, uAddress, &uOffset, &Symbol, nullptr, nullptr, nullptr))
+        {
+            // Versioned names ("name@@GLIBC_2.34") are shown without their version.
+            char carrName[1024];
+            std::strncpy(carrName, pcName, sizeof(carrName) - 1);
+            carrName[sizeof(carrName) - 1] = 0;
+            carrName[std::strcspn(carrName, "@")] = 0;
+            CopyDemangled(carrName, a_pcName, a_uSize);
+            if (a_pDisplacement)
+                *a_pDisplacement = uOffset;
+            return true;
+        }
+    }
+#endif
+    Dl_info Info{};
+    if (!dladdr(a_pAddress, &Info) || !Info.dli_sname)
+        return false;
+    CopyDemangled(Info.dli_sname, a_pcName, a_uSize);
+    if (a_pDisplacement)
+        *a_pDisplacement = static_cast<char const *>(a_pAddress) - static_cast<char const *>(Info.dli_saddr);
+    return true;
+}
+
+bool OEGetLineFromAddress(void const * a_pAddress, char * a_pcFile, unsigned long a_uSize, unsigned long * a_pLine,
+                          unsigned long * a_pDisplacement)
+{
+#ifdef OE_USE_LIBDW
+    Dwarf_Addr const uAddress = reinterpret_cast<Dwarf_Addr>(a_pAddress);
+    Dwfl_Module * pModule = ModuleOf(uAddress);
+    Dwfl_Line * pLine = pModule ? dwfl_module_getsrc(pModule, uAddress) : nullptr;
+    Dwarf_Addr uLineAddress = 0;
+    int iLine = 0;
+    char const * pcFile = pLine ? dwfl_lineinfo(pLine, &uLineAddress, &iLine, nullptr, nullptr, nullptr) : nullptr;
+    if (!pcFile)
+        return false;
+    CopyCut(pcFile, a_pcFile, a_uSize);
+    if (a_pLine)
+        *a_pLine = static_cast<unsigned long>(iLine);
+    if (a_pDisplacement)
+        *a_pDisplacement = uAddress - uLineAddress;
+    return true;
+#else
+    (void)a_pAddress, (void)a_pcFile, (void)a_uSize, (void)a_pLine, (void)a_pDisplacement;
+    return false;
+#endif
+}
+
+bool OEHasLineInformation()
+{
+#ifdef OE_USE_LIBDW
+    return true;
+#else
+    return false;
+#endif
+}

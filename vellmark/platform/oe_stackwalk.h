@@ -1,0 +1,27 @@
+#ifndef OE_STACKWALK_H_INCLUDED
+#define OE_STACKWALK_H_INCLUDED
+
+// The symbol engine of this platform: stack capture (backtrace), symbols
+// (dladdr and demangling; the full symbol tables when libdw is built in,
+// OE_HAVE_LIBDW) and source lines (only with libdw).
+
+#include <vellmark/platform/oe_export.h>
+
+// The return addresses of the calling thread, innermost first (this function's
+// own frame left out); returns how many were written.
+OE_API int OECaptureStackBackTrace(void ** a_ppFrames, int a_iMax);
+
+// The demangled name of the function at a_pAddress and the distance from its
+// start; the name is cut to fit. False when no symbol is known.
+OE_API bool OEGetSymbolFromAddress(void const * a_pAddress, char * a_pcName, unsigned long a_uSize,
+                                   unsigned long * a_pDisplacement);
+
+// The source file and line of a_pAddress and the distance from the line's first
+// instruction. False when unknown (always without libdw).
+OE_API bool OEGetLineFromAddress(void const * a_pAddress, char * a_pcFile, unsigned long a_uSize,
+                                 unsigned long * a_pLine, unsigned long * a_pDisplacement);
+
+// Whether source lines can be found at all in this build.
+OE_API bool OEHasLineInformation();
+
+#endif
