@@ -66,6 +66,13 @@
 #include <vellmark/kernel/oe_eventwin32.h>
 #include <vellmark/kernel/oe_multireadexclusivewrite.h>
 #include <vellmark/kernel/oe_thread.h>
+#include <vellmark/kernel/oe_result.h>
+#include <vellmark/kernel/oe_eventobject.h>
+
+#include <vellmark/propertysystem/base/oe_objectbase.h>
+#include <vellmark/propertysystem/base/oe_objectrefbase.h>
+#include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
+#include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>

@@ -1,0 +1,245 @@
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/propertysystem/base/oe_objectrefbase.h>
+
+#include "kernel/oe_stream_testsupport.h"
+#include "propertysystem/oe_objecttestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+    uint32_t const kCreated = 0x80000000u;
+
+    // Records the notification hooks and the references taken through the virtual table.
+    class bCObservedObject : public bCCountedObject
+    {
+    public:
+        bool OnNotifyPropertyValueChangedEnterEx(char const * a_pcName, bool a_bFlag) override
+        {
+            m_arrCalls.push_back(std::string("enter ") + a_pcName + (a_bFlag ? " 1" : " 0"));
+            return m_bAnswer;
+        }
+        bool OnNotifyPropertyValueChangedExitEx(char const * a_pcName, bool a_bFlag) override
+        {
+            m_arrCalls.push_back(std::string("exit ") + a_pcName + (a_bFlag ? " 1" : " 0"));
+            return m_bAnswer;
+        }
+        bool IsVirtualReferencingEnabled() const override { return m_bVirtualReferencing; }
+        unsigned long AddReference() override
+        {
+            m_arrCalls.push_back("add");
+            return bCObjectRefBase::AddReference();
+        }
+        unsigned long ReleaseReference() override
+        {
+            m_arrCalls.push_back("release");
+            return bCObjectRefBase::ReleaseReference();
+        }
+        bEResult CopyFrom(bCObjectBase const & a_Source) override
+        {
+            m_arrCalls.push_back(&a_Source == this ? "copy self" : "copy");
+            return bEResult_Ok;
+        }
+
+        std::vector<std::string> m_arrCalls;
+        bool m_bAnswer = true;
+        bool m_bVirtualReferencing = true;
+    };
+} // namespace
+
+TEST(bCObjectRefBase, NewObjectHoldsOneReferenceAndIsNotCreated)
+{
+    bCCountedObject Object;
+    EXPECT_EQ(Object.GetReferenceCount(), 1ul);
+    EXPECT_FALSE(Object.IsValid());
+    EXPECT_EQ(Object.GetPropertyObject(), nullptr);
+    EXPECT_EQ(Object.GetVersion(), 1);
+    EXPECT_TRUE(Object.IsVirtualReferencingEnabled());
+    EXPECT_EQ(Object.PostInitializeProperties(), bEResult_Ok);
+    EXPECT_EQ(AccessReferenceWord(Object), 1u);
+}
+
+TEST(bCObjectRefBase, CreatedFlagIsIndependentOfTheCount)
+{
+    bCCountedObject Object;
+    EXPECT_EQ(Object.Create(), bEResult_Ok);
+    EXPECT_TRUE(Object.IsValid());
+    EXPECT_EQ(Object.GetReferenceCount(), 1ul);
+    EXPECT_EQ(Object.AddReference(), 2ul);
+    EXPECT_EQ(AccessReferenceWord(Object), kCreated | 2u);
+    Object.Destroy();
+    EXPECT_FALSE(Object.IsValid());
+    EXPECT_EQ(AccessReferenceWord(Object), 2u);
+    Object.Create();
+    Object.Create();
+    EXPECT_EQ(AccessReferenceWord(Object), kCreated | 2u);
+}
+
+TEST(bCObjectRefBase, DestroyOfAnObjectNeverCreatedChangesNothing)
+{
+    bCCountedObject Object;
+    Object.AddReference();
+    Object.AddReference();
+    Object.Destroy();
+    EXPECT_EQ(AccessReferenceWord(Object), 3u);
+}
+
+TEST(bCObjectRefBase, VirtualCountStaysThatOfTheBase)
+{
+    bCCountedObject Object;
+    Object.AddReference();
+    bCObjectBase & Base = Object;
+    EXPECT_EQ(Base.GetReferenceCount(), 1ul);
+    EXPECT_EQ(Object.GetReferenceCount(), 2ul);
+}
+
+TEST(bCObjectRefBase, LastReleaseDeletesAndReturnsTheStorage)
+{
+    bCCountedObject::ms_iDestructions = 0;
+    bCBigObject * pObject = new bCBigObject;
+    ASSERT_NE(pObject, nullptr);
+    pObject->Create();
+    EXPECT_EQ(pObject->AddReference(), 2ul);
+    EXPECT_EQ(pObject->AddReference(), 3ul);
+    EXPECT_EQ(pObject->ReleaseReference(), 2ul);
+    EXPECT_EQ(pObject->ReleaseReference(), 1ul);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 0);
+    EXPECT_FALSE(IsBigBlockFreeAt(pObject));
+    EXPECT_TRUE(pObject->IsValid());
+    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
+    EXPECT_TRUE(IsBigBlockFreeAt(pObject));
+}
+
+TEST(bCObjectRefBase, ReleaseAtCountZeroDeletes)
+{
+    bCCountedObject::ms_iDestructions = 0;
+    bCCountedObject * pObject = new bCCountedObject;
+    pObject->Invalidate();
+    EXPECT_EQ(pObject->GetReferenceCount(), 0ul);
+    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
+}
+
+TEST(bCObjectRefBase, CountWrapsAt31BitsAndKeepsTheFlag)
+{
+    bCCountedObject Object;
+    AccessReferenceWord(Object) = kCreated | 0x7FFFFFFFu;
+    EXPECT_EQ(Object.AddReference(), 0ul);
+    EXPECT_EQ(AccessReferenceWord(Object), kCreated);
+    EXPECT_TRUE(Object.IsValid());
+
+    AccessReferenceWord(Object) = 0x7FFFFFFFu;
+    EXPECT_EQ(Object.ReleaseReference(), 0x7FFFFFFEul);
+    EXPECT_EQ(AccessReferenceWord(Object), 0x7FFFFFFEu);
+    Object.Create();
+    EXPECT_EQ(Object.GetReferenceCount(), 0x7FFFFFFEul);
+    AccessReferenceWord(Object) = 1;
+}
+
+TEST(bCObjectRefBase, CopyConstructionCopiesNothing)
+{
+    bCCountedObject Source;
+    Source.Create();
+    Source.AddReference();
+    Source.SetPropertyObject(reinterpret_cast<bCPropertyObjectBase *>(&Source));
+    bCCountedObject Copy(Source);
+    EXPECT_EQ(AccessReferenceWord(Copy), 1u);
+    EXPECT_EQ(Copy.GetPropertyObject(), nullptr);
+    Source.SetPropertyObject(nullptr);
+}
+
+TEST(bCObjectRefBase, AssignmentCopiesThenTakesPointerAndWholeWord)
+{
+    bCObservedObject Source;
+    Source.Create();
+    Source.AddReference();
+    Source.AddReference();
+    bCPropertyObjectBase const * pMarker = reinterpret_cast<bCPropertyObjectBase *>(&Source);
+    Source.SetPropertyObject(pMarker);
+    bCObservedObject Target;
+    static_cast<bCObjectRefBase &>(Target) = Source;
+    EXPECT_EQ(Target.m_arrCalls, std::vector<std::string>({"copy"}));
+    EXPECT_EQ(AccessReferenceWord(Target), kCreated | 3u);
+    EXPECT_EQ(Target.GetPropertyObject(), pMarker);
+    Source.SetPropertyObject(nullptr);
+    Target.SetPropertyObject(nullptr);
+}
+
+TEST(bCObjectRefBase, InvalidateClearsPointerAndWord)
+{
+    bCCountedObject Object;
+    Object.Create();
+    Object.SetPropertyObject(reinterpret_cast<bCPropertyObjectBase *>(&Object));
+    Object.Invalidate();
+    EXPECT_EQ(AccessReferenceWord(Object), 0u);
+    EXPECT_EQ(Object.GetPropertyObject(), nullptr);
+    AccessReferenceWord(Object) = 1;
+}
+
+TEST(bCObjectRefBase, VirtualReferencesUseOverridesOnlyWhenEnabled)
+{
+    bCObservedObject Object;
+    EXPECT_EQ(Object.AddVirtualReference(), 2ul);
+    EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
+    EXPECT_EQ(Object.m_arrCalls, std::vector<std::string>({"add", "release"}));
+
+    Object.m_arrCalls.clear();
+    Object.m_bVirtualReferencing = false;
+    EXPECT_EQ(Object.AddVirtualReference(), 2ul);
+    EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
+    EXPECT_TRUE(Object.m_arrCalls.empty());
+}
+
+TEST(bCObjectRefBase, NotificationsForwardInOrderWithTheirAnswers)
+{
+    bCObservedObject Object;
+    EXPECT_TRUE(Object.NotifyPropertyValueChangedEnterEx("Position", true));
+    EXPECT_TRUE(Object.NotifyPropertyValueChangedExitEx("Position", true));
+    Object.m_bAnswer = false;
+    EXPECT_FALSE(Object.NotifyPropertyValueChangedEnterEx("Name", false));
+    EXPECT_FALSE(Object.NotifyPropertyValueChangedExitEx("Name", false));
+    EXPECT_EQ(Object.m_arrCalls,
+              std::vector<std::string>({"enter Position 1", "exit Position 1", "enter Name 0", "exit Name 0"}));
+
+    bCCountedObject Plain;
+    EXPECT_TRUE(Plain.NotifyPropertyValueChangedEnterEx("Name", false));
+    EXPECT_TRUE(Plain.NotifyPropertyValueChangedExitEx("Name", false));
+}
+
+TEST(bCObjectRefBase, StreamFormIsTheVersionWord)
+{
+    bCCountedObject Object;
+    bCMemoryStream Stream;
+    Stream << Object;
+    EXPECT_EQ(Object.Write(Stream), bEResult_Ok);
+    EXPECT_EQ(GetBytes(Stream), CBytes({1, 0, 1, 0}));
+
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    EXPECT_EQ(Object.Read(Stream), bEResult_Ok);
+    EXPECT_EQ(Stream.GetPosition(), 2);
+    Stream >> Object;
+    EXPECT_EQ(Stream.GetPosition(), 4);
+    EXPECT_EQ(AccessReferenceWord(Object), 1u); // reading changes no state
+}
+
+TEST(bCObjectRefBase, ReadAcceptsAnyVersionAndTruncatedInput)
+{
+    bCCountedObject Object;
+    Object.Create();
+    for (CBytes const & arrInput : {CBytes{0, 0, 7}, CBytes{2, 0, 7}, CBytes{0xFF, 0xFF, 7}})
+    {
+        bCMemoryStream Stream;
+        Fill(Stream, arrInput);
+        EXPECT_EQ(Object.Read(Stream), bEResult_Ok);
+        EXPECT_EQ(Stream.GetPosition(), 2);
+    }
+    bCMemoryStream Short;
+    Fill(Short, {1});
+    EXPECT_EQ(Object.Read(Short), bEResult_Ok);
+    EXPECT_EQ(Short.GetPosition(), 1);
+    EXPECT_EQ(AccessReferenceWord(Object), kCreated | 1u);
+}

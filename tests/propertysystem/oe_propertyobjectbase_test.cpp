@@ -1,0 +1,164 @@
+#include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
+
+#include "propertysystem/oe_objecttestsupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    // The smallest property object: it owns one native object.
+    class bCTestPropertyObject : public bCPropertyObjectBase
+    {
+    public:
+        ~bCTestPropertyObject() override
+        {
+            ReleaseNativeObject(m_pNative);
+            ++ms_iDestructions;
+        }
+        void Attach(bCObjectRefBase * a_pNative) { BindNativeObject(a_pNative, m_pNative); }
+        void Detach() { ReleaseNativeObject(m_pNative); }
+
+        bCObjectRefBase * m_pNative = nullptr;
+        static inline int ms_iDestructions = 0;
+    };
+
+    using FFlags = uint32_t bCPropertyObjectBase::*;
+    FFlags GetFlagsMember();
+    template <FFlags MEMBER> struct bTFlagsAccess
+    {
+        friend FFlags GetFlagsMember() { return MEMBER; }
+    };
+    template struct bTFlagsAccess<&bCPropertyObjectBase::m_uFlags>;
+
+    void ResetCounters()
+    {
+        bCCountedObject::ms_iDestructions = 0;
+        bCTestPropertyObject::ms_iDestructions = 0;
+    }
+} // namespace
+
+TEST(bCPropertyObjectBase, NewObjectHoldsOneReferenceAndIsPersistable)
+{
+    bCTestPropertyObject Object;
+    EXPECT_EQ(Object.GetReferenceCount(), 1ul);
+    EXPECT_TRUE(Object.IsPersistable());
+    EXPECT_FALSE(Object.IsRoot());
+    EXPECT_FALSE(Object.IsEmbedded());
+    EXPECT_EQ(Object.*GetFlagsMember(), 0x0Au);
+}
+
+TEST(bCPropertyObjectBase, CountWrapsAt24BitsAndKeepsTheOtherBits)
+{
+    bCTestPropertyObject Object;
+    Object.*GetFlagsMember() = 0xF8000000u | (0xFFFFFFu << 3) | 0x7u;
+    EXPECT_EQ(Object.AddReference(), 0ul);
+    EXPECT_EQ(Object.*GetFlagsMember(), 0xF8000007u);
+    EXPECT_EQ(Object.AddReference(), 1ul);
+    EXPECT_EQ(Object.AddReference(), 2ul);
+    EXPECT_EQ(Object.ReleaseReference(), 1ul);
+    EXPECT_EQ(Object.*GetFlagsMember(), 0xF8000007u | (1u << 3));
+}
+
+TEST(bCPropertyObjectBase, BindingTakesAReferenceAndLinksTheNativeObject)
+{
+    ResetCounters();
+    bCCountedObject * pNative = new bCCountedObject;
+    bCTestPropertyObject * pObject = new bCTestPropertyObject;
+    pObject->Attach(pNative);
+    EXPECT_EQ(pNative->GetPropertyObject(), pObject);
+    EXPECT_EQ(pNative->GetReferenceCount(), 2ul);
+    EXPECT_EQ(pObject->GetReferenceCount(), 1ul);
+
+    pObject->Detach();
+    EXPECT_EQ(pNative->GetPropertyObject(), nullptr);
+    EXPECT_EQ(pNative->GetReferenceCount(), 1ul);
+    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
+    EXPECT_EQ(pNative->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
+    EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
+}
+
+TEST(bCPropertyObjectBase, BoundNativeObjectForwardsItsReferences)
+{
+    ResetCounters();
+    bCCountedObject * pNative = new bCCountedObject;
+    bCTestPropertyObject * pObject = new bCTestPropertyObject;
+    pObject->Attach(pNative);
+
+    EXPECT_EQ(pNative->AddReference(), 2ul);
+    EXPECT_EQ(pNative->AddReference(), 3ul);
+    EXPECT_EQ(pObject->GetReferenceCount(), 3ul);
+    EXPECT_EQ(pNative->GetReferenceCount(), 2ul); // its own count is left alone
+    EXPECT_EQ(pNative->ReleaseReference(), 2ul);
+    EXPECT_EQ(pNative->ReleaseReference(), 1ul);
+    EXPECT_EQ(pNative->GetReferenceCount(), 2ul);
+
+    // The last release, through the native object, deletes the property
+    // object; the native object loses the reference the binding took.
+    EXPECT_EQ(pNative->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 0);
+    EXPECT_EQ(pNative->GetPropertyObject(), nullptr);
+    EXPECT_EQ(pNative->GetReferenceCount(), 1ul);
+    EXPECT_EQ(pNative->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
+}
+
+TEST(bCPropertyObjectBase, PropertyObjectAtCountZeroIsNotForwardedToOnRelease)
+{
+    ResetCounters();
+    bCCountedObject * pNative = new bCCountedObject;
+    bCTestPropertyObject * pObject = new bCTestPropertyObject;
+    pObject->Attach(pNative);
+    pObject->*GetFlagsMember() &= 0x7u; // count 0, flags kept
+
+    EXPECT_EQ(pNative->ReleaseReference(), 1ul); // its own count
+    EXPECT_EQ(pObject->GetReferenceCount(), 0ul);
+    EXPECT_EQ(pNative->AddReference(), 1ul); // adding always forwards
+    EXPECT_EQ(pObject->GetReferenceCount(), 1ul);
+    EXPECT_EQ(pNative->GetReferenceCount(), 1ul);
+
+    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
+}
+
+TEST(bCPropertyObjectBase, LastReleaseDestroysAndReleasesASoleNativeObject)
+{
+    ResetCounters();
+    bCCountedObject * pNative = new bCCountedObject;
+    pNative->Create();
+    bCTestPropertyObject * pObject = new bCTestPropertyObject;
+    pObject->Attach(pNative);
+    // Hand the creator's reference over to the property object.
+    pNative->SetPropertyObject(nullptr);
+    pNative->ReleaseReference();
+    pNative->SetPropertyObject(pObject);
+    ASSERT_EQ(pNative->GetReferenceCount(), 1ul);
+
+    EXPECT_EQ(pObject->AddReference(), 2ul);
+    EXPECT_EQ(pObject->ReleaseReference(), 1ul);
+    EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 0);
+    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
+}
+
+TEST(bCPropertyObjectBase, RebindingReleasesThePreviousNativeObject)
+{
+    ResetCounters();
+    bCCountedObject * pFirst = new bCCountedObject;
+    bCCountedObject * pSecond = new bCCountedObject;
+    bCTestPropertyObject Object;
+    Object.Attach(pFirst);
+    Object.Attach(pFirst); // the same object again changes nothing
+    EXPECT_EQ(pFirst->GetReferenceCount(), 2ul);
+    Object.Attach(pSecond);
+    EXPECT_EQ(pFirst->GetPropertyObject(), nullptr);
+    EXPECT_EQ(pFirst->GetReferenceCount(), 1ul);
+    EXPECT_EQ(pSecond->GetPropertyObject(), &Object);
+    EXPECT_EQ(pFirst->ReleaseReference(), 0ul);
+    Object.Detach();
+    EXPECT_EQ(pSecond->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
+}

@@ -1,0 +1,99 @@
+#include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace
+{
+    class bCWorker : public bCThreadObjectRefBase
+    {
+    public:
+        bCWorker() = default;
+        bCWorker(bCWorker const & a_Source) : bCThreadObjectRefBase(a_Source) {}
+        bCWorker & operator=(bCWorker const & a_Source)
+        {
+            bCThreadObjectRefBase::operator=(a_Source);
+            return *this;
+        }
+        ~bCWorker() override { ++ms_iDestructions; }
+
+        std::atomic<int> m_iRuns{0};
+        static inline int ms_iDestructions = 0;
+
+    protected:
+        unsigned long ThreadProc() override
+        {
+            m_iRuns.fetch_add(1);
+            return 0;
+        }
+    };
+
+    // One non-blocking attempt from another thread.
+    bool TryFromOtherThread(bCThreadObjectRefBase & a_Object)
+    {
+        bool bTaken = false;
+        std::thread Other([&] {
+            bTaken = a_Object.TryToGetOwnership();
+            if (bTaken)
+                a_Object.ReleaseOwnership();
+        });
+        Other.join();
+        return bTaken;
+    }
+} // namespace
+
+TEST(bCThreadObjectRefBase, OwnershipLockSpinsFourThousandTimes)
+{
+    bCWorker Worker;
+    EXPECT_EQ(Worker.GetCriticalSection().GetSpinCount(), 4000ul);
+    bCWorker Copy(Worker);
+    EXPECT_EQ(Copy.GetCriticalSection().GetSpinCount(), 4000ul);
+}
+
+TEST(bCThreadObjectRefBase, OwnershipExcludesOtherThreads)
+{
+    bCWorker Worker;
+    ASSERT_TRUE(Worker.TryToGetOwnership());
+    EXPECT_EQ(Worker.GetCriticalSection().GetLockCount(), 1ul);
+    EXPECT_FALSE(TryFromOtherThread(Worker));
+    Worker.ReleaseOwnership();
+    EXPECT_EQ(Worker.GetCriticalSection().GetLockCount(), 0ul);
+    EXPECT_TRUE(TryFromOtherThread(Worker));
+}
+
+TEST(bCThreadObjectRefBase, CopyHasALockAndAThreadOfItsOwn)
+{
+    bCWorker Source;
+    Source.Create();
+    Source.AddReference();
+    ASSERT_TRUE(Source.TryToGetOwnership());
+    bCWorker Copy(Source);
+    EXPECT_NE(&Copy.GetCriticalSection(), &Source.GetCriticalSection());
+    EXPECT_TRUE(TryFromOtherThread(Copy));
+    EXPECT_EQ(Copy.GetReferenceCount(), 1ul);
+    EXPECT_FALSE(Copy.IsValid());
+
+    bCWorker Assigned;
+    Assigned = Source;
+    EXPECT_EQ(Assigned.GetReferenceCount(), 2ul);
+    EXPECT_TRUE(Assigned.IsValid());
+    EXPECT_TRUE(TryFromOtherThread(Assigned));
+    Source.ReleaseOwnership();
+}
+
+TEST(bCThreadObjectRefBase, RunsItsWorkAndIsDeletedByTheLastRelease)
+{
+    bCWorker::ms_iDestructions = 0;
+    bCWorker * pWorker = new bCWorker;
+    ASSERT_NE(pWorker, nullptr);
+    ASSERT_TRUE(pWorker->StartThread());
+    pWorker->WaitIfThreadFinished(); // the work returns at once
+    EXPECT_EQ(pWorker->m_iRuns.load(), 1);
+    EXPECT_EQ(pWorker->AddReference(), 2ul);
+    EXPECT_EQ(pWorker->ReleaseReference(), 1ul);
+    EXPECT_EQ(bCWorker::ms_iDestructions, 0);
+    EXPECT_EQ(pWorker->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCWorker::ms_iDestructions, 1);
+}
