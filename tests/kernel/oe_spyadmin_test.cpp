@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -25,8 +30,10 @@ namespace
     };
 
     // Plays the viewer window: binds "[vLogView]" and makes the channel look
-    // for it anew. Datagrams of other processes that found the window while
-    // the test ran are skipped by the sender's process id.
+    // for it anew. Other test processes that start while the window exists find
+    // it too and may flood it; a reader thread drains the window all the time,
+    // so that this process's own sends never wait on a full queue, and keeps
+    // only this process's datagrams.
     class bCSpyAdminTest : public ::testing::Test
     {
     protected:
@@ -37,36 +44,56 @@ namespace
             m_Viewer = OEOpenViewerWindow(OE_VIEWER_WINDOW_TITLE);
             if (m_Viewer == OE_INVALID_SOCKET)
                 GTEST_SKIP() << "the viewer window \"[vLogView]\" is taken by another process (a running viewer?)";
+            m_Reader = std::thread([this] { Drain(); });
             bCSpyAdmin::GetInstance().Create();
         }
         void TearDown() override
         {
-            OECloseSocket(m_Viewer);
+            CloseViewer();
             bCSpyAdmin::GetInstance().Create(); // no window any more: inactive again
         }
-        std::optional<bSReceived> Receive(int a_iTimeoutMs = 2000)
+        void CloseViewer()
+        {
+            if (m_Reader.joinable())
+            {
+                m_bStop = true;
+                m_Reader.join();
+            }
+            OECloseSocket(m_Viewer);
+            m_Viewer = OE_INVALID_SOCKET;
+        }
+        void Drain()
         {
             std::vector<char> arrBuffer(1 << 20);
-            for (;;)
+            while (!m_bStop)
             {
                 long lSender = -1;
-                long const lSize = OEReceive(m_Viewer, arrBuffer.data(), arrBuffer.size(), a_iTimeoutMs, &lSender);
-                if (lSize < 0)
-                    return std::nullopt;
-                if (lSender != getpid())
+                long const lSize = OEReceive(m_Viewer, arrBuffer.data(), arrBuffer.size(), 50, &lSender);
+                if (lSize < 0 || lSender != getpid())
                     continue;
-                bSReceived Received{};
-                std::string const strRaw(arrBuffer.data(), static_cast<std::size_t>(lSize));
-                m_arrRaw.push_back(strRaw);
-                EXPECT_TRUE(OEParseViewerDatagram(m_arrRaw.back().data(), m_arrRaw.back().size(), Received.m_Datagram));
-                if (Received.m_Datagram.m_pcData)
-                    Received.m_strBytes.assign(Received.m_Datagram.m_pcData, Received.m_Datagram.m_uDataSize);
-                if (Received.m_Datagram.m_pcMessageName)
-                    Received.m_strName = Received.m_Datagram.m_pcMessageName;
-                if (Received.m_Datagram.m_pcAtomText)
-                    Received.m_strAtom = Received.m_Datagram.m_pcAtomText;
-                return Received;
+                std::lock_guard<std::mutex> Guard(m_Mutex);
+                m_arrPending.emplace_back(arrBuffer.data(), static_cast<std::size_t>(lSize));
+                m_Arrived.notify_one();
             }
+        }
+        std::optional<bSReceived> Receive(int a_iTimeoutMs = 5000)
+        {
+            std::unique_lock<std::mutex> Guard(m_Mutex);
+            if (!m_Arrived.wait_for(Guard, std::chrono::milliseconds(a_iTimeoutMs),
+                                    [this] { return !m_arrPending.empty(); }))
+                return std::nullopt;
+            m_arrRaw.push_back(std::move(m_arrPending.front()));
+            m_arrPending.pop_front();
+            Guard.unlock();
+            bSReceived Received{};
+            EXPECT_TRUE(OEParseViewerDatagram(m_arrRaw.back().data(), m_arrRaw.back().size(), Received.m_Datagram));
+            if (Received.m_Datagram.m_pcData)
+                Received.m_strBytes.assign(Received.m_Datagram.m_pcData, Received.m_Datagram.m_uDataSize);
+            if (Received.m_Datagram.m_pcMessageName)
+                Received.m_strName = Received.m_Datagram.m_pcMessageName;
+            if (Received.m_Datagram.m_pcAtomText)
+                Received.m_strAtom = Received.m_Datagram.m_pcAtomText;
+            return Received;
         }
         // The record texts up to and including the sentinel message's line.
         std::vector<std::string> LinesUntilSentinel()
@@ -89,7 +116,12 @@ namespace
 
         bCLogChannelTestLock m_Lock;
         OESOCKET m_Viewer = OE_INVALID_SOCKET;
-        std::vector<std::string> m_arrRaw;
+        std::thread m_Reader;
+        std::atomic<bool> m_bStop{false};
+        std::mutex m_Mutex;
+        std::condition_variable m_Arrived;
+        std::deque<std::string> m_arrPending;
+        std::deque<std::string> m_arrRaw; // stable addresses: parsed datagrams point into them
     };
 } // namespace
 
@@ -204,8 +236,7 @@ TEST_F(bCSpyAdminTest, LinesOfManyThreadsAreNeverInterleaved)
 TEST_F(bCSpyAdminTest, ViewerThatDisappearsIsIgnored)
 {
     Receive(), Receive();
-    OECloseSocket(m_Viewer);
-    m_Viewer = OE_INVALID_SOCKET;
+    CloseViewer();
     EXPECT_TRUE(OE_MESSAGE(5, "nobody listens"));
     EXPECT_TRUE(OE_MESSAGEF_WARN("still %s", "nobody"));
     bCSpyAdmin::GetInstance().Create();
