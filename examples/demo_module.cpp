@@ -62,6 +62,45 @@ namespace
             Tracked.Free(pcName);
         Tracked.DeleteObject(pMesh);
     }
+
+    // A save game: a few values written to a memory stream and read back.
+    void SaveAndLoad()
+    {
+        bCMemoryStream Stream;
+        bCString const strPlayer("Aldric");
+        bCGuid SaveID;
+        SaveID.Generate();
+        Stream << strPlayer << 42L << 3.5f << SaveID;
+        Stream.Seek(0, bEStreamSeekMode_Begin);
+        bCString strName;
+        long lLevel = 0;
+        float fHealth = 0;
+        Stream >> strName >> lLevel >> fHealth;
+        std::printf("\n-- save game of %lld bytes read back: %s, level %ld, health %.1f\n", Stream.GetSize(),
+                    strName.GetText(), lLevel, fHealth);
+    }
+
+    void ParseCommandLine()
+    {
+        bCCommandLine CommandLine;
+        CommandLine.Create("-map:\"harbour town\" /windowed -width=1280 save1.sav");
+        std::printf("\n-- command line: %d options, %d arguments\n", CommandLine.GetOptions().GetCount(),
+                    CommandLine.GetArguments().GetCount());
+        for (auto It = CommandLine.GetOptions().BeginIterator(); It != CommandLine.GetOptions().EndIterator(); ++It)
+            std::printf("   option %s = %s\n", It.GetKey().GetText(), It.GetValue().GetText());
+    }
+
+    // A recoverable error: the report goes to the dialogs module beside the
+    // library, which prints it and lets the game go on.
+    void ReportAFault()
+    {
+        OE_MESSAGEF_WARN("demo: texture %s is missing, using the default", "rock_01.dds");
+        std::printf("\n-- a fault error report follows (the program goes on)\n");
+        std::fflush(stdout);
+        bCErrorAdmin::GetInstance().CallFaultError("demo: the level's navigation mesh is out of date",
+                                                   "rebuild it in the editor", "demo/level.cpp", 128);
+        std::printf("\n-- still running after the fault\n");
+    }
 }
 
 int RunDemo()
@@ -69,5 +108,8 @@ int RunDemo()
     PrintVersion();
     UseTheProcessWideAdministration();
     TrackAndFindAnOverrun();
+    SaveAndLoad();
+    ParseCommandLine();
+    ReportAFault();
     return 0;
 }
