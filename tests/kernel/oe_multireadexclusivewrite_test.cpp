@@ -111,6 +111,41 @@ TEST(bCMultiReadExclusiveWriteWin32, AWriterWaitsForTheLastReadOfOthers)
     EXPECT_EQ(Lock.GetReaderCount(), 0);
 }
 
+// The wake-up that let the first writer in must not let the next writer past the read the first
+// one kept.
+TEST(bCMultiReadExclusiveWriteWin32, AWriterThatWaitedStillHoldsOffTheNextWriterWithItsRead)
+{
+    bCTestLock Lock;
+    Actor A, R, B;
+    ASSERT_TRUE(A.Run([&] { Lock.BeginRead(); }));
+    ASSERT_TRUE(R.Run([&] { Lock.BeginRead(); }));
+    std::atomic<bool> bAWriting{false};
+    A.Post([&] {
+        Lock.BeginWrite();
+        bAWriting = true;
+    });
+    ASSERT_TRUE(oetest::WaitFor([&] { return Lock.HasWaitingWriter(); }));
+    ASSERT_TRUE(R.Run([&] { Lock.EndRead(); }));
+    ASSERT_TRUE(A.WaitIdle());
+    EXPECT_TRUE(bAWriting.load());
+    ASSERT_TRUE(A.Run([&] { Lock.EndWrite(); }));
+    EXPECT_EQ(Lock.GetReaderCount(), 1); // A's read, back from the write
+
+    std::atomic<bool> bBWriting{false};
+    B.Post([&] {
+        Lock.BeginWrite();
+        bBWriting = true;
+    });
+    ASSERT_TRUE(oetest::WaitFor([&] { return Lock.HasWaitingWriter(); }));
+    oetest::Moment();
+    EXPECT_FALSE(bBWriting.load());
+    ASSERT_TRUE(A.Run([&] { Lock.EndRead(); }));
+    ASSERT_TRUE(B.WaitIdle());
+    EXPECT_TRUE(bBWriting.load());
+    ASSERT_TRUE(B.Run([&] { Lock.EndWrite(); }));
+    EXPECT_EQ(Lock.GetReaderCount(), 0);
+}
+
 TEST(bCMultiReadExclusiveWriteWin32, NewReadersQueueBehindAWaitingWriterWhileOldReadersNest)
 {
     bCTestLock Lock;

@@ -76,6 +76,8 @@ bEResult bCObjectBase::Write(bCOStream & a_Stream)
     return bEResult_Ok;
 }
 
+// This warning ends right after the hint, without the blank that the other improper-usage
+// reports of the library carry: client tools match the text byte for byte.
 bool bCObjectBase::Write(bCOStream &) const
 {
     OE_MESSAGEF_WARN("The method %s detected an improper usage! \nHint:%s", "bCObjectBase::Write()",
