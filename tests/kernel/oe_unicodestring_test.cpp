@@ -375,6 +375,74 @@ TEST(bCUnicodeString, ReplacesAndRemoves)
     EXPECT_TRUE(strGrow.IsEmpty());
 }
 
+TEST(bCUnicodeString, ReplaceRewritesPrivateBufferInPlaceUnlessTheTextGrows)
+{
+    bCUnicodeString strText(u"aab");
+    char16_t const * pcBuffer = strText.GetBuffer(10);
+    EXPECT_EQ(strText.Replace(u"a", u"x"), 2);
+    EXPECT_EQ(strText.GetText(), pcBuffer);
+    EXPECT_EQ(strText.GetAllocLength(), 10);
+    EXPECT_EQ(Units(strText), u"xxb");
+    EXPECT_EQ(strText.Replace(u"x", u""), 2);
+    EXPECT_EQ(strText.GetText(), pcBuffer);
+    EXPECT_EQ(strText.GetAllocLength(), 10);
+    EXPECT_EQ(Units(strText), u"b");
+    EXPECT_EQ(strText.Replace(u"b", u"yyy"), 1); // growing: a fresh buffer of the final length
+    EXPECT_EQ(strText.GetAllocLength(), 3);
+    EXPECT_EQ(Units(strText), u"yyy");
+
+    bCUnicodeString strShared(u"abab");
+    bCUnicodeString strCopy(strShared);
+    EXPECT_EQ(strCopy.Replace(u"b", u"c"), 2);
+    EXPECT_NE(strCopy.GetText(), strShared.GetText());
+    EXPECT_EQ(Units(strShared), u"abab");
+    EXPECT_EQ(Units(strCopy), u"acac");
+}
+
+TEST(bCUnicodeString, ReplaceTakesTextsFromItsOwnBuffer)
+{
+    bCUnicodeString strLocked(u"ab");
+    strLocked.LockBuffer();
+    // Growing drops the locked buffer; the texts read from it must outlive that.
+    EXPECT_EQ(strLocked.Replace(strLocked.GetText() + 1, strLocked.GetText()), 1);
+    EXPECT_EQ(Units(strLocked), u"aab");
+
+    bCUnicodeString strPrivate(u"xbxb");
+    EXPECT_EQ(strPrivate.Replace(strPrivate.GetText() + 3, u""), 2);
+    EXPECT_EQ(Units(strPrivate), u"xx");
+    EXPECT_EQ(strPrivate.Remove(strPrivate), 1);
+    EXPECT_TRUE(strPrivate.IsEmpty());
+}
+
+TEST(bCUnicodeString, NumberConversionsMatchThe8BitString)
+{
+    // Hexadecimal and locale-dependent spellings are not numbers to the 8-bit parser either.
+    for (char const * pcText : {"0x10", " 2.5", "1e400", "-1e-400", "inf", ".5x", "7,5"})
+    {
+        bCString strNarrow(pcText);
+        EXPECT_EQ(bCUnicodeString(pcText).GetDouble(), strNarrow.GetDouble()) << pcText;
+        EXPECT_EQ(bCUnicodeString(pcText).GetInteger(), strNarrow.GetInteger()) << pcText;
+    }
+    EXPECT_EQ(bCUnicodeString(u"0x10").GetDouble(), 0.0);
+
+    // The whole stored text must read "true", not just what precedes a zero unit.
+    bCUnicodeString strBool(u"true");
+    strBool += u'\0';
+    strBool += u'x';
+    EXPECT_EQ(strBool.GetLength(), 6);
+    EXPECT_FALSE(strBool.GetBool());
+}
+
+TEST(bCUnicodeString, ConvertsImplicitlyFromNumbers)
+{
+    bCUnicodeString strInt = 42;
+    bCUnicodeString strLong = -7L;
+    bCUnicodeString strUnsigned = 4294967295UL;
+    EXPECT_EQ(Units(strInt), u"42");
+    EXPECT_EQ(Units(strLong), u"-7");
+    EXPECT_EQ(Units(strUnsigned), u"-1");
+}
+
 TEST(bCUnicodeString, TrimsAsciiWhiteSpaceUnitsAndSets)
 {
     bCUnicodeString strText(u" \t\r\nabc \v\f");

@@ -98,6 +98,35 @@ TEST(bCVariant, TypedConstructorsAndSettersSetTheMatchingType)
     EXPECT_EQ(iShort, 12);
 }
 
+TEST(bCVariant, TakesThePointerAndTextTypesByConstReference)
+{
+    // The held types themselves, void * and char *, have their constructor and assignment.
+    bCVariant & (bCVariant::*pfnAssignPointer)(void * const &) = &bCVariant::operator=;
+    bCVariant & (bCVariant::*pfnAssignText)(char * const &) = &bCVariant::operator=;
+    int iTarget = 0;
+    void * pTarget = &iTarget;
+    char arrText[] = "mutable";
+    char * pcText = arrText;
+    bCVariant Pointer(pTarget);
+    bCVariant Text(pcText);
+    EXPECT_EQ(Pointer.GetType(), bCVariant::bEType_VoidPointer);
+    EXPECT_EQ(Pointer.GetVoidPointer(), &iTarget);
+    EXPECT_EQ(Text.GetType(), bCVariant::bEType_String);
+    EXPECT_NE(Text.GetString(), arrText);
+    EXPECT_STREQ(Text.GetString(), "mutable");
+
+    (Pointer.*pfnAssignText)(pcText);
+    EXPECT_EQ(Pointer.GetType(), bCVariant::bEType_String);
+    EXPECT_STREQ(Pointer.GetString(), "mutable");
+    (Text.*pfnAssignPointer)(pTarget);
+    EXPECT_EQ(Text.GetType(), bCVariant::bEType_VoidPointer);
+    EXPECT_EQ(Text.GetVoidPointer(), &iTarget);
+    Text = &iTarget; // any object pointer is held as a pointer, not as a boolean
+    EXPECT_EQ(Text.GetType(), bCVariant::bEType_VoidPointer);
+    bCVariant Literal("literal");
+    EXPECT_STREQ(Literal.GetString(), "literal");
+}
+
 TEST(bCVariant, GettersReadTheUnionWhateverTheType)
 {
     bCVariant Variant(0x0102030405060708LL);

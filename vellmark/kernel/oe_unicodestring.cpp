@@ -256,6 +256,14 @@ void bCUnicodeString::CopyAnsi(char const * a_pcText, int a_iCount)
         m_pcText[i] = static_cast<unsigned char>(a_pcText[i]);
 }
 
+bool bCUnicodeString::IsInsideBuffer(char16_t const * a_pcText) const
+{
+    // Compared as addresses: pointers into different objects have no defined order.
+    auto uText = reinterpret_cast<uintptr_t>(a_pcText);
+    auto uBegin = reinterpret_cast<uintptr_t>(m_pcText);
+    return m_pcText && uText >= uBegin && uText <= uBegin + sizeof(char16_t) * GetData()->m_iAllocLength;
+}
+
 void bCUnicodeString::ShareFrom(bCUnicodeString const & a_strSource)
 {
     if (!a_strSource.m_pcText)
@@ -750,12 +758,14 @@ float bCUnicodeString::GetFloat() const
 
 double bCUnicodeString::GetDouble() const
 {
-    return std::strtod(LeadingAscii(GetText()).c_str(), nullptr);
+    // The 8-bit parser: independent of the locale, and the same numbers as in bCString.
+    std::string strText = LeadingAscii(GetText());
+    return bCString(strText.c_str()).GetDouble();
 }
 
 bool bCUnicodeString::GetBool() const
 {
-    return CompareNoCase(u"true") == 0;
+    return GetLength() == 4 && CompareNoCase(u"true") == 0;
 }
 
 // ---- assignment ------------------------------------------------------------
@@ -1034,16 +1044,27 @@ int bCUnicodeString::Replace(char16_t const * a_pcOld, char16_t const * a_pcNew)
     }
     if (iCount == 0)
         return 0;
+    // Texts taken from this string's own buffer are set aside before the buffer is rewritten.
+    std::u16string strOldCopy;
+    std::u16string strNewCopy;
+    if (IsInsideBuffer(a_pcOld))
+        a_pcOld = strOldCopy.assign(a_pcOld, static_cast<size_t>(iOld)).c_str();
+    if (IsInsideBuffer(a_pcNew))
+        a_pcNew = strNewCopy.assign(a_pcNew, static_cast<size_t>(iNew)).c_str();
     int iNewLength = iLength + (iNew - iOld) * iCount;
-    bCUnicodeString strSource(*this); // keeps the old units readable while the result is built
+    // A growing text moves into a fresh buffer; the source keeps the old units readable meanwhile.
+    // A text that does not grow is rewritten in its private buffer, left to right: writing never
+    // overtakes reading, and the capacity stays.
+    bCUnicodeString strSource;
     if (iNewLength > iLength)
     {
+        strSource = *this;
         Release();
         Alloc(iNewLength);
     }
     else
         CopyBeforeWrite();
-    char16_t const * pcRead = strSource.GetText();
+    char16_t const * pcRead = strSource.m_pcText ? strSource.m_pcText : m_pcText;
     char16_t * pcWrite = m_pcText;
     for (int i = 0; i < iLength;)
     {

@@ -41,9 +41,9 @@ public:
     bCUnicodeString(bCUnicodeString const & a_strSource, int a_iCount);
     bCUnicodeString(char const * a_pcText);
     bCUnicodeString(char const * a_pcText, int a_iCount);
-    explicit bCUnicodeString(long a_iValue);          // "%i" of the value as a 32-bit int
-    explicit bCUnicodeString(unsigned long a_uValue); // "%i" too: 4294967295 gives "-1"
-    explicit bCUnicodeString(int a_iValue);
+    bCUnicodeString(long a_iValue);          // "%i" of the value as a 32-bit int
+    bCUnicodeString(unsigned long a_uValue); // "%i" too: 4294967295 gives "-1"
+    bCUnicodeString(int a_iValue);
     bCUnicodeString(float a_fValue, int a_iPrecision);
     ~bCUnicodeString(); // always releases its share
 
@@ -192,6 +192,7 @@ protected:
 
 private:
     void ShareFrom(bCUnicodeString const & a_strSource);
+    bool IsInsideBuffer(char16_t const * a_pcText) const;
     void AssignUnits(char16_t const * a_pcText, int a_iCount);
     void Empty();
     void Trim(bool a_bLeft, bool a_bRight, bool (*a_pfnMatch)(char16_t, void const *), void const * a_pContext);

@@ -63,6 +63,19 @@ OE_VARIANT_TYPED(double, bEType_Double, m_dValue, GetDouble)
 
 #undef OE_VARIANT_TYPED
 
+// The held types are void * and char *; the const forms take pointers to constants and text literals.
+bCVariant::bCVariant(void * const & a_Value)
+{
+    Init();
+    SetData(static_cast<void const *>(a_Value));
+}
+
+bCVariant::bCVariant(char * const & a_pcText)
+{
+    Init();
+    SetData(static_cast<char const *>(a_pcText));
+}
+
 bCVariant::bCVariant(void const * const & a_Value)
 {
     Init();
@@ -117,6 +130,18 @@ void bCVariant::SetData(char const * a_pcText)
         return;
     m_Data.m_pcValue = pcCopy;
     m_eType = bEType_String;
+}
+
+bCVariant & bCVariant::operator=(void * const & a_Value)
+{
+    SetData(static_cast<void const *>(a_Value));
+    return *this;
+}
+
+bCVariant & bCVariant::operator=(char * const & a_pcText)
+{
+    SetData(static_cast<char const *>(a_pcText));
+    return *this;
 }
 
 bCVariant & bCVariant::operator=(void const * const & a_Value)

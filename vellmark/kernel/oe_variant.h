@@ -63,8 +63,10 @@ public:
     bCVariant(bool const & a_Value);
     bCVariant(float const & a_Value);
     bCVariant(double const & a_Value);
+    bCVariant(void * const & a_Value);
     bCVariant(void const * const & a_Value);
-    bCVariant(char const * const & a_Value); // copies the text
+    bCVariant(char * const & a_pcText); // copies the text
+    bCVariant(char const * const & a_pcText);
     bCVariant(bCVariant const & a_Source);
     ~bCVariant();
 
@@ -99,7 +101,9 @@ public:
     bCVariant & operator=(bool const & a_Value);
     bCVariant & operator=(float const & a_Value);
     bCVariant & operator=(double const & a_Value);
+    bCVariant & operator=(void * const & a_Value);
     bCVariant & operator=(void const * const & a_Value);
+    bCVariant & operator=(char * const & a_pcText);
     bCVariant & operator=(char const * const & a_pcText);
 
 public:
