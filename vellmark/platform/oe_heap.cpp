@@ -42,9 +42,11 @@ namespace
         return mi_usable_size(a_pBlock);
     }
 #else
+    // The same smallest request as the direct road in the memory administration,
+    // so that a block's size does not depend on the road it took.
     void * RawAllocate(std::size_t a_uSize)
     {
-        return malloc(a_uSize);
+        return malloc(std::max(a_uSize, OE_HEAP_MIN_REQUEST));
     }
     void RawFree(void * a_pBlock)
     {
