@@ -171,6 +171,18 @@ TEST(bCCommandLine, CopiesCarryOptionsAndArguments)
     EXPECT_EQ(arrArguments.GetCount(), 1);
 }
 
+TEST(bCCommandLine, InvalidateAndDestroyClearBothContainers)
+{
+    bCCommandLine Line(bCString("-x:1 arg"));
+    Line.Invalidate();
+    EXPECT_EQ(Line.GetOptions().GetCount(), 0);
+    EXPECT_EQ(Line.GetArguments().GetCount(), 0);
+    ASSERT_TRUE(Line.Create(bCString("-y arg2")));
+    Line.Destroy();
+    EXPECT_EQ(Line.GetOptions().GetCount(), 0);
+    EXPECT_EQ(Line.GetArguments().GetCount(), 0);
+}
+
 TEST(bCCommandLine, StreamFormRestoresBothContainers)
 {
     bCCommandLine Source(bCString("-a:1 /b run"));
@@ -218,6 +230,15 @@ TEST(bCCommandLine, ReadOfTruncatedOrOversizedInput)
         EXPECT_LE(Target.GetArguments().GetCount(), 3);
         EXPECT_LE(Target.GetOptions().GetCount(), 2);
         EXPECT_EQ(Cut.GetPosition(), static_cast<long long>(uCut));
+    }
+    // An argument cut inside its count or its text is dropped, the whole ones before it stay.
+    for (size_t uCut : {32u, 33u, 34u, 35u})
+    {
+        bCMemoryStream Cut;
+        Fill(Cut, CBytes(arrAll.begin(), arrAll.begin() + static_cast<long>(uCut)));
+        bCCommandLine Target;
+        EXPECT_TRUE(Target.Read(Cut));
+        EXPECT_EQ(GetArgumentList(Target), (std::vector<std::string>{"x", "yy"})) << uCut;
     }
     bCMemoryStream Huge;
     Fill(Huge, {1, 0, 0, 0, 0, 1, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 'q'});

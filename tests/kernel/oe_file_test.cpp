@@ -175,6 +175,10 @@ TEST(bCPosixFile, ReadAllFillsAMemoryStream)
     ASSERT_TRUE(File.ReadAll(Stream));
     EXPECT_EQ(Stream.GetSize(), 5000);
     EXPECT_EQ(GetBytes(Stream), CBytes(5000, 'z'));
+    // At the end there is nothing left: that is success, also into an empty stream.
+    bCMemoryStream Empty;
+    EXPECT_TRUE(File.ReadAll(Empty));
+    EXPECT_EQ(Empty.GetSize(), 0);
 }
 
 TEST(bCPosixFile, OpenModesAndFailures)

@@ -120,6 +120,23 @@ TEST(bCMemoryStream, SizesAtTheLimitAreRefusedWithoutChange)
     EXPECT_EQ(GetBytes(Stream), CBytes({1, 2, 3}));
 }
 
+TEST(bCMemoryStream, SizesBeyond63BitsNeitherWrapNorOverrun)
+{
+    // unsigned long is 64-bit: sizes that turn negative as signed must still count as huge.
+    bCMemoryStream Stream;
+    Fill(Stream, {1, 2, 3});
+    Stream.SetPosition(1, bEStreamSeekMode_Begin);
+    EXPECT_EQ(Stream.AccessBuffer(~0ul), nullptr);
+    EXPECT_EQ(Stream.AccessBuffer(0x8000000000000000ul), nullptr);
+    EXPECT_EQ(Stream.GetPosition(), 1);
+    char arrOut[4] = {};
+    EXPECT_EQ(Stream.Read(arrOut, ~0ul), 2ul);
+    EXPECT_EQ(arrOut[0], 2);
+    EXPECT_EQ(arrOut[1], 3);
+    EXPECT_EQ(Stream.GetPosition(), 3);
+    EXPECT_EQ(Stream.GetSize(), 3);
+}
+
 TEST(bCMemoryStream, CopiesTakeExactlyTheSizeAndThePosition)
 {
     bCMemoryStream Source;

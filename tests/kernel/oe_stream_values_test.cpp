@@ -177,6 +177,21 @@ TEST(bCIStream, VariantTextIsCopiedAndReplacesAnOwnedText)
     EXPECT_EQ(Variant.GetString(), nullptr);
 }
 
+TEST(bCIStream, VariantCutShortKeepsTheValueItDidNotReach)
+{
+    bCMemoryStream Empty;
+    bCVariant Variant(static_cast<unsigned long>(7));
+    EXPECT_EQ(Empty.Read(Variant), 0ul);
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_U32);
+    EXPECT_EQ(Variant.GetU32(), 7ul);
+
+    bCMemoryStream TypeOnly;
+    Fill(TypeOnly, {0x06, 0, 0, 0, 0xFE, 0xFF});
+    EXPECT_EQ(TypeOnly.Read(Variant), 6ul);
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_I32);
+    EXPECT_EQ(Variant.GetI32(), 0xFFFEl); // FE FF over the bytes 07 00 00 00 of the old value
+}
+
 TEST(bCIStream, VariantOfUnknownTypeOrCutShort)
 {
     bCMemoryStream Stream;

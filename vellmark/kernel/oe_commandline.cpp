@@ -205,8 +205,10 @@ bool bCCommandLine::Read(bCIStream & a_Stream)
         return true;
     for (unsigned long u = 0; u < uCount; ++u)
     {
+        // An argument cut short (count or text) is not one the writer made.
         bCString strArgument;
-        if (a_Stream.Read(strArgument) == 0)
+        unsigned long const uRead = a_Stream.Read(strArgument);
+        if (uRead < 2 || uRead != 2 + static_cast<unsigned long>(strArgument.GetLength()))
             break;
         m_arrArguments.Add(strArgument);
     }

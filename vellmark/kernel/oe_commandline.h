@@ -35,6 +35,7 @@ public:
 
 public:
     bool Create(bCString const & a_strLine); // false when a text is neither option nor argument
+    void Invalidate();                       // clears both containers, as Destroy does
     void Destroy();
     void CopyFrom(bCCommandLine const & a_Source);
     void CopyTo(bCCommandLine & a_Dest) const { a_Dest.CopyFrom(*this); }
@@ -54,7 +55,6 @@ protected:
     bTObjArray<bCString> & AccessArguments() { return m_arrArguments; }
     void SetOptions(bTStringObjMap<bCString> const & a_mapOptions) { m_mapOptions = a_mapOptions; }
     void SetArguments(bTObjArray<bCString> const & a_arrArguments) { m_arrArguments = a_arrArguments; }
-    void Invalidate();
 
     bool ParseOption(bCString & a_strRest);
     bool ParseArgument(bCString & a_strRest);

@@ -134,7 +134,7 @@ unsigned long bCMemoryStream::Read(void * a_pBuffer, unsigned long a_uSize)
 {
     long long const i64Left = m_iCount - m_i64Position;
     unsigned long const uCount =
-        static_cast<long long>(a_uSize) < i64Left ? a_uSize : static_cast<unsigned long>(i64Left);
+        a_uSize < static_cast<unsigned long>(i64Left) ? a_uSize : static_cast<unsigned long>(i64Left);
     CopyBytes(a_pBuffer, m_pcBytes + m_i64Position, uCount);
     m_i64Position += static_cast<long long>(uCount);
     return uCount;

@@ -65,6 +65,9 @@ private:
 
 inline void * bCMemoryStream::AccessBuffer(unsigned long a_uSize)
 {
+    // unsigned long is 64-bit: a size of 2^31 or more can never fit and must not wrap the sum.
+    if (a_uSize >= 0x80000000ul)
+        return nullptr;
     long long const i64End = m_i64Position + static_cast<long long>(a_uSize);
     if (i64End > m_iCount && !Grow(i64End))
         return nullptr;

@@ -86,9 +86,9 @@ unsigned long bCIStream::Read(bCString & a_strValue)
 {
     uint16_t u16Count = 0;
     unsigned long const uCountRead = Read(&u16Count, 2);
-    if (uCountRead < 2 || u16Count == 0)
+    if (uCountRead == 0 || u16Count == 0)
     {
-        // A count that did not arrive whole announces nothing.
+        // A count cut after its first byte still announces that byte's length (the high byte stays 0).
         a_strValue.Clear();
         return uCountRead;
     }

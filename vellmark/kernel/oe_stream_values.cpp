@@ -93,7 +93,7 @@ unsigned long bCIStream::Read(bCUnicodeString & a_strValue)
 {
     uint16_t u16Bytes = 0;
     unsigned long const uCountRead = Read(&u16Bytes, 2);
-    if (uCountRead < 2 || u16Bytes == 0)
+    if (uCountRead == 0 || u16Bytes == 0)
     {
         a_strValue.Clear();
         return uCountRead;
@@ -141,13 +141,17 @@ unsigned long bCIStream::Read(bCDateTime & a_Value)
 unsigned long bCIStream::Read(bCVariant & a_Value)
 {
     // An owned text goes first: the type field is about to stop describing it.
-    a_Value.Clear();
-    uint32_t u32Type = 0;
+    // Any other value stays in place, so that a short read keeps what it did not reach.
+    if (a_Value.GetType() == bCVariant::bEType_String)
+        a_Value.Clear();
+    int const iOldType = static_cast<int>(a_Value.GetType());
+    uint32_t u32Type = static_cast<uint32_t>(iOldType);
     unsigned long uRead = ReadU32(u32Type);
     a_Value.AccessType() = static_cast<bCVariant::bEType>(u32Type);
     if (u32Type != bCVariant::bEType_String)
     {
-        unsigned char arrBytes[8] = {};
+        unsigned char arrBytes[8];
+        PackVariantValue(iOldType, a_Value.GetData(), arrBytes);
         uRead += Read(arrBytes, 8);
         UnpackVariantValue(static_cast<int>(u32Type), arrBytes, a_Value.AccessData());
         return uRead;

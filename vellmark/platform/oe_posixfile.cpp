@@ -139,6 +139,8 @@ bool bCPosixFile::ReadAll(bCMemoryStream & a_Stream)
     long long const i64Left = GetLength() - GetPosition();
     if (i64Left < 0 || i64Left >= 0x80000000LL)
         return false;
+    if (i64Left == 0)
+        return true; // an empty stream has no place to give, and nothing is missing
     void * pPlace = a_Stream.AccessBuffer(static_cast<unsigned long>(i64Left));
     if (!pPlace)
         return false;
