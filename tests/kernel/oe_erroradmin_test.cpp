@@ -391,6 +391,37 @@ TEST_F(bCErrorAdminTest, MissingDialogsModuleWarnsAndRunsOn)
     EXPECT_FALSE(Dialogs.IsLoaded());
 }
 
+TEST_F(bCErrorAdminTest, AbsentEntriesAnswerAsTheCallersExpect)
+{
+    setenv("VELLMARK_DIALOGS", "none", 1);
+    g_arrMessages.clear();
+    bCMessageAdmin & Messages = bCMessageAdmin::GetInstance();
+    ASSERT_TRUE(Messages.RegisterCallback(&RecordMessage, bEMessageCallbackPriority_Low, 0));
+    bCDialogHandle & Handle = bCMorvek3EngineDialogs::GetDialogHandle();
+    EXPECT_EQ(Handle.AddReference(), 1);
+    Messages.UnregisterCallback(&RecordMessage);
+    EXPECT_NE(std::find(g_arrMessages.begin(), g_arrMessages.end(),
+                        "3|bCMorvek3EngineDialogs::bCDialogHandle::AddReference - warning can\xC2\xB4t load dialog "
+                        "resource dll(vi3Rororas.dll)! Application and exception errors with detailed report "
+                        "can\xC2\xB4t be listed ! |<null>|<null>|-1|5"),
+              g_arrMessages.end());
+    EXPECT_FALSE(Handle.CreateErrorDialog(true));
+    EXPECT_FALSE(Handle.DestroyErrorDialog());
+    EXPECT_FALSE(Handle.CreateMemoryDialog());
+    EXPECT_FALSE(Handle.DestroyMemoryDialog());
+    EXPECT_FALSE(Handle.CreateFileNotUniqueDialog());
+    EXPECT_FALSE(Handle.DestroyFileNotUniqueDialog());
+    EXPECT_TRUE(Handle.ShowModalErrorDialog());
+    EXPECT_TRUE(Handle.ShowModalMemoryDialog());
+    EXPECT_TRUE(Handle.ShowModalFileNotUniqueDialog());
+    EXPECT_TRUE(Handle.AddText(bEVI3RororasLogMessageType_Memory, "nowhere"));
+    bool bContinue = true, bDebug = true;
+    Handle.GetErrorDialogState(bContinue, bDebug);
+    EXPECT_TRUE(bContinue && bDebug); // left as they were
+    Handle.AddItemToMemoryOverview(nullptr, true);
+    EXPECT_EQ(Handle.ReleaseReference(), 0);
+}
+
 TEST_F(bCErrorAdminDeathTest, FatalErrorEndsWith447)
 {
     EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("bCFoo::Bar", "broken", "kernel/oe_foo.cpp", 12),
