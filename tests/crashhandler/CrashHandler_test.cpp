@@ -114,11 +114,50 @@ TEST_F(CrashHandlerTest, FaultReasonWithoutNameOrModule)
 
 TEST_F(CrashHandlerTest, EveryExceptionNameOfTheTable)
 {
-    EXPECT_STREQ(GetExceptionName(EXCEPTION_ACCESS_VIOLATION), "EXCEPTION_ACCESS_VIOLATION");
-    EXPECT_STREQ(GetExceptionName(EXCEPTION_STACK_OVERFLOW), "EXCEPTION_STACK_OVERFLOW");
-    EXPECT_STREQ(GetExceptionName(EXCEPTION_INVALID_HANDLE), "EXCEPTION_INVALID_HANDLE");
-    EXPECT_STREQ(GetExceptionName(EXCEPTION_GUARD_PAGE), "EXCEPTION_GUARD_PAGE");
+    struct bSCase
+    {
+        uint32_t m_uCode;
+        char const * m_pcName;
+    };
+#define OE_CASE(NAME) bSCase{NAME, #NAME}
+    bSCase const arrCases[] = {
+        OE_CASE(EXCEPTION_ACCESS_VIOLATION),
+        OE_CASE(EXCEPTION_DATATYPE_MISALIGNMENT),
+        OE_CASE(EXCEPTION_BREAKPOINT),
+        OE_CASE(EXCEPTION_SINGLE_STEP),
+        OE_CASE(EXCEPTION_ARRAY_BOUNDS_EXCEEDED),
+        OE_CASE(EXCEPTION_FLT_DENORMAL_OPERAND),
+        OE_CASE(EXCEPTION_FLT_DIVIDE_BY_ZERO),
+        OE_CASE(EXCEPTION_FLT_INEXACT_RESULT),
+        OE_CASE(EXCEPTION_FLT_INVALID_OPERATION),
+        OE_CASE(EXCEPTION_FLT_OVERFLOW),
+        OE_CASE(EXCEPTION_FLT_STACK_CHECK),
+        OE_CASE(EXCEPTION_FLT_UNDERFLOW),
+        OE_CASE(EXCEPTION_INT_DIVIDE_BY_ZERO),
+        OE_CASE(EXCEPTION_INT_OVERFLOW),
+        OE_CASE(EXCEPTION_PRIV_INSTRUCTION),
+        OE_CASE(EXCEPTION_IN_PAGE_ERROR),
+        OE_CASE(EXCEPTION_ILLEGAL_INSTRUCTION),
+        OE_CASE(EXCEPTION_NONCONTINUABLE_EXCEPTION),
+        OE_CASE(EXCEPTION_STACK_OVERFLOW),
+        OE_CASE(EXCEPTION_INVALID_DISPOSITION),
+        OE_CASE(EXCEPTION_GUARD_PAGE),
+        OE_CASE(EXCEPTION_INVALID_HANDLE),
+    };
+#undef OE_CASE
+    for (bSCase const & Case : arrCases)
+    {
+        EXPECT_STREQ(GetExceptionName(Case.m_uCode), Case.m_pcName);
+        bSFakeException Fake(Case.m_uCode, nullptr);
+        EXPECT_EQ(std::string(GetFaultReason(&Fake.m_Pointers)),
+                  ProgramName() + "\ncaused a " + Case.m_pcName + "\nin module <UNKNOWN> at 0033:00000000\n");
+    }
+    // The platform's codes, as clients compare them.
+    EXPECT_EQ(static_cast<uint32_t>(EXCEPTION_ACCESS_VIOLATION), 0xC0000005u);
+    EXPECT_EQ(static_cast<uint32_t>(EXCEPTION_INT_DIVIDE_BY_ZERO), 0xC0000094u);
+    EXPECT_EQ(static_cast<uint32_t>(EXCEPTION_STACK_OVERFLOW), 0xC00000FDu);
     EXPECT_EQ(GetExceptionName(0), nullptr);
+    EXPECT_EQ(GetExceptionName(0xC0000094u + 0x100000000ul), nullptr);
 }
 
 TEST_F(CrashHandlerTest, RegisterTextUsesTheLowHalves)

@@ -73,21 +73,6 @@ namespace
         bCMemoryAdmin::GetInstance().EnableMemoryLeakReport(false);
     }
 
-    // One multi-line text of the crash handler becomes one dialog line per line.
-    template <typename FUNC> void ForEachLine(char const * a_pcText, FUNC a_funcLine)
-    {
-        static char s_carrLine[1024];
-        while (a_pcText && *a_pcText)
-        {
-            char const * pcEnd = std::strchr(a_pcText, '\n');
-            size_t const uLength = pcEnd ? static_cast<size_t>(pcEnd - a_pcText) : std::strlen(a_pcText);
-            size_t const uCopy = uLength < sizeof(s_carrLine) - 1 ? uLength : sizeof(s_carrLine) - 1;
-            std::memcpy(s_carrLine, a_pcText, uCopy);
-            s_carrLine[uCopy] = 0;
-            a_funcLine(s_carrLine);
-            a_pcText = pcEnd ? pcEnd + 1 : nullptr;
-        }
-    }
 } // namespace
 
 bCErrorAdmin & bCErrorAdmin::GetInstance()
@@ -403,7 +388,8 @@ void bCErrorAdmin::PrintStackFrame(bSException_Pointers * a_pPointers)
     Print("");
     Print("Registers:");
     Print("------------------------------");
-    ForEachLine(GetRegisterString(a_pPointers), Print);
+    // The register text is one entry of the report, line breaks and all.
+    Print(GetRegisterString(a_pPointers));
 }
 
 void bCErrorAdmin::PrintHistoryEntries()
