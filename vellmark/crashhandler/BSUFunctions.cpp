@@ -56,11 +56,14 @@ bool BSUSymGetLineFromAddr(void const * a_pAddress, char * a_pcFile, unsigned lo
 {
     if (!a_pAddress || !OEHasLineInformation())
         return false;
-    char const * const pcAddress = static_cast<char const *>(a_pAddress);
-    for (unsigned long uBack = 0; uBack <= kLineLookBack && uBack <= reinterpret_cast<uintptr_t>(pcAddress); ++uBack)
+    // The address may be anything a fault record holds: step back in integers,
+    // never through pointer arithmetic on an address that points nowhere.
+    uintptr_t const uAddress = reinterpret_cast<uintptr_t>(a_pAddress);
+    for (unsigned long uBack = 0; uBack <= kLineLookBack && uBack < uAddress; ++uBack)
     {
         unsigned long uDisplacement = 0;
-        if (OEGetLineFromAddress(pcAddress - uBack, a_pcFile, a_uSize, a_pLine, &uDisplacement))
+        if (OEGetLineFromAddress(reinterpret_cast<void const *>(uAddress - uBack), a_pcFile, a_uSize, a_pLine,
+                                 &uDisplacement))
         {
             if (a_pDisplacement)
                 *a_pDisplacement = uBack ? uBack : uDisplacement;
