@@ -3,22 +3,14 @@
 #include <vellmark/platform/oe_stackwalk.h>
 
 #include <cstdint>
+#include <vellmark/platform/oe_textcopy.h>
+
 #include <cstring>
 
 namespace
 {
     constexpr unsigned long kLineLookBack = 99;
 
-    unsigned long CopyCut(char const * a_pcText, char * a_pcDest, unsigned long a_uSize)
-    {
-        if (!a_pcDest || a_uSize == 0)
-            return 0;
-        unsigned long uLength = std::strlen(a_pcText);
-        uLength = uLength < a_uSize - 1 ? uLength : a_uSize - 1;
-        std::memcpy(a_pcDest, a_pcText, uLength);
-        a_pcDest[uLength] = 0;
-        return uLength;
-    }
 } // namespace
 
 char const * BSUBaseName(char const * a_pcPath)
@@ -37,7 +29,7 @@ unsigned long BSUGetModuleBaseName(HMODULE a_hModule, char * a_pcName, unsigned 
     char carrPath[1024];
     if (!a_hModule || !OEGetModuleFileName(a_hModule, carrPath, sizeof(carrPath)))
         return 0;
-    return CopyCut(BSUBaseName(carrPath), a_pcName, a_uSize);
+    return OECopyTextCut(BSUBaseName(carrPath), a_pcName, a_uSize);
 }
 
 unsigned long BSUGetModuleBaseNameOfAddress(void const * a_pAddress, char * a_pcName, unsigned long a_uSize)

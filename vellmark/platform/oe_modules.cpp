@@ -1,5 +1,7 @@
 #include <vellmark/platform/oe_modules.h>
 
+#include <vellmark/platform/oe_textcopy.h>
+
 #include <cstring>
 #include <dlfcn.h>
 #include <link.h>
@@ -40,16 +42,6 @@ namespace
             &a_funcVisit);
     }
 
-    unsigned long CopyText(char const * a_pcText, char * a_pcDest, unsigned long a_uSize)
-    {
-        if (!a_pcDest || a_uSize == 0)
-            return 0;
-        unsigned long uLength = std::strlen(a_pcText);
-        uLength = uLength < a_uSize - 1 ? uLength : a_uSize - 1;
-        std::memcpy(a_pcDest, a_pcText, uLength);
-        a_pcDest[uLength] = 0;
-        return uLength;
-    }
 } // namespace
 
 unsigned int OEEnumProcessModules(HMODULE * a_pModules, unsigned int a_uSize)
@@ -99,10 +91,10 @@ unsigned long OEGetModuleFileName(HMODULE a_hModule, char * a_pcName, unsigned l
         {
             ssize_t const iLength = bMain ? readlink("/proc/self/exe", carrExe, sizeof(carrExe) - 1) : -1;
             carrExe[iLength > 0 ? iLength : 0] = 0;
-            uWritten = CopyText(iLength > 0 ? carrExe : "linux-vdso.so.1", a_pcName, a_uSize);
+            uWritten = OECopyTextCut(iLength > 0 ? carrExe : "linux-vdso.so.1", a_pcName, a_uSize);
         }
         else
-            uWritten = CopyText(a_Info.dlpi_name, a_pcName, a_uSize);
+            uWritten = OECopyTextCut(a_Info.dlpi_name, a_pcName, a_uSize);
         return true;
     });
     return uWritten;
