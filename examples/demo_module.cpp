@@ -1,4 +1,5 @@
 #include "demo_module.h"
+#include "demo_steps.h"
 
 #include <vellmark/vellmark.h>
 
