@@ -102,7 +102,10 @@ while IFS= read -r -u 3 line || [ -n "$line" ]; do
     echo "bad line: $line"; broken=$((broken + 1)); continue
   fi
   total=$((total + 1))
-  folder=$(echo "$file" | cut -d/ -f2)
+  case "$file" in
+    tools/*) folder=tools;;
+    *) folder=$(echo "$file" | cut -d/ -f2);;
+  esac
   program=$build/tests/vellmark_${folder}_tests
   if ! apply "$src/$file" "$frag" "$repl" 2>/dev/null; then
     echo "did not apply   $line"; broken=$((broken + 1)); continue
