@@ -27,8 +27,8 @@
 #include <vellmark/platform/oe_versioninfo.h>
 #include <vellmark/platform/oe_heap.h>
 #include <vellmark/platform/oe_virtualmem.h>
-#include <vellmark/platform/oe_posixfile.h>
-#include <vellmark/platform/oe_posixfilesystem.h>
+#include <vellmark/kernel/oe_posixfile.h>
+#include <vellmark/kernel/oe_posixfilesystem.h>
 #include <vellmark/platform/oe_threading.h>
 
 #include <vellmark/kernel/oe_types.h>

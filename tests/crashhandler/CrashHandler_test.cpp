@@ -208,8 +208,12 @@ TEST_F(CrashHandlerTest, StackWalkOverACapturedContextEnds)
     EXPECT_EQ(std::string(pcLine).rfind(carrFirst, 0), 0u) << pcLine;
     EXPECT_NE(std::string(pcLine).find(") " + ProgramName()), std::string::npos) << pcLine;
     int iLines = 1;
-    while (GetNextStackTraceString(15, &Pointers) && iLines < 1000)
-        ++iLines;
+    std::string strAll = pcLine;
+    while ((pcLine = GetNextStackTraceString(15, &Pointers)) && iLines < 1000)
+        ++iLines, strAll += pcLine;
+    // Symbols come without their parameter list; the text adds its own "()".
+    EXPECT_NE(strAll.find("_Test::TestBody()+"), std::string::npos) << strAll;
+    EXPECT_EQ(strAll.find("TestBody()()"), std::string::npos) << strAll;
     EXPECT_GT(iLines, 2);
     EXPECT_LT(iLines, 1000);
     EXPECT_EQ(GetNextStackTraceString(15, &Pointers), nullptr);

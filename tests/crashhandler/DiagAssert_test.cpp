@@ -72,6 +72,7 @@ TEST_F(DiagAssertTest, OptionsSixShowNoBoxAndLeaveHeaderAndStackInTheClientBuffe
         << strText;
     // The stack begins at the caller of the assertion: this test's module.
     EXPECT_NE(strText.find(" vellmark_crashhandler_tests: "), std::string::npos) << strText;
+    EXPECT_NE(strText.find("_Test::TestBody + "), std::string::npos) << strText;
 }
 
 TEST_F(DiagAssertTest, OptionEightLeavesOutTheHeader)

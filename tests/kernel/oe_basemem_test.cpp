@@ -608,6 +608,26 @@ TEST_F(bCMemoryAdminReports, ValidateAllCountsDamagedBlocks)
     Admin.Free(pIntact);
 }
 
+// Validation and the summaries walk the process-wide item table, so one
+// instance sees the blocks of another; only Destroy keeps to its own.
+TEST_F(bCMemoryAdminReports, ReportsOfOneInstanceSeeTheBlocksOfAnother)
+{
+    bCMemoryAdmin Reporter(true), Owner(true);
+    std::string const strFile = SiteFile();
+    auto * pcBlock = static_cast<char *>(Owner.Malloc(4, "theirs", strFile.c_str(), 46));
+    pcBlock[4] ^= 1;
+    EXPECT_TRUE(Reporter.ValidateAllAllocationItems(nullptr));
+    pcBlock[4] ^= 1;
+    ASSERT_TRUE(Reporter.CollectItemSummary(&RecordReport));
+    bool bListed = false;
+    for (auto const & Report : Reports())
+        bListed |= Report.m_strText == "Object: 'theirs' at line:46 <" + strFile + ">: ";
+    EXPECT_TRUE(bListed);
+    Reporter.Destroy();
+    EXPECT_EQ(Owner.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
+    Owner.Free(pcBlock);
+}
+
 TEST_F(bCMemoryAdminReports, HeapStatisticsText)
 {
     bCMemoryAdmin Admin(true);

@@ -1,6 +1,6 @@
 #include <vellmark/kernel/oe_file.h>
 #include <vellmark/kernel/oe_memorystream.h>
-#include <vellmark/platform/oe_posixfile.h>
+#include <vellmark/kernel/oe_posixfile.h>
 
 #include "oe_stream_testsupport.h"
 

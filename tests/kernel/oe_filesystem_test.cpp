@@ -1,8 +1,8 @@
 #include <vellmark/containers/oe_array.h>
 #include <vellmark/kernel/oe_datetime.h>
 #include <vellmark/kernel/oe_filesystem.h>
-#include <vellmark/platform/oe_posixfile.h>
-#include <vellmark/platform/oe_posixfilesystem.h>
+#include <vellmark/kernel/oe_posixfile.h>
+#include <vellmark/kernel/oe_posixfilesystem.h>
 
 #include "oe_stream_testsupport.h"
 

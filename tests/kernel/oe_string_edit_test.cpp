@@ -1,6 +1,7 @@
 // bCString: extraction, conversion and modification.
 
 #include <vellmark/kernel/oe_string.h>
+#include <vellmark/kernel/oe_unicodestring.h>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,15 @@ TEST(bCString, FloatingPointConversionIgnoresTheLocale)
     EXPECT_EQ(bCString("1e-999").GetDouble(0), 0.0);
     EXPECT_FALSE(std::signbit(bCString("- 1").GetDouble(0))); // a sign without a number gives plain 0
     EXPECT_TRUE(std::signbit(bCString("-0.0").GetDouble(0)));
+
+    // Decimal text only: one sign at most, no words, no hexadecimal.
+    for (char const * pcText : {"--1", "+-1", "-+1", "--1.5e2", "inf", "-inf", "info", "Infinity", "nan", "NAN",
+                                "nanometer", "0x10", ".e1", "-.", "+"})
+    {
+        SCOPED_TRACE(pcText);
+        EXPECT_EQ(bCString(pcText).GetDouble(0), 0.0);
+        EXPECT_EQ(bCUnicodeString(pcText).GetFloat(), 0.0f);
+    }
 
     // A locale with a decimal comma (where installed) changes nothing.
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))

@@ -1021,7 +1021,7 @@ bool bCMemoryAdmin::ValidateAllAllocationItems(bFMemoryReportCallback a_funcCall
     int iDamaged = 0;
     for (bSAllocationItem const * pBucket : s_arrItemTable)
         for (bSAllocationItem const * p = pBucket; p; p = p->m_pNext)
-            if (OwnsItem(p) && !ValidateItem(a_funcCallback, *p))
+            if (!ValidateItem(a_funcCallback, *p))
                 ++iDamaged;
     if (iDamaged && a_funcCallback)
     {
@@ -1120,7 +1120,8 @@ namespace
     }
 } // namespace
 
-// Lists this instance's live blocks newer than a_uFromID, grouped by site.
+// Lists every live tracked block newer than a_uFromID (of any instance: the
+// item table is shared), grouped by site.
 bool bCMemoryAdmin::CollectSummary(bFMemoryReportCallback a_funcCallback, uint32_t a_uFromID,
                                    char const * a_pcEnd) const
 {
@@ -1129,7 +1130,7 @@ bool bCMemoryAdmin::CollectSummary(bFMemoryReportCallback a_funcCallback, uint32
     bTScratchArray<bSRanked<bSAllocationItem const>> arrItems;
     for (bSAllocationItem const * pBucket : s_arrItemTable)
         for (bSAllocationItem const * p = pBucket; p; p = p->m_pNext)
-            if (p->m_uAllocationID > a_uFromID && OwnsItem(p))
+            if (p->m_uAllocationID > a_uFromID)
                 arrItems.Add({p, reinterpret_cast<std::uintptr_t>(p->m_pSummery), arrItems.GetCount()});
     SortDescending(arrItems);
 

@@ -13,7 +13,8 @@
 //   bSAllocationItem in the process-wide item table and counted per allocation
 //   site and in the instance's statistics. Its operations run under the
 //   instance's critical section. A tracked instance uses the process pool
-//   without owning it; its Destroy reports and releases only its own blocks.
+//   without owning it; its Destroy reports and releases only its own blocks,
+//   while validation and the summaries walk every tracked block of the process.
 //
 // Every block handed out is 16-byte aligned. An array block (NewObjectArray)
 // has a 16-byte header whose last 4 bytes hold the element count.

@@ -2,7 +2,7 @@
 #define OE_FILE_H_INCLUDED
 
 // bCFile: a stream bound to a named file. The library declares the interface
-// only; engine modules supply concrete files (vellmark/platform/oe_posixfile.h
+// only; engine modules supply concrete files (vellmark/kernel/oe_posixfile.h
 // is one for this platform). A base operation that a file does not supply warns
 // that it was not implemented and returns its failure value. The stream's own
 // Seek stays pure: every concrete file positions itself.

@@ -4,7 +4,7 @@
 // bCFileSystem: the operations on paths, files and directories. The library
 // supplies the path operations that need no storage (MakeCommonFilename,
 // MakePathDir, SplitPath); every other operation is supplied by the module
-// deriving from this class (vellmark/platform/oe_posixfilesystem.h is one for
+// deriving from this class (vellmark/kernel/oe_posixfilesystem.h is one for
 // this platform), and its base version warns and returns its failure value.
 //
 // Common file names use '/' only, with no doubled separators; a directory path

@@ -266,6 +266,11 @@ namespace
         bool const bNegative = *a_pcText == '-';
         if (*a_pcText == '-' || *a_pcText == '+')
             ++a_pcText;
+        // Digits must follow the one sign: a second sign and words such as
+        // "inf" or "nan", which the standard conversion would take, are no number.
+        auto const IsDigit = [](char a_cChar) { return a_cChar >= '0' && a_cChar <= '9'; };
+        if (!IsDigit(a_pcText[0]) && !(a_pcText[0] == '.' && IsDigit(a_pcText[1])))
+            return 0.0;
         char const * pcEnd = a_pcText + std::strlen(a_pcText);
         double dValue = 0.0;
         std::from_chars_result const Result = std::from_chars(a_pcText, pcEnd, dValue);

@@ -1,8 +1,10 @@
 #include <vellmark/platform/oe_stackwalk.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <cxxabi.h>
+#include <initializer_list>
 #include <dlfcn.h>
 #include <execinfo.h>
 #include <unistd.h>
@@ -22,12 +24,33 @@ namespace
         a_pcDest[a_uSize - 1] = 0;
     }
 
+    // The stack texts add their own "()" after a name, so the name comes
+    // without its parameter list.
     void CopyDemangled(char const * a_pcMangled, char * a_pcName, unsigned long a_uSize)
     {
         int iStatus = -1;
         char * pcPlain = abi::__cxa_demangle(a_pcMangled, nullptr, nullptr, &iStatus);
+        if (iStatus == 0 && pcPlain)
+            OEStripParameterList(pcPlain);
         CopyCut(iStatus == 0 && pcPlain ? pcPlain : a_pcMangled, a_pcName, a_uSize);
         std::free(pcPlain);
+    }
+
+    // The length of a_pcName[0, a_uEnd) without one trailing cv or reference
+    // qualifier (and the blanks before it); a_uEnd when there is none.
+    std::size_t WithoutQualifier(char const * a_pcName, std::size_t a_uEnd)
+    {
+        for (char const * pcQualifier : {"const", "volatile", "&&", "&"})
+        {
+            std::size_t const uLength = std::strlen(pcQualifier);
+            if (a_uEnd < uLength || std::memcmp(a_pcName + a_uEnd - uLength, pcQualifier, uLength) != 0)
+                continue;
+            std::size_t uRest = a_uEnd - uLength;
+            while (uRest > 0 && a_pcName[uRest - 1] == ' ')
+                --uRest;
+            return uRest;
+        }
+        return a_uEnd;
     }
 
 #ifdef OE_USE_LIBDW
@@ -129,6 +152,29 @@ bool OEGetLineFromAddress(void const * a_pAddress, char * a_pcFile, unsigned lon
     (void)a_pAddress, (void)a_pcFile, (void)a_uSize, (void)a_pLine, (void)a_pDisplacement;
     return false;
 #endif
+}
+
+void OEStripParameterList(char * a_pcName)
+{
+    if (!a_pcName)
+        return;
+    std::size_t uEnd = std::strlen(a_pcName);
+    for (std::size_t uShorter = WithoutQualifier(a_pcName, uEnd); uShorter != uEnd;
+         uShorter = WithoutQualifier(a_pcName, uEnd))
+        uEnd = uShorter;
+    if (uEnd == 0 || a_pcName[uEnd - 1] != ')')
+        return; // no parameter list: a C name stays as it is
+    int iDepth = 0;
+    for (std::size_t u = uEnd; u-- > 0;)
+    {
+        if (a_pcName[u] == ')')
+            ++iDepth;
+        else if (a_pcName[u] == '(' && --iDepth == 0)
+        {
+            a_pcName[u] = 0;
+            return;
+        }
+    }
 }
 
 bool OEHasLineInformation()

@@ -11,8 +11,9 @@
 // own frame left out); returns how many were written.
 OE_API int OECaptureStackBackTrace(void ** a_ppFrames, int a_iMax);
 
-// The demangled name of the function at a_pAddress and the distance from its
-// start; the name is cut to fit. False when no symbol is known.
+// The demangled name of the function at a_pAddress, without its parameter list,
+// and the distance from its start; the name is cut to fit. False when no symbol
+// is known.
 OE_API bool OEGetSymbolFromAddress(void const * a_pAddress, char * a_pcName, unsigned long a_uSize,
                                    unsigned long * a_pDisplacement);
 
@@ -20,6 +21,11 @@ OE_API bool OEGetSymbolFromAddress(void const * a_pAddress, char * a_pcName, uns
 // instruction. False when unknown (always without libdw).
 OE_API bool OEGetLineFromAddress(void const * a_pAddress, char * a_pcFile, unsigned long a_uSize,
                                  unsigned long * a_pLine, unsigned long * a_pDisplacement);
+
+// Cuts a demangled name before its last parenthesised group at nesting depth 0
+// and the cv or reference qualifiers after it: "a::b<int>::operator()(int) const"
+// becomes "a::b<int>::operator()". A name without a parameter list stays as it is.
+OE_API void OEStripParameterList(char * a_pcName);
 
 // Whether source lines can be found at all in this build.
 OE_API bool OEHasLineInformation();

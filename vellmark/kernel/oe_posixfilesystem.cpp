@@ -1,17 +1,11 @@
-#include <vellmark/platform/oe_posixfilesystem.h>
+#include <vellmark/kernel/oe_posixfilesystem.h>
 
 #include <vellmark/containers/oe_array.h>
 #include <vellmark/kernel/oe_datetime.h>
-#include <vellmark/platform/oe_posixfile.h>
+#include <vellmark/kernel/oe_posixfile.h>
+#include <vellmark/platform/oe_posixio.h>
 
-#include <algorithm>
-#include <cerrno>
-#include <climits>
-#include <dirent.h>
-#include <fnmatch.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace
@@ -22,46 +16,41 @@ namespace
     unsigned long long const kEpochSeconds = 11644473600ull;
 
     unsigned long const kCopyBlock = 1ul << 16;
-
-    bool IsDirectoryEntry(struct stat const & a_Status)
-    {
-        return S_ISDIR(a_Status.st_mode);
-    }
 } // namespace
 
 bCPosixFileSystem::bCPosixFileSystem() : m_iResult(0) {}
 
 bCPosixFileSystem::~bCPosixFileSystem() = default;
 
-bool bCPosixFileSystem::SetResult(bool a_bSuccess) const
+bool bCPosixFileSystem::SetResult(int a_iError) const
 {
-    m_iResult = a_bSuccess ? 0 : (errno ? errno : EIO);
-    return a_bSuccess;
+    m_iResult = a_iError;
+    return a_iError == 0;
 }
 
 bCString bCPosixFileSystem::GetCurrentDirPath()
 {
-    char arrPath[PATH_MAX];
-    if (!SetResult(::getcwd(arrPath, sizeof(arrPath)) != nullptr))
+    std::string strCurrent;
+    if (!SetResult(OEGetCurrentDirectory(strCurrent)))
         return bCString();
-    bCString strPath(arrPath);
+    bCString strPath(strCurrent.c_str());
     MakePathDir(strPath);
     return strPath;
 }
 
 bool bCPosixFileSystem::DeleteFile(bCString const & a_strName)
 {
-    return SetResult(::unlink(a_strName.GetText()) == 0);
+    return SetResult(OEDeleteFile(a_strName.GetText()));
 }
 
 bool bCPosixFileSystem::CopyFile(bCString const & a_strFrom, bCString const & a_strTo)
 {
     bCPosixFile Source(a_strFrom, bEFileCreationMode_Read);
     if (!Source.IsOpen())
-        return SetResult(false);
+        return SetResult(Source.GetResult());
     bCPosixFile Target(a_strTo, bEFileCreationMode_Write);
     if (!Target.IsOpen())
-        return SetResult(false);
+        return SetResult(Target.GetResult());
     std::vector<char> arrBlock(kCopyBlock);
     for (;;)
     {
@@ -80,33 +69,29 @@ bool bCPosixFileSystem::CopyFile(bCString const & a_strFrom, bCString const & a_
 
 bool bCPosixFileSystem::RenameFile(bCString const & a_strFrom, bCString const & a_strTo)
 {
-    return SetResult(::rename(a_strFrom.GetText(), a_strTo.GetText()) == 0);
+    return SetResult(OERenameFile(a_strFrom.GetText(), a_strTo.GetText()));
 }
 
 bool bCPosixFileSystem::ExistsFile(bCString const & a_strName) const
 {
-    struct stat Status;
-    if (!SetResult(::stat(a_strName.GetText(), &Status) == 0))
-        return false;
-    return S_ISREG(Status.st_mode);
+    OEFileStatus Status;
+    return SetResult(OEGetFileStatus(a_strName.GetText(), Status)) && Status.m_bRegular;
 }
 
 long long bCPosixFileSystem::GetFileSize(bCString const & a_strName) const
 {
-    struct stat Status;
-    if (!SetResult(::stat(a_strName.GetText(), &Status) == 0))
-        return -1;
-    return static_cast<long long>(Status.st_size);
+    OEFileStatus Status;
+    return SetResult(OEGetFileStatus(a_strName.GetText(), Status)) ? Status.m_i64Size : -1;
 }
 
 bCDateTime bCPosixFileSystem::GetFileTime(bCString const & a_strName)
 {
-    struct stat Status;
-    if (!SetResult(::stat(a_strName.GetText(), &Status) == 0))
+    OEFileStatus Status;
+    if (!SetResult(OEGetFileStatus(a_strName.GetText(), Status)))
         return bCDateTime();
     unsigned long long const u64Ticks =
-        (static_cast<unsigned long long>(Status.st_mtim.tv_sec) + kEpochSeconds) * kTicksPerSecond +
-        static_cast<unsigned long long>(Status.st_mtim.tv_nsec) / 100;
+        (static_cast<unsigned long long>(Status.m_i64ModifiedSeconds) + kEpochSeconds) * kTicksPerSecond +
+        static_cast<unsigned long long>(Status.m_iModifiedNanoseconds) / 100;
     _FILETIME FileTime;
     FileTime.dwLowDateTime = static_cast<uint32_t>(u64Ticks);
     FileTime.dwHighDateTime = static_cast<uint32_t>(u64Ticks >> 32);
@@ -126,7 +111,7 @@ bool bCPosixFileSystem::MakeAbsolutePath(bCString & a_strResult, bCString const 
         MakeCommonFilename(strPath);
     }
     a_strResult = strPath;
-    return SetResult(true);
+    return SetResult(0);
 }
 
 bool bCPosixFileSystem::MakePath(bCString & a_strResult, bCString const & a_strDrive, bCString const & a_strDir,
@@ -146,22 +131,22 @@ bool bCPosixFileSystem::MakePath(bCString & a_strResult, bCString const & a_strD
         strPath += ".";
     strPath += a_strExt;
     a_strResult = strPath;
-    return SetResult(true);
+    return SetResult(0);
 }
 
 bool bCPosixFileSystem::ChangeDir(bCString const & a_strDir)
 {
-    return SetResult(::chdir(a_strDir.GetText()) == 0);
+    return SetResult(OEChangeDirectory(a_strDir.GetText()));
 }
 
 bool bCPosixFileSystem::MakeDir(bCString const & a_strDir)
 {
-    return SetResult(::mkdir(a_strDir.GetText(), 0777) == 0);
+    return SetResult(OEMakeDirectory(a_strDir.GetText()));
 }
 
 bool bCPosixFileSystem::DeleteDir(bCString const & a_strDir)
 {
-    return SetResult(::rmdir(a_strDir.GetText()) == 0);
+    return SetResult(OERemoveDirectory(a_strDir.GetText()));
 }
 
 bool bCPosixFileSystem::FindFiles(bCString a_strPattern, bTObjArray<bCString> & a_arrFound)
@@ -181,23 +166,10 @@ bool bCPosixFileSystem::Find(bCString const & a_strPattern, bool a_bDirectories,
     int const iSlash = strPattern.ReverseFind('/');
     bCString const strDir = iSlash >= 0 ? strPattern.Left(iSlash + 1) : bCString();
     bCString const strWildcard = iSlash >= 0 ? strPattern.Mid(iSlash + 1) : strPattern;
-    DIR * pDir = ::opendir(strDir.IsEmpty() ? "." : strDir.GetText());
-    if (!SetResult(pDir != nullptr))
-        return false;
     std::vector<std::string> arrNames;
-    while (dirent const * pEntry = ::readdir(pDir))
-    {
-        std::string const strName(pEntry->d_name);
-        if (strName == "." || strName == ".." || ::fnmatch(strWildcard.GetText(), strName.c_str(), 0) != 0)
-            continue;
-        struct stat Status;
-        bCString const strPath = strDir + strName.c_str();
-        if (::stat(strPath.GetText(), &Status) == 0 && IsDirectoryEntry(Status) == a_bDirectories)
-            arrNames.push_back(strName);
-    }
-    ::closedir(pDir);
-    std::sort(arrNames.begin(), arrNames.end());
+    if (!SetResult(OEListDirectory(strDir.GetText(), strWildcard.GetText(), a_bDirectories, arrNames)))
+        return false;
     for (std::string const & strName : arrNames)
         a_arrFound.Add(strDir + strName.c_str());
-    return SetResult(true);
+    return SetResult(0);
 }

@@ -43,7 +43,7 @@ public:
 
 private:
     bool Find(bCString const & a_strPattern, bool a_bDirectories, bTObjArray<bCString> & a_arrFound);
-    bool SetResult(bool a_bSuccess) const; // records errno on failure
+    bool SetResult(int a_iError) const; // records the error; true for 0
 
 private:
     mutable int m_iResult;

@@ -1,26 +1,19 @@
-#include <vellmark/platform/oe_posixfile.h>
+#include <vellmark/kernel/oe_posixfile.h>
 
 #include <vellmark/kernel/oe_memorystream.h>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vellmark/platform/oe_posixio.h>
 
 namespace
 {
-    // One system call moves at most this much; larger blocks take several.
-    unsigned long const kMaxTransfer = 1ul << 30;
-
-    int GetOpenFlags(bEFileCreationMode a_eMode)
+    OEFileOpenMode GetOpenMode(bEFileCreationMode a_eMode)
     {
         switch (a_eMode)
         {
-        case bEFileCreationMode_Write: return O_WRONLY | O_CREAT | O_TRUNC;
-        case bEFileCreationMode_ReadWrite: return O_RDWR;
-        case bEFileCreationMode_Create: return O_RDWR | O_CREAT | O_TRUNC;
-        case bEFileCreationMode_Append: return O_WRONLY | O_CREAT | O_APPEND;
-        default: return O_RDONLY;
+        case bEFileCreationMode_Write: return OEFileOpen_Write;
+        case bEFileCreationMode_ReadWrite: return OEFileOpen_ReadWrite;
+        case bEFileCreationMode_Create: return OEFileOpen_Create;
+        case bEFileCreationMode_Append: return OEFileOpen_Append;
+        default: return OEFileOpen_Read;
         }
     }
 } // namespace
@@ -43,8 +36,7 @@ bool bCPosixFile::Open(bCString const & a_strName, bEFileCreationMode a_eMode)
     if (m_iDescriptor >= 0)
         Close();
     m_strName = a_strName;
-    m_iDescriptor = ::open(a_strName.GetText(), GetOpenFlags(a_eMode) | O_CLOEXEC, 0666);
-    m_iResult = m_iDescriptor < 0 ? errno : 0;
+    m_iDescriptor = OEFileOpen(a_strName.GetText(), GetOpenMode(a_eMode), m_iResult);
     return m_iDescriptor >= 0;
 }
 
@@ -52,62 +44,41 @@ bool bCPosixFile::Close()
 {
     if (m_iDescriptor < 0)
         return false;
-    m_iResult = ::close(m_iDescriptor) == 0 ? 0 : errno;
+    m_iResult = OEFileClose(m_iDescriptor);
     m_iDescriptor = -1;
     return true;
 }
 
 unsigned long bCPosixFile::Read(void * a_pBuffer, unsigned long a_uSize)
 {
-    char * pcBuffer = static_cast<char *>(a_pBuffer);
-    unsigned long uDone = 0;
-    while (m_iDescriptor >= 0 && uDone < a_uSize)
-    {
-        unsigned long const uAsk = a_uSize - uDone < kMaxTransfer ? a_uSize - uDone : kMaxTransfer;
-        ssize_t const iGot = ::read(m_iDescriptor, pcBuffer + uDone, uAsk);
-        if (iGot < 0 && errno == EINTR)
-            continue;
-        if (iGot <= 0)
-        {
-            m_iResult = iGot < 0 ? errno : 0;
-            break;
-        }
-        uDone += static_cast<unsigned long>(iGot);
-    }
+    if (m_iDescriptor < 0)
+        return 0;
+    int iError = 0;
+    unsigned long const uDone = OEFileRead(m_iDescriptor, a_pBuffer, a_uSize, iError);
+    if (uDone < a_uSize)
+        m_iResult = iError;
     return uDone;
 }
 
 unsigned long bCPosixFile::Write(void const * a_pBuffer, unsigned long a_uSize)
 {
-    char const * pcBuffer = static_cast<char const *>(a_pBuffer);
-    unsigned long uDone = 0;
-    while (m_iDescriptor >= 0 && uDone < a_uSize)
-    {
-        unsigned long const uAsk = a_uSize - uDone < kMaxTransfer ? a_uSize - uDone : kMaxTransfer;
-        ssize_t const iPut = ::write(m_iDescriptor, pcBuffer + uDone, uAsk);
-        if (iPut < 0 && errno == EINTR)
-            continue;
-        if (iPut <= 0)
-        {
-            m_iResult = iPut < 0 ? errno : EIO;
-            break;
-        }
-        uDone += static_cast<unsigned long>(iPut);
-    }
+    if (m_iDescriptor < 0)
+        return 0;
+    int iError = 0;
+    unsigned long const uDone = OEFileWrite(m_iDescriptor, a_pBuffer, a_uSize, iError);
+    if (uDone < a_uSize)
+        m_iResult = iError;
     return uDone;
 }
 
 long long bCPosixFile::GetPosition() const
 {
-    return m_iDescriptor < 0 ? -1 : static_cast<long long>(::lseek(m_iDescriptor, 0, SEEK_CUR));
+    return m_iDescriptor < 0 ? -1 : OEFileTell(m_iDescriptor);
 }
 
 long long bCPosixFile::GetLength() const
 {
-    struct stat Status;
-    if (m_iDescriptor < 0 || ::fstat(m_iDescriptor, &Status) != 0)
-        return -1;
-    return static_cast<long long>(Status.st_size);
+    return m_iDescriptor < 0 ? -1 : OEFileLength(m_iDescriptor);
 }
 
 bool bCPosixFile::Seek(long long a_i64Offset, bEStreamSeekMode a_eMode)
@@ -130,7 +101,7 @@ bool bCPosixFile::Seek(long long a_i64Offset, bEStreamSeekMode a_eMode) const
         bOverflow = __builtin_sub_overflow(i64Length, a_i64Offset, &i64Position);
     if (bOverflow || i64Position < 0 || i64Position > i64Length)
         return false;
-    m_iResult = ::lseek(m_iDescriptor, static_cast<off_t>(i64Position), SEEK_SET) < 0 ? errno : 0;
+    m_iResult = OEFileSeekTo(m_iDescriptor, i64Position);
     return m_iResult == 0;
 }
 
@@ -158,6 +129,6 @@ bool bCPosixFile::Flush()
 {
     if (m_iDescriptor < 0)
         return false;
-    m_iResult = ::fsync(m_iDescriptor) == 0 ? 0 : errno;
+    m_iResult = OEFileSync(m_iDescriptor);
     return m_iResult == 0;
 }
