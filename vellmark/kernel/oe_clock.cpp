@@ -48,7 +48,9 @@ void bCClock::GetTimeAndDate(bSTimeAndDate & a_TimeAndDate)
     {
         uint32_t const u32Now = static_cast<uint32_t>(bCTimer::GetTimeStamp());
         uint32_t const u32Elapsed = u32Now - m_u32LastTimeStamp;
-        m_fPendingSeconds += static_cast<float>(u32Elapsed) * m_Adjustment.m_fSpeedFactor * 0.001f;
+        // One rounding to float: whole milliseconds give whole seconds exactly.
+        m_fPendingSeconds +=
+            static_cast<float>(static_cast<double>(u32Elapsed) * static_cast<double>(m_Adjustment.m_fSpeedFactor) * 0.001);
         m_u32LastTimeStamp = u32Now;
     }
     m_TimeAndDate.m_fSecond += m_fPendingSeconds;
