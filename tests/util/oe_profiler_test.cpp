@@ -32,6 +32,7 @@ namespace
             s_u64FakeStamp = 1000000;
             OESetTimeStampHook(&ReadFakeStamp);
             bCProfileManager::EnableProfiling(true);
+            bCProfileManager::Reset(); // counters of earlier tests and repetitions
         }
         void TearDown() override
         {
@@ -239,7 +240,6 @@ TEST_F(bCProfilerTest, DisabledProfilingStopsTheDisplayButKeepsCounting)
 
 TEST_F(bCProfilerTest, ResetClearsCountersFramesAndTime)
 {
-    bCProfileManager::Reset(); // the reset stamp from the hook's clock
     Spend("Reset", 0.5);
     bCProfileManager::IncrementFrameCounter();
     bCProfileManager::IncrementFrameCounter();
