@@ -6,6 +6,11 @@
 namespace
 {
     constexpr int kDefaultBitCount = 64;
+
+    bool TestBit(bTValArray<uint32_t> const & a_arrWords, int a_iIndex)
+    {
+        return (a_arrWords[a_iIndex >> 5] >> (a_iIndex & 31)) & 1u;
+    }
 } // namespace
 
 bCBitField::bCBitField() : bCBitField(kDefaultBitCount) {}
@@ -82,7 +87,7 @@ uint32_t * bCBitField::AccessBitField()
 
 bool bCBitField::GetAt(int a_iIndex) const
 {
-    return (m_arrWords[a_iIndex >> 5] >> (a_iIndex & 31)) & 1u;
+    return TestBit(m_arrWords, a_iIndex);
 }
 
 bool bCBitField::operator[](int a_iIndex) const
@@ -125,17 +130,17 @@ void bCBitField::Toggle(int a_iIndex)
 
 void bCBitField::EnableAll()
 {
-    bNBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), bEBits_All);
+    bSBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), bEBits_All);
 }
 
 void bCBitField::DisableAll()
 {
-    bNBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), 0u);
+    bSBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), 0u);
 }
 
 void bCBitField::Invert()
 {
-    bNBitWords::Invert(m_arrWords.AccessArray(), m_arrWords.GetCount());
+    bSBitWords::Invert(m_arrWords.AccessArray(), m_arrWords.GetCount());
 }
 
 bool bCBitField::IsAnyEnabled() const
@@ -148,12 +153,12 @@ bool bCBitField::IsAnyEnabled() const
 
 bool bCBitField::IsAnyDisabled() const
 {
-    return !IsEmpty() && bNBitWords::FindFrom(m_arrWords.GetArray(), m_iBitCount, 0, false) >= 0;
+    return !m_arrWords.IsEmpty() && bSBitWords::FindFrom(m_arrWords.GetArray(), m_iBitCount, 0, false) >= 0;
 }
 
 int bCBitField::GetCountEnabled() const
 {
-    return IsEmpty() ? 0 : bNBitWords::CountEnabled(m_arrWords.GetArray(), m_iBitCount);
+    return m_arrWords.IsEmpty() ? 0 : bSBitWords::CountEnabled(m_arrWords.GetArray(), m_iBitCount);
 }
 
 int bCBitField::GetCountDisabled() const
@@ -161,115 +166,90 @@ int bCBitField::GetCountDisabled() const
     return m_iBitCount - GetCountEnabled();
 }
 
-// The cursor moves to the bit found, or to the bit count when there is none.
-int bCBitField::FindNext(bool a_bEnabled, bool a_bFirst) const
+void bCBitField::Combine(bCBitField const & a_Other, int a_iLogic)
 {
-    if (a_bFirst)
-        m_iCursor = 0;
-    else
-        m_iCursor = m_iCursor < m_iBitCount ? m_iCursor + 1 : m_iBitCount;
-    int const iFound =
-        IsEmpty() ? -1 : bNBitWords::FindFrom(m_arrWords.GetArray(), m_iBitCount, m_iCursor, a_bEnabled);
-    m_iCursor = iFound >= 0 ? iFound : m_iBitCount;
-    return iFound;
-}
-
-int bCBitField::GetFirstEnabled() const
-{
-    return FindNext(true, true);
-}
-
-int bCBitField::GetNextEnabled() const
-{
-    return FindNext(true, false);
-}
-
-int bCBitField::GetFirstDisabled() const
-{
-    return FindNext(false, true);
-}
-
-int bCBitField::GetNextDisabled() const
-{
-    return FindNext(false, false);
+    bSBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
+                      a_Other.m_arrWords.GetCount(), static_cast<bSBitWords::bELogic>(a_iLogic));
 }
 
 void bCBitField::And(bCBitField const & a_Other)
 {
-    bNBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
-                      a_Other.m_arrWords.GetCount(), bNBitWords::bELogic_And);
+    Combine(a_Other, bSBitWords::bELogic_And);
 }
 
 void bCBitField::Or(bCBitField const & a_Other)
 {
-    bNBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
-                      a_Other.m_arrWords.GetCount(), bNBitWords::bELogic_Or);
+    Combine(a_Other, bSBitWords::bELogic_Or);
 }
 
 void bCBitField::Xor(bCBitField const & a_Other)
 {
-    bNBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
-                      a_Other.m_arrWords.GetCount(), bNBitWords::bELogic_Xor);
+    Combine(a_Other, bSBitWords::bELogic_Xor);
 }
 
 void bCBitField::ExpandAnd(bCBitField const & a_Other)
 {
     if (a_Other.m_iBitCount > m_iBitCount)
         SetCount(a_Other.m_iBitCount);
-    And(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_And);
 }
 
 void bCBitField::ExpandOr(bCBitField const & a_Other)
 {
     if (a_Other.m_iBitCount > m_iBitCount)
         SetCount(a_Other.m_iBitCount);
-    Or(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Or);
 }
 
 void bCBitField::ExpandXor(bCBitField const & a_Other)
 {
     if (a_Other.m_iBitCount > m_iBitCount)
         SetCount(a_Other.m_iBitCount);
-    Xor(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Xor);
 }
 
 bCBitField & bCBitField::operator&=(bCBitField const & a_Other)
 {
-    And(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_And);
     return *this;
 }
 
 bCBitField & bCBitField::operator|=(bCBitField const & a_Other)
 {
-    Or(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Or);
     return *this;
 }
 
 bCBitField & bCBitField::operator^=(bCBitField const & a_Other)
 {
-    Xor(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Xor);
     return *this;
+}
+
+void bCBitField::Shift(long a_lShift, bool a_bLeft)
+{
+    bSBitWords::Shift(m_arrWords.AccessArray(), m_arrWords.GetCount(), m_iBitCount, a_lShift, a_bLeft);
 }
 
 void bCBitField::ShiftLeft(long a_lShift)
 {
-    bNBitWords::Shift(m_arrWords.AccessArray(), m_arrWords.GetCount(), m_iBitCount, a_lShift, true);
+    Shift(a_lShift, true);
 }
 
 void bCBitField::ShiftRight(long a_lShift)
 {
-    bNBitWords::Shift(m_arrWords.AccessArray(), m_arrWords.GetCount(), m_iBitCount, a_lShift, false);
+    Shift(a_lShift, false);
 }
 
 bCBitField & bCBitField::operator<<=(long a_lShift)
 {
-    ShiftLeft(a_lShift);
+    Shift(a_lShift, true);
     return *this;
 }
 
 bCBitField & bCBitField::operator>>=(long a_lShift)
 {
-    ShiftRight(a_lShift);
+    Shift(a_lShift, false);
     return *this;
 }
 
@@ -292,7 +272,7 @@ bCBitField const & bCBitField::operator|(bCBitField const & a_Other) const
 {
     static bCBitField s_Result;
     ResultOf(s_Result);
-    s_Result.Or(a_Other);
+    s_Result.Combine(a_Other, bSBitWords::bELogic_Or);
     return s_Result;
 }
 
@@ -300,7 +280,7 @@ bCBitField const & bCBitField::operator&(bCBitField const & a_Other) const
 {
     static bCBitField s_Result;
     ResultOf(s_Result);
-    s_Result.And(a_Other);
+    s_Result.Combine(a_Other, bSBitWords::bELogic_And);
     return s_Result;
 }
 
@@ -308,7 +288,7 @@ bCBitField const & bCBitField::operator^(bCBitField const & a_Other) const
 {
     static bCBitField s_Result;
     ResultOf(s_Result);
-    s_Result.Xor(a_Other);
+    s_Result.Combine(a_Other, bSBitWords::bELogic_Xor);
     return s_Result;
 }
 
@@ -316,7 +296,7 @@ bCBitField const & bCBitField::operator<<(long a_lShift) const
 {
     static bCBitField s_Result;
     ResultOf(s_Result);
-    s_Result.ShiftLeft(a_lShift);
+    s_Result.Shift(a_lShift, true);
     return s_Result;
 }
 
@@ -324,7 +304,7 @@ bCBitField const & bCBitField::operator>>(long a_lShift) const
 {
     static bCBitField s_Result;
     ResultOf(s_Result);
-    s_Result.ShiftRight(a_lShift);
+    s_Result.Shift(a_lShift, false);
     return s_Result;
 }
 
@@ -332,7 +312,7 @@ bool bCBitField::operator==(bCBitField const & a_Other) const
 {
     if (m_iBitCount != a_Other.m_iBitCount || m_arrWords.GetCount() != a_Other.m_arrWords.GetCount())
         return false;
-    return bNBitWords::AreEqual(m_arrWords.GetArray(), a_Other.m_arrWords.GetArray(), m_arrWords.GetCount());
+    return bSBitWords::AreEqual(m_arrWords.GetArray(), a_Other.m_arrWords.GetArray(), m_arrWords.GetCount());
 }
 
 bool bCBitField::operator!=(bCBitField const & a_Other) const

@@ -25,6 +25,7 @@
 
 #include <vellmark/containers/oe_array.h>
 #include <vellmark/platform/oe_export.h>
+#include <vellmark/util/oe_bitwords.h>
 
 #include <cstdint>
 
@@ -107,12 +108,47 @@ public:
 
 private:
     int FindNext(bool a_bEnabled, bool a_bFirst) const;
-    bCBitField const & ResultOf(bCBitField & a_Result) const;
+    // Bound inside the library: the public operations call them directly.
+    OE_LOCAL void Combine(bCBitField const & a_Other, int a_iLogic);
+    OE_LOCAL void Shift(long a_lShift, bool a_bLeft);
+    OE_LOCAL bCBitField const & ResultOf(bCBitField & a_Result) const;
 
 private:
     bTValArray<uint32_t> m_arrWords;
     int32_t m_iBitCount;
     mutable int32_t m_iCursor;
 };
+
+// Iteration is inline: a loop over the enabled bits calls it once per bit.
+
+// The cursor moves to the bit found, or to the bit count when there is none.
+inline int bCBitField::FindNext(bool a_bEnabled, bool a_bFirst) const
+{
+    int iCursor = a_bFirst ? 0 : (m_iCursor < m_iBitCount ? m_iCursor + 1 : m_iBitCount);
+    int const iFound =
+        m_arrWords.IsEmpty() ? -1 : bSBitWords::FindFrom(m_arrWords.GetArray(), m_iBitCount, iCursor, a_bEnabled);
+    m_iCursor = iFound >= 0 ? iFound : m_iBitCount;
+    return iFound;
+}
+
+inline int bCBitField::GetFirstEnabled() const
+{
+    return FindNext(true, true);
+}
+
+inline int bCBitField::GetNextEnabled() const
+{
+    return FindNext(true, false);
+}
+
+inline int bCBitField::GetFirstDisabled() const
+{
+    return FindNext(false, true);
+}
+
+inline int bCBitField::GetNextDisabled() const
+{
+    return FindNext(false, false);
+}
 
 #endif

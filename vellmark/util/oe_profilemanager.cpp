@@ -13,24 +13,11 @@ int32_t bCProfileManager::ms_iFrameCounter = 0;
 uint64_t bCProfileManager::ms_u64ResetTime = bCProfileManager::GetTimeStamp();
 float bCProfileManager::ms_fCounterFrequency = -1.0f;
 
-void bCProfileManager::StartProfile(bCString const & a_strName)
-{
-    if (a_strName != ms_pCurrentNode->GetName())
-        ms_pCurrentNode = ms_pCurrentNode->GetSubNode(a_strName);
-    ms_pCurrentNode->Call();
-}
-
 void bCProfileManager::StartProfile(char const * a_pcName)
 {
     if (std::strcmp(a_pcName, ms_pCurrentNode->GetName().GetText()) != 0)
         ms_pCurrentNode = ms_pCurrentNode->GetSubNode(a_pcName);
     ms_pCurrentNode->Call();
-}
-
-void bCProfileManager::StopProfile()
-{
-    if (ms_pCurrentNode->Return() && ms_pCurrentNode->GetParent())
-        ms_pCurrentNode = ms_pCurrentNode->GetParent();
 }
 
 void bCProfileManager::Reset()

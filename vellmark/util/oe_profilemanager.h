@@ -12,7 +12,9 @@
 // StartProfile and StopProfile allocate only on the first entry into a region.
 
 #include <vellmark/platform/oe_timestampcounter.h>
-#include <vellmark/util/oe_profileiterator.h>
+#include <vellmark/util/oe_profilenode.h>
+
+class bCProfileIterator;
 
 class OE_API bCProfileManager
 {
@@ -33,7 +35,7 @@ public:
     static bCProfileNode * GetCurrentNode();
     static unsigned long long GetTimeStamp() { return OEReadTimeStamp(); }
     // (later - earlier) as a signed count, divided by the counter frequency.
-    static float GetSecondsBetween(unsigned long long a_u64Earlier, unsigned long long a_u64Later);
+    OE_BOUND_LOCALLY static float GetSecondsBetween(unsigned long long a_u64Earlier, unsigned long long a_u64Later);
 
 private:
     static bCProfileNode ms_Root;
@@ -52,5 +54,39 @@ OE_API bCProfileIterator * g_funcGetChildByName(bCProfileIterator * a_pIterator,
 // and the child's totals, then descends into the first child and goes on;
 // nothing while profiling is disabled.
 OE_API void g_funcIterChilds(bCProfileIterator * a_pIterator);
+
+// The pair runs around every profiled region: inline, so that a region costs
+// little more than its two time stamps.
+inline void bCProfileManager::StartProfile(bCString const & a_strName)
+{
+    bCProfileNode * pNode = ms_pCurrentNode;
+    if (a_strName != pNode->GetName())
+        ms_pCurrentNode = pNode = pNode->GetSubNode(a_strName);
+    pNode->Call();
+}
+
+inline void bCProfileManager::StopProfile()
+{
+    bCProfileNode * pNode = ms_pCurrentNode;
+    if (pNode->Return() && pNode->GetParent())
+        ms_pCurrentNode = pNode->GetParent();
+}
+
+inline void bCProfileNode::Call()
+{
+    ++m_iTotalCalls;
+    if (m_iRecursionCounter++ == 0)
+        m_u64StartTime = bCProfileManager::GetTimeStamp();
+}
+
+inline bool bCProfileNode::Return()
+{
+    if (--m_iRecursionCounter == 0 && m_iTotalCalls != 0)
+        m_fTotalTime += bCProfileManager::GetSecondsBetween(m_u64StartTime, bCProfileManager::GetTimeStamp());
+    return m_iRecursionCounter == 0;
+}
+
+// The iterator completes the interface of this header.
+#include <vellmark/util/oe_profileiterator.h>
 
 #endif

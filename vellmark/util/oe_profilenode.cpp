@@ -1,7 +1,6 @@
 #include <vellmark/util/oe_profilenode.h>
 
 #include <vellmark/kernel/oe_basemem.h>
-#include <vellmark/util/oe_profilemanager.h>
 
 #include <cstring>
 
@@ -80,20 +79,6 @@ bCProfileNode * bCProfileNode::GetSubNode(char const * a_pcName)
         if (std::strcmp(pChild->m_strName.GetText(), a_pcName) == 0)
             return pChild;
     return AddChild(bCString(a_pcName));
-}
-
-void bCProfileNode::Call()
-{
-    ++m_iTotalCalls;
-    if (m_iRecursionCounter++ == 0)
-        m_u64StartTime = bCProfileManager::GetTimeStamp();
-}
-
-bool bCProfileNode::Return()
-{
-    if (--m_iRecursionCounter == 0 && m_iTotalCalls != 0)
-        m_fTotalTime += bCProfileManager::GetSecondsBetween(m_u64StartTime, bCProfileManager::GetTimeStamp());
-    return m_iRecursionCounter == 0;
 }
 
 void bCProfileNode::Reset()

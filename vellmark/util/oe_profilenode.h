@@ -8,6 +8,7 @@
 // tree pointers of its source, so only one of the two may be destroyed while
 // the tree is still in use.
 
+#include <vellmark/kernel/oe_basemem.h>
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/platform/oe_export.h>
 
@@ -28,8 +29,9 @@ public:
     bCProfileNode & operator=(bCProfileNode const & a_Source); // shares the tree
 
 public:
-    bCProfileNode * GetSubNode(bCString const & a_strName); // the child of that name, made on first use
-    bCProfileNode * GetSubNode(char const * a_pcName);
+    // The hot operations are bound inside the library (no symbol-table calls).
+    OE_BOUND_LOCALLY bCProfileNode * GetSubNode(bCString const & a_strName); // the child of that name, made on first use
+    OE_BOUND_LOCALLY bCProfileNode * GetSubNode(char const * a_pcName);
     void Call();
     bool Return(); // true when the outermost entry ended
     void Reset();  // counters of this node, its siblings and all their descendants
@@ -55,5 +57,9 @@ private:
     bCProfileNode * m_pChild;
     bCProfileNode * m_pSibling;
 };
+
+// Call and Return are inline (they run twice per profiled region); their
+// bodies need the manager's time base and follow its class.
+#include <vellmark/util/oe_profilemanager.h>
 
 #endif

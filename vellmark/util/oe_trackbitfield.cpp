@@ -6,6 +6,11 @@
 namespace
 {
     constexpr int kDefaultBitCount = 64;
+
+    bool TestBit(bTValArray<uint32_t> const & a_arrWords, int a_iIndex)
+    {
+        return (a_arrWords[a_iIndex >> 5] >> (a_iIndex & 31)) & 1u;
+    }
 } // namespace
 
 bCTrackBitField::bCTrackBitField() : bCTrackBitField(kDefaultBitCount) {}
@@ -79,7 +84,7 @@ void bCTrackBitField::SetCount(int a_iBitCount)
 
 int bCTrackBitField::CountBelowBitCount() const
 {
-    return IsEmpty() ? 0 : bNBitWords::CountEnabled(m_arrWords.GetArray(), m_iBitCount);
+    return m_arrWords.IsEmpty() ? 0 : bSBitWords::CountEnabled(m_arrWords.GetArray(), m_iBitCount);
 }
 
 void bCTrackBitField::Recount()
@@ -94,7 +99,7 @@ uint32_t * bCTrackBitField::AccessBitField()
 
 bool bCTrackBitField::GetAt(int a_iIndex) const
 {
-    return (m_arrWords[a_iIndex >> 5] >> (a_iIndex & 31)) & 1u;
+    return TestBit(m_arrWords, a_iIndex);
 }
 
 bool bCTrackBitField::operator[](int a_iIndex) const
@@ -122,7 +127,7 @@ void bCTrackBitField::SetAt(int a_iIndex, bool a_bEnable)
 
 void bCTrackBitField::Enable(int a_iIndex)
 {
-    if (GetAt(a_iIndex))
+    if (TestBit(m_arrWords, a_iIndex))
         return;
     m_arrWords[a_iIndex >> 5] |= uint32_t(1) << (a_iIndex & 31);
     ++m_iEnabledCount;
@@ -130,7 +135,7 @@ void bCTrackBitField::Enable(int a_iIndex)
 
 void bCTrackBitField::Disable(int a_iIndex)
 {
-    if (!GetAt(a_iIndex))
+    if (!TestBit(m_arrWords, a_iIndex))
         return;
     m_arrWords[a_iIndex >> 5] &= ~(uint32_t(1) << (a_iIndex & 31));
     --m_iEnabledCount;
@@ -138,25 +143,25 @@ void bCTrackBitField::Disable(int a_iIndex)
 
 void bCTrackBitField::Toggle(int a_iIndex)
 {
-    m_iEnabledCount += GetAt(a_iIndex) ? -1 : 1;
+    m_iEnabledCount += TestBit(m_arrWords, a_iIndex) ? -1 : 1;
     m_arrWords[a_iIndex >> 5] ^= uint32_t(1) << (a_iIndex & 31);
 }
 
 void bCTrackBitField::EnableAll()
 {
-    bNBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), bEBits_All);
+    bSBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), bEBits_All);
     m_iEnabledCount = m_iBitCount;
 }
 
 void bCTrackBitField::DisableAll()
 {
-    bNBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), 0u);
+    bSBitWords::Fill(m_arrWords.AccessArray(), m_arrWords.GetCount(), 0u);
     m_iEnabledCount = 0;
 }
 
 void bCTrackBitField::Invert()
 {
-    bNBitWords::Invert(m_arrWords.AccessArray(), m_arrWords.GetCount());
+    bSBitWords::Invert(m_arrWords.AccessArray(), m_arrWords.GetCount());
     m_iEnabledCount = m_iBitCount - m_iEnabledCount;
 }
 
@@ -180,122 +185,93 @@ int bCTrackBitField::GetCountDisabled() const
     return m_iBitCount - m_iEnabledCount;
 }
 
-// The cursor moves to the bit found, or to the bit count when there is none.
-int bCTrackBitField::FindNext(bool a_bEnabled, bool a_bFirst) const
+void bCTrackBitField::Combine(bCTrackBitField const & a_Other, int a_iLogic)
 {
-    if (a_bFirst)
-        m_iCursor = 0;
-    else
-        m_iCursor = m_iCursor < m_iBitCount ? m_iCursor + 1 : m_iBitCount;
-    int const iFound =
-        IsEmpty() ? -1 : bNBitWords::FindFrom(m_arrWords.GetArray(), m_iBitCount, m_iCursor, a_bEnabled);
-    m_iCursor = iFound >= 0 ? iFound : m_iBitCount;
-    return iFound;
-}
-
-int bCTrackBitField::GetFirstEnabled() const
-{
-    return FindNext(true, true);
-}
-
-int bCTrackBitField::GetNextEnabled() const
-{
-    return FindNext(true, false);
-}
-
-int bCTrackBitField::GetFirstDisabled() const
-{
-    return FindNext(false, true);
-}
-
-int bCTrackBitField::GetNextDisabled() const
-{
-    return FindNext(false, false);
+    bSBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
+                      a_Other.m_arrWords.GetCount(), static_cast<bSBitWords::bELogic>(a_iLogic));
+    Recount();
 }
 
 void bCTrackBitField::And(bCTrackBitField const & a_Other)
 {
-    bNBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
-                      a_Other.m_arrWords.GetCount(), bNBitWords::bELogic_And);
-    Recount();
+    Combine(a_Other, bSBitWords::bELogic_And);
 }
 
 void bCTrackBitField::Or(bCTrackBitField const & a_Other)
 {
-    bNBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
-                      a_Other.m_arrWords.GetCount(), bNBitWords::bELogic_Or);
-    Recount();
+    Combine(a_Other, bSBitWords::bELogic_Or);
 }
 
 void bCTrackBitField::Xor(bCTrackBitField const & a_Other)
 {
-    bNBitWords::Apply(m_arrWords.AccessArray(), m_arrWords.GetCount(), a_Other.m_arrWords.GetArray(),
-                      a_Other.m_arrWords.GetCount(), bNBitWords::bELogic_Xor);
-    Recount();
+    Combine(a_Other, bSBitWords::bELogic_Xor);
 }
 
 void bCTrackBitField::ExpandAnd(bCTrackBitField const & a_Other)
 {
     if (a_Other.m_iBitCount > m_iBitCount)
         SetCount(a_Other.m_iBitCount);
-    And(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_And);
 }
 
 void bCTrackBitField::ExpandOr(bCTrackBitField const & a_Other)
 {
     if (a_Other.m_iBitCount > m_iBitCount)
         SetCount(a_Other.m_iBitCount);
-    Or(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Or);
 }
 
 void bCTrackBitField::ExpandXor(bCTrackBitField const & a_Other)
 {
     if (a_Other.m_iBitCount > m_iBitCount)
         SetCount(a_Other.m_iBitCount);
-    Xor(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Xor);
 }
 
 bCTrackBitField & bCTrackBitField::operator&=(bCTrackBitField const & a_Other)
 {
-    And(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_And);
     return *this;
 }
 
 bCTrackBitField & bCTrackBitField::operator|=(bCTrackBitField const & a_Other)
 {
-    Or(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Or);
     return *this;
 }
 
 bCTrackBitField & bCTrackBitField::operator^=(bCTrackBitField const & a_Other)
 {
-    Xor(a_Other);
+    Combine(a_Other, bSBitWords::bELogic_Xor);
     return *this;
+}
+
+void bCTrackBitField::Shift(long a_lShift, bool a_bLeft)
+{
+    int const iBefore = CountBelowBitCount();
+    bSBitWords::Shift(m_arrWords.AccessArray(), m_arrWords.GetCount(), m_iBitCount, a_lShift, a_bLeft);
+    m_iEnabledCount += CountBelowBitCount() - iBefore;
 }
 
 void bCTrackBitField::ShiftLeft(long a_lShift)
 {
-    int const iBefore = CountBelowBitCount();
-    bNBitWords::Shift(m_arrWords.AccessArray(), m_arrWords.GetCount(), m_iBitCount, a_lShift, true);
-    m_iEnabledCount += CountBelowBitCount() - iBefore;
+    Shift(a_lShift, true);
 }
 
 void bCTrackBitField::ShiftRight(long a_lShift)
 {
-    int const iBefore = CountBelowBitCount();
-    bNBitWords::Shift(m_arrWords.AccessArray(), m_arrWords.GetCount(), m_iBitCount, a_lShift, false);
-    m_iEnabledCount += CountBelowBitCount() - iBefore;
+    Shift(a_lShift, false);
 }
 
 bCTrackBitField & bCTrackBitField::operator<<=(long a_lShift)
 {
-    ShiftLeft(a_lShift);
+    Shift(a_lShift, true);
     return *this;
 }
 
 bCTrackBitField & bCTrackBitField::operator>>=(long a_lShift)
 {
-    ShiftRight(a_lShift);
+    Shift(a_lShift, false);
     return *this;
 }
 
@@ -318,7 +294,7 @@ bCTrackBitField const & bCTrackBitField::operator|(bCTrackBitField const & a_Oth
 {
     static bCTrackBitField s_Result;
     ResultOf(s_Result);
-    s_Result.Or(a_Other);
+    s_Result.Combine(a_Other, bSBitWords::bELogic_Or);
     return s_Result;
 }
 
@@ -326,7 +302,7 @@ bCTrackBitField const & bCTrackBitField::operator&(bCTrackBitField const & a_Oth
 {
     static bCTrackBitField s_Result;
     ResultOf(s_Result);
-    s_Result.And(a_Other);
+    s_Result.Combine(a_Other, bSBitWords::bELogic_And);
     return s_Result;
 }
 
@@ -334,7 +310,7 @@ bCTrackBitField const & bCTrackBitField::operator^(bCTrackBitField const & a_Oth
 {
     static bCTrackBitField s_Result;
     ResultOf(s_Result);
-    s_Result.Xor(a_Other);
+    s_Result.Combine(a_Other, bSBitWords::bELogic_Xor);
     return s_Result;
 }
 
@@ -342,7 +318,7 @@ bCTrackBitField const & bCTrackBitField::operator<<(long a_lShift) const
 {
     static bCTrackBitField s_Result;
     ResultOf(s_Result);
-    s_Result.ShiftLeft(a_lShift);
+    s_Result.Shift(a_lShift, true);
     return s_Result;
 }
 
@@ -350,7 +326,7 @@ bCTrackBitField const & bCTrackBitField::operator>>(long a_lShift) const
 {
     static bCTrackBitField s_Result;
     ResultOf(s_Result);
-    s_Result.ShiftRight(a_lShift);
+    s_Result.Shift(a_lShift, false);
     return s_Result;
 }
 
@@ -358,7 +334,7 @@ bool bCTrackBitField::operator==(bCTrackBitField const & a_Other) const
 {
     if (m_iBitCount != a_Other.m_iBitCount || m_arrWords.GetCount() != a_Other.m_arrWords.GetCount())
         return false;
-    return bNBitWords::AreEqual(m_arrWords.GetArray(), a_Other.m_arrWords.GetArray(), m_arrWords.GetCount());
+    return bSBitWords::AreEqual(m_arrWords.GetArray(), a_Other.m_arrWords.GetArray(), m_arrWords.GetCount());
 }
 
 bool bCTrackBitField::operator!=(bCTrackBitField const & a_Other) const

@@ -14,6 +14,7 @@
 
 #include <vellmark/containers/oe_array.h>
 #include <vellmark/platform/oe_export.h>
+#include <vellmark/util/oe_bitwords.h>
 
 #include <cstdint>
 
@@ -96,9 +97,12 @@ public:
 
 private:
     int FindNext(bool a_bEnabled, bool a_bFirst) const;
-    void Recount();
-    int CountBelowBitCount() const;
-    bCTrackBitField const & ResultOf(bCTrackBitField & a_Result) const;
+    // Bound inside the library: the public operations call them directly.
+    OE_LOCAL void Combine(bCTrackBitField const & a_Other, int a_iLogic);
+    OE_LOCAL void Shift(long a_lShift, bool a_bLeft);
+    OE_LOCAL void Recount();
+    OE_LOCAL int CountBelowBitCount() const;
+    OE_LOCAL bCTrackBitField const & ResultOf(bCTrackBitField & a_Result) const;
 
 private:
     bTValArray<uint32_t> m_arrWords;
@@ -106,5 +110,37 @@ private:
     int32_t m_iEnabledCount;
     mutable int32_t m_iCursor;
 };
+
+// Iteration is inline: a loop over the enabled bits calls it once per bit.
+
+// The cursor moves to the bit found, or to the bit count when there is none.
+inline int bCTrackBitField::FindNext(bool a_bEnabled, bool a_bFirst) const
+{
+    int iCursor = a_bFirst ? 0 : (m_iCursor < m_iBitCount ? m_iCursor + 1 : m_iBitCount);
+    int const iFound =
+        m_arrWords.IsEmpty() ? -1 : bSBitWords::FindFrom(m_arrWords.GetArray(), m_iBitCount, iCursor, a_bEnabled);
+    m_iCursor = iFound >= 0 ? iFound : m_iBitCount;
+    return iFound;
+}
+
+inline int bCTrackBitField::GetFirstEnabled() const
+{
+    return FindNext(true, true);
+}
+
+inline int bCTrackBitField::GetNextEnabled() const
+{
+    return FindNext(true, false);
+}
+
+inline int bCTrackBitField::GetFirstDisabled() const
+{
+    return FindNext(false, true);
+}
+
+inline int bCTrackBitField::GetNextDisabled() const
+{
+    return FindNext(false, false);
+}
 
 #endif
