@@ -72,11 +72,9 @@ bCProfileNode * bCProfileManager::GetCurrentNode()
     return ms_pCurrentNode;
 }
 
-float bCProfileManager::GetSecondsBetween(unsigned long long a_u64Earlier, unsigned long long a_u64Later)
+void bCProfileManager::QueryCounterFrequency()
 {
-    if (ms_fCounterFrequency == -1.0f)
-        ms_fCounterFrequency = static_cast<float>(OEGetTimeStampFrequency());
-    return static_cast<float>(static_cast<long long>(a_u64Later - a_u64Earlier)) / ms_fCounterFrequency;
+    ms_fCounterFrequency = static_cast<float>(OEGetTimeStampFrequency());
 }
 
 bCProfileIterator * g_funcGetChildByName(bCProfileIterator * a_pIterator, bCString const & a_strName)

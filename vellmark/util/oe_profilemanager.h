@@ -35,7 +35,10 @@ public:
     static bCProfileNode * GetCurrentNode();
     static unsigned long long GetTimeStamp() { return OEReadTimeStamp(); }
     // (later - earlier) as a signed count, divided by the counter frequency.
-    OE_BOUND_LOCALLY static float GetSecondsBetween(unsigned long long a_u64Earlier, unsigned long long a_u64Later);
+    static float GetSecondsBetween(unsigned long long a_u64Earlier, unsigned long long a_u64Later);
+
+private:
+    static void QueryCounterFrequency();
 
 private:
     static bCProfileNode ms_Root;
@@ -70,6 +73,13 @@ inline void bCProfileManager::StopProfile()
     bCProfileNode * pNode = ms_pCurrentNode;
     if (pNode->Return() && pNode->GetParent())
         ms_pCurrentNode = pNode->GetParent();
+}
+
+inline float bCProfileManager::GetSecondsBetween(unsigned long long a_u64Earlier, unsigned long long a_u64Later)
+{
+    if (ms_fCounterFrequency == -1.0f)
+        QueryCounterFrequency();
+    return static_cast<float>(static_cast<long long>(a_u64Later - a_u64Earlier)) / ms_fCounterFrequency;
 }
 
 inline void bCProfileNode::Call()

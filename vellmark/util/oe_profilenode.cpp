@@ -65,14 +65,6 @@ bCProfileNode * bCProfileNode::AddChild(bCString const & a_strName)
     return pNode;
 }
 
-bCProfileNode * bCProfileNode::GetSubNode(bCString const & a_strName)
-{
-    for (bCProfileNode * pChild = m_pChild; pChild; pChild = pChild->m_pSibling)
-        if (pChild->m_strName == a_strName)
-            return pChild;
-    return AddChild(a_strName);
-}
-
 bCProfileNode * bCProfileNode::GetSubNode(char const * a_pcName)
 {
     for (bCProfileNode * pChild = m_pChild; pChild; pChild = pChild->m_pSibling)

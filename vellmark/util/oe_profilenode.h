@@ -29,9 +29,8 @@ public:
     bCProfileNode & operator=(bCProfileNode const & a_Source); // shares the tree
 
 public:
-    // The hot operations are bound inside the library (no symbol-table calls).
-    OE_BOUND_LOCALLY bCProfileNode * GetSubNode(bCString const & a_strName); // the child of that name, made on first use
-    OE_BOUND_LOCALLY bCProfileNode * GetSubNode(char const * a_pcName);
+    bCProfileNode * GetSubNode(bCString const & a_strName); // the child of that name, made on first use
+    bCProfileNode * GetSubNode(char const * a_pcName);
     void Call();
     bool Return(); // true when the outermost entry ended
     void Reset();  // counters of this node, its siblings and all their descendants
@@ -45,7 +44,7 @@ public:
     int GetRecursionCounter() const { return m_iRecursionCounter; }
 
 private:
-    bCProfileNode * AddChild(bCString const & a_strName);
+    bCProfileNode * AddChild(bCString const & a_strName); // the new first child
 
 private:
     bCString m_strName;
@@ -58,8 +57,17 @@ private:
     bCProfileNode * m_pSibling;
 };
 
-// Call and Return are inline (they run twice per profiled region); their
-// bodies need the manager's time base and follow its class.
+// GetSubNode (the search), Call and Return are inline: they run on every
+// profiled region. Call and Return need the manager's time base and follow
+// its class.
+inline bCProfileNode * bCProfileNode::GetSubNode(bCString const & a_strName)
+{
+    for (bCProfileNode * pChild = m_pChild; pChild; pChild = pChild->m_pSibling)
+        if (pChild->m_strName == a_strName)
+            return pChild;
+    return AddChild(a_strName);
+}
+
 #include <vellmark/util/oe_profilemanager.h>
 
 #endif
