@@ -114,6 +114,11 @@ TEST_F(bCProfilerTest, RecursiveEntryCountsTheOutermostTimeOnce)
     bCProfileManager::StopProfile();
     EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
     bCProfileManager::StartProfile("Root"); // brings the root's counter back
+    bCProfileManager::StartProfile("Root"); // the root entered as a region of its own
+    Advance(1.0);
+    bCProfileManager::StopProfile();
+    EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
+    EXPECT_FLOAT_EQ(bCProfileManager::AccessRoot().GetTotalTime(), 1.0f);
 }
 
 TEST_F(bCProfilerTest, NodeWithoutCallsNeverAccumulatesTime)
