@@ -77,7 +77,8 @@ void bCTrackBitField::SetCount(int a_iBitCount)
 {
     if (a_iBitCount < 0)
         a_iBitCount = 0;
-    m_arrWords.SetCount(a_iBitCount / 32 + 1);
+    if (!m_arrWords.SetCount(a_iBitCount / 32 + 1))
+        return; // out of memory: the field keeps its size
     m_iBitCount = a_iBitCount;
     Recount();
 }
