@@ -68,6 +68,9 @@
 #include <vellmark/kernel/oe_thread.h>
 #include <vellmark/kernel/oe_result.h>
 #include <vellmark/kernel/oe_eventobject.h>
+#include <vellmark/kernel/oe_fpuadmin.h>
+#include <vellmark/kernel/oe_timer.h>
+#include <vellmark/kernel/oe_clock.h>
 
 #include <vellmark/propertysystem/base/oe_objectbase.h>
 #include <vellmark/propertysystem/base/oe_objectrefbase.h>
@@ -78,5 +81,12 @@
 #include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
 #include <vellmark/crashhandler/GetLoadedModules.h>
+
+#include <vellmark/util/oe_bitfield.h>
+#include <vellmark/util/oe_trackbitfield.h>
+#include <vellmark/util/oe_profilenode.h>
+#include <vellmark/util/oe_profileiterator.h>
+#include <vellmark/util/oe_profilemanager.h>
+#include <vellmark/util/oe_profilefolded.h>
 
 #endif

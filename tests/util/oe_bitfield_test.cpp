@@ -1,0 +1,527 @@
+#include <vellmark/util/oe_bitfield.h>
+#include <vellmark/util/oe_trackbitfield.h>
+
+#include <vellmark/kernel/oe_memorystream.h>
+
+#include "support/oe_messagerecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+// Both classes share every rule but the counting; the typed tests run on both.
+namespace
+{
+    template <typename T> class bTBitFieldTest : public ::testing::Test
+    {
+    };
+    using bTBitFieldTypes = ::testing::Types<bCBitField, bCTrackBitField>;
+    TYPED_TEST_SUITE(bTBitFieldTest, bTBitFieldTypes);
+
+    template <typename T> std::vector<uint32_t> GetWords(T & a_Field)
+    {
+        int const iWordCount = a_Field.GetCount() / 32 + 1;
+        return std::vector<uint32_t>(a_Field.AccessBitField(), a_Field.AccessBitField() + iWordCount);
+    }
+
+    template <typename T> T MakeField(int a_iBitCount, std::vector<uint32_t> const & a_arrWords)
+    {
+        T Field(a_iBitCount);
+        std::memcpy(Field.AccessBitField(), a_arrWords.data(), a_arrWords.size() * 4);
+        Field.SetCount(a_iBitCount); // the tracking class recounts
+        return Field;
+    }
+
+    // The shifts exactly as described, one bit at a time.
+    bool GetBit(std::vector<uint32_t> const & a_arrWords, long a_lIndex)
+    {
+        return (a_arrWords[a_lIndex / 32] >> (a_lIndex % 32)) & 1u;
+    }
+
+    void SetBit(std::vector<uint32_t> & a_arrWords, long a_lIndex, bool a_bValue)
+    {
+        uint32_t const u32Mask = uint32_t(1) << (a_lIndex % 32);
+        a_arrWords[a_lIndex / 32] = a_bValue ? (a_arrWords[a_lIndex / 32] | u32Mask) : (a_arrWords[a_lIndex / 32] & ~u32Mask);
+    }
+
+    std::vector<uint32_t> ReferenceShift(std::vector<uint32_t> a_arrWords, long a_lCount, long a_lShift, bool a_bLeft)
+    {
+        if (a_lShift < 0)
+        {
+            a_lShift = -a_lShift;
+            a_bLeft = !a_bLeft;
+        }
+        if (a_lShift == 0)
+            return a_arrWords;
+        if (a_lShift >= a_lCount)
+            return std::vector<uint32_t>(a_arrWords.size(), 0u);
+        if (a_bLeft)
+        {
+            for (long i = a_lCount - a_lShift - 1; i >= 0; --i)
+                SetBit(a_arrWords, i + a_lShift, GetBit(a_arrWords, i));
+            for (long i = 0; i < a_lShift; ++i)
+                SetBit(a_arrWords, i, false);
+        }
+        else
+        {
+            for (long i = a_lShift; i < a_lCount; ++i)
+                SetBit(a_arrWords, i - a_lShift, GetBit(a_arrWords, i));
+            for (long i = a_lCount - a_lShift; i < a_lCount; ++i)
+                SetBit(a_arrWords, i, false);
+        }
+        return a_arrWords;
+    }
+
+    std::vector<uint32_t> RandomWords(std::mt19937 & a_Random, int a_iBitCount)
+    {
+        std::vector<uint32_t> arrWords(static_cast<size_t>(a_iBitCount / 32 + 1));
+        for (uint32_t & u32Word : arrWords)
+            u32Word = static_cast<uint32_t>(a_Random());
+        return arrWords;
+    }
+
+    int CountBelow(std::vector<uint32_t> const & a_arrWords, int a_iBitCount)
+    {
+        int iCount = 0;
+        for (int i = 0; i < a_iBitCount; ++i)
+            iCount += GetBit(a_arrWords, i);
+        return iCount;
+    }
+
+    template <typename T> std::vector<unsigned char> ToBytes(T const & a_Field)
+    {
+        bCMemoryStream Stream;
+        a_Field >> Stream;
+        Stream.SetPosition(0, bEStreamSeekMode_Begin);
+        unsigned long const uSize = static_cast<unsigned long>(Stream.GetSize());
+        unsigned char const * pBytes = static_cast<unsigned char const *>(Stream.GetBuffer(uSize));
+        return std::vector<unsigned char>(pBytes, pBytes + Stream.GetSize());
+    }
+
+    template <typename T> void FromBytes(T & a_Field, std::vector<unsigned char> const & a_arrBytes)
+    {
+        bCMemoryStream Stream;
+        if (!a_arrBytes.empty())
+            Stream.Write(a_arrBytes.data(), static_cast<unsigned long>(a_arrBytes.size()));
+        Stream.SetPosition(0, bEStreamSeekMode_Begin);
+        a_Field << Stream;
+    }
+
+    void AppendU32(std::vector<unsigned char> & a_arrBytes, uint32_t a_u32Value)
+    {
+        for (int i = 0; i < 4; ++i)
+            a_arrBytes.push_back(static_cast<unsigned char>(a_u32Value >> (8 * i)));
+    }
+
+    constexpr bool IsTracking(bCBitField const *) { return false; }
+    constexpr bool IsTracking(bCTrackBitField const *) { return true; }
+} // namespace
+
+TYPED_TEST(bTBitFieldTest, SizesFollowTheBitCount)
+{
+    TypeParam Default;
+    EXPECT_EQ(Default.GetCount(), 64);
+    EXPECT_EQ(Default.GetUpperBound(), 63);
+    EXPECT_GE(Default.GetCapacity(), 96);
+    EXPECT_FALSE(Default.IsEmpty());
+    EXPECT_FALSE(Default.IsAnyEnabled());
+    EXPECT_TRUE(Default.IsValidIndex(63));
+    EXPECT_FALSE(Default.IsValidIndex(64));
+    struct bSCase
+    {
+        int m_iBitCount;
+        uint32_t m_u32WordCount;
+    };
+    bSCase const arrCases[] = {{0, 1}, {1, 1}, {31, 1}, {32, 2}, {64, 3}, {100, 4}, {-5, 1}};
+    for (bSCase const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_iBitCount);
+        TypeParam Field(Case.m_iBitCount);
+        std::vector<unsigned char> const arrBytes = ToBytes(Field);
+        uint32_t u32WordCount = 0;
+        std::memcpy(&u32WordCount, arrBytes.data() + 1, 4);
+        EXPECT_EQ(u32WordCount, Case.m_u32WordCount);
+        EXPECT_EQ(Field.GetCount(), Case.m_iBitCount < 0 ? 0 : Case.m_iBitCount);
+    }
+}
+
+TYPED_TEST(bTBitFieldTest, SingleBitsAndCounts)
+{
+    TypeParam Field(64);
+    for (int i = 0; i < 64; ++i)
+        Field.Enable(i);
+    EXPECT_FALSE(Field.IsAnyDisabled());
+    EXPECT_TRUE(Field.IsAnyEnabled());
+    EXPECT_EQ(Field.GetCountEnabled(), 64);
+    EXPECT_EQ(Field.GetCountDisabled(), 0);
+    Field.Enable(5); // already enabled: no change
+    EXPECT_EQ(Field.GetCountEnabled(), 64);
+    Field.Toggle(5);
+    Field.SetAt(6, false);
+    Field.Disable(7);
+    Field.Disable(7);
+    EXPECT_TRUE(Field.IsDisabled(5));
+    EXPECT_FALSE(Field[6]);
+    EXPECT_FALSE(Field.GetAt(7));
+    EXPECT_TRUE(Field.IsEnabled(8));
+    EXPECT_EQ(Field.GetCountEnabled(), 61);
+    EXPECT_EQ(Field.GetCountDisabled(), 3);
+    EXPECT_TRUE(Field.IsAnyDisabled());
+    Field.Toggle(5);
+    Field.SetAt(6, true);
+    EXPECT_EQ(Field.GetCountEnabled(), 63);
+}
+
+TYPED_TEST(bTBitFieldTest, WholeFieldOperationsIncludeSpareBits)
+{
+    TypeParam Field(40);
+    Field.EnableAll();
+    EXPECT_EQ(GetWords(Field), (std::vector<uint32_t>{0xFFFFFFFFu, 0xFFFFFFFFu}));
+    EXPECT_EQ(Field.GetCountEnabled(), 40);
+    EXPECT_FALSE(Field.IsAnyDisabled());
+    Field.Disable(3);
+    Field.Invert();
+    EXPECT_EQ(GetWords(Field), (std::vector<uint32_t>{0x8u, 0u}));
+    EXPECT_EQ(Field.GetCountEnabled(), 1);
+    Field.DisableAll();
+    EXPECT_EQ(GetWords(Field), (std::vector<uint32_t>{0u, 0u}));
+    EXPECT_EQ(Field.GetCountEnabled(), 0);
+    EXPECT_FALSE(Field.IsAnyEnabled());
+
+    // Lowering the count keeps the surviving words; raising it again shows
+    // the enabled bits that were spare meanwhile.
+    Field.EnableAll();
+    Field.SetCount(20);
+    EXPECT_EQ(Field.GetCountEnabled(), 20);
+    EXPECT_FALSE(Field.IsAnyDisabled());
+    Field.SetCount(40);
+    EXPECT_EQ(GetWords(Field), (std::vector<uint32_t>{0xFFFFFFFFu, 0u}));
+    EXPECT_EQ(Field.GetCountEnabled(), 32);
+}
+
+TYPED_TEST(bTBitFieldTest, PlainFieldSeesSpareBitsOnlyInIsAnyEnabled)
+{
+    TypeParam Field = MakeField<TypeParam>(10, {0xFFFFFC00u}); // only spare bits
+    EXPECT_EQ(Field.GetCountEnabled(), 0);
+    EXPECT_EQ(Field.GetFirstEnabled(), -1);
+    EXPECT_EQ(Field.IsAnyEnabled(), !IsTracking(&Field));
+    EXPECT_TRUE(Field.IsAnyDisabled());
+}
+
+TYPED_TEST(bTBitFieldTest, IterationVisitsMatchingBitsInOrder)
+{
+    std::mt19937 Random(7);
+    for (int iBitCount : {1, 10, 31, 32, 33, 64, 100, 257})
+    {
+        SCOPED_TRACE(iBitCount);
+        std::vector<uint32_t> arrWords = RandomWords(Random, iBitCount);
+        TypeParam Field = MakeField<TypeParam>(iBitCount, arrWords);
+        std::vector<int> arrEnabled, arrDisabled, arrFoundEnabled, arrFoundDisabled;
+        for (int i = 0; i < iBitCount; ++i)
+            (GetBit(arrWords, i) ? arrEnabled : arrDisabled).push_back(i);
+        for (int i = Field.GetFirstEnabled(); i != -1; i = Field.GetNextEnabled())
+            arrFoundEnabled.push_back(i);
+        for (int i = Field.GetFirstDisabled(); i != -1; i = Field.GetNextDisabled())
+            arrFoundDisabled.push_back(i);
+        EXPECT_EQ(arrFoundEnabled, arrEnabled);
+        EXPECT_EQ(arrFoundDisabled, arrDisabled);
+        EXPECT_EQ(Field.GetNextDisabled(), -1); // stays done
+    }
+    TypeParam Field(64);
+    EXPECT_EQ(Field.GetFirstEnabled(), -1);
+    Field.Enable(63);
+    EXPECT_EQ(Field.GetFirstEnabled(), 63);
+    EXPECT_EQ(Field.GetNextEnabled(), -1);
+    Field.EnableAll();
+    EXPECT_EQ(Field.GetFirstDisabled(), -1); // spare bits are not visited
+}
+
+TYPED_TEST(bTBitFieldTest, ShiftsMoveBitsAsDescribed)
+{
+    TypeParam Field(10);
+    Field.Enable(2);
+    Field.Enable(9);
+    TypeParam Right(Field), Left(Field), NegativeRight(Field);
+    Right.ShiftRight(2);
+    EXPECT_EQ(GetWords(Right), std::vector<uint32_t>{(1u << 0) | (1u << 7)});
+    Left.ShiftLeft(2);
+    EXPECT_EQ(GetWords(Left), std::vector<uint32_t>{1u << 4});
+    NegativeRight.ShiftRight(-2);
+    EXPECT_TRUE(NegativeRight == Left);
+    EXPECT_EQ(Left.GetCountEnabled(), 1);
+    EXPECT_EQ(Right.GetCountEnabled(), 2);
+
+    std::mt19937 Random(11);
+    for (int iBitCount : {1, 10, 32, 33, 64, 100})
+        for (long lShift : {-1000L, -70L, -33L, -1L, 0L, 1L, 2L, 31L, 32L, 33L, 63L, 64L, 65L, 99L, 100L})
+            for (bool bLeft : {true, false})
+            {
+                SCOPED_TRACE(testing::Message() << iBitCount << (bLeft ? " << " : " >> ") << lShift);
+                std::vector<uint32_t> const arrWords = RandomWords(Random, iBitCount);
+                TypeParam Shifted = MakeField<TypeParam>(iBitCount, arrWords);
+                if (bLeft)
+                    Shifted <<= lShift;
+                else
+                    Shifted >>= lShift;
+                std::vector<uint32_t> const arrExpected = ReferenceShift(arrWords, iBitCount, lShift, bLeft);
+                EXPECT_EQ(GetWords(Shifted), arrExpected);
+                EXPECT_EQ(Shifted.GetCountEnabled(), CountBelow(arrExpected, iBitCount));
+            }
+}
+
+TYPED_TEST(bTBitFieldTest, LogicWorksOnTheWordsBothFieldsHave)
+{
+    TypeParam Long = MakeField<TypeParam>(70, {0xF0F0F0F0u, 0xFFFF0000u, 0x3Fu});
+    TypeParam Short = MakeField<TypeParam>(33, {0xFF00FF00u, 0x1u});
+
+    TypeParam And(Long);
+    And.And(Short);
+    EXPECT_EQ(GetWords(And), (std::vector<uint32_t>{0xF000F000u, 0u, 0u}));
+    EXPECT_EQ(And.GetCountEnabled(), 8);
+    TypeParam Or(Long);
+    Or |= Short;
+    EXPECT_EQ(GetWords(Or), (std::vector<uint32_t>{0xFFF0FFF0u, 0xFFFF0001u, 0x3Fu}));
+    EXPECT_EQ(Or.GetCountEnabled(), 24 + 17 + 6);
+    TypeParam Xor(Long);
+    Xor ^= Short;
+    EXPECT_EQ(GetWords(Xor), (std::vector<uint32_t>{0x0FF00FF0u, 0xFFFF0001u, 0x3Fu}));
+    EXPECT_EQ(Xor.GetCountEnabled(), 16 + 17 + 6);
+
+    // The longer other field: only the shorter field's words change.
+    TypeParam ShortOr(Short);
+    ShortOr.Or(Long);
+    EXPECT_EQ(GetWords(ShortOr), (std::vector<uint32_t>{0xFFF0FFF0u, 0xFFFF0001u}));
+    EXPECT_EQ(ShortOr.GetCount(), 33);
+    EXPECT_EQ(ShortOr.GetCountEnabled(), 25); // bit 32 only in the second word
+    TypeParam ShortAnd(Short);
+    ShortAnd &= Long;
+    EXPECT_EQ(GetWords(ShortAnd), (std::vector<uint32_t>{0xF000F000u, 0x0u}));
+
+    TypeParam Expanded(Short);
+    Expanded.ExpandXor(Long);
+    EXPECT_EQ(Expanded.GetCount(), 70);
+    EXPECT_EQ(GetWords(Expanded), (std::vector<uint32_t>{0x0FF00FF0u, 0xFFFF0001u, 0x3Fu}));
+    TypeParam ExpandedOr(Short), ExpandedAnd(Short), Kept(Long);
+    ExpandedOr.ExpandOr(Long);
+    ExpandedAnd.ExpandAnd(Long);
+    Kept.ExpandAnd(Short); // the other is shorter: the count stays
+    EXPECT_EQ(GetWords(ExpandedOr), (std::vector<uint32_t>{0xFFF0FFF0u, 0xFFFF0001u, 0x3Fu}));
+    EXPECT_EQ(GetWords(ExpandedAnd), (std::vector<uint32_t>{0xF000F000u, 0x0u, 0x0u}));
+    EXPECT_EQ(Kept.GetCount(), 70);
+    EXPECT_EQ(GetWords(Kept), (std::vector<uint32_t>{0xF000F000u, 0u, 0u}));
+}
+
+TYPED_TEST(bTBitFieldTest, ValueOperatorsShareOneResultEach)
+{
+    TypeParam A = MakeField<TypeParam>(40, {0x0000FFFFu, 0x1u});
+    TypeParam B = MakeField<TypeParam>(40, {0x00FF00FFu, 0x3u});
+    TypeParam const & Or1 = A | B;
+    EXPECT_EQ(GetWords(const_cast<TypeParam &>(Or1)), (std::vector<uint32_t>{0x00FFFFFFu, 0x3u}));
+    TypeParam const & Or2 = B | B;
+    EXPECT_EQ(&Or1, &Or2);
+    EXPECT_NE(static_cast<void const *>(&(A & B)), static_cast<void const *>(&Or1));
+    EXPECT_EQ(GetWords(A), (std::vector<uint32_t>{0x0000FFFFu, 0x1u})); // operands unchanged
+
+    struct bSCase
+    {
+        char const * m_pcName;
+        TypeParam const & (*m_funcApply)(TypeParam const &, TypeParam const &);
+        std::vector<uint32_t> m_arrExpected;
+    };
+    bSCase const arrCases[] = {
+        {"~", [](TypeParam const & a_A, TypeParam const &) -> TypeParam const & { return ~a_A; },
+         {0xFFFF0000u, 0xFFFFFFFEu}},
+        {"&", [](TypeParam const & a_A, TypeParam const & a_B) -> TypeParam const & { return a_A & a_B; },
+         {0x000000FFu, 0x1u}},
+        {"^", [](TypeParam const & a_A, TypeParam const & a_B) -> TypeParam const & { return a_A ^ a_B; },
+         {0x00FFFF00u, 0x2u}},
+        {"<<", [](TypeParam const & a_A, TypeParam const &) -> TypeParam const & { return a_A << 4L; },
+         {0x000FFFF0u, 0x10u}},
+        {">>", [](TypeParam const & a_A, TypeParam const &) -> TypeParam const & { return a_A >> 4L; },
+         {0x10000FFFu, 0x0u}},
+    };
+    for (bSCase const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcName);
+        TypeParam const & Result = Case.m_funcApply(A, B);
+        EXPECT_EQ(GetWords(const_cast<TypeParam &>(Result)), Case.m_arrExpected);
+        EXPECT_EQ(Result.GetCountEnabled(), CountBelow(Case.m_arrExpected, 40));
+        EXPECT_EQ(Result.GetCount(), 40);
+    }
+    // A field that is the result itself is not copied onto itself.
+    TypeParam const & Shifted = A << 1L;
+    TypeParam const & Again = Shifted << 1L;
+    EXPECT_EQ(GetWords(const_cast<TypeParam &>(Again)), (std::vector<uint32_t>{0x0003FFFCu, 0x4u}));
+}
+
+TYPED_TEST(bTBitFieldTest, EqualityComparesCountsAndEveryWord)
+{
+    TypeParam A = MakeField<TypeParam>(10, {0x5u});
+    TypeParam B = MakeField<TypeParam>(10, {0x5u});
+    EXPECT_TRUE(A == B);
+    EXPECT_FALSE(A != B);
+    B.AccessBitField()[0] |= 0x800u; // a spare bit
+    EXPECT_FALSE(A == B);
+    EXPECT_TRUE(A != B);
+    TypeParam C = MakeField<TypeParam>(11, {0x5u});
+    EXPECT_FALSE(A == C);
+    TypeParam Copy;
+    Copy = A;
+    Copy.CopyFrom(Copy);
+    EXPECT_TRUE(Copy == A);
+    TypeParam Target;
+    A.CopyTo(Target);
+    EXPECT_TRUE(Target == A);
+}
+
+TYPED_TEST(bTBitFieldTest, StreamFormAndRoundTrip)
+{
+    TypeParam Field(40);
+    Field.Enable(0);
+    Field.Enable(33);
+    Field.AccessBitField()[1] |= 0x80000000u; // a spare bit travels too
+    EXPECT_EQ(Field.GetFirstEnabled(), 0);
+    std::vector<unsigned char> arrExpected = {1};
+    AppendU32(arrExpected, 2);
+    AppendU32(arrExpected, 0x1u);
+    AppendU32(arrExpected, 0x80000002u);
+    AppendU32(arrExpected, 40);
+    if (IsTracking(&Field))
+        AppendU32(arrExpected, 2);
+    AppendU32(arrExpected, 0);
+    EXPECT_EQ(ToBytes(Field), arrExpected);
+
+    TypeParam Read(3);
+    FromBytes(Read, arrExpected);
+    EXPECT_TRUE(Read == Field);
+    EXPECT_EQ(Read.GetCountEnabled(), 2);
+    EXPECT_EQ(Read.GetNextEnabled(), 33); // the cursor came along
+    EXPECT_EQ(Read.GetNextEnabled(), -1);
+    std::vector<unsigned char> const arrAfter = ToBytes(Read);
+    EXPECT_EQ(arrAfter[arrAfter.size() - 4], 40); // the cursor stops at the bit count
+}
+
+TYPED_TEST(bTBitFieldTest, BadStreamsLeaveTheFieldAsItWas)
+{
+    TypeParam Good(40);
+    Good.Enable(1);
+    Good.Enable(39);
+    std::vector<unsigned char> const arrGood = ToBytes(Good);
+    TypeParam const Before = MakeField<TypeParam>(10, {0x8u});
+    char const * const pcWarning =
+        IsTracking(&Good) ? "The method bCTrackBitField::operator<< detected an improper usage! \nHint:The stream "
+                            "holds no complete bit field; the field keeps its content. \n"
+                          : "The method bCBitField::operator<< detected an improper usage! \nHint:The stream holds "
+                            "no complete bit field; the field keeps its content. \n";
+    for (size_t uCut = 0; uCut < arrGood.size(); ++uCut)
+    {
+        SCOPED_TRACE(uCut);
+        TypeParam Field(Before);
+        bCMessageRecorder Recorder;
+        FromBytes(Field, std::vector<unsigned char>(arrGood.begin(), arrGood.begin() + static_cast<long>(uCut)));
+        EXPECT_TRUE(Field == Before);
+        EXPECT_EQ(Field.GetCountEnabled(), 1);
+        EXPECT_EQ(Recorder.GetAll(), pcWarning);
+    }
+
+    struct bSCase
+    {
+        char const * m_pcName;
+        uint32_t m_u32WordCount;
+        int m_iWordsPresent;
+        uint32_t m_u32BitCount;
+    };
+    bSCase const arrCases[] = {
+        {"word count beyond the input", 0xFFFFFFFFu, 2, 40},
+        {"word count too large for the bit count", 3, 3, 40},
+        {"word count too small for the bit count", 1, 1, 40},
+        {"no words", 0, 0, 0},
+        {"negative bit count", 1, 1, 0xFFFFFFF0u},
+    };
+    for (bSCase const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcName);
+        std::vector<unsigned char> arrBytes = {1};
+        AppendU32(arrBytes, Case.m_u32WordCount);
+        for (int i = 0; i < Case.m_iWordsPresent; ++i)
+            AppendU32(arrBytes, 0xFFFFFFFFu);
+        AppendU32(arrBytes, Case.m_u32BitCount);
+        AppendU32(arrBytes, 5);
+        AppendU32(arrBytes, 0);
+        TypeParam Field(Before);
+        bCMessageRecorder Recorder;
+        FromBytes(Field, arrBytes);
+        EXPECT_TRUE(Field == Before);
+        EXPECT_EQ(Recorder.GetAll(), pcWarning);
+    }
+}
+
+TYPED_TEST(bTBitFieldTest, ReadCursorIsClampedAndCountRecounted)
+{
+    struct bSCase
+    {
+        uint32_t m_u32Cursor;
+        int m_iNextEnabled;
+    };
+    bSCase const arrCases[] = {{1000, -1}, {0xFFFFFFFBu, 0}, {0xFFFFFFFFu, 0}, {3, 4}, {40, -1}};
+    for (bSCase const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_u32Cursor);
+        std::vector<unsigned char> arrBytes = {7}; // the version is not compared
+        AppendU32(arrBytes, 2);
+        AppendU32(arrBytes, 0x11u);
+        AppendU32(arrBytes, 0u);
+        AppendU32(arrBytes, 40);
+        if (IsTracking(static_cast<TypeParam *>(nullptr)))
+            AppendU32(arrBytes, 99); // a wrong stored count
+        AppendU32(arrBytes, Case.m_u32Cursor);
+        TypeParam Field;
+        FromBytes(Field, arrBytes);
+        EXPECT_EQ(Field.GetCount(), 40);
+        EXPECT_EQ(Field.GetCountEnabled(), 2);
+        EXPECT_EQ(Field.GetNextEnabled(), Case.m_iNextEnabled);
+    }
+}
+
+TEST(bCTrackBitField, CountStaysRightThroughEveryOperation)
+{
+    std::mt19937 Random(3);
+    bCBitField Plain(100);
+    bCTrackBitField Tracked(100);
+    bCBitField PlainOther(70);
+    bCTrackBitField TrackedOther(70);
+    for (int iStep = 0; iStep < 2000; ++iStep)
+    {
+        int const iIndex = static_cast<int>(Random() % static_cast<unsigned>(Plain.GetCount() ? Plain.GetCount() : 1));
+        long const lShift = static_cast<long>(Random() % 140) - 70;
+        uint32_t const u32Operation = Random() % 14;
+        if (u32Operation == 13 && Plain.GetCount() == 0)
+            continue;
+        switch (u32Operation)
+        {
+        case 0: Plain.Enable(iIndex), Tracked.Enable(iIndex); break;
+        case 1: Plain.Disable(iIndex), Tracked.Disable(iIndex); break;
+        case 2: Plain.Toggle(iIndex), Tracked.Toggle(iIndex); break;
+        case 3: Plain.ShiftLeft(lShift), Tracked.ShiftLeft(lShift); break;
+        case 4: Plain.ShiftRight(lShift), Tracked.ShiftRight(lShift); break;
+        case 5: Plain.Xor(PlainOther), Tracked.Xor(TrackedOther); break;
+        case 6: Plain.Or(PlainOther), Tracked.Or(TrackedOther); break;
+        case 7: Plain.And(PlainOther), Tracked.And(TrackedOther); break;
+        case 8: Plain.Invert(), Tracked.Invert(); break;
+        case 9: Plain.EnableAll(), Tracked.EnableAll(); break;
+        case 10: {
+            int const iCount = 70 + static_cast<int>(Random() % 60);
+            Plain.SetCount(iCount), Tracked.SetCount(iCount);
+            break;
+        }
+        case 11: PlainOther.Toggle(iIndex % 70), TrackedOther.Toggle(iIndex % 70); break;
+        case 12: Plain.SetAt(iIndex, iStep & 1), Tracked.SetAt(iIndex, iStep & 1); break;
+        default: Plain.DisableAll(), Tracked.DisableAll(); break;
+        }
+        ASSERT_EQ(Tracked.GetCountEnabled(), Plain.GetCountEnabled()) << "step " << iStep << " op " << u32Operation;
+        ASSERT_EQ(Tracked.IsAnyDisabled(), Plain.IsAnyDisabled());
+        ASSERT_EQ(std::memcmp(Tracked.AccessBitField(), Plain.AccessBitField(), 4u * (Plain.GetCount() / 32 + 1)), 0);
+    }
+}

@@ -1,0 +1,293 @@
+#include <vellmark/util/oe_profilefolded.h>
+#include <vellmark/util/oe_profilemanager.h>
+
+#include <vellmark/kernel/oe_memorystream.h>
+
+#include "support/oe_messagerecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+// The profiler keeps one tree per process: every test works below a region
+// of its own name. Time is stepped by hand through the time-stamp hook.
+namespace
+{
+    unsigned long long s_u64FakeStamp = 0;
+
+    unsigned long long ReadFakeStamp()
+    {
+        return s_u64FakeStamp;
+    }
+
+    class bCProfilerTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            s_u64FakeStamp = 1000000;
+            OESetTimeStampHook(&ReadFakeStamp);
+            bCProfileManager::EnableProfiling(true);
+            bCProfileManager::Reset(); // counters of earlier tests and repetitions
+        }
+        void TearDown() override
+        {
+            OESetTimeStampHook(nullptr);
+            bCProfileManager::EnableProfiling(true);
+            EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
+        }
+
+        static void Advance(double a_dSeconds)
+        {
+            s_u64FakeStamp += static_cast<unsigned long long>(a_dSeconds * static_cast<double>(OEGetTimeStampFrequency()));
+        }
+        // A region of the given length with nothing inside.
+        static void Spend(char const * a_pcName, double a_dSeconds)
+        {
+            bCProfileManager::StartProfile(a_pcName);
+            Advance(a_dSeconds);
+            bCProfileManager::StopProfile();
+        }
+        static bCProfileNode * FindChild(bCProfileNode * a_pParent, char const * a_pcName)
+        {
+            for (bCProfileNode * pChild = a_pParent->GetChild(); pChild; pChild = pChild->GetSibling())
+                if (pChild->GetName() == a_pcName)
+                    return pChild;
+            return nullptr;
+        }
+        static std::string ChildNames(bCProfileNode * a_pParent)
+        {
+            std::string strNames;
+            bCProfileIterator Iterator(a_pParent);
+            for (Iterator.First(); !Iterator.IsDone(); Iterator.Next())
+                strNames += std::string(Iterator.GetCurrentName().GetText()) + " ";
+            return strNames;
+        }
+    };
+} // namespace
+
+TEST_F(bCProfilerTest, NestedRegionsBecomeChildrenNewestFirst)
+{
+    bCProfileManager::StartProfile("Order");
+    Spend("B", 0.5);
+    Spend("C", 0.25);
+    Spend("B", 0.5);
+    bCProfileManager::StartProfile(bCString("Order")); // direct re-entry: no child
+    bCProfileManager::StopProfile();
+    bCProfileManager::StopProfile();
+    bCProfileNode * pOrder = FindChild(&bCProfileManager::AccessRoot(), "Order");
+    ASSERT_NE(pOrder, nullptr);
+    EXPECT_EQ(pOrder->GetParent(), &bCProfileManager::AccessRoot());
+    EXPECT_EQ(ChildNames(pOrder), "C B ");
+    EXPECT_EQ(pOrder->GetTotalCalls(), 2);
+    EXPECT_FLOAT_EQ(pOrder->GetTotalTime(), 1.25f);
+    bCProfileNode * pB = FindChild(pOrder, "B");
+    EXPECT_EQ(pB->GetTotalCalls(), 2);
+    EXPECT_FLOAT_EQ(pB->GetTotalTime(), 1.0f);
+    EXPECT_EQ(pB->GetParent(), pOrder);
+    EXPECT_EQ(pB->GetChild(), nullptr);
+}
+
+TEST_F(bCProfilerTest, RecursiveEntryCountsTheOutermostTimeOnce)
+{
+    bCProfileManager::StartProfile("Recursion");
+    bCProfileManager::StartProfile("Recursion");
+    bCProfileNode * pNode = bCProfileManager::GetCurrentNode();
+    EXPECT_EQ(pNode->GetName(), "Recursion");
+    EXPECT_EQ(pNode->GetTotalCalls(), 2);
+    EXPECT_EQ(pNode->GetRecursionCounter(), 2);
+    Advance(2.0);
+    bCProfileManager::StopProfile();
+    EXPECT_EQ(bCProfileManager::GetCurrentNode(), pNode);
+    EXPECT_EQ(pNode->GetTotalTime(), 0.0f);
+    Advance(1.0);
+    bCProfileManager::StopProfile();
+    EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
+    EXPECT_FLOAT_EQ(pNode->GetTotalTime(), 3.0f);
+    EXPECT_EQ(pNode->GetChild(), nullptr);
+
+    // A stop at the root stays at the root.
+    bCProfileManager::StopProfile();
+    EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
+    bCProfileManager::StartProfile("Root"); // brings the root's counter back
+    bCProfileManager::StartProfile("Root"); // the root entered as a region of its own
+    Advance(1.0);
+    bCProfileManager::StopProfile();
+    EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
+    EXPECT_FLOAT_EQ(bCProfileManager::AccessRoot().GetTotalTime(), 1.0f);
+}
+
+TEST_F(bCProfilerTest, NodeWithoutCallsNeverAccumulatesTime)
+{
+    bCProfileNode Node(bCString("Alone"), nullptr);
+    Node.Call();
+    Node.Reset(); // calls 0, still entered once
+    Advance(1.0);
+    EXPECT_TRUE(Node.Return());
+    EXPECT_EQ(Node.GetTotalTime(), 0.0f);
+    Node.Call();
+    Advance(1.0);
+    EXPECT_TRUE(Node.Return());
+    EXPECT_FLOAT_EQ(Node.GetTotalTime(), 1.0f);
+    bCProfileNode * pChild = Node.GetSubNode("Leaf");
+    EXPECT_EQ(Node.GetSubNode(bCString("Leaf")), pChild);
+    bCProfileNode Copy(*pChild); // shares the tree pointers
+    EXPECT_EQ(Copy.GetParent(), &Node);
+    EXPECT_EQ(Copy.GetName(), "Leaf");
+}
+
+TEST_F(bCProfilerTest, IteratorWalksAndStaysInsideTheTree)
+{
+    bCProfileManager::StartProfile("Walk");
+    Spend("X", 0.1);
+    Spend("Y", 0.1);
+    bCProfileManager::StopProfile();
+    bCProfileIterator * pIterator = bCProfileManager::CreateIterator();
+    ASSERT_NE(g_funcGetChildByName(pIterator, bCString("Walk")), nullptr);
+    EXPECT_EQ(pIterator->GetCurrentParentName(), "Root");
+    EXPECT_EQ(pIterator->GetCurrentName(), "Walk");
+    EXPECT_EQ(pIterator->GetCurrentTotalCalls(), 1);
+
+    bCProfileIterator Walk(FindChild(&bCProfileManager::AccessRoot(), "Walk"));
+    EXPECT_EQ(Walk.GetCurrentName(), "Y");
+    Walk.EnterChild(5); // past the last child: parent stays, walk done
+    EXPECT_TRUE(Walk.IsDone());
+    EXPECT_EQ(Walk.GetCurrentParentName(), "Walk");
+    Walk.EnterChild(1);
+    EXPECT_EQ(Walk.GetCurrentParentName(), "X");
+    EXPECT_FLOAT_EQ(Walk.GetCurrentParentTotalTime(), 0.1f);
+    EXPECT_EQ(Walk.GetCurrentParentTotalCalls(), 1);
+    EXPECT_TRUE(Walk.IsDone());
+    Walk.EnterParent();
+    EXPECT_EQ(Walk.GetCurrentParentName(), "Walk");
+    EXPECT_EQ(Walk.GetCurrentName(), "Y");
+    Walk.EnterParent();
+    Walk.EnterParent(); // the root stays the root
+    EXPECT_EQ(Walk.GetCurrentParentName(), "Root");
+    EXPECT_FALSE(Walk.IsDone());
+    bCProfileIterator Assigned(&bCProfileManager::AccessRoot());
+    Assigned = *pIterator;
+    EXPECT_EQ(Assigned.GetCurrentName(), "Walk");
+    bCProfileManager::ReleaseIterator(pIterator);
+    bCProfileManager::ReleaseIterator(nullptr);
+}
+
+TEST_F(bCProfilerTest, SearchDescendsAlongFirstChildrenOnly)
+{
+    bCProfileManager::StartProfile("Search");
+    bCProfileManager::StartProfile("P1");
+    Spend("Deep1", 0.1);
+    bCProfileManager::StopProfile();
+    bCProfileManager::StartProfile("P2"); // the first child of "Search"
+    Spend("Deep2", 0.1);
+    bCProfileManager::StopProfile();
+    bCProfileManager::StopProfile();
+    bCProfileNode * pSearch = FindChild(&bCProfileManager::AccessRoot(), "Search");
+
+    struct bSCase
+    {
+        char const * m_pcName;
+        bool m_bFound;
+    };
+    bSCase const arrCases[] = {{"P1", true}, {"P2", true}, {"Deep2", true}, {"Deep1", false}, {"None", false}};
+    for (bSCase const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcName);
+        bCProfileIterator Iterator(pSearch);
+        bCProfileIterator * pFound = g_funcGetChildByName(&Iterator, bCString(Case.m_pcName));
+        EXPECT_EQ(pFound != nullptr, Case.m_bFound);
+        if (pFound)
+        {
+            EXPECT_EQ(pFound, &Iterator);
+            EXPECT_EQ(Iterator.GetCurrentName(), Case.m_pcName);
+        }
+    }
+    EXPECT_EQ(g_funcGetChildByName(nullptr, bCString("P1")), nullptr);
+}
+
+TEST_F(bCProfilerTest, IterChildsSendsOneLinePerChildDescending)
+{
+    bCProfileManager::StartProfile("Lines");
+    Spend("Other", 1.0);
+    bCProfileManager::StartProfile("Outer"); // the first child: the walk descends into it
+    Spend("Inner", 0.25);
+    Advance(0.25);
+    bCProfileManager::StopProfile();
+    bCProfileManager::StopProfile();
+    bCProfileIterator Iterator(FindChild(&bCProfileManager::AccessRoot(), "Lines"));
+    bCMessageRecorder Recorder;
+    g_funcIterChilds(&Iterator);
+    EXPECT_EQ(Recorder.GetAll(), "[Parent]: 'Lines' <T:1.500000, C:1>  ---> [Child]: 'Outer', <T:0.500000, C:1> \n\n"
+                                 "[Parent]: 'Lines' <T:1.500000, C:1>  ---> [Child]: 'Other', <T:1.000000, C:1> \n\n"
+                                 "[Parent]: 'Outer' <T:0.500000, C:1>  ---> [Child]: 'Inner', <T:0.250000, C:1> \n\n");
+    EXPECT_TRUE(Iterator.IsDone());
+    EXPECT_EQ(Iterator.GetCurrentParentName(), "Inner");
+}
+
+TEST_F(bCProfilerTest, DisabledProfilingStopsTheDisplayButKeepsCounting)
+{
+    bCProfileManager::EnableProfiling(false);
+    EXPECT_FALSE(bCProfileManager::IsProfilingEnabled());
+    Spend("Disabled", 0.5);
+    bCProfileNode * pNode = FindChild(&bCProfileManager::AccessRoot(), "Disabled");
+    ASSERT_NE(pNode, nullptr);
+    EXPECT_EQ(pNode->GetTotalCalls(), 1);
+    bCProfileIterator Iterator(&bCProfileManager::AccessRoot());
+    EXPECT_EQ(g_funcGetChildByName(&Iterator, bCString("Disabled")), nullptr);
+    bCMessageRecorder Recorder;
+    g_funcIterChilds(&Iterator);
+    EXPECT_EQ(Recorder.GetAll(), "");
+}
+
+TEST_F(bCProfilerTest, ResetClearsCountersFramesAndTime)
+{
+    Spend("Reset", 0.5);
+    bCProfileManager::IncrementFrameCounter();
+    bCProfileManager::IncrementFrameCounter();
+    EXPECT_EQ(bCProfileManager::GetFrameCountSinceReset(), 2);
+    Advance(2.0);
+    float const fBefore = bCProfileManager::GetTimeSinceReset();
+    EXPECT_FLOAT_EQ(fBefore, 2.5f);
+    bCProfileManager::Reset();
+    EXPECT_EQ(bCProfileManager::GetFrameCountSinceReset(), 0);
+    EXPECT_EQ(bCProfileManager::GetTimeSinceReset(), 0.0f);
+    Advance(0.5);
+    EXPECT_FLOAT_EQ(bCProfileManager::GetTimeSinceReset(), 0.5f);
+    bCProfileNode * pNode = FindChild(&bCProfileManager::AccessRoot(), "Reset");
+    ASSERT_NE(pNode, nullptr); // nodes stay
+    EXPECT_EQ(pNode->GetTotalCalls(), 0);
+    EXPECT_EQ(pNode->GetTotalTime(), 0.0f);
+}
+
+TEST_F(bCProfilerTest, FoldedStacksHoldExclusiveMicroseconds)
+{
+    bCProfileManager::StartProfile("Frame");
+    Spend("Physics", 0.003);
+    Spend("A I;x\ny", 0.002);
+    Advance(0.005);
+    bCProfileManager::StopProfile();
+    std::string const strAll = g_funcGetFoldedStacks().GetText();
+    EXPECT_EQ(strAll.rfind("Root ", 0), 0u); // the root comes first
+    std::istringstream Lines(strAll);
+    std::string strLine, strFrame;
+    while (std::getline(Lines, strLine))
+        if (strLine.rfind("Root;Frame", 0) == 0)
+            strFrame += strLine + "\n";
+    EXPECT_EQ(strFrame, "Root;Frame 5000\nRoot;Frame;A_I_x_y 2000\nRoot;Frame;Physics 3000\n");
+
+    bCMemoryStream Stream;
+    g_funcWriteFoldedStacks(Stream);
+    EXPECT_EQ(Stream.GetSize(), static_cast<long long>(strAll.size()));
+
+    std::string const strFile = ::testing::TempDir() + "vellmark_profile_" + std::to_string(getpid()) + ".folded";
+    ASSERT_TRUE(g_funcWriteFoldedStacks(strFile.c_str()));
+    std::ifstream File(strFile, std::ios::binary);
+    std::string const strRead((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(strRead, strAll);
+    std::remove(strFile.c_str());
+    EXPECT_FALSE(g_funcWriteFoldedStacks("/nonexistent-folder/profile.folded"));
+}
