@@ -126,7 +126,7 @@ TEST(bCMatrix, AxisAngleMatrixTurnsOppositeToItsQuaternion)
     matScaled.ModifyRotation(bCAxisAngle(bCVector(1, 1, 1), 0.0f));
     ExpectNear(matScaled.GetRotation(), bCMatrix(bCVector(2, 0, 0), bCVector(0, 3, 0), bCVector(0, 0, 4), bCVector(0, 0, 0)),
                1.0e-5f);
-    // Angle 0 takes the diagonal directly, so a row of length 0 stays 0 instead of 0 / 0.
+    // Angle 0: the diagonal of the old lengths, a zero row included.
     bCMatrix matFlat = bCMatrix::GetIdentity();
     matFlat.SetXAxis(bCVector(0, 0, 0));
     matFlat.ModifyRotation(bCAxisAngle(bCVector(1, 1, 1), 0.0f));
