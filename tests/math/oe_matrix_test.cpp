@@ -61,6 +61,7 @@ TEST(bCMatrix, SingularMatricesInvertToTheIdentity)
     matFlat.SetRow(2, bCVector4(0, 0, 0, 0));
     EXPECT_TRUE(matFlat.GetInverted().IsIdentity());
     EXPECT_TRUE(bCMatrix3(0.0f).GetInverted().IsIdentity());
+    EXPECT_EQ((bCMatrix::GetIdentity() + 1.0f) * 2.0f - 2.0f, bCMatrix::GetIdentity() * 2.0f);
 
     bCMatrix3 matSmall(bCVector(2, 0, 0), bCVector(0, 4, 0), bCVector(1, 0, 8));
     matSmall.Invert();
