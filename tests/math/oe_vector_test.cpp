@@ -27,7 +27,7 @@ namespace
         std::memcpy(arrBytes.data(), a_arrValues.data(), arrBytes.size());
         return arrBytes;
     }
-}
+} // namespace
 
 TEST(bCVector, NormalizationForms)
 {
@@ -35,8 +35,8 @@ TEST(bCVector, NormalizationForms)
     struct
     {
         bCVector vecInput;
-        bCVector vecSafe;   // NormalizeSafe
-        bCVector vecPlain;  // Normalize
+        bCVector vecSafe;  // NormalizeSafe
+        bCVector vecPlain; // Normalize
     } const Cases[] = {
         {bCVector(0, 0, 0), bCVector(1, 0, 0), bCVector(0, 0, 0)},
         {bCVector(0, -5, 0), bCVector(0, -1, 0), bCVector(0, -1, 0)},
@@ -230,8 +230,8 @@ TEST(bCVector, TransformsAgreeWithGlm)
         glm::vec4 const vecGlm = ToGlm(matTransform) * glm::vec4(ToGlm(vecPoint), 1.0f);
         ExpectNear(vecPoint * matTransform, bCVector(vecGlm.x, vecGlm.y, vecGlm.z), 1.0e-5f);
         glm::vec4 const vecDirection = ToGlm(matTransform) * glm::vec4(ToGlm(vecPoint), 0.0f);
-        ExpectNear(vecPoint.GetTransformedDirection(matTransform), bCVector(vecDirection.x, vecDirection.y, vecDirection.z),
-                   1.0e-5f);
+        ExpectNear(vecPoint.GetTransformedDirection(matTransform),
+                   bCVector(vecDirection.x, vecDirection.y, vecDirection.z), 1.0e-5f);
         glm::vec3 const vecUnit = glm::normalize(ToGlm(vecPoint));
         ExpectNear(vecPoint.GetNormalized(), bCVector(vecUnit.x, vecUnit.y, vecUnit.z), 1.0e-6f);
         bCVector const vecOther = Random.GetVector();
@@ -291,7 +291,8 @@ TEST(bCVector2, FormsAndUnimplementedCross)
     bCVector2 vecCross(1, 2);
     vecCross.CrossProduct(bCVector2(3, 4));
     EXPECT_EQ(vecCross, bCVector2(1, 2));
-    EXPECT_EQ(Recorder.GetAll(), "The method  bCVector2::SetCrossProduct was called, but has not yet been implemented!\n");
+    EXPECT_EQ(Recorder.GetAll(),
+              "The method  bCVector2::SetCrossProduct was called, but has not yet been implemented!\n");
 }
 
 TEST(bCVector4, MagnitudeEstimateSortsEveryOrder)
