@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -349,4 +350,27 @@ TEST(bCVector, StreamFormsAreRawFloats)
             EXPECT_EQ(vecPartial[0], -1.0f);
         }
     }
+}
+
+TEST(bCVector, ValueTypesKeepTheirLayout)
+{
+    // Arrays of these are handed around as raw floats and streamed field by field.
+    static_assert(std::is_standard_layout_v<bCVector> && std::is_trivially_copyable_v<bCVector>);
+    static_assert(std::is_standard_layout_v<bCMatrix> && std::is_trivially_copyable_v<bCMatrix>);
+    static_assert(std::is_standard_layout_v<bCQuaternion> && std::is_trivially_copyable_v<bCQuaternion>);
+    static_assert(std::is_standard_layout_v<bCAxisAngle> && std::is_trivially_copyable_v<bCAxisAngle>);
+    static_assert(std::is_standard_layout_v<bCMotion> && std::is_trivially_copyable_v<bCMotion>);
+    static_assert(std::is_trivially_copyable_v<bCEulerAngles> && std::is_trivially_copyable_v<bCSphericalRotation>);
+    bCMotion const Motion(bCVector(1, 2, 3), bCQuaternion(4, 5, 6, 7));
+    float fImage[7];
+    std::memcpy(fImage, &Motion, sizeof(fImage));
+    EXPECT_EQ(std::vector<float>(fImage, fImage + 7), std::vector<float>({1, 2, 3, 4, 5, 6, 7}));
+    bCAxisAngle const aaTurn(bCVector(1, 2, 3), 4);
+    float fAxisAngle[4];
+    std::memcpy(fAxisAngle, &aaTurn, sizeof(fAxisAngle));
+    EXPECT_EQ(fAxisAngle[3], 4.0f);
+    bCMatrix matRows(0.0f);
+    matRows(3, 1) = 5.0f; // row 3, column 1 is element 13 of the image
+    EXPECT_EQ(reinterpret_cast<float const *>(&matRows)[13], 5.0f);
+    EXPECT_EQ(matRows[13], 5.0f);
 }
