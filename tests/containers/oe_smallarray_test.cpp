@@ -135,6 +135,8 @@ TEST(bTSmallArray, RemovalFormsKeepOrDisturbOrder)
     arrValues.RemoveAt(1);
     arrValues.RemoveAtFast(0);
     arrValues.RemoveAt(7);
+    arrValues.Add(9);
+    arrValues.RemoveAtFast(4); // the last element
     std::vector<int> arrSeen(arrValues.BeginIterator(), arrValues.EndIterator());
     EXPECT_EQ(arrSeen, (std::vector<int>{5, 2, 3, 4}));
     EXPECT_EQ(arrValues.IndexOf(3), 2);

@@ -157,16 +157,17 @@ TEST(g_ArrayInsertionSort, SwapLimitHandsReversedInputToQuicksort)
     EXPECT_EQ(g_Log.m_iCalls, 66); // every pair compared once, every comparison a swap
 }
 
-TEST(g_ArrayInsertionSort, SwapLimitIsNotReachedByTenReversedElements)
+TEST(g_ArrayInsertionSort, SwapLimitIsNotPassedByElevenReversedElements)
 {
-    // Ten reversed elements need 45 swaps, never more than the threshold.
-    std::vector<uint32_t> arrKeys(10);
+    // Eleven reversed elements need 55 swaps: at the last element exactly the
+    // threshold of 55, which is not past it.
+    std::vector<uint32_t> arrKeys(11);
     std::iota(arrKeys.rbegin(), arrKeys.rend(), 0u);
     std::vector<SItem> arrItems = MakeItems(arrKeys);
     StartLog(arrItems.data(), sizeof(SItem));
-    g_ArrayInsertionSort(arrItems.data(), 10, sizeof(SItem), LoggingCompare, true);
+    g_ArrayInsertionSort(arrItems.data(), 11, sizeof(SItem), LoggingCompare, true);
     EXPECT_TRUE(g_Log.m_bOnlyNeighbours && g_Log.m_bElementFirst);
-    EXPECT_EQ(g_Log.m_iCalls, 45);
+    EXPECT_EQ(g_Log.m_iCalls, 55);
 }
 
 TEST(g_ArrayInsertionSort, SortsOddElementSizes)

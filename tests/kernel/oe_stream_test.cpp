@@ -339,6 +339,26 @@ TEST(bCIStream, StringCountBeyondTheInputKeepsTheAnnouncedLength)
     EXPECT_EQ(lValue, 3);
 }
 
+// A body cut short by a single byte still ends in zeroes, also where the
+// destination's buffer held text before.
+TEST(bCIStream, StringBodyCutByOneByteEndsInZeroes)
+{
+    bCMemoryStream Stream;
+    Fill(Stream, {3, 0, 'a', 'b'});
+    bCString strValue("xyz");
+    EXPECT_EQ(Stream.Read(strValue), 4ul);
+    ASSERT_EQ(strValue.GetLength(), 3);
+    EXPECT_EQ(strValue[1], 'b');
+    EXPECT_EQ(strValue[2], 0);
+
+    bCMemoryStream Wide;
+    Fill(Wide, {4, 0, 'a', 0, 'b'});
+    bCUnicodeString strWide(u"x\u4e00");
+    EXPECT_EQ(Wide.Read(strWide), 5ul);
+    ASSERT_EQ(strWide.GetLength(), 2);
+    EXPECT_EQ(strWide.GetText()[1], u'b');
+}
+
 TEST(bCIStream, StringCountCutAfterItsFirstByteStillAnnouncesALength)
 {
     bCMemoryStream Stream;

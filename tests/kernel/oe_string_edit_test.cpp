@@ -101,6 +101,8 @@ TEST(bCString, IntegerConversion)
     EXPECT_EQ(bCString("2147483647").GetInteger(0, false), INT_MAX);
     EXPECT_EQ(bCString("-2147483648").GetInteger(0, false), INT_MIN);
     EXPECT_EQ(bCString("99999999999").GetInteger(0, false), INT_MAX);
+    EXPECT_EQ(bCString("2147483646").GetInteger(0, false), INT_MAX - 1); // the last digit decides, no saturation
+    EXPECT_EQ(bCString("-2147483647").GetInteger(0, false), INT_MIN + 1);
 
     EXPECT_EQ(bCString("-9000000000").GetI64(0), -9000000000LL);
     EXPECT_EQ(bCString("x9223372036854775807").GetI64(1), LLONG_MAX);

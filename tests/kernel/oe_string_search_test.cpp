@@ -174,6 +174,8 @@ TEST(bCString, ReverseFindTextSkipsPositionsAtTheEnd)
     EXPECT_EQ(strText.ReverseFind("ab", 1), 0);
     EXPECT_EQ(strText.ReverseFind("ab", 3), -1);
     EXPECT_EQ(strText.ReverseFind("b", 4), -1);
+    EXPECT_EQ(strText.ReverseFind("", 3), 1);
+    EXPECT_EQ(strText.ReverseFind("", 4), -1); // skipping the whole text finds nothing, not even ""
     EXPECT_EQ(strText.ReverseFind("ababa"), -1);
     EXPECT_EQ(strText.ReverseFind("x"), -1);
     EXPECT_EQ(strText.ReverseFind(kNull), -1);

@@ -1,0 +1,34 @@
+// The viewer's datagrams: exactly the specified shapes and nothing else.
+
+#include <vellmark/platform/oe_viewerprotocol.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(OEParseViewerDatagram, BroadcastIsNameAndAtomTextEachWithItsTerminator)
+{
+    struct
+    {
+        std::string m_strBytes;
+        bool m_bValid;
+    } const arrCases[] = {
+        {std::string("\x02WM_LOGCOMMAND\0START\0", 21), true},
+        {std::string("\x02WM_LOGCOMMAND\0START\0x", 22), false}, // bytes after the atom text
+        {std::string("\x02WM_LOGCOMMAND\0START", 20), false},     // atom text without terminator
+        {std::string("\x02WM_LOGCOMMAND", 14), false},
+        {std::string("\x02", 1), false},
+    };
+    for (auto const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_strBytes.size());
+        bSViewerDatagram Datagram{};
+        ASSERT_EQ(OEParseViewerDatagram(Case.m_strBytes.data(), Case.m_strBytes.size(), Datagram), Case.m_bValid);
+        if (Case.m_bValid)
+        {
+            EXPECT_EQ(Datagram.m_eKind, bEViewerDatagram_Broadcast);
+            EXPECT_STREQ(Datagram.m_pcMessageName, "WM_LOGCOMMAND");
+            EXPECT_STREQ(Datagram.m_pcAtomText, "START");
+        }
+    }
+}
