@@ -11,6 +11,7 @@
 #include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_wintypes.h>
 #include <vellmark/platform/oe_random.h>
+#include <vellmark/platform/oe_mmtime.h>
 #include <vellmark/platform/oe_guidtext.h>
 #include <vellmark/platform/oe_time.h>
 #include <vellmark/platform/oe_minidump.h>
@@ -73,6 +74,8 @@
 #include <vellmark/propertysystem/base/oe_objectrefbase.h>
 #include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
+
+#include <vellmark/math/noise/oe_random.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>
