@@ -77,6 +77,14 @@
 
 #include <vellmark/math/noise/oe_random.h>
 
+#include <vellmark/graphics/oe_colorbase.h>
+#include <vellmark/graphics/oe_bytecolor.h>
+#include <vellmark/graphics/oe_bytealphacolor.h>
+#include <vellmark/graphics/oe_floatcolor.h>
+#include <vellmark/graphics/oe_floatalphacolor.h>
+#include <vellmark/graphics/oe_floatcolorhsv.h>
+#include <vellmark/graphics/oe_flexiblevertexformat.h>
+
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
