@@ -84,6 +84,8 @@
 #include <vellmark/graphics/oe_floatalphacolor.h>
 #include <vellmark/graphics/oe_floatcolorhsv.h>
 #include <vellmark/graphics/oe_flexiblevertexformat.h>
+#include <vellmark/platform/oe_nxvec3.h>
+#include <vellmark/math/3d/oe_math3d.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>
