@@ -112,5 +112,6 @@ int RunDemo()
     SaveAndLoad();
     ParseCommandLine();
     ReportAFault();
+    DemoNoise();
     return 0;
 }
