@@ -106,4 +106,59 @@ protected:
     OEU8 m_u8Alpha;
 };
 
+// The packers run per pixel: inline.
+
+inline unsigned short bCByteAlphaColor::GetColor_ARGB_1555() const
+{
+    return static_cast<unsigned short>(((m_u8Alpha >> 7) << 15) | GetColor_RGB_555());
+}
+
+inline unsigned short bCByteAlphaColor::GetColor_RGBA_4444() const
+{
+    return static_cast<unsigned short>(((m_u8Red >> 4) << 12) | ((m_u8Green >> 4) << 8) | ((m_u8Blue >> 4) << 4) |
+                                       (m_u8Alpha >> 4));
+}
+
+inline unsigned long bCByteAlphaColor::GetColor_ARGB_8888() const
+{
+    return (static_cast<unsigned long>(m_u8Alpha) << 24) | (static_cast<unsigned long>(m_u8Red) << 16) |
+           (static_cast<unsigned long>(m_u8Green) << 8) | m_u8Blue;
+}
+
+inline unsigned long bCByteAlphaColor::GetColor_RGBA_8888() const
+{
+    return (static_cast<unsigned long>(m_u8Red) << 24) | (static_cast<unsigned long>(m_u8Green) << 16) |
+           (static_cast<unsigned long>(m_u8Blue) << 8) | m_u8Alpha;
+}
+
+inline void bCByteAlphaColor::SetColor_ARGB_1555(unsigned short a_u16Pixel)
+{
+    SetColor_RGB_555(a_u16Pixel);
+    m_u8Alpha = static_cast<OEU8>((a_u16Pixel >> 8) & 0x80);
+}
+
+inline void bCByteAlphaColor::SetColor_RGBA_4444(unsigned short a_u16Pixel)
+{
+    m_u8Red = static_cast<OEU8>((a_u16Pixel >> 8) & 0xF0);
+    m_u8Green = static_cast<OEU8>((a_u16Pixel >> 4) & 0xF0);
+    m_u8Blue = static_cast<OEU8>(a_u16Pixel & 0xF0);
+    m_u8Alpha = static_cast<OEU8>((a_u16Pixel << 4) & 0xF0);
+}
+
+inline void bCByteAlphaColor::SetColor_ARGB_8888(unsigned long a_u32Pixel)
+{
+    m_u8Alpha = static_cast<OEU8>(a_u32Pixel >> 24);
+    m_u8Red = static_cast<OEU8>(a_u32Pixel >> 16);
+    m_u8Green = static_cast<OEU8>(a_u32Pixel >> 8);
+    m_u8Blue = static_cast<OEU8>(a_u32Pixel);
+}
+
+inline void bCByteAlphaColor::SetColor_RGBA_8888(unsigned long a_u32Pixel)
+{
+    m_u8Red = static_cast<OEU8>(a_u32Pixel >> 24);
+    m_u8Green = static_cast<OEU8>(a_u32Pixel >> 16);
+    m_u8Blue = static_cast<OEU8>(a_u32Pixel >> 8);
+    m_u8Alpha = static_cast<OEU8>(a_u32Pixel);
+}
+
 #endif

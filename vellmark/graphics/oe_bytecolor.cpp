@@ -89,30 +89,6 @@ void bCByteColor::SetColor(bCFloatColorHSV const & a_Source)
     SetColor(bCFloatColor(a_Source));
 }
 
-unsigned short bCByteColor::GetColor_RGB_555() const
-{
-    return static_cast<unsigned short>(((m_u8Red >> 3) << 10) | ((m_u8Green >> 3) << 5) | (m_u8Blue >> 3));
-}
-
-unsigned short bCByteColor::GetColor_RGB_565() const
-{
-    return static_cast<unsigned short>(((m_u8Red >> 3) << 11) | ((m_u8Green >> 2) << 5) | (m_u8Blue >> 3));
-}
-
-void bCByteColor::SetColor_RGB_555(unsigned short a_u16Pixel)
-{
-    m_u8Red = static_cast<OEU8>((a_u16Pixel >> 7) & 0xF8);
-    m_u8Green = static_cast<OEU8>((a_u16Pixel >> 2) & 0xF8);
-    m_u8Blue = static_cast<OEU8>((a_u16Pixel << 3) & 0xF8);
-}
-
-void bCByteColor::SetColor_RGB_565(unsigned short a_u16Pixel)
-{
-    m_u8Red = static_cast<OEU8>((a_u16Pixel >> 8) & 0xF8);
-    m_u8Green = static_cast<OEU8>((a_u16Pixel >> 3) & 0xFC);
-    m_u8Blue = static_cast<OEU8>((a_u16Pixel << 3) & 0xF8);
-}
-
 void bCByteColor::SetBlend(bCByteColor const &, bCByteColor const &, int, int)
 {
     OE_MESSAGEF_WARN("The method  %s was called, but has not yet been implemented!", "bCByteColor::SetBlend");

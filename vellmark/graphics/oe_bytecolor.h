@@ -113,4 +113,30 @@ protected:
     OEU8 m_u8Blue;
 };
 
+// The packers run per pixel: inline.
+
+inline unsigned short bCByteColor::GetColor_RGB_555() const
+{
+    return static_cast<unsigned short>(((m_u8Red >> 3) << 10) | ((m_u8Green >> 3) << 5) | (m_u8Blue >> 3));
+}
+
+inline unsigned short bCByteColor::GetColor_RGB_565() const
+{
+    return static_cast<unsigned short>(((m_u8Red >> 3) << 11) | ((m_u8Green >> 2) << 5) | (m_u8Blue >> 3));
+}
+
+inline void bCByteColor::SetColor_RGB_555(unsigned short a_u16Pixel)
+{
+    m_u8Red = static_cast<OEU8>((a_u16Pixel >> 7) & 0xF8);
+    m_u8Green = static_cast<OEU8>((a_u16Pixel >> 2) & 0xF8);
+    m_u8Blue = static_cast<OEU8>((a_u16Pixel << 3) & 0xF8);
+}
+
+inline void bCByteColor::SetColor_RGB_565(unsigned short a_u16Pixel)
+{
+    m_u8Red = static_cast<OEU8>((a_u16Pixel >> 8) & 0xF8);
+    m_u8Green = static_cast<OEU8>((a_u16Pixel >> 3) & 0xFC);
+    m_u8Blue = static_cast<OEU8>((a_u16Pixel << 3) & 0xF8);
+}
+
 #endif

@@ -56,12 +56,6 @@ void bCFlexibleVertexFormat::SetWeightCount(int a_iCount)
     ModifyStyle(PositionMask, uKind);
 }
 
-int bCFlexibleVertexFormat::GetTextureStageCount() const
-{
-    int const iCount = static_cast<int>((m_u32Format & TextureCountMask) >> TextureCountShift);
-    return iCount > GetMaxTextureStages() ? GetMaxTextureStages() : iCount;
-}
-
 void bCFlexibleVertexFormat::SetTextureStageCount(int a_iCount)
 {
     unsigned long const uCount = (a_iCount >= 1 && a_iCount <= GetMaxTextureStages()) ? a_iCount : 0;
@@ -83,52 +77,3 @@ void bCFlexibleVertexFormat::SetTextureCoordCount(int a_iSet, int a_iCount)
     ModifyStyle(3ul << iShift, g_arrFieldByCoords[a_iCount] << iShift);
 }
 
-int bCFlexibleVertexFormat::GetPositionByteCount() const
-{
-    if (!HasXYZ())
-        return 0;
-    return HasRHW() ? 16 : 12;
-}
-
-int bCFlexibleVertexFormat::GetOffsetWeights() const
-{
-    return HasRHW() ? 16 : 12;
-}
-
-int bCFlexibleVertexFormat::GetOffsetNormal() const
-{
-    return GetPositionByteCount() + 4 * GetWeightCount();
-}
-
-int bCFlexibleVertexFormat::GetOffsetPointSize() const
-{
-    return GetOffsetNormal() + (HasNormal() ? 12 : 0);
-}
-
-int bCFlexibleVertexFormat::GetOffsetDiffuse() const
-{
-    return GetOffsetPointSize() + (HasPointSize() ? 4 : 0);
-}
-
-int bCFlexibleVertexFormat::GetOffsetSpecular() const
-{
-    return GetOffsetDiffuse() + (HasDiffuse() ? 4 : 0);
-}
-
-int bCFlexibleVertexFormat::GetOffsetTextureCoords() const
-{
-    return GetOffsetSpecular() + (HasSpecular() ? 4 : 0);
-}
-
-int bCFlexibleVertexFormat::GetOffsetTextureCoords(int a_iSet) const
-{
-    int iOffset = GetOffsetTextureCoords();
-    for (int iSet = 0; iSet < a_iSet; ++iSet)
-        iOffset += 4 * GetTextureCoordCount(iSet);
-    return iOffset;
-}
-
-int bCFlexibleVertexFormat::GetVertexByteCount() const
-{
-    return GetOffsetTextureCoords(GetTextureStageCount());
-}

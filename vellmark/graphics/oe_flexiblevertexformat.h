@@ -18,6 +18,19 @@
 
 #include <cstdint>
 
+// Coordinates in the four texture sets whose two-bit fields make up a byte (0 -> 2, 1 -> 3, 2 -> 4, 3 -> 1).
+struct bSTextureCoordSums
+{
+    unsigned char arrSums[256];
+    constexpr bSTextureCoordSums() : arrSums()
+    {
+        constexpr unsigned char arrCoords[4] = {2, 3, 4, 1};
+        for (int i = 0; i < 256; ++i)
+            arrSums[i] = static_cast<unsigned char>(arrCoords[i & 3] + arrCoords[(i >> 2) & 3] +
+                                                    arrCoords[(i >> 4) & 3] + arrCoords[(i >> 6) & 3]);
+    }
+};
+
 class OE_API bCFlexibleVertexFormat
 {
 public:
@@ -64,7 +77,7 @@ public:
     int GetTextureCoordCount(int a_iSet) const;
     void SetTextureCoordCount(int a_iSet, int a_iCount); // 1 to 4; others leave the code
 
-    int GetVertexByteCount() const;
+    int GetVertexByteCount() const { return GetOffsetTextureCoords(GetMaxTextureStages()); }
     bool IsValid() const { return GetVertexByteCount() != 0; }
 
     int GetOffsetXYZ() const { return 0; }
@@ -72,13 +85,13 @@ public:
     int GetOffsetY() const { return 4; }
     int GetOffsetZ() const { return 8; }
     int GetOffsetRHW() const { return 12; }
-    int GetOffsetWeights() const;
+    int GetOffsetWeights() const { return HasRHW() ? 16 : 12; }
     int GetOffsetWeight(int a_iWeight) const { return GetOffsetWeights() + 4 * a_iWeight; }
-    int GetOffsetNormal() const;
-    int GetOffsetPointSize() const;
-    int GetOffsetDiffuse() const;
-    int GetOffsetSpecular() const;
-    int GetOffsetTextureCoords() const;
+    int GetOffsetNormal() const { return ms_arrPositionBytes[GetPositionKind() >> 1]; }
+    int GetOffsetPointSize() const { return GetOffsetNormal() + (HasNormal() ? 12 : 0); }
+    int GetOffsetDiffuse() const { return GetOffsetPointSize() + (HasPointSize() ? 4 : 0); }
+    int GetOffsetSpecular() const { return GetOffsetDiffuse() + (HasDiffuse() ? 4 : 0); }
+    int GetOffsetTextureCoords() const { return GetOffsetSpecular() + (HasSpecular() ? 4 : 0); }
     int GetOffsetTextureCoords(int a_iSet) const;
     int GetOffsetTextureCoord(int a_iSet, int a_iCoord) const { return GetOffsetTextureCoords(a_iSet) + 4 * a_iCoord; }
 
@@ -99,12 +112,36 @@ private:
         TextureCountShift = 8,
     };
 
+    // Vertex bytes up to the normal by position kind / 2: none, xyz, xyz rhw, xyz and 1 to 5 weights.
+    static constexpr unsigned char ms_arrPositionBytes[8] = {0, 12, 16, 16, 20, 24, 28, 32};
+    static constexpr bSTextureCoordSums ms_TextureCoordSums{};
+
     unsigned long GetPositionKind() const { return m_u32Format & PositionMask; }
-    int GetPositionByteCount() const;
+    int GetTextureCoordTotal(int a_iSets) const; // coordinates in sets 0 to a_iSets - 1
     void EnableBit(unsigned long a_uBit, bool a_bEnable);
 
 private:
     uint32_t m_u32Format;
 };
+
+inline int bCFlexibleVertexFormat::GetTextureCoordTotal(int a_iSets) const
+{
+    // Sets beyond a_iSets are masked to field 0 (two coordinates each) and taken off again.
+    int const iSets = a_iSets < 0 ? 0 : (a_iSets < GetTextureStageCount() ? a_iSets : GetTextureStageCount());
+    unsigned int const uFields = (m_u32Format >> 16) & ((1u << (2 * iSets)) - 1);
+    return ms_TextureCoordSums.arrSums[uFields & 0xFF] + ms_TextureCoordSums.arrSums[uFields >> 8] -
+           2 * (GetMaxTextureStages() - iSets);
+}
+
+inline int bCFlexibleVertexFormat::GetOffsetTextureCoords(int a_iSet) const
+{
+    return GetOffsetTextureCoords() + 4 * GetTextureCoordTotal(a_iSet);
+}
+
+inline int bCFlexibleVertexFormat::GetTextureStageCount() const
+{
+    int const iCount = static_cast<int>((m_u32Format & TextureCountMask) >> TextureCountShift);
+    return iCount > GetMaxTextureStages() ? GetMaxTextureStages() : iCount;
+}
 
 #endif

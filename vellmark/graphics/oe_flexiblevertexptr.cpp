@@ -38,33 +38,11 @@ void bCFlexibleVertexPtr::Invalidate()
     m_pu8Buffer = nullptr;
 }
 
-void bCFlexibleVertexPtr::Advance(int a_iVertices)
-{
-    m_pu8Buffer += static_cast<long>(a_iVertices) * m_Format.GetVertexByteCount();
-}
-
-void bCFlexibleVertexPtr::Rewind(int a_iVertices)
-{
-    m_pu8Buffer -= static_cast<long>(a_iVertices) * m_Format.GetVertexByteCount();
-}
-
-bCFlexibleVertexPtr & bCFlexibleVertexPtr::operator++()
-{
-    Advance(1);
-    return *this;
-}
-
 bCFlexibleVertexPtr bCFlexibleVertexPtr::operator++(int)
 {
     bCFlexibleVertexPtr Before(*this);
     Advance(1);
     return Before;
-}
-
-bCFlexibleVertexPtr & bCFlexibleVertexPtr::operator--()
-{
-    Rewind(1);
-    return *this;
 }
 
 bCFlexibleVertexPtr bCFlexibleVertexPtr::operator--(int)
@@ -103,47 +81,6 @@ bCFlexibleVertexPtr bCFlexibleVertexPtr::operator-(int a_iVertices) const
 bool bCFlexibleVertexPtr::operator==(bCFlexibleVertexPtr const & a_Other) const
 {
     return m_pu8Buffer == a_Other.m_pu8Buffer && m_Format == a_Other.m_Format;
-}
-
-float bCFlexibleVertexPtr::GetFloat(int a_iOffset) const
-{
-    float fValue = 0.0f;
-    GetFloat(a_iOffset, fValue);
-    return fValue;
-}
-
-void bCFlexibleVertexPtr::GetFloat(int a_iOffset, float & a_fValue) const
-{
-    GetFloats(a_iOffset, &a_fValue, 1);
-}
-
-void bCFlexibleVertexPtr::SetFloat(int a_iOffset, float a_fValue)
-{
-    SetFloats(a_iOffset, &a_fValue, 1);
-}
-
-unsigned long bCFlexibleVertexPtr::GetWord(int a_iOffset) const
-{
-    unsigned long uValue = 0;
-    GetWord(a_iOffset, uValue);
-    return uValue;
-}
-
-void bCFlexibleVertexPtr::GetWord(int a_iOffset, unsigned long & a_uValue) const
-{
-    if (!IsValid())
-        return;
-    uint32_t u32Value;
-    std::memcpy(&u32Value, At(a_iOffset), 4);
-    a_uValue = u32Value;
-}
-
-void bCFlexibleVertexPtr::SetWord(int a_iOffset, unsigned long a_uValue)
-{
-    if (!IsValid())
-        return;
-    uint32_t const u32Value = static_cast<uint32_t>(a_uValue);
-    std::memcpy(At(a_iOffset), &u32Value, 4);
 }
 
 void bCFlexibleVertexPtr::GetFloats(int a_iOffset, void * a_pDest, int a_iCount) const

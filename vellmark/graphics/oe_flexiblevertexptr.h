@@ -14,6 +14,8 @@
 
 #include <vellmark/graphics/oe_flexiblevertexformat.h>
 
+#include <cstring>
+
 class bCVector;
 class bCVector2;
 class bCVector4;
@@ -140,5 +142,72 @@ private:
     bCFlexibleVertexFormat m_Format;
     OEU8 * m_pu8Buffer;
 };
+
+// The element accessors and the moves run in inner loops: inline.
+
+inline void bCFlexibleVertexPtr::Advance(int a_iVertices)
+{
+    m_pu8Buffer += static_cast<long>(a_iVertices) * m_Format.GetVertexByteCount();
+}
+
+inline void bCFlexibleVertexPtr::Rewind(int a_iVertices)
+{
+    m_pu8Buffer -= static_cast<long>(a_iVertices) * m_Format.GetVertexByteCount();
+}
+
+inline bCFlexibleVertexPtr & bCFlexibleVertexPtr::operator++()
+{
+    Advance(1);
+    return *this;
+}
+
+inline bCFlexibleVertexPtr & bCFlexibleVertexPtr::operator--()
+{
+    Rewind(1);
+    return *this;
+}
+
+inline void bCFlexibleVertexPtr::GetFloat(int a_iOffset, float & a_fValue) const
+{
+    if (IsValid())
+        std::memcpy(&a_fValue, At(a_iOffset), 4);
+}
+
+inline float bCFlexibleVertexPtr::GetFloat(int a_iOffset) const
+{
+    float fValue = 0.0f;
+    GetFloat(a_iOffset, fValue);
+    return fValue;
+}
+
+inline void bCFlexibleVertexPtr::SetFloat(int a_iOffset, float a_fValue)
+{
+    if (IsValid())
+        std::memcpy(At(a_iOffset), &a_fValue, 4);
+}
+
+inline void bCFlexibleVertexPtr::GetWord(int a_iOffset, unsigned long & a_uValue) const
+{
+    if (!IsValid())
+        return;
+    uint32_t u32Value;
+    std::memcpy(&u32Value, At(a_iOffset), 4);
+    a_uValue = u32Value;
+}
+
+inline unsigned long bCFlexibleVertexPtr::GetWord(int a_iOffset) const
+{
+    unsigned long uValue = 0;
+    GetWord(a_iOffset, uValue);
+    return uValue;
+}
+
+inline void bCFlexibleVertexPtr::SetWord(int a_iOffset, unsigned long a_uValue)
+{
+    if (!IsValid())
+        return;
+    uint32_t const u32Value = static_cast<uint32_t>(a_uValue);
+    std::memcpy(At(a_iOffset), &u32Value, 4);
+}
 
 #endif

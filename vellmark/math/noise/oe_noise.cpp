@@ -23,9 +23,9 @@ namespace
                      float a_fPersistence, F a_funcNoise)
     {
         float fSum = 0.0f;
-        for (int iOctave = a_iM; iOctave < a_iN - a_iM; ++iOctave)
+        float fFrequency = std::ldexp(1.0f, a_iM); // doubling keeps every frequency an exact power of 2
+        for (int iOctave = a_iM; iOctave < a_iN - a_iM; ++iOctave, fFrequency *= 2.0f)
         {
-            float const fFrequency = std::ldexp(1.0f, iOctave);
             float const fAmplitude = a_eAmplitude != bENoiseAmplitude_Persistence
                                          ? 1.0f / fFrequency
                                          : static_cast<float>(std::pow(static_cast<double>(a_fPersistence), iOctave));

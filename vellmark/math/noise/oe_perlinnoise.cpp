@@ -43,13 +43,25 @@ namespace
         return a_fT * a_fT * a_fT * (a_fT * (a_fT * 6.0f - 15.0f) + 10.0f);
     }
 
-    // The twelve edge directions of a cube, four of them twice, picked by the hash's low four bits.
+    // The twelve edge directions of a cube, four of them twice, picked by the hash's low four bits:
+    // h < 8 ? x : y, plus h < 4 ? y : (h == 12 || h == 14 ? x : z), each negated by bits 0 and 1.
+    // A table instead of branches: the hash is random, so branches would mispredict.
+    float const g_arrGradients[16][3] = {
+        {1, 1, 0}, {-1, 1, 0}, {1, -1, 0}, {-1, -1, 0}, {1, 0, 1}, {-1, 0, 1}, {1, 0, -1}, {-1, 0, -1},
+        {0, 1, 1}, {0, -1, 1}, {0, 1, -1}, {0, -1, -1}, {1, 1, 0}, {0, -1, 1}, {-1, 1, 0}, {0, -1, -1},
+    };
+
     float Grad(int a_iHash, float a_fX, float a_fY, float a_fZ)
     {
-        int const iH = a_iHash & 15;
-        float const fU = iH < 8 ? a_fX : a_fY;
-        float const fV = iH < 4 ? a_fY : (iH == 12 || iH == 14 ? a_fX : a_fZ);
-        return ((iH & 1) == 0 ? fU : -fU) + ((iH & 2) == 0 ? fV : -fV);
+        float const * pGradient = g_arrGradients[a_iHash & 15];
+        return pGradient[0] * a_fX + pGradient[1] * a_fY + pGradient[2] * a_fZ;
+    }
+
+    // Floor for coordinates within the integer range; the library call is slow without SSE4.1.
+    int FloorToInt(float a_fValue)
+    {
+        int const iTruncated = static_cast<int>(a_fValue);
+        return a_fValue < static_cast<float>(iTruncated) ? iTruncated - 1 : iTruncated;
     }
 
     // One coordinate of the classic noise: the two lattice cells and the offsets into them.
@@ -278,11 +290,11 @@ float bCPerlinNoise::ImprovedNoise(float a_fX, float a_fY) const
 float bCPerlinNoise::ImprovedNoise(float a_fX, float a_fY, float a_fZ) const
 {
     int const * p = ms_piPermutations;
-    float const fFloorX = std::floor(a_fX), fFloorY = std::floor(a_fY), fFloorZ = std::floor(a_fZ);
-    int const iX = static_cast<int>(fFloorX) & 255;
-    int const iY = static_cast<int>(fFloorY) & 255;
-    int const iZ = static_cast<int>(fFloorZ) & 255;
-    float const x = a_fX - fFloorX, y = a_fY - fFloorY, z = a_fZ - fFloorZ;
+    int const iFloorX = FloorToInt(a_fX), iFloorY = FloorToInt(a_fY), iFloorZ = FloorToInt(a_fZ);
+    int const iX = iFloorX & 255, iY = iFloorY & 255, iZ = iFloorZ & 255;
+    float const x = a_fX - static_cast<float>(iFloorX);
+    float const y = a_fY - static_cast<float>(iFloorY);
+    float const z = a_fZ - static_cast<float>(iFloorZ);
     float const u = Fade(x), v = Fade(y), w = Fade(z);
     int const A = p[iX] + iY, AA = p[A] + iZ, AB = p[A + 1] + iZ;
     int const B = p[iX + 1] + iY, BA = p[B] + iZ, BB = p[B + 1] + iZ;
