@@ -78,6 +78,25 @@ TEST(bCColorStream, BytesOfEveryClassAndReadsBack)
     }
 }
 
+TEST(bCColorStream, FloatFormsCutAtEveryByteKeepWholeComponentsOnly)
+{
+    std::vector<unsigned char> const arrBytes = FloatBytes({0.5f, 0.25f, 0.125f, 2.0f});
+    for (size_t uCut = 0; uCut <= arrBytes.size(); ++uCut)
+    {
+        SCOPED_TRACE(uCut);
+        bCMemoryStream Stream;
+        Stream.Write(arrBytes.data(), static_cast<unsigned long>(uCut));
+        Stream.SetPosition(0, bEStreamSeekMode_Begin);
+        bCFloatAlphaColor Color(-1.0f, -2.0f, -3.0f, -4.0f);
+        Color << Stream;
+        EXPECT_EQ(Color.GetRed(), uCut >= 8 ? 0.5f : -1.0f);
+        EXPECT_EQ(Color.GetGreen(), uCut >= 12 ? 0.25f : -2.0f);
+        EXPECT_EQ(Color.GetBlue(), uCut >= 16 ? 0.125f : -3.0f);
+        EXPECT_EQ(Color.GetAlpha(), uCut >= 20 ? 2.0f : -4.0f);
+        EXPECT_EQ(Stream.GetPosition(), static_cast<long long>(uCut)) << "never reads past the end";
+    }
+}
+
 TEST(bCColorStream, TruncatedInputKeepsWhatItDidNotReach)
 {
     std::vector<unsigned char> const arrBytes = {0, 0, 0, 0, 10, 20, 30, 0, 40, 0, 0, 0};

@@ -44,3 +44,10 @@ void bCColorBase::ReadLeadingWord(bCIStream & a_Stream)
     unsigned char arrSkipped[4];
     a_Stream.Read(arrSkipped, 4);
 }
+
+void bCColorBase::ReadComponent(bCIStream & a_Stream, float & a_fComponent)
+{
+    float fRead;
+    if (a_Stream.Read(&fRead, 4) == 4)
+        a_fComponent = fRead;
+}

@@ -113,6 +113,8 @@ protected:
     // The leading word of the stream form: zeros on writing, skipped on reading.
     static void WriteLeadingWord(bCOStream & a_Stream);
     static void ReadLeadingWord(bCIStream & a_Stream);
+    // A component cut short by the end of the stream keeps its old value.
+    static void ReadComponent(bCIStream & a_Stream, float & a_fComponent);
 };
 
 #endif

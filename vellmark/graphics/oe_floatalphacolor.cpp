@@ -53,7 +53,7 @@ void bCFloatAlphaColor::Clear()
 bCIStream & bCFloatAlphaColor::operator<<(bCIStream & a_Stream)
 {
     ReadComponents(a_Stream);
-    a_Stream.Read(&m_fAlpha, 4);
+    ReadComponent(a_Stream, m_fAlpha);
     return a_Stream;
 }
 

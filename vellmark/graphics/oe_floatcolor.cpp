@@ -45,9 +45,9 @@ void bCFloatColor::Clear()
 void bCFloatColor::ReadComponents(bCIStream & a_Stream)
 {
     ReadLeadingWord(a_Stream);
-    a_Stream.Read(&m_fRed, 4);
-    a_Stream.Read(&m_fGreen, 4);
-    a_Stream.Read(&m_fBlue, 4);
+    ReadComponent(a_Stream, m_fRed);
+    ReadComponent(a_Stream, m_fGreen);
+    ReadComponent(a_Stream, m_fBlue);
 }
 
 void bCFloatColor::WriteComponents(bCOStream & a_Stream) const

@@ -54,9 +54,9 @@ void bCFloatColorHSV::Clear()
 bCIStream & bCFloatColorHSV::operator<<(bCIStream & a_Stream)
 {
     ReadLeadingWord(a_Stream);
-    a_Stream.Read(&m_fHue, 4);
-    a_Stream.Read(&m_fSaturation, 4);
-    a_Stream.Read(&m_fValue, 4);
+    ReadComponent(a_Stream, m_fHue);
+    ReadComponent(a_Stream, m_fSaturation);
+    ReadComponent(a_Stream, m_fValue);
     return a_Stream;
 }
 
