@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace
@@ -139,4 +140,33 @@ TEST(bCNoise, TurbulenceOfEachCoordinateForm)
     EXPECT_EQ(Noise.m_arrCalls[1].fX, 6.0f);
     EXPECT_EQ(Noise.m_arrCalls[5].fY, 8.0f);
     EXPECT_EQ(Noise.m_arrCalls[7].fZ, 10.0f);
+}
+
+// Seed 1 at (0.3, 1.7, -2.2): the values of this implementation, kept so that a change of the
+// seeded tables, the draw order or an evaluation step shows.
+TEST(bCNoise, SeedOneValuesAtAChosenPoint)
+{
+    bSTestPerlinNoise Perlin;
+    bSTestPeacheyNoise Peachey;
+    auto pEbert = std::make_unique<bSTestEbertNoise>();
+    float const x = 0.3f, y = 1.7f, z = -2.2f;
+    struct Case
+    {
+        char const * pcWhat;
+        float fValue, fExpected;
+    };
+    Case const arrCases[] = {
+        {"classic 1-D", Perlin.Noise(x), -0.0888831019f},
+        {"classic 2-D", Perlin.Noise(x, y), -0.227491245f},
+        {"classic 3-D", Perlin.Noise(x, y, z), 0.0307812989f},
+        {"improved", Perlin.ImprovedNoise(x, y, z), -0.476174593f},
+        {"gradient", Peachey.GNoise(x, y, z), 0.497429192f},
+        {"value", Peachey.VNoise(x, y, z), -0.229767561f},
+        {"gradient value", Peachey.GVNoise(x, y, z, 0.7f), 0.279270172f},
+        {"value convolution", Peachey.VCNoise(x, y, z), -0.380812943f},
+        {"sparse convolution", Peachey.SCNoise(x, y, z), -0.202090681f},
+        {"Ebert", pEbert->GetNoise(x, y, z), 0.501115382f},
+    };
+    for (Case const & c : arrCases)
+        EXPECT_FLOAT_EQ(c.fValue, c.fExpected) << c.pcWhat;
 }
