@@ -115,6 +115,9 @@ TEST(bCFlexibleVertexFormat, MasksAndComparison)
     B = A;
     EXPECT_EQ(A, B);
     EXPECT_EQ(static_cast<unsigned long>(B), 0x112ul);
+    EXPECT_TRUE(B == 0x112);
+    EXPECT_TRUE(0x112 == B);
+    EXPECT_TRUE(B != 0x113);
     B.AccessFormat() = 0x2;
     EXPECT_EQ(B.GetVertexByteCount(), 12);
 }
