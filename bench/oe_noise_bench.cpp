@@ -217,8 +217,8 @@ namespace
                 if constexpr (t_eFormat == bEPixelFormat_RGB_565)
                     arrPixels[i] = static_cast<P>(((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3));
                 else
-                    arrPixels[i] = static_cast<P>((uint32_t(c.a) << 24) | (uint32_t(c.r) << 16) |
-                                                  (uint32_t(c.g) << 8) | c.b);
+                    arrPixels[i] =
+                        static_cast<P>((uint32_t(c.a) << 24) | (uint32_t(c.r) << 16) | (uint32_t(c.g) << 8) | c.b);
             }
             for (int i = 0; i < g_iPixels; ++i)
             {

@@ -37,9 +37,9 @@ TEST(bCByteAlphaColor, EveryFormatRoundTheCircle)
     {
         for (bCByteAlphaColor const & Color : arrColors)
         {
-            SCOPED_TRACE(testing::Message() << "format " << f.eFormat << " colour " << int(Color.GetRed()) << ","
-                                            << int(Color.GetGreen()) << "," << int(Color.GetBlue()) << ","
-                                            << int(Color.GetAlpha()));
+            SCOPED_TRACE(testing::Message()
+                         << "format " << f.eFormat << " colour " << int(Color.GetRed()) << "," << int(Color.GetGreen())
+                         << "," << int(Color.GetBlue()) << "," << int(Color.GetAlpha()));
             unsigned char arrPixel[6] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
             Color.WritePixel(f.eFormat, arrPixel);
             EXPECT_EQ(arrPixel[f.iBytes], 0xEE) << "wrote past the pixel";

@@ -16,11 +16,11 @@ namespace
 
     // Spot checks across the table: greys, the four shades, the mixed colours, both ends and beyond.
     NamedCase const kNamed[] = {
-        {0, 0, 0, 0},        {1, 255, 255, 255},  {2, 192, 192, 192}, {6, 211, 211, 211},  {7, 128, 138, 135},
-        {8, 128, 128, 105},  {9, 255, 0, 0},      {12, 79, 0, 0},     {14, 0, 175, 0},     {19, 0, 0, 127},
-        {22, 0, 175, 175},   {28, 79, 79, 0},     {31, 127, 0, 127},  {33, 41, 36, 33},    {35, 237, 145, 33},
-        {37, 8, 46, 84},     {38, 135, 206, 235}, {42, 218, 112, 214}, {44, 143, 94, 153}, {47, 115, 61, 26},
-        {49, 255, 125, 64},  {50, 240, 230, 140}, {51, 0, 0, 0},      {-1, 0, 0, 0},       {1000, 0, 0, 0},
+        {0, 0, 0, 0},       {1, 255, 255, 255},  {2, 192, 192, 192},  {6, 211, 211, 211}, {7, 128, 138, 135},
+        {8, 128, 128, 105}, {9, 255, 0, 0},      {12, 79, 0, 0},      {14, 0, 175, 0},    {19, 0, 0, 127},
+        {22, 0, 175, 175},  {28, 79, 79, 0},     {31, 127, 0, 127},   {33, 41, 36, 33},   {35, 237, 145, 33},
+        {37, 8, 46, 84},    {38, 135, 206, 235}, {42, 218, 112, 214}, {44, 143, 94, 153}, {47, 115, 61, 26},
+        {49, 255, 125, 64}, {50, 240, 230, 140}, {51, 0, 0, 0},       {-1, 0, 0, 0},      {1000, 0, 0, 0},
     };
 
     bCColorBase::bEColor Named(int a_iValue)
@@ -36,7 +36,8 @@ TEST(bCByteColor, NamedColorsInEveryClass)
         SCOPED_TRACE(testing::Message() << "colour " << c.iColor);
         bool const bKnown = c.iColor >= 1 && c.iColor <= 50;
         bCByteColor const Byte(Named(c.iColor));
-        EXPECT_EQ(Byte, bCByteColor(static_cast<OEU8>(c.iRed), static_cast<OEU8>(c.iGreen), static_cast<OEU8>(c.iBlue)));
+        EXPECT_EQ(Byte,
+                  bCByteColor(static_cast<OEU8>(c.iRed), static_cast<OEU8>(c.iGreen), static_cast<OEU8>(c.iBlue)));
 
         bCByteAlphaColor const ByteAlpha(Named(c.iColor));
         EXPECT_EQ(ByteAlpha, bCByteAlphaColor(Byte, 255));
@@ -65,8 +66,8 @@ TEST(bCByteColor, SixteenBitPackersKeepTopBits)
         unsigned short u555, u565;
     };
     Case const arrCases[] = {
-        {255, 255, 255, 0x7FFF, 0xFFFF}, {0, 0, 0, 0x0000, 0x0000},   {255, 0, 0, 0x7C00, 0xF800},
-        {0, 255, 0, 0x03E0, 0x07E0},     {0, 0, 255, 0x001F, 0x001F}, {7, 3, 7, 0x0000, 0x0000},
+        {255, 255, 255, 0x7FFF, 0xFFFF}, {0, 0, 0, 0x0000, 0x0000},      {255, 0, 0, 0x7C00, 0xF800},
+        {0, 255, 0, 0x03E0, 0x07E0},     {0, 0, 255, 0x001F, 0x001F},    {7, 3, 7, 0x0000, 0x0000},
         {8, 4, 8, 0x0401, 0x0821},       {200, 100, 50, 0x6586, 0xCB26},
     };
     for (Case const & c : arrCases)

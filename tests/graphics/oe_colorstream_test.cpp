@@ -17,7 +17,8 @@ namespace
         bCMemoryStream Stream;
         a_Color >> Stream;
         Stream.SetPosition(0, bEStreamSeekMode_Begin);
-        unsigned char const * pBytes = static_cast<unsigned char const *>(Stream.GetBuffer(static_cast<unsigned long>(Stream.GetSize())));
+        unsigned char const * pBytes =
+            static_cast<unsigned char const *>(Stream.GetBuffer(static_cast<unsigned long>(Stream.GetSize())));
         return std::vector<unsigned char>(pBytes, pBytes + Stream.GetSize());
     }
 
@@ -45,16 +46,20 @@ namespace
 TEST(bCColorStream, BytesOfEveryClassAndReadsBack)
 {
     std::vector<StreamCase> const arrCases = {
-        {"bCByteColor", [] { return new bCByteColor(1, 2, 3); }, [] { return new bCByteColor(); },
+        {"bCByteColor",
+         [] { return new bCByteColor(1, 2, 3); },
+         [] { return new bCByteColor(); },
          {0, 0, 0, 0, 1, 2, 3, 0}},
-        {"bCByteAlphaColor", [] { return new bCByteAlphaColor(1, 2, 3, 4); }, [] { return new bCByteAlphaColor(); },
+        {"bCByteAlphaColor",
+         [] { return new bCByteAlphaColor(1, 2, 3, 4); },
+         [] { return new bCByteAlphaColor(); },
          {0, 0, 0, 0, 1, 2, 3, 0, 4, 0, 0, 0}},
         {"bCFloatColor", [] { return new bCFloatColor(0.5f, -1.0f, 2.0f); }, [] { return new bCFloatColor(); },
          FloatBytes({0.5f, -1.0f, 2.0f})},
         {"bCFloatAlphaColor", [] { return new bCFloatAlphaColor(0.5f, -1.0f, 2.0f, 0.25f); },
          [] { return new bCFloatAlphaColor(); }, FloatBytes({0.5f, -1.0f, 2.0f, 0.25f})},
-        {"bCFloatColorHSV", [] { return new bCFloatColorHSV(0.75f, 0.5f, 1.0f); },
-         [] { return new bCFloatColorHSV(); }, FloatBytes({0.75f, 0.5f, 1.0f})},
+        {"bCFloatColorHSV", [] { return new bCFloatColorHSV(0.75f, 0.5f, 1.0f); }, [] { return new bCFloatColorHSV(); },
+         FloatBytes({0.75f, 0.5f, 1.0f})},
     };
     for (StreamCase const & c : arrCases)
     {

@@ -62,8 +62,8 @@ TEST(bCFlexibleVertexPtr, WritesEachElementWhereTheFormatPutsIt)
     };
     // Layout: xyz 0, weights 12, normal 20, point size 32, diffuse 36, specular 40, sets at 44, 52, 64.
     Expected const arrFloats[] = {
-        {0, 1.0f},   {4, 2.0f},   {8, 3.0f},   {12, 0.5f},  {16, 0.25f}, {20, 0.0f}, {24, 1.0f}, {28, 0.0f},
-        {32, 7.0f},  {44, 9.0f},  {48, 9.0f},  {52, 4.0f},  {56, 5.0f},  {60, 6.0f}, {64, 9.0f},
+        {0, 1.0f},  {4, 2.0f},  {8, 3.0f},  {12, 0.5f}, {16, 0.25f}, {20, 0.0f}, {24, 1.0f}, {28, 0.0f},
+        {32, 7.0f}, {44, 9.0f}, {48, 9.0f}, {52, 4.0f}, {56, 5.0f},  {60, 6.0f}, {64, 9.0f},
     };
     for (Expected const & e : arrFloats)
         EXPECT_EQ(FloatAt(arrBuffer, 68 + e.uOffset), e.fValue) << "offset " << e.uOffset;

@@ -35,4 +35,3 @@ TEST(OERand, EachThreadStartsAtOneAndKeepsItsOwnState)
     OESRand(12345);
     EXPECT_EQ(OERand(), iMainFirst);
 }
-

@@ -103,8 +103,8 @@ namespace
     bool ParseSize(char const * a_pcText, int & a_iWidth, int & a_iHeight)
     {
         char cRest = 0;
-        return std::sscanf(a_pcText, "%dx%d%c", &a_iWidth, &a_iHeight, &cRest) == 2 && a_iWidth > 0 &&
-               a_iHeight > 0 && a_iWidth <= 16384 && a_iHeight <= 16384;
+        return std::sscanf(a_pcText, "%dx%d%c", &a_iWidth, &a_iHeight, &cRest) == 2 && a_iWidth > 0 && a_iHeight > 0 &&
+               a_iWidth <= 16384 && a_iHeight <= 16384;
     }
 
     // Returns an empty text when the arguments are complete, else what is wrong.
@@ -205,7 +205,8 @@ namespace
         {
             for (int iX = 0; iX < a_Options.iWidth; ++iX)
             {
-                float const fValue = Sample(a_Noise, a_Options, fStep * static_cast<float>(iX), fStep * static_cast<float>(iY));
+                float const fValue =
+                    Sample(a_Noise, a_Options, fStep * static_cast<float>(iX), fStep * static_cast<float>(iY));
                 float const fLevel = (fValue - a_Options.fLow) / (a_Options.fHigh - a_Options.fLow);
                 arrPixels[static_cast<size_t>(iY) * a_Options.iWidth + iX] =
                     static_cast<unsigned char>(std::lround(std::clamp(fLevel, 0.0f, 1.0f) * 255.0f));

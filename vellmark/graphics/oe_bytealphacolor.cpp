@@ -8,41 +8,37 @@
 #include <cstdint>
 #include <cstring>
 
-bCByteAlphaColor::bCByteAlphaColor() : m_u8Alpha(0)
+bCByteAlphaColor::bCByteAlphaColor() : m_u8Alpha(0) {}
+
+bCByteAlphaColor::bCByteAlphaColor(OEU8 a_u8Red, OEU8 a_u8Green, OEU8 a_u8Blue, OEU8 a_u8Alpha) :
+    bCByteColor(a_u8Red, a_u8Green, a_u8Blue), m_u8Alpha(a_u8Alpha)
 {
 }
 
-bCByteAlphaColor::bCByteAlphaColor(OEU8 a_u8Red, OEU8 a_u8Green, OEU8 a_u8Blue, OEU8 a_u8Alpha)
-    : bCByteColor(a_u8Red, a_u8Green, a_u8Blue), m_u8Alpha(a_u8Alpha)
+bCByteAlphaColor::bCByteAlphaColor(bEColor a_eColor) : bCByteColor(a_eColor), m_u8Alpha(255) {}
+
+bCByteAlphaColor::bCByteAlphaColor(bCByteAlphaColor const & a_Source) :
+    bCByteColor(a_Source), m_u8Alpha(a_Source.m_u8Alpha)
 {
 }
 
-bCByteAlphaColor::bCByteAlphaColor(bEColor a_eColor) : bCByteColor(a_eColor), m_u8Alpha(255)
+bCByteAlphaColor::bCByteAlphaColor(bCByteColor const & a_Source, OEU8 a_u8Alpha) :
+    bCByteColor(a_Source), m_u8Alpha(a_u8Alpha)
 {
 }
 
-bCByteAlphaColor::bCByteAlphaColor(bCByteAlphaColor const & a_Source)
-    : bCByteColor(a_Source), m_u8Alpha(a_Source.m_u8Alpha)
+bCByteAlphaColor::bCByteAlphaColor(bCFloatColor const & a_Source, OEU8 a_u8Alpha) :
+    bCByteColor(a_Source), m_u8Alpha(a_u8Alpha)
 {
 }
 
-bCByteAlphaColor::bCByteAlphaColor(bCByteColor const & a_Source, OEU8 a_u8Alpha)
-    : bCByteColor(a_Source), m_u8Alpha(a_u8Alpha)
+bCByteAlphaColor::bCByteAlphaColor(bCFloatAlphaColor const & a_Source) :
+    bCByteColor(static_cast<bCFloatColor const &>(a_Source)), m_u8Alpha(FloatToByte(a_Source.GetAlpha()))
 {
 }
 
-bCByteAlphaColor::bCByteAlphaColor(bCFloatColor const & a_Source, OEU8 a_u8Alpha)
-    : bCByteColor(a_Source), m_u8Alpha(a_u8Alpha)
-{
-}
-
-bCByteAlphaColor::bCByteAlphaColor(bCFloatAlphaColor const & a_Source)
-    : bCByteColor(static_cast<bCFloatColor const &>(a_Source)), m_u8Alpha(FloatToByte(a_Source.GetAlpha()))
-{
-}
-
-bCByteAlphaColor::bCByteAlphaColor(bCFloatColorHSV const & a_Source, OEU8 a_u8Alpha)
-    : bCByteColor(a_Source), m_u8Alpha(a_u8Alpha)
+bCByteAlphaColor::bCByteAlphaColor(bCFloatColorHSV const & a_Source, OEU8 a_u8Alpha) :
+    bCByteColor(a_Source), m_u8Alpha(a_u8Alpha)
 {
 }
 
@@ -141,8 +137,7 @@ void bCByteAlphaColor::ReadPixel(bEPixelFormat a_eFormat, void const * a_pPixel)
     case bEPixelFormat_ARGB_1555: SetColor_ARGB_1555(u16Pixel); break;
     case bEPixelFormat_RGBA_8888: SetColor_RGBA_8888(u32Pixel); break;
     case bEPixelFormat_ARGB_8888: SetColor_ARGB_8888(u32Pixel); break;
-    case bEPixelFormat_RGB_888:
-    {
+    case bEPixelFormat_RGB_888: {
         OEU8 const * pBytes = static_cast<OEU8 const *>(a_pPixel);
         bCByteColor::SetColor(pBytes[0], pBytes[1], pBytes[2]);
         break;
@@ -163,8 +158,7 @@ void bCByteAlphaColor::WritePixel(bEPixelFormat a_eFormat, void * a_pPixel) cons
     case bEPixelFormat_ARGB_1555: u16Pixel = GetColor_ARGB_1555(); break;
     case bEPixelFormat_RGBA_8888: u32Pixel = static_cast<uint32_t>(GetColor_RGBA_8888()); break;
     case bEPixelFormat_ARGB_8888: u32Pixel = static_cast<uint32_t>(GetColor_ARGB_8888()); break;
-    case bEPixelFormat_RGB_888:
-    {
+    case bEPixelFormat_RGB_888: {
         OEU8 const arrBytes[3] = {m_u8Red, m_u8Green, m_u8Blue};
         std::memcpy(a_pPixel, arrBytes, 3);
         return;

@@ -5,12 +5,10 @@
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_stream.h>
 
-bCByteColor::bCByteColor() : m_u8Red(0), m_u8Green(0), m_u8Blue(0)
-{
-}
+bCByteColor::bCByteColor() : m_u8Red(0), m_u8Green(0), m_u8Blue(0) {}
 
-bCByteColor::bCByteColor(OEU8 a_u8Red, OEU8 a_u8Green, OEU8 a_u8Blue)
-    : m_u8Red(a_u8Red), m_u8Green(a_u8Green), m_u8Blue(a_u8Blue)
+bCByteColor::bCByteColor(OEU8 a_u8Red, OEU8 a_u8Green, OEU8 a_u8Blue) :
+    m_u8Red(a_u8Red), m_u8Green(a_u8Green), m_u8Blue(a_u8Blue)
 {
 }
 
@@ -19,8 +17,8 @@ bCByteColor::bCByteColor(bEColor a_eColor)
     SetColor(a_eColor);
 }
 
-bCByteColor::bCByteColor(bCByteColor const & a_Source)
-    : bCColorBase(a_Source), m_u8Red(a_Source.m_u8Red), m_u8Green(a_Source.m_u8Green), m_u8Blue(a_Source.m_u8Blue)
+bCByteColor::bCByteColor(bCByteColor const & a_Source) :
+    bCColorBase(a_Source), m_u8Red(a_Source.m_u8Red), m_u8Green(a_Source.m_u8Green), m_u8Blue(a_Source.m_u8Blue)
 {
 }
 

@@ -76,4 +76,3 @@ void bCFlexibleVertexFormat::SetTextureCoordCount(int a_iSet, int a_iCount)
     int const iShift = TextureFieldShift(a_iSet);
     ModifyStyle(3ul << iShift, g_arrFieldByCoords[a_iCount] << iShift);
 }
-

@@ -99,14 +99,12 @@ public:
     bool operator==(bCFlexibleVertexFormat const & a_Other) const { return m_u32Format == a_Other.m_u32Format; }
     bool operator!=(bCFlexibleVertexFormat const & a_Other) const { return m_u32Format != a_Other.m_u32Format; }
     // A plain code of any integer type compares without a conversion, which would be ambiguous.
-    template <typename T> requires std::is_integral_v<T> bool operator==(T a_Code) const
-    {
-        return m_u32Format == static_cast<unsigned long>(a_Code);
-    }
-    template <typename T> requires std::is_integral_v<T> bool operator!=(T a_Code) const
-    {
-        return !(*this == a_Code);
-    }
+    template <typename T>
+    requires std::is_integral_v<T>
+    bool operator==(T a_Code) const { return m_u32Format == static_cast<unsigned long>(a_Code); }
+    template <typename T>
+    requires std::is_integral_v<T>
+    bool operator!=(T a_Code) const { return !(*this == a_Code); }
 
 private:
     enum : unsigned long

@@ -10,9 +10,7 @@
 // Vectors travel as their memory image, their floats in index order.
 static_assert(sizeof(bCVector) == 12 && sizeof(bCVector2) == 8 && sizeof(bCVector4) == 16, "vectors are floats");
 
-bCFlexibleVertexPtr::bCFlexibleVertexPtr() : m_pu8Buffer(nullptr)
-{
-}
+bCFlexibleVertexPtr::bCFlexibleVertexPtr() : m_pu8Buffer(nullptr) {}
 
 bCFlexibleVertexPtr & bCFlexibleVertexPtr::operator=(bCFlexibleVertexPtr const & a_Source)
 {

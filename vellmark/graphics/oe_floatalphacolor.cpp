@@ -4,41 +4,37 @@
 #include <vellmark/graphics/oe_floatcolorhsv.h>
 #include <vellmark/kernel/oe_stream.h>
 
-bCFloatAlphaColor::bCFloatAlphaColor() : m_fAlpha(0.0f)
+bCFloatAlphaColor::bCFloatAlphaColor() : m_fAlpha(0.0f) {}
+
+bCFloatAlphaColor::bCFloatAlphaColor(float a_fRed, float a_fGreen, float a_fBlue, float a_fAlpha) :
+    bCFloatColor(a_fRed, a_fGreen, a_fBlue), m_fAlpha(a_fAlpha)
 {
 }
 
-bCFloatAlphaColor::bCFloatAlphaColor(float a_fRed, float a_fGreen, float a_fBlue, float a_fAlpha)
-    : bCFloatColor(a_fRed, a_fGreen, a_fBlue), m_fAlpha(a_fAlpha)
+bCFloatAlphaColor::bCFloatAlphaColor(bEColor a_eColor) : bCFloatColor(a_eColor), m_fAlpha(1.0f) {}
+
+bCFloatAlphaColor::bCFloatAlphaColor(bCFloatAlphaColor const & a_Source) :
+    bCFloatColor(a_Source), m_fAlpha(a_Source.m_fAlpha)
 {
 }
 
-bCFloatAlphaColor::bCFloatAlphaColor(bEColor a_eColor) : bCFloatColor(a_eColor), m_fAlpha(1.0f)
+bCFloatAlphaColor::bCFloatAlphaColor(bCFloatColor const & a_Source, float a_fAlpha) :
+    bCFloatColor(a_Source), m_fAlpha(a_fAlpha)
 {
 }
 
-bCFloatAlphaColor::bCFloatAlphaColor(bCFloatAlphaColor const & a_Source)
-    : bCFloatColor(a_Source), m_fAlpha(a_Source.m_fAlpha)
+bCFloatAlphaColor::bCFloatAlphaColor(bCByteColor const & a_Source, float a_fAlpha) :
+    bCFloatColor(a_Source), m_fAlpha(a_fAlpha)
 {
 }
 
-bCFloatAlphaColor::bCFloatAlphaColor(bCFloatColor const & a_Source, float a_fAlpha)
-    : bCFloatColor(a_Source), m_fAlpha(a_fAlpha)
+bCFloatAlphaColor::bCFloatAlphaColor(bCByteAlphaColor const & a_Source) :
+    bCFloatColor(static_cast<bCByteColor const &>(a_Source)), m_fAlpha(ByteToFloat(a_Source.GetAlpha()))
 {
 }
 
-bCFloatAlphaColor::bCFloatAlphaColor(bCByteColor const & a_Source, float a_fAlpha)
-    : bCFloatColor(a_Source), m_fAlpha(a_fAlpha)
-{
-}
-
-bCFloatAlphaColor::bCFloatAlphaColor(bCByteAlphaColor const & a_Source)
-    : bCFloatColor(static_cast<bCByteColor const &>(a_Source)), m_fAlpha(ByteToFloat(a_Source.GetAlpha()))
-{
-}
-
-bCFloatAlphaColor::bCFloatAlphaColor(bCFloatColorHSV const & a_Source, float a_fAlpha)
-    : bCFloatColor(a_Source), m_fAlpha(a_fAlpha)
+bCFloatAlphaColor::bCFloatAlphaColor(bCFloatColorHSV const & a_Source, float a_fAlpha) :
+    bCFloatColor(a_Source), m_fAlpha(a_fAlpha)
 {
 }
 

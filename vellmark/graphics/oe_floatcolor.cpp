@@ -6,12 +6,10 @@
 
 #include <algorithm>
 
-bCFloatColor::bCFloatColor() : m_fRed(0.0f), m_fGreen(0.0f), m_fBlue(0.0f)
-{
-}
+bCFloatColor::bCFloatColor() : m_fRed(0.0f), m_fGreen(0.0f), m_fBlue(0.0f) {}
 
-bCFloatColor::bCFloatColor(float a_fRed, float a_fGreen, float a_fBlue)
-    : m_fRed(a_fRed), m_fGreen(a_fGreen), m_fBlue(a_fBlue)
+bCFloatColor::bCFloatColor(float a_fRed, float a_fGreen, float a_fBlue) :
+    m_fRed(a_fRed), m_fGreen(a_fGreen), m_fBlue(a_fBlue)
 {
 }
 
@@ -20,8 +18,8 @@ bCFloatColor::bCFloatColor(bEColor a_eColor)
     SetColor(a_eColor);
 }
 
-bCFloatColor::bCFloatColor(bCFloatColor const & a_Source)
-    : bCColorBase(a_Source), m_fRed(a_Source.m_fRed), m_fGreen(a_Source.m_fGreen), m_fBlue(a_Source.m_fBlue)
+bCFloatColor::bCFloatColor(bCFloatColor const & a_Source) :
+    bCColorBase(a_Source), m_fRed(a_Source.m_fRed), m_fGreen(a_Source.m_fGreen), m_fBlue(a_Source.m_fBlue)
 {
 }
 

@@ -14,12 +14,10 @@ namespace
     }
 } // namespace
 
-bCFloatColorHSV::bCFloatColorHSV() : m_fHue(0.0f), m_fSaturation(0.0f), m_fValue(0.0f)
-{
-}
+bCFloatColorHSV::bCFloatColorHSV() : m_fHue(0.0f), m_fSaturation(0.0f), m_fValue(0.0f) {}
 
-bCFloatColorHSV::bCFloatColorHSV(float a_fHue, float a_fSaturation, float a_fValue)
-    : m_fHue(a_fHue), m_fSaturation(a_fSaturation), m_fValue(a_fValue)
+bCFloatColorHSV::bCFloatColorHSV(float a_fHue, float a_fSaturation, float a_fValue) :
+    m_fHue(a_fHue), m_fSaturation(a_fSaturation), m_fValue(a_fValue)
 {
 }
 
@@ -28,9 +26,8 @@ bCFloatColorHSV::bCFloatColorHSV(bEColor a_eColor)
     SetColor(a_eColor);
 }
 
-bCFloatColorHSV::bCFloatColorHSV(bCFloatColorHSV const & a_Source)
-    : bCColorBase(a_Source), m_fHue(a_Source.m_fHue), m_fSaturation(a_Source.m_fSaturation),
-      m_fValue(a_Source.m_fValue)
+bCFloatColorHSV::bCFloatColorHSV(bCFloatColorHSV const & a_Source) :
+    bCColorBase(a_Source), m_fHue(a_Source.m_fHue), m_fSaturation(a_Source.m_fSaturation), m_fValue(a_Source.m_fValue)
 {
 }
 

@@ -40,7 +40,7 @@ TEST(bCEbertNoise, LatticeFilledXOutermostZFastest)
         int iDraw;
     };
     Case const arrCases[] = {
-        {0, 0, 0, 0}, {0, 0, 1, 1}, {0, 1, 0, 64}, {1, 0, 0, 4096}, {0, 1, 1, 65}, {1, 0, 1, 4097},
+        {0, 0, 0, 0},  {0, 0, 1, 1},  {0, 1, 0, 64}, {1, 0, 0, 4096},   {0, 1, 1, 65},    {1, 0, 1, 4097},
         {64, 0, 0, 0}, {0, 64, 0, 0}, {0, 0, 64, 0}, {128, 64, 192, 0}, {65, 0, 0, 4096}, {-64, 0, 0, 0},
     };
     for (Case const & c : arrCases)
@@ -66,7 +66,8 @@ TEST(bCEbertNoise, InterpolatesAndExtrapolatesLinearly)
     // Trilinear: the centre of a cell is the mean of its eight corners.
     float fSum = 0.0f;
     for (int i = 0; i < 8; ++i)
-        fSum += pNoise->GetNoise(static_cast<float>(i & 1), static_cast<float>((i >> 1) & 1), static_cast<float>(i >> 2));
+        fSum +=
+            pNoise->GetNoise(static_cast<float>(i & 1), static_cast<float>((i >> 1) & 1), static_cast<float>(i >> 2));
     EXPECT_NEAR(pNoise->GetNoise(0.5f, 0.5f, 0.5f), fSum / 8.0f, 1e-6f);
     EXPECT_EQ(pNoise->GetNoise(2.5f), pNoise->GetNoise(2.5f, 0.0f, 0.0f));
     EXPECT_EQ(pNoise->GetNoise(2.5f, 7.25f), pNoise->GetNoise(2.5f, 7.25f, 0.0f));

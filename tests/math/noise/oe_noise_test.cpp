@@ -57,7 +57,8 @@ TEST(bCNoise, BaseFormsReportImproperUsage)
     EXPECT_EQ(Noise.GetNoise(1.0f, 2.0f, 3.0f), 0.0f);
     EXPECT_EQ(Noise.GetNoise(1.0f, 2.0f), 0.0f);
     EXPECT_EQ(Noise.GetNoise(1.0f), 0.0f);
-    std::string const strSeed = "The method bCNoise::SetSeed detected an improper usage! \nHint:Pure virtual method call \n";
+    std::string const strSeed =
+        "The method bCNoise::SetSeed detected an improper usage! \nHint:Pure virtual method call \n";
     std::string const strNoise =
         "The method bCNoise::GetNoise detected an improper usage! \nHint:Pure virtual method call \n";
     EXPECT_EQ(Recorder.GetAll(), strSeed + strNoise + strNoise + strNoise);
@@ -89,7 +90,7 @@ TEST(bCNoise, TurbulenceSumsOctavesMToNMinusMMinusOne)
         {4, 0, 0, 1, 0.0f, 1.0f, 1.0f + 0.5f + 0.25f + 0.125f, 0, 4}, // 1 / f
         {4, 0, 0, 0, 0.5f, 1.0f, 1.0f + 0.5f + 0.25f + 0.125f, 0, 4}, // 0.5^o
         {4, 0, 0, 0, 3.0f, -1.0f, -(1.0f + 3.0f + 9.0f + 27.0f), 0, 4},
-        {4, 0, 1, 0, 3.0f, -1.0f, 1.0f + 3.0f + 9.0f + 27.0f, 0, 4}, // magnitudes
+        {4, 0, 1, 0, 3.0f, -1.0f, 1.0f + 3.0f + 9.0f + 27.0f, 0, 4},    // magnitudes
         {4, 0, 7, 0, 3.0f, -1.0f, -(1.0f + 3.0f + 9.0f + 27.0f), 0, 4}, // unknown: signed
         {4, 0, 0, 5, 3.0f, 1.0f, 1.0f + 0.5f + 0.25f + 0.125f, 0, 4},   // non-zero: 1 / f
         {6, 1, 0, 1, 0.0f, 2.0f, 2.0f * (0.5f + 0.25f + 0.125f + 0.0625f), 1, 4},
@@ -130,9 +131,9 @@ TEST(bCNoise, TurbulenceOfEachCoordinateForm)
     EXPECT_FLOAT_EQ(Noise.GetTurbulence(MakeVector2(3.0f, 4.0f), 2, 0, bENoiseTurbulence_Signed,
                                         bENoiseAmplitude_InverseFrequency, 0.0f),
                     1.5f);
-    EXPECT_FLOAT_EQ(Noise.GetTurbulence(3.0f, 4.0f, 5.0f, 2, 0, bENoiseTurbulence_Absolute,
-                                        bENoiseAmplitude_Persistence, 2.0f),
-                    3.0f);
+    EXPECT_FLOAT_EQ(
+        Noise.GetTurbulence(3.0f, 4.0f, 5.0f, 2, 0, bENoiseTurbulence_Absolute, bENoiseAmplitude_Persistence, 2.0f),
+        3.0f);
     ASSERT_EQ(Noise.m_arrCalls.size(), 8u);
     int const arrDimensions[8] = {1, 1, 2, 2, 2, 2, 3, 3};
     for (int i = 0; i < 8; ++i)

@@ -77,8 +77,8 @@ TEST(bCPeacheyNoise, SplineAndRadialFilter)
         float fExpected;
     };
     SplineCase const arrSplines[] = {
-        {0.25f, 4, 1.25f}, {0.0f, 4, 1.0f},  {1.0f, 4, 2.0f}, {-1.0f, 4, 1.0f}, {2.0f, 4, 2.0f},
-        {0.75f, 5, 2.5f},  {1.0f, 5, 3.0f},  {0.5f, 3, 0.0f}, {0.5f, 0, 0.0f},
+        {0.25f, 4, 1.25f}, {0.0f, 4, 1.0f}, {1.0f, 4, 2.0f}, {-1.0f, 4, 1.0f}, {2.0f, 4, 2.0f},
+        {0.75f, 5, 2.5f},  {1.0f, 5, 3.0f}, {0.5f, 3, 0.0f}, {0.5f, 0, 0.0f},
     };
     for (SplineCase const & c : arrSplines)
         EXPECT_FLOAT_EQ(bCPeacheyNoise::Spline(c.fX, c.iKnots, arrLine), c.fExpected) << c.fX << " " << c.iKnots;
@@ -91,8 +91,8 @@ TEST(bCPeacheyNoise, SplineAndRadialFilter)
         float fSquareDistance, fExpected;
     };
     FilterCase const arrFilter[] = {
-        {0.0f, 1.0f},   {0.004f, 1.0f}, {0.006f, 0.9765f}, {0.5f, 0.2803301f}, {1.0f, 0.0f},
-        {2.25f, -0.0625f}, {4.0f, 0.0f}, {9.0f, 0.0f},       {-0.004f, 1.0f},
+        {0.0f, 1.0f},      {0.004f, 1.0f}, {0.006f, 0.9765f}, {0.5f, 0.2803301f}, {1.0f, 0.0f},
+        {2.25f, -0.0625f}, {4.0f, 0.0f},   {9.0f, 0.0f},      {-0.004f, 1.0f},
     };
     for (FilterCase const & c : arrFilter)
         EXPECT_NEAR(Noise.CatRom2(c.fSquareDistance), c.fExpected, 1e-6f) << c.fSquareDistance;
@@ -126,7 +126,8 @@ TEST(bCPeacheyNoise, NoisesAndAlgorithms)
         Noise.SetAlgorithm(static_cast<bCPeacheyNoise::bEAlgorithm>(c.iAlgorithm));
         for (Point const & p : kPoints)
         {
-            SCOPED_TRACE(testing::Message() << "algorithm " << c.iAlgorithm << " at " << p.fX << "," << p.fY << "," << p.fZ);
+            SCOPED_TRACE(testing::Message()
+                         << "algorithm " << c.iAlgorithm << " at " << p.fX << "," << p.fY << "," << p.fZ);
             float const fValue = Noise.GetNoise(p.fX, p.fY, p.fZ);
             EXPECT_EQ(fValue, c.funcExpected(Noise, p));
             EXPECT_LE(std::fabs(fValue), 2.0f);

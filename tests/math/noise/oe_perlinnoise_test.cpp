@@ -18,7 +18,7 @@ namespace
     };
 
     Point const kPoints[] = {
-        {0.5f, 0.5f, 0.5f},   {3.14f, 42.0f, 7.0f}, {-1.25f, 0.75f, 10.5f}, {100.3f, -20.7f, 0.1f},
+        {0.5f, 0.5f, 0.5f},   {3.14f, 42.0f, 7.0f},  {-1.25f, 0.75f, 10.5f}, {100.3f, -20.7f, 0.1f},
         {0.01f, 0.99f, 0.5f}, {-0.5f, -0.5f, -0.5f}, {17.9f, 3.3f, -8.6f},
     };
 
@@ -26,8 +26,8 @@ namespace
     {
         for (Point const & p : kPoints)
         {
-            if (a_A.Noise(p.fX, p.fY, p.fZ) != a_B.Noise(p.fX, p.fY, p.fZ) || a_A.Noise(p.fX, p.fY) != a_B.Noise(p.fX, p.fY) ||
-                a_A.Noise(p.fX) != a_B.Noise(p.fX))
+            if (a_A.Noise(p.fX, p.fY, p.fZ) != a_B.Noise(p.fX, p.fY, p.fZ) ||
+                a_A.Noise(p.fX, p.fY) != a_B.Noise(p.fX, p.fY) || a_A.Noise(p.fX) != a_B.Noise(p.fX))
                 return false;
         }
         return true;

@@ -101,9 +101,7 @@ bool bCEbertNoise::Read(bCIStream &)
     return true;
 }
 
-void bCEbertNoise::Write(bCOStream &) const
-{
-}
+void bCEbertNoise::Write(bCOStream &) const {}
 
 bCIStream & bCEbertNoise::operator<<(bCIStream & a_Stream)
 {

@@ -38,9 +38,7 @@ namespace
     }
 } // namespace
 
-bCNoise::bCNoise(bCNoise const &)
-{
-}
+bCNoise::bCNoise(bCNoise const &) {}
 
 bCNoise & bCNoise::operator=(bCNoise const & a_Source)
 {
@@ -50,9 +48,7 @@ bCNoise & bCNoise::operator=(bCNoise const & a_Source)
 
 bCNoise::~bCNoise() = default;
 
-void bCNoise::CopyFrom(bCNoise const &)
-{
-}
+void bCNoise::CopyFrom(bCNoise const &) {}
 
 void bCNoise::ReportPureVirtualCall(char const * a_pcMethod)
 {

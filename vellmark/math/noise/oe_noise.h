@@ -57,8 +57,8 @@ public:
     float GetNoise(bCVector const & a_vecPosition) const;
     void SetTimedSeed(); // SetSeed with the millisecond clock
 
-    float GetTurbulence(float a_fX, int a_iN, int a_iM, bENoiseTurbulence a_eTurbulence,
-                        bENoiseAmplitude a_eAmplitude, float a_fPersistence) const;
+    float GetTurbulence(float a_fX, int a_iN, int a_iM, bENoiseTurbulence a_eTurbulence, bENoiseAmplitude a_eAmplitude,
+                        float a_fPersistence) const;
     float GetTurbulence(float a_fX, float a_fY, int a_iN, int a_iM, bENoiseTurbulence a_eTurbulence,
                         bENoiseAmplitude a_eAmplitude, float a_fPersistence) const;
     float GetTurbulence(float a_fX, float a_fY, float a_fZ, int a_iN, int a_iM, bENoiseTurbulence a_eTurbulence,

@@ -209,7 +209,8 @@ float bCPeacheyNoise::GNoise(float a_fX, float a_fY, float a_fZ) const
     float const fWX = SmoothStep(fX0), fWY = SmoothStep(fY0), fWZ = SmoothStep(fZ0);
     // One plane of z at a time: bilinear in x and y.
     auto Plane = [&](int a_iZ, float a_fZ) {
-        float const fY0Row = Lerp(fWX, GLattice(iX, iY, a_iZ, fX0, fY0, a_fZ), GLattice(iX + 1, iY, a_iZ, fX1, fY0, a_fZ));
+        float const fY0Row =
+            Lerp(fWX, GLattice(iX, iY, a_iZ, fX0, fY0, a_fZ), GLattice(iX + 1, iY, a_iZ, fX1, fY0, a_fZ));
         float const fY1Row =
             Lerp(fWX, GLattice(iX, iY + 1, a_iZ, fX0, fY1, a_fZ), GLattice(iX + 1, iY + 1, a_iZ, fX1, fY1, a_fZ));
         return Lerp(fWY, fY0Row, fY1Row);
@@ -323,9 +324,7 @@ bool bCPeacheyNoise::Read(bCIStream &)
     return true;
 }
 
-void bCPeacheyNoise::Write(bCOStream &) const
-{
-}
+void bCPeacheyNoise::Write(bCOStream &) const {}
 
 bCIStream & bCPeacheyNoise::operator<<(bCIStream & a_Stream)
 {

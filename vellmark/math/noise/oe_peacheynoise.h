@@ -81,7 +81,7 @@ protected:
 
 private:
     static constexpr int TableSize = 256;
-    static constexpr int FilterSamplesPerUnit = 100;                     // per unit of squared distance
+    static constexpr int FilterSamplesPerUnit = 100;                // per unit of squared distance
     static constexpr int FilterSize = 4 * FilterSamplesPerUnit + 1; // squared distances 0 to 4
 
     static void Reseed(int a_iSeed);

@@ -11,7 +11,7 @@ namespace
     uint64_t const g_u64Mask48 = (uint64_t(1) << 48) - 1;
     uint64_t const g_u64Multiplier48 = 0x5DEECE66DULL;
     double const g_dDivisor48 = 281474976710655.0; // 2^48 - 1
-}
+} // namespace
 
 bCRandom & bCRandom::GetRandom()
 {

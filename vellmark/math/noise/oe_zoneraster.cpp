@@ -1,17 +1,13 @@
 #include <vellmark/math/noise/oe_zoneraster.h>
 
-bCZoneRaster::bCZoneRaster() : m_arrWords{0, 0, 0, 0}
-{
-}
+bCZoneRaster::bCZoneRaster() : m_arrWords{0, 0, 0, 0} {}
 
-bCZoneRaster::bCZoneRaster(bTValArray<bCVector> const &) : m_arrWords{0, 0, 0, 0}
-{
-}
+bCZoneRaster::bCZoneRaster(bTValArray<bCVector> const &) : m_arrWords{0, 0, 0, 0} {}
 
-bCZoneRaster::bCZoneRaster(bCZoneRaster const & a_Source)
-    : m_arrWords{a_Source.m_arrWords[0], a_Source.m_arrWords[1], a_Source.m_arrWords[2], a_Source.m_arrWords[3]},
-      m_arrPoints(a_Source.m_arrPoints), m_arrZoneStarts(a_Source.m_arrZoneStarts),
-      m_arrZoneEntries(a_Source.m_arrZoneEntries)
+bCZoneRaster::bCZoneRaster(bCZoneRaster const & a_Source) :
+    m_arrWords{a_Source.m_arrWords[0], a_Source.m_arrWords[1], a_Source.m_arrWords[2], a_Source.m_arrWords[3]},
+    m_arrPoints(a_Source.m_arrPoints), m_arrZoneStarts(a_Source.m_arrZoneStarts),
+    m_arrZoneEntries(a_Source.m_arrZoneEntries)
 {
 }
 
