@@ -95,6 +95,18 @@ TEST(bCQuaternion, MatrixBranchesForHalfTurns)
         ExpectNear(quatResult.GetMatrix(), matHalfTurn, 1.0e-6f);
     }
     EXPECT_EQ(bCQuaternion(bCMatrix::GetIdentity()), bCQuaternion(0, 0, 0, 1));
+    // Just short of half a turn the trace is below 1e-5 and w is small but not 0:
+    // every branch must get the sense of the turn right.
+    bCVector const vecAxes[] = {bCVector(1, 0, 0), bCVector(0, 1, 0), bCVector(0, 0, 1), bCVector(-0.6f, 0, 0.8f),
+                                bCVector(0.36f, 0.48f, -0.8f)};
+    for (bCVector const & vecAxis : vecAxes)
+    {
+        SCOPED_TRACE(vecAxis[0] + 2 * vecAxis[1] + 4 * vecAxis[2]);
+        bCQuaternion const quatTurn(bCAxisAngle(vecAxis, 3.14f));
+        bCMatrix const matTurn(quatTurn);
+        ASSERT_LE(matTurn(0, 0) + matTurn(1, 1) + matTurn(2, 2) + 1.0f, 1.0e-5f);
+        ExpectSameRotation(bCQuaternion(matTurn), quatTurn, 1.0e-5f);
+    }
 }
 
 TEST(bCQuaternion, RotationBetweenVectors)
