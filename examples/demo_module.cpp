@@ -113,5 +113,6 @@ int RunDemo()
     ParseCommandLine();
     ReportAFault();
     DemoProfile();
+    DemoNoise();
     return 0;
 }

@@ -5,5 +5,6 @@
 // calls them in turn.
 
 void DemoProfile(); // profiles a few frames and writes them as folded stacks
+void DemoNoise();
 
 #endif

@@ -11,6 +11,7 @@
 #include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_wintypes.h>
 #include <vellmark/platform/oe_random.h>
+#include <vellmark/platform/oe_mmtime.h>
 #include <vellmark/platform/oe_guidtext.h>
 #include <vellmark/platform/oe_time.h>
 #include <vellmark/platform/oe_minidump.h>
@@ -77,6 +78,21 @@
 #include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 
+#include <vellmark/math/noise/oe_random.h>
+#include <vellmark/math/noise/oe_noise.h>
+#include <vellmark/math/noise/oe_perlinnoise.h>
+#include <vellmark/math/noise/oe_peacheynoise.h>
+#include <vellmark/math/noise/oe_ebertnoise.h>
+#include <vellmark/math/noise/oe_zoneraster.h>
+
+#include <vellmark/graphics/oe_colorbase.h>
+#include <vellmark/graphics/oe_bytecolor.h>
+#include <vellmark/graphics/oe_bytealphacolor.h>
+#include <vellmark/graphics/oe_floatcolor.h>
+#include <vellmark/graphics/oe_floatalphacolor.h>
+#include <vellmark/graphics/oe_floatcolorhsv.h>
+#include <vellmark/graphics/oe_flexiblevertexformat.h>
+#include <vellmark/graphics/oe_flexiblevertexptr.h>
 #include <vellmark/platform/oe_nxvec3.h>
 #include <vellmark/math/3d/oe_math3d.h>
 
