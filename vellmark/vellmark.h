@@ -11,6 +11,7 @@
 #include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_wintypes.h>
 #include <vellmark/platform/oe_random.h>
+#include <vellmark/platform/oe_mmtime.h>
 #include <vellmark/platform/oe_guidtext.h>
 #include <vellmark/platform/oe_time.h>
 #include <vellmark/platform/oe_minidump.h>
@@ -84,6 +85,7 @@
 #include <vellmark/math/3d/oe_triangle.h>
 #include <vellmark/math/3d/oe_box.h>
 #include <vellmark/math/3d/oe_sphere.h>
+#include <vellmark/math/noise/oe_random.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>

@@ -1,7 +1,13 @@
 #include <vellmark/platform/oe_random.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <sys/random.h>
+
+namespace
+{
+    thread_local uint32_t t_u32RandState = 1;
+}
 
 bool OEGetRandomBytes(void * a_pDest, std::size_t a_uSize)
 {
@@ -20,4 +26,15 @@ bool OEGetRandomBytes(void * a_pDest, std::size_t a_uSize)
         a_uSize -= static_cast<std::size_t>(iGot);
     }
     return true;
+}
+
+void OESRand(unsigned int a_uSeed)
+{
+    t_u32RandState = a_uSeed;
+}
+
+int OERand()
+{
+    t_u32RandState = t_u32RandState * 214013u + 2531011u;
+    return static_cast<int>((t_u32RandState >> 16) & 0x7FFF);
 }

@@ -1,0 +1,136 @@
+#include <vellmark/math/noise/oe_random.h>
+#include <vellmark/platform/oe_random.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <thread>
+#include <vector>
+
+namespace
+{
+    // The first draws of the original platform's runtime generator after seed 1.
+    std::vector<int> const kRandAfterSeed1 = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+
+    double Rand48Value(uint64_t a_u64State)
+    {
+        return static_cast<double>(a_u64State) / 281474976710655.0;
+    }
+
+    uint64_t Rand48Step(uint64_t a_u64State)
+    {
+        return (0x5DEECE66DULL * a_u64State + 11) & 0xFFFFFFFFFFFFULL;
+    }
+} // namespace
+
+TEST(OERand, FollowsTheRuntimeSequenceAfterASeed)
+{
+    OESRand(1);
+    for (int iExpected : kRandAfterSeed1)
+        EXPECT_EQ(OERand(), iExpected);
+    OESRand(0);
+    EXPECT_EQ(OERand(), 38); // (2531011 >> 16) & 0x7FFF
+}
+
+TEST(OERand, EachThreadStartsAtOneAndKeepsItsOwnState)
+{
+    OESRand(12345);
+    int const iMainFirst = OERand();
+    std::vector<int> arrThread;
+    std::thread Worker([&arrThread] {
+        for (size_t i = 0; i < kRandAfterSeed1.size(); ++i)
+            arrThread.push_back(OERand());
+        OESRand(99); // must not reach the main thread
+    });
+    Worker.join();
+    EXPECT_EQ(arrThread, kRandAfterSeed1);
+    OESRand(12345);
+    EXPECT_EQ(OERand(), iMainFirst);
+}
+
+TEST(bCRandom, SeedReachesRuntimeGeneratorAndLow16BitsOf48BitState)
+{
+    bCRandom const & Random = bCRandom::GetRandom();
+    Random.SetSeed(1);
+    EXPECT_EQ(Random.GetSeed(), 1);
+    uint64_t u64State = 0x10000330EULL;
+    for (int i = 0; i < 4; ++i)
+    {
+        u64State = Rand48Step(u64State);
+        EXPECT_EQ(Random.DRand48(), Rand48Value(u64State)) << "draw " << i;
+    }
+    EXPECT_EQ(Random.GetValue(), kRandAfterSeed1[0]);
+
+    // 65537 shares the low 16 bits with 1: same 48-bit sequence, other runtime sequence.
+    bCRandom Other;
+    Other.SetSeed(65537);
+    Random.SetSeed(1);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(Other.DRand48(), Random.DRand48());
+    Other.SetSeed(65537);
+    int const iFrom65537 = Other.GetValue();
+    EXPECT_NE(iFrom65537, kRandAfterSeed1[0]);
+
+    // A negative seed keeps its low 16 bits only.
+    Random.SetSeed(-1);
+    EXPECT_EQ(Random.DRand48(), Rand48Value(Rand48Step(0xFFFF0000330EULL)));
+}
+
+TEST(bCRandom, FloatDrawsAndTheirRanges)
+{
+    bCRandom const & Random = bCRandom::GetRandom();
+    Random.SetSeed(1);
+    EXPECT_FLOAT_EQ(Random.GetValue(2.0f, 4.0f), 2.0f + 2.0f * 41.0f / 32767.0f);
+    EXPECT_FLOAT_EQ(Random.GetValue(-1.0f, 1.0f), -1.0f + 2.0f * 18467.0f / 32767.0f);
+
+    Random.SetSeed(7);
+    double const dFirst = Random.DRand48();
+    Random.SetSeed(7);
+    EXPECT_EQ(Random.FRand48(), static_cast<float>(dFirst));
+    Random.SetSeed(7);
+    EXPECT_DOUBLE_EQ(Random.DRand48(10.0, 20.0), 10.0 + 10.0 * dFirst);
+    Random.SetSeed(7);
+    EXPECT_FLOAT_EQ(Random.FRand48(-2.0f, 2.0f), static_cast<float>(-2.0 + 4.0 * dFirst));
+
+    for (int i = 0; i < 2000; ++i)
+    {
+        float const fValue = Random.GetValue(-3.0f, 5.0f);
+        ASSERT_GE(fValue, -3.0f);
+        ASSERT_LE(fValue, 5.0f);
+        double const dValue = Random.DRand48();
+        ASSERT_GE(dValue, 0.0);
+        ASSERT_LE(dValue, 1.0);
+    }
+}
+
+TEST(bCRandom, IntegerDrawsStayInRangeAndHitEveryValueEvenly)
+{
+    struct Case
+    {
+        int iLow, iHigh;
+    };
+    Case const arrCases[] = {{3, 5}, {0, 1}, {-2, 2}, {7, 7}, {0, 32767}};
+    bCRandom const & Random = bCRandom::GetRandom();
+    for (Case const & c : arrCases)
+    {
+        SCOPED_TRACE(testing::Message() << c.iLow << " to " << c.iHigh);
+        Random.SetSeed(3);
+        std::vector<int> arrCounts(static_cast<size_t>(c.iHigh - c.iLow + 1), 0);
+        int const iDraws = 30000;
+        for (int i = 0; i < iDraws; ++i)
+        {
+            int const iValue = Random.GetValue(c.iLow, c.iHigh);
+            ASSERT_GE(iValue, c.iLow);
+            ASSERT_LE(iValue, c.iHigh);
+            ++arrCounts[static_cast<size_t>(iValue - c.iLow)];
+        }
+        if (arrCounts.size() <= 5)
+        {
+            for (int iCount : arrCounts) // the end values get a full share, not a half
+                EXPECT_NEAR(iCount, iDraws / static_cast<int>(arrCounts.size()), iDraws / 20);
+        }
+    }
+    // The extremes of the runtime generator map onto the ends of the range.
+    Random.SetSeed(1);
+    EXPECT_EQ(Random.GetValue(3, 5), 3); // 41 / 32767 of the way
+}
