@@ -9,6 +9,7 @@
 #include <vellmark/math/3d/oe_vector.h>
 
 class bCBox;
+class bCFrustum;
 class bCIStream;
 class bCMatrix;
 class bCMatrix3;
@@ -75,6 +76,7 @@ public:
     bool Intersects(bCPlane const & a_Plane, float & a_fT = m_fDummy) const;
     bool Intersects(bCSphere const & a_Sphere, float & a_fT = m_fDummy) const;
     bool Intersects(bCBox const & a_Box, float & a_fT = m_fDummy) const;
+    bool Intersects(bCFrustum const & a_Frustum, float & a_fT = m_fDummy) const; // oe_frustum_lines.cpp
     bool Intersects(bCTriangle const & a_Triangle, float & a_fT = m_fDummy,
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
     bool Intersects(bCVector const * a_pCorners, float & a_fT = m_fDummy,

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <utility>
 
+class bCFrustum;
 class bCIStream;
 class bCLine;
 class bCMatrix;
@@ -96,6 +97,7 @@ public:
     bool Intersects(bCPlane const & a_Plane, float & a_fT = m_fDummy) const;
     bool Intersects(bCSphere const & a_Sphere, float & a_fT = m_fDummy) const;
     bool Intersects(bCBox const & a_Box, float & a_fT = m_fDummy) const;
+    bool Intersects(bCFrustum const & a_Frustum, float & a_fT = m_fDummy) const; // oe_frustum_lines.cpp
     bool Intersects(bCTriangle const & a_Triangle, float & a_fT = m_fDummy,
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
     bool Intersects(bCVector const * a_pCorners, float & a_fT = m_fDummy,
