@@ -103,7 +103,7 @@ bool bCOrientedBox::FitPrincipalAxes(bCVector const * a_pPoints, int a_iCount, b
         for (int i = 0; i < 3; ++i)
             Solver.Eigenvector(i, arrAxes[i]);
     }
-    // Largest spread along z reversed, the middle one along x, the least along y reversed.
+    // The middle spread along x, the largest along y, the least along z (the last two reversed).
     m_matOrientation = bCMatrix3(arrAxes[1], -arrAxes[2], -arrAxes[0]);
     Orthonormalize(m_matOrientation);
     for (int i = 0; i < a_iCount; ++i)
