@@ -264,19 +264,26 @@ void bCEigenVector::TridiagonalN()
 
 namespace
 {
+    // sqrt(a^2 + b^2) without hypot's care for overflow: the solver's values are
+    // far from the double range, and this runs in the innermost loop.
+    double Pythagoras(double a_dA, double a_dB)
+    {
+        return std::sqrt(a_dA * a_dA + a_dB * a_dB);
+    }
+
     // One implicit QL sweep with a shift over the block l..m; z collects the
     // rotations. Returns false when the sweep ended early on an underflow.
     bool QLSweep(double * d, double * e, double ** z, int n, int l, int m)
     {
         double g = (d[l + 1] - d[l]) / (2.0 * e[l]);
-        double r = std::hypot(g, 1.0);
+        double r = Pythagoras(g, 1.0);
         g = d[m] - d[l] + e[l] / (g + (g >= 0.0 ? r : -r));
         double s = 1.0, c = 1.0, p = 0.0;
         for (int i = m - 1; i >= l; --i)
         {
             double f = s * e[i];
             double const b = c * e[i];
-            e[i + 1] = r = std::hypot(f, g);
+            e[i + 1] = r = Pythagoras(f, g);
             if (r == 0.0)
             {
                 d[i + 1] -= p;

@@ -110,14 +110,20 @@ bool bCFrustum::Cull(bCSphere const & a_Sphere) const
 
 bool bCFrustum::Cull(bCBox const & a_Box) const
 {
-    bCVector const vecCenter = (a_Box.GetMin() + a_Box.GetMax()) * 0.5f;
-    bCVector const vecHalf = (a_Box.GetMax() - a_Box.GetMin()) * 0.5f;
+    float arrCenter[3], arrHalf[3];
+    for (int k = 0; k < 3; ++k)
+    {
+        arrCenter[k] = (a_Box.GetMin()[k] + a_Box.GetMax()[k]) * 0.5f;
+        arrHalf[k] = (a_Box.GetMax()[k] - a_Box.GetMin()[k]) * 0.5f;
+    }
     for (int i = bEPlane_Top; i >= bEPlane_Near; --i)
     {
         bCVector const & vecNormal = m_arrPlanes[i].GetNormal();
-        float const fReach = std::fabs(vecNormal.GetX() * vecHalf.GetX()) + std::fabs(vecNormal.GetY() * vecHalf.GetY()) +
-                             std::fabs(vecNormal.GetZ() * vecHalf.GetZ());
-        if (Classify(i, vecCenter) + fReach < 0.0f)
+        float const fCenter = vecNormal[0] * arrCenter[0] + vecNormal[1] * arrCenter[1] + vecNormal[2] * arrCenter[2] +
+                              m_arrPlanes[i].GetDistance();
+        float const fReach = std::fabs(vecNormal[0] * arrHalf[0]) + std::fabs(vecNormal[1] * arrHalf[1]) +
+                             std::fabs(vecNormal[2] * arrHalf[2]);
+        if (fCenter + fReach < 0.0f)
             return false;
     }
     return true;

@@ -151,9 +151,10 @@ protected:
     static constinit thread_local float m_fDummy; // per thread: callers that ignore t never race
 
 private:
+    // The plane's ClassifyPoint, inline: it runs for every object every frame.
     float Classify(int a_iPlane, bCVector const & a_vecPoint) const
     {
-        return m_arrPlanes[a_iPlane].ClassifyPoint(a_vecPoint);
+        return m_arrPlanes[a_iPlane].GetNormal().GetDotProduct(a_vecPoint) + m_arrPlanes[a_iPlane].GetDistance();
     }
     bool AllOutsideOnePlane(bCVector const * a_pPoints, int a_iCount) const;
 
