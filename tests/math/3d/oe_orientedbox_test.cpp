@@ -119,13 +119,16 @@ TEST(bCOrientedBox, SeparatingAxesAgreeWithSampling)
     }
     EXPECT_GT(iOverlapping, 100);
     EXPECT_GT(iSeparate, 100);
-    // Edge against edge: apart only along the cross product of two edges.
+    // Edge against edge: a cube turned about z reaches x = sqrt(2) with an edge
+    // along z, one turned about y reaches back with an edge along y; only the
+    // cross product of those edges (the x axis) separates them beyond 2 sqrt(2).
+    float const fHalf = 0.70710677f;
+    bCMatrix3 const matAboutZ(bCVector(fHalf, fHalf, 0), bCVector(-fHalf, fHalf, 0), bCVector(0, 0, 1));
     bCOrientedBox A, B;
-    A.SetOrientedBox(bCVector(0.0f), bCVector(1.0f), TurnedAboutY(0.7853982f));
-    bCMatrix3 const matTilted(bCVector(1, 0, 0), bCVector(0, 0.70710677f, 0.70710677f), bCVector(0, -0.70710677f, 0.70710677f));
-    B.SetOrientedBox(bCVector(2.0f, 0.0f, 2.0f), bCVector(1.0f), matTilted);
+    A.SetOrientedBox(bCVector(0.0f), bCVector(1.0f), matAboutZ);
+    B.SetOrientedBox(bCVector(2.9f, 0.0f, 0.0f), bCVector(1.0f), TurnedAboutY(0.7853982f));
     EXPECT_FALSE(A.Intersects(B));
-    B.SetCenter(bCVector(1.2f, 0.0f, 1.2f));
+    B.SetCenter(bCVector(2.75f, 0.0f, 0.0f));
     EXPECT_TRUE(A.Intersects(B));
 }
 

@@ -98,6 +98,7 @@ TEST(bCRect, ContainsAndIntersects)
         {bCRect(9, 9, 20, 20), true, false},  {bCRect(10, 0, 20, 10), false, false},
         {bCRect(0, 10, 10, 20), false, false}, {bCRect(2, 2, 10, 10), true, true},
         {bCRect(0, 0, 10, 11), true, false},  {bCRect(-5, -5, 1, 1), true, false},
+        {bCRect(-5, 0, 0, 10), false, false}, {bCRect(0, -5, 10, 0), false, false},
     };
     for (bSRectCase const & Case : arrRects)
     {
