@@ -466,20 +466,23 @@ float bCBox::GetIntersectionDistance(bCLine const & a_Line) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCBox::GetIntersectionDistance [Line]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Line, fT), fT);
+    bool const bHit = Intersects(a_Line, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCBox::GetIntersectionDistance(bCRay const & a_Ray) const
 {
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Ray, fT), fT);
+    bool const bHit = Intersects(a_Ray, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCBox::GetIntersectionDistance(bCStretch const & a_Stretch) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCBox::GetIntersectionDistance [Stretch]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Stretch, fT), fT);
+    bool const bHit = Intersects(a_Stretch, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 bool bCBox::IntersectsSweep(bCVector const & a_vecMotion, bCBox const & a_Box, float & a_fT) const
