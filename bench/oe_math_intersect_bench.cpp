@@ -226,12 +226,10 @@ namespace
                     return false;
                 continue;
             }
-            float fNear = (a_vecMin[i] - a_vecOrigin[i]) / a_vecDirection[i];
-            float fFar = (a_vecMax[i] - a_vecOrigin[i]) / a_vecDirection[i];
-            if (a_vecDirection[i] < 0.0f)
-                std::swap(fNear, fFar);
-            fEntry = std::max(fEntry, fNear);
-            fExit = std::min(fExit, fFar);
+            float const fToMin = (a_vecMin[i] - a_vecOrigin[i]) / a_vecDirection[i];
+            float const fToMax = (a_vecMax[i] - a_vecOrigin[i]) / a_vecDirection[i];
+            fEntry = std::max(fEntry, std::min(fToMin, fToMax));
+            fExit = std::min(fExit, std::max(fToMin, fToMax));
         }
         a_fT = fEntry;
         return fExit >= fEntry;
