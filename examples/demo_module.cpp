@@ -112,6 +112,7 @@ int RunDemo()
     SaveAndLoad();
     ParseCommandLine();
     ReportAFault();
+    DemoMath();
     DemoVolumes();
     return 0;
 }
