@@ -114,5 +114,6 @@ int RunDemo()
     ReportAFault();
     DemoMath();
     DemoVolumes();
+    DemoNoise();
     return 0;
 }

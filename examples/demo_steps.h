@@ -6,5 +6,6 @@
 
 void DemoVolumes();
 void DemoMath(); // places an object with Euler angles and picks it with a ray
+void DemoNoise();
 
 #endif

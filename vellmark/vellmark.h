@@ -75,6 +75,21 @@
 #include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 
+#include <vellmark/math/noise/oe_random.h>
+#include <vellmark/math/noise/oe_noise.h>
+#include <vellmark/math/noise/oe_perlinnoise.h>
+#include <vellmark/math/noise/oe_peacheynoise.h>
+#include <vellmark/math/noise/oe_ebertnoise.h>
+#include <vellmark/math/noise/oe_zoneraster.h>
+
+#include <vellmark/graphics/oe_colorbase.h>
+#include <vellmark/graphics/oe_bytecolor.h>
+#include <vellmark/graphics/oe_bytealphacolor.h>
+#include <vellmark/graphics/oe_floatcolor.h>
+#include <vellmark/graphics/oe_floatalphacolor.h>
+#include <vellmark/graphics/oe_floatcolorhsv.h>
+#include <vellmark/graphics/oe_flexiblevertexformat.h>
+#include <vellmark/graphics/oe_flexiblevertexptr.h>
 #include <vellmark/platform/oe_nxvec3.h>
 #include <vellmark/math/3d/oe_math3d.h>
 #include <vellmark/math/3d/oe_line.h>

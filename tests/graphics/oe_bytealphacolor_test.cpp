@@ -1,0 +1,125 @@
+#include <vellmark/graphics/oe_bytealphacolor.h>
+
+#include "support/oe_messagerecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+
+namespace
+{
+    // What survives a trip through each format: the top bits kept per component.
+    struct FormatCase
+    {
+        bEPixelFormat eFormat;
+        int iBytes;
+        OEU8 u8RedMask, u8GreenMask, u8BlueMask, u8AlphaMask;
+        bool bAlphaOpaque; // reading sets alpha to 255
+    };
+
+    FormatCase const kFormats[] = {
+        {bEPixelFormat_RGB_555, 2, 0xF8, 0xF8, 0xF8, 0x00, true},
+        {bEPixelFormat_RGB_565, 2, 0xF8, 0xFC, 0xF8, 0x00, true},
+        {bEPixelFormat_RGBA_4444, 2, 0xF0, 0xF0, 0xF0, 0xF0, false},
+        {bEPixelFormat_ARGB_1555, 2, 0xF8, 0xF8, 0xF8, 0x80, false},
+        {bEPixelFormat_RGBA_8888, 4, 0xFF, 0xFF, 0xFF, 0xFF, false},
+        {bEPixelFormat_ARGB_8888, 4, 0xFF, 0xFF, 0xFF, 0xFF, false},
+    };
+} // namespace
+
+TEST(bCByteAlphaColor, EveryFormatRoundTheCircle)
+{
+    bCByteAlphaColor const arrColors[] = {
+        {255, 255, 255, 255}, {0, 0, 0, 0}, {200, 100, 50, 129}, {7, 131, 66, 127}, {1, 2, 3, 4}, {254, 253, 252, 251},
+    };
+    for (FormatCase const & f : kFormats)
+    {
+        for (bCByteAlphaColor const & Color : arrColors)
+        {
+            SCOPED_TRACE(testing::Message() << "format " << f.eFormat << " colour " << int(Color.GetRed()) << ","
+                                            << int(Color.GetGreen()) << "," << int(Color.GetBlue()) << ","
+                                            << int(Color.GetAlpha()));
+            unsigned char arrPixel[6] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+            Color.WritePixel(f.eFormat, arrPixel);
+            EXPECT_EQ(arrPixel[f.iBytes], 0xEE) << "wrote past the pixel";
+            bCByteAlphaColor Back(9, 9, 9, 9);
+            Back.ReadPixel(f.eFormat, arrPixel);
+            OEU8 const u8Alpha = f.bAlphaOpaque ? 255 : static_cast<OEU8>(Color.GetAlpha() & f.u8AlphaMask);
+            EXPECT_EQ(Back, bCByteAlphaColor(Color.GetRed() & f.u8RedMask, Color.GetGreen() & f.u8GreenMask,
+                                             Color.GetBlue() & f.u8BlueMask, u8Alpha));
+            // Writing what was read gives the same pixel again.
+            unsigned char arrAgain[6] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+            Back.WritePixel(f.eFormat, arrAgain);
+            EXPECT_EQ(std::memcmp(arrPixel, arrAgain, 6), 0);
+        }
+    }
+}
+
+TEST(bCByteAlphaColor, PixelWordsAreLittleEndianInTheirLayout)
+{
+    bCByteAlphaColor const Color(0x12, 0x34, 0x56, 0x78);
+    EXPECT_EQ(Color.GetColor_RGBA_8888(), 0x12345678ul);
+    EXPECT_EQ(Color.GetColor_ARGB_8888(), 0x78123456ul);
+    EXPECT_EQ(Color.GetColor_RGBA_4444(), 0x1357);
+    EXPECT_EQ(bCByteAlphaColor(0xF8, 0, 0x08, 0x80).GetColor_ARGB_1555(), 0xFC01);
+    EXPECT_EQ(bCByteAlphaColor(0, 0, 0, 0x7F).GetColor_ARGB_1555(), 0x0000);
+
+    unsigned char arrPixel[4];
+    Color.WritePixel(bEPixelFormat_RGBA_8888, arrPixel);
+    unsigned char const arrRGBA[4] = {0x78, 0x56, 0x34, 0x12};
+    EXPECT_EQ(std::memcmp(arrPixel, arrRGBA, 4), 0);
+    Color.WritePixel(bEPixelFormat_ARGB_8888, arrPixel);
+    unsigned char const arrARGB[4] = {0x56, 0x34, 0x12, 0x78};
+    EXPECT_EQ(std::memcmp(arrPixel, arrARGB, 4), 0);
+    Color.WritePixel(bEPixelFormat_RGBA_4444, arrPixel);
+    EXPECT_EQ(arrPixel[0], 0x57);
+    EXPECT_EQ(arrPixel[1], 0x13);
+
+    bCByteAlphaColor HalfAlpha(5, 5, 5, 5);
+    HalfAlpha.SetColor_ARGB_1555(0x8000);
+    EXPECT_EQ(HalfAlpha, bCByteAlphaColor(0, 0, 0, 128));
+    HalfAlpha.SetColor_RGBA_4444(0x000F);
+    EXPECT_EQ(HalfAlpha, bCByteAlphaColor(0, 0, 0, 0xF0));
+    HalfAlpha.SetColor_ARGB_8888(0x78123456ul);
+    EXPECT_EQ(HalfAlpha, Color);
+    HalfAlpha.SetColor_RGBA_8888(0x12345678ul);
+    EXPECT_EQ(HalfAlpha, Color);
+}
+
+TEST(bCByteAlphaColor, ThreeBytePixelsKeepAlpha)
+{
+    bCByteAlphaColor const Color(10, 20, 30, 40);
+    unsigned char arrPixel[4] = {0, 0, 0, 0xEE};
+    Color.WritePixel(bEPixelFormat_RGB_888, arrPixel);
+    unsigned char const arrExpected[4] = {10, 20, 30, 0xEE};
+    EXPECT_EQ(std::memcmp(arrPixel, arrExpected, 4), 0);
+    bCByteAlphaColor Back(1, 1, 1, 99);
+    Back.ReadPixel(bEPixelFormat_RGB_888, arrPixel);
+    EXPECT_EQ(Back, bCByteAlphaColor(10, 20, 30, 99));
+
+    EXPECT_EQ(Color.GetColor_RGB_888(), bCByteColor(10, 20, 30));
+    Back.SetColor_RGB_888(bCByteColor(7, 8, 9));
+    EXPECT_EQ(Back, bCByteAlphaColor(7, 8, 9, 99));
+}
+
+TEST(bCByteAlphaColor, UnknownFormatsReportAndChangeNothing)
+{
+    int const arrBad[] = {0, 8, -1, 1000};
+    for (int iFormat : arrBad)
+    {
+        SCOPED_TRACE(iFormat);
+        bCMessageRecorder Recorder;
+        bCByteAlphaColor Color(1, 2, 3, 4);
+        unsigned char arrPixel[4] = {0xAA, 0xBB, 0xCC, 0xDD};
+        Color.ReadPixel(static_cast<bEPixelFormat>(iFormat), arrPixel);
+        EXPECT_EQ(Color, bCByteAlphaColor(1, 2, 3, 4));
+        Color.WritePixel(static_cast<bEPixelFormat>(iFormat), arrPixel);
+        unsigned char const arrUntouched[4] = {0xAA, 0xBB, 0xCC, 0xDD};
+        EXPECT_EQ(std::memcmp(arrPixel, arrUntouched, 4), 0);
+        EXPECT_EQ(Recorder.GetAll(), "The method bCByteAlphaColor::ReadPixel detected an improper usage! \n"
+                                     "Hint:Encountered invalid value for enumeration bEPixelFormat! \n"
+                                     "The method bCByteAlphaColor::WritePixel detected an improper usage! \n"
+                                     "Hint:Encountered invalid value for enumeration bEPixelFormat! \n");
+    }
+}
