@@ -187,6 +187,22 @@ TEST(bCOctTree, GrowsAroundEntriesOutsideTheRoot)
     }
 }
 
+// An entry on the upper face of the root stays in it when the root grows; the
+// grown root's octant mask points past it, removal still finds it.
+TEST(bCOctTree, RemovesEntriesOnTheFaceOfAnOldRoot)
+{
+    bCOctTree Tree(bCBox(bCVector(0.0f), bCVector(1.0f)));
+    bCOctTreeEntryBase OnFace(bCBox(bCVector(1.0f, 0.2f, 0.2f), bCVector(1.0f, 0.4f, 0.4f)));
+    bCOctTreeEntryBase Far(MakeBox(5.0f, 0.5f, 0.5f, 0.5f));
+    Tree.AddEntry(&OnFace);
+    Tree.AddEntry(&Far);
+    EXPECT_TRUE(Tree.RemoveEntry(&OnFace));
+    Offered().clear();
+    Tree.Traverse(&Collect, nullptr, 0);
+    EXPECT_EQ(Offered(), std::vector<bCOctTreeEntryBase *>{&Far});
+    EXPECT_TRUE(Tree.RemoveEntry(&Far));
+}
+
 TEST(bCOctTree, StraddlingEntryIsFiledInEveryChildItOverlaps)
 {
     bCOctTree Tree(bCBox(bCVector(0.0f), bCVector(8.0f)));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <set>
 
 // The runtime generator seeded with 1 starts 41, 18467, 6334, 26500.
@@ -47,6 +49,17 @@ TEST(bCRange, IntegerDrawsCoverTheWidenedBounds)
         EXPECT_LE(*setSeen.rbegin(), Case.m_iClampHigh);
         EXPECT_LE(setSeen.size(), static_cast<std::size_t>(Case.m_iHigh - Case.m_iLow + 2));
     }
+}
+
+// Bounds beyond the int range (read from a stream, say) saturate.
+TEST(bCRange, IntegerDrawsSaturate)
+{
+    EXPECT_EQ(bCRange1(3.0e9f, 3.0e9f).GetRandomInt(), INT_MAX);
+    EXPECT_EQ(bCRange1(-3.0e9f, -3.0e9f).GetRandomInt(), INT_MIN);
+    EXPECT_EQ(bCRange1(-1.0e30f, -1.0e30f).GetRandomInt(), INT_MIN);
+    int const iWide = bCRange1(-1.0e30f, 1.0e30f).GetRandomInt();
+    EXPECT_TRUE(iWide == INT_MIN || iWide == INT_MAX) << iWide;
+    EXPECT_EQ(bCRange1(std::nanf(""), std::nanf("")).GetRandomInt(), 0);
 }
 
 TEST(bCRange, CentresMagnitudesAndStreams)

@@ -223,12 +223,11 @@ void bCOctTreeNode::GoDown(bCOctTreeEntryBase * a_pEntry)
     }
 }
 
-// Every node whose closed box meets the entry's is searched: an entry is only
-// ever filed in such nodes, also after the root has grown around them.
+// Searches this node and every child that insertion could have reached: the
+// children in the entry's octant mask, and any child whose closed box meets the
+// entry's (an old root below a grown one may hold entries the mask misses).
 void bCOctTreeNode::Remove(bCOctTreeEntryBase * a_pEntry)
 {
-    if (!m_Box.Intersects(a_pEntry->GetBoundingBox()))
-        return;
     int iLast = -1;
     int iFound = -1;
     for (int iSlot = 0; iSlot < s_iSlotCount && m_arrEntries[iSlot]; ++iSlot)
@@ -243,9 +242,14 @@ void bCOctTreeNode::Remove(bCOctTreeEntryBase * a_pEntry)
         m_arrEntries[iLast] = nullptr;
         m_u16Threshold = 0;
     }
-    for (bCOctTreeNode * pChild : m_arrChildren)
-        if (pChild)
+    bCBox const & Box = a_pEntry->GetBoundingBox();
+    unsigned int const uMask = GetOctantMask(Box, GetCenter());
+    for (int iOctant = 0; iOctant < 8; ++iOctant)
+    {
+        bCOctTreeNode * pChild = m_arrChildren[iOctant];
+        if (pChild && ((uMask & (1u << iOctant)) || pChild->m_Box.Intersects(Box)))
             pChild->Remove(a_pEntry);
+    }
 }
 
 bool bCOctTreeNode::Prune()

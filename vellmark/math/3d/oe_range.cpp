@@ -4,9 +4,23 @@
 #include <vellmark/platform/oe_random.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace
 {
+    // Truncation towards zero that saturates instead of leaving the int range
+    // (bounds read from a stream may be huge or not a number: those give 0).
+    int Truncate(double a_dValue)
+    {
+        if (a_dValue != a_dValue)
+            return 0;
+        if (a_dValue <= -2147483649.0)
+            return INT_MIN;
+        if (a_dValue >= 2147483648.0)
+            return INT_MAX;
+        return static_cast<int>(a_dValue);
+    }
+
     double DrawUnit()
     {
         return OERand() / 32767.0;
@@ -104,7 +118,7 @@ float bCRange1::GetRandom() const
 int bCRange1::GetRandomInt() const
 {
     if (m_fMin == m_fMax)
-        return static_cast<int>(m_fMin);
+        return Truncate(m_fMin);
     float fLow = std::min(m_fMin, m_fMax);
     float fHigh = std::max(m_fMin, m_fMax);
     // Widened so that truncation towards zero gives the end values their share.
@@ -112,8 +126,9 @@ int bCRange1::GetRandomInt() const
         fLow -= 1.0f;
     if (fHigh > 0.0f)
         fHigh += 1.0f;
-    int const iDrawn = static_cast<int>(fLow + (fHigh - fLow) * DrawUnit());
-    return std::clamp(iDrawn, static_cast<int>(fLow), static_cast<int>(fHigh));
+    int const iDrawn = Truncate(fLow + (fHigh - fLow) * DrawUnit());
+    int const iLow = Truncate(fLow), iHigh = Truncate(fHigh);
+    return iLow <= iHigh ? std::clamp(iDrawn, iLow, iHigh) : iLow;
 }
 
 bCOStream & bCRange1::operator>>(bCOStream & a_Stream) const
