@@ -73,6 +73,10 @@ TEST(bCInfDoubleCylinder, DiscsAndTaperedBand)
     bCInfDoubleCylinder const AlongZ(1.0f, bCVector(0, 0, 0), 1.0f, bCVector(0, 0, 10));
     EXPECT_TRUE(AlongZ.Contains(bCVector(0.9f, 0, 5)));
     EXPECT_FALSE(AlongZ.Contains(bCVector(1.1f, 0, 5)));
+    bCVector const arrBeyond[2] = {bCVector(12.5f, 0, 0), bCVector(13, 9, 1)};
+    EXPECT_TRUE(Double.Separates(arrBeyond, 2, bCVector(1, 0, 0)));
+    EXPECT_FALSE(Double.Separates(arrBeyond, 2, bCVector(0, 0, 1)));
+    EXPECT_FALSE(Double.Separates(arrBeyond, 2, bCVector(1, 1, 0)));
     EXPECT_TRUE(Double.Cull(bCSphere(0.3f, bCVector(5, 0, 1.7f))));
     EXPECT_FALSE(Double.Contains(bCSphere(0.3f, bCVector(5, 0, 1.3f))));
 }

@@ -132,6 +132,27 @@ bool bCInfDoubleCylinder::Intersects(bCUnitedRay const &, float &) const
     return NotAvailable("bCInfDoubleCylinder::Intersects -> bCUnitedRay");
 }
 
+bool bCInfDoubleCylinder::Separates(bCVector const * a_pPoints, int a_iCount, bCVector const & a_vecAxis) const
+{
+    if (a_iCount <= 0)
+        return true;
+    if (a_vecAxis.GetY() != 0.0f)
+        return false;
+    float const fLength = std::sqrt(a_vecAxis.GetX() * a_vecAxis.GetX() + a_vecAxis.GetZ() * a_vecAxis.GetZ());
+    float const fCenterA = a_vecAxis.GetDotProduct(m_vecPositionA), fReachA = m_fRadiusA * fLength;
+    float const fCenterB = a_vecAxis.GetDotProduct(m_vecPositionB), fReachB = m_fRadiusB * fLength;
+    float const fRegionLow = std::fmin(fCenterA - fReachA, fCenterB - fReachB);
+    float const fRegionHigh = std::fmax(fCenterA + fReachA, fCenterB + fReachB);
+    float fLow = 1.0e18f, fHigh = -1.0e18f;
+    for (int i = 0; i < a_iCount; ++i)
+    {
+        float const fProjection = a_vecAxis.GetDotProduct(a_pPoints[i]);
+        fLow = std::fmin(fLow, fProjection);
+        fHigh = std::fmax(fHigh, fProjection);
+    }
+    return fLow > fRegionHigh || fRegionLow > fHigh;
+}
+
 void bCInfDoubleCylinder::Widen(float a_fAmount)
 {
     m_fRadiusA += a_fAmount;

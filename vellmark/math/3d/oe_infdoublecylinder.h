@@ -71,6 +71,11 @@ public:
     bool Intersects(bCRay const & a_Ray, float & a_fT = m_fDummy) const;       // not available
     bool Intersects(bCUnitedRay const & a_Ray, float & a_fT = m_fDummy) const; // not available
 
+    // True when the points lie wholly beyond the region along a horizontal axis
+    // (measured against the hull of the two discs); an axis with a vertical part
+    // never separates. No points: true.
+    bool Separates(bCVector const * a_pPoints, int a_iCount, bCVector const & a_vecAxis) const;
+
     void Widen(float a_fAmount);  // both radii
     void Shrink(float a_fAmount); // both radii
     void Scale(float a_fScale);   // both radii
