@@ -77,6 +77,11 @@ TEST(bCInfDoubleCylinder, DiscsAndTaperedBand)
     EXPECT_TRUE(Double.Separates(arrBeyond, 2, bCVector(1, 0, 0)));
     EXPECT_FALSE(Double.Separates(arrBeyond, 2, bCVector(0, 0, 1)));
     EXPECT_FALSE(Double.Separates(arrBeyond, 2, bCVector(1, 1, 0)));
+    bCInfDoubleCylinder Merged(Double);
+    Merged.Merge(bCInfDoubleCylinder(1.0f, bCVector(4, 0, 0), 2.0f, bCVector(10, 0, 0)));
+    EXPECT_EQ(Merged, bCInfDoubleCylinder(3.0f, bCVector(2, 0, 0), 2.0f, bCVector(10, 0, 0)));
+    Merged.Intersect(bCInfDoubleCylinder(1.0f, bCVector(50, 0, 0), 2.0f, bCVector(10, 0, 0)));
+    EXPECT_FALSE(Merged.IsValid()); // the A ends do not meet
     EXPECT_TRUE(Double.Cull(bCSphere(0.3f, bCVector(5, 0, 1.7f))));
     EXPECT_FALSE(Double.Contains(bCSphere(0.3f, bCVector(5, 0, 1.3f))));
 }

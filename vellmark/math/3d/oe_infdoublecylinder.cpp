@@ -153,6 +153,22 @@ bool bCInfDoubleCylinder::Separates(bCVector const * a_pPoints, int a_iCount, bC
     return fLow > fRegionHigh || fRegionLow > fHigh;
 }
 
+void bCInfDoubleCylinder::Merge(bCInfDoubleCylinder const & a_Other)
+{
+    bCInfCylinder EndA(m_fRadiusA, m_vecPositionA), EndB(m_fRadiusB, m_vecPositionB);
+    EndA.Merge(bCInfCylinder(a_Other.m_fRadiusA, a_Other.m_vecPositionA));
+    EndB.Merge(bCInfCylinder(a_Other.m_fRadiusB, a_Other.m_vecPositionB));
+    SetInfDoubleCylinder(EndA.GetRadius(), EndA.GetPosition(), EndB.GetRadius(), EndB.GetPosition());
+}
+
+void bCInfDoubleCylinder::Intersect(bCInfDoubleCylinder const & a_Other)
+{
+    bCInfCylinder EndA(m_fRadiusA, m_vecPositionA), EndB(m_fRadiusB, m_vecPositionB);
+    EndA.Intersect(bCInfCylinder(a_Other.m_fRadiusA, a_Other.m_vecPositionA));
+    EndB.Intersect(bCInfCylinder(a_Other.m_fRadiusB, a_Other.m_vecPositionB));
+    SetInfDoubleCylinder(EndA.GetRadius(), EndA.GetPosition(), EndB.GetRadius(), EndB.GetPosition());
+}
+
 void bCInfDoubleCylinder::Widen(float a_fAmount)
 {
     m_fRadiusA += a_fAmount;

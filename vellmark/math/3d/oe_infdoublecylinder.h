@@ -76,6 +76,11 @@ public:
     // never separates. No points: true.
     bool Separates(bCVector const * a_pPoints, int a_iCount, bCVector const & a_vecAxis) const;
 
+    // End by end: disc A with the other's disc A, disc B with its disc B, as
+    // bCInfCylinder merges and intersects them.
+    void Merge(bCInfDoubleCylinder const & a_Other);
+    void Intersect(bCInfDoubleCylinder const & a_Other);
+
     void Widen(float a_fAmount);  // both radii
     void Shrink(float a_fAmount); // both radii
     void Scale(float a_fScale);   // both radii
