@@ -111,8 +111,10 @@ int RunDemo()
     TrackAndFindAnOverrun();
     SaveAndLoad();
     ParseCommandLine();
-    ReportAFault();
-    DemoProfile();
+    DemoMath();
+    DemoVolumes();
     DemoNoise();
+    DemoProfile();
+    ReportAFault(); // last: without a dialogs module a fault error ends the process
     return 0;
 }

@@ -5,6 +5,8 @@
 // calls them in turn.
 
 void DemoProfile(); // profiles a few frames and writes them as folded stacks
+void DemoVolumes();
+void DemoMath(); // places an object with Euler angles and picks it with a ray
 void DemoNoise();
 
 #endif

@@ -95,6 +95,26 @@
 #include <vellmark/graphics/oe_flexiblevertexptr.h>
 #include <vellmark/platform/oe_nxvec3.h>
 #include <vellmark/math/3d/oe_math3d.h>
+#include <vellmark/math/3d/oe_line.h>
+#include <vellmark/math/3d/oe_ray.h>
+#include <vellmark/math/3d/oe_stretch.h>
+#include <vellmark/math/3d/oe_unitedray.h>
+#include <vellmark/math/3d/oe_plane.h>
+#include <vellmark/math/3d/oe_triangle.h>
+#include <vellmark/math/3d/oe_box.h>
+#include <vellmark/math/3d/oe_sphere.h>
+#include <vellmark/math/noise/oe_random.h>
+#include <vellmark/math/3d/oe_eigenvector.h>
+#include <vellmark/math/3d/oe_frustum.h>
+#include <vellmark/math/3d/oe_orientedbox.h>
+#include <vellmark/math/3d/oe_infcylinder.h>
+#include <vellmark/math/3d/oe_infdoublecylinder.h>
+#include <vellmark/math/3d/oe_capsule.h>
+#include <vellmark/math/3d/oe_volume.h>
+#include <vellmark/math/3d/oe_octtree.h>
+#include <vellmark/math/3d/oe_point.h>
+#include <vellmark/math/3d/oe_rect.h>
+#include <vellmark/math/3d/oe_range.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>
