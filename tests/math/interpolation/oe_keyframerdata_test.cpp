@@ -328,7 +328,9 @@ TEST(bTKeyFramerData, AbsurdCountsStopAtTheEndOfTheStream)
         EXPECT_FALSE(Track.Read(Stream));
         EXPECT_EQ(Track.GetKeyFrames().GetCount(), 0);
         if (Case.m_bReadsToTheEnd)
+        {
             EXPECT_EQ(Stream.GetPosition(), static_cast<long long>(arrBad.size()));
+        }
     }
 }
 
