@@ -50,3 +50,4 @@ template <typename ELEMENT> void bTInterpolatorCutmullRom<ELEMENT>::Update()
 }
 
 template class bTInterpolatorCutmullRom<float>;
+template class bTInterpolatorCutmullRom<bCMotion>;

@@ -29,5 +29,6 @@ private:
 };
 
 extern template class bTInterpolatorCutmullRom<float>;
+extern template class bTInterpolatorCutmullRom<bCMotion>;
 
 #endif

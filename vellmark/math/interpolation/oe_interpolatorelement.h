@@ -8,6 +8,10 @@
 
 #include <vellmark/containers/oe_array.h>
 #include <vellmark/kernel/oe_stream.h>
+#include <vellmark/math/3d/oe_motion.h>
+
+#include <cstring>
+#include <type_traits>
 
 template <typename ELEMENT> struct bTInterpolatorElement;
 
@@ -20,6 +24,78 @@ template <> struct bTInterpolatorElement<float>
     static float GetLerp(float a_fFrom, float a_fTo, float a_fS) { return (1.0f - a_fS) * a_fFrom + a_fS * a_fTo; }
     static bool Read(bCIStream & a_Stream, float & a_fValue) { return a_Stream.Read(a_fValue) == 4; }
     static void Write(bCOStream & a_Stream, float a_fValue) { a_Stream.Write(a_fValue); }
+};
+
+// A bCMotion is worked on as its seven floats (position x, y, z, rotation x,
+// y, z, w, in memory order), copied out and in, so that the splines' many sums
+// stay plain float loops.
+template <> struct bTInterpolatorElement<bCMotion>
+{
+    static_assert(std::is_trivially_copyable_v<bCMotion> && sizeof(bCMotion) == 7 * sizeof(float));
+
+    struct bSFloats
+    {
+        float m_arrValues[7];
+    };
+
+    static bSFloats GetFloats(bCMotion const & a_Motion)
+    {
+        bSFloats Floats;
+        std::memcpy(Floats.m_arrValues, &a_Motion, sizeof(bCMotion));
+        return Floats;
+    }
+    static bCMotion GetMotion(bSFloats const & a_Floats)
+    {
+        bCMotion Motion;
+        std::memcpy(static_cast<void *>(&Motion), a_Floats.m_arrValues, sizeof(bCMotion));
+        return Motion;
+    }
+
+    static bCMotion GetZero() { return GetMotion(bSFloats{}); }
+    static bCMotion GetSum(bCMotion const & a_Left, bCMotion const & a_Right)
+    {
+        bSFloats Result = GetFloats(a_Left), Right = GetFloats(a_Right);
+        for (int i = 0; i < 7; ++i)
+            Result.m_arrValues[i] += Right.m_arrValues[i];
+        return GetMotion(Result);
+    }
+    static bCMotion GetDifference(bCMotion const & a_Left, bCMotion const & a_Right)
+    {
+        bSFloats Result = GetFloats(a_Left), Right = GetFloats(a_Right);
+        for (int i = 0; i < 7; ++i)
+            Result.m_arrValues[i] -= Right.m_arrValues[i];
+        return GetMotion(Result);
+    }
+    static bCMotion GetScaled(bCMotion const & a_Value, float a_fFactor)
+    {
+        bSFloats Result = GetFloats(a_Value);
+        for (float & fValue : Result.m_arrValues)
+            fValue = a_fFactor * fValue;
+        return GetMotion(Result);
+    }
+    // The position blends straight, the rotation turns along the great arc.
+    static bCMotion GetLerp(bCMotion const & a_From, bCMotion const & a_To, float a_fS)
+    {
+        bSFloats Result = GetFloats(a_From), To = GetFloats(a_To);
+        for (int i = 0; i < 3; ++i)
+            Result.m_arrValues[i] = (1.0f - a_fS) * Result.m_arrValues[i] + a_fS * To.m_arrValues[i];
+        bCMotion Motion = GetMotion(Result);
+        Motion.AccessRotation().SetSlerp(a_From.GetRotation(), a_To.GetRotation(), a_fS);
+        return Motion;
+    }
+    static bool Read(bCIStream & a_Stream, bCMotion & a_Motion)
+    {
+        bSFloats Floats;
+        if (a_Stream.Read(Floats.m_arrValues, sizeof(Floats.m_arrValues)) != sizeof(Floats.m_arrValues))
+            return false;
+        a_Motion = GetMotion(Floats);
+        return true;
+    }
+    static void Write(bCOStream & a_Stream, bCMotion const & a_Motion)
+    {
+        bSFloats const Floats = GetFloats(a_Motion);
+        a_Stream.Write(Floats.m_arrValues, sizeof(Floats.m_arrValues));
+    }
 };
 
 // The stream form of the per-key arrays of the interpolators: a version byte 1,

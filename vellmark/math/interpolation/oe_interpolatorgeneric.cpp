@@ -94,3 +94,4 @@ template <typename ELEMENT> bool bTInterpolatorGeneric<ELEMENT>::FindKeys(int & 
 }
 
 template class bTInterpolatorGeneric<float>;
+template class bTInterpolatorGeneric<bCMotion>;

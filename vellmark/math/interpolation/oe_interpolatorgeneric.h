@@ -10,6 +10,7 @@
 // times[begin] <= time <= times[end]. Each method adds its own key minimum.
 
 #include <vellmark/containers/oe_array.h>
+#include <vellmark/math/3d/oe_motion.h>
 #include <vellmark/math/interpolation/oe_interpolatorbase.h>
 
 template <typename ELEMENT> class OE_API bTInterpolatorGeneric : public bCInterpolatorBase
@@ -56,5 +57,6 @@ protected:
 };
 
 extern template class bTInterpolatorGeneric<float>;
+extern template class bTInterpolatorGeneric<bCMotion>;
 
 #endif

@@ -105,3 +105,4 @@ template <typename ELEMENT> void bTInterpolatorHermite<ELEMENT>::Read(bCIStream 
 }
 
 template class bTInterpolatorHermite<float>;
+template class bTInterpolatorHermite<bCMotion>;

@@ -43,5 +43,6 @@ private:
 };
 
 extern template class bTInterpolatorHermite<float>;
+extern template class bTInterpolatorHermite<bCMotion>;
 
 #endif

@@ -168,3 +168,4 @@ template <typename ELEMENT> void bTInterpolatorKochanekBartels<ELEMENT>::Read(bC
 }
 
 template class bTInterpolatorKochanekBartels<float>;
+template class bTInterpolatorKochanekBartels<bCMotion>;

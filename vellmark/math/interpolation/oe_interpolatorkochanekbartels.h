@@ -70,5 +70,6 @@ private:
 };
 
 extern template class bTInterpolatorKochanekBartels<float>;
+extern template class bTInterpolatorKochanekBartels<bCMotion>;
 
 #endif

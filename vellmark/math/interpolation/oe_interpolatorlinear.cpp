@@ -49,3 +49,4 @@ template <typename ELEMENT> void bTInterpolatorLinear<ELEMENT>::Update()
 }
 
 template class bTInterpolatorLinear<float>;
+template class bTInterpolatorLinear<bCMotion>;

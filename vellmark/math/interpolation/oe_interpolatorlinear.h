@@ -36,5 +36,6 @@ private:
 };
 
 extern template class bTInterpolatorLinear<float>;
+extern template class bTInterpolatorLinear<bCMotion>;
 
 #endif

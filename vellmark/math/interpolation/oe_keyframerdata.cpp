@@ -390,3 +390,4 @@ template <typename ELEMENT> bCOStream & bTKeyFramerData<ELEMENT>::operator>>(bCO
 }
 
 template class bTKeyFramerData<float>;
+template class bTKeyFramerData<bCMotion>;

@@ -22,8 +22,9 @@
 //   the time and the data and time interpolator indices.
 
 #include <vellmark/containers/oe_array.h>
+#include <vellmark/math/3d/oe_motion.h>
 #include <vellmark/kernel/oe_stream.h>
-#include <vellmark/math/interpolation/oe_interpolatorbase.h>
+#include <vellmark/math/interpolation/oe_interpolatorgeneric.h>
 
 #include <cstdint>
 
@@ -138,5 +139,6 @@ private:
 };
 
 extern template class bTKeyFramerData<float>;
+extern template class bTKeyFramerData<bCMotion>;
 
 #endif
