@@ -112,5 +112,6 @@ int RunDemo()
     SaveAndLoad();
     ParseCommandLine();
     ReportAFault();
+    DemoAnimation();
     return 0;
 }

@@ -76,6 +76,14 @@
 
 #include <vellmark/platform/oe_nxvec3.h>
 #include <vellmark/math/3d/oe_math3d.h>
+#include <vellmark/math/interpolation/oe_interpolatorbase.h>
+#include <vellmark/math/interpolation/oe_interpolatorgeneric.h>
+#include <vellmark/math/interpolation/oe_interpolatorlinear.h>
+#include <vellmark/math/interpolation/oe_interpolatorcutmullrom.h>
+#include <vellmark/math/interpolation/oe_interpolatorhermite.h>
+#include <vellmark/math/interpolation/oe_interpolatorkochanekbartels.h>
+#include <vellmark/math/interpolation/oe_keyframerdata.h>
+#include <vellmark/math/interpolation/oe_motionkeyframerdata.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>
