@@ -250,12 +250,13 @@ TEST(bTInterpolator, InvalidUpdateReportsAndKeepsTheValue)
     for (int iType = bEInterpolator_Linear; iType <= bEInterpolator_KochanekBartels; ++iType)
     {
         SCOPED_TRACE(iType);
-        CTrack Track(static_cast<bEInterpolator>(iType), {0, 1, 2, 3}, {5, 6, 7, 8});
+        // Times below zero: a stray read past the last key time could not make the range look valid.
+        CTrack Track(static_cast<bEInterpolator>(iType), {-4, -3, -2, -1}, {5, 6, 7, 8});
         Track.m_pInterpolator->ReBuild();
-        float const fBefore = Track.Evaluate(1.0f);
+        float const fBefore = Track.Evaluate(-3.0f);
         Track.m_pInterpolator->SetFrameEnd(4); // past the last key
         CMessageLog Log;
-        EXPECT_EQ(Track.Evaluate(2.0f), fBefore);
+        EXPECT_EQ(Track.Evaluate(-2.0f), fBefore);
         ASSERT_EQ(Log.Get().size(), 1u);
         CRecordedMessage const & Message = Log.Get()[0];
         EXPECT_EQ(Message.m_strText, g_arrUpdateInvalid[iType]);
