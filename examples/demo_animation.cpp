@@ -57,7 +57,8 @@ void DemoAnimation()
     Track.ReadCAM(Text, 1, 1.0f);
     std::printf("   %d keys from %.2f s to %.2f s; key 7 was exported on the other hemisphere, imported as w = %.3f\n",
                 Track.GetTotalFrameCount(), static_cast<double>(Track.GetTimeMin()),
-                static_cast<double>(Track.GetTimeMax()), static_cast<double>(Track.GetValues()[7].GetRotation().GetW()));
+                static_cast<double>(Track.GetTimeMax()),
+                static_cast<double>(Track.GetValues()[7].GetRotation().GetW()));
     FlyWith(Track, bEInterpolator_Linear, "linear");
     FlyWith(Track, bEInterpolator_CutmullRom, "catmull-rom");
     FlyWith(Track, bEInterpolator_Hermite, "hermite");

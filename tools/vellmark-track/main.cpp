@@ -74,8 +74,8 @@ namespace
         std::vector<bSTrackCurve> const arrCurves = g_SampleTrack(a_Track, kSamples);
         std::string const strSvg = g_WriteTrackSvg(a_Track, arrCurves);
         bCPosixFile File(a_pcPath, bEFileCreationMode_Write);
-        if (!File.IsOpen() ||
-            File.Write(strSvg.data(), static_cast<unsigned long>(strSvg.size())) != static_cast<unsigned long>(strSvg.size()))
+        if (!File.IsOpen() || File.Write(strSvg.data(), static_cast<unsigned long>(strSvg.size())) !=
+                                  static_cast<unsigned long>(strSvg.size()))
         {
             std::fprintf(stderr, "vellmark-track: cannot write %s\n", a_pcPath);
             return false;

@@ -59,8 +59,8 @@ namespace
         a_strSvg += "<rect x=\"" + std::to_string(kMargin) + "\" y=\"" + Format("%g", dTop, 0) + "\" width=\"" +
                     Format("%g", dPlotWidth, 0) + "\" height=\"" + std::to_string(kPanelHeight) +
                     "\" fill=\"none\" stroke=\"#888\"/>\n";
-        a_strSvg += "<text x=\"4\" y=\"" + Format("%g", dTop + 14, 0) + "\">" + g_GetTrackChannelName(a_iChannel) +
-                    "</text>\n";
+        a_strSvg +=
+            "<text x=\"4\" y=\"" + Format("%g", dTop + 14, 0) + "\">" + g_GetTrackChannelName(a_iChannel) + "</text>\n";
         a_strSvg += "<text x=\"4\" y=\"" + Format("%g", dTop + 30, 0) + "\" font-size=\"10\">" +
                     Format("%g .. %g", fMin, fMax) + "</text>\n";
         // Panel coordinates: x = time, y = value.
@@ -80,10 +80,11 @@ namespace
         }
         // A key is a dot: a zero-length path with a round cap keeps its size under the group's scaling.
         for (int k = 0; k < a_Track.GetTimes().GetCount(); ++k)
-            a_strSvg += "<path data-key=\"" + std::to_string(k) + "\" d=\"M " +
-                        Format("%.9g,%.9g", a_Track.GetTimes()[k], g_GetTrackChannel(a_Track.GetValues()[k], a_iChannel)) +
-                        " l 0,0\" stroke=\"black\" stroke-width=\"7\" stroke-linecap=\"round\" "
-                        "vector-effect=\"non-scaling-stroke\"/>\n";
+            a_strSvg +=
+                "<path data-key=\"" + std::to_string(k) + "\" d=\"M " +
+                Format("%.9g,%.9g", a_Track.GetTimes()[k], g_GetTrackChannel(a_Track.GetValues()[k], a_iChannel)) +
+                " l 0,0\" stroke=\"black\" stroke-width=\"7\" stroke-linecap=\"round\" "
+                "vector-effect=\"non-scaling-stroke\"/>\n";
         a_strSvg += "</g>\n";
     }
 } // namespace

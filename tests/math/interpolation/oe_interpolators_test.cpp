@@ -114,7 +114,8 @@ TEST(bTInterpolator, MethodsGiveTheirValues)
         CTrack Track(Case.m_eType, Case.m_arrTimes, Case.m_arrValues);
         if (Case.m_eType == bEInterpolator_Hermite)
         {
-            auto & arrParameters = static_cast<bTInterpolatorHermite<float> &>(*Track.m_pInterpolator).AccessParameterArray();
+            auto & arrParameters =
+                static_cast<bTInterpolatorHermite<float> &>(*Track.m_pInterpolator).AccessParameterArray();
             for (size_t i = 0; i < Case.m_arrValues.size(); ++i)
                 arrParameters.Add({Case.m_fTension, 0.0f});
         }
@@ -160,10 +161,8 @@ TEST(bTInterpolator, KochanekBartelsWithTensionContinuityAndBias)
         int m_iSegment;
         float m_fS, m_fValue, m_fFirst, m_fSecond;
     } const arrCases[] = {
-        {0.5f, 0, 0.0f, 2.0f, 0.0416667f, -2.625f},
-        {2.0f, 0, 0.5f, 1.7265625f, -1.0677083f, -1.8125f},
-        {2.5f, 0, 0.75f, 1.4072266f, -1.4700521f, -1.40625f},
-        {3.5f, 1, 0.5f, 2.9395521f, 5.7488958f, 0.4835833f},
+        {0.5f, 0, 0.0f, 2.0f, 0.0416667f, -2.625f},           {2.0f, 0, 0.5f, 1.7265625f, -1.0677083f, -1.8125f},
+        {2.5f, 0, 0.75f, 1.4072266f, -1.4700521f, -1.40625f}, {3.5f, 1, 0.5f, 2.9395521f, 5.7488958f, 0.4835833f},
         {5.0f, 1, 1.0f, 5.0f, 0.744f, -20.503167f},
     };
     for (auto const & Case : arrCases)
@@ -325,7 +324,8 @@ TEST(bTInterpolator, ConstructionSetsTypeAndEmptyRange)
 {
     for (int iType = bEInterpolator_None; iType <= bEInterpolator_KochanekBartels; ++iType)
     {
-        std::unique_ptr<bTInterpolatorGeneric<float>> pInterpolator = MakeInterpolator(static_cast<bEInterpolator>(iType));
+        std::unique_ptr<bTInterpolatorGeneric<float>> pInterpolator =
+            MakeInterpolator(static_cast<bEInterpolator>(iType));
         EXPECT_EQ(pInterpolator->GetType(), iType);
         EXPECT_EQ(pInterpolator->GetFrameBegin(), -1);
         EXPECT_EQ(pInterpolator->GetFrameEnd(), -1);

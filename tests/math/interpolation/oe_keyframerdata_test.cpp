@@ -174,14 +174,18 @@ TEST(bTKeyFramerData, InvalidMethodsAreReportedAndGiveIndexZero)
         bool m_bData;
         char const * m_pcText;
     } const arrCases[] = {
-        {0, true, "bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> Encountered invalid enumeration value for "
-                  "type bEInterpolator!"},
-        {5, true, "bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> Encountered invalid enumeration value for "
-                  "type bEInterpolator!"},
-        {0, false, "bTKeyFramerData< ELEMENT >::CreateTimeInterpolator -> Encountered invalid enumeration value for "
-                   "type bEInterpolator!"},
-        {-1, false, "bTKeyFramerData< ELEMENT >::CreateTimeInterpolator -> Encountered invalid enumeration value for "
-                    "type bEInterpolator!"},
+        {0, true,
+         "bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> Encountered invalid enumeration value for "
+         "type bEInterpolator!"},
+        {5, true,
+         "bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> Encountered invalid enumeration value for "
+         "type bEInterpolator!"},
+        {0, false,
+         "bTKeyFramerData< ELEMENT >::CreateTimeInterpolator -> Encountered invalid enumeration value for "
+         "type bEInterpolator!"},
+        {-1, false,
+         "bTKeyFramerData< ELEMENT >::CreateTimeInterpolator -> Encountered invalid enumeration value for "
+         "type bEInterpolator!"},
     };
     for (auto const & Case : arrCases)
     {
@@ -191,7 +195,8 @@ TEST(bTKeyFramerData, InvalidMethodsAreReportedAndGiveIndexZero)
         Track.CreateTimeInterpolator(bEInterpolator_Linear, false);
         CMessageLog Log;
         bEInterpolator const eType = static_cast<bEInterpolator>(Case.m_iType);
-        EXPECT_EQ(Case.m_bData ? Track.CreateDataInterpolator(eType, true) : Track.CreateTimeInterpolator(eType, true), 0);
+        EXPECT_EQ(Case.m_bData ? Track.CreateDataInterpolator(eType, true) : Track.CreateTimeInterpolator(eType, true),
+                  0);
         EXPECT_EQ(Track.GetDataInterpolators().GetCount(), 1);
         EXPECT_EQ(Track.GetTimeInterpolators().GetCount(), 1);
         ASSERT_EQ(Log.Get().size(), 1u);
@@ -239,7 +244,8 @@ TEST(bTKeyFramerData, CopyMakesItsOwnAttachedInterpolators)
 
     bCFloatTrack Other;
     Other = Copy;
-    Other = Other; // itself: nothing happens
+    bCFloatTrack const & Same = Other;
+    Other = Same; // itself: nothing happens
     EXPECT_EQ(Other.GetTimeInterpolators().GetCount(), 2);
     EXPECT_EQ(Other.GetFrameEnd(), 3);
     Other.Clear();
@@ -310,7 +316,7 @@ TEST(bTKeyFramerData, AbsurdCountsStopAtTheEndOfTheStream)
     struct
     {
         char const * m_pcName;
-        size_t m_uOffset; // of the count to replace
+        size_t m_uOffset;      // of the count to replace
         bool m_bReadsToTheEnd; // else it meets bytes that name no method first
     } const arrCases[] = {
         {"data interpolators", 8, false}, {"hermite parameters", 17, true}, {"key frames", 164, true}};
@@ -345,28 +351,37 @@ TEST(bTKeyFramerData, UnknownStoredMethodClearsAndStops)
     EXPECT_FALSE(Track.Read(Stream));
     EXPECT_EQ(Stream.GetPosition(), 16);
     EXPECT_EQ(Track.GetDataInterpolators().GetCount(), 0);
-    EXPECT_EQ(Log.GetTexts(), (std::vector<std::string>{"bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> "
-                                                        "Encountered invalid enumeration value for type bEInterpolator!"}));
+    EXPECT_EQ(Log.GetTexts(),
+              (std::vector<std::string>{"bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> "
+                                        "Encountered invalid enumeration value for type bEInterpolator!"}));
 }
 
 TEST(bTKeyFramerDataDeathTest, ForbiddenListCopiesAreFatal)
 {
-    ExpectFatal([] {
-        bCFloatTrack Track;
-        bCFloatTrack::bTInterpolatorList arrList;
-        Track.GetDataInterpolators(arrList);
-    }, "482");
-    ExpectFatal([] {
-        bCFloatTrack Track;
-        bCFloatTrack::bTInterpolatorList arrList;
-        Track.GetTimeInterpolators(arrList);
-    }, "499");
-    ExpectFatal([] {
-        bCFloatTrack Track;
-        Track.SetDataInterpolators(bCFloatTrack::bTInterpolatorList());
-    }, "598");
-    ExpectFatal([] {
-        bCFloatTrack Track;
-        Track.SetTimeInterpolators(bCFloatTrack::bTInterpolatorList());
-    }, "616");
+    ExpectFatal(
+        [] {
+            bCFloatTrack Track;
+            bCFloatTrack::bTInterpolatorList arrList;
+            Track.GetDataInterpolators(arrList);
+        },
+        "482");
+    ExpectFatal(
+        [] {
+            bCFloatTrack Track;
+            bCFloatTrack::bTInterpolatorList arrList;
+            Track.GetTimeInterpolators(arrList);
+        },
+        "499");
+    ExpectFatal(
+        [] {
+            bCFloatTrack Track;
+            Track.SetDataInterpolators(bCFloatTrack::bTInterpolatorList());
+        },
+        "598");
+    ExpectFatal(
+        [] {
+            bCFloatTrack Track;
+            Track.SetTimeInterpolators(bCFloatTrack::bTInterpolatorList());
+        },
+        "616");
 }

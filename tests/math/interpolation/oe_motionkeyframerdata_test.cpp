@@ -21,7 +21,7 @@ namespace
     {
         bCVector const & vecPosition = a_Motion.GetPosition();
         bCQuaternion const & quatRotation = a_Motion.GetRotation();
-        return {vecPosition.GetX(),   vecPosition.GetY(),   vecPosition.GetZ(),  quatRotation.GetX(),
+        return {vecPosition.GetX(),  vecPosition.GetY(),  vecPosition.GetZ(), quatRotation.GetX(),
                 quatRotation.GetY(), quatRotation.GetZ(), quatRotation.GetW()};
     }
 
@@ -92,7 +92,8 @@ TEST(bCMotionKeyFramerData, SplinesTreatTheSevenFloatsApart)
             std::vector<float> const arrResult = GetFloats(Interpolator.GetValue());
             for (int c = 0; c < 7; ++c)
             {
-                auto & Component = *static_cast<bTInterpolatorGeneric<float> *>(arrComponents[c].GetDataInterpolator(0));
+                auto & Component =
+                    *static_cast<bTInterpolatorGeneric<float> *>(arrComponents[c].GetDataInterpolator(0));
                 Component.SetTime(fTime);
                 Component.Update();
                 EXPECT_EQ(arrResult[static_cast<size_t>(c)], Component.GetValue()) << fTime << " component " << c;

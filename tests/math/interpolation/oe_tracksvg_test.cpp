@@ -117,8 +117,8 @@ TEST(bTrackSvg, CurvesAreTheSamplesOfEachMethod)
         for (int k = 0; k < 5; ++k)
         {
             EXPECT_EQ(Panel.m_arrKeys[static_cast<size_t>(k)].first, static_cast<float>(k));
-            EXPECT_NEAR(Panel.m_arrKeys[static_cast<size_t>(k)].second, g_GetTrackChannel(Track.GetValues()[k], iChannel),
-                        1e-4f);
+            EXPECT_NEAR(Panel.m_arrKeys[static_cast<size_t>(k)].second,
+                        g_GetTrackChannel(Track.GetValues()[k], iChannel), 1e-4f);
         }
     }
     EXPECT_NEAR(mapPanels.at("angle").m_arrKeys[2].second, 90.0f, 1e-3f);

@@ -22,9 +22,7 @@ void bCInterpolatorBase::operator delete(void * a_pPtr) noexcept
     bCMemoryAdmin::GetInstance().DeleteObject(a_pPtr);
 }
 
-bCInterpolatorBase::bCInterpolatorBase() : m_eType(bEInterpolator_None), m_iFrameBegin(-1), m_iFrameEnd(-1)
-{
-}
+bCInterpolatorBase::bCInterpolatorBase() : m_eType(bEInterpolator_None), m_iFrameBegin(-1), m_iFrameEnd(-1) {}
 
 // An interpolator belongs to the arrays it is attached to: a copy would share them unnoticed.
 bCInterpolatorBase::bCInterpolatorBase(bCInterpolatorBase const &) :

@@ -46,7 +46,7 @@ public:
 
 public:
     virtual bool IsValid() const = 0;
-    virtual void * AccessParameters() = 0; // the method's per-key parameter array, or null
+    virtual void * AccessParameters() = 0;                      // the method's per-key parameter array, or null
     virtual void SetParameters(void const * a_pParameters) = 0; // an array of the same method's parameters
     virtual void ReBuild() = 0;
     virtual void Update() = 0;

@@ -23,8 +23,8 @@ public:
 
 public:
     bool IsValid() const override;
-    void * AccessParameters() override { return &m_arrParameters; }   // bTObjArray<bSHermiteParameter>
-    void SetParameters(void const * a_pParameters) override;         // the same type, or null for none
+    void * AccessParameters() override { return &m_arrParameters; } // bTObjArray<bSHermiteParameter>
+    void SetParameters(void const * a_pParameters) override;        // the same type, or null for none
     void ReBuild() override;
     void Update() override;
     void Read(bCIStream & a_Stream) override;

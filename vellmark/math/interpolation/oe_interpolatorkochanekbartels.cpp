@@ -73,9 +73,8 @@ template <typename ELEMENT> void bTInterpolatorKochanekBartels<ELEMENT>::BuildSe
 
     bSKochanekBartelsParameter const & Out = m_arrParameters[i1];
     float const fG = fSegSpan / fPrevSpan * (1.0f - Out.m_fTension);
-    ELEMENT const S1 =
-        E::GetSum(E::GetScaled(PrevDelta, fG * (1.0f + Out.m_fContinuity) * (1.0f + Out.m_fBias)),
-                  E::GetScaled(SegDelta, fG * (1.0f - Out.m_fContinuity) * (1.0f - Out.m_fBias)));
+    ELEMENT const S1 = E::GetSum(E::GetScaled(PrevDelta, fG * (1.0f + Out.m_fContinuity) * (1.0f + Out.m_fBias)),
+                                 E::GetScaled(SegDelta, fG * (1.0f - Out.m_fContinuity) * (1.0f - Out.m_fBias)));
     bSKochanekBartelsParameter const & In = m_arrParameters[i2];
     float const fH = fSegSpan / fNextSpan * (1.0f - In.m_fTension);
     ELEMENT const D2 = E::GetSum(E::GetScaled(SegDelta, fH * (1.0f - In.m_fContinuity) * (1.0f + In.m_fBias)),

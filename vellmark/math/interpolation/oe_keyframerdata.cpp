@@ -57,16 +57,14 @@ bTKeyFramerData<ELEMENT>::bSKeyFrame::bSKeyFrame() :
 template <typename ELEMENT>
 bTKeyFramerData<ELEMENT>::bSKeyFrame::bSKeyFrame(ELEMENT const & a_Value, float a_fTime, int a_iDataInterpolator,
                                                  int a_iTimeInterpolator) :
-    m_Value(a_Value), m_fTime(a_fTime), m_iDataInterpolator(a_iDataInterpolator),
-    m_iTimeInterpolator(a_iTimeInterpolator)
+    m_Value(a_Value),
+    m_fTime(a_fTime), m_iDataInterpolator(a_iDataInterpolator), m_iTimeInterpolator(a_iTimeInterpolator)
 {
 }
 
 // Life cycle
 
-template <typename ELEMENT> bTKeyFramerData<ELEMENT>::bTKeyFramerData() : m_iFrameBegin(-1), m_iFrameEnd(-1)
-{
-}
+template <typename ELEMENT> bTKeyFramerData<ELEMENT>::bTKeyFramerData() : m_iFrameBegin(-1), m_iFrameEnd(-1) {}
 
 template <typename ELEMENT>
 bTKeyFramerData<ELEMENT>::bTKeyFramerData(bTKeyFramerData const & a_Source) : m_iFrameBegin(-1), m_iFrameEnd(-1)
@@ -79,7 +77,8 @@ template <typename ELEMENT> bTKeyFramerData<ELEMENT>::~bTKeyFramerData()
     Clear();
 }
 
-template <typename ELEMENT> bTKeyFramerData<ELEMENT> & bTKeyFramerData<ELEMENT>::operator=(bTKeyFramerData const & a_Source)
+template <typename ELEMENT>
+bTKeyFramerData<ELEMENT> & bTKeyFramerData<ELEMENT>::operator=(bTKeyFramerData const & a_Source)
 {
     CopyFrom(a_Source);
     return *this;
@@ -117,8 +116,9 @@ template <typename ELEMENT> void bTKeyFramerData<ELEMENT>::SortFrames()
     if (!pFrames)
         return;
     std::stable_sort(pFrames, pFrames + m_arrKeyFrames.GetCount(),
-                     [](bSKeyFrame const & a_Left, bSKeyFrame const & a_Right)
-                     { return IsEarlier(a_Left.m_fTime, a_Right.m_fTime); });
+                     [](bSKeyFrame const & a_Left, bSKeyFrame const & a_Right) {
+                         return IsEarlier(a_Left.m_fTime, a_Right.m_fTime);
+                     });
 }
 
 template <typename ELEMENT> void bTKeyFramerData<ELEMENT>::SplitFrames()
@@ -287,7 +287,8 @@ template <typename ELEMENT> void bTKeyFramerData<ELEMENT>::SetTimeInterpolators(
 // Streams
 
 template <typename ELEMENT>
-void bTKeyFramerData<ELEMENT>::WriteInterpolators(bCOStream & a_Stream, bTInterpolatorList const & a_arrInterpolators) const
+void bTKeyFramerData<ELEMENT>::WriteInterpolators(bCOStream & a_Stream,
+                                                  bTInterpolatorList const & a_arrInterpolators) const
 {
     a_Stream.Write(static_cast<unsigned long>(a_arrInterpolators.GetCount()));
     for (bCInterpolatorBase * pInterpolator : a_arrInterpolators)
