@@ -533,23 +533,23 @@ inline void bCMatrix::ValidateReserved()
 inline bCVector & bCVector::SetTransformed(bCVector const & a_vecSource, bCMatrix const & a_matTransform)
 {
     float const fX = a_vecSource[0], fY = a_vecSource[1], fZ = a_vecSource[2];
-    float fResult[3];
-    for (int c = 0; c < 3; ++c)
-        fResult[c] = fX * a_matTransform(0, c) + fY * a_matTransform(1, c) + fZ * a_matTransform(2, c) +
-                     a_matTransform(3, c);
-    if (a_matTransform.IsExcentric())
+    bCMatrix const & m = a_matTransform;
+    float fResultX = fX * m(0, 0) + fY * m(1, 0) + fZ * m(2, 0) + m(3, 0);
+    float fResultY = fX * m(0, 1) + fY * m(1, 1) + fZ * m(2, 1) + m(3, 1);
+    float fResultZ = fX * m(0, 2) + fY * m(1, 2) + fZ * m(2, 2) + m(3, 2);
+    if (m.IsExcentric())
     {
-        float const fW = fX * a_matTransform(0, 3) + fY * a_matTransform(1, 3) + fZ * a_matTransform(2, 3) +
-                         a_matTransform(3, 3);
+        float const fW = fX * m(0, 3) + fY * m(1, 3) + fZ * m(2, 3) + m(3, 3);
         if (std::fabs(fW) < 1.0e-5f) // g_fEpsilon: a point at infinity has no place
         {
             SetCoordinates(0.0f, 0.0f, 0.0f);
             return *this;
         }
-        for (float & fValue : fResult)
-            fValue /= fW;
+        fResultX /= fW;
+        fResultY /= fW;
+        fResultZ /= fW;
     }
-    SetCoordinates(fResult);
+    SetCoordinates(fResultX, fResultY, fResultZ);
     return *this;
 }
 inline bCVector & bCVector::Transform(bCMatrix const & a_matTransform) { return SetTransformed(*this, a_matTransform); }

@@ -197,26 +197,6 @@ bCQuaternion & bCQuaternion::SetLerp(bCQuaternion const & a_quatA, bCQuaternion 
     return *this = quatA * (1.0f - a_fT) + a_quatB * a_fT;
 }
 
-bCQuaternion & bCQuaternion::SetSlerp(bCQuaternion a_quatA, bCQuaternion a_quatB, float a_fT)
-{
-    float fCosine = a_quatA.GetDotProduct(a_quatB);
-    if (fCosine < 0.0f)
-    {
-        a_quatA.Negate();
-        fCosine = -fCosine;
-    }
-    float fWeightA = 1.0f - a_fT, fWeightB = a_fT;
-    // Close to parallel the sine below vanishes: interpolate linearly instead.
-    if (!(1.0f - fCosine < 0.05f))
-    {
-        float const fTheta = std::acos(fCosine);
-        float const fSine = std::sin(fTheta);
-        fWeightA = std::sin((1.0f - a_fT) * fTheta) / fSine;
-        fWeightB = std::sin(a_fT * fTheta) / fSine;
-    }
-    return *this = a_quatA * fWeightA + a_quatB * fWeightB;
-}
-
 bCOStream & bCQuaternion::operator>>(bCOStream & a_Stream) const
 {
     float const fValues[4] = {m_fX, m_fY, m_fZ, m_fW};

@@ -294,6 +294,27 @@ inline bCQuaternion bCQuaternion::GetRotatedAxis(bCVector const & a_vecAxis, flo
     return bCQuaternion(*this).RotateAxis(a_vecAxis, a_fAngle);
 }
 
+// Inline: animation calls it per track per frame, and the copies of a and b vanish.
+inline bCQuaternion & bCQuaternion::SetSlerp(bCQuaternion a_quatA, bCQuaternion a_quatB, float a_fT)
+{
+    float fCosine = a_quatA.GetDotProduct(a_quatB);
+    if (fCosine < 0.0f)
+    {
+        a_quatA.Negate();
+        fCosine = -fCosine;
+    }
+    float fWeightA = 1.0f - a_fT, fWeightB = a_fT;
+    // Close to parallel the sine below vanishes: interpolate linearly instead.
+    if (!(1.0f - fCosine < 0.05f))
+    {
+        float const fTheta = std::acos(fCosine);
+        float const fSine = std::sin(fTheta);
+        fWeightA = std::sin((1.0f - a_fT) * fTheta) / fSine;
+        fWeightB = std::sin(a_fT * fTheta) / fSine;
+    }
+    return *this = a_quatA * fWeightA + a_quatB * fWeightB;
+}
+
 inline bCQuaternion bCQuaternion::GetLerp(bCQuaternion const & a_quatB, float a_fT) const
 {
     return bCQuaternion().SetLerp(*this, a_quatB, a_fT);

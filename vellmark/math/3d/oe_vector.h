@@ -386,10 +386,10 @@ inline float bCVector::GetMagnitudeNormalize()
 }
 inline bCVector & bCVector::Normalize()
 {
+    // A length that is not positive (zero or NaN) scales by 1 and so leaves the
+    // vector as it is; the select instead of a branch lets loops vectorise.
     float const fMagnitude = GetMagnitude();
-    if (fMagnitude > 0.0f)
-        Scale(1.0f / fMagnitude);
-    return *this;
+    return Scale(1.0f / (fMagnitude > 0.0f ? fMagnitude : 1.0f));
 }
 inline bCVector & bCVector::NormalizeApprox()
 {
