@@ -15,17 +15,6 @@ bTInterpolatorGeneric<ELEMENT>::bTInterpolatorGeneric() :
 {
 }
 
-template <typename ELEMENT> bool bTInterpolatorGeneric<ELEMENT>::IsCommonValid() const
-{
-    if (!m_parrValues || m_parrValues->IsEmpty() || !m_parrTimes)
-        return false;
-    int const iCount = m_parrValues->GetCount();
-    int const iBegin = GetFrameBegin(), iEnd = GetFrameEnd();
-    if (m_parrTimes->GetCount() != iCount || iBegin < 0 || iBegin > iEnd || iEnd > iCount - 1)
-        return false;
-    return GetKeyTime(iBegin) <= m_fTime && m_fTime <= GetKeyTime(iEnd);
-}
-
 template <typename ELEMENT> bool bTInterpolatorGeneric<ELEMENT>::IsValid() const
 {
     return IsCommonValid();
@@ -67,30 +56,6 @@ template <typename ELEMENT> void bTInterpolatorGeneric<ELEMENT>::Read(bCIStream 
 template <typename ELEMENT> void bTInterpolatorGeneric<ELEMENT>::Write(bCOStream &)
 {
     OE_MESSAGEF_WARN(kNotImplemented, "bCInterpolatorBase::Write -> Pure pseudo-virtual function call!");
-}
-
-template <typename ELEMENT> bool bTInterpolatorGeneric<ELEMENT>::FindKeys(int & a_iLow, int & a_iHigh) const
-{
-    int iLow = 0, iHigh = m_parrTimes->GetCount() - 1;
-    float const * pTimes = m_parrTimes->GetArray();
-    while (iLow <= iHigh)
-    {
-        int const iMiddle = iLow + (iHigh - iLow) / 2;
-        if (pTimes[iMiddle] == m_fTime)
-        {
-            a_iLow = a_iHigh = iMiddle;
-            return true;
-        }
-        if (pTimes[iMiddle] < m_fTime)
-            iLow = iMiddle + 1;
-        else
-            iHigh = iMiddle - 1;
-    }
-    // Keys out of order can leave the search beside the array; the nearest pair stands in.
-    int const iLast = m_parrTimes->GetCount() - 1;
-    a_iHigh = iLow > iLast ? iLast : (iLow < 1 ? 1 : iLow);
-    a_iLow = a_iHigh - 1;
-    return false;
 }
 
 template class bTInterpolatorGeneric<float>;

@@ -56,6 +56,43 @@ protected:
     ELEMENT m_Value;
 };
 
+// The per-evaluation checks and the search are inline: every Update runs them.
+
+template <typename ELEMENT> inline bool bTInterpolatorGeneric<ELEMENT>::IsCommonValid() const
+{
+    if (!m_parrValues || m_parrValues->IsEmpty() || !m_parrTimes)
+        return false;
+    int const iCount = m_parrValues->GetCount();
+    int const iBegin = GetFrameBegin(), iEnd = GetFrameEnd();
+    if (m_parrTimes->GetCount() != iCount || iBegin < 0 || iBegin > iEnd || iEnd > iCount - 1)
+        return false;
+    return GetKeyTime(iBegin) <= m_fTime && m_fTime <= GetKeyTime(iEnd);
+}
+
+template <typename ELEMENT> inline bool bTInterpolatorGeneric<ELEMENT>::FindKeys(int & a_iLow, int & a_iHigh) const
+{
+    int iLow = 0, iHigh = m_parrTimes->GetCount() - 1;
+    float const * pTimes = m_parrTimes->GetArray();
+    while (iLow <= iHigh)
+    {
+        int const iMiddle = iLow + (iHigh - iLow) / 2;
+        if (pTimes[iMiddle] == m_fTime)
+        {
+            a_iLow = a_iHigh = iMiddle;
+            return true;
+        }
+        if (pTimes[iMiddle] < m_fTime)
+            iLow = iMiddle + 1;
+        else
+            iHigh = iMiddle - 1;
+    }
+    // Keys out of order can leave the search beside the array; the nearest pair stands in.
+    int const iLast = m_parrTimes->GetCount() - 1;
+    a_iHigh = iLow > iLast ? iLast : (iLow < 1 ? 1 : iLow);
+    a_iLow = a_iHigh - 1;
+    return false;
+}
+
 extern template class bTInterpolatorGeneric<float>;
 extern template class bTInterpolatorGeneric<bCMotion>;
 
