@@ -337,7 +337,6 @@ TEST(bTInterpolator, ConstructionSetsTypeAndEmptyRange)
 
 TEST(bTInterpolator, GenericOperationsAndCopiesWarn)
 {
-    std::string const strNotImplemented = "The method  %s was called, but has not yet been implemented!";
     auto const Expand = [&](char const * a_pcName) {
         return "The method  " + std::string(a_pcName) + " was called, but has not yet been implemented!";
     };

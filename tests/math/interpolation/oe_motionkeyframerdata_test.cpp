@@ -282,7 +282,7 @@ TEST(bCMotionKeyFramerData, ReadCamStopsAtTheEndOfTheStream)
         bCMotionKeyFramerData Track;
         ReadText(Track, Case.m_strText, 1, 1.0f);
         EXPECT_EQ(Track.GetKeyFrames().GetCount(), Case.m_iKeys);
-        EXPECT_EQ(Track.GetKeyFrames().GetCapacity() < 64, true); // nothing reserved for the announced count
+        EXPECT_LT(Track.GetKeyFrames().GetCapacity(), 64); // nothing reserved for the announced count
         EXPECT_EQ(Track.GetDataInterpolators().GetCount(), 1);
     }
 }
