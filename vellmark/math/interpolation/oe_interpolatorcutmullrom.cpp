@@ -37,19 +37,25 @@ template <typename ELEMENT> void bTInterpolatorCutmullRom<ELEMENT>::Update()
         iSegment = static_cast<int>(fU);
     float const fF = fU - static_cast<float>(iSegment);
 
-    ELEMENT const & P0 = this->GetKeyValue(iSegment);
-    ELEMENT const & P1 = this->GetKeyValue(iSegment + 1);
-    ELEMENT const & P2 = this->GetKeyValue(iSegment + 2);
-    ELEMENT const & P3 = this->GetKeyValue(iSegment + 3);
-    m_A3 =
-        E::GetSum(E::GetDifference(E::GetSum(E::GetScaled(P0, -0.5f), E::GetScaled(P1, 1.5f)), E::GetScaled(P2, 1.5f)),
-                  E::GetScaled(P3, 0.5f));
-    m_A2 = E::GetDifference(E::GetSum(E::GetDifference(P0, E::GetScaled(P1, 2.5f)), E::GetScaled(P2, 2.0f)),
-                            E::GetScaled(P3, 0.5f));
-    m_A1 = E::GetSum(E::GetScaled(P0, -0.5f), E::GetScaled(P2, 0.5f));
-    m_A0 = P1;
-    this->m_Value =
-        E::GetSum(m_A0, E::GetScaled(E::GetSum(m_A1, E::GetScaled(E::GetSum(m_A2, E::GetScaled(m_A3, fF)), fF)), fF));
+    // Float by float: the four coefficients of one component stay in registers.
+    auto const P0 = E::GetFloats(this->GetKeyValue(iSegment)), P1 = E::GetFloats(this->GetKeyValue(iSegment + 1));
+    auto const P2 = E::GetFloats(this->GetKeyValue(iSegment + 2)), P3 = E::GetFloats(this->GetKeyValue(iSegment + 3));
+    typename E::bSFloats A0, A1, A2, A3, Value;
+    for (int c = 0; c < E::kFloatCount; ++c)
+    {
+        float const fP0 = P0.m_arrValues[c], fP1 = P1.m_arrValues[c], fP2 = P2.m_arrValues[c], fP3 = P3.m_arrValues[c];
+        A3.m_arrValues[c] = -0.5f * fP0 + 1.5f * fP1 - 1.5f * fP2 + 0.5f * fP3;
+        A2.m_arrValues[c] = fP0 - 2.5f * fP1 + 2.0f * fP2 - 0.5f * fP3;
+        A1.m_arrValues[c] = -0.5f * fP0 + 0.5f * fP2;
+        A0.m_arrValues[c] = fP1;
+        Value.m_arrValues[c] =
+            A0.m_arrValues[c] + fF * (A1.m_arrValues[c] + fF * (A2.m_arrValues[c] + fF * A3.m_arrValues[c]));
+    }
+    m_A0 = E::GetElement(A0);
+    m_A1 = E::GetElement(A1);
+    m_A2 = E::GetElement(A2);
+    m_A3 = E::GetElement(A3);
+    this->m_Value = E::GetElement(Value);
 }
 
 template class bTInterpolatorCutmullRom<float>;

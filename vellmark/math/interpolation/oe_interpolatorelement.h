@@ -17,6 +17,14 @@ template <typename ELEMENT> struct bTInterpolatorElement;
 
 template <> struct bTInterpolatorElement<float>
 {
+    static int const kFloatCount = 1;
+    struct bSFloats
+    {
+        float m_arrValues[1];
+    };
+    static bSFloats GetFloats(float a_fValue) { return bSFloats{{a_fValue}}; }
+    static float GetElement(bSFloats const & a_Floats) { return a_Floats.m_arrValues[0]; }
+
     static float GetZero() { return 0.0f; }
     static float GetSum(float a_fLeft, float a_fRight) { return a_fLeft + a_fRight; }
     static float GetDifference(float a_fLeft, float a_fRight) { return a_fLeft - a_fRight; }
@@ -32,6 +40,7 @@ template <> struct bTInterpolatorElement<float>
 template <> struct bTInterpolatorElement<bCMotion>
 {
     static_assert(std::is_trivially_copyable_v<bCMotion> && sizeof(bCMotion) == 7 * sizeof(float));
+    static int const kFloatCount = 7;
 
     struct bSFloats
     {
@@ -44,34 +53,34 @@ template <> struct bTInterpolatorElement<bCMotion>
         std::memcpy(Floats.m_arrValues, &a_Motion, sizeof(bCMotion));
         return Floats;
     }
-    static bCMotion GetMotion(bSFloats const & a_Floats)
+    static bCMotion GetElement(bSFloats const & a_Floats)
     {
         bCMotion Motion;
         std::memcpy(static_cast<void *>(&Motion), a_Floats.m_arrValues, sizeof(bCMotion));
         return Motion;
     }
 
-    static bCMotion GetZero() { return GetMotion(bSFloats{}); }
+    static bCMotion GetZero() { return GetElement(bSFloats{}); }
     static bCMotion GetSum(bCMotion const & a_Left, bCMotion const & a_Right)
     {
         bSFloats Result = GetFloats(a_Left), Right = GetFloats(a_Right);
         for (int i = 0; i < 7; ++i)
             Result.m_arrValues[i] += Right.m_arrValues[i];
-        return GetMotion(Result);
+        return GetElement(Result);
     }
     static bCMotion GetDifference(bCMotion const & a_Left, bCMotion const & a_Right)
     {
         bSFloats Result = GetFloats(a_Left), Right = GetFloats(a_Right);
         for (int i = 0; i < 7; ++i)
             Result.m_arrValues[i] -= Right.m_arrValues[i];
-        return GetMotion(Result);
+        return GetElement(Result);
     }
     static bCMotion GetScaled(bCMotion const & a_Value, float a_fFactor)
     {
         bSFloats Result = GetFloats(a_Value);
         for (float & fValue : Result.m_arrValues)
             fValue = a_fFactor * fValue;
-        return GetMotion(Result);
+        return GetElement(Result);
     }
     // The position blends straight, the rotation turns along the great arc.
     static bCMotion GetLerp(bCMotion const & a_From, bCMotion const & a_To, float a_fS)
@@ -79,7 +88,7 @@ template <> struct bTInterpolatorElement<bCMotion>
         bSFloats Result = GetFloats(a_From), To = GetFloats(a_To);
         for (int i = 0; i < 3; ++i)
             Result.m_arrValues[i] = (1.0f - a_fS) * Result.m_arrValues[i] + a_fS * To.m_arrValues[i];
-        bCMotion Motion = GetMotion(Result);
+        bCMotion Motion = GetElement(Result);
         Motion.AccessRotation().SetSlerp(a_From.GetRotation(), a_To.GetRotation(), a_fS);
         return Motion;
     }
@@ -88,7 +97,7 @@ template <> struct bTInterpolatorElement<bCMotion>
         bSFloats Floats;
         if (a_Stream.Read(Floats.m_arrValues, sizeof(Floats.m_arrValues)) != sizeof(Floats.m_arrValues))
             return false;
-        a_Motion = GetMotion(Floats);
+        a_Motion = GetElement(Floats);
         return true;
     }
     static void Write(bCOStream & a_Stream, bCMotion const & a_Motion)

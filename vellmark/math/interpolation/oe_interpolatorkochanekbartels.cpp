@@ -147,13 +147,20 @@ template <typename ELEMENT> void bTInterpolatorKochanekBartels<ELEMENT>::Update(
     fS = fS < 0.0f ? 0.0f : (fS > 1.0f ? 1.0f : fS);
     m_fS = fS;
     bSSegment const & Segment = m_arrSegments[m_iSegment];
-    this->m_Value = E::GetSum(
-        Segment.m_P1,
-        E::GetScaled(E::GetSum(Segment.m_C1, E::GetScaled(E::GetSum(Segment.m_C2, E::GetScaled(Segment.m_C3, fS)), fS)),
-                     fS));
-    m_FirstDerivative = E::GetSum(E::GetSum(Segment.m_C1, E::GetScaled(Segment.m_C2, 2.0f * fS)),
-                                  E::GetScaled(Segment.m_C3, 3.0f * fS * fS));
-    m_SecondDerivative = E::GetSum(E::GetScaled(Segment.m_C2, 2.0f), E::GetScaled(Segment.m_C3, 6.0f * fS));
+    // Float by float, so that a motion's seven components stay in registers.
+    auto const P1 = E::GetFloats(Segment.m_P1), C1 = E::GetFloats(Segment.m_C1);
+    auto const C2 = E::GetFloats(Segment.m_C2), C3 = E::GetFloats(Segment.m_C3);
+    typename E::bSFloats Value, First, Second;
+    for (int c = 0; c < E::kFloatCount; ++c)
+    {
+        float const fC1 = C1.m_arrValues[c], fC2 = C2.m_arrValues[c], fC3 = C3.m_arrValues[c];
+        Value.m_arrValues[c] = P1.m_arrValues[c] + fS * (fC1 + fS * (fC2 + fS * fC3));
+        First.m_arrValues[c] = fC1 + 2.0f * fS * fC2 + 3.0f * fS * fS * fC3;
+        Second.m_arrValues[c] = 2.0f * fC2 + 6.0f * fS * fC3;
+    }
+    this->m_Value = E::GetElement(Value);
+    m_FirstDerivative = E::GetElement(First);
+    m_SecondDerivative = E::GetElement(Second);
 }
 
 template <typename ELEMENT> void bTInterpolatorKochanekBartels<ELEMENT>::Write(bCOStream & a_Stream)
