@@ -114,6 +114,7 @@ int RunDemo()
     DemoMath();
     DemoVolumes();
     DemoNoise();
+    DemoAnimation();
     DemoProfile();
     ReportAFault(); // last: without a dialogs module a fault error ends the process
     return 0;

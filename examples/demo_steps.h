@@ -8,5 +8,6 @@ void DemoProfile(); // profiles a few frames and writes them as folded stacks
 void DemoVolumes();
 void DemoMath(); // places an object with Euler angles and picks it with a ray
 void DemoNoise();
+void DemoAnimation(); // camera path import and the four interpolators
 
 #endif

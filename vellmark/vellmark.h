@@ -115,6 +115,14 @@
 #include <vellmark/math/3d/oe_point.h>
 #include <vellmark/math/3d/oe_rect.h>
 #include <vellmark/math/3d/oe_range.h>
+#include <vellmark/math/interpolation/oe_interpolatorbase.h>
+#include <vellmark/math/interpolation/oe_interpolatorgeneric.h>
+#include <vellmark/math/interpolation/oe_interpolatorlinear.h>
+#include <vellmark/math/interpolation/oe_interpolatorcutmullrom.h>
+#include <vellmark/math/interpolation/oe_interpolatorhermite.h>
+#include <vellmark/math/interpolation/oe_interpolatorkochanekbartels.h>
+#include <vellmark/math/interpolation/oe_keyframerdata.h>
+#include <vellmark/math/interpolation/oe_motionkeyframerdata.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>
