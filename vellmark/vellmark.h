@@ -80,12 +80,16 @@
 #include <vellmark/propertysystem/types/oe_propertybaseclass.h>
 #include <vellmark/propertysystem/types/oe_propertytypebase.h>
 #include <vellmark/propertysystem/types/oe_propertytype.h>
+#include <vellmark/propertysystem/types/oe_propertycontainer.h>
+#include <vellmark/propertysystem/types/oe_resourcestrings.h>
 #include <vellmark/propertysystem/types/oe_propertyobjecttypebase.h>
 #include <vellmark/propertysystem/types/oe_propertyobjecttype.h>
 #include <vellmark/propertysystem/objects/oe_propertyenumerator.h>
 #include <vellmark/propertysystem/objects/oe_po_puresmartptr.h>
 #include <vellmark/propertysystem/objects/oe_propertyobject.h>
 #include <vellmark/propertysystem/persistence/oe_postream.h>
+#include <vellmark/propertysystem/persistence/oe_propertylayout.h>
+#include <vellmark/propertysystem/persistence/oe_classlayout.h>
 #include <vellmark/propertysystem/factories/oe_propertyobjectfactory.h>
 #include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
 #include <vellmark/propertysystem/factories/oe_obsoleteclass.h>
