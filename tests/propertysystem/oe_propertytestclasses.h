@@ -79,11 +79,13 @@ public:
                                   unsigned short a_uVersion) override
     {
         std::string strBytes;
-        for (long long i = 0; i < a_Data.GetSize(); ++i)
-            strBytes += static_cast<char>(static_cast<unsigned char const *>(a_Data.GetBuffer(0))[i]);
+        long long const i64Position = a_Data.GetPosition();
+        for (unsigned char uByte = 0; a_Data.Read(&uByte, 1) == 1;)
+            strBytes += "0123456789abcdef"[uByte >> 4], strBytes += "0123456789abcdef"[uByte & 15];
+        a_Data.SetPosition(i64Position, bEStreamSeekMode_Begin);
         ms_arrEvents.push_back(std::string("deprecated ") + a_strName.GetText() + " " + a_strValueType.GetText() +
                                " pos " + std::to_string(a_Data.GetPosition()) + " size " +
-                               std::to_string(a_Data.GetSize()) + " version " + std::to_string(a_uVersion));
+                               std::to_string(a_Data.GetSize()) + " version " + std::to_string(a_uVersion) + " bytes " + strBytes);
     }
     static inline std::vector<std::string> ms_arrEvents;
 };
