@@ -3,6 +3,7 @@
 
 // Builds expected byte sequences of the wire format by hand, field by field.
 
+#include <vellmark/kernel/oe_erroradmin.h>
 #include <vellmark/kernel/oe_memorystream.h>
 
 #include <cstdint>
@@ -56,5 +57,19 @@ inline void SetContent(bCMemoryStream & a_Stream, std::string const & a_strBytes
     a_Stream.Write(a_strBytes.data(), static_cast<unsigned long>(a_strBytes.size()));
     a_Stream.SetPosition(0, bEStreamSeekMode_Begin);
 }
+
+// While it lives, fatal errors are counted and execution continues.
+class bCFatalHookScope
+{
+public:
+    bCFatalHookScope() : m_funcOld(bCErrorAdmin::SetFatalHook(&Count)) { ms_iFatals = 0; }
+    ~bCFatalHookScope() { bCErrorAdmin::SetFatalHook(m_funcOld); }
+    static int GetCount() { return ms_iFatals; }
+
+private:
+    static void Count(char const *, char const *, int) { ++ms_iFatals; }
+    bFFatalHook m_funcOld;
+    static inline int ms_iFatals = 0;
+};
 
 #endif

@@ -17,6 +17,8 @@ OE_PROPERTY(bCTestNotified, m_uCount, "Count")
 OE_PROPERTY(bCTestNotified, m_uKind, "Kind")
 OE_PROPERTY_OBJECT(bCTestNotified)
 OE_PROPERTY_OBJECT(bCTestEmpty)
+OE_PROPERTY(bCTestNest, m_lDepth, "Depth")
+OE_PROPERTY_OBJECT(bCTestNest)
 
 TEST(bTPropertyType, RegistrationKeepsTheOrderOfTheSourceFile)
 {

@@ -90,6 +90,39 @@ public:
     static inline std::vector<std::string> ms_arrEvents;
 };
 
+// Holds a nested object of its own class in its native data, to any depth.
+class bCTestNest : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCTestNest, bCObjectRefBase)
+public:
+    ~bCTestNest() override { SetChild(nullptr); }
+    void SetChild(bCPropertyObjectBase * a_pChild)
+    {
+        if (m_pChild)
+            m_pChild->ReleaseReference();
+        m_pChild = a_pChild;
+    }
+    bEResult Write(bCOStream & a_Stream) override
+    {
+        a_Stream.Write(static_cast<unsigned short>(1));
+        a_Stream.Write(m_pChild != nullptr);
+        if (m_pChild)
+            bCPropertyObjectSingleton::GetInstance().WriteObject(a_Stream, m_pChild);
+        return bEResult_Ok;
+    }
+    bEResult Read(bCIStream & a_Stream) override
+    {
+        unsigned short uVersion = 0;
+        bool bChild = false;
+        a_Stream.Read(uVersion);
+        a_Stream.Read(bChild);
+        SetChild(bChild ? bCPropertyObjectSingleton::GetInstance().ReadNewObject(a_Stream) : nullptr);
+        return bEResult_Ok;
+    }
+    long m_lDepth = 0;
+    bCPropertyObjectBase * m_pChild = nullptr;
+};
+
 class bCTestEmpty : public bCObjectRefBase
 {
     OE_PROPERTY_CLASS(bCTestEmpty, bCObjectRefBase)
