@@ -3,7 +3,7 @@
 // type differs from a registered property continues through the fatal hook.
 
 #include <vellmark/kernel/oe_erroradmin.h>
-#include <vellmark/kernel/oe_nullstream.h>
+#include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/propertysystem/factories/oe_propertyregistration.h>
 #include <vellmark/propertysystem/persistence/oe_classlayout.h>
 
