@@ -86,3 +86,41 @@ TEST(bCPropertyObjectSingleton, WritesAndReadsAnObjectByClassName)
     EXPECT_EQ(pLeaf->m_lBase, 7);
     pRead->ReleaseReference();
 }
+
+TEST(bTPropertyObject, PropertyObjectAsAPropertyValue)
+{
+    bCPropertyObjectBase * pHolder = NewObject("bCTestHolder");
+    bCTestHolder * pNative = Native<bCTestHolder>(pHolder);
+    Native<bCTestNotified>(&pNative->m_Inner)->m_uKind = 77;
+    bCMemoryStream Stream;
+    pHolder->Write(Stream);
+    bCBytes Inner;
+    Inner.U16(83).Sized(bCBytes()
+                            .U16(30)
+                            .U32(2)
+                            .Str("Count")
+                            .Str("long")
+                            .U16(30)
+                            .Sized(bCBytes().U32(0))
+                            .Str("Kind")
+                            .Str("short")
+                            .U16(30)
+                            .Sized(bCBytes().U16(77))
+                            .U16(1));
+    bCBytes Data;
+    Data.U16(30).U32(2);
+    Data.Str("Inner").Str("bTPropertyObject<class bCTestNotified,class bCObjectRefBase>").U16(30).Sized(Inner);
+    Data.Str("Outer").Str("long").U16(30).Sized(bCBytes().U32(3));
+    Data.U16(1);
+    EXPECT_EQ(GetContent(Stream), bCBytes().U16(83).Sized(Data).Get());
+
+    bCPropertyObjectBase * pRead = NewObject("bCTestHolder");
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    pRead->Read(Stream);
+    EXPECT_EQ(Native<bCTestNotified>(&Native<bCTestHolder>(pRead)->m_Inner)->m_uKind, 77);
+    bCPropertyObjectBase * pClone = pHolder->Clone();
+    EXPECT_EQ(Native<bCTestNotified>(&Native<bCTestHolder>(pClone)->m_Inner)->m_uKind, 77);
+    pClone->ReleaseReference();
+    pRead->ReleaseReference();
+    pHolder->ReleaseReference();
+}

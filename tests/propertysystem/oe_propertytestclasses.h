@@ -123,6 +123,15 @@ public:
     bCPropertyObjectBase * m_pChild = nullptr;
 };
 
+// Holds a property object as a property value.
+class bCTestHolder : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCTestHolder, bCObjectRefBase)
+public:
+    bTPropertyObject<bCTestNotified, bCObjectRefBase> m_Inner;
+    long m_lOuter = 3;
+};
+
 class bCTestEmpty : public bCObjectRefBase
 {
     OE_PROPERTY_CLASS(bCTestEmpty, bCObjectRefBase)
