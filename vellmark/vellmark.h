@@ -80,8 +80,6 @@
 #include <vellmark/propertysystem/types/oe_propertybaseclass.h>
 #include <vellmark/propertysystem/types/oe_propertytypebase.h>
 #include <vellmark/propertysystem/types/oe_propertytype.h>
-#include <vellmark/propertysystem/types/oe_propertycontainer.h>
-#include <vellmark/propertysystem/types/oe_resourcestrings.h>
 #include <vellmark/propertysystem/types/oe_propertyobjecttypebase.h>
 #include <vellmark/propertysystem/types/oe_propertyobjecttype.h>
 #include <vellmark/propertysystem/objects/oe_propertyenumerator.h>

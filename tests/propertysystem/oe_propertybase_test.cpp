@@ -6,7 +6,6 @@
 #include <vellmark/propertysystem/base/oe_md5.h>
 #include <vellmark/propertysystem/base/oe_propertyid.h>
 #include <vellmark/propertysystem/base/oe_stringconverter.h>
-#include <vellmark/propertysystem/types/oe_propertycontainer.h>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,11 @@ enum bETestColor
 struct bSTestPlain
 {
 };
+OE_TYPENAME_STRUCT(bSTestPlain)
 class bCTestClassName
+{
+};
+template <typename A, typename B> class bTTestPair
 {
 };
 
@@ -168,8 +171,9 @@ TEST(bCClassNameBase, UnMangleAndValueTypeNames)
         {g_GetValueTypeName<bool>().GetText(), "bool"},
         {g_GetValueTypeName<bCString>().GetText(), "bCString"},
         {g_GetValueTypeName<bCTestClassName>().GetText(), "bCTestClassName"},
-        {g_GetValueTypeName<bTPropertyContainer<bETestColor>>().GetText(), "bTPropertyContainer<enum bETestColor>"},
-        {bTTypeName<bTPropertyContainer<bETestColor>>::Get(), "class bTPropertyContainer<enum bETestColor>"},
+        {g_GetValueTypeName<bTTestPair<bETestColor, float>>().GetText(), "bTTestPair<enum bETestColor,float>"},
+        {bTTypeName<bTTestPair<bCTestClassName, bSTestPlain>>::Get(),
+         "class bTTestPair<class bCTestClassName,struct bSTestPlain>"},
         {bTTypeName<bETestColor>::Get(), "enum bETestColor"},
         {bTTypeName<unsigned long>::Get(), "unsigned long"},
     };
