@@ -6,7 +6,7 @@
 // in the class body provides it; a class without any such declaration in its
 // chain stands directly on bCObjectRefBase. A class that forgets the macro
 // below one that has it would inherit its base's answer, which the check
-// refuses. A module may also specialise the trait for a class of its own.
+// refuses. A module may also give the trait its own answer for a class.
 
 #include <type_traits>
 
