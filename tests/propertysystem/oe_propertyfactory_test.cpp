@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
 namespace
 {
     bCPropertyObjectSingleton & Registry()
@@ -246,4 +251,63 @@ TEST(bTPropertyObject, PropertyDataVersionZeroIsFatalUnlessAHookLetsItContinue)
     EXPECT_EQ(bCFatalHookScope::GetCount(), 1);
     EXPECT_EQ(Stream.GetPosition(), 2 + 4 + 2); // no records, no native data
     pObject->ReleaseReference();
+}
+
+namespace
+{
+    std::vector<std::string> s_arrFatals;
+    void RecordFatal(char const * a_pcMessage, char const * a_pcFile, int a_iLine)
+    {
+        s_arrFatals.push_back(std::string(a_pcMessage) + "|" + a_pcFile + "|" + std::to_string(a_iLine));
+    }
+} // namespace
+
+TEST(bTPropertyType, FatalTextsOfMisuse)
+{
+    s_arrFatals.clear();
+    bFFatalHook const funcOld = bCErrorAdmin::SetFatalHook(&RecordFatal);
+    auto * pLeaf = dynamic_cast<bTPropertyTypeOnly<short> *>(Registry().FindTemplate("bCTestLeaf")->GetPropertyType(0));
+    ASSERT_NE(pLeaf, nullptr);
+    EXPECT_EQ(pLeaf->ProperyGetter(nullptr), nullptr);
+    EXPECT_EQ(pLeaf->PropertyAccessor(nullptr), nullptr);
+    bCMemoryStream Stream;
+    pLeaf->PropertyWrite(Stream, nullptr);
+    EXPECT_EQ(Stream.GetSize(), 0);
+    {
+        bTPropertyType<bCTestEmpty, float> Unnamed(0, "", bEPropertyType_Normal);
+        Unnamed.Write(Stream);
+    }
+    EXPECT_EQ(Stream.GetSize(), 2);
+    bCPropertyObjectSingleton::bCPOTypeListItem const Item(nullptr);
+    EXPECT_STREQ(Item.GetBaseClassName().GetText(), "");
+    bCPropertyObjectBase * pOldRoot = Registry().GetRootObject("bCTestEmpty");
+    {
+        using bCEmptyObject = bTPropertyObject<bCTestEmpty, bCObjectRefBase>;
+        bCEmptyObject Second(bCEmptyObject::ms_Root);
+        EXPECT_EQ(Registry().GetRootObject("bCTestEmpty"), &Second); // inserted in front after the report
+        char arrExpected[512];
+        std::snprintf(arrExpected, sizeof(arrExpected),
+                      "bCPropertyObjectFactory::RegisterPropertyObject - can not insert new root object: "
+                      "bCTestEmpty[0x%08lx]\nRoot-Object: bCTestEmpty[0x%08lx] already exists|"
+                      "propertysystem\\factories\\oe_propertyobjectfactory|274",
+                      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(&Second)),
+                      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(pOldRoot)));
+        ASSERT_EQ(s_arrFatals.size(), 6u);
+        EXPECT_EQ(s_arrFatals[5], arrExpected);
+    }
+    EXPECT_EQ(Registry().GetRootObject("bCTestEmpty"), pOldRoot);
+    bCErrorAdmin::SetFatalHook(funcOld);
+    std::vector<std::string> const arrExpected = {
+        " bTPropertyType<CLASS, TYPE>::ProperyGetter - Propertyobject is NULL, can´t get propertyvalue from "
+        "NULLobject ! |propertysystem\\types\\oe_propertytype|795",
+        "bTPropertyType<CLASS, TYPE>::PropertyAccessor - Propertyobject is NULL, can´t access propertyvalue from "
+        "NULobject ! |propertysystem\\types\\oe_propertytype|781",
+        "bTPropertyType<CLASS, TYPE>::PropertyWrite - Propertysource must not NULL !|"
+        "propertysystem\\types\\oe_propertytype|637",
+        "bCPropertyTypeBase::Write|propertysystem\\types\\oe_propertytypebase|404",
+        "bCPropertyObjectSingleton::bCPOTypeListItem::GetBaseClassName|"
+        "propertysystem\\factories\\oe_propertyobjectsingleton|446",
+    };
+    for (size_t i = 0; i < arrExpected.size(); ++i)
+        EXPECT_EQ(s_arrFatals[i], arrExpected[i]);
 }
