@@ -311,3 +311,69 @@ TEST(bTPropertyType, FatalTextsOfMisuse)
     for (size_t i = 0; i < arrExpected.size(); ++i)
         EXPECT_EQ(s_arrFatals[i], arrExpected[i]);
 }
+
+namespace
+{
+    // Reaches the refusing constructors and the base's clone.
+    class bCRefusedType : public bTPropertyType<bCTestEmpty, long>
+    {
+    public:
+        bCRefusedType() : bTPropertyType<bCTestEmpty, long>(0, "Refused", bEPropertyType_Normal) {}
+        static void DefaultBase()
+        {
+            struct bCDefault : bCPropertyTypeBase
+            {
+                unsigned long GetValueOffset() const override { return 0; }
+                unsigned long GetValueSize() const override { return 0; }
+                bCString const & GetOwnerClassName() const override { return g_strDefault; }
+                bCString const & GetValueTypeName() const override { return g_strDefault; }
+                bCPropertyObjectTypeBase * GetObjectType() const override { return nullptr; }
+                void InitializeValue(bCPropertyObjectBase *) override {}
+                bool IsEnum() const override { return false; }
+                int GetEnumCount() const override { return -1; }
+                bCPropertyEnumEntry const * GetEnumEntry(int) const override { return nullptr; }
+                void SetPropertyValue(bCPropertyObjectBase *, void const *) override {}
+                void const * GetValuePointer(bCPropertyObjectBase const *) const override { return nullptr; }
+                void * GetValuePointer(bCPropertyObjectBase *) override { return nullptr; }
+                bool CopyPropertyValue(bCPropertyObjectBase *, bCPropertyObjectBase const *) override { return false; }
+                void PropertyWrite(bCOStream &, bCPropertyObjectBase const *) override {}
+                void PropertyRead(bCIStream &, bCPropertyObjectBase *) override {}
+                void PropertySkip(bCIStream &, bCPropertyObjectBase *, bCString const &, bCString const &, bool) override {}
+                bCDefault() = default;
+                bCDefault(bCDefault const & a_Source) : bCPropertyTypeBase(a_Source) {}
+            };
+            bCDefault First;
+            EXPECT_EQ(First.GetPropertyType(), bEPropertyType_Normal);
+            bCDefault Second(First);
+        }
+    };
+} // namespace
+
+TEST(bCPropertyObjectSingleton, WarningTextsOfRefusedOperations)
+{
+    bCMessageRecorder Recorder;
+    bCRefusedType::DefaultBase();
+    bCMemoryStream Stream;
+    Registry().FindTemplate("bCTestEmpty")->Read(Stream);
+    Registry().FindTemplate("bCTestEmpty")->Write(Stream);
+    bCPropertyObjectFactory Factory;
+    EXPECT_STREQ(Factory.GetClassName().GetText(), "n/a");
+    bCPropertyObjectFactory Copy(Factory);
+    bTAutoPtrArray<bCPropertyObjectBase *> arrFound;
+    Factory.SearchPropertyObjects(arrFound, "*");
+    EXPECT_EQ(Recorder.GetAll(),
+              "The method bCPropertyTypeBase::bCPropertyTypeBase detected an improper usage! \nHint:default constructor "
+              "should never called from this class.\nDo not call it from derived class or change access !\n"
+              "The method bCPropertyTypeBase::bCPropertyTypeBase(a_Source) detected an improper usage! \nHint:copy "
+              "constructor should never called from this class.\nDo not call it from derived class or change access !\n"
+              "The method bCPropertyTypeBase::CopyFrom detected an improper usage! \nHint:It is not allowed to make a "
+              "copy of propertytype.\nDo not call it from derived class or change access !\n"
+              "The method  bTPropertyObjectType<CLASS, BASECLASS>::Read was called, but has not yet been implemented!\n"
+              "The method bTPropertyObjectType<CLASS, BASECLASS>::Write detected an improper usage! \nHint:METHOD "
+              "Read/Write not used for current implementation!\n"
+              "The method bCPropertyObjectFactory::bCPropertyObjectFactory(a_Source) detected an improper usage! "
+              "\nHint:copy constructor should never called from this class.\nDo not call it from derived class or "
+              "change access !\n"
+              "The obsolete method bCPropertyObjectFactory::SearchPropertyObjects was called! Removed\n");
+    EXPECT_EQ(Stream.GetSize(), 0);
+}
