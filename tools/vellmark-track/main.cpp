@@ -7,7 +7,7 @@
 #include "oe_tracksvg.h"
 
 #include <vellmark/kernel/oe_memorystream.h>
-#include <vellmark/platform/oe_posixfile.h>
+#include <vellmark/kernel/oe_posixfile.h>
 
 #include <cstdio>
 #include <cstdlib>
