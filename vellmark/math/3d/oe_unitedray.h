@@ -20,6 +20,7 @@
 
 #include <cfloat>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 class bCIStream;
@@ -182,15 +183,18 @@ inline bool bCUnitedRay::Intersects(bCSphere const & a_Sphere, float & a_fT) con
 
 inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
 {
-    if (!a_Box.IsValid())
-        return false;
-    float fEntry = (m_enuExtension & bERayExtension_Backward) ? -3.4028235e38f : 0.0f;
-    float fExit = (m_enuExtension & bERayExtension_Forward) ? 3.4028235e38f : 1.0f;
+    float const fLargest = 3.4028235e38f;
+    float fEntry = (m_enuExtension & bERayExtension_Backward) ? -fLargest : 0.0f;
+    float fExit = (m_enuExtension & bERayExtension_Forward) ? fLargest : 1.0f;
     bool bMissed = false;
+    bool bInvalid = false; // found on the way, from the bounds the slabs load anyway
     for (int i = 2; i >= 0; --i)
     {
         float const fLow = a_Box.GetMin()[i]; // the slab: centre -/+ half extent
         float const fHigh = a_Box.GetMax()[i];
+        // (Bit patterns: no other float equals these two, and integers compare cheaper.)
+        bInvalid |= (std::bit_cast<unsigned int>(fLow) == 0x7F7FFFFFu) |
+                    (std::bit_cast<unsigned int>(fHigh) == 0xFF7FFFFFu);
         float const fOrigin = m_vecOrigin[i];
         float const fDirection = m_vecDirection[i];
         if (fDirection == 0.0f)
@@ -211,6 +215,8 @@ inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
         fEntry = fNear > fEntry ? fNear : fEntry;
         fExit = fFar < fExit ? fFar : fExit;
     }
+    if (bInvalid)
+        return false; // an invalid box is never hit
     a_fT = fEntry;
     return !bMissed && fExit >= fEntry;
 }
