@@ -86,6 +86,20 @@ public:
     void InvTransform(bCMatrix const & a_matTransform);
     void Transform(bCMatrix3 const & a_matTransform);
     void InvTransform(bCMatrix3 const & a_matTransform);
+    bCUnitedRay GetTranslated(bCVector const & a_vecOffset) const;
+    bCUnitedRay GetInvTranslated(bCVector const & a_vecOffset) const;
+    bCUnitedRay GetTransformed(bCMatrix const & a_matTransform) const;
+    bCUnitedRay GetInvTransformed(bCMatrix const & a_matTransform) const;
+    bCUnitedRay GetTransformed(bCMatrix3 const & a_matTransform) const;
+    bCUnitedRay GetInvTransformed(bCMatrix3 const & a_matTransform) const;
+    bCUnitedRay operator+(bCVector const & a_vecOffset) const { return GetTranslated(a_vecOffset); }
+    bCUnitedRay operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
+    bCUnitedRay operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCUnitedRay operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCUnitedRay & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
+    bCUnitedRay & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
+    bCUnitedRay & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
+    bCUnitedRay & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
 
     bool operator==(bCUnitedRay const & a_Other) const; // exact
     bool operator!=(bCUnitedRay const & a_Other) const { return !(*this == a_Other); }
