@@ -45,7 +45,7 @@ class OE_API bCUnitedRay
 {
 public:
     using bERayExtension = ::bERayExtension;
-    using enum ::bERayExtension;
+    using enum ::bERayExtension; // so bCUnitedRay::bERayExtension_Forward names the same flag
 
 public:
     bCUnitedRay() = default; // uninitialised, like the vectors
@@ -207,8 +207,8 @@ inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
         float const fLow = a_Box.GetMin()[i]; // the slab: centre -/+ half extent
         float const fHigh = a_Box.GetMax()[i];
         // (Bit patterns: no other float equals these two, and integers compare cheaper.)
-        bInvalid |= (std::bit_cast<unsigned int>(fLow) == 0x7F7FFFFFu) |
-                    (std::bit_cast<unsigned int>(fHigh) == 0xFF7FFFFFu);
+        bInvalid |= std::bit_cast<unsigned int>(fLow) == 0x7F7FFFFFu;
+        bInvalid |= std::bit_cast<unsigned int>(fHigh) == 0xFF7FFFFFu;
         float const fOrigin = m_vecOrigin[i];
         float const fDirection = m_vecDirection[i];
         if (fDirection == 0.0f)
