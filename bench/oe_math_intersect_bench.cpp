@@ -149,7 +149,8 @@ namespace
     void GlmRayTriangle(benchmark::State & a_State)
     {
         bSScene const & Scene = GetScene();
-        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins), arrDirections = ToGlm(Scene.m_arrDirections),
+        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins),
+                                     arrDirections = ToGlm(Scene.m_arrDirections),
                                      arrCorners = ToGlm(Scene.m_arrCorners);
         for (auto _ : a_State)
         {
@@ -195,7 +196,8 @@ namespace
     void GlmRaySphere(benchmark::State & a_State)
     {
         bSScene const & Scene = GetScene();
-        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins), arrDirections = ToGlm(Scene.m_arrDirections),
+        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins),
+                                     arrDirections = ToGlm(Scene.m_arrDirections),
                                      arrCenters = ToGlm(Scene.m_arrCenters);
         std::vector<float> arrSquareRadii;
         for (float fRadius : Scene.m_arrRadii)
@@ -263,8 +265,9 @@ namespace
     void GlmRayBox(benchmark::State & a_State)
     {
         bSScene const & Scene = GetScene();
-        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins), arrDirections = ToGlm(Scene.m_arrDirections),
-                                     arrMins = ToGlm(Scene.m_arrMins), arrMaxs = ToGlm(Scene.m_arrMaxs);
+        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins),
+                                     arrDirections = ToGlm(Scene.m_arrDirections), arrMins = ToGlm(Scene.m_arrMins),
+                                     arrMaxs = ToGlm(Scene.m_arrMaxs);
         for (auto _ : a_State)
         {
             float fSum = 0.0f;

@@ -96,10 +96,26 @@ public:
     bCUnitedRay operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCUnitedRay operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCUnitedRay operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-    bCUnitedRay & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
-    bCUnitedRay & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
-    bCUnitedRay & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
-    bCUnitedRay & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
+    bCUnitedRay & operator+=(bCVector const & a_vecOffset)
+    {
+        Translate(a_vecOffset);
+        return *this;
+    }
+    bCUnitedRay & operator-=(bCVector const & a_vecOffset)
+    {
+        InvTranslate(a_vecOffset);
+        return *this;
+    }
+    bCUnitedRay & operator*=(bCMatrix const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCUnitedRay & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
 
     bool operator==(bCUnitedRay const & a_Other) const; // exact
     bool operator!=(bCUnitedRay const & a_Other) const { return !(*this == a_Other); }
@@ -115,8 +131,8 @@ public:
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
     bool Intersects(bCVector const * a_pCorners, float & a_fT = m_fDummy,
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
-    bool Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC,
-                    float & a_fT = m_fDummy, bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
+    bool Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC, float & a_fT = m_fDummy,
+                    bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
 
 public:
     bCOStream & operator>>(bCOStream & a_Stream) const; // writes
@@ -135,7 +151,8 @@ private:
 
 inline bCUnitedRay::bCUnitedRay(bERayExtension a_enuExtension, bCVector const & a_vecOrigin,
                                 bCVector const & a_vecDirection) :
-    m_enuExtension(a_enuExtension), m_vecOrigin(a_vecOrigin), m_vecDirection(a_vecDirection)
+    m_enuExtension(a_enuExtension),
+    m_vecOrigin(a_vecOrigin), m_vecDirection(a_vecDirection)
 {
 }
 
