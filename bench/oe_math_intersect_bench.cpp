@@ -121,10 +121,36 @@ namespace
         a_State.SetItemsProcessed(a_State.iterations() * kCount);
     }
 
+    // The same through the exported bCRay::Intersects: one library call per test.
+    void VellmarkRayTriangleCall(benchmark::State & a_State)
+    {
+        bSScene const & Scene = GetScene();
+        std::vector<bCRay> arrRays;
+        std::vector<bCTriangle> arrTriangles;
+        for (int i = 0; i < kCount; ++i)
+        {
+            arrRays.emplace_back(Scene.m_arrOrigins[i], Scene.m_arrDirections[i]);
+            arrTriangles.emplace_back(&Scene.m_arrCorners[3 * i]);
+        }
+        for (auto _ : a_State)
+        {
+            float fSum = 0.0f;
+            for (int i = 0; i < kCount; ++i)
+            {
+                float fT = 0.0f;
+                if (arrRays[i].Intersects(arrTriangles[i], fT))
+                    fSum += fT;
+            }
+            benchmark::DoNotOptimize(fSum);
+        }
+        a_State.SetItemsProcessed(a_State.iterations() * kCount);
+    }
+
     void GlmRayTriangle(benchmark::State & a_State)
     {
         bSScene const & Scene = GetScene();
-        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins), arrDirections = ToGlm(Scene.m_arrDirections),
+        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins),
+                                     arrDirections = ToGlm(Scene.m_arrDirections),
                                      arrCorners = ToGlm(Scene.m_arrCorners);
         for (auto _ : a_State)
         {
@@ -170,7 +196,8 @@ namespace
     void GlmRaySphere(benchmark::State & a_State)
     {
         bSScene const & Scene = GetScene();
-        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins), arrDirections = ToGlm(Scene.m_arrDirections),
+        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins),
+                                     arrDirections = ToGlm(Scene.m_arrDirections),
                                      arrCenters = ToGlm(Scene.m_arrCenters);
         std::vector<float> arrSquareRadii;
         for (float fRadius : Scene.m_arrRadii)
@@ -238,8 +265,9 @@ namespace
     void GlmRayBox(benchmark::State & a_State)
     {
         bSScene const & Scene = GetScene();
-        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins), arrDirections = ToGlm(Scene.m_arrDirections),
-                                     arrMins = ToGlm(Scene.m_arrMins), arrMaxs = ToGlm(Scene.m_arrMaxs);
+        std::vector<glm::vec3> const arrOrigins = ToGlm(Scene.m_arrOrigins),
+                                     arrDirections = ToGlm(Scene.m_arrDirections), arrMins = ToGlm(Scene.m_arrMins),
+                                     arrMaxs = ToGlm(Scene.m_arrMaxs);
         for (auto _ : a_State)
         {
             float fSum = 0.0f;
@@ -301,6 +329,7 @@ namespace
 } // namespace
 
 BENCHMARK(VellmarkRayTriangle);
+BENCHMARK(VellmarkRayTriangleCall);
 BENCHMARK(GlmRayTriangle);
 BENCHMARK(VellmarkRaySphere);
 BENCHMARK(GlmRaySphere);

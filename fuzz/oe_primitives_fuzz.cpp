@@ -25,8 +25,7 @@ namespace
             std::abort();
     }
 
-    template <class T>
-    T Read(bCMemoryStream & a_Stream, T a_Value)
+    template <class T> T Read(bCMemoryStream & a_Stream, T a_Value)
     {
         a_Value << a_Stream;
         return a_Value;

@@ -268,7 +268,8 @@ TEST(bCBox, AffineTransformBoundsTheTransformedCorners)
         for (int iCorner = 0; iCorner < 8; ++iCorner)
         {
             bCVector const vecCorner = Box.GetVertex(iCorner);
-            glm::vec4 const glmCorner = glmTransform * glm::vec4(vecCorner.GetX(), vecCorner.GetY(), vecCorner.GetZ(), 1.0f);
+            glm::vec4 const glmCorner =
+                glmTransform * glm::vec4(vecCorner.GetX(), vecCorner.GetY(), vecCorner.GetZ(), 1.0f);
             glmMin = glm::min(glmMin, glm::vec3(glmCorner));
             glmMax = glm::max(glmMax, glm::vec3(glmCorner));
         }
@@ -300,6 +301,7 @@ TEST(bCBox, ObsoleteDistanceQueriesWarnAndReturnMinusOneOnAMiss)
     EXPECT_EQ(Box.GetIntersectionDistance(bCLine(vecFar, vecAlongZ)), 4.0f);
     EXPECT_EQ(Box.GetIntersectionDistance(bCStretch(vecFar, vecFar + vecAlongZ)), -1.0f);
     EXPECT_EQ(Box.GetIntersectionDistance(bCRay(vecFar, vecAlongZ)), 4.0f);
-    EXPECT_EQ(Recorder.GetAll(), "The obsolete method bCBox::GetIntersectionDistance [Line] was called! Use Intersects()\n"
-                                 "The obsolete method bCBox::GetIntersectionDistance [Stretch] was called! Use Intersects()\n");
+    EXPECT_EQ(Recorder.GetAll(),
+              "The obsolete method bCBox::GetIntersectionDistance [Line] was called! Use Intersects()\n"
+              "The obsolete method bCBox::GetIntersectionDistance [Stretch] was called! Use Intersects()\n");
 }

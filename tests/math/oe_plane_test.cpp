@@ -80,8 +80,8 @@ TEST(bCTriangle, NormalDegenerationAndPlaneSides)
     bCTriangle const Triangle(bCVector(-1.0f, -1.0f, 0.0f), bCVector(-1.0f, 1.0f, 0.0f), bCVector(1.0f, -1.0f, 0.0f));
     EXPECT_EQ(Triangle.CalcNormal(), bCVector(0.0f, 0.0f, 1.0f));
     EXPECT_FALSE(Triangle.IsDegenerated());
-    EXPECT_TRUE(bCTriangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 1.0f, 1.0f), bCVector(2.0f, 2.0f, 2.0f))
-                    .IsDegenerated());
+    EXPECT_TRUE(
+        bCTriangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 1.0f, 1.0f), bCVector(2.0f, 2.0f, 2.0f)).IsDegenerated());
     // |cross|^2 = 4.0e-6 is below 1.0e-5; 1.6e-5 is not.
     EXPECT_TRUE(bCTriangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(0.002f, 0.0f, 0.0f), bCVector(0.0f, 1.0f, 0.0f))
                     .IsDegenerated());

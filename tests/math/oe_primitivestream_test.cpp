@@ -19,13 +19,13 @@
 namespace
 {
     // The bytes a value writes.
-    template <class T>
-    std::vector<unsigned char> Bytes(T const & a_Value)
+    template <class T> std::vector<unsigned char> Bytes(T const & a_Value)
     {
         bCMemoryStream Stream;
         a_Value >> Stream;
         Stream.SetPosition(0, bEStreamSeekMode_Begin);
-        auto const * pBytes = static_cast<unsigned char const *>(Stream.GetBuffer(static_cast<unsigned long>(Stream.GetSize())));
+        auto const * pBytes =
+            static_cast<unsigned char const *>(Stream.GetBuffer(static_cast<unsigned long>(Stream.GetSize())));
         return std::vector<unsigned char>(pBytes, pBytes + Stream.GetSize());
     }
 
@@ -45,8 +45,7 @@ namespace
         return arrBytes;
     }
 
-    template <class T>
-    T ReadBack(std::vector<unsigned char> const & a_arrBytes, T a_Start)
+    template <class T> T ReadBack(std::vector<unsigned char> const & a_arrBytes, T a_Start)
     {
         bCMemoryStream Stream;
         if (!a_arrBytes.empty())

@@ -47,7 +47,8 @@ TEST(bCSphere, MergeKeepsTheLargerOrSpansBoth)
         {"smaller inside", Unit, bCSphere(0.5f, bCVector(0.25f, 0.0f, 0.0f)), Unit},
         {"larger around", bCSphere(0.5f, bCVector(0.25f, 0.0f, 0.0f)), Unit, Unit},
         {"touching from inside", Unit, bCSphere(0.5f, bCVector(0.5f, 0.0f, 0.0f)), Unit},
-        {"equal spheres apart", Unit, bCSphere(1.0f, bCVector(4.0f, 0.0f, 0.0f)), bCSphere(3.0f, bCVector(2.0f, 0.0f, 0.0f))},
+        {"equal spheres apart", Unit, bCSphere(1.0f, bCVector(4.0f, 0.0f, 0.0f)),
+         bCSphere(3.0f, bCVector(2.0f, 0.0f, 0.0f))},
         // D = 4, dr = 1: k = (1/4 + 1) / 2 = 0.625, radius (4 + 1 + 2) / 2.
         {"unequal spheres apart", Unit, bCSphere(2.0f, bCVector(0.0f, 4.0f, 0.0f)),
          bCSphere(3.5f, bCVector(0.0f, 2.5f, 0.0f))},
@@ -96,13 +97,12 @@ TEST(bCSphere, TriangleCullAlongTheAxisToTheCentroid)
         // The centroid lies 0.4 from the centre, inside the radius: the triangle cuts the sphere.
         {"cutting close to the centre",
          bCTriangle(bCVector(-1.0f, 0.4f, -1.0f), bCVector(2.0f, 0.4f, -1.0f), bCVector(-1.0f, 0.4f, 2.0f)), true},
-        {"far above", bCTriangle(bCVector(-1.0f, 3.0f, -1.0f), bCVector(2.0f, 3.0f, -1.0f), bCVector(-1.0f, 3.0f, 2.0f)),
-         false},
+        {"far above",
+         bCTriangle(bCVector(-1.0f, 3.0f, -1.0f), bCVector(2.0f, 3.0f, -1.0f), bCVector(-1.0f, 3.0f, 2.0f)), false},
         {"tilted, one corner reaching in",
          bCTriangle(bCVector(0.0f, 0.3f, 0.0f), bCVector(3.0f, 3.0f, 0.0f), bCVector(0.0f, 3.0f, 3.0f)), true},
-        {"around the centre", bCTriangle(bCVector(-1.0f, 0.0f, -1.0f), bCVector(2.0f, 0.0f, -1.0f),
-                                         bCVector(-1.0f, 0.0f, 2.0f)),
-         true},
+        {"around the centre",
+         bCTriangle(bCVector(-1.0f, 0.0f, -1.0f), bCVector(2.0f, 0.0f, -1.0f), bCVector(-1.0f, 0.0f, 2.0f)), true},
     };
     for (auto const & Case : arrCases)
     {

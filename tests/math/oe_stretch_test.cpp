@@ -66,10 +66,11 @@ TEST(bCStretch, ObsoleteDistanceQueriesWarnWithTheirTags)
     EXPECT_EQ(Line.GetIntersectionDistance(bCBox(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 1.0f, 1.0f))), -1.0f);
     EXPECT_EQ(Stretch.GetIntersectionDistance(Triangle), 0.5f);
     EXPECT_EQ(Stretch.GetIntersectionDistance(vecA, vecC, vecB), 0.5f);
-    EXPECT_EQ(Recorder.GetAll(), "The obsolete method bCLine::GetIntersectionDistance [Triangle] was called! Use Intersects()\n"
-                                 "The obsolete method bCLine::GetIntersectionDistance [Sphere] was called! Use Intersects()\n"
-                                 "The obsolete method bCLine::GetIntersectionDistance [Plane] was called! Use Intersects()\n"
-                                 "The obsolete method bCLine::GetIntersectionDistance [Box] was called! Use Intersects()\n"
-                                 "The obsolete method bCStretch::GetIntersectionDistance [Triangle] was called! Use Intersects()\n"
-                                 "The obsolete method bCStretch::GetIntersectionDistance was called! Use Intersects()\n");
+    EXPECT_EQ(Recorder.GetAll(),
+              "The obsolete method bCLine::GetIntersectionDistance [Triangle] was called! Use Intersects()\n"
+              "The obsolete method bCLine::GetIntersectionDistance [Sphere] was called! Use Intersects()\n"
+              "The obsolete method bCLine::GetIntersectionDistance [Plane] was called! Use Intersects()\n"
+              "The obsolete method bCLine::GetIntersectionDistance [Box] was called! Use Intersects()\n"
+              "The obsolete method bCStretch::GetIntersectionDistance [Triangle] was called! Use Intersects()\n"
+              "The obsolete method bCStretch::GetIntersectionDistance was called! Use Intersects()\n");
 }

@@ -3,6 +3,7 @@
 // ray-triangle and ray-sphere tests.
 
 #include <vellmark/math/3d/oe_line.h>
+#include <vellmark/math/3d/oe_matrix.h>
 #include <vellmark/math/3d/oe_ray.h>
 #include <vellmark/math/3d/oe_stretch.h>
 #include <vellmark/math/3d/oe_unitedray.h>
@@ -75,8 +76,8 @@ TEST(bCUnitedRay, TriangleSidesExtensionsAndBarycentricBounds)
          bCTriangle::bESides_Both},
         {{"stretch reaching it", MakeRay(bERayExtension_None, vecBelow, bCVector(0.0f, 0.0f, 10.0f)), true, 0.5f},
          bCTriangle::bESides_Both},
-        {{"ray pointing away: t = -5 is written, no hit",
-          MakeRay(bERayExtension_Forward, vecBelow, -vecAlongZ), false, -5.0f},
+        {{"ray pointing away: t = -5 is written, no hit", MakeRay(bERayExtension_Forward, vecBelow, -vecAlongZ), false,
+          -5.0f},
          bCTriangle::bESides_Both},
         {{"line behind its origin", MakeRay(bERayExtension_Both, vecBelow, -vecAlongZ), true, -5.0f},
          bCTriangle::bESides_Both},
@@ -112,17 +113,16 @@ TEST(bCUnitedRay, SphereEntryClampsAndTheUnscaledEntryStep)
         // The subtracted half chord is not divided by the direction's length 2.
         {"ray with direction length 2", MakeRay(bERayExtension_Forward, vecFar, bCVector(0.0f, 0.0f, 2.0f)), true,
          4.0f},
-        {"stretch starting inside", MakeRay(bERayExtension_None, bCVector(0.0f, 0.5f, 0.0f), bCVector(0.0f, 0.0f, 5.0f)),
-         true, 0.0f},
+        {"stretch starting inside",
+         MakeRay(bERayExtension_None, bCVector(0.0f, 0.5f, 0.0f), bCVector(0.0f, 0.0f, 5.0f)), true, 0.0f},
         {"stretch through the centre from inside",
          MakeRay(bERayExtension_None, bCVector(0.0f, 0.0f, -0.5f), bCVector(0.0f, 0.0f, 1.0f)), true, 0.0f},
-        {"sphere behind a ray: t clamped to 0", MakeRay(bERayExtension_Forward, bCVector(0.0f, 0.0f, 5.0f),
-                                                         bCVector(0.0f, 0.0f, 1.0f)),
-         false, 0.0f},
+        {"sphere behind a ray: t clamped to 0",
+         MakeRay(bERayExtension_Forward, bCVector(0.0f, 0.0f, 5.0f), bCVector(0.0f, 0.0f, 1.0f)), false, 0.0f},
         {"sphere behind a line", MakeRay(bERayExtension_Both, bCVector(0.0f, 0.0f, 5.0f), bCVector(0.0f, 0.0f, 1.0f)),
          true, -6.0f},
-        {"stretch ending short: t clamped to 1",
-         MakeRay(bERayExtension_None, vecFar, bCVector(0.0f, 0.0f, 5.0f)), false, 1.0f},
+        {"stretch ending short: t clamped to 1", MakeRay(bERayExtension_None, vecFar, bCVector(0.0f, 0.0f, 5.0f)),
+         false, 1.0f},
         {"passing beside", MakeRay(bERayExtension_Both, bCVector(0.0f, 1.5f, -10.0f), bCVector(0.0f, 0.0f, 1.0f)),
          false, 10.0f},
         {"grazing the surface", MakeRay(bERayExtension_Both, bCVector(0.0f, 1.0f, -10.0f), bCVector(0.0f, 0.0f, 1.0f)),
@@ -155,9 +155,8 @@ TEST(bCUnitedRay, BoxSlabsInTheOrderZYX)
          false, 4.0f},
         {"parallel slab, origin outside", MakeRay(bERayExtension_Forward, bCVector(2.0f, 0.0f, -5.0f), vecAlongZ),
          false, 4.0f},
-        {"diagonal past a corner", MakeRay(bERayExtension_Forward, bCVector(-5.0f, 0.0f, 0.0f),
-                                           bCVector(1.0f, 0.0f, 1.0f)),
-         false, 4.0f},
+        {"diagonal past a corner",
+         MakeRay(bERayExtension_Forward, bCVector(-5.0f, 0.0f, 0.0f), bCVector(1.0f, 0.0f, 1.0f)), false, 4.0f},
     };
     for (bSRayCase const & Case : arrCases)
     {
@@ -176,8 +175,7 @@ TEST(bCUnitedRay, PlaneCrossingCountsWhereTheKindExtends)
     bCVector const vecUp(0.0f, 1.0f, 0.0f);
     bSRayCase const arrCases[] = {
         {"stretch across", bCUnitedRay(bCStretch(bCVector(0.0f, 0.0f, 0.0f), bCVector(0.0f, 2.0f, 0.0f))), true, 0.5f},
-        {"stretch above", bCUnitedRay(bCStretch(bCVector(0.0f, 2.0f, 0.0f), bCVector(0.0f, 3.0f, 0.0f))), false,
-         -1.0f},
+        {"stretch above", bCUnitedRay(bCStretch(bCVector(0.0f, 2.0f, 0.0f), bCVector(0.0f, 3.0f, 0.0f))), false, -1.0f},
         {"line above", bCUnitedRay(bCLine(bCVector(0.0f, 2.0f, 0.0f), vecUp)), true, -1.0f},
         {"ray above", bCUnitedRay(bCRay(bCVector(0.0f, 2.0f, 0.0f), vecUp)), false, -1.0f},
         {"ray below, far", bCUnitedRay(bCRay(bCVector(0.0f, -9.0f, 0.0f), vecUp)), true, 10.0f},
@@ -289,4 +287,32 @@ TEST(bCUnitedRay, RaySphereAgreesWithGlmFromOutside)
         }
     }
     EXPECT_GT(iHits, 300);
+}
+
+// Lines and rays move their origin as a point and turn their direction without
+// the translation; stretches move both ends; the inverse forms undo them.
+TEST(bCUnitedRay, TransformsOfTheLineLikeKinds)
+{
+    bCMatrix matTransform;
+    matTransform.SetToRotationAxisZ(g_fPIDiv2); // x turns towards y
+    matTransform.ModifyTranslation(bCVector(10.0f, 0.0f, 0.0f));
+    bCVector const vecOrigin(1.0f, 0.0f, 0.0f), vecDirection(0.0f, 0.0f, 2.0f);
+    auto const ExpectNear = [](bCVector const & a_vecActual, bCVector const & a_vecExpected) {
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(a_vecActual[i], a_vecExpected[i], 1.0e-5f) << "component " << i;
+    };
+    bCLine const Line = bCLine(vecOrigin, bCVector(1.0f, 0.0f, 0.0f)) * matTransform;
+    ExpectNear(Line.GetOrigin(), bCVector(10.0f, 1.0f, 0.0f));
+    ExpectNear(Line.GetDirection(), bCVector(0.0f, 1.0f, 0.0f));
+    bCRay const Ray = bCRay(vecOrigin, vecDirection).GetTransformed(matTransform);
+    ExpectNear(Ray.GetDirection(), vecDirection);
+    bCStretch const Stretch = bCStretch(vecOrigin, vecOrigin + vecDirection) * matTransform;
+    ExpectNear(Stretch.GetEnd(), bCVector(10.0f, 1.0f, 2.0f));
+    bCUnitedRay const United = bCUnitedRay(Stretch) / matTransform;
+    ExpectNear(United.GetOrigin(), vecOrigin);
+    ExpectNear(United.GetDirection(), vecDirection);
+    ExpectNear((Line / matTransform).GetOrigin(), vecOrigin);
+    ExpectNear((Stretch / matTransform).GetEnd(), vecOrigin + vecDirection);
+    EXPECT_EQ((Ray + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Ray.GetDirection());
+    EXPECT_EQ((Stretch + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Stretch.GetDirection());
 }

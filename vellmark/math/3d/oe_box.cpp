@@ -45,9 +45,7 @@ bCBox::bCBox()
     Invalidate();
 }
 
-bCBox::bCBox(bCVector const & a_vecMin, bCVector const & a_vecMax) : m_vecMin(a_vecMin), m_vecMax(a_vecMax)
-{
-}
+bCBox::bCBox(bCVector const & a_vecMin, bCVector const & a_vecMax) : m_vecMin(a_vecMin), m_vecMax(a_vecMax) {}
 
 void bCBox::SetBox(bCBox const & a_Source)
 {
@@ -82,7 +80,8 @@ void bCBox::Invalidate()
 
 bCVector bCBox::GetVertex(int a_iIndex) const
 {
-    return bCVector((a_iIndex & 1) ? m_vecMax.GetX() : m_vecMin.GetX(), (a_iIndex & 2) ? m_vecMax.GetY() : m_vecMin.GetY(),
+    return bCVector((a_iIndex & 1) ? m_vecMax.GetX() : m_vecMin.GetX(),
+                    (a_iIndex & 2) ? m_vecMax.GetY() : m_vecMin.GetY(),
                     (a_iIndex & 4) ? m_vecMax.GetZ() : m_vecMin.GetZ());
 }
 

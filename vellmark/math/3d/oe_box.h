@@ -51,15 +51,15 @@ public:
     bCVector GetVertex(int a_iIndex) const; // bit 0, 1, 2 of the index pick max x, y, z
 
 public:
-    float GetWidth() const;  // extent along x
-    float GetHeight() const; // extent along y
-    float GetDepth() const;  // extent along z
+    float GetWidth() const;        // extent along x
+    float GetHeight() const;       // extent along y
+    float GetDepth() const;        // extent along z
     bCVector GetMagnitude() const; // max - min
     bCVector GetCenter() const;
     bCVector GetCenterGround() const; // centre at the minimum y
     float GetVolume() const;
-    float GetMinExtend() const; // the least of width, height and depth
-    float GetMaxExtend() const; // the greatest of them
+    float GetMinExtend() const;                   // the least of width, height and depth
+    float GetMaxExtend() const;                   // the greatest of them
     void SetCenter(bCVector const & a_vecCenter); // moves the box, keeping its size
     void Widen(float a_fAmount);                  // every side moves out by the amount
     void Widen(bCVector const & a_vecAmount);
@@ -74,9 +74,21 @@ public:
     void Intersect(bCBox const & a_Box); // the overlap; may leave min > max where there is none
     bCBox GetMerged(bCBox const & a_Box) const;
     bCBox GetIntersected(bCBox const & a_Box) const;
-    bCBox & operator|=(bCVector const & a_vecPoint) { Merge(a_vecPoint); return *this; }
-    bCBox & operator|=(bCBox const & a_Box) { Merge(a_Box); return *this; }
-    bCBox & operator&=(bCBox const & a_Box) { Intersect(a_Box); return *this; }
+    bCBox & operator|=(bCVector const & a_vecPoint)
+    {
+        Merge(a_vecPoint);
+        return *this;
+    }
+    bCBox & operator|=(bCBox const & a_Box)
+    {
+        Merge(a_Box);
+        return *this;
+    }
+    bCBox & operator&=(bCBox const & a_Box)
+    {
+        Intersect(a_Box);
+        return *this;
+    }
     bCBox operator|(bCBox const & a_Box) const { return GetMerged(a_Box); }
     bCBox operator&(bCBox const & a_Box) const { return GetIntersected(a_Box); }
     void Normalize(); // swaps min and max components where min > max
@@ -100,10 +112,26 @@ public:
     bCBox operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCBox operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCBox operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-    bCBox & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
-    bCBox & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
-    bCBox & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
-    bCBox & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
+    bCBox & operator+=(bCVector const & a_vecOffset)
+    {
+        Translate(a_vecOffset);
+        return *this;
+    }
+    bCBox & operator-=(bCVector const & a_vecOffset)
+    {
+        InvTranslate(a_vecOffset);
+        return *this;
+    }
+    bCBox & operator*=(bCMatrix const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCBox & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
 
     bool operator==(bCBox const & a_Other) const; // exact
     bool operator!=(bCBox const & a_Other) const { return !(*this == a_Other); }
@@ -181,8 +209,8 @@ inline void bCBox::Transform(bCMatrix const & a_matTransform)
     {
         float const fCenter = arrCenter[0] * a_matTransform(0, c) + arrCenter[1] * a_matTransform(1, c) +
                               arrCenter[2] * a_matTransform(2, c) + a_matTransform(3, c);
-        float const fHalf = arrHalf[0] * std::fabs(a_matTransform(0, c)) + arrHalf[1] * std::fabs(a_matTransform(1, c)) +
-                            arrHalf[2] * std::fabs(a_matTransform(2, c));
+        float const fHalf = arrHalf[0] * std::fabs(a_matTransform(0, c)) +
+                            arrHalf[1] * std::fabs(a_matTransform(1, c)) + arrHalf[2] * std::fabs(a_matTransform(2, c));
         m_vecMin[c] = fCenter - fHalf;
         m_vecMax[c] = fCenter + fHalf;
     }

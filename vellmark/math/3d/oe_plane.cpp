@@ -88,7 +88,8 @@ bCPlane & bCPlane::Normalize()
     float const fLength = m_vecNormal.GetMagnitude();
     if (fLength > 0.0f)
     {
-        m_vecNormal = bCVector(m_vecNormal.GetX() / fLength, m_vecNormal.GetY() / fLength, m_vecNormal.GetZ() / fLength);
+        m_vecNormal =
+            bCVector(m_vecNormal.GetX() / fLength, m_vecNormal.GetY() / fLength, m_vecNormal.GetZ() / fLength);
         m_fDistance /= fLength;
     }
     return *this;

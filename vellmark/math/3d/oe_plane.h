@@ -52,7 +52,7 @@ public:
     float & AccessDistance() { return m_fDistance; }
     void SetDistance(float a_fDistance) { m_fDistance = a_fDistance; }
 
-    float ClassifyPoint(bCVector const & a_vecPoint) const; // normal . p + distance
+    float ClassifyPoint(bCVector const & a_vecPoint) const;   // normal . p + distance
     float ClassifyVector(bCVector const & a_vecVector) const; // normal . v
 
 public:
@@ -86,10 +86,26 @@ public:
     bCPlane operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCPlane operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCPlane operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-    bCPlane & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
-    bCPlane & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
-    bCPlane & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
-    bCPlane & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
+    bCPlane & operator+=(bCVector const & a_vecOffset)
+    {
+        Translate(a_vecOffset);
+        return *this;
+    }
+    bCPlane & operator-=(bCVector const & a_vecOffset)
+    {
+        InvTranslate(a_vecOffset);
+        return *this;
+    }
+    bCPlane & operator*=(bCMatrix const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCPlane & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
 
     bool operator==(bCPlane const & a_Other) const; // exact
     bool operator!=(bCPlane const & a_Other) const { return !(*this == a_Other); }

@@ -60,10 +60,26 @@ public:
     bCRay operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCRay operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCRay operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-    bCRay & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
-    bCRay & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
-    bCRay & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
-    bCRay & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
+    bCRay & operator+=(bCVector const & a_vecOffset)
+    {
+        Translate(a_vecOffset);
+        return *this;
+    }
+    bCRay & operator-=(bCVector const & a_vecOffset)
+    {
+        InvTranslate(a_vecOffset);
+        return *this;
+    }
+    bCRay & operator*=(bCMatrix const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCRay & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
 
     bool operator==(bCRay const & a_Other) const; // exact
     bool operator!=(bCRay const & a_Other) const { return !(*this == a_Other); }
@@ -78,8 +94,8 @@ public:
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
     bool Intersects(bCVector const * a_pCorners, float & a_fT = m_fDummy,
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
-    bool Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC,
-                    float & a_fT = m_fDummy, bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
+    bool Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC, float & a_fT = m_fDummy,
+                    bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
     // The parameter of the hit, or -1 on a miss.
     float GetIntersectionDistance(bCTriangle const & a_Triangle) const;
     float GetIntersectionDistance(bCSphere const & a_Sphere) const;

@@ -18,8 +18,7 @@ namespace
     float const kInvalidRadius = -3.4028235e38f;
 
     // The longest of the three axis rows: how far a transform can stretch a radius.
-    template <class MATRIX>
-    float GetLongestAxis(MATRIX const & a_matTransform)
+    template <class MATRIX> float GetLongestAxis(MATRIX const & a_matTransform)
     {
         float fLongest = 0.0f;
         for (int r = 0; r < 3; ++r)
@@ -257,9 +256,9 @@ bool bCSphere::Separates(bCBox const & a_Box, bCVector const & a_vecAxis) const
     if (fAxisLength == 0.0f)
         return false;
     bCVector const vecExtent = a_Box.GetMax() - a_Box.GetMin();
-    float const fHalf = 0.5f * (std::fabs(vecExtent.GetX() * a_vecAxis.GetX()) +
-                                std::fabs(vecExtent.GetY() * a_vecAxis.GetY()) +
-                                std::fabs(vecExtent.GetZ() * a_vecAxis.GetZ()));
+    float const fHalf =
+        0.5f * (std::fabs(vecExtent.GetX() * a_vecAxis.GetX()) + std::fabs(vecExtent.GetY() * a_vecAxis.GetY()) +
+                std::fabs(vecExtent.GetZ() * a_vecAxis.GetZ()));
     return a_vecAxis.GetDotProduct(a_Box.GetCenter() - m_vecPosition) - fHalf >= m_fRadius * fAxisLength;
 }
 

@@ -52,7 +52,11 @@ public:
     // The smallest sphere around both; an invalid sphere adds nothing.
     void Merge(bCSphere const & a_Sphere);
     bCSphere GetMerged(bCSphere const & a_Sphere) const;
-    bCSphere & operator|=(bCSphere const & a_Sphere) { Merge(a_Sphere); return *this; }
+    bCSphere & operator|=(bCSphere const & a_Sphere)
+    {
+        Merge(a_Sphere);
+        return *this;
+    }
     bCSphere operator|(bCSphere const & a_Sphere) const { return GetMerged(a_Sphere); }
 
     void Translate(bCVector const & a_vecOffset);
@@ -72,10 +76,26 @@ public:
     bCSphere operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCSphere operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCSphere operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-    bCSphere & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
-    bCSphere & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
-    bCSphere & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
-    bCSphere & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
+    bCSphere & operator+=(bCVector const & a_vecOffset)
+    {
+        Translate(a_vecOffset);
+        return *this;
+    }
+    bCSphere & operator-=(bCVector const & a_vecOffset)
+    {
+        InvTranslate(a_vecOffset);
+        return *this;
+    }
+    bCSphere & operator*=(bCMatrix const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCSphere & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
 
     bool operator==(bCSphere const & a_Other) const; // exact
     bool operator!=(bCSphere const & a_Other) const { return !(*this == a_Other); }

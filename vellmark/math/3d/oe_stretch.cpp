@@ -206,7 +206,7 @@ bool bCStretch::Intersects(bCVector const * a_pCorners, float & a_fT, bCTriangle
 }
 
 bool bCStretch::Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC, float & a_fT,
-                        bCTriangle::bESides a_enuSides) const
+                           bCTriangle::bESides a_enuSides) const
 {
     return bCUnitedRay(*this).Intersects(a_vecA, a_vecB, a_vecC, a_fT, a_enuSides);
 }

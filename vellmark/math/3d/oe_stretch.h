@@ -63,10 +63,26 @@ public:
     bCStretch operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCStretch operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCStretch operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-    bCStretch & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
-    bCStretch & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
-    bCStretch & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
-    bCStretch & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
+    bCStretch & operator+=(bCVector const & a_vecOffset)
+    {
+        Translate(a_vecOffset);
+        return *this;
+    }
+    bCStretch & operator-=(bCVector const & a_vecOffset)
+    {
+        InvTranslate(a_vecOffset);
+        return *this;
+    }
+    bCStretch & operator*=(bCMatrix const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCStretch & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
 
     bool operator==(bCStretch const & a_Other) const; // exact
     bool operator!=(bCStretch const & a_Other) const { return !(*this == a_Other); }
@@ -81,8 +97,8 @@ public:
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
     bool Intersects(bCVector const * a_pCorners, float & a_fT = m_fDummy,
                     bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
-    bool Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC,
-                    float & a_fT = m_fDummy, bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
+    bool Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC, float & a_fT = m_fDummy,
+                    bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
     // Obsolete: they warn, then return the parameter of the hit or -1 on a miss.
     float GetIntersectionDistance(bCTriangle const & a_Triangle) const;
     float GetIntersectionDistance(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC) const;

@@ -19,9 +19,7 @@ bCTriangle::bCTriangle(bCVector const & a_vecA, bCVector const & a_vecB, bCVecto
 {
 }
 
-bCTriangle::bCTriangle(bCVector const * a_pCorners) : m_arrCorners{a_pCorners[0], a_pCorners[1], a_pCorners[2]}
-{
-}
+bCTriangle::bCTriangle(bCVector const * a_pCorners) : m_arrCorners{a_pCorners[0], a_pCorners[1], a_pCorners[2]} {}
 
 void bCTriangle::SetTriangle(bCTriangle const & a_Source)
 {

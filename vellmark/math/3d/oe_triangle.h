@@ -85,10 +85,26 @@ public:
     bCTriangle operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCTriangle operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCTriangle operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-    bCTriangle & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
-    bCTriangle & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
-    bCTriangle & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
-    bCTriangle & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
+    bCTriangle & operator+=(bCVector const & a_vecOffset)
+    {
+        Translate(a_vecOffset);
+        return *this;
+    }
+    bCTriangle & operator-=(bCVector const & a_vecOffset)
+    {
+        InvTranslate(a_vecOffset);
+        return *this;
+    }
+    bCTriangle & operator*=(bCMatrix const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCTriangle & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
 
     bool operator==(bCTriangle const & a_Other) const; // exact
     bool operator!=(bCTriangle const & a_Other) const { return !(*this == a_Other); }
