@@ -1,0 +1,74 @@
+#ifndef OE_ACCESSOR_TYPE_H_INCLUDED
+#define OE_ACCESSOR_TYPE_H_INCLUDED
+
+// bTAccessorType<T>: typed access to the current property of a
+// bCAccessorProperty whose property type is a bTPropertyTypeOnly<T> (checked
+// by run-time type when the accessor is made).
+//
+// GetValue of an accessor that is not valid is a fatal error; SetValue sets
+// through the property type (with change notification) and does nothing when
+// the accessor is not valid.
+
+#include <vellmark/kernel/oe_erroradmin.h>
+#include <vellmark/propertysystem/accessors/oe_accessorproperty.h>
+#include <vellmark/propertysystem/types/oe_propertytype.h>
+
+template <typename T> class bTAccessorType : public bCAccessorProperty
+{
+public:
+    bTAccessorType(bCAccessorProperty const & a_Property)
+        : bCAccessorProperty(a_Property), m_bValid(GetTypedPropertyType() != nullptr)
+    {
+    }
+
+public:
+    bool IsValid() const { return m_bValid; }
+    T const & GetValue() const;
+    T & GetValue();
+    void SetValue(T const & a_Value);
+
+private:
+    bTPropertyTypeOnly<T> const * GetTypedPropertyType() const
+    {
+        return dynamic_cast<bTPropertyTypeOnly<T> const *>(GetPropertyTypeObject());
+    }
+    bTPropertyTypeOnly<T> * GetTypedPropertyType()
+    {
+        return dynamic_cast<bTPropertyTypeOnly<T> *>(GetPropertyTypeObject());
+    }
+    // Reports the fatal error; the stand-in value is reached only when a test
+    // hook lets the program go on after it.
+    static T & ReportInvalid()
+    {
+        bCErrorAdmin::GetInstance().CallFatalError(" bTAccessorType::GetValue - accessor is not valid !",
+                                                   "OEFalse == (OETrue == this->IsValid())",
+                                                   "propertysystem\\accessors\\oe_accessor_type", 149);
+        static T s_StandIn{};
+        return s_StandIn;
+    }
+
+private:
+    bool m_bValid;
+};
+
+template <typename T> T const & bTAccessorType<T>::GetValue() const
+{
+    if (!m_bValid)
+        return ReportInvalid();
+    return *GetTypedPropertyType()->ProperyGetter(GetPropertyObject());
+}
+
+template <typename T> T & bTAccessorType<T>::GetValue()
+{
+    if (!m_bValid)
+        return ReportInvalid();
+    return *GetTypedPropertyType()->PropertyAccessor(GetPropertyObject());
+}
+
+template <typename T> void bTAccessorType<T>::SetValue(T const & a_Value)
+{
+    if (m_bValid)
+        GetTypedPropertyType()->SetPropertyValue(GetPropertyObject(), a_Value);
+}
+
+#endif
