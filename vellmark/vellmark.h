@@ -74,6 +74,9 @@
 #include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 
+#include <vellmark/platform/oe_nxvec3.h>
+#include <vellmark/math/3d/oe_math3d.h>
+
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
