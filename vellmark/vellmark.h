@@ -73,6 +73,23 @@
 #include <vellmark/propertysystem/base/oe_objectrefbase.h>
 #include <vellmark/propertysystem/base/oe_threadobjectrefbase.h>
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
+#include <vellmark/propertysystem/base/oe_classnamebase.h>
+#include <vellmark/propertysystem/base/oe_md5.h>
+#include <vellmark/propertysystem/base/oe_propertyid.h>
+#include <vellmark/propertysystem/base/oe_stringconverter.h>
+#include <vellmark/propertysystem/types/oe_propertybaseclass.h>
+#include <vellmark/propertysystem/types/oe_propertytypebase.h>
+#include <vellmark/propertysystem/types/oe_propertytype.h>
+#include <vellmark/propertysystem/types/oe_propertyobjecttypebase.h>
+#include <vellmark/propertysystem/types/oe_propertyobjecttype.h>
+#include <vellmark/propertysystem/objects/oe_propertyenumerator.h>
+#include <vellmark/propertysystem/objects/oe_po_puresmartptr.h>
+#include <vellmark/propertysystem/objects/oe_propertyobject.h>
+#include <vellmark/propertysystem/persistence/oe_postream.h>
+#include <vellmark/propertysystem/factories/oe_propertyobjectfactory.h>
+#include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
+#include <vellmark/propertysystem/factories/oe_obsoleteclass.h>
+#include <vellmark/propertysystem/factories/oe_propertyregistration.h>
 
 #include <vellmark/platform/oe_nxvec3.h>
 #include <vellmark/math/3d/oe_math3d.h>

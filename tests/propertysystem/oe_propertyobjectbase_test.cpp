@@ -15,6 +15,12 @@ namespace
             ReleaseNativeObject(m_pNative);
             ++ms_iDestructions;
         }
+        bCObjectRefBase * GetNativeObject() override { return m_pNative; }
+        bCString const & GetClassName() const override { return g_strDefault; }
+        bCString const & GetBaseClassName() const override { return g_strDefault; }
+        bCString const & GetDescription() const override { return g_strDefault; }
+        bCPropertyObjectTypeBase * GetObjectType() const override { return nullptr; }
+        bool AttachNativeObject(bCObjectRefBase * a_pNative) override { return Attach(a_pNative), true; }
         void Attach(bCObjectRefBase * a_pNative) { BindNativeObject(a_pNative, m_pNative); }
         void Detach() { ReleaseNativeObject(m_pNative); }
 

@@ -1,5 +1,7 @@
 #include <vellmark/kernel/oe_erroradmin.h>
 
+#include <atomic>
+
 #include <vellmark/crashhandler/CrashHandler.h>
 #include <vellmark/crashhandler/DiagAssert.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -40,6 +42,7 @@ namespace
     char s_carrFaultAssertBuffer[kFaultAssertBufferSize];
     // The kind of report in progress, for the lines that do not say it themselves.
     bool s_bReportIsFatal = true;
+    std::atomic<bFFatalHook> s_funcFatalHook{nullptr};
     bool s_bInExceptionCallbacks = false;
 
     char const * OrNull(char const * a_pcText)
@@ -276,7 +279,17 @@ void bCErrorAdmin::CallFatalError(char const * a_pcMessage, char const * a_pcDet
     if (bDebug)
         return DebugBreak();
     ExecuteErrorCallbacks(bEErrorPositionHandling_AfterDialog, bEErrorType_Fatal);
+    if (bFFatalHook const funcHook = s_funcFatalHook.load())
+    {
+        m_bPanic = false;
+        return funcHook(a_pcMessage, a_pcFile, a_iLine);
+    }
     EndProcess();
+}
+
+bFFatalHook bCErrorAdmin::SetFatalHook(bFFatalHook a_funcHook)
+{
+    return s_funcFatalHook.exchange(a_funcHook);
 }
 
 void bCErrorAdmin::CallFatalError(char const * a_pcMessage, char const * a_pcFile, int a_iLine)

@@ -35,6 +35,10 @@ enum bEErrorPositionHandling : int
 
 typedef bool (*bFErrorCallback)(bEErrorType a_eType, unsigned long a_uUserData);
 
+// For fuzzers and tests only: called after a fatal report instead of ending the
+// process; CallFatalError then returns and the caller goes on.
+typedef void (*bFFatalHook)(char const * a_pcMessage, char const * a_pcFile, int a_iLine);
+
 struct bSErrorHistory;
 
 class OE_API bCErrorAdmin
@@ -61,6 +65,9 @@ public:
     bool GenerateDump(bSException_Pointers * a_pPointers);      // M3-<computer>-<date>-<time>.dmp in ./morvek3
 
     void AddHistoryEntry(char const * a_pcText); // keeps at most 249 characters
+
+    // Null (the default) restores ending the process. Returns the previous hook.
+    static bFFatalHook SetFatalHook(bFFatalHook a_funcHook);
 
     void LockSystem();
     void UnlockSystem();

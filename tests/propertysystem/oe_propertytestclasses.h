@@ -1,0 +1,98 @@
+#ifndef OE_PROPERTYTESTCLASSES_H_INCLUDED
+#define OE_PROPERTYTESTCLASSES_H_INCLUDED
+
+// Classes with properties shared by the property-system tests: a three-level
+// chain (bCTestBase <- bCTestMiddle <- bCTestLeaf), a class whose notifications
+// are recorded, and a class without properties.
+
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/propertysystem/factories/oe_propertyregistration.h>
+
+#include <string>
+#include <vector>
+
+OE_OBJECT_HIDES_VIRTUALS_BEGIN
+
+class bCTestBase : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCTestBase, bCObjectRefBase)
+public:
+    long m_lBase = 7;
+};
+
+class bCTestMiddle : public bCTestBase
+{
+    OE_PROPERTY_CLASS(bCTestMiddle, bCTestBase)
+public:
+    float m_fMiddle = 1.5f;
+    bCString m_strName = "middle";
+};
+
+class bCTestLeaf : public bCTestMiddle
+{
+    OE_PROPERTY_CLASS(bCTestLeaf, bCTestMiddle)
+public:
+    short m_sLeaf = -3;
+    bool m_bLeaf = true;
+
+    bEResult Write(bCOStream & a_Stream) override // native data after the records
+    {
+        a_Stream.Write(static_cast<unsigned short>(2));
+        a_Stream.Write(m_u8Native);
+        return bEResult_Ok;
+    }
+    bEResult Read(bCIStream & a_Stream) override
+    {
+        unsigned short uVersion = 0;
+        a_Stream.Read(uVersion);
+        a_Stream.Read(m_u8Native);
+        return bEResult_Ok;
+    }
+    bEResult CopyFrom(bCObjectBase const & a_Source) override
+    {
+        if (bCTestLeaf const * pLeaf = dynamic_cast<bCTestLeaf const *>(&a_Source))
+            m_u8Native = pLeaf->m_u8Native;
+        return bEResult_Ok;
+    }
+    unsigned char m_u8Native = 0x11;
+};
+
+// Records every notification it receives.
+class bCTestNotified : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCTestNotified, bCObjectRefBase)
+public:
+    unsigned long m_uCount = 0;
+    unsigned short m_uKind = 0;
+
+    bool OnNotifyPropertyValueChangedEnterEx(char const * a_pcName, bool a_bFlag) override
+    {
+        ms_arrEvents.push_back(std::string("enter ") + a_pcName + (a_bFlag ? " stream" : " set"));
+        return true;
+    }
+    bool OnNotifyPropertyValueChangedExitEx(char const * a_pcName, bool a_bFlag) override
+    {
+        ms_arrEvents.push_back(std::string("exit ") + a_pcName + (a_bFlag ? " stream" : " set"));
+        return true;
+    }
+    void NotifyPropertyDeprecated(bCString const & a_strName, bCString const & a_strValueType, bCMemoryStream & a_Data,
+                                  unsigned short a_uVersion) override
+    {
+        std::string strBytes;
+        for (long long i = 0; i < a_Data.GetSize(); ++i)
+            strBytes += static_cast<char>(static_cast<unsigned char const *>(a_Data.GetBuffer(0))[i]);
+        ms_arrEvents.push_back(std::string("deprecated ") + a_strName.GetText() + " " + a_strValueType.GetText() +
+                               " pos " + std::to_string(a_Data.GetPosition()) + " size " +
+                               std::to_string(a_Data.GetSize()) + " version " + std::to_string(a_uVersion));
+    }
+    static inline std::vector<std::string> ms_arrEvents;
+};
+
+class bCTestEmpty : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCTestEmpty, bCObjectRefBase)
+};
+
+OE_OBJECT_HIDES_VIRTUALS_END
+
+#endif

@@ -1,0 +1,30 @@
+#ifndef OE_PROPERTYBASECLASS_H_INCLUDED
+#define OE_PROPERTYBASECLASS_H_INCLUDED
+
+// bTPropertyBaseClassOf<CLASS>::Type: the base class under which CLASS
+// registers its properties. OE_PROPERTY_CLASS (oe_propertyregistration.h)
+// in the class body provides it; a class that forgets the macro would
+// inherit its base's answer, which the check below refuses.
+
+#include <type_traits>
+
+template <typename CLASS> struct bTPropertyBaseClassOf
+{
+    static_assert(std::is_same_v<typename CLASS::bTPropertyClass, CLASS>,
+                  "the class needs OE_PROPERTY_CLASS(CLASS, BASECLASS) in its body");
+    using Type = typename CLASS::bTPropertyBaseClass;
+};
+
+// In the body of every class with properties (it leaves the access public):
+//     class bCDoor : public bCObjectRefBase
+//     {
+//         OE_PROPERTY_CLASS(bCDoor, bCObjectRefBase)
+//         ...
+// The member template is where OE_PROPERTY reaches the class's private members.
+#define OE_PROPERTY_CLASS(CLASS, BASECLASS)                                                                            \
+public:                                                                                                                \
+    using bTPropertyClass = CLASS;                                                                                     \
+    using bTPropertyBaseClass = BASECLASS;                                                                             \
+    template <int LINE> struct bTPropertyMember;
+
+#endif
