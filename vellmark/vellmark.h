@@ -93,6 +93,14 @@
 
 #include <vellmark/platform/oe_nxvec3.h>
 #include <vellmark/math/3d/oe_math3d.h>
+#include <vellmark/math/3d/oe_line.h>
+#include <vellmark/math/3d/oe_ray.h>
+#include <vellmark/math/3d/oe_stretch.h>
+#include <vellmark/math/3d/oe_unitedray.h>
+#include <vellmark/math/3d/oe_plane.h>
+#include <vellmark/math/3d/oe_triangle.h>
+#include <vellmark/math/3d/oe_box.h>
+#include <vellmark/math/3d/oe_sphere.h>
 
 #include <vellmark/crashhandler/BSUFunctions.h>
 #include <vellmark/crashhandler/CrashHandler.h>

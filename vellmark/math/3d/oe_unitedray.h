@@ -1,0 +1,235 @@
+#ifndef OE_UNITEDRAY_H_INCLUDED
+#define OE_UNITEDRAY_H_INCLUDED
+
+// The common carrier of lines, rays and stretches: origin + t direction, where
+// t runs from 0 to 1 and the extension flags let it run on beyond 1 (forward)
+// and below 0 (backward). A stretch converts with no flag, a ray with forward,
+// a line with both; every line-like test is written once, here.
+//
+// The tests write the parameter of the hit to t; t may have been written even
+// when the result is false. Stream form: the flag word (4 bytes), then origin
+// and direction as six raw floats.
+
+#include <vellmark/math/3d/oe_box.h>
+#include <vellmark/math/3d/oe_plane.h>
+#include <vellmark/math/3d/oe_sphere.h>
+#include <vellmark/math/3d/oe_triangle.h>
+
+#include <cfloat>
+#include <cmath>
+#include <utility>
+
+class bCIStream;
+class bCLine;
+class bCMatrix;
+class bCMatrix3;
+class bCOStream;
+class bCRay;
+class bCStretch;
+
+enum bERayExtension : int
+{
+    bERayExtension_None = 0,
+    bERayExtension_Forward = 1,  // t > 1 allowed
+    bERayExtension_Backward = 2, // t < 0 allowed
+    bERayExtension_Both = 3
+};
+
+inline bERayExtension operator|(bERayExtension a_enuLeft, bERayExtension a_enuRight)
+{
+    return static_cast<bERayExtension>(static_cast<int>(a_enuLeft) | static_cast<int>(a_enuRight));
+}
+
+class OE_API bCUnitedRay
+{
+public:
+    using bERayExtension = ::bERayExtension;
+    using enum ::bERayExtension;
+
+public:
+    bCUnitedRay() = default; // uninitialised, like the vectors
+    bCUnitedRay(bCUnitedRay const & a_Source) = default;
+    bCUnitedRay(bERayExtension a_enuExtension, bCVector const & a_vecOrigin, bCVector const & a_vecDirection);
+    bCUnitedRay(bCLine const & a_Line);       // both extensions
+    bCUnitedRay(bCRay const & a_Ray);         // forward
+    bCUnitedRay(bCStretch const & a_Stretch); // none; direction = end - start
+    ~bCUnitedRay() = default;
+    bCUnitedRay & operator=(bCUnitedRay const & a_Source) = default;
+
+public:
+    void SetUnitedRay(bCUnitedRay const & a_Source);
+    void SetUnitedRay(bERayExtension a_enuExtension, bCVector const & a_vecOrigin, bCVector const & a_vecDirection);
+    void SetUnitedRay(bCLine const & a_Line);
+    void SetUnitedRay(bCRay const & a_Ray);
+    void SetUnitedRay(bCStretch const & a_Stretch);
+    void CopyFrom(bCUnitedRay const & a_Source);
+    void CopyTo(bCUnitedRay & a_Dest) const;
+    void Clear(); // a stretch of length 0 at the origin
+
+    bERayExtension GetExtensionFlags() const { return m_enuExtension; }
+    bERayExtension & AccessExtensionFlags() { return m_enuExtension; }
+    void SetExtensionFlags(bERayExtension a_enuExtension) { m_enuExtension = a_enuExtension; }
+    bCVector const & GetOrigin() const { return m_vecOrigin; }
+    void GetOrigin(bCVector & a_vecOrigin) const { a_vecOrigin = m_vecOrigin; }
+    bCVector & AccessOrigin() { return m_vecOrigin; }
+    void SetOrigin(bCVector const & a_vecOrigin) { m_vecOrigin = a_vecOrigin; }
+    bCVector const & GetDirection() const { return m_vecDirection; }
+    void GetDirection(bCVector & a_vecDirection) const { a_vecDirection = m_vecDirection; }
+    bCVector & AccessDirection() { return m_vecDirection; }
+    void SetDirection(bCVector const & a_vecDirection) { m_vecDirection = a_vecDirection; }
+    bCVector GetPoint(float a_fT) const { return m_vecOrigin + m_vecDirection * a_fT; }
+
+    void Translate(bCVector const & a_vecOffset);
+    void InvTranslate(bCVector const & a_vecOffset);
+    void Transform(bCMatrix const & a_matTransform); // origin as a point, direction as a direction
+    void InvTransform(bCMatrix const & a_matTransform);
+    void Transform(bCMatrix3 const & a_matTransform);
+    void InvTransform(bCMatrix3 const & a_matTransform);
+
+    bool operator==(bCUnitedRay const & a_Other) const; // exact
+    bool operator!=(bCUnitedRay const & a_Other) const { return !(*this == a_Other); }
+
+public:
+    // Whether the parameter lies where this kind of ray extends.
+    bool AcceptsParameter(float a_fT) const;
+
+    bool Intersects(bCPlane const & a_Plane, float & a_fT = m_fDummy) const;
+    bool Intersects(bCSphere const & a_Sphere, float & a_fT = m_fDummy) const;
+    bool Intersects(bCBox const & a_Box, float & a_fT = m_fDummy) const;
+    bool Intersects(bCTriangle const & a_Triangle, float & a_fT = m_fDummy,
+                    bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
+    bool Intersects(bCVector const * a_pCorners, float & a_fT = m_fDummy,
+                    bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
+    bool Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC,
+                    float & a_fT = m_fDummy, bCTriangle::bESides a_enuSides = bCTriangle::bESides_Both) const;
+
+public:
+    bCOStream & operator>>(bCOStream & a_Stream) const; // writes
+    bCIStream & operator<<(bCIStream & a_Stream);       // reads
+
+protected:
+    static constinit thread_local float m_fDummy; // per thread: callers that ignore t never race
+
+private:
+    bERayExtension m_enuExtension;
+    bCVector m_vecOrigin;
+    bCVector m_vecDirection;
+};
+
+// The tests are inline: they run in the inner loops of picking and collision.
+
+inline bool bCUnitedRay::AcceptsParameter(float a_fT) const
+{
+    if (a_fT < 0.0f)
+        return (m_enuExtension & bERayExtension_Backward) != 0;
+    if (a_fT > 1.0f)
+        return (m_enuExtension & bERayExtension_Forward) != 0;
+    return true;
+}
+
+inline bool bCUnitedRay::Intersects(bCPlane const & a_Plane, float & a_fT) const
+{
+    float const fDenominator = a_Plane.ClassifyVector(m_vecDirection);
+    if (fDenominator == 0.0f)
+        return false;
+    a_fT = -a_Plane.ClassifyPoint(m_vecOrigin) / fDenominator;
+    return AcceptsParameter(a_fT);
+}
+
+inline bool bCUnitedRay::Intersects(bCSphere const & a_Sphere, float & a_fT) const
+{
+    bool const bBackward = (m_enuExtension & bERayExtension_Backward) != 0;
+    bCVector const vecFromCenter = m_vecOrigin - a_Sphere.GetPosition();
+    float const fSquareLength = m_vecDirection.GetDotProduct(m_vecDirection);
+    // The point nearest to the centre; a direction of length 0 leaves only the origin.
+    float fT = fSquareLength != 0.0f ? -vecFromCenter.GetDotProduct(m_vecDirection) / fSquareLength : 0.0f;
+    if (fT < 0.0f && !bBackward)
+        fT = 0.0f;
+    if (fT > 1.0f && !(m_enuExtension & bERayExtension_Forward))
+        fT = 1.0f;
+    a_fT = fT;
+    float const fSquareRadius = a_Sphere.GetRadius() * a_Sphere.GetRadius();
+    float const fSquareDistance = (vecFromCenter + m_vecDirection * fT).GetSquareMagnitude();
+    if (fSquareDistance > fSquareRadius)
+        return false;
+    if (fT <= 0.0f && !bBackward)
+    {
+        a_fT = 0.0f; // the origin lies inside
+        return true;
+    }
+    // The entry point for a unit direction; longer directions are not divided out.
+    fT -= std::sqrt(fSquareRadius - fSquareDistance);
+    a_fT = (fT < 0.0f && !bBackward) ? 0.0f : fT;
+    return true;
+}
+
+inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
+{
+    if (!a_Box.IsValid())
+        return false;
+    float fEntry = (m_enuExtension & bERayExtension_Backward) ? -3.4028235e38f : 0.0f;
+    float fExit = (m_enuExtension & bERayExtension_Forward) ? 3.4028235e38f : 1.0f;
+    bool bMissed = false;
+    for (int i = 2; i >= 0; --i)
+    {
+        float const fCenter = (a_Box.GetMin()[i] + a_Box.GetMax()[i]) * 0.5f;
+        float const fHalf = (a_Box.GetMax()[i] - a_Box.GetMin()[i]) * 0.5f;
+        float const fLow = fCenter - fHalf;
+        float const fHigh = fCenter + fHalf;
+        float const fOrigin = m_vecOrigin[i];
+        float const fDirection = m_vecDirection[i];
+        if (fDirection == 0.0f)
+        {
+            if (!(fOrigin > fLow && fOrigin < fHigh))
+                bMissed = true;
+            continue;
+        }
+        float fNear = (fLow - fOrigin) / fDirection;
+        float fFar = (fHigh - fOrigin) / fDirection;
+        if (fDirection < 0.0f)
+            std::swap(fNear, fFar);
+        if (fNear > fEntry)
+            fEntry = fNear;
+        if (fFar < fExit)
+            fExit = fFar;
+    }
+    a_fT = fEntry;
+    return !bMissed && fExit >= fEntry;
+}
+
+inline bool bCUnitedRay::Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVector const & a_vecC,
+                                    float & a_fT, bCTriangle::bESides a_enuSides) const
+{
+    bCVector const vecEdge1 = a_vecB - a_vecA;
+    bCVector const vecEdge2 = a_vecC - a_vecA;
+    bCVector const vecP = m_vecDirection.GetCrossProduct(vecEdge2);
+    float const fDeterminant = vecEdge1.GetDotProduct(vecP);
+    if (fDeterminant > -FLT_EPSILON && fDeterminant < FLT_EPSILON)
+        return false;
+    // A negative determinant means the ray meets the front side.
+    int const iSide = fDeterminant < 0.0f ? bCTriangle::bESides_Front : bCTriangle::bESides_Back;
+    if (!(a_enuSides & iSide))
+        return false;
+    bCVector const vecS = m_vecOrigin - a_vecA;
+    float const fU = vecS.GetDotProduct(vecP) / fDeterminant;
+    if (fU < 0.0f || fU > 1.0f)
+        return false;
+    bCVector const vecQ = vecS.GetCrossProduct(vecEdge1);
+    float const fV = m_vecDirection.GetDotProduct(vecQ) / fDeterminant;
+    if (fV < 0.0f || fU + fV > 1.0f)
+        return false;
+    a_fT = vecEdge2.GetDotProduct(vecQ) / fDeterminant;
+    return AcceptsParameter(a_fT);
+}
+
+inline bool bCUnitedRay::Intersects(bCVector const * a_pCorners, float & a_fT, bCTriangle::bESides a_enuSides) const
+{
+    return Intersects(a_pCorners[0], a_pCorners[1], a_pCorners[2], a_fT, a_enuSides);
+}
+
+inline bool bCUnitedRay::Intersects(bCTriangle const & a_Triangle, float & a_fT, bCTriangle::bESides a_enuSides) const
+{
+    return Intersects(a_Triangle.GetA(), a_Triangle.GetB(), a_Triangle.GetC(), a_fT, a_enuSides);
+}
+
+#endif
