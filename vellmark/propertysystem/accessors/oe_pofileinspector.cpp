@@ -3,6 +3,7 @@
 #include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/propertysystem/accessors/oe_accessorcreator.h>
 #include <vellmark/propertysystem/accessors/oe_accessorproperty.h>
+#include <vellmark/propertysystem/factories/oe_propertyobjectfactory.h>
 #include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 #include <vellmark/propertysystem/persistence/oe_postream.h>
