@@ -51,18 +51,17 @@ private:
     bool m_bValid;
 };
 
+// A root object has no native object and so no value: that too is fatal.
 template <typename T> T const & bTAccessorType<T>::GetValue() const
 {
-    if (!m_bValid)
-        return ReportInvalid();
-    return *GetTypedPropertyType()->ProperyGetter(GetPropertyObject());
+    T const * pValue = m_bValid ? GetTypedPropertyType()->ProperyGetter(GetPropertyObject()) : nullptr;
+    return pValue ? *pValue : ReportInvalid();
 }
 
 template <typename T> T & bTAccessorType<T>::GetValue()
 {
-    if (!m_bValid)
-        return ReportInvalid();
-    return *GetTypedPropertyType()->PropertyAccessor(GetPropertyObject());
+    T * pValue = m_bValid ? GetTypedPropertyType()->PropertyAccessor(GetPropertyObject()) : nullptr;
+    return pValue ? *pValue : ReportInvalid();
 }
 
 template <typename T> void bTAccessorType<T>::SetValue(T const & a_Value)

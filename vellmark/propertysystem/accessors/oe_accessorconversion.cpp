@@ -92,9 +92,10 @@ namespace
     }
 }
 
+// Without an object with a native object (a root object has none) there is no value.
 bCString bCAccessorProperty::ConvertValueToString() const
 {
-    if (!IsValid() || !m_AccessorPropertyObject.HasPropertyObject())
+    if (!IsValid() || !m_AccessorPropertyObject.GetNativeObject())
         return bCString();
     switch (GetPropertyValueDetailType())
     {
@@ -144,7 +145,7 @@ bCString bCAccessorProperty::ConvertValueToString() const
 
 void bCAccessorProperty::ConvertStringToValue(bCString const & a_strValue, eEOperandValue a_eOperand)
 {
-    if (!IsValid() || !m_AccessorPropertyObject.HasPropertyObject())
+    if (!IsValid() || !m_AccessorPropertyObject.GetNativeObject())
         return;
     int const iOperand = a_eOperand;
     switch (GetPropertyValueDetailType())
