@@ -112,5 +112,6 @@ int RunDemo()
     SaveAndLoad();
     ParseCommandLine();
     ReportAFault();
+    DemoProperties();
     return 0;
 }

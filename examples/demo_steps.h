@@ -4,4 +4,6 @@
 // The demonstrations that live in files of their own (demo_<topic>.cpp); RunDemo
 // calls them in turn.
 
+void DemoProperties();
+
 #endif
