@@ -140,6 +140,15 @@ TEST(bTAccessorType, ReadsAndSetsThroughTheChainWithNotification)
     Wrong.SetValue(9); // nothing
     EXPECT_EQ(pNative->m_arrCalls.size(), 2u);
     EXPECT_EQ(pNative->m_fBaseValue, 4.5f);
+
+    // A typed accessor moved on to a property of another type sets nothing there.
+    bTAccessorType<bool> Moved{bCAccessorProperty(Leaf)};
+    ASSERT_TRUE(Moved.IsValid());
+    ++Moved; // LeafCount, a long
+    Moved.SetValue(false);
+    EXPECT_EQ(pNative->m_lLeafCount, 3);
+    EXPECT_TRUE(pNative->m_bLeafFlag);
+    EXPECT_EQ(pNative->m_arrCalls.size(), 2u);
 }
 
 TEST(bTAccessorTypeDeathTest, GetValueOfAnInvalidAccessorIsFatal)

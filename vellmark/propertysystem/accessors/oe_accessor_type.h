@@ -17,8 +17,9 @@ template <typename T> class bTAccessorType : public bCAccessorProperty
 {
 public:
     bTAccessorType(bCAccessorProperty const & a_Property)
-        : bCAccessorProperty(a_Property), m_bValid(GetTypedPropertyType() != nullptr)
+        : bCAccessorProperty(a_Property), m_bValid(false), m_pCheckedType(nullptr), m_pTypedType(nullptr)
     {
+        m_bValid = GetTypedPropertyType() != nullptr;
     }
 
 public:
@@ -28,13 +29,17 @@ public:
     void SetValue(T const & a_Value);
 
 private:
-    bTPropertyTypeOnly<T> const * GetTypedPropertyType() const
+    // The current property's type as a bTPropertyTypeOnly<T>, or null; the
+    // run-time check is made again only after the accessor has moved.
+    bTPropertyTypeOnly<T> * GetTypedPropertyType() const
     {
-        return dynamic_cast<bTPropertyTypeOnly<T> const *>(GetPropertyTypeObject());
-    }
-    bTPropertyTypeOnly<T> * GetTypedPropertyType()
-    {
-        return dynamic_cast<bTPropertyTypeOnly<T> *>(GetPropertyTypeObject());
+        bCPropertyTypeBase const * pType = GetPropertyTypeObject();
+        if (pType != m_pCheckedType)
+        {
+            m_pCheckedType = pType;
+            m_pTypedType = dynamic_cast<bTPropertyTypeOnly<T> *>(const_cast<bCPropertyTypeBase *>(pType));
+        }
+        return m_pTypedType;
     }
     // Reports the fatal error; the stand-in value is reached only when a test
     // hook lets the program go on after it.
@@ -49,25 +54,29 @@ private:
 
 private:
     bool m_bValid;
+    mutable bCPropertyTypeBase const * m_pCheckedType;
+    mutable bTPropertyTypeOnly<T> * m_pTypedType;
 };
 
 // A root object has no native object and so no value: that too is fatal.
 template <typename T> T const & bTAccessorType<T>::GetValue() const
 {
-    T const * pValue = m_bValid ? GetTypedPropertyType()->ProperyGetter(GetPropertyObject()) : nullptr;
+    bTPropertyTypeOnly<T> const * pType = m_bValid ? GetTypedPropertyType() : nullptr;
+    T const * pValue = pType ? pType->ProperyGetter(GetPropertyObject()) : nullptr;
     return pValue ? *pValue : ReportInvalid();
 }
 
 template <typename T> T & bTAccessorType<T>::GetValue()
 {
-    T * pValue = m_bValid ? GetTypedPropertyType()->PropertyAccessor(GetPropertyObject()) : nullptr;
+    bTPropertyTypeOnly<T> * pType = m_bValid ? GetTypedPropertyType() : nullptr;
+    T * pValue = pType ? pType->PropertyAccessor(GetPropertyObject()) : nullptr;
     return pValue ? *pValue : ReportInvalid();
 }
 
 template <typename T> void bTAccessorType<T>::SetValue(T const & a_Value)
 {
-    if (m_bValid)
-        GetTypedPropertyType()->SetPropertyValue(GetPropertyObject(), a_Value);
+    if (bTPropertyTypeOnly<T> * pType = m_bValid ? GetTypedPropertyType() : nullptr)
+        pType->SetPropertyValue(GetPropertyObject(), a_Value);
 }
 
 #endif

@@ -3,6 +3,7 @@
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/propertysystem/accessors/oe_accessorcreator.h>
 #include <vellmark/propertysystem/base/oe_propertyid.h>
+#include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 #include <vellmark/propertysystem/types/oe_propertyobjecttypebase.h>
 #include <vellmark/propertysystem/types/oe_propertytypebase.h>
 
@@ -214,13 +215,23 @@ bool bCAccessorProperty::Iterate()
 
 template <typename FMatch> bool bCAccessorProperty::ResolveBy(FMatch a_Match)
 {
-    // The same walk as the enumeration: it ends at the first class without
-    // properties. A failed search stays on the class it started from.
-    bCAccessorPropertyObject const Start(m_AccessorPropertyObject);
-    for (m_u32Index = 0; IsValid(); Iterate())
-        if (a_Match(*GetPropertyTypeObject()))
-            return true;
-    m_AccessorPropertyObject = Start;
+    // The same walk as the enumeration, ending at the first class without
+    // properties; it moves the accessor only when it finds the property.
+    for (bCPropertyObjectBase * pRoot = m_AccessorPropertyObject.GetRootObject(); pRoot;)
+    {
+        bCPropertyObjectTypeBase const * pType = pRoot->GetObjectType();
+        int const iCount = pType ? pType->GetPropertyTypeCount() : 0;
+        for (int i = 0; i < iCount; ++i)
+            if (a_Match(*pType->GetPropertyType(i)))
+            {
+                m_AccessorPropertyObject.m_pRootObject = pRoot;
+                m_u32Index = static_cast<uint32_t>(i);
+                return true;
+            }
+        if (iCount == 0)
+            break;
+        pRoot = bCAccessorPropertyObject::GetBaseRootObject(pRoot);
+    }
     m_u32Index = kUnresolved;
     return false;
 }

@@ -22,12 +22,13 @@ namespace
         return pFactory ? pFactory->GetRootObject() : nullptr;
     }
 
-    bCPropertyObjectBase * GetBaseRootObject(bCPropertyObjectBase const * a_pRootObject)
-    {
-        if (!a_pRootObject || a_pRootObject->GetBaseClassName() == kNoBaseClass)
-            return nullptr;
-        return bCPropertyObjectSingleton::GetInstance().GetRootObject(a_pRootObject->GetBaseClassName());
-    }
+}
+
+bCPropertyObjectBase * bCAccessorPropertyObject::GetBaseRootObject(bCPropertyObjectBase const * a_pRootObject)
+{
+    if (!a_pRootObject || a_pRootObject->GetBaseClassName() == kNoBaseClass)
+        return nullptr;
+    return bCPropertyObjectSingleton::GetInstance().GetRootObject(a_pRootObject->GetBaseClassName());
 }
 
 bCAccessorPropertyObject::bCAccessorPropertyObject() : m_pRootObject(nullptr), m_pPropertyObject(nullptr) {}

@@ -74,6 +74,9 @@ protected:
     void SetInstance(bCObjectRefBase * a_pNativeObject);
 
 private:
+    friend class bCAccessorProperty; // moves along the chain without touching the object
+
+    static bCPropertyObjectBase * GetBaseRootObject(bCPropertyObjectBase const * a_pRootObject); // null at the end
     void ReleaseObject();
     void StandOnClassOf(bCPropertyObjectBase const * a_pObject); // its class's root object
 
