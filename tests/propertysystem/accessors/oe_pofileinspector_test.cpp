@@ -190,6 +190,7 @@ TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
         {"object data size", 12, false, {0xFF, 0xFF, 0xFF, 0x00}, "the object's data runs past the end", 16},
         {"property data version 0", 16, false, {0, 0}, "property data version 0", 16},
         {"property count", 18, false, {0xFF, 0xFF, 0xFF, 0xFF}, "property count 4294967295", 18},
+        {"property count above the records' room", 18, false, {20, 0, 0, 0}, "property count 20 is larger", 18},
     };
     for (bSRow const & Row : arrRows)
     {
