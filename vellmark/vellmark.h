@@ -86,6 +86,8 @@
 #include <vellmark/propertysystem/objects/oe_po_puresmartptr.h>
 #include <vellmark/propertysystem/objects/oe_propertyobject.h>
 #include <vellmark/propertysystem/persistence/oe_postream.h>
+#include <vellmark/propertysystem/persistence/oe_propertylayout.h>
+#include <vellmark/propertysystem/persistence/oe_classlayout.h>
 #include <vellmark/propertysystem/factories/oe_propertyobjectfactory.h>
 #include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
 #include <vellmark/propertysystem/factories/oe_obsoleteclass.h>

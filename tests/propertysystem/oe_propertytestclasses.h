@@ -79,13 +79,57 @@ public:
                                   unsigned short a_uVersion) override
     {
         std::string strBytes;
-        for (long long i = 0; i < a_Data.GetSize(); ++i)
-            strBytes += static_cast<char>(static_cast<unsigned char const *>(a_Data.GetBuffer(0))[i]);
+        long long const i64Position = a_Data.GetPosition();
+        for (unsigned char uByte = 0; a_Data.Read(&uByte, 1) == 1;)
+            strBytes += "0123456789abcdef"[uByte >> 4], strBytes += "0123456789abcdef"[uByte & 15];
+        a_Data.SetPosition(i64Position, bEStreamSeekMode_Begin);
         ms_arrEvents.push_back(std::string("deprecated ") + a_strName.GetText() + " " + a_strValueType.GetText() +
                                " pos " + std::to_string(a_Data.GetPosition()) + " size " +
-                               std::to_string(a_Data.GetSize()) + " version " + std::to_string(a_uVersion));
+                               std::to_string(a_Data.GetSize()) + " version " + std::to_string(a_uVersion) + " bytes " + strBytes);
     }
     static inline std::vector<std::string> ms_arrEvents;
+};
+
+// Holds a nested object of its own class in its native data, to any depth.
+class bCTestNest : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCTestNest, bCObjectRefBase)
+public:
+    ~bCTestNest() override { SetChild(nullptr); }
+    void SetChild(bCPropertyObjectBase * a_pChild)
+    {
+        if (m_pChild)
+            m_pChild->ReleaseReference();
+        m_pChild = a_pChild;
+    }
+    bEResult Write(bCOStream & a_Stream) override
+    {
+        a_Stream.Write(static_cast<unsigned short>(1));
+        a_Stream.Write(m_pChild != nullptr);
+        if (m_pChild)
+            bCPropertyObjectSingleton::GetInstance().WriteObject(a_Stream, m_pChild);
+        return bEResult_Ok;
+    }
+    bEResult Read(bCIStream & a_Stream) override
+    {
+        unsigned short uVersion = 0;
+        bool bChild = false;
+        a_Stream.Read(uVersion);
+        a_Stream.Read(bChild);
+        SetChild(bChild ? bCPropertyObjectSingleton::GetInstance().ReadNewObject(a_Stream) : nullptr);
+        return bEResult_Ok;
+    }
+    long m_lDepth = 0;
+    bCPropertyObjectBase * m_pChild = nullptr;
+};
+
+// Holds a property object as a property value.
+class bCTestHolder : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCTestHolder, bCObjectRefBase)
+public:
+    bTPropertyObject<bCTestNotified, bCObjectRefBase> m_Inner;
+    long m_lOuter = 3;
 };
 
 class bCTestEmpty : public bCObjectRefBase

@@ -41,6 +41,10 @@ public:
     virtual TYPE const * ProperyGetter(bCPropertyObjectBase const * a_pObject) const = 0; // null object: fatal
     virtual TYPE * PropertyAccessor(bCPropertyObjectBase * a_pObject) = 0;               // null object: fatal
     using bCPropertyTypeBase::SetPropertyValue;
+    void SetPropertyValue(bCPropertyObjectBase * a_pObject, TYPE const * a_pValue) // nothing when either is null
+    {
+        SetPropertyValue(a_pObject, static_cast<void const *>(a_pValue));
+    }
 
 protected:
     using bCPropertyTypeBase::bCPropertyTypeBase;

@@ -1,0 +1,249 @@
+// The factory, the singleton registry and the layouts.
+
+#include "propertysystem/oe_propertybytes.h"
+#include "propertysystem/oe_propertytestclasses.h"
+#include "support/oe_messagerecorder.h"
+
+#include <vellmark/propertysystem/persistence/oe_classlayout.h>
+#include <vellmark/propertysystem/persistence/oe_postream.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    bCPropertyObjectSingleton & Registry()
+    {
+        return bCPropertyObjectSingleton::GetInstance();
+    }
+
+    bCBytes PropertyLayout(char const * a_pcName, char const * a_pcType, char const * a_pcOwner)
+    {
+        return bCBytes().U16(1).U16(30).U8(2).Str(a_pcName).Str(a_pcType).Str(a_pcOwner);
+    }
+} // namespace
+
+TEST(bCPropertyObjectSingleton, CreatesObjectsByClassName)
+{
+    bCMessageRecorder Recorder;
+    EXPECT_EQ(Registry().QueryNewObject(""), nullptr);
+    EXPECT_EQ(Registry().GetRootObject(""), nullptr);
+    EXPECT_EQ(Recorder.GetAll(), "");
+    EXPECT_EQ(Registry().QueryNewObject("bCNowhere"), nullptr);
+    EXPECT_EQ(Registry().GetRootObject("bCNowhere"), nullptr);
+    EXPECT_EQ(Recorder.GetAll(), "bCPropertyObjectSingleton::QueryNewObject - can not find rootobject of class: bCNowhere\n"
+                                 "bCPropertyObjectSingleton::GetRootObject - can not find rootobject of class: bCNowhere\n");
+    bCPropertyObjectBase * pRoot = Registry().GetRootObject("bCTestLeaf");
+    ASSERT_NE(pRoot, nullptr);
+    EXPECT_TRUE(pRoot->IsRoot());
+    EXPECT_EQ(pRoot->GetNativeObject(), nullptr);
+    bCPropertyObjectBase * pFirst = Registry().QueryNewObject("bCTestLeaf");
+    bCPropertyObjectBase * pSecond = Registry().QueryNewObject("bCTestLeaf");
+    ASSERT_TRUE(pFirst && pSecond);
+    EXPECT_NE(pFirst, pSecond);
+    EXPECT_FALSE(pFirst->IsRoot());
+    EXPECT_EQ(pFirst->GetReferenceCount(), 1ul);
+    EXPECT_TRUE(pFirst->GetNativeObject()->IsValid());
+    EXPECT_EQ(static_cast<bCObjectRefBase *>(pFirst->GetNativeObject())->GetReferenceCount(), 1ul);
+    EXPECT_EQ(pRoot->GetObjectType()->GetObjectFactory()->GetObjectCount(), 1); // only the root is kept
+    pFirst->ReleaseReference();
+    pSecond->ReleaseReference();
+}
+
+TEST(bCPropertyObjectSingleton, RecordsOfRootAndNonPersistableObjects)
+{
+    bCMemoryStream Stream;
+    Registry().WriteObject(Stream, Registry().GetRootObject("bCTestLeaf"));
+    Registry().WriteObject(Stream, nullptr);
+    EXPECT_EQ(Stream.GetSize(), 0);
+
+    struct bCHidden : bTPropertyObject<bCTestEmpty, bCObjectRefBase>
+    {
+        void Hide() { ObjectPersistable(false); }
+    };
+    bCHidden * pHidden = new bCHidden;
+    pHidden->Hide();
+    Registry().WriteObject(Stream, pHidden);
+    EXPECT_EQ(GetContent(Stream), bCBytes().U16(1).U8(0).Get());
+    bCMemoryStream Stream2;
+    SetContent(Stream2, bCBytes().U16(1).U8(0).U8(0xAA).Get());
+    EXPECT_EQ(Registry().ReadNewObject(Stream2), nullptr);
+    EXPECT_EQ(Stream2.GetPosition(), 3);
+    pHidden->ReleaseReference();
+}
+
+TEST(bCPropertyObjectSingleton, ReadObjectIntoAnExistingObject)
+{
+    bCPropertyObjectBase * pSource = Registry().QueryNewObject("bCTestLeaf");
+    static_cast<bCTestLeaf *>(pSource->GetNativeObject())->m_lBase = 99;
+    bCMemoryStream Stream;
+    Registry().WriteObject(Stream, pSource);
+    Registry().WriteObject(Stream, pSource);
+    std::string strBytes = GetContent(Stream);
+    size_t const uSecond = strBytes.size() / 2;
+    strBytes.replace(strBytes.find("bCTestLeaf", uSecond), 10, "bCTestLost");
+    SetContent(Stream, strBytes);
+    bCPropertyObjectBase * pTarget = Registry().QueryNewObject("bCTestLeaf");
+    EXPECT_TRUE(Registry().ReadObject(Stream, *pTarget));
+    EXPECT_EQ(static_cast<bCTestLeaf *>(pTarget->GetNativeObject())->m_lBase, 99);
+    bCMessageRecorder Recorder;
+    EXPECT_FALSE(Registry().ReadObject(Stream, *pTarget));
+    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+    EXPECT_EQ(Recorder.GetAll(), "bCPropertyObjectSingleton::ReadObject - can´t find class-type 'bCTestLost' in "
+                                 "POTemplateList. Skipping content\n");
+    pTarget->ReleaseReference();
+    pSource->ReleaseReference();
+}
+
+TEST(bCPropertyObjectSingleton, NamePatterns)
+{
+    struct
+    {
+        char const * m_pcName;
+        char const * m_pcPattern;
+        bool m_bMatch;
+    } const arrCases[] = {
+        {"bCDoor", "bC*", true},   {"bCDoor", "bCDoor", false}, {"", "any*", true},       {"bCDoor", "b?X*", false},
+        {"bCDoor", "b?Do*", true}, {"bC", "bCD*", false},       {"bCDoor", "bX*", false}, {"bCDoor", "*", true},
+    };
+    for (auto const & Case : arrCases)
+    {
+        SCOPED_TRACE(std::string(Case.m_pcName) + " ~ " + Case.m_pcPattern);
+        EXPECT_EQ(Registry().Matches(Case.m_pcName, Case.m_pcPattern), Case.m_bMatch);
+    }
+}
+
+TEST(bCPropertyObjectSingleton, OnlyTheFirstDisablerEnablesRegistration)
+{
+    int iFirst = 0, iOther = 0;
+    Registry().EnableRegistration(&iFirst, false);
+    Registry().EnableRegistration(&iOther, false);
+    EXPECT_FALSE(Registry().IsRegistrationEnabled());
+    Registry().EnableRegistration(&iOther, true);
+    EXPECT_FALSE(Registry().IsRegistrationEnabled());
+    Registry().EnableRegistration(&iFirst, true);
+    EXPECT_TRUE(Registry().IsRegistrationEnabled());
+}
+
+TEST(bCPropertyObjectFactory, FactoryStreamReleasesWhatItReads)
+{
+    bCPropertyObjectFactory Factory("bCTestLeaf");
+    bCMemoryStream Stream;
+    Factory.Write(Stream);
+    EXPECT_EQ(GetContent(Stream), bCBytes().U16(1).U32(0).Get());
+    bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestLeaf");
+    bCMemoryStream Records;
+    Records.Write(static_cast<unsigned short>(1));
+    Records.Write(static_cast<unsigned long>(2));
+    Factory.WriteObject(Records, pObject);
+    Factory.WriteObject(Records, pObject);
+    pObject->ReleaseReference();
+    Records.SetPosition(0, bEStreamSeekMode_Begin);
+    bCMessageRecorder Recorder;
+    EXPECT_EQ(Factory.Read(Records), 1); // no root in this factory: reported, skipped by size
+    EXPECT_EQ(Records.GetPosition(), Records.GetSize());
+    EXPECT_EQ(Recorder.GetAll(), "bCPropertyObjectFactory::CloneObjectInstance - can´t find rootobject for factoryclass: \n"
+                                 "bCPropertyObjectFactory::CloneObjectInstance - can´t find rootobject for factoryclass: \n");
+    Records.SetPosition(0, bEStreamSeekMode_Begin);
+    EXPECT_EQ(bCPropertyObjectFactory::ReadSkip(Records), 1);
+    EXPECT_EQ(Records.GetPosition(), Records.GetSize());
+    Records.SetPosition(0, bEStreamSeekMode_Begin);
+    EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->Read(Records), 1);
+    EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->GetObjectCount(), 1);
+}
+
+TEST(bCPropertyObjectFactory, SecondRootObjectIsFatal)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    using bCLeafObject = bTPropertyObject<bCTestLeaf, bCTestMiddle>;
+    EXPECT_EXIT({ bCLeafObject Second(bCLeafObject::ms_Root); }, ::testing::ExitedWithCode(447 & 0xFF), "");
+}
+
+TEST(bCClassLayout, WritesBoundPropertyLayoutsInRegistrationOrder)
+{
+    bCClassLayout Layout;
+    Layout.AssignPropertyObjectType(Registry().FindTemplate("bCTestMiddle"));
+    bCMemoryStream Stream;
+    Layout.Write(Stream);
+    bCBytes Expected;
+    Expected.U16(1).Str("bCTestMiddle").U16(1).U8(1).U32(2);
+    Expected.Bytes(PropertyLayout("Middle", "float", "bCTestMiddle"));
+    Expected.Bytes(PropertyLayout("Name", "bCString", "bCTestMiddle"));
+    EXPECT_EQ(GetContent(Stream), Expected.Get());
+
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCClassLayout Read;
+    EXPECT_EQ(Read.Read(Stream), 1);
+    EXPECT_TRUE(Read.IsValid());
+    ASSERT_EQ(Read.GetPropertyLayouts().GetCount(), 2);
+    EXPECT_EQ(Read.GetPropertyLayouts()[1].GetPropertyType(),
+              Registry().FindTemplate("bCTestMiddle")->FindPropertyTemplate("Name"));
+
+    bCMemoryStream Unknown;
+    SetContent(Unknown, bCBytes().U16(1).Str("bCGone").U16(1).U8(1).U32(1).Bytes(PropertyLayout("X", "int", "bCGone")).Get());
+    EXPECT_EQ(Read.Read(Unknown), 1);
+    EXPECT_FALSE(Read.IsValid());
+    ASSERT_EQ(Read.GetPropertyLayouts().GetCount(), 1);
+    EXPECT_FALSE(Read.GetPropertyLayouts()[0].IsValid());
+    bCMemoryStream Nothing;
+    Read.Write(Nothing);
+    EXPECT_EQ(Nothing.GetSize(), 0);
+}
+
+TEST(bCSetLayout, RegisteredClassesRoundTrip)
+{
+    bCSetLayout Set;
+    EXPECT_FALSE(Set.IsValid());
+    Set.AssignRegisteredClasses();
+    EXPECT_TRUE(Set.IsValid());
+    bCMemoryStream Stream;
+    Set.Write(Stream);
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCSetLayout Read;
+    EXPECT_EQ(Read.Read(Stream), 1);
+    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+    ASSERT_EQ(Read.GetClassLayouts().GetCount(), Set.GetClassLayouts().GetCount());
+    for (int i = 0; i < Read.GetClassLayouts().GetCount(); ++i)
+        EXPECT_EQ(Read.GetClassLayouts()[i].GetPropertyObjectType(), Set.GetClassLayouts()[i].GetPropertyObjectType());
+}
+
+TEST(bCPropertyLayout, DifferentValueTypeIsFatalUnlessAHookLetsItContinue)
+{
+    std::string const strBytes = PropertyLayout("Middle", "double", "bCTestMiddle").Get();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            bCMemoryStream Stream;
+            SetContent(Stream, strBytes);
+            bCPropertyLayout Layout;
+            Layout.Read(Stream);
+        },
+        ::testing::ExitedWithCode(447 & 0xFF), "");
+    bCFatalHookScope Hook;
+    bCMemoryStream Stream;
+    SetContent(Stream, strBytes);
+    bCPropertyLayout Layout;
+    EXPECT_EQ(Layout.Read(Stream), 30);
+    EXPECT_EQ(bCFatalHookScope::GetCount(), 1);
+    EXPECT_TRUE(Layout.IsValid()); // bound anyway
+}
+
+TEST(bTPropertyObject, PropertyDataVersionZeroIsFatalUnlessAHookLetsItContinue)
+{
+    std::string const strBytes = bCBytes().U16(83).U32(8).U16(0).U32(0).U16(1).Get();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            bCMemoryStream Stream;
+            SetContent(Stream, strBytes);
+            Registry().QueryNewObject("bCTestLeaf")->Read(Stream);
+        },
+        ::testing::ExitedWithCode(447 & 0xFF), "");
+    bCFatalHookScope Hook;
+    bCMemoryStream Stream;
+    SetContent(Stream, strBytes);
+    bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestLeaf");
+    EXPECT_EQ(pObject->Read(Stream), 83);
+    EXPECT_EQ(bCFatalHookScope::GetCount(), 1);
+    EXPECT_EQ(Stream.GetPosition(), 2 + 4 + 2); // no records, no native data
+    pObject->ReleaseReference();
+}

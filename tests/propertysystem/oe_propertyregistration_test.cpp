@@ -1,0 +1,122 @@
+// The registrations of the shared test classes (static initialisation, in
+// this order), and the tests of the registration itself.
+
+#include "propertysystem/oe_propertytestclasses.h"
+#include "support/oe_messagerecorder.h"
+
+#include <gtest/gtest.h>
+
+OE_PROPERTY(bCTestBase, m_lBase, "Base")
+OE_PROPERTY_OBJECT(bCTestBase)
+OE_PROPERTY(bCTestMiddle, m_fMiddle, "Middle")
+OE_PROPERTY(bCTestMiddle, m_strName, "Name")
+OE_PROPERTY_OBJECT(bCTestMiddle)
+OE_PROPERTY(bCTestLeaf, m_sLeaf, "Leaf")
+OE_PROPERTY(bCTestLeaf, m_bLeaf, "Flag")
+OE_PROPERTY_OBJECT(bCTestLeaf)
+OE_PROPERTY(bCTestNotified, m_uCount, "Count")
+OE_PROPERTY(bCTestNotified, m_uKind, "Kind")
+OE_PROPERTY_OBJECT(bCTestNotified)
+OE_PROPERTY_OBJECT(bCTestEmpty)
+OE_PROPERTY(bCTestHolder, m_Inner, "Inner")
+OE_PROPERTY(bCTestHolder, m_lOuter, "Outer")
+OE_PROPERTY_OBJECT(bCTestHolder)
+OE_PROPERTY(bCTestNest, m_lDepth, "Depth")
+OE_PROPERTY_OBJECT(bCTestNest)
+
+TEST(bTPropertyType, RegistrationKeepsTheOrderOfTheSourceFile)
+{
+    bCPropertyObjectTypeBase * pLeaf = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf");
+    ASSERT_NE(pLeaf, nullptr);
+    ASSERT_EQ(pLeaf->GetPropertyTypeCount(), 2);
+    EXPECT_STREQ(pLeaf->GetPropertyType(0)->GetPropertyName().GetText(), "Leaf");
+    EXPECT_STREQ(pLeaf->GetPropertyType(1)->GetPropertyName().GetText(), "Flag");
+    EXPECT_STREQ(pLeaf->GetClassName().GetText(), "bCTestLeaf");
+    EXPECT_STREQ(pLeaf->GetBaseClassName().GetText(), "bCTestMiddle");
+    EXPECT_EQ(pLeaf->FindPropertyTemplate("flag"), nullptr);
+    EXPECT_EQ(pLeaf->FindPropertyTemplate("Flag"), pLeaf->GetPropertyType(1));
+}
+
+// The README's example class, with private members.
+OE_OBJECT_HIDES_VIRTUALS_BEGIN
+class bCDoor : public bCObjectRefBase
+{
+    OE_PROPERTY_CLASS(bCDoor, bCObjectRefBase)
+public:
+    void NotifyPropertyDeprecated(bCString const & a_strName, bCString const & a_strOldType, bCMemoryStream & a_Data,
+                                  unsigned short) override
+    {
+        if (a_strName == "Angle" && a_strOldType == "double")
+        {
+            double dAngle = 0;
+            a_Data.Read(dAngle);
+            m_fAngle = static_cast<float>(dAngle);
+        }
+    }
+    float GetAngle() const { return m_fAngle; }
+
+private:
+    float m_fAngle = 0.0f;
+    bCString m_strKey = "none";
+    bool m_bLocked = false;
+};
+OE_OBJECT_HIDES_VIRTUALS_END
+
+OE_PROPERTY(bCDoor, m_fAngle, "Angle")
+OE_PROPERTY(bCDoor, m_strKey, "Key")
+OE_PROPERTY(bCDoor, m_bLocked, "Locked")
+OE_PROPERTY_OBJECT(bCDoor)
+
+#include "propertysystem/oe_propertybytes.h"
+
+TEST(bTPropertyType, PrivateMembersAndAnOldValueTypeConvertedByTheClass)
+{
+    bCPropertyObjectTypeBase * pType = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDoor");
+    ASSERT_NE(pType, nullptr);
+    ASSERT_EQ(pType->GetPropertyTypeCount(), 3);
+    EXPECT_EQ(pType->GetPropertyType(2)->GetValueOffset(), pType->GetPropertyType(1)->GetValueOffset() + sizeof(bCString));
+    EXPECT_STREQ(pType->GetPropertyType(1)->GetValueTypeName().GetText(), "bCString");
+    bCBytes Data;
+    Data.U16(30).U32(1).Str("Angle").Str("double").U16(30).U32(8);
+    double const dOld = 0.25;
+    std::string strOld(reinterpret_cast<char const *>(&dOld), 8);
+    std::string const strBytes = bCBytes().U16(83).U32(static_cast<uint32_t>(Data.Get().size() + 8 + 2)).Get() +
+                                 Data.Get() + strOld + bCBytes().U16(1).Get();
+    bCMemoryStream Stream;
+    SetContent(Stream, strBytes);
+    bCPropertyObjectBase * pDoor = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCDoor");
+    pDoor->Read(Stream);
+    EXPECT_EQ(static_cast<bCDoor *>(pDoor->GetNativeObject())->GetAngle(), 0.25f);
+    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+    pDoor->ReleaseReference();
+}
+
+TEST(bCPropertyObjectTypeBase, RegisteringTwiceAndRefusedCopies)
+{
+    bCPropertyObjectTypeBase * pType = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf");
+    bCPropertyTypeBase * pLeaf = pType->GetPropertyType(0);
+    bCMessageRecorder Recorder;
+    EXPECT_FALSE(pType->RegisterPropertyTemplate(pLeaf));
+    EXPECT_FALSE(pType->RegisterPropertyTemplate(nullptr));
+    EXPECT_EQ(pType->GetPropertyTypeCount(), 2);
+    EXPECT_EQ(pLeaf->Clone(), nullptr);
+    EXPECT_EQ(pType->Clone(), nullptr);
+    EXPECT_EQ(pType->GetObjectFactory()->Clone(), nullptr);
+    EXPECT_EQ(Recorder.GetAll(),
+              "__bCPropertyObjectTypeBase::RegisterPropertyTemplate - property 'Leaf' with valuetype 'short' can´t be "
+              "added. Already exist in list ! Can´t be called through accessor during runtime !!\n"
+              "The method bTPropertyType<CLASS, TYPE>::DoClone detected an improper usage! \nHint:It is not allowed to "
+              "make a clone of propertytype.\nDo not call it from derived class or change access !\n"
+              "The method bTPropertyObjectType<CLASS, BASECLASS>::DoClone detected an improper usage! \nHint:It is not "
+              "allowed to make a clone of propertytype.\nDo not call it from derived class or change access !\n"
+              "The method bCPropertyObjectFactory::DoClone detected an improper usage! \nHint:It is not allowed to make "
+              "a clone of propertytype.\nDo not call it from derived class or change access !\n");
+    EXPECT_TRUE(pType->UnregisterPropertyTemplate(pLeaf));
+    EXPECT_EQ(pType->GetPropertyTypeCount(), 1);
+    EXPECT_TRUE(pType->RegisterPropertyTemplate(pLeaf)); // back, now behind "Flag"
+    EXPECT_EQ(pType->GetPropertyType(1), pLeaf);
+    bCPropertyTypeBase * pFlag = pType->GetPropertyType(0);
+    EXPECT_TRUE(pType->UnregisterPropertyTemplate(pFlag)); // the original order again
+    EXPECT_TRUE(pType->RegisterPropertyTemplate(pFlag));
+    EXPECT_EQ(pType->GetPropertyType(0), pLeaf);
+}
