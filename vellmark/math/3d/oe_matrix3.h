@@ -130,4 +130,61 @@ private:
 
 static_assert(sizeof(bCMatrix3) == 36, "nine floats");
 
+inline float bCMatrix3::GetElement(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 3 + a_iColumn]; }
+inline float bCMatrix3::GetElement(int a_iIndex) const { return m_fElements[a_iIndex]; }
+inline void bCMatrix3::SetElement(int a_iRow, int a_iColumn, float a_fValue) { m_fElements[a_iRow * 3 + a_iColumn] = a_fValue; }
+inline void bCMatrix3::SetElement(int a_iIndex, float a_fValue) { m_fElements[a_iIndex] = a_fValue; }
+inline float & bCMatrix3::AccessElement(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 3 + a_iColumn]; }
+inline float & bCMatrix3::AccessElement(int a_iIndex) { return m_fElements[a_iIndex]; }
+inline float & bCMatrix3::operator()(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 3 + a_iColumn]; }
+inline float bCMatrix3::operator()(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 3 + a_iColumn]; }
+inline float & bCMatrix3::operator[](int a_iIndex) { return m_fElements[a_iIndex]; }
+inline float bCMatrix3::operator[](int a_iIndex) const { return m_fElements[a_iIndex]; }
+
+// Vector transforms by a bCMatrix3; the result is formed before it is stored.
+
+inline bCVector & bCVector::SetTransformed(bCVector const & a_vecSource, bCMatrix3 const & a_matTransform)
+{
+    float const fX = a_vecSource[0], fY = a_vecSource[1], fZ = a_vecSource[2];
+    float fResult[3];
+    for (int c = 0; c < 3; ++c)
+        fResult[c] = fX * a_matTransform(0, c) + fY * a_matTransform(1, c) + fZ * a_matTransform(2, c);
+    SetCoordinates(fResult);
+    return *this;
+}
+inline bCVector & bCVector::Transform(bCMatrix3 const & a_matTransform) { return SetTransformed(*this, a_matTransform); }
+inline bCVector bCVector::GetTransformed(bCMatrix3 const & a_matTransform) const
+{
+    return bCVector().SetTransformed(*this, a_matTransform);
+}
+inline bCVector bCVector::operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+inline bCVector & bCVector::operator*=(bCMatrix3 const & a_matTransform) { return Transform(a_matTransform); }
+inline bCVector & bCVector::SetTransposedTransformed(bCVector const & a_vecSource, bCMatrix3 const & a_matTransform)
+{
+    float const fX = a_vecSource[0], fY = a_vecSource[1], fZ = a_vecSource[2];
+    float fResult[3];
+    for (int r = 0; r < 3; ++r)
+        fResult[r] = a_matTransform(r, 0) * fX + a_matTransform(r, 1) * fY + a_matTransform(r, 2) * fZ;
+    SetCoordinates(fResult);
+    return *this;
+}
+inline bCVector & bCVector::TransposedTransform(bCMatrix3 const & a_matTransform)
+{
+    return SetTransposedTransformed(*this, a_matTransform);
+}
+inline bCVector bCVector::GetTransposedTransformed(bCMatrix3 const & a_matTransform) const
+{
+    return bCVector().SetTransposedTransformed(*this, a_matTransform);
+}
+inline bCVector & bCVector::InvTransform(bCMatrix3 const & a_matTransform)
+{
+    return Transform(a_matTransform.GetInverted());
+}
+inline bCVector bCVector::GetInvTransformed(bCMatrix3 const & a_matTransform) const
+{
+    return GetTransformed(a_matTransform.GetInverted());
+}
+inline bCVector bCVector::operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+inline bCVector & bCVector::operator/=(bCMatrix3 const & a_matTransform) { return InvTransform(a_matTransform); }
+
 #endif
