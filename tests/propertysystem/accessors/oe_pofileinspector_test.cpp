@@ -123,6 +123,28 @@ TEST(bCPOFileInspector, ListsObjectsPropertiesAndValues)
     EXPECT_EQ(strText.find("damaged"), std::string::npos);
 }
 
+TEST(bCPOFileInspector, ReadsAFileWithItsStringsInPlace)
+{
+    bCAccessorCreator Leaf("bCAccChainLeaf");
+    bTAccessorType<long>{bCAccessorProperty(Leaf)["LeafCount"]}.SetValue(-4);
+    bCMemoryStream File;
+    {
+        bCPOStream Body; // legacy mode stays on: plain strings, an empty table
+        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Leaf);
+        Body.WriteFile(File);
+    }
+    std::vector<unsigned char> const arrFile = GetBytes(File);
+    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
+    EXPECT_TRUE(Inspection.m_bPlainStrings);
+    ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
+    EXPECT_EQ(Inspection.m_arrObjects[0].m_strClassName, "bCAccChainLeaf");
+    EXPECT_TRUE(Inspection.m_arrObjects[0].m_bValuesRead);
+    ASSERT_NE(FindProperty(Inspection.m_arrObjects[0], "LeafCount"), nullptr);
+    EXPECT_EQ(FindProperty(Inspection.m_arrObjects[0], "LeafCount")->m_strValue, "-4");
+    EXPECT_TRUE(bCPOStream::IsInLegacyMode()); // nothing of the inspection stays behind
+}
+
 TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
 {
     std::vector<unsigned char> arrFile = WriteTestFile();

@@ -80,6 +80,8 @@ namespace
         // A string of the body: an index into the file's table.
         bool GetTableString(std::string & a_strValue, char const * a_pcWhat)
         {
+            if (m_Inspection.m_bPlainStrings)
+                return GetPlainString(a_strValue, a_pcWhat);
             uint64_t const u64Start = m_u64Position;
             uint16_t u16Index = 0;
             if (!Get(u16Index, a_pcWhat))
@@ -159,7 +161,8 @@ namespace
         return a_strValueTypeName.substr(uBegin, uEnd == std::string::npos ? std::string::npos : uEnd - uBegin);
     }
 
-    // The stored size of the values whose stream form has a fixed size; 0 for the others.
+    // The stored size of the values whose stream form has a fixed size (a
+    // string: its index); 0 for the others.
     uint32_t GetFixedValueSize(std::string const & a_strValueTypeName)
     {
         struct bSFixedSize
@@ -214,7 +217,8 @@ namespace
         if (!a_Reader.Sub(Property.m_u32Size, "the value runs past the end of its object", u64ValueEnd))
             return false;
         ClassifyProperty(a_pClass, Property, bTypeNamesStored);
-        uint32_t const u32Fixed = GetFixedValueSize(Property.m_strValueTypeName);
+        bool const bPlainString = a_Reader.GetInspection().m_bPlainStrings && Property.m_strValueTypeName == "bCString";
+        uint32_t const u32Fixed = bPlainString ? 0 : GetFixedValueSize(Property.m_strValueTypeName);
         if (u32Fixed != 0 && u32Fixed != Property.m_u32Size)
             return a_Reader.FailAt(Property.m_u64Offset, "property '" + Property.m_strName + "' of value type " +
                                                              Property.m_strValueTypeName + " stores " +
@@ -311,6 +315,7 @@ namespace
             return a_Reader.FailAt(a_Reader.GetPosition() - 4, "body size " + std::to_string(a_Inspection.m_u32BodySize) +
                                                                    " is larger than the rest of the file");
         a_Inspection.m_u64BodyOffset = a_Reader.GetPosition();
+        a_Inspection.m_bPlainStrings = a_Inspection.m_arrStrings.empty();
         return true;
     }
 
@@ -377,6 +382,8 @@ namespace
             a_Inspection.m_strNote = "values not read: the library does not load this file";
             return;
         }
+        if (a_Inspection.m_bPlainStrings)
+            Body.ForceLegacyMode();
         // A damaged file's last object is incomplete: only those before it are read.
         size_t uSound = a_Inspection.m_arrObjects.size();
         if (a_Inspection.m_bDamaged && uSound > 0)
@@ -494,7 +501,8 @@ namespace
 std::string bCPOFileInspector::FormatText(bSPOInspection const & a_Inspection)
 {
     std::string strText = "file version " + std::to_string(a_Inspection.m_uFileVersion) + ", " +
-                          std::to_string(a_Inspection.m_arrStrings.size()) + " strings, body of " +
+                          std::to_string(a_Inspection.m_arrStrings.size()) + " strings" +
+                          (a_Inspection.m_bPlainStrings ? " (strings stored in place)" : "") + ", body of " +
                           std::to_string(a_Inspection.m_u32BodySize) + " bytes at offset " +
                           std::to_string(a_Inspection.m_u64BodyOffset) + "\n";
     for (size_t i = 0; i < a_Inspection.m_arrStrings.size(); ++i)

@@ -4,7 +4,9 @@
 // bCPOFileInspector: what a property-object file holds, for people and tools.
 //
 // - The file's own structure is walked byte by byte: the string table, then
-//   the body as a sequence of object records of the singleton registry. Every
+//   the body as a sequence of object records of the singleton registry (its
+//   strings indices into the table, or in place when the table is empty, as a
+//   stream in legacy mode writes them). Every
 //   object and property is listed by name, value type and size, whether the
 //   running program knows its class or not, and nested property objects
 //   stored as values are walked the same way (at most 64 levels).
@@ -68,6 +70,7 @@ struct bSPOInspection
 {
     unsigned short m_uFileVersion = 0;
     std::vector<std::string> m_arrStrings;
+    bool m_bPlainStrings = false; // an empty table: the body holds its strings in place (legacy form)
     uint32_t m_u32BodySize = 0;
     uint64_t m_u64BodyOffset = 0;
     std::vector<bSPOInspectedObject> m_arrObjects;
