@@ -38,6 +38,8 @@ namespace
             Property["registeredValueType"] = a_Property.m_strRegisteredTypeName;
         if (a_Property.m_bHasValue)
             Property["value"] = a_Property.m_strValue;
+        if (!a_Property.m_strBytes.empty())
+            Property["bytes"] = a_Property.m_strBytes;
         if (!a_Property.m_arrNested.empty())
         {
             nlohmann::json Nested = nlohmann::json::array();

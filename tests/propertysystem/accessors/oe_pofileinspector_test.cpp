@@ -159,6 +159,7 @@ TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
     ASSERT_NE(FindProperty(Leaf, "LeafFlog"), nullptr);
     EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_eState, bEPOInspectedState_UnknownProperty);
     EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_u32Size, 1u);
+    EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_strBytes, "01");
     ASSERT_NE(FindProperty(Leaf, "BaseValue"), nullptr);
     EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_eState, bEPOInspectedState_ChangedType);
     EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_strRegisteredTypeName, "float");
@@ -175,6 +176,7 @@ TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
     ASSERT_EQ(Tip.m_arrProperties.size(), 1u);
     EXPECT_EQ(Tip.m_arrProperties[0].m_strName, "Top");
     EXPECT_EQ(Tip.m_arrProperties[0].m_eState, bEPOInspectedState_UnknownClass);
+    EXPECT_EQ(Tip.m_arrProperties[0].m_strBytes, "00 00 00 40"); // 2.0f
     EXPECT_NE(bCPOFileInspector::FormatText(Inspection).find("class bCAccGapTip (unknown class)"), std::string::npos);
 }
 

@@ -182,6 +182,18 @@ namespace
         return 0;
     }
 
+    std::string GetHexBytes(uint8_t const * a_pBytes, uint32_t a_u32Size)
+    {
+        std::string strHex;
+        for (uint32_t u = 0; u < a_u32Size && u < 16; ++u)
+        {
+            char arrByte[4];
+            std::snprintf(arrByte, sizeof(arrByte), u == 0 ? "%02x" : " %02x", a_pBytes[u]);
+            strHex += arrByte;
+        }
+        return a_u32Size > 16 ? strHex + " ..." : strHex;
+    }
+
     bool ParseNestedValue(bCFieldReader & a_Reader, bSPOInspectedProperty & a_Property, uint64_t a_u64End,
                           int a_iDepth)
     {
@@ -224,6 +236,8 @@ namespace
                                                              Property.m_strValueTypeName + " stores " +
                                                              std::to_string(Property.m_u32Size) + " bytes, not " +
                                                              std::to_string(u32Fixed));
+        if (Property.m_eState != bEPOInspectedState_Known)
+            Property.m_strBytes = GetHexBytes(a_Reader.GetData() + a_Reader.GetPosition(), Property.m_u32Size);
         if (!ParseNestedValue(a_Reader, Property, u64ValueEnd, a_iDepth))
             return false;
         a_Reader.MoveTo(u64ValueEnd);
@@ -468,7 +482,10 @@ namespace
             a_strText += "  (" + std::string(bCPOFileInspector::GetStateName(a_Property.m_eState));
             if (!a_Property.m_strRegisteredTypeName.empty())
                 a_strText += ", the class has " + a_Property.m_strRegisteredTypeName;
-            a_strText += ", " + std::to_string(a_Property.m_u32Size) + " bytes)";
+            a_strText += ", " + std::to_string(a_Property.m_u32Size) + " bytes";
+            if (!a_Property.m_strBytes.empty())
+                a_strText += ": " + a_Property.m_strBytes;
+            a_strText += ")";
         }
         a_strText += "\n";
         for (bSPOInspectedObject const & Nested : a_Property.m_arrNested)

@@ -48,6 +48,7 @@ struct bSPOInspectedProperty
     uint32_t m_u32Size = 0;   // of the stored value
     bool m_bHasValue = false;
     std::string m_strValue;                    // the accessors' text of the value
+    std::string m_strBytes;                    // the first 16 stored bytes in hex, when not known
     std::vector<bSPOInspectedObject> m_arrNested; // a property object stored as the value
 };
 
