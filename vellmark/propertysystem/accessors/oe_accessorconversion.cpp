@@ -211,10 +211,11 @@ void bCAccessorProperty::ConvertStringToOther(bCString const & a_strValue)
 
 bCString bCAccessorProperty::ConvertEmbeddedToString() const
 {
-    // The member is a property object itself, whose base part starts it.
+    // The member is a property object itself, whose base part starts it; a
+    // pointer to one is not.
     bCPropertyTypeBase const * pType = GetPropertyTypeObject();
     void const * pMember = pType->GetValuePointer(GetPropertyObject());
-    if (!pMember)
+    if (!pMember || pType->GetValueTypeName().Contains('*'))
         return bCString();
     bCString strText;
     strText.Format("%s()", static_cast<bCPropertyObjectBase const *>(pMember)->GetClassName().GetText());
