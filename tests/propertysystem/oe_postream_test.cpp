@@ -160,3 +160,22 @@ TEST(bCPOStream, ObjectsRoundTripThroughAFile)
     }
     EXPECT_EQ(Main.GetPosition(), Main.GetSize());
 }
+
+TEST(bCPOStream, ForcedLegacyModeReachesNestedBlocks)
+{
+    bCPOStream Main;
+    bCPOStream::DisableLegacyMode();
+    Main.ForceLegacyMode();
+    bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestLeaf");
+    bCMemoryStream Plain;
+    bCPropertyObjectSingleton::GetInstance().WriteObject(Main, pObject);
+    bCPropertyObjectSingleton::GetInstance().WriteObject(Plain, pObject);
+    pObject->ReleaseReference();
+    EXPECT_EQ(GetContent(Main), GetContent(Plain));
+    bCPOStream::bCStringList * pList = nullptr;
+    bCPOStream::bCStringMap * pMap = nullptr;
+    bCPOStream::GetStringList(pList, pMap);
+    EXPECT_EQ(pList->GetCount(), 0);
+    Main.Create(); // clears the forced mode
+    EXPECT_FALSE(Main.IsForcedLegacyMode());
+}

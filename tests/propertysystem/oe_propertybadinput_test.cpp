@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace
 {
@@ -145,4 +147,58 @@ TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkipped)
     EXPECT_NE(Recorder.GetAll().find("bTPropertyObject::Read - objects nested deeper than 64 levels; skipping the object"),
               std::string::npos);
     pRead->ReleaseReference();
+}
+
+namespace
+{
+    // An input stream that cannot seek and knows no size: it only hands out bytes.
+    class bCPlainInput : public bCIStream
+    {
+    public:
+        explicit bCPlainInput(std::string a_strBytes) : m_strBytes(std::move(a_strBytes)) {}
+        using bCIStream::Read;
+        unsigned long Read(void * a_pBuffer, unsigned long a_uSize) override
+        {
+            unsigned long const uTake = std::min<unsigned long>(a_uSize, m_strBytes.size() - m_uAt);
+            std::memcpy(a_pBuffer, m_strBytes.data() + m_uAt, uTake);
+            m_uAt += uTake;
+            return uTake;
+        }
+        bool AtEnd() const { return m_uAt == m_strBytes.size(); }
+
+    private:
+        std::string m_strBytes;
+        size_t m_uAt = 0;
+    };
+} // namespace
+
+TEST(bTPropertyObject, PlainStreamsStopAtTheirEnd)
+{
+    auto const Data = [](bCBytes const & a_Records) { return bCBytes().U16(83).Sized(a_Records).Get(); };
+    struct
+    {
+        char const * m_pcCase;
+        std::string m_strBytes;
+    } const arrCases[] = {
+        {"record count larger than the input", Data(bCBytes().U16(30).U32(0xFFFFFFFF).Str("Gone").Str("int"))},
+        {"value size larger than the input",
+         Data(bCBytes().U16(30).U32(1).Str("Gone").Str("int").U16(30).U32(0xFFFFFFF0).U32(1))},
+        {"changed value type larger than the input",
+         Data(bCBytes().U16(30).U32(1).Str("Count").Str("float").U16(30).U32(0x7FFFFFF0).U32(1))},
+    };
+    for (auto const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcCase);
+        bCPlainInput Input(Case.m_strBytes);
+        bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestNotified");
+        pObject->Read(Input);
+        EXPECT_TRUE(Input.AtEnd());
+        pObject->ReleaseReference();
+    }
+    bCPlainInput Factory(bCBytes().U16(1).U32(0xFFFFFFFF).U16(1).U8(0).U16(83).U32(0xFFFFFFFF).Get());
+    EXPECT_EQ(bCPropertyObjectFactory::ReadSkip(Factory), 1);
+    EXPECT_TRUE(Factory.AtEnd());
+    bCPlainInput File(bCBytes().U16(1).U8(1).U32(0).U32(0xFFFFFFF0).U32(7).Get());
+    bCPOStream Main;
+    EXPECT_FALSE(Main.ReadFile(File));
 }

@@ -24,13 +24,32 @@ namespace
         return s_Object;
     }
 
-    void ReadRecordHeader(bCIStream & a_Stream, bool & a_bRoot)
+    // False when the stream ended before the header.
+    bool ReadRecordHeader(bCIStream & a_Stream, bool & a_bRoot)
     {
         unsigned short uRecordVersion = 0, uObjectVersion = 0;
         a_bRoot = false;
-        a_Stream.Read(uRecordVersion);
+        bool const bRead = a_Stream.Read(uRecordVersion) != 0;
         a_Stream.Read(a_bRoot);
         a_Stream.Read(uObjectVersion);
+        return bRead;
+    }
+
+    // Reads one record after its header; false at the end of a plain stream.
+    template <typename F> bool ReadRecords(bCIStream & a_Stream, F const & a_ReadRecord)
+    {
+        unsigned short uVersion = 0;
+        unsigned long uCount = 0;
+        a_Stream.Read(uVersion);
+        a_Stream.Read(uCount);
+        for (uint32_t u = 0; u < static_cast<uint32_t>(uCount) && !g_IsStreamExhausted(a_Stream); ++u)
+        {
+            bool bRoot = false;
+            if (!ReadRecordHeader(a_Stream, bRoot))
+                return false;
+            a_ReadRecord(bRoot);
+        }
+        return true;
     }
 } // namespace
 
@@ -174,27 +193,20 @@ void bCPropertyObjectFactory::Write(bCOStream & a_Stream)
 
 unsigned short bCPropertyObjectFactory::Read(bCIStream & a_Stream)
 {
-    unsigned short uVersion = 0;
-    unsigned long uCount = 0;
-    a_Stream.Read(uVersion);
-    a_Stream.Read(uCount);
-    for (uint32_t u = 0; u < static_cast<uint32_t>(uCount) && !g_IsStreamExhausted(a_Stream); ++u)
-    {
+    ReadRecords(a_Stream, [&](bool) {
         // Only root objects stay with a factory: what a record creates is released again.
-        if (bCPropertyObjectBase * pObject = ReadNewObject(a_Stream))
-            pObject->ReleaseReference();
-    }
+        bCPropertyObjectBase * pObject = CloneObjectInstance();
+        if (!pObject)
+            return static_cast<void>(GetSkipObject().Read(a_Stream));
+        pObject->Read(a_Stream);
+        pObject->ReleaseReference();
+    });
     return 1;
 }
 
 unsigned short bCPropertyObjectFactory::ReadSkip(bCIStream & a_Stream)
 {
-    unsigned short uVersion = 0;
-    unsigned long uCount = 0;
-    a_Stream.Read(uVersion);
-    a_Stream.Read(uCount);
-    for (uint32_t u = 0; u < static_cast<uint32_t>(uCount) && !g_IsStreamExhausted(a_Stream); ++u)
-        ReadSkipObject(a_Stream);
+    ReadRecords(a_Stream, [&](bool) { GetSkipObject().Read(a_Stream); });
     return 1;
 }
 

@@ -31,6 +31,8 @@ public:
         bCPropertyObjectTypeBase const * GetObjectType() const { return m_pObjectType; }
         bCPropertyObjectTypeBase * AccessObjectType() { return const_cast<bCPropertyObjectTypeBase *>(m_pObjectType); }
         bCString const & GetBaseClassName() const; // a null type is fatal
+        bCIStream & operator<<(bCIStream & a_Stream) { return a_Stream; } // an item has no stream form
+        bCOStream & operator>>(bCOStream & a_Stream) const { return a_Stream; }
 
     private:
         bCPropertyObjectTypeBase const * m_pObjectType;

@@ -13,7 +13,7 @@
 //         bCString m_strKey;
 //     };
 //
-//     // door.cpp (one OE_PROPERTY per line)
+//     // door.cpp (one OE_PROPERTY per line; one file or several)
 //     OE_PROPERTY(bCDoor, m_fAngle, "Angle")
 //     OE_PROPERTY(bCDoor, m_strKey, "Key")
 //     OE_PROPERTY_OBJECT(bCDoor)
@@ -39,9 +39,15 @@
 #define OE_PROPERTY(CLASS, MEMBER, NAME) OE_PROPERTY_KIND(CLASS, MEMBER, NAME, bEPropertyType_Normal)
 #define OE_PROPERTY_KIND(CLASS, MEMBER, NAME, KIND) OE_PROPERTY_AT_LINE(CLASS, MEMBER, NAME, KIND, __LINE__)
 #define OE_PROPERTY_AT_LINE(CLASS, MEMBER, NAME, KIND, LINE) OE_PROPERTY_DEFINE(CLASS, MEMBER, NAME, KIND, LINE)
-// The member specialisation is a nested class of CLASS, so it may name private members.
+// The member specialisation is a nested class of CLASS, so it may name private
+// members; its tag lives in an unnamed namespace, so that properties of one
+// class declared in several source files never meet.
 #define OE_PROPERTY_DEFINE(CLASS, MEMBER, NAME, KIND, LINE)                                                            \
-    template <> struct CLASS::bTPropertyMember<LINE>                                                                   \
+    namespace                                                                                                          \
+    {                                                                                                                  \
+        struct bSPropertyTag_##CLASS##_##LINE;                                                                         \
+    }                                                                                                                  \
+    template <> struct CLASS::bTPropertyMember<bSPropertyTag_##CLASS##_##LINE>                                         \
     {                                                                                                                  \
         using bTValue = decltype(CLASS::MEMBER);                                                                       \
         static unsigned long GetOffset()                                                                               \
@@ -51,7 +57,8 @@
             _Pragma("GCC diagnostic pop")                                                                              \
         }                                                                                                              \
     };                                                                                                                 \
-    static bTPropertyType<CLASS, CLASS::bTPropertyMember<LINE>::bTValue> s_PropertyType_##CLASS##_##LINE(             \
-        CLASS::bTPropertyMember<LINE>::GetOffset(), NAME, KIND);
+    static bTPropertyType<CLASS, CLASS::bTPropertyMember<bSPropertyTag_##CLASS##_##LINE>::bTValue>                     \
+        s_PropertyType_##CLASS##_##LINE(CLASS::bTPropertyMember<bSPropertyTag_##CLASS##_##LINE>::GetOffset(), NAME,    \
+                                        KIND);
 
 #endif

@@ -84,7 +84,8 @@ unsigned short g_PropertyObjectReadData(bCIStream & a_Stream, bCPropertyObjectBa
     bCString strName, strValueTypeName;
     for (uint32_t u = 0; u < static_cast<uint32_t>(uCount) && !g_IsStreamExhausted(a_Stream); ++u)
     {
-        a_Stream.Read(strName);
+        if (a_Stream.Read(strName) == 0 && !dynamic_cast<bCPOStream *>(&a_Stream))
+            break; // the end of a plain stream (a property-object stream answers 0 for a bad index)
         if (bTyped)
             a_Stream.Read(strValueTypeName);
         else

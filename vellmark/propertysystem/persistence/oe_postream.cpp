@@ -4,6 +4,7 @@
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/propertysystem/base/oe_trackednew.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace
     constexpr unsigned short kFileVersion = 1;
     constexpr unsigned char kTableVersion = 1;
     constexpr unsigned short kNoIndex = 0xFFFF; // what a failed index read leaves
-    constexpr unsigned long kBodyPiece = 1024 * 1024;
+    constexpr unsigned long kBodyPiece = 4096;
 
     bCPOStream::bCStringList * s_pStringList = nullptr;
     bCPOStream::bCStringMap * s_pStringMap = nullptr;
@@ -49,19 +50,23 @@ namespace
         return true;
     }
 
-    // The body bytes; false when the input ends first.
+    // The body bytes; false when the input ends first. The buffer grows only by
+    // what arrived, so a damaged size never allocates more than the input holds.
     bool ReadBody(bCIStream & a_In, uint32_t a_u32Size, std::vector<char> & a_arrBody)
     {
         if (bCMemoryStream * pMemory = dynamic_cast<bCMemoryStream *>(&a_In))
+        {
             if (a_u32Size > pMemory->GetSize() - pMemory->GetPosition())
                 return false;
+            a_arrBody.resize(a_u32Size); // the whole body in one read
+            return a_In.Read(a_arrBody.data(), a_u32Size) == a_u32Size;
+        }
+        char arrPiece[kBodyPiece];
         while (a_arrBody.size() < a_u32Size)
         {
-            unsigned long const uWant =
-                a_u32Size - a_arrBody.size() < kBodyPiece ? a_u32Size - a_arrBody.size() : kBodyPiece;
-            std::size_t const uAt = a_arrBody.size();
-            a_arrBody.resize(uAt + uWant);
-            unsigned long const uGot = a_In.Read(a_arrBody.data() + uAt, uWant);
+            unsigned long const uWant = std::min<unsigned long>(a_u32Size - a_arrBody.size(), kBodyPiece);
+            unsigned long const uGot = a_In.Read(arrPiece, uWant);
+            a_arrBody.insert(a_arrBody.end(), arrPiece, arrPiece + uGot);
             if (uGot < uWant)
                 return false;
         }

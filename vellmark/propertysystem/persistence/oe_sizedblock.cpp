@@ -3,11 +3,10 @@
 #include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/kernel/oe_stream.h>
 
-#include <vector>
 
 namespace
 {
-    constexpr unsigned long kSkipPiece = 64 * 1024;
+    constexpr unsigned long kSkipPiece = 4096;
 
     bool CanPatch(bCIOStream & a_Stream)
     {
@@ -52,14 +51,14 @@ unsigned long g_SkipBytes(bCIStream & a_Stream, unsigned long a_uSize, bCMemoryS
             pMemory->Seek(pMemory->GetPosition() + static_cast<long long>(uTake), bEStreamSeekMode_Begin);
         return uTake;
     }
-    std::vector<char> arrPiece(u32Size < kSkipPiece ? u32Size : kSkipPiece);
+    char arrPiece[kSkipPiece];
     unsigned long uDone = 0;
     while (uDone < u32Size)
     {
         unsigned long const uWant = u32Size - uDone < kSkipPiece ? u32Size - uDone : kSkipPiece;
-        unsigned long const uGot = a_Stream.Read(arrPiece.data(), uWant);
+        unsigned long const uGot = a_Stream.Read(arrPiece, uWant);
         if (a_pKeep && uGot)
-            a_pKeep->Write(arrPiece.data(), uGot);
+            a_pKeep->Write(arrPiece, uGot);
         uDone += uGot;
         if (uGot < uWant)
             break;
@@ -69,6 +68,15 @@ unsigned long g_SkipBytes(bCIStream & a_Stream, unsigned long a_uSize, bCMemoryS
 
 bool g_IsStreamExhausted(bCIStream & a_Stream)
 {
-    bCMemoryStream * pMemory = dynamic_cast<bCMemoryStream *>(&a_Stream);
-    return pMemory && pMemory->GetPosition() >= pMemory->GetSize();
+    if (bCMemoryStream * pMemory = dynamic_cast<bCMemoryStream *>(&a_Stream))
+        return pMemory->GetPosition() >= pMemory->GetSize();
+    bCIOStream * pSeekable = dynamic_cast<bCIOStream *>(&a_Stream);
+    if (!pSeekable)
+        return false; // a plain input stream tells its end only by reads that come back short
+    long long const i64Position = pSeekable->GetPosition();
+    if (!pSeekable->Seek(0, bEStreamSeekMode_End))
+        return false;
+    long long const i64End = pSeekable->GetPosition();
+    pSeekable->Seek(i64Position, bEStreamSeekMode_Begin);
+    return i64Position >= i64End;
 }

@@ -10,8 +10,10 @@
 //   stream. The bytes are the same either way.
 // - g_SkipBytes drops (or keeps) a_uSize bytes, reading in pieces so that no
 //   buffer grows beyond what the input actually holds.
-// - g_IsStreamExhausted: true when a memory stream has no byte left, so that
-//   a count read from a damaged file stops at the end of the input.
+// - g_IsStreamExhausted: true when a memory or seekable stream has no byte
+//   left, so that a count read from a damaged file stops at the end of the
+//   input. Readers of plain input streams also stop at a read that comes back
+//   empty.
 
 #include <vellmark/kernel/oe_types.h>
 

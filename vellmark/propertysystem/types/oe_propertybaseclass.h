@@ -25,6 +25,6 @@ template <typename CLASS> struct bTPropertyBaseClassOf
 public:                                                                                                                \
     using bTPropertyClass = CLASS;                                                                                     \
     using bTPropertyBaseClass = BASECLASS;                                                                             \
-    template <int LINE> struct bTPropertyMember;
+    template <typename TAG> struct bTPropertyMember;
 
 #endif
