@@ -61,6 +61,7 @@ TEST(bCMatrix, SingularMatricesInvertToTheIdentity)
     matFlat.SetRow(2, bCVector4(0, 0, 0, 0));
     EXPECT_TRUE(matFlat.GetInverted().IsIdentity());
     EXPECT_TRUE(bCMatrix3(0.0f).GetInverted().IsIdentity());
+    EXPECT_EQ((bCMatrix::GetIdentity() + 1.0f) * 2.0f - 2.0f, bCMatrix::GetIdentity() * 2.0f);
 
     bCMatrix3 matSmall(bCVector(2, 0, 0), bCVector(0, 4, 0), bCVector(1, 0, 8));
     matSmall.Invert();
@@ -126,6 +127,11 @@ TEST(bCMatrix, AxisAngleMatrixTurnsOppositeToItsQuaternion)
     matScaled.ModifyRotation(bCAxisAngle(bCVector(1, 1, 1), 0.0f));
     ExpectNear(matScaled.GetRotation(), bCMatrix(bCVector(2, 0, 0), bCVector(0, 3, 0), bCVector(0, 0, 4), bCVector(0, 0, 0)),
                1.0e-5f);
+    // Angle 0: the diagonal of the old lengths, a zero row included.
+    bCMatrix matFlat = bCMatrix::GetIdentity();
+    matFlat.SetXAxis(bCVector(0, 0, 0));
+    matFlat.ModifyRotation(bCAxisAngle(bCVector(1, 1, 1), 0.0f));
+    EXPECT_EQ(matFlat.GetRotation3(), bCMatrix3(bCVector(0, 0, 0), bCVector(0, 1, 0), bCVector(0, 0, 1)));
     bCMatrix matZeroAxis = bCMatrix::GetIdentity();
     matZeroAxis.ModifyRotation(bCAxisAngle(bCVector(0, 0, 0), 1.0f));
     EXPECT_TRUE(matZeroAxis.IsIdentity());

@@ -147,10 +147,14 @@ public:
     bCMatrix operator+(bCMatrix const & a_matOther) const;
     bCMatrix operator-(bCMatrix const & a_matOther) const;
     bCMatrix operator-() const;
+    bCMatrix operator+(float a_fOffset) const; // to every element
+    bCMatrix operator-(float a_fOffset) const;
     bCMatrix operator*(float a_fFactor) const;
     bCMatrix operator/(float a_fDivisor) const;
     bCMatrix & operator+=(bCMatrix const & a_matOther);
     bCMatrix & operator-=(bCMatrix const & a_matOther);
+    bCMatrix & operator+=(float a_fOffset);
+    bCMatrix & operator-=(float a_fOffset);
     bCMatrix & operator*=(float a_fFactor);
     bCMatrix & operator/=(float a_fDivisor);
     friend bCMatrix operator*(float a_fFactor, bCMatrix const & a_matMatrix) { return a_matMatrix * a_fFactor; }
@@ -451,6 +455,10 @@ inline bCMatrix bCMatrix::GetNegated() const { return bCMatrix(*this).Negate(); 
 inline bCMatrix bCMatrix::operator+(bCMatrix const & a_matOther) const { return GetSum(a_matOther); }
 inline bCMatrix bCMatrix::operator-(bCMatrix const & a_matOther) const { return GetDifference(a_matOther); }
 inline bCMatrix bCMatrix::operator-() const { return GetNegated(); }
+inline bCMatrix bCMatrix::operator+(float a_fOffset) const { return bCMatrix(*this) += a_fOffset; }
+inline bCMatrix bCMatrix::operator-(float a_fOffset) const { return bCMatrix(*this) -= a_fOffset; }
+inline bCMatrix & bCMatrix::operator+=(float a_fOffset) { return Add(bCMatrix(a_fOffset)); }
+inline bCMatrix & bCMatrix::operator-=(float a_fOffset) { return Sub(bCMatrix(a_fOffset)); }
 inline bCMatrix bCMatrix::operator*(float a_fFactor) const { return GetProduct(a_fFactor); }
 inline bCMatrix bCMatrix::operator/(float a_fDivisor) const { return GetQuotient(a_fDivisor); }
 inline bCMatrix & bCMatrix::operator+=(bCMatrix const & a_matOther) { return Add(a_matOther); }
