@@ -113,5 +113,6 @@ int RunDemo()
     ParseCommandLine();
     ReportAFault();
     DemoProperties();
+    DemoMath();
     return 0;
 }

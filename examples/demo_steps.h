@@ -5,5 +5,6 @@
 // calls them in turn.
 
 void DemoProperties();
+void DemoMath(); // places an object with Euler angles and picks it with a ray
 
 #endif

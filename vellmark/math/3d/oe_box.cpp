@@ -80,14 +80,6 @@ void bCBox::Invalidate()
     SetBox(bCVector(kLargest, kLargest, kLargest), bCVector(-kLargest, -kLargest, -kLargest));
 }
 
-bool bCBox::IsValid() const
-{
-    for (int i = 0; i < 3; ++i)
-        if (m_vecMin[i] == kLargest || m_vecMax[i] == -kLargest)
-            return false;
-    return true;
-}
-
 bCVector bCBox::GetVertex(int a_iIndex) const
 {
     return bCVector((a_iIndex & 1) ? m_vecMax.GetX() : m_vecMin.GetX(), (a_iIndex & 2) ? m_vecMax.GetY() : m_vecMin.GetY(),
@@ -239,25 +231,12 @@ void bCBox::InvTranslate(bCVector const & a_vecOffset)
     m_vecMax -= a_vecOffset;
 }
 
-void bCBox::Transform(bCMatrix const & a_matTransform)
+void bCBox::TransformCorners(bCMatrix const & a_matTransform)
 {
-    if (a_matTransform.IsExcentric())
-    {
-        // A projective matrix bends the box: bound its projected corners.
-        bCBox const Old(*this);
-        Invalidate();
-        for (int i = 0; i < 8; ++i)
-            Merge(Old.GetVertex(i).GetTransformed(a_matTransform));
-        return;
-    }
-    bCVector const vecCenter = GetCenter().GetTransformed(a_matTransform);
-    bCVector const vecHalf = (m_vecMax - m_vecMin) * 0.5f;
-    bCVector vecNewHalf;
-    for (int c = 0; c < 3; ++c)
-        vecNewHalf[c] = vecHalf.GetX() * std::fabs(a_matTransform.GetElement(0, c)) +
-                        vecHalf.GetY() * std::fabs(a_matTransform.GetElement(1, c)) +
-                        vecHalf.GetZ() * std::fabs(a_matTransform.GetElement(2, c));
-    SetBox(vecCenter - vecNewHalf, vecCenter + vecNewHalf);
+    bCBox const Old(*this);
+    Invalidate();
+    for (int i = 0; i < 8; ++i)
+        Merge(Old.GetVertex(i).GetTransformed(a_matTransform));
 }
 
 void bCBox::InvTransform(bCMatrix const & a_matTransform)
@@ -466,20 +445,23 @@ float bCBox::GetIntersectionDistance(bCLine const & a_Line) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCBox::GetIntersectionDistance [Line]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Line, fT), fT);
+    bool const bHit = Intersects(a_Line, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCBox::GetIntersectionDistance(bCRay const & a_Ray) const
 {
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Ray, fT), fT);
+    bool const bHit = Intersects(a_Ray, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCBox::GetIntersectionDistance(bCStretch const & a_Stretch) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCBox::GetIntersectionDistance [Stretch]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Stretch, fT), fT);
+    bool const bHit = Intersects(a_Stretch, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 bool bCBox::IntersectsSweep(bCVector const & a_vecMotion, bCBox const & a_Box, float & a_fT) const

@@ -6,11 +6,13 @@
 // so merging points into it builds their bounding box. Stream form: min and max
 // as six raw floats.
 
+#include <vellmark/math/3d/oe_matrix.h>
 #include <vellmark/math/3d/oe_vector.h>
+
+#include <cmath>
 
 class bCIStream;
 class bCLine;
-class bCMatrix;
 class bCMatrix3;
 class bCOStream;
 class bCPlane;
@@ -36,7 +38,7 @@ public:
     void CopyTo(bCBox & a_Dest) const;
     void Clear(); // min = max = (0, 0, 0)
     void Invalidate();
-    bool IsValid() const;
+    bool IsValid() const; // false when any min is +3.4028235e38 or any max -3.4028235e38
 
     bCVector const & GetMin() const { return m_vecMin; }
     bCVector const & GetMax() const { return m_vecMax; }
@@ -153,8 +155,45 @@ protected:
     static constinit thread_local float m_fDummy; // per thread: callers that ignore t never race
 
 private:
+    void TransformCorners(bCMatrix const & a_matTransform); // a projective matrix bends the box
+
+private:
     bCVector m_vecMin;
     bCVector m_vecMax;
 };
+
+// Inline: boxes of whole scenes are moved every frame.
+inline void bCBox::Transform(bCMatrix const & a_matTransform)
+{
+    if (a_matTransform.IsExcentric())
+    {
+        TransformCorners(a_matTransform);
+        return;
+    }
+    float arrCenter[3], arrHalf[3];
+    for (int i = 0; i < 3; ++i)
+    {
+        arrCenter[i] = (m_vecMin[i] + m_vecMax[i]) * 0.5f;
+        arrHalf[i] = (m_vecMax[i] - m_vecMin[i]) * 0.5f;
+    }
+    // The centre moves as a point; the half extents grow by the absolute rotation part.
+    for (int c = 0; c < 3; ++c)
+    {
+        float const fCenter = arrCenter[0] * a_matTransform(0, c) + arrCenter[1] * a_matTransform(1, c) +
+                              arrCenter[2] * a_matTransform(2, c) + a_matTransform(3, c);
+        float const fHalf = arrHalf[0] * std::fabs(a_matTransform(0, c)) + arrHalf[1] * std::fabs(a_matTransform(1, c)) +
+                            arrHalf[2] * std::fabs(a_matTransform(2, c));
+        m_vecMin[c] = fCenter - fHalf;
+        m_vecMax[c] = fCenter + fHalf;
+    }
+}
+
+inline bool bCBox::IsValid() const
+{
+    for (int i = 0; i < 3; ++i)
+        if (m_vecMin[i] == 3.4028235e38f || m_vecMax[i] == -3.4028235e38f)
+            return false;
+    return true;
+}
 
 #endif

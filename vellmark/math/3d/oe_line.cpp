@@ -163,28 +163,32 @@ float bCLine::GetIntersectionDistance(bCTriangle const & a_Triangle) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCLine::GetIntersectionDistance [Triangle]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Triangle, fT), fT);
+    bool const bHit = Intersects(a_Triangle, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCLine::GetIntersectionDistance(bCSphere const & a_Sphere) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCLine::GetIntersectionDistance [Sphere]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Sphere, fT), fT);
+    bool const bHit = Intersects(a_Sphere, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCLine::GetIntersectionDistance(bCPlane const & a_Plane) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCLine::GetIntersectionDistance [Plane]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Plane, fT), fT);
+    bool const bHit = Intersects(a_Plane, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCLine::GetIntersectionDistance(bCBox const & a_Box) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCLine::GetIntersectionDistance [Box]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Box, fT), fT);
+    bool const bHit = Intersects(a_Box, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 bCOStream & bCLine::operator>>(bCOStream & a_Stream) const

@@ -83,16 +83,6 @@ void bCPlane::Clear()
     SetPlane(0.0f, 0.0f, 0.0f, 0.0f);
 }
 
-float bCPlane::ClassifyPoint(bCVector const & a_vecPoint) const
-{
-    return m_vecNormal.GetDotProduct(a_vecPoint) + m_fDistance;
-}
-
-float bCPlane::ClassifyVector(bCVector const & a_vecVector) const
-{
-    return m_vecNormal.GetDotProduct(a_vecVector);
-}
-
 bCPlane & bCPlane::Normalize()
 {
     float const fLength = m_vecNormal.GetMagnitude();

@@ -119,4 +119,14 @@ private:
     float m_fDistance;
 };
 
+inline float bCPlane::ClassifyPoint(bCVector const & a_vecPoint) const
+{
+    return m_vecNormal.GetDotProduct(a_vecPoint) + m_fDistance;
+}
+
+inline float bCPlane::ClassifyVector(bCVector const & a_vecVector) const
+{
+    return m_vecNormal.GetDotProduct(a_vecVector);
+}
+
 #endif

@@ -159,25 +159,29 @@ bool bCRay::Intersects(bCVector const & a_vecA, bCVector const & a_vecB, bCVecto
 float bCRay::GetIntersectionDistance(bCTriangle const & a_Triangle) const
 {
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Triangle, fT), fT);
+    bool const bHit = Intersects(a_Triangle, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCRay::GetIntersectionDistance(bCSphere const & a_Sphere) const
 {
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Sphere, fT), fT);
+    bool const bHit = Intersects(a_Sphere, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCRay::GetIntersectionDistance(bCPlane const & a_Plane) const
 {
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Plane, fT), fT);
+    bool const bHit = Intersects(a_Plane, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCRay::GetIntersectionDistance(bCBox const & a_Box) const
 {
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Box, fT), fT);
+    bool const bHit = Intersects(a_Box, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 bCOStream & bCRay::operator>>(bCOStream & a_Stream) const

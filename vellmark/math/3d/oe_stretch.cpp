@@ -215,7 +215,8 @@ float bCStretch::GetIntersectionDistance(bCTriangle const & a_Triangle) const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCStretch::GetIntersectionDistance [Triangle]", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_Triangle, fT), fT);
+    bool const bHit = Intersects(a_Triangle, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCStretch::GetIntersectionDistance(bCVector const & a_vecA, bCVector const & a_vecB,
@@ -223,7 +224,8 @@ float bCStretch::GetIntersectionDistance(bCVector const & a_vecA, bCVector const
 {
     OE_MESSAGEF_WARN(kObsolete, "bCStretch::GetIntersectionDistance", "Use Intersects()");
     float fT = 0.0f;
-    return DistanceOrMiss(Intersects(a_vecA, a_vecB, a_vecC, fT), fT);
+    bool const bHit = Intersects(a_vecA, a_vecB, a_vecC, fT); // t is read after the test
+    return DistanceOrMiss(bHit, fT);
 }
 
 float bCStretch::GetSquareDistance(bCStretch const & a_Stretch) const

@@ -1,35 +1,12 @@
 #include <vellmark/math/3d/oe_unitedray.h>
 
 #include <vellmark/kernel/oe_stream.h>
-#include <vellmark/math/3d/oe_line.h>
 #include <vellmark/math/3d/oe_matrix.h>
 #include <vellmark/math/3d/oe_matrix3.h>
-#include <vellmark/math/3d/oe_ray.h>
-#include <vellmark/math/3d/oe_stretch.h>
 
 static_assert(sizeof(bERayExtension) == 4, "the flag word is streamed as 4 bytes");
 
 constinit thread_local float bCUnitedRay::m_fDummy = 0.0f;
-
-bCUnitedRay::bCUnitedRay(bERayExtension a_enuExtension, bCVector const & a_vecOrigin, bCVector const & a_vecDirection) :
-    m_enuExtension(a_enuExtension), m_vecOrigin(a_vecOrigin), m_vecDirection(a_vecDirection)
-{
-}
-
-bCUnitedRay::bCUnitedRay(bCLine const & a_Line)
-{
-    SetUnitedRay(a_Line);
-}
-
-bCUnitedRay::bCUnitedRay(bCRay const & a_Ray)
-{
-    SetUnitedRay(a_Ray);
-}
-
-bCUnitedRay::bCUnitedRay(bCStretch const & a_Stretch)
-{
-    SetUnitedRay(a_Stretch);
-}
 
 void bCUnitedRay::SetUnitedRay(bCUnitedRay const & a_Source)
 {

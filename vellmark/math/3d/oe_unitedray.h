@@ -11,21 +11,21 @@
 // and direction as six raw floats.
 
 #include <vellmark/math/3d/oe_box.h>
+#include <vellmark/math/3d/oe_line.h>
 #include <vellmark/math/3d/oe_plane.h>
+#include <vellmark/math/3d/oe_ray.h>
 #include <vellmark/math/3d/oe_sphere.h>
+#include <vellmark/math/3d/oe_stretch.h>
 #include <vellmark/math/3d/oe_triangle.h>
 
 #include <cfloat>
+#include <algorithm>
 #include <cmath>
-#include <utility>
 
 class bCIStream;
-class bCLine;
 class bCMatrix;
 class bCMatrix3;
 class bCOStream;
-class bCRay;
-class bCStretch;
 
 enum bERayExtension : int
 {
@@ -116,7 +116,28 @@ private:
     bCVector m_vecDirection;
 };
 
-// The tests are inline: they run in the inner loops of picking and collision.
+// The conversions and tests are inline: they run in the inner loops of picking and collision.
+
+inline bCUnitedRay::bCUnitedRay(bERayExtension a_enuExtension, bCVector const & a_vecOrigin,
+                                bCVector const & a_vecDirection) :
+    m_enuExtension(a_enuExtension), m_vecOrigin(a_vecOrigin), m_vecDirection(a_vecDirection)
+{
+}
+
+inline bCUnitedRay::bCUnitedRay(bCLine const & a_Line) :
+    bCUnitedRay(bERayExtension_Both, a_Line.GetOrigin(), a_Line.GetDirection())
+{
+}
+
+inline bCUnitedRay::bCUnitedRay(bCRay const & a_Ray) :
+    bCUnitedRay(bERayExtension_Forward, a_Ray.GetOrigin(), a_Ray.GetDirection())
+{
+}
+
+inline bCUnitedRay::bCUnitedRay(bCStretch const & a_Stretch) :
+    bCUnitedRay(bERayExtension_None, a_Stretch.GetStart(), a_Stretch.GetEnd() - a_Stretch.GetStart())
+{
+}
 
 inline bool bCUnitedRay::AcceptsParameter(float a_fT) const
 {
@@ -142,24 +163,20 @@ inline bool bCUnitedRay::Intersects(bCSphere const & a_Sphere, float & a_fT) con
     bCVector const vecFromCenter = m_vecOrigin - a_Sphere.GetPosition();
     float const fSquareLength = m_vecDirection.GetDotProduct(m_vecDirection);
     // The point nearest to the centre; a direction of length 0 leaves only the origin.
-    float fT = fSquareLength != 0.0f ? -vecFromCenter.GetDotProduct(m_vecDirection) / fSquareLength : 0.0f;
-    if (fT < 0.0f && !bBackward)
-        fT = 0.0f;
-    if (fT > 1.0f && !(m_enuExtension & bERayExtension_Forward))
-        fT = 1.0f;
+    float fT = -vecFromCenter.GetDotProduct(m_vecDirection) / (fSquareLength != 0.0f ? fSquareLength : 1.0f);
+    if (!bBackward)
+        fT = std::max(fT, 0.0f);
+    if (!(m_enuExtension & bERayExtension_Forward))
+        fT = std::min(fT, 1.0f);
     a_fT = fT;
     float const fSquareRadius = a_Sphere.GetRadius() * a_Sphere.GetRadius();
     float const fSquareDistance = (vecFromCenter + m_vecDirection * fT).GetSquareMagnitude();
     if (fSquareDistance > fSquareRadius)
         return false;
-    if (fT <= 0.0f && !bBackward)
-    {
-        a_fT = 0.0f; // the origin lies inside
-        return true;
-    }
-    // The entry point for a unit direction; longer directions are not divided out.
-    fT -= std::sqrt(fSquareRadius - fSquareDistance);
-    a_fT = (fT < 0.0f && !bBackward) ? 0.0f : fT;
+    // The entry point for a unit direction (longer directions are not divided out);
+    // an origin inside, or an entry behind it, gives 0 unless the ray extends backwards.
+    float const fEntry = fT - std::sqrt(fSquareRadius - fSquareDistance);
+    a_fT = bBackward ? fEntry : std::max(fEntry, 0.0f);
     return true;
 }
 
@@ -172,10 +189,8 @@ inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
     bool bMissed = false;
     for (int i = 2; i >= 0; --i)
     {
-        float const fCenter = (a_Box.GetMin()[i] + a_Box.GetMax()[i]) * 0.5f;
-        float const fHalf = (a_Box.GetMax()[i] - a_Box.GetMin()[i]) * 0.5f;
-        float const fLow = fCenter - fHalf;
-        float const fHigh = fCenter + fHalf;
+        float const fLow = a_Box.GetMin()[i]; // the slab: centre -/+ half extent
+        float const fHigh = a_Box.GetMax()[i];
         float const fOrigin = m_vecOrigin[i];
         float const fDirection = m_vecDirection[i];
         if (fDirection == 0.0f)
@@ -184,14 +199,17 @@ inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
                 bMissed = true;
             continue;
         }
-        float fNear = (fLow - fOrigin) / fDirection;
-        float fFar = (fHigh - fOrigin) / fDirection;
-        if (fDirection < 0.0f)
-            std::swap(fNear, fFar);
-        if (fNear > fEntry)
-            fEntry = fNear;
-        if (fFar < fExit)
-            fExit = fFar;
+        float const fToLow = (fLow - fOrigin) / fDirection;
+        float const fToHigh = (fHigh - fOrigin) / fDirection;
+        // Entry and exit in the order of the direction's sign. The signs vary from
+        // ray to ray, a reversed slab (min > max) hardly ever: branch on the latter.
+        float const fSmaller = std::min(fToLow, fToHigh);
+        float const fLarger = std::max(fToLow, fToHigh);
+        bool const bReversed = fLow > fHigh;
+        float const fNear = bReversed ? fLarger : fSmaller;
+        float const fFar = bReversed ? fSmaller : fLarger;
+        fEntry = fNear > fEntry ? fNear : fEntry;
+        fExit = fFar < fExit ? fFar : fExit;
     }
     a_fT = fEntry;
     return !bMissed && fExit >= fEntry;
