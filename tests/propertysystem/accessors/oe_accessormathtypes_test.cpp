@@ -6,7 +6,11 @@
 #include <vellmark/math/3d/oe_vector.h>
 #include <vellmark/math/3d/oe_vector4.h>
 #include <vellmark/propertysystem/accessors/oe_accessorcreator.h>
+#include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/propertysystem/accessors/oe_accessorproperty.h>
+#include <vellmark/propertysystem/accessors/oe_pofileinspector.h>
+#include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
+#include <vellmark/propertysystem/persistence/oe_postream.h>
 #include <vellmark/propertysystem/factories/oe_propertyregistration.h>
 
 #include <gtest/gtest.h>
@@ -134,5 +138,31 @@ TEST(bCAccessorProperty, ConvertsMathsValuesAsFloatLists)
         // No float list: nothing changes.
         EXPECT_EQ(Convert("10, 20", 0), List(Counting(n)));
         EXPECT_EQ(Convert("} 10 {", 0), List(Counting(n)));
+    }
+}
+
+TEST(bCPOFileInspector, ShowsMathsValuesAsTheAccessorsDo)
+{
+    bCAccessorCreator Object("bCAccMathTypes");
+    bCMemoryStream File;
+    {
+        bCPOStream Body;
+        bCPOStream::DisableLegacyMode();
+        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Object);
+        Body.WriteFile(File);
+    }
+    std::vector<unsigned char> arrFile(static_cast<size_t>(File.GetSize()));
+    File.Seek(0, bEStreamSeekMode_Begin);
+    File.Read(arrFile.data(), static_cast<unsigned long>(arrFile.size()));
+    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    ASSERT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage; // every stored size fits its value type
+    ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
+    ASSERT_EQ(Inspection.m_arrObjects[0].m_arrProperties.size(), 7u);
+    for (bSPOInspectedProperty const & Property : Inspection.m_arrObjects[0].m_arrProperties)
+    {
+        SCOPED_TRACE(Property.m_strName);
+        EXPECT_EQ(Property.m_strValue,
+                  bCAccessorProperty(Object)[Property.m_strName.c_str()].ConvertValueToString().GetText());
+        EXPECT_EQ(Property.m_u32Size % 4, 0u);
     }
 }

@@ -228,3 +228,39 @@ TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
         EXPECT_EQ(Inspection.m_u64DamageOffset, uBase + Row.m_u64Damage);
     }
 }
+
+TEST(bCPOFileInspector, ShowsEveryValueTypeAndNestedObjects)
+{
+    bCAccessorCreator Object("bCAccAllTypes");
+    bCAccessorProperty(Object)["Int64"].ConvertStringToValue("-12");
+    bCAccessorProperty(Object)["Colour"].ConvertStringToValue("4");
+    bCMemoryStream File;
+    {
+        bCPOStream Body;
+        bCPOStream::DisableLegacyMode();
+        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Object);
+        Body.WriteFile(File);
+    }
+    std::vector<unsigned char> const arrFile = GetBytes(File);
+    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    ASSERT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage; // every stored size fits its value type
+    ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
+    bSPOInspectedObject const & Read = Inspection.m_arrObjects[0];
+    ASSERT_TRUE(Read.m_bValuesRead);
+    for (bSPOInspectedProperty const & Property : Read.m_arrProperties)
+    {
+        SCOPED_TRACE(Property.m_strName);
+        EXPECT_EQ(Property.m_eState, bEPOInspectedState_Known);
+        EXPECT_EQ(Property.m_strValue,
+                  bCAccessorProperty(Object)[Property.m_strName.c_str()].ConvertValueToString().GetText());
+    }
+    EXPECT_EQ(FindProperty(Read, "Int64")->m_strValue, "-12");
+    EXPECT_EQ(FindProperty(Read, "Colour")->m_strValue, "4 : Blue");
+    bSPOInspectedProperty const * pEmbedded = FindProperty(Read, "Embedded");
+    ASSERT_NE(pEmbedded, nullptr);
+    ASSERT_EQ(pEmbedded->m_arrNested.size(), 1u);
+    EXPECT_EQ(pEmbedded->m_arrNested[0].m_strClassName, "bCAccChainBase");
+    ASSERT_EQ(pEmbedded->m_arrNested[0].m_arrProperties.size(), 1u);
+    EXPECT_EQ(pEmbedded->m_arrNested[0].m_arrProperties[0].m_strName, "BaseValue");
+    EXPECT_EQ(pEmbedded->m_arrNested[0].m_arrProperties[0].m_u32Size, 4u);
+}

@@ -162,7 +162,8 @@ namespace
     }
 
     // The stored size of the values whose stream form has a fixed size (a
-    // string: its index); 0 for the others.
+    // string: its index; a bCMatrix3 streams its first element only); 0 for
+    // the others.
     uint32_t GetFixedValueSize(std::string const & a_strValueTypeName)
     {
         struct bSFixedSize
@@ -173,7 +174,7 @@ namespace
         static bSFixedSize const s_arrSizes[] = {
             {"bool", 1},      {"char", 1},       {"short", 2},     {"int", 4},       {"long", 4},
             {"float", 4},     {"double", 8},     {"__int64", 8},   {"bCString", 2},  {"bCGuid", 20},
-            {"bCVector", 12}, {"bCVector4", 16}, {"bCMatrix", 64}, {"bCMatrix3", 36}, {"bCQuaternion", 16},
+            {"bCVector", 12}, {"bCVector4", 16}, {"bCMatrix", 64}, {"bCMatrix3", 4}, {"bCQuaternion", 16},
             {"bCBox", 24},    {"bCSphere", 16},
         };
         for (bSFixedSize const & Entry : s_arrSizes)
