@@ -133,7 +133,7 @@ namespace
             benchmark::DoNotOptimize(Property.ConvertValueToString().GetText());
         }
     }
-}
+} // namespace
 
 BENCHMARK(DirectGet);
 BENCHMARK(DirectSet);

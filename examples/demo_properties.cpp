@@ -61,12 +61,13 @@ namespace
     // during static initialisation, so that only the older build has it.
     void DeclareOlderBuild()
     {
-        _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Winvalid-offsetof\"")
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
         static bTPropertyType<bCDemoCrate, float> s_Weight(offsetof(bCDemoCrate, m_fWeight), "Weight",
                                                            bEPropertyType_Normal);
         static bTPropertyType<bCDemoCrate, bCString> s_Label(offsetof(bCDemoCrate, m_strLabel), "Label",
                                                              bEPropertyType_Normal);
-        _Pragma("GCC diagnostic pop")
+#pragma GCC diagnostic pop
         static bTPropertyObject<bCDemoCrate, bCObjectRefBase> s_CrateRoot(
             bTPropertyObject<bCDemoCrate, bCObjectRefBase>::ms_Root);
         bCPropertyObjectTypeBase * pLamp = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDemoLamp");
@@ -149,7 +150,7 @@ namespace
             pObject->ReleaseReference(); // the reader's reference
         }
     }
-}
+} // namespace
 
 void DemoProperties()
 {

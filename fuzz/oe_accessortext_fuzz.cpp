@@ -68,7 +68,7 @@ namespace
         bCAccessorValueText::TextToFloats(a_strText, arrValues, 16, a_iOperand, a_iOperand % 2 == 0);
         bCAccessorValueText::FloatsToText(arrValues, 16);
     }
-}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const * a_pData, size_t a_uSize)
 {
@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const * a_pData, size_t a_uSize)
     bCString const strText(reinterpret_cast<char const *>(a_pData + 2), static_cast<int>(a_uSize - 2));
     Property.ConvertStringToValue(strText, static_cast<bCAccessorProperty::eEOperandValue>(iOperand));
     bCString const strValue = Property.ConvertValueToString();
-    if (Property.GetPropertyValueDetailType() == bEPropertyTypeDetail_String && !std::memchr(strText.GetText(), 0, a_uSize - 2))
+    if (Property.GetPropertyValueDetailType() == bEPropertyTypeDetail_String &&
+        !std::memchr(strText.GetText(), 0, a_uSize - 2))
         Check(strValue == strText);
     bCAccessorValueText::GetDetailType(strText);
     ConvertFloats(strText, iOperand);

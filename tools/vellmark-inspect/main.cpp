@@ -129,8 +129,9 @@ int main(int a_iArgCount, char ** a_ppcArgs)
     }
     bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrBytes.data(), arrBytes.size());
     if (bJson)
-        std::printf("%s\n",
-                    InspectionToJson(pcPath, Inspection).dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf(
+            "%s\n",
+            InspectionToJson(pcPath, Inspection).dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
     else
         std::printf("%s: %s", pcPath, bCPOFileInspector::FormatText(Inspection).c_str());
     return Inspection.m_bDamaged ? 1 : 0;

@@ -43,7 +43,7 @@ namespace
             EXPECT_EQ(pNative->m_arrCalls, Row.m_bNotified ? arrNotified : std::vector<std::string>());
         }
     }
-}
+} // namespace
 
 TEST(bCAccessorProperty, ConvertsTextsAndStrings)
 {
@@ -133,9 +133,9 @@ TEST(bCAccessorProperty, ConvertsEnumerationsByEntry)
     CheckConversions({
         {"Colour", nullptr, 0, "0 : ", false}, // no entry has the value 0
         {"Colour", "2 : Green", 0, "2 : Green", true},
-        {"Colour", "4", 0, "4 : Blue", true},      // no ":": the whole text
-        {"Colour", " 1:x", 0, "1 : Red", true},   // the integer before the first ":"
-        {"Colour", "7 : Blue", 0, "7 : ", true},   // the number decides, not the name
+        {"Colour", "4", 0, "4 : Blue", true},    // no ":": the whole text
+        {"Colour", " 1:x", 0, "1 : Red", true},  // the integer before the first ":"
+        {"Colour", "7 : Blue", 0, "7 : ", true}, // the number decides, not the name
         {"Colour", "Red", 0, "0 : ", true},
         {"PlainContainer", nullptr, 0, "", false}, // no enumeration table: no text
         {"PlainContainer", "2", 0, "", false},
@@ -190,7 +190,8 @@ TEST(bCAccessorEnum, ReadsTheEntriesAndTheWrappedValue)
         char const * m_pcName;
         int m_iValue;
     };
-    for (bSRow const & Row : std::vector<bSRow>{{0, "Red", 1}, {1, "Green", 2}, {2, "Blue", 4}, {3, "", -1}, {-1, "", -1}})
+    for (bSRow const & Row :
+         std::vector<bSRow>{{0, "Red", 1}, {1, "Green", 2}, {2, "Blue", 4}, {3, "", -1}, {-1, "", -1}})
     {
         SCOPED_TRACE(Row.m_iIndex);
         EXPECT_STREQ(Enum.GetEnumTypeString(Row.m_iIndex).GetText(), Row.m_pcName);

@@ -98,7 +98,7 @@ namespace
                                                 : static_cast<float>(i + 1));
         return arrValues;
     }
-}
+} // namespace
 
 TEST(bCAccessorProperty, ConvertsMathsValuesAsFloatLists)
 {
@@ -110,8 +110,8 @@ TEST(bCAccessorProperty, ConvertsMathsValuesAsFloatLists)
         bool m_bAddSubtract;
     };
     std::vector<bSRow> const arrRows = {
-        {"Vector", 4, 3, true},  {"Vector4", 5, 4, true},   {"Matrix", 6, 16, false},    {"Matrix3", 7, 9, false},
-        {"Box", 8, 6, false},    {"Sphere", 9, 4, false},   {"Quaternion", 10, 4, false},
+        {"Vector", 4, 3, true}, {"Vector4", 5, 4, true}, {"Matrix", 6, 16, false},     {"Matrix3", 7, 9, false},
+        {"Box", 8, 6, false},   {"Sphere", 9, 4, false}, {"Quaternion", 10, 4, false},
     };
     for (bSRow const & Row : arrRows)
     {

@@ -17,18 +17,18 @@ namespace
     {
         std::vector<std::string> arrVisited;
         for (; a_Property.IsValid(); ++a_Property)
-            arrVisited.push_back(std::string(a_Property.GetClassName().GetText()) + "::" +
-                                 a_Property.GetPropertyName().GetText());
+            arrVisited.push_back(std::string(a_Property.GetClassName().GetText()) +
+                                 "::" + a_Property.GetPropertyName().GetText());
         return arrVisited;
     }
-}
+} // namespace
 
 TEST(bCAccessorProperty, EnumeratesTheThreeLevelChainOwnClassFirst)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     ASSERT_TRUE(Leaf.IsValid());
     std::vector<std::string> const arrExpected = {
-        "bCAccChainLeaf::LeafFlag",     "bCAccChainLeaf::LeafCount",    "bCAccChainMiddle::MiddleCount",
+        "bCAccChainLeaf::LeafFlag",     "bCAccChainLeaf::LeafCount", "bCAccChainMiddle::MiddleCount",
         "bCAccChainMiddle::MiddleName", "bCAccChainBase::BaseValue",
     };
     EXPECT_EQ(Enumerate(bCAccessorProperty(Leaf)), arrExpected);
@@ -65,9 +65,12 @@ TEST(bCAccessorProperty, ResolvesNamesAndIdentifiersThroughTheBaseClasses)
         uint32_t m_u32Index;
     };
     std::vector<bSRow> const arrRows = {
-        {"LeafFlag", "bCAccChainLeaf", 0},   {"LeafCount", "bCAccChainLeaf", 1},
-        {"MiddleName", "bCAccChainMiddle", 1}, {"BaseValue", "bCAccChainBase", 0},
-        {"basevalue", "", 0xFFFFFFFFu},      {"Nowhere", "", 0xFFFFFFFFu},
+        {"LeafFlag", "bCAccChainLeaf", 0},
+        {"LeafCount", "bCAccChainLeaf", 1},
+        {"MiddleName", "bCAccChainMiddle", 1},
+        {"BaseValue", "bCAccChainBase", 0},
+        {"basevalue", "", 0xFFFFFFFFu},
+        {"Nowhere", "", 0xFFFFFFFFu},
         {"", "", 0xFFFFFFFFu},
     };
     for (bSRow const & Row : arrRows)
@@ -256,13 +259,12 @@ TEST(bCAccessorPropertyObject, DumpsEveryClassOfTheChainToTheDebugOutput)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     testing::internal::CaptureStderr();
     bCAccessorPropertyObject(Leaf).DumpOutputDebugString(true);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Class:  'bCAccChainLeaf'\n"
-              "bCAccChainLeaf -> LeafFlag  [ bool ]\n"
-              "bCAccChainLeaf -> LeafCount  [ long ]\n"
-              "Class:  'bCAccChainMiddle'\n"
-              "bCAccChainMiddle -> MiddleCount  [ long ]\n"
-              "bCAccChainMiddle -> MiddleName  [ bCString ]\n"
-              "Class:  'bCAccChainBase'\n"
-              "bCAccChainBase -> BaseValue  [ float ]\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Class:  'bCAccChainLeaf'\n"
+                                                      "bCAccChainLeaf -> LeafFlag  [ bool ]\n"
+                                                      "bCAccChainLeaf -> LeafCount  [ long ]\n"
+                                                      "Class:  'bCAccChainMiddle'\n"
+                                                      "bCAccChainMiddle -> MiddleCount  [ long ]\n"
+                                                      "bCAccChainMiddle -> MiddleName  [ bCString ]\n"
+                                                      "Class:  'bCAccChainBase'\n"
+                                                      "bCAccChainBase -> BaseValue  [ float ]\n");
 }

@@ -58,10 +58,11 @@ namespace
         return pTable;
     }
 
-    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Winvalid-offsetof\"")
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
     bTPropertyType<bCAccAllTypes, bTPropertyContainer<bEAccColour>> s_ColourType(offsetof(bCAccAllTypes, m_Colour),
                                                                                  "Colour", "", "",
                                                                                  bEPropertyType_Normal, false,
                                                                                  CreateColourTable());
-    _Pragma("GCC diagnostic pop")
-}
+#pragma GCC diagnostic pop
+} // namespace

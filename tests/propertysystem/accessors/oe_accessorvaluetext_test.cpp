@@ -82,14 +82,14 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
         {"{ 1, 2, 3 }", 4, true, false, {10, 20, 30}},
         {"{ 1, 2, 3 }", 5, true, false, {10, 20, 30}},
         {"{ 1, 2, 3 }", -1, true, false, {10, 20, 30}},
-        {"{ 5 }", 0, false, true, {5, 20, 30}},       // components beyond the parsed count stay
-        {"{ 5, 6 }", 1, true, true, {15, 26, 30}},    //
+        {"{ 5 }", 0, false, true, {5, 20, 30}},           // components beyond the parsed count stay
+        {"{ 5, 6 }", 1, true, true, {15, 26, 30}},        //
         {"{ 1, 2, 3, 4, 5 }", 0, false, true, {1, 2, 3}}, // surplus floats are ignored
-        {"{}", 0, false, true, {0, 20, 30}},          // one empty piece gives one 0
-        {"{ x, 2 }", 0, false, true, {0, 2, 30}},     // no number gives 0
-        {"1, 2, 3", 0, false, false, {10, 20, 30}},   // no braces
-        {"{ 1, 2, 3", 0, false, false, {10, 20, 30}}, // no closing brace
-        {"} 1, 2 {", 0, false, false, {10, 20, 30}},  // closing before opening
+        {"{}", 0, false, true, {0, 20, 30}},              // one empty piece gives one 0
+        {"{ x, 2 }", 0, false, true, {0, 2, 30}},         // no number gives 0
+        {"1, 2, 3", 0, false, false, {10, 20, 30}},       // no braces
+        {"{ 1, 2, 3", 0, false, false, {10, 20, 30}},     // no closing brace
+        {"} 1, 2 {", 0, false, false, {10, 20, 30}},      // closing before opening
         {"", 0, false, false, {10, 20, 30}},
     };
     for (bSRow const & Row : arrRows)
@@ -208,9 +208,8 @@ TEST(bCAccessorValueText, CombineFloatsByOperand)
         bool m_bChanged;
     };
     std::vector<bSRow> const arrRows = {
-        {2, 3, 0, 3, true},  {2, 3, 1, 5, true},  {2, 3, 2, -1, true},
-        {2, 3, 3, 6, true},  {3, 2, 4, 1.5f, true}, {2, 3, 5, 2, false},
-        {2, 0, 4, INFINITY, true}, {-2, 0, 4, -INFINITY, true},
+        {2, 3, 0, 3, true},    {2, 3, 1, 5, true},  {2, 3, 2, -1, true},       {2, 3, 3, 6, true},
+        {3, 2, 4, 1.5f, true}, {2, 3, 5, 2, false}, {2, 0, 4, INFINITY, true}, {-2, 0, 4, -INFINITY, true},
     };
     for (bSRow const & Row : arrRows)
     {

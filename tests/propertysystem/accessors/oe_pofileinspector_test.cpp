@@ -55,7 +55,7 @@ namespace
                 return &Property;
         return nullptr;
     }
-}
+} // namespace
 
 TEST(bCAccessorPropertyObject, WritesAndReadsItsObjectWithTheClassName)
 {
@@ -148,10 +148,10 @@ TEST(bCPOFileInspector, ReadsAFileWithItsStringsInPlace)
 TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
 {
     std::vector<unsigned char> arrFile = WriteTestFile();
-    Patch(arrFile, "bCAccGapTop", "bCAccGapTip");   // a class this program does not know
-    Patch(arrFile, "LeafFlag", "LeafFlog");         // a property the class does not have
-    Patch(arrFile, "MiddleName", "MiddleNaMe");     // likewise
-    Patch(arrFile, "float", "xloat");               // a value type the class's property does not have
+    Patch(arrFile, "bCAccGapTop", "bCAccGapTip"); // a class this program does not know
+    Patch(arrFile, "LeafFlag", "LeafFlog");       // a property the class does not have
+    Patch(arrFile, "MiddleName", "MiddleNaMe");   // likewise
+    Patch(arrFile, "float", "xloat");             // a value type the class's property does not have
     bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
     EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
     ASSERT_EQ(Inspection.m_arrObjects.size(), 2u);
@@ -221,7 +221,8 @@ TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
         SCOPED_TRACE(Row.m_pcWhat);
         std::vector<unsigned char> arrDamaged = arrFile;
         size_t const uBase = Row.m_bFromFile ? 0 : static_cast<size_t>(u64Body);
-        std::copy(Row.m_arrBytes.begin(), Row.m_arrBytes.end(), arrDamaged.begin() + static_cast<long>(uBase + Row.m_uOffset));
+        std::copy(Row.m_arrBytes.begin(), Row.m_arrBytes.end(),
+                  arrDamaged.begin() + static_cast<long>(uBase + Row.m_uOffset));
         bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrDamaged.data(), arrDamaged.size());
         EXPECT_TRUE(Inspection.m_bDamaged);
         EXPECT_NE(Inspection.m_strDamage.find(Row.m_pcReason), std::string::npos) << Inspection.m_strDamage;

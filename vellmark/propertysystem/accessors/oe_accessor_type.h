@@ -16,8 +16,8 @@
 template <typename T> class bTAccessorType : public bCAccessorProperty
 {
 public:
-    bTAccessorType(bCAccessorProperty const & a_Property)
-        : bCAccessorProperty(a_Property), m_bValid(false), m_pCheckedType(nullptr), m_pTypedType(nullptr)
+    bTAccessorType(bCAccessorProperty const & a_Property) :
+        bCAccessorProperty(a_Property), m_bValid(false), m_pCheckedType(nullptr), m_pTypedType(nullptr)
     {
         m_bValid = GetTypedPropertyType() != nullptr;
     }

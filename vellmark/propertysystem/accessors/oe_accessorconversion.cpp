@@ -90,7 +90,7 @@ namespace
         Accessor.SetValue(T(a_strText));
         return true;
     }
-}
+} // namespace
 
 // Without an object with a native object (a root object has none) there is no value.
 bCString bCAccessorProperty::ConvertValueToString() const
@@ -99,19 +99,16 @@ bCString bCAccessorProperty::ConvertValueToString() const
         return bCString();
     switch (GetPropertyValueDetailType())
     {
-    case bEPropertyTypeDetail_String:
-    {
+    case bEPropertyTypeDetail_String: {
         bCString strText;
         return TryStringTypeToString<bCString>(*this, strText) ? strText : ConvertOtherToString();
     }
     case bEPropertyTypeDetail_Other: return ConvertOtherToString();
-    case bEPropertyTypeDetail_UnicodeString:
-    {
+    case bEPropertyTypeDetail_UnicodeString: {
         bTAccessorType<bCUnicodeString> const Accessor(*this);
         return Accessor.IsValid() ? Accessor.GetValue().GetAnsiText() : bCString();
     }
-    case bEPropertyTypeDetail_Guid:
-    {
+    case bEPropertyTypeDetail_Guid: {
         bTAccessorType<bCGuid> const Accessor(*this);
         return Accessor.IsValid() ? Accessor.GetValue().GetText() : bCString();
     }
@@ -128,8 +125,7 @@ bCString bCAccessorProperty::ConvertValueToString() const
     case bEPropertyTypeDetail_PropertyObject: return ConvertEmbeddedToString();
     case bEPropertyTypeDetail_Float: return NumberToString<float>(*this);
     case bEPropertyTypeDetail_Double: return NumberToString<double>(*this);
-    case bEPropertyTypeDetail_Bool:
-    {
+    case bEPropertyTypeDetail_Bool: {
         bTAccessorType<bool> const Accessor(*this);
         return Accessor.IsValid() ? bCString(Accessor.GetValue() ? "true" : "false") : bCString();
     }
@@ -155,13 +151,11 @@ void bCAccessorProperty::ConvertStringToValue(bCString const & a_strValue, eEOpe
             ConvertStringToOther(a_strValue);
         return;
     case bEPropertyTypeDetail_Other: return ConvertStringToOther(a_strValue);
-    case bEPropertyTypeDetail_UnicodeString:
-    {
+    case bEPropertyTypeDetail_UnicodeString: {
         bTAccessorType<bCUnicodeString> Accessor(*this);
         return Accessor.SetValue(bCUnicodeString(a_strValue.GetText()));
     }
-    case bEPropertyTypeDetail_Guid:
-    {
+    case bEPropertyTypeDetail_Guid: {
         bTAccessorType<bCGuid> Accessor(*this);
         return Accessor.SetValue(bCGuid(a_strValue));
     }
@@ -176,8 +170,7 @@ void bCAccessorProperty::ConvertStringToValue(bCString const & a_strValue, eEOpe
     case bEPropertyTypeDetail_PropertyObject: return;
     case bEPropertyTypeDetail_Float: return StringToNumber<float>(*this, a_strValue.GetFloat(), iOperand);
     case bEPropertyTypeDetail_Double: return StringToNumber<double>(*this, a_strValue.GetDouble(), iOperand);
-    case bEPropertyTypeDetail_Bool:
-    {
+    case bEPropertyTypeDetail_Bool: {
         bTAccessorType<bool> Accessor(*this);
         return Accessor.SetValue(a_strValue.GetBool());
     }
@@ -185,7 +178,8 @@ void bCAccessorProperty::ConvertStringToValue(bCString const & a_strValue, eEOpe
         return StringToNumber<char, signed char, unsigned char>(*this, a_strValue.GetInteger(), iOperand);
     case bEPropertyTypeDetail_Int64:
         return StringToNumber<long long, unsigned long long>(*this, a_strValue.GetI64(), iOperand);
-    case bEPropertyTypeDetail_Long: return StringToNumber<long, unsigned long>(*this, a_strValue.GetInteger(), iOperand);
+    case bEPropertyTypeDetail_Long:
+        return StringToNumber<long, unsigned long>(*this, a_strValue.GetInteger(), iOperand);
     case bEPropertyTypeDetail_Short:
         return StringToNumber<short, unsigned short>(*this, a_strValue.GetInteger(), iOperand);
     case bEPropertyTypeDetail_Int: return StringToNumber<int, unsigned int>(*this, a_strValue.GetInteger(), iOperand);

@@ -15,7 +15,7 @@ namespace
             return nullptr;
         return static_cast<bCPropertyContainerBase *>(pType->GetValuePointer(pObject));
     }
-}
+} // namespace
 
 bCAccessorEnum::bCAccessorEnum(bCAccessorProperty & a_Property) : m_Property(a_Property), m_bIsEnum(a_Property.IsEnum())
 {

@@ -14,50 +14,50 @@ namespace
 
 bCAccessorProperty::bCAccessorProperty() : m_u32Index(0) {}
 
-bCAccessorProperty::bCAccessorProperty(bCAccessorProperty const & a_Source)
-    : m_AccessorPropertyObject(a_Source.m_AccessorPropertyObject), m_u32Index(a_Source.m_u32Index)
+bCAccessorProperty::bCAccessorProperty(bCAccessorProperty const & a_Source) :
+    m_AccessorPropertyObject(a_Source.m_AccessorPropertyObject), m_u32Index(a_Source.m_u32Index)
 {
 }
 
-bCAccessorProperty::bCAccessorProperty(bCAccessorPropertyObject const & a_Accessor)
-    : m_AccessorPropertyObject(a_Accessor), m_u32Index(0)
+bCAccessorProperty::bCAccessorProperty(bCAccessorPropertyObject const & a_Accessor) :
+    m_AccessorPropertyObject(a_Accessor), m_u32Index(0)
 {
 }
 
-bCAccessorProperty::bCAccessorProperty(bCAccessorCreator const & a_Creator)
-    : m_AccessorPropertyObject(a_Creator), m_u32Index(0)
+bCAccessorProperty::bCAccessorProperty(bCAccessorCreator const & a_Creator) :
+    m_AccessorPropertyObject(a_Creator), m_u32Index(0)
 {
 }
 
-bCAccessorProperty::bCAccessorProperty(bCPropertyObjectBase * a_pObject)
-    : m_AccessorPropertyObject(a_pObject), m_u32Index(0)
+bCAccessorProperty::bCAccessorProperty(bCPropertyObjectBase * a_pObject) :
+    m_AccessorPropertyObject(a_pObject), m_u32Index(0)
 {
 }
 
-bCAccessorProperty::bCAccessorProperty(bCPropertyObjectBase const * a_pObject)
-    : m_AccessorPropertyObject(a_pObject), m_u32Index(0)
+bCAccessorProperty::bCAccessorProperty(bCPropertyObjectBase const * a_pObject) :
+    m_AccessorPropertyObject(a_pObject), m_u32Index(0)
 {
 }
 
-bCAccessorProperty::bCAccessorProperty(bCObjectRefBase * a_pNativeObject)
-    : m_AccessorPropertyObject(a_pNativeObject), m_u32Index(0)
+bCAccessorProperty::bCAccessorProperty(bCObjectRefBase * a_pNativeObject) :
+    m_AccessorPropertyObject(a_pNativeObject), m_u32Index(0)
 {
 }
 
-bCAccessorProperty::bCAccessorProperty(bCAccessorCreator const & a_Creator, bCString const & a_strPropertyName)
-    : m_AccessorPropertyObject(a_Creator), m_u32Index(0)
-{
-    ResolveProperty(a_strPropertyName);
-}
-
-bCAccessorProperty::bCAccessorProperty(bCObjectRefBase * a_pNativeObject, bCString const & a_strPropertyName)
-    : m_AccessorPropertyObject(a_pNativeObject), m_u32Index(0)
+bCAccessorProperty::bCAccessorProperty(bCAccessorCreator const & a_Creator, bCString const & a_strPropertyName) :
+    m_AccessorPropertyObject(a_Creator), m_u32Index(0)
 {
     ResolveProperty(a_strPropertyName);
 }
 
-bCAccessorProperty::bCAccessorProperty(bCAccessorCreator const & a_Creator, bCPropertyID const & a_PropertyID)
-    : m_AccessorPropertyObject(a_Creator), m_u32Index(0)
+bCAccessorProperty::bCAccessorProperty(bCObjectRefBase * a_pNativeObject, bCString const & a_strPropertyName) :
+    m_AccessorPropertyObject(a_pNativeObject), m_u32Index(0)
+{
+    ResolveProperty(a_strPropertyName);
+}
+
+bCAccessorProperty::bCAccessorProperty(bCAccessorCreator const & a_Creator, bCPropertyID const & a_PropertyID) :
+    m_AccessorPropertyObject(a_Creator), m_u32Index(0)
 {
     ResolveProperty(a_PropertyID);
 }

@@ -85,7 +85,7 @@ public:
     bCString GetPropertyHeader() const; // "<class>::<property>"
     void DumpOutputDebugString() const;
 
-    bool operator++();            // advances; the result is IsValid()
+    bool operator++();                  // advances; the result is IsValid()
     bCAccessorProperty operator++(int); // the accessor before the move
 
     bEPropertyTypeDetail GetPropertyValueDetailType() const;

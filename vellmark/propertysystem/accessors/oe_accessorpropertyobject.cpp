@@ -22,7 +22,7 @@ namespace
         return pFactory ? pFactory->GetRootObject() : nullptr;
     }
 
-}
+} // namespace
 
 bCPropertyObjectBase * bCAccessorPropertyObject::GetBaseRootObject(bCPropertyObjectBase const * a_pRootObject)
 {
@@ -33,41 +33,40 @@ bCPropertyObjectBase * bCAccessorPropertyObject::GetBaseRootObject(bCPropertyObj
 
 bCAccessorPropertyObject::bCAccessorPropertyObject() : m_pRootObject(nullptr), m_pPropertyObject(nullptr) {}
 
-bCAccessorPropertyObject::bCAccessorPropertyObject(bCString const & a_strClassName)
-    : m_pRootObject(bCPropertyObjectSingleton::GetInstance().GetRootObject(a_strClassName)),
-      m_pPropertyObject(nullptr)
+bCAccessorPropertyObject::bCAccessorPropertyObject(bCString const & a_strClassName) :
+    m_pRootObject(bCPropertyObjectSingleton::GetInstance().GetRootObject(a_strClassName)), m_pPropertyObject(nullptr)
 {
 }
 
-bCAccessorPropertyObject::bCAccessorPropertyObject(bCAccessorCreator const & a_Creator)
-    : bCAccessorPropertyObject(const_cast<bCPropertyObjectBase *>(static_cast<bCPropertyObjectBase const *>(a_Creator)))
+bCAccessorPropertyObject::bCAccessorPropertyObject(bCAccessorCreator const & a_Creator) :
+    bCAccessorPropertyObject(const_cast<bCPropertyObjectBase *>(static_cast<bCPropertyObjectBase const *>(a_Creator)))
 {
 }
 
-bCAccessorPropertyObject::bCAccessorPropertyObject(bCPropertyObjectBase * a_pObject)
-    : m_pRootObject(nullptr), m_pPropertyObject(nullptr)
+bCAccessorPropertyObject::bCAccessorPropertyObject(bCPropertyObjectBase * a_pObject) :
+    m_pRootObject(nullptr), m_pPropertyObject(nullptr)
 {
     SetInstance(a_pObject);
 }
 
-bCAccessorPropertyObject::bCAccessorPropertyObject(bCPropertyObjectBase const * a_pObject)
-    : bCAccessorPropertyObject(const_cast<bCPropertyObjectBase *>(a_pObject))
+bCAccessorPropertyObject::bCAccessorPropertyObject(bCPropertyObjectBase const * a_pObject) :
+    bCAccessorPropertyObject(const_cast<bCPropertyObjectBase *>(a_pObject))
 {
 }
 
-bCAccessorPropertyObject::bCAccessorPropertyObject(bCObjectRefBase * a_pNativeObject)
-    : m_pRootObject(nullptr), m_pPropertyObject(nullptr)
+bCAccessorPropertyObject::bCAccessorPropertyObject(bCObjectRefBase * a_pNativeObject) :
+    m_pRootObject(nullptr), m_pPropertyObject(nullptr)
 {
     SetInstance(a_pNativeObject);
 }
 
-bCAccessorPropertyObject::bCAccessorPropertyObject(bCObjectRefBase const * a_pNativeObject)
-    : bCAccessorPropertyObject(const_cast<bCObjectRefBase *>(a_pNativeObject))
+bCAccessorPropertyObject::bCAccessorPropertyObject(bCObjectRefBase const * a_pNativeObject) :
+    bCAccessorPropertyObject(const_cast<bCObjectRefBase *>(a_pNativeObject))
 {
 }
 
-bCAccessorPropertyObject::bCAccessorPropertyObject(bCAccessorPropertyObject const & a_Source)
-    : m_pRootObject(nullptr), m_pPropertyObject(nullptr)
+bCAccessorPropertyObject::bCAccessorPropertyObject(bCAccessorPropertyObject const & a_Source) :
+    m_pRootObject(nullptr), m_pPropertyObject(nullptr)
 {
     CopyFrom(a_Source);
 }

@@ -43,9 +43,9 @@ public:
     bCPropertyObjectBase * GetRootObject() const { return m_pRootObject; }
     bCPropertyObjectBase * GetPropertyObject() { return m_pPropertyObject; }
     bCPropertyObjectBase const * GetPropertyObject() const { return m_pPropertyObject; }
-    bCObjectRefBase * GetNativeObject() const;                  // null without object
+    bCObjectRefBase * GetNativeObject() const;                      // null without object
     bCPropertyObjectTypeBase const * GetPropertyObjectType() const; // the root object's class type
-    bCString GetClassName() const;                              // "" when invalid
+    bCString GetClassName() const;                                  // "" when invalid
 
     bool IsKindOf(bCAccessorPropertyObject const & a_Other) const; // the same root object
     bool Compare(bCAccessorPropertyObject const & a_Other) const;  // the same root object, which is set
@@ -55,18 +55,18 @@ public:
     bool IsDerivedFrom(bCPropertyObjectBase const * a_pRootObject) const;
     bool IsDerivedFrom(bCAccessorPropertyObject const & a_Other) const;
 
-    bool HasBaseClass() const;                       // the base class is not bCObjectRefBase
-    bCAccessorPropertyObject GetBaseClass() const;   // on the base class, without object
-    bCAccessorPropertyObject & operator++();         // to the base class, same object
-    bCAccessorPropertyObject operator++(int);        // the accessor before the move
-    bCAccessorPropertyObject Clone() const;          // the same class with a clone of the object
+    bool HasBaseClass() const;                     // the base class is not bCObjectRefBase
+    bCAccessorPropertyObject GetBaseClass() const; // on the base class, without object
+    bCAccessorPropertyObject & operator++();       // to the base class, same object
+    bCAccessorPropertyObject operator++(int);      // the accessor before the move
+    bCAccessorPropertyObject Clone() const;        // the same class with a clone of the object
 
     unsigned short Read(bCIStream & a_Stream); // the version read
     void Write(bCOStream & a_Stream);
     bCIStream & operator<<(bCIStream & a_Stream);
     bCOStream & operator>>(bCOStream & a_Stream);
 
-    bCString GetPropertyObjectHeader() const;               // "<<PropertyObject>> <class>()"
+    bCString GetPropertyObjectHeader() const;              // "<<PropertyObject>> <class>()"
     void DumpOutputDebugString(bool a_bDump = true) const; // every class of the chain with its properties
 
 protected:

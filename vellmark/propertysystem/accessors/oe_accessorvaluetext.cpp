@@ -47,7 +47,7 @@ namespace
         default: return false;
         }
     }
-}
+} // namespace
 
 bEPropertyTypeDetail bCAccessorValueText::GetDetailType(bCString const & a_strValueTypeName)
 {
@@ -69,8 +69,8 @@ bCString bCAccessorValueText::FloatsToText(float const * a_pfComponents, int a_i
     return bCStringConverter::ConvertFloatsToString(arrComponents);
 }
 
-bool bCAccessorValueText::TextToFloats(bCString const & a_strText, float * a_pfComponents, int a_iCount,
-                                       int a_iOperand, bool a_bAddSubtract)
+bool bCAccessorValueText::TextToFloats(bCString const & a_strText, float * a_pfComponents, int a_iCount, int a_iOperand,
+                                       bool a_bAddSubtract)
 {
     if (a_iOperand != 0 && !(a_bAddSubtract && (a_iOperand == 1 || a_iOperand == 2)))
         return false;

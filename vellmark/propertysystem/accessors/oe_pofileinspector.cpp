@@ -26,8 +26,8 @@ namespace
     class bCFieldReader
     {
     public:
-        bCFieldReader(uint8_t const * a_pData, uint64_t a_u64Begin, uint64_t a_u64End, bSPOInspection & a_Inspection)
-            : m_pData(a_pData), m_u64Position(a_u64Begin), m_u64End(a_u64End), m_Inspection(a_Inspection)
+        bCFieldReader(uint8_t const * a_pData, uint64_t a_u64Begin, uint64_t a_u64End, bSPOInspection & a_Inspection) :
+            m_pData(a_pData), m_u64Position(a_u64Begin), m_u64End(a_u64End), m_Inspection(a_Inspection)
         {
         }
 
@@ -61,7 +61,8 @@ namespace
                 return Fail(a_pcWhat);
             a_Value = 0;
             for (size_t i = 0; i < sizeof(T); ++i)
-                a_Value = static_cast<T>(a_Value | static_cast<T>(static_cast<T>(m_pData[m_u64Position + i]) << (8 * i)));
+                a_Value =
+                    static_cast<T>(a_Value | static_cast<T>(static_cast<T>(m_pData[m_u64Position + i]) << (8 * i)));
             m_u64Position += sizeof(T);
             return true;
         }
@@ -195,8 +196,7 @@ namespace
         return a_u32Size > 16 ? strHex + " ..." : strHex;
     }
 
-    bool ParseNestedValue(bCFieldReader & a_Reader, bSPOInspectedProperty & a_Property, uint64_t a_u64End,
-                          int a_iDepth)
+    bool ParseNestedValue(bCFieldReader & a_Reader, bSPOInspectedProperty & a_Property, uint64_t a_u64End, int a_iDepth)
     {
         if (a_Property.m_strValueTypeName.find("bTPropertyObject") == std::string::npos)
             return true;
@@ -318,8 +318,8 @@ namespace
         if (!a_Reader.Get(u8TableVersion, "string table version") || !a_Reader.Get(u32Count, "string count"))
             return false;
         if (u32Count > a_Reader.GetRemaining() / 2)
-            return a_Reader.FailAt(a_Reader.GetPosition() - 4, "string count " + std::to_string(u32Count) +
-                                                                   " is larger than the file can hold");
+            return a_Reader.FailAt(a_Reader.GetPosition() - 4,
+                                   "string count " + std::to_string(u32Count) + " is larger than the file can hold");
         a_Inspection.m_arrStrings.resize(u32Count);
         for (std::string & strEntry : a_Inspection.m_arrStrings)
             if (!a_Reader.GetPlainString(strEntry, "string table entry"))
@@ -327,7 +327,8 @@ namespace
         if (!a_Reader.Get(a_Inspection.m_u32BodySize, "body size"))
             return false;
         if (a_Inspection.m_u32BodySize > a_Reader.GetRemaining())
-            return a_Reader.FailAt(a_Reader.GetPosition() - 4, "body size " + std::to_string(a_Inspection.m_u32BodySize) +
+            return a_Reader.FailAt(a_Reader.GetPosition() - 4, "body size " +
+                                                                   std::to_string(a_Inspection.m_u32BodySize) +
                                                                    " is larger than the rest of the file");
         a_Inspection.m_u64BodyOffset = a_Reader.GetPosition();
         a_Inspection.m_bPlainStrings = a_Inspection.m_arrStrings.empty();
@@ -413,7 +414,7 @@ namespace
                              u64End - u64Base);
         }
     }
-}
+} // namespace
 
 bSPOInspection bCPOFileInspector::Inspect(void const * a_pData, size_t a_uSize)
 {
@@ -514,7 +515,7 @@ namespace
         for (bSPOInspectedProperty const & Property : a_Object.m_arrProperties)
             AppendProperty(a_strText, Property, a_strIndent + "  ");
     }
-}
+} // namespace
 
 std::string bCPOFileInspector::FormatText(bSPOInspection const & a_Inspection)
 {

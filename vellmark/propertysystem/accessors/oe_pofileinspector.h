@@ -47,8 +47,8 @@ struct bSPOInspectedProperty
     uint64_t m_u64Offset = 0; // of the record in the file
     uint32_t m_u32Size = 0;   // of the stored value
     bool m_bHasValue = false;
-    std::string m_strValue;                    // the accessors' text of the value
-    std::string m_strBytes;                    // the first 16 stored bytes in hex, when not known
+    std::string m_strValue;                       // the accessors' text of the value
+    std::string m_strBytes;                       // the first 16 stored bytes in hex, when not known
     std::vector<bSPOInspectedObject> m_arrNested; // a property object stored as the value
 };
 

@@ -26,8 +26,8 @@ public:
     long GetValue() const { return m_i32Value; }
     void SetValue(long a_lValue) { m_i32Value = static_cast<int32_t>(a_lValue); }
 
-    bEResult Write(bCOStream & a_Stream) override; // version 1, the value
-    bEResult Read(bCIStream & a_Stream) override;  // any version, the value
+    bEResult Write(bCOStream & a_Stream) override;             // version 1, the value
+    bEResult Read(bCIStream & a_Stream) override;              // any version, the value
     bEResult CopyFrom(bCObjectBase const & a_Source) override; // the value of another container
 
 private:
