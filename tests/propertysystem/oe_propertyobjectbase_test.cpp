@@ -1,6 +1,7 @@
 #include <vellmark/propertysystem/objects/oe_propertyobjectbase.h>
 
 #include "propertysystem/oe_objecttestsupport.h"
+#include "support/oe_messagerecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -167,4 +168,14 @@ TEST(bCPropertyObjectBase, RebindingReleasesThePreviousNativeObject)
     Object.Detach();
     EXPECT_EQ(pSecond->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
+}
+
+TEST(bCPropertyObjectBase, CloneOfTheBaseIsRefused)
+{
+    bCTestPropertyObject Object;
+    bCMessageRecorder Recorder;
+    EXPECT_EQ(Object.Clone(), nullptr);
+    EXPECT_EQ(Recorder.GetAll(), "The method bCPropertyObjectBase::DoClone detected an improper usage! \nHint:Pure "
+                                 "virtual function call.\nIt is not allowed to make a clone of propertyobject.\nDo not "
+                                 "call it from derived class or change access !\n");
 }

@@ -120,3 +120,34 @@ TEST(bCPropertyObjectTypeBase, RegisteringTwiceAndRefusedCopies)
     EXPECT_TRUE(pType->RegisterPropertyTemplate(pFlag));
     EXPECT_EQ(pType->GetPropertyType(0), pLeaf);
 }
+
+// Declared by hand, without the macros: a static property type built from
+// (offset, name, kind) and a root object.
+class bCTestByHand : public bCObjectRefBase
+{
+public:
+    double m_dValue = 2.5;
+};
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static bTPropertyType<bCTestByHand, double> s_ByHandValue(offsetof(bCTestByHand, m_dValue), "Value",
+                                                          bEPropertyType_Normal);
+#pragma GCC diagnostic pop
+static bTPropertyObject<bCTestByHand, bCObjectRefBase> s_ByHandRoot(bTPropertyObject<bCTestByHand, bCObjectRefBase>::ms_Root);
+
+TEST(bTPropertyType, ClassDeclaredWithoutTheMacros)
+{
+    bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestByHand");
+    ASSERT_NE(pObject, nullptr);
+    EXPECT_STREQ(pObject->GetBaseClassName().GetText(), "bCObjectRefBase");
+    bCMemoryStream Stream;
+    pObject->Write(Stream);
+    bCBytes Data;
+    Data.U16(30).U32(1).Str("Value").Str("double").U16(30).U32(8);
+    double const dValue = 2.5;
+    std::string const strExpected = bCBytes().U16(83).U32(static_cast<uint32_t>(Data.Get().size() + 8 + 2)).Get() +
+                                    Data.Get() + std::string(reinterpret_cast<char const *>(&dValue), 8) +
+                                    bCBytes().U16(1).Get();
+    EXPECT_EQ(GetContent(Stream), strExpected);
+    pObject->ReleaseReference();
+}

@@ -8,7 +8,7 @@
 //   classes, "enum bEFoo" for enumerations, and for class templates
 //   "class bTFoo<enum bEBar,float>" (arguments spelled the same way, no blank
 //   after a comma). A type declared as struct whose name must read
-//   "struct X" specialises bTTypeNameKeyword (OE_TYPENAME_STRUCT).
+//   "struct X" declares so with OE_TYPENAME_STRUCT(X).
 // - bCClassNameBase::UnMangle keeps what follows the first blank, so classes
 //   give their bare name and "unsigned short" gives "short".
 // These names are part of the file format: never change them for a stored type.

@@ -39,7 +39,7 @@
 #define OE_PROPERTY(CLASS, MEMBER, NAME) OE_PROPERTY_KIND(CLASS, MEMBER, NAME, bEPropertyType_Normal)
 #define OE_PROPERTY_KIND(CLASS, MEMBER, NAME, KIND) OE_PROPERTY_AT_LINE(CLASS, MEMBER, NAME, KIND, __LINE__)
 #define OE_PROPERTY_AT_LINE(CLASS, MEMBER, NAME, KIND, LINE) OE_PROPERTY_DEFINE(CLASS, MEMBER, NAME, KIND, LINE)
-// The member specialisation is a nested class of CLASS, so it may name private
+// Each property's bTPropertyMember entry is a nested class of CLASS, so it may name private
 // members; its tag lives in an unnamed namespace, so that properties of one
 // class declared in several source files never meet.
 #define OE_PROPERTY_DEFINE(CLASS, MEMBER, NAME, KIND, LINE)                                                            \

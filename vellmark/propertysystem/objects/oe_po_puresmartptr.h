@@ -13,7 +13,7 @@
 
 OE_API void g_PurePtrFatalCreate(std::string const & a_strClassName);
 
-template <typename CLASS> class bTPOPureSmartPtr : public bCPropertyObjectBase
+template <typename CLASS> class OE_API bTPOPureSmartPtr : public bCPropertyObjectBase
 {
 public:
     bTPOPureSmartPtr() : m_pNative(nullptr) {}

@@ -36,7 +36,7 @@ struct bSPropertyObjectRootTag
 {
 };
 
-template <typename CLASS, typename BASECLASS> class bTPropertyObject : public bTPOPureSmartPtr<CLASS>
+template <typename CLASS, typename BASECLASS> class OE_API bTPropertyObject : public bTPOPureSmartPtr<CLASS>
 {
     using bTBase = bTPOPureSmartPtr<CLASS>;
 

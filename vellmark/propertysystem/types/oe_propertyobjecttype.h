@@ -15,7 +15,7 @@ OE_API void g_PropertyObjectTypeWriteImproper();
 OE_API void g_PropertyObjectTypeRefuseClone();
 OE_API void g_PropertyObjectTypeRefuseCopy();
 
-template <typename CLASS, typename BASECLASS> class bTPropertyObjectType : public bCPropertyObjectTypeBase
+template <typename CLASS, typename BASECLASS> class OE_API bTPropertyObjectType : public bCPropertyObjectTypeBase
 {
 public:
     static bTPropertyObjectType & GetStaticType()

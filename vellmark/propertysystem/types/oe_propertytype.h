@@ -34,7 +34,7 @@ OE_API void g_PropertyTypeNotify(bCPropertyObjectBase * a_pObject, bCString cons
 OE_API void g_PropertyTypeSkip(bCIStream & a_Stream, bCPropertyObjectBase * a_pObject, bCString const & a_strName,
                                bCString const & a_strValueTypeName, bool a_bKnown);
 
-template <typename TYPE> class bTPropertyTypeOnly : public bCPropertyTypeBase
+template <typename TYPE> class OE_API bTPropertyTypeOnly : public bCPropertyTypeBase
 {
 public:
     virtual void SetPropertyValue(bCPropertyObjectBase * a_pObject, TYPE const & a_Value) = 0;
@@ -50,7 +50,7 @@ protected:
     using bCPropertyTypeBase::bCPropertyTypeBase;
 };
 
-template <typename CLASS, typename TYPE> class bTPropertyType : public bTPropertyTypeOnly<TYPE>
+template <typename CLASS, typename TYPE> class OE_API bTPropertyType : public bTPropertyTypeOnly<TYPE>
 {
 public:
     using bTOwner = bTPropertyObjectType<CLASS, typename bTPropertyBaseClassOf<CLASS>::Type>;

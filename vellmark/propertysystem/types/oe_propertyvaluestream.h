@@ -4,7 +4,7 @@
 // bTPropertyValueStream<TYPE>: how a property value of TYPE is written and
 // read. Objects (bCObjectBase, property objects) use their own public Write
 // and Read; enumerations travel as 4 bytes; everything else uses the
-// stream's operators. A module may specialise it for a type of its own.
+// stream's operators. A module may give it its own version for a type of its own.
 
 #include <vellmark/kernel/oe_stream.h>
 #include <vellmark/propertysystem/base/oe_objectbase.h>
