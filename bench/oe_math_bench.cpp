@@ -32,18 +32,17 @@ namespace
     }
 
     // The same random bytes for both libraries.
-    template <typename T>
-    std::vector<T> GetInputs(float a_fLow, float a_fHigh, unsigned a_uSeed)
+    template <typename T> std::vector<T> GetInputs(float a_fLow, float a_fHigh, unsigned a_uSeed)
     {
         static_assert(sizeof(T) % sizeof(float) == 0);
-        std::vector<float> const arrFloats = GetRandomFloats(g_iCount * sizeof(T) / sizeof(float), a_fLow, a_fHigh, a_uSeed);
+        std::vector<float> const arrFloats =
+            GetRandomFloats(g_iCount * sizeof(T) / sizeof(float), a_fLow, a_fHigh, a_uSeed);
         std::vector<T> arrValues(g_iCount);
         std::memcpy(static_cast<void *>(arrValues.data()), arrFloats.data(), arrFloats.size() * sizeof(float));
         return arrValues;
     }
 
-    template <typename T>
-    std::vector<T> GetAffine(unsigned a_uSeed)
+    template <typename T> std::vector<T> GetAffine(unsigned a_uSeed)
     {
         std::vector<T> arrValues = GetInputs<T>(-2.0f, 2.0f, a_uSeed);
         for (T & Value : arrValues)
@@ -55,8 +54,7 @@ namespace
         return arrValues;
     }
 
-    template <typename T>
-    std::vector<T> GetUnitQuaternions(unsigned a_uSeed)
+    template <typename T> std::vector<T> GetUnitQuaternions(unsigned a_uSeed)
     {
         std::vector<T> arrValues = GetInputs<T>(-1.0f, 1.0f, a_uSeed);
         for (T & Value : arrValues)
@@ -70,7 +68,10 @@ namespace
         return arrValues;
     }
 
-    void SetItems(benchmark::State & a_State) { a_State.SetItemsProcessed(a_State.iterations() * g_iCount); }
+    void SetItems(benchmark::State & a_State)
+    {
+        a_State.SetItemsProcessed(a_State.iterations() * g_iCount);
+    }
 
     // 4x4 product ------------------------------------------------------------
 
@@ -313,7 +314,7 @@ namespace
         }
         SetItems(a_State);
     }
-}
+} // namespace
 
 BENCHMARK(MatrixProduct);
 BENCHMARK(GlmMatrixProduct);

@@ -35,7 +35,7 @@ namespace
     }
 
     volatile float g_fSink; // keeps the conversions from being optimised away
-}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const * a_pData, size_t a_uSize)
 {

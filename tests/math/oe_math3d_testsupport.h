@@ -46,7 +46,10 @@ inline glm::quat ToGlm(bCQuaternion const & a_quatSource)
     return glm::quat(a_quatSource.GetW(), a_quatSource.GetX(), a_quatSource.GetY(), a_quatSource.GetZ());
 }
 
-inline glm::vec3 ToGlm(bCVector const & a_vecSource) { return glm::vec3(a_vecSource[0], a_vecSource[1], a_vecSource[2]); }
+inline glm::vec3 ToGlm(bCVector const & a_vecSource)
+{
+    return glm::vec3(a_vecSource[0], a_vecSource[1], a_vecSource[2]);
+}
 
 // Seeded, so a failure repeats.
 class bCRandomInputs

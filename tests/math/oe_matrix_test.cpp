@@ -125,8 +125,8 @@ TEST(bCMatrix, AxisAngleMatrixTurnsOppositeToItsQuaternion)
     ExpectNear(matScaled.GetPureScaling(), bCVector(2, 3, 4), 1.0e-5f);
     EXPECT_EQ(matScaled.GetTranslation(), bCVector(7, 8, 9));
     matScaled.ModifyRotation(bCAxisAngle(bCVector(1, 1, 1), 0.0f));
-    ExpectNear(matScaled.GetRotation(), bCMatrix(bCVector(2, 0, 0), bCVector(0, 3, 0), bCVector(0, 0, 4), bCVector(0, 0, 0)),
-               1.0e-5f);
+    ExpectNear(matScaled.GetRotation(),
+               bCMatrix(bCVector(2, 0, 0), bCVector(0, 3, 0), bCVector(0, 0, 4), bCVector(0, 0, 0)), 1.0e-5f);
     // Angle 0: the diagonal of the old lengths, a zero row included.
     bCMatrix matFlat = bCMatrix::GetIdentity();
     matFlat.SetXAxis(bCVector(0, 0, 0));
@@ -192,9 +192,9 @@ TEST(bCMatrix, FramesAndFrameTests)
         bCVector vecDirection, vecUp, vecRow1;
     } const LookCases[] = {
         {bCVector(0, 0, 5), bCVector(0, 1, 0), bCVector(0, 1, 0)},
-        {bCVector(0, 1, 0), bCVector(0, 1, 0), bCVector(0, 0, 1)},  // up along the direction: forward instead
-        {bCVector(0, 0, 1), bCVector(0, 0, 1), bCVector(0, 1, 0)},  // forward along it too: up
-        {bCVector(0, 0, 1), bCVector(0, 0, 0), bCVector(0, 1, 0)},  // no up given: row 1 as it was
+        {bCVector(0, 1, 0), bCVector(0, 1, 0), bCVector(0, 0, 1)}, // up along the direction: forward instead
+        {bCVector(0, 0, 1), bCVector(0, 0, 1), bCVector(0, 1, 0)}, // forward along it too: up
+        {bCVector(0, 0, 1), bCVector(0, 0, 0), bCVector(0, 1, 0)}, // no up given: row 1 as it was
         {bCVector(1, 0, 0), bCVector(1, 1, 0), bCVector(0, 1, 0)},
     };
     for (auto const & Case : LookCases)
@@ -220,8 +220,8 @@ TEST(bCMatrix, FramesAndFrameTests)
         float fLength, fCross;
         bool bOrthogonal, bOrthonormal;
     } const TestCases[] = {
-        {1.0f, 0.0f, true, true},    {1.009f, 0.0f, true, true},   {1.02f, 0.0f, true, false},
-        {0.991f, 0.0f, true, true},  {0.98f, 0.0f, true, false},   {1.0f, 0.01f, true, true},
+        {1.0f, 0.0f, true, true},     {1.009f, 0.0f, true, true},    {1.02f, 0.0f, true, false},
+        {0.991f, 0.0f, true, true},   {0.98f, 0.0f, true, false},    {1.0f, 0.01f, true, true},
         {1.0f, 0.011f, false, false}, {1.0f, -0.011f, false, false},
     };
     for (auto const & Case : TestCases)

@@ -28,8 +28,8 @@ namespace
     bool RecordMessage(bEMessageTypes a_eType, char const * a_pcText, char const * a_pcText2, unsigned long,
                        char const * a_pcFile, int a_iLine, int a_iPriority)
     {
-        SeenMessages().push_back({a_eType, a_iLine, a_iPriority, a_pcText ? a_pcText : "", a_pcText2 != nullptr,
-                                  a_pcFile != nullptr});
+        SeenMessages().push_back(
+            {a_eType, a_iLine, a_iPriority, a_pcText ? a_pcText : "", a_pcText2 != nullptr, a_pcFile != nullptr});
         return true;
     }
 
@@ -40,7 +40,7 @@ namespace
         a_Stream.Read(arrFloats.data(), static_cast<unsigned long>(arrFloats.size() * 4));
         return arrFloats;
     }
-}
+} // namespace
 
 TEST(bCQuaternion, ProductsAndMatricesAgreeWithGlm)
 {
@@ -205,8 +205,8 @@ TEST(bCEulerAngles, ConversionsAroundTheCircle)
         bCEulerAngles const angInput(Random.Get(-3.1f, 3.1f), Random.Get(-1.5f, 1.5f), Random.Get(-3.1f, 3.1f));
         bCMatrix const matRotation(angInput);
         // GLM's Y-X-Z composition applies z (roll) first, then x (pitch), then y (yaw).
-        ExpectNear(matRotation,
-                   FromGlm(glm::eulerAngleYXZ(angInput.GetYaw(), angInput.GetPitch(), angInput.GetRoll())), 1.0e-6f);
+        ExpectNear(matRotation, FromGlm(glm::eulerAngleYXZ(angInput.GetYaw(), angInput.GetPitch(), angInput.GetRoll())),
+                   1.0e-6f);
         ExpectNear(bCMatrix(angInput.GetQuaternion()), matRotation, 1.0e-5f);
         bCEulerAngles const angBack(matRotation);
         EXPECT_NEAR(angBack.GetYaw(), angInput.GetYaw(), 1.0e-3f);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -27,7 +28,7 @@ namespace
         std::memcpy(arrBytes.data(), a_arrValues.data(), arrBytes.size());
         return arrBytes;
     }
-}
+} // namespace
 
 TEST(bCVector, NormalizationForms)
 {
@@ -35,8 +36,8 @@ TEST(bCVector, NormalizationForms)
     struct
     {
         bCVector vecInput;
-        bCVector vecSafe;   // NormalizeSafe
-        bCVector vecPlain;  // Normalize
+        bCVector vecSafe;  // NormalizeSafe
+        bCVector vecPlain; // Normalize
     } const Cases[] = {
         {bCVector(0, 0, 0), bCVector(1, 0, 0), bCVector(0, 0, 0)},
         {bCVector(0, -5, 0), bCVector(0, -1, 0), bCVector(0, -1, 0)},
@@ -230,8 +231,8 @@ TEST(bCVector, TransformsAgreeWithGlm)
         glm::vec4 const vecGlm = ToGlm(matTransform) * glm::vec4(ToGlm(vecPoint), 1.0f);
         ExpectNear(vecPoint * matTransform, bCVector(vecGlm.x, vecGlm.y, vecGlm.z), 1.0e-5f);
         glm::vec4 const vecDirection = ToGlm(matTransform) * glm::vec4(ToGlm(vecPoint), 0.0f);
-        ExpectNear(vecPoint.GetTransformedDirection(matTransform), bCVector(vecDirection.x, vecDirection.y, vecDirection.z),
-                   1.0e-5f);
+        ExpectNear(vecPoint.GetTransformedDirection(matTransform),
+                   bCVector(vecDirection.x, vecDirection.y, vecDirection.z), 1.0e-5f);
         glm::vec3 const vecUnit = glm::normalize(ToGlm(vecPoint));
         ExpectNear(vecPoint.GetNormalized(), bCVector(vecUnit.x, vecUnit.y, vecUnit.z), 1.0e-6f);
         bCVector const vecOther = Random.GetVector();
@@ -291,7 +292,8 @@ TEST(bCVector2, FormsAndUnimplementedCross)
     bCVector2 vecCross(1, 2);
     vecCross.CrossProduct(bCVector2(3, 4));
     EXPECT_EQ(vecCross, bCVector2(1, 2));
-    EXPECT_EQ(Recorder.GetAll(), "The method  bCVector2::SetCrossProduct was called, but has not yet been implemented!\n");
+    EXPECT_EQ(Recorder.GetAll(),
+              "The method  bCVector2::SetCrossProduct was called, but has not yet been implemented!\n");
 }
 
 TEST(bCVector4, MagnitudeEstimateSortsEveryOrder)
@@ -348,4 +350,27 @@ TEST(bCVector, StreamFormsAreRawFloats)
             EXPECT_EQ(vecPartial[0], -1.0f);
         }
     }
+}
+
+TEST(bCVector, ValueTypesKeepTheirLayout)
+{
+    // Arrays of these are handed around as raw floats and streamed field by field.
+    static_assert(std::is_standard_layout_v<bCVector> && std::is_trivially_copyable_v<bCVector>);
+    static_assert(std::is_standard_layout_v<bCMatrix> && std::is_trivially_copyable_v<bCMatrix>);
+    static_assert(std::is_standard_layout_v<bCQuaternion> && std::is_trivially_copyable_v<bCQuaternion>);
+    static_assert(std::is_standard_layout_v<bCAxisAngle> && std::is_trivially_copyable_v<bCAxisAngle>);
+    static_assert(std::is_standard_layout_v<bCMotion> && std::is_trivially_copyable_v<bCMotion>);
+    static_assert(std::is_trivially_copyable_v<bCEulerAngles> && std::is_trivially_copyable_v<bCSphericalRotation>);
+    bCMotion const Motion(bCVector(1, 2, 3), bCQuaternion(4, 5, 6, 7));
+    float fImage[7];
+    std::memcpy(fImage, &Motion, sizeof(fImage));
+    EXPECT_EQ(std::vector<float>(fImage, fImage + 7), std::vector<float>({1, 2, 3, 4, 5, 6, 7}));
+    bCAxisAngle const aaTurn(bCVector(1, 2, 3), 4);
+    float fAxisAngle[4];
+    std::memcpy(fAxisAngle, &aaTurn, sizeof(fAxisAngle));
+    EXPECT_EQ(fAxisAngle[3], 4.0f);
+    bCMatrix matRows(0.0f);
+    matRows(3, 1) = 5.0f; // row 3, column 1 is element 13 of the image
+    EXPECT_EQ(reinterpret_cast<float const *>(&matRows)[13], 5.0f);
+    EXPECT_EQ(matRows[13], 5.0f);
 }

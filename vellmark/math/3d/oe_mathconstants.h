@@ -15,9 +15,9 @@ extern OE_API float const g_fPIDiv4;
 extern OE_API float const g_fInvPI;
 extern OE_API float const g_fDegToRad;
 extern OE_API float const g_fRadToDeg;
-extern OE_API float const g_fEpsilon;    // the general tolerance, 1.0e-5
-extern OE_API float const g_fInvEpsilon; // 1 / g_fEpsilon
-extern OE_API float const g_fHuge;       // an open bound for distances
+extern OE_API float const g_fEpsilon;     // the general tolerance, 1.0e-5
+extern OE_API float const g_fInvEpsilon;  // 1 / g_fEpsilon
+extern OE_API float const g_fHuge;        // an open bound for distances
 extern OE_API float const g_fPosInfinity; // the largest finite float, not IEEE infinity
 extern OE_API float const g_fNegInfinity;
 extern OE_API float const g_fZNear;

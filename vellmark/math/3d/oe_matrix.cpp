@@ -48,7 +48,7 @@ namespace
         WriteAxisRotation(matRotation, a_iAxis, a_fAngle);
         return matRotation;
     }
-}
+} // namespace
 
 bCMatrix const & bCMatrix::GetIdentity()
 {
@@ -66,8 +66,14 @@ bCMatrix const & bCMatrix::GetZero()
     return s_matZero;
 }
 
-bCMatrix::bCMatrix(bCEulerAngles const & a_angRotation) { SetToRotation(a_angRotation); }
-bCMatrix::bCMatrix(bCAxisAngle const & a_aaRotation) { SetToRotation(a_aaRotation); }
+bCMatrix::bCMatrix(bCEulerAngles const & a_angRotation)
+{
+    SetToRotation(a_angRotation);
+}
+bCMatrix::bCMatrix(bCAxisAngle const & a_aaRotation)
+{
+    SetToRotation(a_aaRotation);
+}
 bCMatrix::bCMatrix(bCQuaternion const & a_quatRotation, bCVector const & a_vecTranslation)
 {
     SetMatrix(a_quatRotation, a_vecTranslation);
@@ -80,7 +86,10 @@ bCMatrix::bCMatrix(bCAxisAngle const & a_aaRotation, bCVector const & a_vecTrans
 {
     SetMatrix(a_aaRotation, a_vecTranslation);
 }
-bCMatrix::bCMatrix(bCMotion const & a_Motion) { SetMatrix(a_Motion); }
+bCMatrix::bCMatrix(bCMotion const & a_Motion)
+{
+    SetMatrix(a_Motion);
+}
 
 void bCMatrix::SetMatrix(bCQuaternion const & a_quatRotation, bCVector const & a_vecTranslation)
 {
@@ -144,13 +153,13 @@ bCMatrix & bCMatrix::Invert()
     }
     float const fInv = 1.0f / fDeterminant;
     float const fResult[16] = {
-        (a[5] * fC5 - a[6] * fC4 + a[7] * fC3) * fInv,   (-a[1] * fC5 + a[2] * fC4 - a[3] * fC3) * fInv,
-        (a[13] * fS5 - a[14] * fS4 + a[15] * fS3) * fInv, (-a[9] * fS5 + a[10] * fS4 - a[11] * fS3) * fInv,
-        (-a[4] * fC5 + a[6] * fC2 - a[7] * fC1) * fInv,  (a[0] * fC5 - a[2] * fC2 + a[3] * fC1) * fInv,
+        (a[5] * fC5 - a[6] * fC4 + a[7] * fC3) * fInv,     (-a[1] * fC5 + a[2] * fC4 - a[3] * fC3) * fInv,
+        (a[13] * fS5 - a[14] * fS4 + a[15] * fS3) * fInv,  (-a[9] * fS5 + a[10] * fS4 - a[11] * fS3) * fInv,
+        (-a[4] * fC5 + a[6] * fC2 - a[7] * fC1) * fInv,    (a[0] * fC5 - a[2] * fC2 + a[3] * fC1) * fInv,
         (-a[12] * fS5 + a[14] * fS2 - a[15] * fS1) * fInv, (a[8] * fS5 - a[10] * fS2 + a[11] * fS1) * fInv,
-        (a[4] * fC4 - a[5] * fC2 + a[7] * fC0) * fInv,   (-a[0] * fC4 + a[1] * fC2 - a[3] * fC0) * fInv,
-        (a[12] * fS4 - a[13] * fS2 + a[15] * fS0) * fInv, (-a[8] * fS4 + a[9] * fS2 - a[11] * fS0) * fInv,
-        (-a[4] * fC3 + a[5] * fC1 - a[6] * fC0) * fInv,  (a[0] * fC3 - a[1] * fC1 + a[2] * fC0) * fInv,
+        (a[4] * fC4 - a[5] * fC2 + a[7] * fC0) * fInv,     (-a[0] * fC4 + a[1] * fC2 - a[3] * fC0) * fInv,
+        (a[12] * fS4 - a[13] * fS2 + a[15] * fS0) * fInv,  (-a[8] * fS4 + a[9] * fS2 - a[11] * fS0) * fInv,
+        (-a[4] * fC3 + a[5] * fC1 - a[6] * fC0) * fInv,    (a[0] * fC3 - a[1] * fC1 + a[2] * fC0) * fInv,
         (-a[12] * fS3 + a[13] * fS1 - a[14] * fS0) * fInv, (a[8] * fS3 - a[9] * fS1 + a[10] * fS0) * fInv,
     };
     SetMatrix(fResult);
@@ -169,7 +178,10 @@ float bCMatrix::GetDeterminant() const
     return fS0 * fC5 - fS1 * fC4 + fS2 * fC3 + fS3 * fC2 - fS4 * fC1 + fS5 * fC0;
 }
 
-float bCMatrix::GetDeterminantRotation() const { return GetDeterminantAdjoint(3, 3); }
+float bCMatrix::GetDeterminantRotation() const
+{
+    return GetDeterminantAdjoint(3, 3);
+}
 
 float bCMatrix::GetDeterminantAdjoint(int a_iRow, int a_iColumn) const
 {
@@ -235,15 +247,42 @@ void bCMatrix::ModifyRotation(bCMatrix3 const & a_matRotation)
         SetRow(r, a_matRotation.GetRow(r));
 }
 
-bCMatrix & bCMatrix::Rotate(bCQuaternion const & a_quatRotation) { return ReverseMultiply(bCMatrix(a_quatRotation)); }
-bCMatrix & bCMatrix::Rotate(bCEulerAngles const & a_angRotation) { return ReverseMultiply(bCMatrix(a_angRotation)); }
-bCMatrix & bCMatrix::Rotate(bCAxisAngle const & a_aaRotation) { return ReverseMultiply(bCMatrix(a_aaRotation)); }
-bCMatrix & bCMatrix::RotateLocal(bCQuaternion const & a_quatRotation) { return Multiply(bCMatrix(a_quatRotation)); }
-bCMatrix & bCMatrix::RotateLocal(bCEulerAngles const & a_angRotation) { return Multiply(bCMatrix(a_angRotation)); }
-bCMatrix & bCMatrix::RotateLocal(bCAxisAngle const & a_aaRotation) { return Multiply(bCMatrix(a_aaRotation)); }
-bCMatrix bCMatrix::GetRotated(bCQuaternion const & a_quatRotation) const { return bCMatrix(*this).Rotate(a_quatRotation); }
-bCMatrix bCMatrix::GetRotated(bCEulerAngles const & a_angRotation) const { return bCMatrix(*this).Rotate(a_angRotation); }
-bCMatrix bCMatrix::GetRotated(bCAxisAngle const & a_aaRotation) const { return bCMatrix(*this).Rotate(a_aaRotation); }
+bCMatrix & bCMatrix::Rotate(bCQuaternion const & a_quatRotation)
+{
+    return ReverseMultiply(bCMatrix(a_quatRotation));
+}
+bCMatrix & bCMatrix::Rotate(bCEulerAngles const & a_angRotation)
+{
+    return ReverseMultiply(bCMatrix(a_angRotation));
+}
+bCMatrix & bCMatrix::Rotate(bCAxisAngle const & a_aaRotation)
+{
+    return ReverseMultiply(bCMatrix(a_aaRotation));
+}
+bCMatrix & bCMatrix::RotateLocal(bCQuaternion const & a_quatRotation)
+{
+    return Multiply(bCMatrix(a_quatRotation));
+}
+bCMatrix & bCMatrix::RotateLocal(bCEulerAngles const & a_angRotation)
+{
+    return Multiply(bCMatrix(a_angRotation));
+}
+bCMatrix & bCMatrix::RotateLocal(bCAxisAngle const & a_aaRotation)
+{
+    return Multiply(bCMatrix(a_aaRotation));
+}
+bCMatrix bCMatrix::GetRotated(bCQuaternion const & a_quatRotation) const
+{
+    return bCMatrix(*this).Rotate(a_quatRotation);
+}
+bCMatrix bCMatrix::GetRotated(bCEulerAngles const & a_angRotation) const
+{
+    return bCMatrix(*this).Rotate(a_angRotation);
+}
+bCMatrix bCMatrix::GetRotated(bCAxisAngle const & a_aaRotation) const
+{
+    return bCMatrix(*this).Rotate(a_aaRotation);
+}
 bCMatrix bCMatrix::GetRotatedLocal(bCQuaternion const & a_quatRotation) const
 {
     return bCMatrix(*this).RotateLocal(a_quatRotation);
@@ -257,24 +296,78 @@ bCMatrix bCMatrix::GetRotatedLocal(bCAxisAngle const & a_aaRotation) const
     return bCMatrix(*this).RotateLocal(a_aaRotation);
 }
 
-void bCMatrix::SetToRotationAxisX(float a_fAngle) { *this = GetAxisRotation(0, a_fAngle); }
-void bCMatrix::SetToRotationAxisY(float a_fAngle) { *this = GetAxisRotation(1, a_fAngle); }
-void bCMatrix::SetToRotationAxisZ(float a_fAngle) { *this = GetAxisRotation(2, a_fAngle); }
-void bCMatrix::ModifyRotationAxisX(float a_fAngle) { WriteAxisRotation(*this, 0, a_fAngle); }
-void bCMatrix::ModifyRotationAxisY(float a_fAngle) { WriteAxisRotation(*this, 1, a_fAngle); }
-void bCMatrix::ModifyRotationAxisZ(float a_fAngle) { WriteAxisRotation(*this, 2, a_fAngle); }
-bCMatrix & bCMatrix::RotateAxisX(float a_fAngle) { return ReverseMultiply(GetAxisRotation(0, a_fAngle)); }
-bCMatrix & bCMatrix::RotateAxisY(float a_fAngle) { return ReverseMultiply(GetAxisRotation(1, a_fAngle)); }
-bCMatrix & bCMatrix::RotateAxisZ(float a_fAngle) { return ReverseMultiply(GetAxisRotation(2, a_fAngle)); }
-bCMatrix & bCMatrix::RotateLocalAxisX(float a_fAngle) { return Multiply(GetAxisRotation(0, a_fAngle)); }
-bCMatrix & bCMatrix::RotateLocalAxisY(float a_fAngle) { return Multiply(GetAxisRotation(1, a_fAngle)); }
-bCMatrix & bCMatrix::RotateLocalAxisZ(float a_fAngle) { return Multiply(GetAxisRotation(2, a_fAngle)); }
-bCMatrix bCMatrix::GetRotatedByAxisX(float a_fAngle) const { return bCMatrix(*this).RotateAxisX(a_fAngle); }
-bCMatrix bCMatrix::GetRotatedByAxisY(float a_fAngle) const { return bCMatrix(*this).RotateAxisY(a_fAngle); }
-bCMatrix bCMatrix::GetRotatedByAxisZ(float a_fAngle) const { return bCMatrix(*this).RotateAxisZ(a_fAngle); }
-bCMatrix bCMatrix::GetRotatedByLocalAxisX(float a_fAngle) const { return bCMatrix(*this).RotateLocalAxisX(a_fAngle); }
-bCMatrix bCMatrix::GetRotatedByLocalAxisY(float a_fAngle) const { return bCMatrix(*this).RotateLocalAxisY(a_fAngle); }
-bCMatrix bCMatrix::GetRotatedByLocalAxisZ(float a_fAngle) const { return bCMatrix(*this).RotateLocalAxisZ(a_fAngle); }
+void bCMatrix::SetToRotationAxisX(float a_fAngle)
+{
+    *this = GetAxisRotation(0, a_fAngle);
+}
+void bCMatrix::SetToRotationAxisY(float a_fAngle)
+{
+    *this = GetAxisRotation(1, a_fAngle);
+}
+void bCMatrix::SetToRotationAxisZ(float a_fAngle)
+{
+    *this = GetAxisRotation(2, a_fAngle);
+}
+void bCMatrix::ModifyRotationAxisX(float a_fAngle)
+{
+    WriteAxisRotation(*this, 0, a_fAngle);
+}
+void bCMatrix::ModifyRotationAxisY(float a_fAngle)
+{
+    WriteAxisRotation(*this, 1, a_fAngle);
+}
+void bCMatrix::ModifyRotationAxisZ(float a_fAngle)
+{
+    WriteAxisRotation(*this, 2, a_fAngle);
+}
+bCMatrix & bCMatrix::RotateAxisX(float a_fAngle)
+{
+    return ReverseMultiply(GetAxisRotation(0, a_fAngle));
+}
+bCMatrix & bCMatrix::RotateAxisY(float a_fAngle)
+{
+    return ReverseMultiply(GetAxisRotation(1, a_fAngle));
+}
+bCMatrix & bCMatrix::RotateAxisZ(float a_fAngle)
+{
+    return ReverseMultiply(GetAxisRotation(2, a_fAngle));
+}
+bCMatrix & bCMatrix::RotateLocalAxisX(float a_fAngle)
+{
+    return Multiply(GetAxisRotation(0, a_fAngle));
+}
+bCMatrix & bCMatrix::RotateLocalAxisY(float a_fAngle)
+{
+    return Multiply(GetAxisRotation(1, a_fAngle));
+}
+bCMatrix & bCMatrix::RotateLocalAxisZ(float a_fAngle)
+{
+    return Multiply(GetAxisRotation(2, a_fAngle));
+}
+bCMatrix bCMatrix::GetRotatedByAxisX(float a_fAngle) const
+{
+    return bCMatrix(*this).RotateAxisX(a_fAngle);
+}
+bCMatrix bCMatrix::GetRotatedByAxisY(float a_fAngle) const
+{
+    return bCMatrix(*this).RotateAxisY(a_fAngle);
+}
+bCMatrix bCMatrix::GetRotatedByAxisZ(float a_fAngle) const
+{
+    return bCMatrix(*this).RotateAxisZ(a_fAngle);
+}
+bCMatrix bCMatrix::GetRotatedByLocalAxisX(float a_fAngle) const
+{
+    return bCMatrix(*this).RotateLocalAxisX(a_fAngle);
+}
+bCMatrix bCMatrix::GetRotatedByLocalAxisY(float a_fAngle) const
+{
+    return bCMatrix(*this).RotateLocalAxisY(a_fAngle);
+}
+bCMatrix bCMatrix::GetRotatedByLocalAxisZ(float a_fAngle) const
+{
+    return bCMatrix(*this).RotateLocalAxisZ(a_fAngle);
+}
 
 bCMatrix bCMatrix::GetRotation() const
 {
@@ -285,7 +378,10 @@ bCMatrix bCMatrix::GetRotation() const
     return matRotation;
 }
 
-bCMatrix3 bCMatrix::GetRotation3() const { return bCMatrix3(GetRow(0), GetRow(1), GetRow(2)); }
+bCMatrix3 bCMatrix::GetRotation3() const
+{
+    return bCMatrix3(GetRow(0), GetRow(1), GetRow(2));
+}
 
 bCMatrix bCMatrix::GetPureRotation() const
 {
@@ -299,7 +395,10 @@ bCMatrix bCMatrix::GetPureRotation() const
     return matRotation;
 }
 
-void bCMatrix::SetToScaling(float a_fScaling) { SetToScaling(bCVector(a_fScaling)); }
+void bCMatrix::SetToScaling(float a_fScaling)
+{
+    SetToScaling(bCVector(a_fScaling));
+}
 
 void bCMatrix::SetToScaling(bCVector const & a_vecScaling)
 {
@@ -308,7 +407,10 @@ void bCMatrix::SetToScaling(bCVector const & a_vecScaling)
         (*this)(i, i) = a_vecScaling[i];
 }
 
-bCMatrix & bCMatrix::Scale(float a_fScaling) { return Scale(bCVector(a_fScaling)); }
+bCMatrix & bCMatrix::Scale(float a_fScaling)
+{
+    return Scale(bCVector(a_fScaling));
+}
 
 bCMatrix & bCMatrix::Scale(bCVector const & a_vecScaling)
 {
@@ -319,7 +421,10 @@ bCMatrix & bCMatrix::Scale(bCVector const & a_vecScaling)
     return *this;
 }
 
-void bCMatrix::ModifyScaling(float a_fScaling) { ModifyScaling(bCVector(a_fScaling)); }
+void bCMatrix::ModifyScaling(float a_fScaling)
+{
+    ModifyScaling(bCVector(a_fScaling));
+}
 
 void bCMatrix::ModifyScaling(bCVector const & a_vecScaling)
 {
@@ -406,8 +511,14 @@ bCMatrix & bCMatrix::Orthonormalize()
     return *this;
 }
 
-bCMatrix bCMatrix::GetOrthogonalized() const { return bCMatrix(*this).Orthogonalize(); }
-bCMatrix bCMatrix::GetOrthonormalized() const { return bCMatrix(*this).Orthonormalize(); }
+bCMatrix bCMatrix::GetOrthogonalized() const
+{
+    return bCMatrix(*this).Orthogonalize();
+}
+bCMatrix bCMatrix::GetOrthonormalized() const
+{
+    return bCMatrix(*this).Orthonormalize();
+}
 
 bool bCMatrix::IsOrthogonal() const
 {

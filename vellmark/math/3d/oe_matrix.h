@@ -29,8 +29,8 @@ public:
     static bCMatrix const & GetZero();
 
 public:
-    bCMatrix() = default; // uninitialised
-    explicit bCMatrix(float const * a_pfElements);  // 16 floats, row by row
+    bCMatrix() = default;                          // uninitialised
+    explicit bCMatrix(float const * a_pfElements); // 16 floats, row by row
     explicit bCMatrix(float const a_fElements[4][4]);
     bCMatrix(bCVector4 const & a_vecRow0, bCVector4 const & a_vecRow1, bCVector4 const & a_vecRow2,
              bCVector4 const & a_vecRow3);
@@ -161,11 +161,11 @@ public:
 
     // Products: result(i, j) = sum over k of b(i, k) a(k, j); b is applied first.
     bCMatrix & SetToProduct(bCMatrix const & a_matA, bCMatrix const & a_matB);
-    bCMatrix & Multiply(bCMatrix const & a_matOther);        // other first, then this
-    bCMatrix & ReverseMultiply(bCMatrix const & a_matOther); // this first, then other
-    bCMatrix GetProduct(bCMatrix const & a_matOther) const;  // other first, then this
+    bCMatrix & Multiply(bCMatrix const & a_matOther);             // other first, then this
+    bCMatrix & ReverseMultiply(bCMatrix const & a_matOther);      // this first, then other
+    bCMatrix GetProduct(bCMatrix const & a_matOther) const;       // other first, then this
     bCMatrix GetProductPrefix(bCMatrix const & a_matOther) const; // this first, then other
-    bCMatrix operator*(bCMatrix const & a_matOther) const;   // other first, then this
+    bCMatrix operator*(bCMatrix const & a_matOther) const;        // other first, then this
     bCMatrix & operator*=(bCMatrix const & a_matOther);
 
     // Inverse (general adjugate; a singular matrix inverts to the identity) and transpose.
@@ -215,7 +215,7 @@ public:
     bCMatrix GetRotatedByLocalAxisX(float a_fAngle) const;
     bCMatrix GetRotatedByLocalAxisY(float a_fAngle) const;
     bCMatrix GetRotatedByLocalAxisZ(float a_fAngle) const;
-    bCMatrix GetRotation() const;     // the upper 3x3 in an identity
+    bCMatrix GetRotation() const; // the upper 3x3 in an identity
     bCMatrix3 GetRotation3() const;
     bCMatrix GetPureRotation() const; // rows 0 to 2 divided by their lengths, row 3 kept
 
@@ -248,7 +248,7 @@ public:
     bool IsValid() const; // finite and orthogonal
 
     float GetDeterminant() const;
-    float GetDeterminantRotation() const;                          // upper 3x3
+    float GetDeterminantRotation() const;                         // upper 3x3
     float GetDeterminantAdjoint(int a_iRow, int a_iColumn) const; // 3x3 minor without row and column
 
     void PrintDebug(bCString const & a_strLabel) const;
@@ -266,8 +266,14 @@ private:
 
 static_assert(sizeof(bCMatrix) == 64, "sixteen floats");
 
-inline bCMatrix::bCMatrix(float const * a_pfElements) { SetMatrix(a_pfElements); }
-inline bCMatrix::bCMatrix(float const a_fElements[4][4]) { SetMatrix(a_fElements); }
+inline bCMatrix::bCMatrix(float const * a_pfElements)
+{
+    SetMatrix(a_pfElements);
+}
+inline bCMatrix::bCMatrix(float const a_fElements[4][4])
+{
+    SetMatrix(a_fElements);
+}
 inline bCMatrix::bCMatrix(bCVector4 const & a_vecRow0, bCVector4 const & a_vecRow1, bCVector4 const & a_vecRow2,
                           bCVector4 const & a_vecRow3)
 {
@@ -278,7 +284,10 @@ inline bCMatrix::bCMatrix(bCVector const & a_vecRow0, bCVector const & a_vecRow1
 {
     SetMatrix(a_vecRow0, a_vecRow1, a_vecRow2, a_vecRow3);
 }
-inline bCMatrix::bCMatrix(float a_fAll) { SetMatrix(a_fAll); }
+inline bCMatrix::bCMatrix(float a_fAll)
+{
+    SetMatrix(a_fAll);
+}
 
 inline void bCMatrix::SetMatrix(float const * a_pfElements)
 {
@@ -307,27 +316,72 @@ inline void bCMatrix::SetMatrix(bCVector const & a_vecRow0, bCVector const & a_v
     SetRow(3, a_vecRow3);
     ValidateReserved();
 }
-inline void bCMatrix::SetMatrix(bCMatrix const & a_matSource) { *this = a_matSource; }
+inline void bCMatrix::SetMatrix(bCMatrix const & a_matSource)
+{
+    *this = a_matSource;
+}
 inline void bCMatrix::SetMatrix(float a_fAll)
 {
     for (float & fElement : m_fElements)
         fElement = a_fAll;
 }
 
-inline float bCMatrix::GetElement(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 4 + a_iColumn]; }
-inline float bCMatrix::GetElement(int a_iIndex) const { return m_fElements[a_iIndex]; }
-inline void bCMatrix::SetElement(int a_iRow, int a_iColumn, float a_fValue) { m_fElements[a_iRow * 4 + a_iColumn] = a_fValue; }
-inline void bCMatrix::SetElement(int a_iIndex, float a_fValue) { m_fElements[a_iIndex] = a_fValue; }
-inline float & bCMatrix::AccessElement(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 4 + a_iColumn]; }
-inline float & bCMatrix::AccessElement(int a_iIndex) { return m_fElements[a_iIndex]; }
-inline float & bCMatrix::operator()(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 4 + a_iColumn]; }
-inline float bCMatrix::operator()(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 4 + a_iColumn]; }
-inline float & bCMatrix::operator[](int a_iIndex) { return m_fElements[a_iIndex]; }
-inline float bCMatrix::operator[](int a_iIndex) const { return m_fElements[a_iIndex]; }
-inline bCVector bCMatrix::GetRow(int a_iRow) const { return bCVector(&m_fElements[a_iRow * 4]); }
-inline bCVector4 bCMatrix::GetRow4(int a_iRow) const { return bCVector4(&m_fElements[a_iRow * 4]); }
-inline void bCMatrix::GetRow(int a_iRow, bCVector & a_vecRow) const { a_vecRow = GetRow(a_iRow); }
-inline void bCMatrix::GetRow(int a_iRow, bCVector4 & a_vecRow) const { a_vecRow = GetRow4(a_iRow); }
+inline float bCMatrix::GetElement(int a_iRow, int a_iColumn) const
+{
+    return m_fElements[a_iRow * 4 + a_iColumn];
+}
+inline float bCMatrix::GetElement(int a_iIndex) const
+{
+    return m_fElements[a_iIndex];
+}
+inline void bCMatrix::SetElement(int a_iRow, int a_iColumn, float a_fValue)
+{
+    m_fElements[a_iRow * 4 + a_iColumn] = a_fValue;
+}
+inline void bCMatrix::SetElement(int a_iIndex, float a_fValue)
+{
+    m_fElements[a_iIndex] = a_fValue;
+}
+inline float & bCMatrix::AccessElement(int a_iRow, int a_iColumn)
+{
+    return m_fElements[a_iRow * 4 + a_iColumn];
+}
+inline float & bCMatrix::AccessElement(int a_iIndex)
+{
+    return m_fElements[a_iIndex];
+}
+inline float & bCMatrix::operator()(int a_iRow, int a_iColumn)
+{
+    return m_fElements[a_iRow * 4 + a_iColumn];
+}
+inline float bCMatrix::operator()(int a_iRow, int a_iColumn) const
+{
+    return m_fElements[a_iRow * 4 + a_iColumn];
+}
+inline float & bCMatrix::operator[](int a_iIndex)
+{
+    return m_fElements[a_iIndex];
+}
+inline float bCMatrix::operator[](int a_iIndex) const
+{
+    return m_fElements[a_iIndex];
+}
+inline bCVector bCMatrix::GetRow(int a_iRow) const
+{
+    return bCVector(&m_fElements[a_iRow * 4]);
+}
+inline bCVector4 bCMatrix::GetRow4(int a_iRow) const
+{
+    return bCVector4(&m_fElements[a_iRow * 4]);
+}
+inline void bCMatrix::GetRow(int a_iRow, bCVector & a_vecRow) const
+{
+    a_vecRow = GetRow(a_iRow);
+}
+inline void bCMatrix::GetRow(int a_iRow, bCVector4 & a_vecRow) const
+{
+    a_vecRow = GetRow4(a_iRow);
+}
 inline void bCMatrix::SetRow(int a_iRow, bCVector const & a_vecRow)
 {
     for (int i = 0; i < 3; ++i)
@@ -338,12 +392,18 @@ inline void bCMatrix::SetRow(int a_iRow, bCVector4 const & a_vecRow)
     for (int i = 0; i < 4; ++i)
         m_fElements[a_iRow * 4 + i] = a_vecRow[i];
 }
-inline bCVector & bCMatrix::AccessRow(int a_iRow) { return *reinterpret_cast<bCVector *>(&m_fElements[a_iRow * 4]); }
+inline bCVector & bCMatrix::AccessRow(int a_iRow)
+{
+    return *reinterpret_cast<bCVector *>(&m_fElements[a_iRow * 4]);
+}
 inline bCVector const & bCMatrix::AccessRow(int a_iRow) const
 {
     return *reinterpret_cast<bCVector const *>(&m_fElements[a_iRow * 4]);
 }
-inline bCVector4 & bCMatrix::AccessRow4(int a_iRow) { return *reinterpret_cast<bCVector4 *>(&m_fElements[a_iRow * 4]); }
+inline bCVector4 & bCMatrix::AccessRow4(int a_iRow)
+{
+    return *reinterpret_cast<bCVector4 *>(&m_fElements[a_iRow * 4]);
+}
 inline bCVector4 const & bCMatrix::AccessRow4(int a_iRow) const
 {
     return *reinterpret_cast<bCVector4 const *>(&m_fElements[a_iRow * 4]);
@@ -358,40 +418,142 @@ inline bCVector4 bCMatrix::GetColumn4(int a_iColumn) const
                      m_fElements[12 + a_iColumn]);
 }
 
-inline bCVector bCMatrix::GetXAxis() const { return GetRow(0); }
-inline bCVector bCMatrix::GetYAxis() const { return GetRow(1); }
-inline bCVector bCMatrix::GetZAxis() const { return GetRow(2); }
-inline bCVector bCMatrix::GetTranslation() const { return GetRow(3); }
-inline void bCMatrix::GetXAxis(bCVector & a_vecAxis) const { a_vecAxis = GetRow(0); }
-inline void bCMatrix::GetYAxis(bCVector & a_vecAxis) const { a_vecAxis = GetRow(1); }
-inline void bCMatrix::GetZAxis(bCVector & a_vecAxis) const { a_vecAxis = GetRow(2); }
-inline void bCMatrix::GetTranslation(bCVector & a_vecTranslation) const { a_vecTranslation = GetRow(3); }
-inline bCVector4 bCMatrix::GetXAxis4() const { return GetRow4(0); }
-inline bCVector4 bCMatrix::GetYAxis4() const { return GetRow4(1); }
-inline bCVector4 bCMatrix::GetZAxis4() const { return GetRow4(2); }
-inline bCVector4 bCMatrix::GetTranslation4() const { return GetRow4(3); }
-inline bCVector & bCMatrix::AccessXAxis() { return AccessRow(0); }
-inline bCVector & bCMatrix::AccessYAxis() { return AccessRow(1); }
-inline bCVector & bCMatrix::AccessZAxis() { return AccessRow(2); }
-inline bCVector & bCMatrix::AccessTranslation() { return AccessRow(3); }
-inline bCVector4 & bCMatrix::AccessXAxis4() { return AccessRow4(0); }
-inline bCVector4 & bCMatrix::AccessYAxis4() { return AccessRow4(1); }
-inline bCVector4 & bCMatrix::AccessZAxis4() { return AccessRow4(2); }
-inline bCVector4 & bCMatrix::AccessTranslation4() { return AccessRow4(3); }
-inline void bCMatrix::SetXAxis(bCVector const & a_vecAxis) { SetRow(0, a_vecAxis); }
-inline void bCMatrix::SetYAxis(bCVector const & a_vecAxis) { SetRow(1, a_vecAxis); }
-inline void bCMatrix::SetZAxis(bCVector const & a_vecAxis) { SetRow(2, a_vecAxis); }
-inline void bCMatrix::SetXAxis(bCVector4 const & a_vecAxis) { SetRow(0, a_vecAxis); }
-inline void bCMatrix::SetYAxis(bCVector4 const & a_vecAxis) { SetRow(1, a_vecAxis); }
-inline void bCMatrix::SetZAxis(bCVector4 const & a_vecAxis) { SetRow(2, a_vecAxis); }
-inline void bCMatrix::ModifyXAxis(bCVector const & a_vecAxis) { SetRow(0, a_vecAxis); }
-inline void bCMatrix::ModifyYAxis(bCVector const & a_vecAxis) { SetRow(1, a_vecAxis); }
-inline void bCMatrix::ModifyZAxis(bCVector const & a_vecAxis) { SetRow(2, a_vecAxis); }
-inline void bCMatrix::ModifyXAxis(bCVector4 const & a_vecAxis) { SetRow(0, a_vecAxis); }
-inline void bCMatrix::ModifyYAxis(bCVector4 const & a_vecAxis) { SetRow(1, a_vecAxis); }
-inline void bCMatrix::ModifyZAxis(bCVector4 const & a_vecAxis) { SetRow(2, a_vecAxis); }
-inline void bCMatrix::ModifyTranslation(bCVector const & a_vecTranslation) { SetRow(3, a_vecTranslation); }
-inline void bCMatrix::ModifyTranslation(bCVector4 const & a_vecTranslation) { SetRow(3, a_vecTranslation); }
+inline bCVector bCMatrix::GetXAxis() const
+{
+    return GetRow(0);
+}
+inline bCVector bCMatrix::GetYAxis() const
+{
+    return GetRow(1);
+}
+inline bCVector bCMatrix::GetZAxis() const
+{
+    return GetRow(2);
+}
+inline bCVector bCMatrix::GetTranslation() const
+{
+    return GetRow(3);
+}
+inline void bCMatrix::GetXAxis(bCVector & a_vecAxis) const
+{
+    a_vecAxis = GetRow(0);
+}
+inline void bCMatrix::GetYAxis(bCVector & a_vecAxis) const
+{
+    a_vecAxis = GetRow(1);
+}
+inline void bCMatrix::GetZAxis(bCVector & a_vecAxis) const
+{
+    a_vecAxis = GetRow(2);
+}
+inline void bCMatrix::GetTranslation(bCVector & a_vecTranslation) const
+{
+    a_vecTranslation = GetRow(3);
+}
+inline bCVector4 bCMatrix::GetXAxis4() const
+{
+    return GetRow4(0);
+}
+inline bCVector4 bCMatrix::GetYAxis4() const
+{
+    return GetRow4(1);
+}
+inline bCVector4 bCMatrix::GetZAxis4() const
+{
+    return GetRow4(2);
+}
+inline bCVector4 bCMatrix::GetTranslation4() const
+{
+    return GetRow4(3);
+}
+inline bCVector & bCMatrix::AccessXAxis()
+{
+    return AccessRow(0);
+}
+inline bCVector & bCMatrix::AccessYAxis()
+{
+    return AccessRow(1);
+}
+inline bCVector & bCMatrix::AccessZAxis()
+{
+    return AccessRow(2);
+}
+inline bCVector & bCMatrix::AccessTranslation()
+{
+    return AccessRow(3);
+}
+inline bCVector4 & bCMatrix::AccessXAxis4()
+{
+    return AccessRow4(0);
+}
+inline bCVector4 & bCMatrix::AccessYAxis4()
+{
+    return AccessRow4(1);
+}
+inline bCVector4 & bCMatrix::AccessZAxis4()
+{
+    return AccessRow4(2);
+}
+inline bCVector4 & bCMatrix::AccessTranslation4()
+{
+    return AccessRow4(3);
+}
+inline void bCMatrix::SetXAxis(bCVector const & a_vecAxis)
+{
+    SetRow(0, a_vecAxis);
+}
+inline void bCMatrix::SetYAxis(bCVector const & a_vecAxis)
+{
+    SetRow(1, a_vecAxis);
+}
+inline void bCMatrix::SetZAxis(bCVector const & a_vecAxis)
+{
+    SetRow(2, a_vecAxis);
+}
+inline void bCMatrix::SetXAxis(bCVector4 const & a_vecAxis)
+{
+    SetRow(0, a_vecAxis);
+}
+inline void bCMatrix::SetYAxis(bCVector4 const & a_vecAxis)
+{
+    SetRow(1, a_vecAxis);
+}
+inline void bCMatrix::SetZAxis(bCVector4 const & a_vecAxis)
+{
+    SetRow(2, a_vecAxis);
+}
+inline void bCMatrix::ModifyXAxis(bCVector const & a_vecAxis)
+{
+    SetRow(0, a_vecAxis);
+}
+inline void bCMatrix::ModifyYAxis(bCVector const & a_vecAxis)
+{
+    SetRow(1, a_vecAxis);
+}
+inline void bCMatrix::ModifyZAxis(bCVector const & a_vecAxis)
+{
+    SetRow(2, a_vecAxis);
+}
+inline void bCMatrix::ModifyXAxis(bCVector4 const & a_vecAxis)
+{
+    SetRow(0, a_vecAxis);
+}
+inline void bCMatrix::ModifyYAxis(bCVector4 const & a_vecAxis)
+{
+    SetRow(1, a_vecAxis);
+}
+inline void bCMatrix::ModifyZAxis(bCVector4 const & a_vecAxis)
+{
+    SetRow(2, a_vecAxis);
+}
+inline void bCMatrix::ModifyTranslation(bCVector const & a_vecTranslation)
+{
+    SetRow(3, a_vecTranslation);
+}
+inline void bCMatrix::ModifyTranslation(bCVector4 const & a_vecTranslation)
+{
+    SetRow(3, a_vecTranslation);
+}
 inline void bCMatrix::SetToTranslation(bCVector const & a_vecTranslation)
 {
     SetIdentity();
@@ -409,7 +571,10 @@ inline void bCMatrix::SetIdentityRotation()
         for (int c = 0; c < 3; ++c)
             m_fElements[r * 4 + c] = r == c ? 1.0f : 0.0f;
 }
-inline void bCMatrix::Clear() { SetMatrix(0.0f); }
+inline void bCMatrix::Clear()
+{
+    SetMatrix(0.0f);
+}
 inline void bCMatrix::ClearRotation()
 {
     for (int r = 0; r < 3; ++r)
@@ -447,24 +612,78 @@ inline bCMatrix & bCMatrix::Negate()
         fElement = -fElement;
     return *this;
 }
-inline bCMatrix bCMatrix::GetSum(bCMatrix const & a_matOther) const { return bCMatrix(*this).Add(a_matOther); }
-inline bCMatrix bCMatrix::GetDifference(bCMatrix const & a_matOther) const { return bCMatrix(*this).Sub(a_matOther); }
-inline bCMatrix bCMatrix::GetProduct(float a_fFactor) const { return bCMatrix(*this).Multiply(a_fFactor); }
-inline bCMatrix bCMatrix::GetQuotient(float a_fDivisor) const { return bCMatrix(*this).Divide(a_fDivisor); }
-inline bCMatrix bCMatrix::GetNegated() const { return bCMatrix(*this).Negate(); }
-inline bCMatrix bCMatrix::operator+(bCMatrix const & a_matOther) const { return GetSum(a_matOther); }
-inline bCMatrix bCMatrix::operator-(bCMatrix const & a_matOther) const { return GetDifference(a_matOther); }
-inline bCMatrix bCMatrix::operator-() const { return GetNegated(); }
-inline bCMatrix bCMatrix::operator+(float a_fOffset) const { return bCMatrix(*this) += a_fOffset; }
-inline bCMatrix bCMatrix::operator-(float a_fOffset) const { return bCMatrix(*this) -= a_fOffset; }
-inline bCMatrix & bCMatrix::operator+=(float a_fOffset) { return Add(bCMatrix(a_fOffset)); }
-inline bCMatrix & bCMatrix::operator-=(float a_fOffset) { return Sub(bCMatrix(a_fOffset)); }
-inline bCMatrix bCMatrix::operator*(float a_fFactor) const { return GetProduct(a_fFactor); }
-inline bCMatrix bCMatrix::operator/(float a_fDivisor) const { return GetQuotient(a_fDivisor); }
-inline bCMatrix & bCMatrix::operator+=(bCMatrix const & a_matOther) { return Add(a_matOther); }
-inline bCMatrix & bCMatrix::operator-=(bCMatrix const & a_matOther) { return Sub(a_matOther); }
-inline bCMatrix & bCMatrix::operator*=(float a_fFactor) { return Multiply(a_fFactor); }
-inline bCMatrix & bCMatrix::operator/=(float a_fDivisor) { return Divide(a_fDivisor); }
+inline bCMatrix bCMatrix::GetSum(bCMatrix const & a_matOther) const
+{
+    return bCMatrix(*this).Add(a_matOther);
+}
+inline bCMatrix bCMatrix::GetDifference(bCMatrix const & a_matOther) const
+{
+    return bCMatrix(*this).Sub(a_matOther);
+}
+inline bCMatrix bCMatrix::GetProduct(float a_fFactor) const
+{
+    return bCMatrix(*this).Multiply(a_fFactor);
+}
+inline bCMatrix bCMatrix::GetQuotient(float a_fDivisor) const
+{
+    return bCMatrix(*this).Divide(a_fDivisor);
+}
+inline bCMatrix bCMatrix::GetNegated() const
+{
+    return bCMatrix(*this).Negate();
+}
+inline bCMatrix bCMatrix::operator+(bCMatrix const & a_matOther) const
+{
+    return GetSum(a_matOther);
+}
+inline bCMatrix bCMatrix::operator-(bCMatrix const & a_matOther) const
+{
+    return GetDifference(a_matOther);
+}
+inline bCMatrix bCMatrix::operator-() const
+{
+    return GetNegated();
+}
+inline bCMatrix bCMatrix::operator+(float a_fOffset) const
+{
+    return bCMatrix(*this) += a_fOffset;
+}
+inline bCMatrix bCMatrix::operator-(float a_fOffset) const
+{
+    return bCMatrix(*this) -= a_fOffset;
+}
+inline bCMatrix & bCMatrix::operator+=(float a_fOffset)
+{
+    return Add(bCMatrix(a_fOffset));
+}
+inline bCMatrix & bCMatrix::operator-=(float a_fOffset)
+{
+    return Sub(bCMatrix(a_fOffset));
+}
+inline bCMatrix bCMatrix::operator*(float a_fFactor) const
+{
+    return GetProduct(a_fFactor);
+}
+inline bCMatrix bCMatrix::operator/(float a_fDivisor) const
+{
+    return GetQuotient(a_fDivisor);
+}
+inline bCMatrix & bCMatrix::operator+=(bCMatrix const & a_matOther)
+{
+    return Add(a_matOther);
+}
+inline bCMatrix & bCMatrix::operator-=(bCMatrix const & a_matOther)
+{
+    return Sub(a_matOther);
+}
+inline bCMatrix & bCMatrix::operator*=(float a_fFactor)
+{
+    return Multiply(a_fFactor);
+}
+inline bCMatrix & bCMatrix::operator/=(float a_fDivisor)
+{
+    return Divide(a_fDivisor);
+}
 
 inline bCMatrix & bCMatrix::SetToProduct(bCMatrix const & a_matA, bCMatrix const & a_matB)
 {
@@ -479,8 +698,14 @@ inline bCMatrix & bCMatrix::SetToProduct(bCMatrix const & a_matA, bCMatrix const
     SetMatrix(fResult);
     return *this;
 }
-inline bCMatrix & bCMatrix::Multiply(bCMatrix const & a_matOther) { return SetToProduct(*this, a_matOther); }
-inline bCMatrix & bCMatrix::ReverseMultiply(bCMatrix const & a_matOther) { return SetToProduct(a_matOther, *this); }
+inline bCMatrix & bCMatrix::Multiply(bCMatrix const & a_matOther)
+{
+    return SetToProduct(*this, a_matOther);
+}
+inline bCMatrix & bCMatrix::ReverseMultiply(bCMatrix const & a_matOther)
+{
+    return SetToProduct(a_matOther, *this);
+}
 inline bCMatrix bCMatrix::GetProduct(bCMatrix const & a_matOther) const
 {
     bCMatrix matResult;
@@ -493,11 +718,23 @@ inline bCMatrix bCMatrix::GetProductPrefix(bCMatrix const & a_matOther) const
     matResult.SetToProduct(a_matOther, *this);
     return matResult;
 }
-inline bCMatrix bCMatrix::operator*(bCMatrix const & a_matOther) const { return GetProduct(a_matOther); }
-inline bCMatrix & bCMatrix::operator*=(bCMatrix const & a_matOther) { return Multiply(a_matOther); }
+inline bCMatrix bCMatrix::operator*(bCMatrix const & a_matOther) const
+{
+    return GetProduct(a_matOther);
+}
+inline bCMatrix & bCMatrix::operator*=(bCMatrix const & a_matOther)
+{
+    return Multiply(a_matOther);
+}
 
-inline bCMatrix bCMatrix::GetInverted() const { return bCMatrix(*this).Invert(); }
-inline bCMatrix bCMatrix::operator~() const { return GetInverted(); }
+inline bCMatrix bCMatrix::GetInverted() const
+{
+    return bCMatrix(*this).Invert();
+}
+inline bCMatrix bCMatrix::operator~() const
+{
+    return GetInverted();
+}
 inline bCMatrix & bCMatrix::Transpose()
 {
     for (int r = 0; r < 4; ++r)
@@ -505,7 +742,10 @@ inline bCMatrix & bCMatrix::Transpose()
             std::swap(m_fElements[r * 4 + c], m_fElements[c * 4 + r]);
     return *this;
 }
-inline bCMatrix bCMatrix::GetTransposed() const { return bCMatrix(*this).Transpose(); }
+inline bCMatrix bCMatrix::GetTransposed() const
+{
+    return bCMatrix(*this).Transpose();
+}
 inline bCMatrix & bCMatrix::TransposeRotation()
 {
     for (int r = 0; r < 3; ++r)
@@ -521,9 +761,18 @@ inline bool bCMatrix::IsEqual(bCMatrix const & a_matOther) const
             return false;
     return true;
 }
-inline bool bCMatrix::operator==(bCMatrix const & a_matOther) const { return IsEqual(a_matOther); }
-inline bool bCMatrix::operator!=(bCMatrix const & a_matOther) const { return !IsEqual(a_matOther); }
-inline bool bCMatrix::IsIdentity() const { return IsEqual(GetIdentity()); }
+inline bool bCMatrix::operator==(bCMatrix const & a_matOther) const
+{
+    return IsEqual(a_matOther);
+}
+inline bool bCMatrix::operator!=(bCMatrix const & a_matOther) const
+{
+    return !IsEqual(a_matOther);
+}
+inline bool bCMatrix::IsIdentity() const
+{
+    return IsEqual(GetIdentity());
+}
 inline bool bCMatrix::IsExcentric() const
 {
     return m_fElements[3] != 0.0f || m_fElements[7] != 0.0f || m_fElements[11] != 0.0f || m_fElements[15] != 1.0f;
@@ -560,13 +809,22 @@ inline bCVector & bCVector::SetTransformed(bCVector const & a_vecSource, bCMatri
     SetCoordinates(fResultX, fResultY, fResultZ);
     return *this;
 }
-inline bCVector & bCVector::Transform(bCMatrix const & a_matTransform) { return SetTransformed(*this, a_matTransform); }
+inline bCVector & bCVector::Transform(bCMatrix const & a_matTransform)
+{
+    return SetTransformed(*this, a_matTransform);
+}
 inline bCVector bCVector::GetTransformed(bCMatrix const & a_matTransform) const
 {
     return bCVector().SetTransformed(*this, a_matTransform);
 }
-inline bCVector bCVector::operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
-inline bCVector & bCVector::operator*=(bCMatrix const & a_matTransform) { return Transform(a_matTransform); }
+inline bCVector bCVector::operator*(bCMatrix const & a_matTransform) const
+{
+    return GetTransformed(a_matTransform);
+}
+inline bCVector & bCVector::operator*=(bCMatrix const & a_matTransform)
+{
+    return Transform(a_matTransform);
+}
 
 inline bCVector & bCVector::SetTransformedDirection(bCVector const & a_vecSource, bCMatrix const & a_matTransform)
 {
@@ -602,8 +860,14 @@ inline bCVector bCVector::GetInvTransformedDirection(bCMatrix const & a_matTrans
 {
     return GetTransformedDirection(a_matTransform.GetInverted());
 }
-inline bCVector bCVector::operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-inline bCVector & bCVector::operator/=(bCMatrix const & a_matTransform) { return InvTransform(a_matTransform); }
+inline bCVector bCVector::operator/(bCMatrix const & a_matTransform) const
+{
+    return GetInvTransformed(a_matTransform);
+}
+inline bCVector & bCVector::operator/=(bCMatrix const & a_matTransform)
+{
+    return InvTransform(a_matTransform);
+}
 
 inline bCVector4 & bCVector4::SetTransformed(bCVector4 const & a_vecSource, bCMatrix const & a_matTransform)
 {
@@ -614,13 +878,22 @@ inline bCVector4 & bCVector4::SetTransformed(bCVector4 const & a_vecSource, bCMa
     SetCoordinates(fResult);
     return *this;
 }
-inline bCVector4 & bCVector4::Transform(bCMatrix const & a_matTransform) { return SetTransformed(*this, a_matTransform); }
+inline bCVector4 & bCVector4::Transform(bCMatrix const & a_matTransform)
+{
+    return SetTransformed(*this, a_matTransform);
+}
 inline bCVector4 bCVector4::GetTransformed(bCMatrix const & a_matTransform) const
 {
     return bCVector4().SetTransformed(*this, a_matTransform);
 }
-inline bCVector4 bCVector4::operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
-inline bCVector4 & bCVector4::operator*=(bCMatrix const & a_matTransform) { return Transform(a_matTransform); }
+inline bCVector4 bCVector4::operator*(bCMatrix const & a_matTransform) const
+{
+    return GetTransformed(a_matTransform);
+}
+inline bCVector4 & bCVector4::operator*=(bCMatrix const & a_matTransform)
+{
+    return Transform(a_matTransform);
+}
 
 // The inline conversion from a quaternion lives with the quaternion.
 #include <vellmark/math/3d/oe_quaternion.h>

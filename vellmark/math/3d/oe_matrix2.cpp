@@ -19,11 +19,26 @@ bCMatrix2 const & bCMatrix2::GetZero()
     return s_matZero;
 }
 
-bCMatrix2::bCMatrix2(float const * a_pfElements) { SetMatrix(a_pfElements); }
-bCMatrix2::bCMatrix2(float const a_fElements[2][2]) { SetMatrix(a_fElements); }
-bCMatrix2::bCMatrix2(bCVector2 const & a_vecRow0, bCVector2 const & a_vecRow1) { SetMatrix(a_vecRow0, a_vecRow1); }
-bCMatrix2::bCMatrix2(float a_f00, float a_f01, float a_f10, float a_f11) { SetMatrix(a_f00, a_f01, a_f10, a_f11); }
-bCMatrix2::bCMatrix2(float a_fAll) { SetMatrix(a_fAll); }
+bCMatrix2::bCMatrix2(float const * a_pfElements)
+{
+    SetMatrix(a_pfElements);
+}
+bCMatrix2::bCMatrix2(float const a_fElements[2][2])
+{
+    SetMatrix(a_fElements);
+}
+bCMatrix2::bCMatrix2(bCVector2 const & a_vecRow0, bCVector2 const & a_vecRow1)
+{
+    SetMatrix(a_vecRow0, a_vecRow1);
+}
+bCMatrix2::bCMatrix2(float a_f00, float a_f01, float a_f10, float a_f11)
+{
+    SetMatrix(a_f00, a_f01, a_f10, a_f11);
+}
+bCMatrix2::bCMatrix2(float a_fAll)
+{
+    SetMatrix(a_fAll);
+}
 
 void bCMatrix2::SetMatrix(float const * a_pfElements)
 {
@@ -45,37 +60,97 @@ void bCMatrix2::SetMatrix(float a_f00, float a_f01, float a_f10, float a_f11)
     m_fElements[2] = a_f10;
     m_fElements[3] = a_f11;
 }
-void bCMatrix2::SetMatrix(bCMatrix2 const & a_matSource) { *this = a_matSource; }
-void bCMatrix2::SetMatrix(float a_fAll) { SetMatrix(a_fAll, a_fAll, a_fAll, a_fAll); }
+void bCMatrix2::SetMatrix(bCMatrix2 const & a_matSource)
+{
+    *this = a_matSource;
+}
+void bCMatrix2::SetMatrix(float a_fAll)
+{
+    SetMatrix(a_fAll, a_fAll, a_fAll, a_fAll);
+}
 
-float bCMatrix2::GetElement(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 2 + a_iColumn]; }
-float bCMatrix2::GetElement(int a_iIndex) const { return m_fElements[a_iIndex]; }
-void bCMatrix2::SetElement(int a_iRow, int a_iColumn, float a_fValue) { m_fElements[a_iRow * 2 + a_iColumn] = a_fValue; }
-void bCMatrix2::SetElement(int a_iIndex, float a_fValue) { m_fElements[a_iIndex] = a_fValue; }
-float & bCMatrix2::AccessElement(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 2 + a_iColumn]; }
-float & bCMatrix2::AccessElement(int a_iIndex) { return m_fElements[a_iIndex]; }
-float & bCMatrix2::operator[](int a_iIndex) { return m_fElements[a_iIndex]; }
-float bCMatrix2::operator[](int a_iIndex) const { return m_fElements[a_iIndex]; }
-bCVector2 bCMatrix2::GetRow(int a_iRow) const { return bCVector2(&m_fElements[a_iRow * 2]); }
-void bCMatrix2::GetRow(int a_iRow, bCVector2 & a_vecRow) const { a_vecRow = GetRow(a_iRow); }
+float bCMatrix2::GetElement(int a_iRow, int a_iColumn) const
+{
+    return m_fElements[a_iRow * 2 + a_iColumn];
+}
+float bCMatrix2::GetElement(int a_iIndex) const
+{
+    return m_fElements[a_iIndex];
+}
+void bCMatrix2::SetElement(int a_iRow, int a_iColumn, float a_fValue)
+{
+    m_fElements[a_iRow * 2 + a_iColumn] = a_fValue;
+}
+void bCMatrix2::SetElement(int a_iIndex, float a_fValue)
+{
+    m_fElements[a_iIndex] = a_fValue;
+}
+float & bCMatrix2::AccessElement(int a_iRow, int a_iColumn)
+{
+    return m_fElements[a_iRow * 2 + a_iColumn];
+}
+float & bCMatrix2::AccessElement(int a_iIndex)
+{
+    return m_fElements[a_iIndex];
+}
+float & bCMatrix2::operator[](int a_iIndex)
+{
+    return m_fElements[a_iIndex];
+}
+float bCMatrix2::operator[](int a_iIndex) const
+{
+    return m_fElements[a_iIndex];
+}
+bCVector2 bCMatrix2::GetRow(int a_iRow) const
+{
+    return bCVector2(&m_fElements[a_iRow * 2]);
+}
+void bCMatrix2::GetRow(int a_iRow, bCVector2 & a_vecRow) const
+{
+    a_vecRow = GetRow(a_iRow);
+}
 void bCMatrix2::SetRow(int a_iRow, bCVector2 const & a_vecRow)
 {
     m_fElements[a_iRow * 2] = a_vecRow[0];
     m_fElements[a_iRow * 2 + 1] = a_vecRow[1];
 }
-bCVector2 & bCMatrix2::AccessRow(int a_iRow) { return *reinterpret_cast<bCVector2 *>(&m_fElements[a_iRow * 2]); }
+bCVector2 & bCMatrix2::AccessRow(int a_iRow)
+{
+    return *reinterpret_cast<bCVector2 *>(&m_fElements[a_iRow * 2]);
+}
 bCVector2 const & bCMatrix2::AccessRow(int a_iRow) const
 {
     return *reinterpret_cast<bCVector2 const *>(&m_fElements[a_iRow * 2]);
 }
-bCVector2 bCMatrix2::GetColumn(int a_iColumn) const { return bCVector2(m_fElements[a_iColumn], m_fElements[2 + a_iColumn]); }
-bCVector2 bCMatrix2::GetXAxis() const { return GetRow(0); }
-bCVector2 bCMatrix2::GetYAxis() const { return GetRow(1); }
-void bCMatrix2::SetXAxis(bCVector2 const & a_vecAxis) { SetRow(0, a_vecAxis); }
-void bCMatrix2::SetYAxis(bCVector2 const & a_vecAxis) { SetRow(1, a_vecAxis); }
+bCVector2 bCMatrix2::GetColumn(int a_iColumn) const
+{
+    return bCVector2(m_fElements[a_iColumn], m_fElements[2 + a_iColumn]);
+}
+bCVector2 bCMatrix2::GetXAxis() const
+{
+    return GetRow(0);
+}
+bCVector2 bCMatrix2::GetYAxis() const
+{
+    return GetRow(1);
+}
+void bCMatrix2::SetXAxis(bCVector2 const & a_vecAxis)
+{
+    SetRow(0, a_vecAxis);
+}
+void bCMatrix2::SetYAxis(bCVector2 const & a_vecAxis)
+{
+    SetRow(1, a_vecAxis);
+}
 
-void bCMatrix2::SetIdentity() { SetMatrix(1.0f, 0.0f, 0.0f, 1.0f); }
-void bCMatrix2::Clear() { SetMatrix(0.0f); }
+void bCMatrix2::SetIdentity()
+{
+    SetMatrix(1.0f, 0.0f, 0.0f, 1.0f);
+}
+void bCMatrix2::Clear()
+{
+    SetMatrix(0.0f);
+}
 
 bCMatrix2 & bCMatrix2::Add(bCMatrix2 const & a_matOther)
 {
@@ -107,20 +182,62 @@ bCMatrix2 & bCMatrix2::Negate()
         fElement = -fElement;
     return *this;
 }
-bCMatrix2 bCMatrix2::GetSum(bCMatrix2 const & a_matOther) const { return bCMatrix2(*this).Add(a_matOther); }
-bCMatrix2 bCMatrix2::GetDifference(bCMatrix2 const & a_matOther) const { return bCMatrix2(*this).Sub(a_matOther); }
-bCMatrix2 bCMatrix2::GetProduct(float a_fFactor) const { return bCMatrix2(*this).Multiply(a_fFactor); }
-bCMatrix2 bCMatrix2::GetQuotient(float a_fDivisor) const { return bCMatrix2(*this).Divide(a_fDivisor); }
-bCMatrix2 bCMatrix2::GetNegated() const { return bCMatrix2(*this).Negate(); }
-bCMatrix2 bCMatrix2::operator+(bCMatrix2 const & a_matOther) const { return GetSum(a_matOther); }
-bCMatrix2 bCMatrix2::operator-(bCMatrix2 const & a_matOther) const { return GetDifference(a_matOther); }
-bCMatrix2 bCMatrix2::operator-() const { return GetNegated(); }
-bCMatrix2 bCMatrix2::operator*(float a_fFactor) const { return GetProduct(a_fFactor); }
-bCMatrix2 bCMatrix2::operator/(float a_fDivisor) const { return GetQuotient(a_fDivisor); }
-bCMatrix2 & bCMatrix2::operator+=(bCMatrix2 const & a_matOther) { return Add(a_matOther); }
-bCMatrix2 & bCMatrix2::operator-=(bCMatrix2 const & a_matOther) { return Sub(a_matOther); }
-bCMatrix2 & bCMatrix2::operator*=(float a_fFactor) { return Multiply(a_fFactor); }
-bCMatrix2 & bCMatrix2::operator/=(float a_fDivisor) { return Divide(a_fDivisor); }
+bCMatrix2 bCMatrix2::GetSum(bCMatrix2 const & a_matOther) const
+{
+    return bCMatrix2(*this).Add(a_matOther);
+}
+bCMatrix2 bCMatrix2::GetDifference(bCMatrix2 const & a_matOther) const
+{
+    return bCMatrix2(*this).Sub(a_matOther);
+}
+bCMatrix2 bCMatrix2::GetProduct(float a_fFactor) const
+{
+    return bCMatrix2(*this).Multiply(a_fFactor);
+}
+bCMatrix2 bCMatrix2::GetQuotient(float a_fDivisor) const
+{
+    return bCMatrix2(*this).Divide(a_fDivisor);
+}
+bCMatrix2 bCMatrix2::GetNegated() const
+{
+    return bCMatrix2(*this).Negate();
+}
+bCMatrix2 bCMatrix2::operator+(bCMatrix2 const & a_matOther) const
+{
+    return GetSum(a_matOther);
+}
+bCMatrix2 bCMatrix2::operator-(bCMatrix2 const & a_matOther) const
+{
+    return GetDifference(a_matOther);
+}
+bCMatrix2 bCMatrix2::operator-() const
+{
+    return GetNegated();
+}
+bCMatrix2 bCMatrix2::operator*(float a_fFactor) const
+{
+    return GetProduct(a_fFactor);
+}
+bCMatrix2 bCMatrix2::operator/(float a_fDivisor) const
+{
+    return GetQuotient(a_fDivisor);
+}
+bCMatrix2 & bCMatrix2::operator+=(bCMatrix2 const & a_matOther)
+{
+    return Add(a_matOther);
+}
+bCMatrix2 & bCMatrix2::operator-=(bCMatrix2 const & a_matOther)
+{
+    return Sub(a_matOther);
+}
+bCMatrix2 & bCMatrix2::operator*=(float a_fFactor)
+{
+    return Multiply(a_fFactor);
+}
+bCMatrix2 & bCMatrix2::operator/=(float a_fDivisor)
+{
+    return Divide(a_fDivisor);
+}
 
 bCMatrix2 & bCMatrix2::SetToProduct(bCMatrix2 const & a_matA, bCMatrix2 const & a_matB)
 {
@@ -132,8 +249,14 @@ bCMatrix2 & bCMatrix2::SetToProduct(bCMatrix2 const & a_matA, bCMatrix2 const & 
     SetMatrix(f00, f01, f10, f11);
     return *this;
 }
-bCMatrix2 & bCMatrix2::Multiply(bCMatrix2 const & a_matOther) { return SetToProduct(*this, a_matOther); }
-bCMatrix2 & bCMatrix2::ReverseMultiply(bCMatrix2 const & a_matOther) { return SetToProduct(a_matOther, *this); }
+bCMatrix2 & bCMatrix2::Multiply(bCMatrix2 const & a_matOther)
+{
+    return SetToProduct(*this, a_matOther);
+}
+bCMatrix2 & bCMatrix2::ReverseMultiply(bCMatrix2 const & a_matOther)
+{
+    return SetToProduct(a_matOther, *this);
+}
 bCMatrix2 bCMatrix2::GetProduct(bCMatrix2 const & a_matOther) const
 {
     return bCMatrix2().SetToProduct(*this, a_matOther);
@@ -142,8 +265,14 @@ bCMatrix2 bCMatrix2::GetProductPrefix(bCMatrix2 const & a_matOther) const
 {
     return bCMatrix2().SetToProduct(a_matOther, *this);
 }
-bCMatrix2 bCMatrix2::operator*(bCMatrix2 const & a_matOther) const { return GetProduct(a_matOther); }
-bCMatrix2 & bCMatrix2::operator*=(bCMatrix2 const & a_matOther) { return Multiply(a_matOther); }
+bCMatrix2 bCMatrix2::operator*(bCMatrix2 const & a_matOther) const
+{
+    return GetProduct(a_matOther);
+}
+bCMatrix2 & bCMatrix2::operator*=(bCMatrix2 const & a_matOther)
+{
+    return Multiply(a_matOther);
+}
 
 bCMatrix2 & bCMatrix2::SetToInverse(bCMatrix2 const & a_matSource)
 {
@@ -153,22 +282,49 @@ bCMatrix2 & bCMatrix2::SetToInverse(bCMatrix2 const & a_matSource)
     SetMatrix(fInv * m(1, 1), fInv * -m(0, 1), fInv * -m(1, 0), fInv * m(0, 0));
     return *this;
 }
-bCMatrix2 & bCMatrix2::Invert() { return SetToInverse(*this); }
-bCMatrix2 bCMatrix2::GetInverted() const { return bCMatrix2().SetToInverse(*this); }
-bCMatrix2 bCMatrix2::operator~() const { return GetInverted(); }
+bCMatrix2 & bCMatrix2::Invert()
+{
+    return SetToInverse(*this);
+}
+bCMatrix2 bCMatrix2::GetInverted() const
+{
+    return bCMatrix2().SetToInverse(*this);
+}
+bCMatrix2 bCMatrix2::operator~() const
+{
+    return GetInverted();
+}
 bCMatrix2 & bCMatrix2::SetToTranspose(bCMatrix2 const & a_matSource)
 {
     SetMatrix(a_matSource(0, 0), a_matSource(1, 0), a_matSource(0, 1), a_matSource(1, 1));
     return *this;
 }
-bCMatrix2 & bCMatrix2::Transpose() { return SetToTranspose(*this); }
-bCMatrix2 bCMatrix2::GetTransposed() const { return bCMatrix2().SetToTranspose(*this); }
-float bCMatrix2::GetDeterminant() const { return m_fElements[0] * m_fElements[3] - m_fElements[1] * m_fElements[2]; }
+bCMatrix2 & bCMatrix2::Transpose()
+{
+    return SetToTranspose(*this);
+}
+bCMatrix2 bCMatrix2::GetTransposed() const
+{
+    return bCMatrix2().SetToTranspose(*this);
+}
+float bCMatrix2::GetDeterminant() const
+{
+    return m_fElements[0] * m_fElements[3] - m_fElements[1] * m_fElements[2];
+}
 
-void bCMatrix2::SetToScaling(float a_fScaling) { SetMatrix(a_fScaling, 0.0f, 0.0f, a_fScaling); }
-void bCMatrix2::SetToScaling(bCVector2 const & a_vecScaling) { SetMatrix(a_vecScaling[0], 0.0f, 0.0f, a_vecScaling[1]); }
+void bCMatrix2::SetToScaling(float a_fScaling)
+{
+    SetMatrix(a_fScaling, 0.0f, 0.0f, a_fScaling);
+}
+void bCMatrix2::SetToScaling(bCVector2 const & a_vecScaling)
+{
+    SetMatrix(a_vecScaling[0], 0.0f, 0.0f, a_vecScaling[1]);
+}
 
-bool bCMatrix2::IsIdentity() const { return IsEqual(GetIdentity()); }
+bool bCMatrix2::IsIdentity() const
+{
+    return IsEqual(GetIdentity());
+}
 bool bCMatrix2::IsEqual(bCMatrix2 const & a_matOther) const
 {
     for (int i = 0; i < g_iCount; ++i)
@@ -176,8 +332,14 @@ bool bCMatrix2::IsEqual(bCMatrix2 const & a_matOther) const
             return false;
     return true;
 }
-bool bCMatrix2::operator==(bCMatrix2 const & a_matOther) const { return IsEqual(a_matOther); }
-bool bCMatrix2::operator!=(bCMatrix2 const & a_matOther) const { return !IsEqual(a_matOther); }
+bool bCMatrix2::operator==(bCMatrix2 const & a_matOther) const
+{
+    return IsEqual(a_matOther);
+}
+bool bCMatrix2::operator!=(bCMatrix2 const & a_matOther) const
+{
+    return !IsEqual(a_matOther);
+}
 
 // The stored form has always been the first element only; readers depend on its size.
 bCOStream & bCMatrix2::operator>>(bCOStream & a_Stream) const

@@ -17,7 +17,7 @@ public:
     static bCMatrix2 const & GetZero();
 
 public:
-    bCMatrix2() = default; // uninitialised
+    bCMatrix2() = default;                          // uninitialised
     explicit bCMatrix2(float const * a_pfElements); // 4 floats, row by row
     explicit bCMatrix2(float const a_fElements[2][2]);
     bCMatrix2(bCVector2 const & a_vecRow0, bCVector2 const & a_vecRow1);
@@ -117,28 +117,45 @@ private:
 
 static_assert(sizeof(bCMatrix2) == 16, "four floats");
 
-inline float & bCMatrix2::operator()(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 2 + a_iColumn]; }
-inline float bCMatrix2::operator()(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 2 + a_iColumn]; }
+inline float & bCMatrix2::operator()(int a_iRow, int a_iColumn)
+{
+    return m_fElements[a_iRow * 2 + a_iColumn];
+}
+inline float bCMatrix2::operator()(int a_iRow, int a_iColumn) const
+{
+    return m_fElements[a_iRow * 2 + a_iColumn];
+}
 
 // Vector transforms by a bCMatrix2; the result is formed before it is stored.
 
 inline bCVector2 & bCVector2::SetTransformed(bCVector2 const & a_vecSource, bCMatrix2 const & a_matTransform)
 {
     float const fX = a_vecSource[0], fY = a_vecSource[1];
-    SetCoordinates(fX * a_matTransform(0, 0) + fY * a_matTransform(1, 0), fX * a_matTransform(0, 1) + fY * a_matTransform(1, 1));
+    SetCoordinates(fX * a_matTransform(0, 0) + fY * a_matTransform(1, 0),
+                   fX * a_matTransform(0, 1) + fY * a_matTransform(1, 1));
     return *this;
 }
-inline bCVector2 & bCVector2::Transform(bCMatrix2 const & a_matTransform) { return SetTransformed(*this, a_matTransform); }
+inline bCVector2 & bCVector2::Transform(bCMatrix2 const & a_matTransform)
+{
+    return SetTransformed(*this, a_matTransform);
+}
 inline bCVector2 bCVector2::GetTransformed(bCMatrix2 const & a_matTransform) const
 {
     return bCVector2().SetTransformed(*this, a_matTransform);
 }
-inline bCVector2 bCVector2::operator*(bCMatrix2 const & a_matTransform) const { return GetTransformed(a_matTransform); }
-inline bCVector2 & bCVector2::operator*=(bCMatrix2 const & a_matTransform) { return Transform(a_matTransform); }
+inline bCVector2 bCVector2::operator*(bCMatrix2 const & a_matTransform) const
+{
+    return GetTransformed(a_matTransform);
+}
+inline bCVector2 & bCVector2::operator*=(bCMatrix2 const & a_matTransform)
+{
+    return Transform(a_matTransform);
+}
 inline bCVector2 & bCVector2::SetTransposedTransformed(bCVector2 const & a_vecSource, bCMatrix2 const & a_matTransform)
 {
     float const fX = a_vecSource[0], fY = a_vecSource[1];
-    SetCoordinates(a_matTransform(0, 0) * fX + a_matTransform(0, 1) * fY, a_matTransform(1, 0) * fX + a_matTransform(1, 1) * fY);
+    SetCoordinates(a_matTransform(0, 0) * fX + a_matTransform(0, 1) * fY,
+                   a_matTransform(1, 0) * fX + a_matTransform(1, 1) * fY);
     return *this;
 }
 inline bCVector2 & bCVector2::TransposedTransform(bCMatrix2 const & a_matTransform)

@@ -19,7 +19,7 @@ public:
     static bCMatrix3 const & GetZero();
 
 public:
-    bCMatrix3() = default; // uninitialised
+    bCMatrix3() = default;                          // uninitialised
     explicit bCMatrix3(float const * a_pfElements); // 9 floats, row by row
     explicit bCMatrix3(float const a_fElements[3][3]);
     bCMatrix3(bCVector const & a_vecRow0, bCVector const & a_vecRow1, bCVector const & a_vecRow2);
@@ -130,16 +130,46 @@ private:
 
 static_assert(sizeof(bCMatrix3) == 36, "nine floats");
 
-inline float bCMatrix3::GetElement(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 3 + a_iColumn]; }
-inline float bCMatrix3::GetElement(int a_iIndex) const { return m_fElements[a_iIndex]; }
-inline void bCMatrix3::SetElement(int a_iRow, int a_iColumn, float a_fValue) { m_fElements[a_iRow * 3 + a_iColumn] = a_fValue; }
-inline void bCMatrix3::SetElement(int a_iIndex, float a_fValue) { m_fElements[a_iIndex] = a_fValue; }
-inline float & bCMatrix3::AccessElement(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 3 + a_iColumn]; }
-inline float & bCMatrix3::AccessElement(int a_iIndex) { return m_fElements[a_iIndex]; }
-inline float & bCMatrix3::operator()(int a_iRow, int a_iColumn) { return m_fElements[a_iRow * 3 + a_iColumn]; }
-inline float bCMatrix3::operator()(int a_iRow, int a_iColumn) const { return m_fElements[a_iRow * 3 + a_iColumn]; }
-inline float & bCMatrix3::operator[](int a_iIndex) { return m_fElements[a_iIndex]; }
-inline float bCMatrix3::operator[](int a_iIndex) const { return m_fElements[a_iIndex]; }
+inline float bCMatrix3::GetElement(int a_iRow, int a_iColumn) const
+{
+    return m_fElements[a_iRow * 3 + a_iColumn];
+}
+inline float bCMatrix3::GetElement(int a_iIndex) const
+{
+    return m_fElements[a_iIndex];
+}
+inline void bCMatrix3::SetElement(int a_iRow, int a_iColumn, float a_fValue)
+{
+    m_fElements[a_iRow * 3 + a_iColumn] = a_fValue;
+}
+inline void bCMatrix3::SetElement(int a_iIndex, float a_fValue)
+{
+    m_fElements[a_iIndex] = a_fValue;
+}
+inline float & bCMatrix3::AccessElement(int a_iRow, int a_iColumn)
+{
+    return m_fElements[a_iRow * 3 + a_iColumn];
+}
+inline float & bCMatrix3::AccessElement(int a_iIndex)
+{
+    return m_fElements[a_iIndex];
+}
+inline float & bCMatrix3::operator()(int a_iRow, int a_iColumn)
+{
+    return m_fElements[a_iRow * 3 + a_iColumn];
+}
+inline float bCMatrix3::operator()(int a_iRow, int a_iColumn) const
+{
+    return m_fElements[a_iRow * 3 + a_iColumn];
+}
+inline float & bCMatrix3::operator[](int a_iIndex)
+{
+    return m_fElements[a_iIndex];
+}
+inline float bCMatrix3::operator[](int a_iIndex) const
+{
+    return m_fElements[a_iIndex];
+}
 
 // Vector transforms by a bCMatrix3; the result is formed before it is stored.
 
@@ -152,13 +182,22 @@ inline bCVector & bCVector::SetTransformed(bCVector const & a_vecSource, bCMatri
     SetCoordinates(fResult);
     return *this;
 }
-inline bCVector & bCVector::Transform(bCMatrix3 const & a_matTransform) { return SetTransformed(*this, a_matTransform); }
+inline bCVector & bCVector::Transform(bCMatrix3 const & a_matTransform)
+{
+    return SetTransformed(*this, a_matTransform);
+}
 inline bCVector bCVector::GetTransformed(bCMatrix3 const & a_matTransform) const
 {
     return bCVector().SetTransformed(*this, a_matTransform);
 }
-inline bCVector bCVector::operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
-inline bCVector & bCVector::operator*=(bCMatrix3 const & a_matTransform) { return Transform(a_matTransform); }
+inline bCVector bCVector::operator*(bCMatrix3 const & a_matTransform) const
+{
+    return GetTransformed(a_matTransform);
+}
+inline bCVector & bCVector::operator*=(bCMatrix3 const & a_matTransform)
+{
+    return Transform(a_matTransform);
+}
 inline bCVector & bCVector::SetTransposedTransformed(bCVector const & a_vecSource, bCMatrix3 const & a_matTransform)
 {
     float const fX = a_vecSource[0], fY = a_vecSource[1], fZ = a_vecSource[2];
@@ -184,7 +223,13 @@ inline bCVector bCVector::GetInvTransformed(bCMatrix3 const & a_matTransform) co
 {
     return GetTransformed(a_matTransform.GetInverted());
 }
-inline bCVector bCVector::operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
-inline bCVector & bCVector::operator/=(bCMatrix3 const & a_matTransform) { return InvTransform(a_matTransform); }
+inline bCVector bCVector::operator/(bCMatrix3 const & a_matTransform) const
+{
+    return GetInvTransformed(a_matTransform);
+}
+inline bCVector & bCVector::operator/=(bCMatrix3 const & a_matTransform)
+{
+    return InvTransform(a_matTransform);
+}
 
 #endif

@@ -58,17 +58,35 @@ private:
 
 static_assert(sizeof(bCMotion) == 28, "seven floats");
 
-inline bCMotion::bCMotion(bCVector const & a_vecPosition, bCQuaternion const & a_quatRotation)
-    : m_vecPosition(a_vecPosition), m_quatRotation(a_quatRotation)
+inline bCMotion::bCMotion(bCVector const & a_vecPosition, bCQuaternion const & a_quatRotation) :
+    m_vecPosition(a_vecPosition), m_quatRotation(a_quatRotation)
 {
 }
 
-inline bCVector const & bCMotion::GetPosition() const { return m_vecPosition; }
-inline bCQuaternion const & bCMotion::GetRotation() const { return m_quatRotation; }
-inline void bCMotion::SetPosition(bCVector const & a_vecPosition) { m_vecPosition = a_vecPosition; }
-inline void bCMotion::SetRotation(bCQuaternion const & a_quatRotation) { m_quatRotation = a_quatRotation; }
-inline bCVector & bCMotion::AccessPosition() { return m_vecPosition; }
-inline bCQuaternion & bCMotion::AccessRotation() { return m_quatRotation; }
+inline bCVector const & bCMotion::GetPosition() const
+{
+    return m_vecPosition;
+}
+inline bCQuaternion const & bCMotion::GetRotation() const
+{
+    return m_quatRotation;
+}
+inline void bCMotion::SetPosition(bCVector const & a_vecPosition)
+{
+    m_vecPosition = a_vecPosition;
+}
+inline void bCMotion::SetRotation(bCQuaternion const & a_quatRotation)
+{
+    m_quatRotation = a_quatRotation;
+}
+inline bCVector & bCMotion::AccessPosition()
+{
+    return m_vecPosition;
+}
+inline bCQuaternion & bCMotion::AccessRotation()
+{
+    return m_quatRotation;
+}
 inline void bCMotion::SetMotion(bCVector const & a_vecPosition, bCQuaternion const & a_quatRotation)
 {
     m_vecPosition = a_vecPosition;
@@ -88,7 +106,10 @@ inline bCMotion bCMotion::operator-(bCMotion const & a_Other) const
 {
     return bCMotion(m_vecPosition - a_Other.m_vecPosition, m_quatRotation - a_Other.m_quatRotation);
 }
-inline bCMotion bCMotion::operator-() const { return bCMotion(-m_vecPosition, -m_quatRotation); }
+inline bCMotion bCMotion::operator-() const
+{
+    return bCMotion(-m_vecPosition, -m_quatRotation);
+}
 inline bCMotion bCMotion::operator*(float a_fFactor) const
 {
     return bCMotion(m_vecPosition * a_fFactor, m_quatRotation * a_fFactor);
@@ -100,16 +121,34 @@ inline bCMotion bCMotion::operator/(float a_fDivisor) const
                                m_vecPosition[2] / a_fDivisor);
     return bCMotion(vecPosition, m_quatRotation / a_fDivisor);
 }
-inline bCMotion & bCMotion::operator+=(bCMotion const & a_Other) { return *this = *this + a_Other; }
-inline bCMotion & bCMotion::operator-=(bCMotion const & a_Other) { return *this = *this - a_Other; }
-inline bCMotion & bCMotion::operator*=(float a_fFactor) { return *this = *this * a_fFactor; }
-inline bCMotion & bCMotion::operator/=(float a_fDivisor) { return *this = *this / a_fDivisor; }
+inline bCMotion & bCMotion::operator+=(bCMotion const & a_Other)
+{
+    return *this = *this + a_Other;
+}
+inline bCMotion & bCMotion::operator-=(bCMotion const & a_Other)
+{
+    return *this = *this - a_Other;
+}
+inline bCMotion & bCMotion::operator*=(float a_fFactor)
+{
+    return *this = *this * a_fFactor;
+}
+inline bCMotion & bCMotion::operator/=(float a_fDivisor)
+{
+    return *this = *this / a_fDivisor;
+}
 
 inline bool bCMotion::IsEqual(bCMotion const & a_Other) const
 {
     return m_vecPosition == a_Other.m_vecPosition && m_quatRotation == a_Other.m_quatRotation;
 }
-inline bool bCMotion::operator==(bCMotion const & a_Other) const { return IsEqual(a_Other); }
-inline bool bCMotion::operator!=(bCMotion const & a_Other) const { return !IsEqual(a_Other); }
+inline bool bCMotion::operator==(bCMotion const & a_Other) const
+{
+    return IsEqual(a_Other);
+}
+inline bool bCMotion::operator!=(bCMotion const & a_Other) const
+{
+    return !IsEqual(a_Other);
+}
 
 #endif

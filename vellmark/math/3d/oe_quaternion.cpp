@@ -45,7 +45,7 @@ namespace
         fParts[a_iAxis] = std::sin(a_fAngle / 2.0f);
         return bCQuaternion(fParts[0], fParts[1], fParts[2], std::cos(a_fAngle / 2.0f));
     }
-}
+} // namespace
 
 bCQuaternion const & bCQuaternion::GetIdentity()
 {
@@ -53,12 +53,30 @@ bCQuaternion const & bCQuaternion::GetIdentity()
     return s_quatIdentity;
 }
 
-bCQuaternion::bCQuaternion(bCMatrix const & a_matRotation) { SetQuaternion(a_matRotation); }
-bCQuaternion::bCQuaternion(bCMatrix3 const & a_matRotation) { SetQuaternion(a_matRotation); }
-bCQuaternion::bCQuaternion(bCEulerAngles const & a_angRotation) { SetQuaternion(a_angRotation); }
-bCQuaternion::bCQuaternion(bCAxisAngle const & a_aaRotation) { SetQuaternion(a_aaRotation); }
-bCQuaternion::bCQuaternion(bCSphericalRotation const & a_srRotation) { SetQuaternion(a_srRotation); }
-bCQuaternion::bCQuaternion(bCVector const & a_vecFrom, bCVector const & a_vecTo) { SetQuaternion(a_vecFrom, a_vecTo); }
+bCQuaternion::bCQuaternion(bCMatrix const & a_matRotation)
+{
+    SetQuaternion(a_matRotation);
+}
+bCQuaternion::bCQuaternion(bCMatrix3 const & a_matRotation)
+{
+    SetQuaternion(a_matRotation);
+}
+bCQuaternion::bCQuaternion(bCEulerAngles const & a_angRotation)
+{
+    SetQuaternion(a_angRotation);
+}
+bCQuaternion::bCQuaternion(bCAxisAngle const & a_aaRotation)
+{
+    SetQuaternion(a_aaRotation);
+}
+bCQuaternion::bCQuaternion(bCSphericalRotation const & a_srRotation)
+{
+    SetQuaternion(a_srRotation);
+}
+bCQuaternion::bCQuaternion(bCVector const & a_vecFrom, bCVector const & a_vecTo)
+{
+    SetQuaternion(a_vecFrom, a_vecTo);
+}
 
 void bCQuaternion::SetQuaternion(bCMatrix const & a_matRotation)
 {
@@ -153,13 +171,34 @@ bCQuaternion & bCQuaternion::operator=(bCSphericalRotation const & a_srRotation)
     return *this;
 }
 
-bCMatrix3 bCQuaternion::GetMatrix3() const { return bCMatrix3(*this); }
-void bCQuaternion::GetMatrix3(bCMatrix3 & a_matRotation) const { a_matRotation.SetToRotation(*this); }
-bCEulerAngles bCQuaternion::GetEulerAngles() const { return bCEulerAngles(*this); }
-void bCQuaternion::GetEulerAngles(bCEulerAngles & a_angRotation) const { a_angRotation.SetEulerAngles(*this); }
-bCAxisAngle bCQuaternion::GetAxisAngle() const { return bCAxisAngle(*this); }
-void bCQuaternion::GetAxisAngle(bCAxisAngle & a_aaRotation) const { a_aaRotation.SetAxisAngle(*this); }
-bCSphericalRotation bCQuaternion::GetSphericalRotation() const { return bCSphericalRotation(*this); }
+bCMatrix3 bCQuaternion::GetMatrix3() const
+{
+    return bCMatrix3(*this);
+}
+void bCQuaternion::GetMatrix3(bCMatrix3 & a_matRotation) const
+{
+    a_matRotation.SetToRotation(*this);
+}
+bCEulerAngles bCQuaternion::GetEulerAngles() const
+{
+    return bCEulerAngles(*this);
+}
+void bCQuaternion::GetEulerAngles(bCEulerAngles & a_angRotation) const
+{
+    a_angRotation.SetEulerAngles(*this);
+}
+bCAxisAngle bCQuaternion::GetAxisAngle() const
+{
+    return bCAxisAngle(*this);
+}
+void bCQuaternion::GetAxisAngle(bCAxisAngle & a_aaRotation) const
+{
+    a_aaRotation.SetAxisAngle(*this);
+}
+bCSphericalRotation bCQuaternion::GetSphericalRotation() const
+{
+    return bCSphericalRotation(*this);
+}
 void bCQuaternion::GetSphericalRotation(bCSphericalRotation & a_srRotation) const
 {
     a_srRotation.SetSphericalRotation(*this);
@@ -177,12 +216,30 @@ bCQuaternion & bCQuaternion::Normalize()
     return Multiply(1.0f / std::sqrt(fSquare));
 }
 
-bCQuaternion & bCQuaternion::RotateAxisX(float a_fAngle) { return ReverseMultiply(GetAxisQuaternion(0, a_fAngle)); }
-bCQuaternion & bCQuaternion::RotateAxisY(float a_fAngle) { return ReverseMultiply(GetAxisQuaternion(1, a_fAngle)); }
-bCQuaternion & bCQuaternion::RotateAxisZ(float a_fAngle) { return ReverseMultiply(GetAxisQuaternion(2, a_fAngle)); }
-bCQuaternion & bCQuaternion::RotateLocalAxisX(float a_fAngle) { return Multiply(GetAxisQuaternion(0, a_fAngle)); }
-bCQuaternion & bCQuaternion::RotateLocalAxisY(float a_fAngle) { return Multiply(GetAxisQuaternion(1, a_fAngle)); }
-bCQuaternion & bCQuaternion::RotateLocalAxisZ(float a_fAngle) { return Multiply(GetAxisQuaternion(2, a_fAngle)); }
+bCQuaternion & bCQuaternion::RotateAxisX(float a_fAngle)
+{
+    return ReverseMultiply(GetAxisQuaternion(0, a_fAngle));
+}
+bCQuaternion & bCQuaternion::RotateAxisY(float a_fAngle)
+{
+    return ReverseMultiply(GetAxisQuaternion(1, a_fAngle));
+}
+bCQuaternion & bCQuaternion::RotateAxisZ(float a_fAngle)
+{
+    return ReverseMultiply(GetAxisQuaternion(2, a_fAngle));
+}
+bCQuaternion & bCQuaternion::RotateLocalAxisX(float a_fAngle)
+{
+    return Multiply(GetAxisQuaternion(0, a_fAngle));
+}
+bCQuaternion & bCQuaternion::RotateLocalAxisY(float a_fAngle)
+{
+    return Multiply(GetAxisQuaternion(1, a_fAngle));
+}
+bCQuaternion & bCQuaternion::RotateLocalAxisZ(float a_fAngle)
+{
+    return Multiply(GetAxisQuaternion(2, a_fAngle));
+}
 
 bCQuaternion & bCQuaternion::RotateAxis(bCVector const & a_vecAxis, float a_fAngle)
 {

@@ -101,12 +101,12 @@ public:
 
     // Hamilton products; aliasing with the object is allowed.
     bCQuaternion & SetToProduct(bCQuaternion const & a_quatA, bCQuaternion const & a_quatB); // a b
-    bCQuaternion & Multiply(bCQuaternion const & a_quatOther);        // this := this other
-    bCQuaternion & ReverseMultiply(bCQuaternion const & a_quatOther); // this := other this
-    bCQuaternion GetProduct(bCQuaternion const & a_quatOther) const;        // this other
-    bCQuaternion GetReverseProduct(bCQuaternion const & a_quatOther) const; // other this
-    bCQuaternion operator*(bCQuaternion const & a_quatOther) const;         // this other
-    bCQuaternion & operator*=(bCQuaternion const & a_quatOther);            // this := this other
+    bCQuaternion & Multiply(bCQuaternion const & a_quatOther);                               // this := this other
+    bCQuaternion & ReverseMultiply(bCQuaternion const & a_quatOther);                        // this := other this
+    bCQuaternion GetProduct(bCQuaternion const & a_quatOther) const;                         // this other
+    bCQuaternion GetReverseProduct(bCQuaternion const & a_quatOther) const;                  // other this
+    bCQuaternion operator*(bCQuaternion const & a_quatOther) const;                          // this other
+    bCQuaternion & operator*=(bCQuaternion const & a_quatOther);                             // this := this other
 
     bCQuaternion & Invert(); // conjugate over the square magnitude; no zero test
     bCQuaternion GetInverted() const;
@@ -161,8 +161,8 @@ private:
 
 static_assert(sizeof(bCQuaternion) == 16, "four floats");
 
-inline bCQuaternion::bCQuaternion(float a_fX, float a_fY, float a_fZ, float a_fW)
-    : m_fX(a_fX), m_fY(a_fY), m_fZ(a_fZ), m_fW(a_fW)
+inline bCQuaternion::bCQuaternion(float a_fX, float a_fY, float a_fZ, float a_fW) :
+    m_fX(a_fX), m_fY(a_fY), m_fZ(a_fZ), m_fW(a_fW)
 {
 }
 
@@ -173,22 +173,67 @@ inline void bCQuaternion::SetQuaternion(float a_fX, float a_fY, float a_fZ, floa
     m_fZ = a_fZ;
     m_fW = a_fW;
 }
-inline void bCQuaternion::SetQuaternion(bCQuaternion const & a_quatSource) { *this = a_quatSource; }
-inline void bCQuaternion::SetIdentity() { SetQuaternion(0.0f, 0.0f, 0.0f, 1.0f); }
+inline void bCQuaternion::SetQuaternion(bCQuaternion const & a_quatSource)
+{
+    *this = a_quatSource;
+}
+inline void bCQuaternion::SetIdentity()
+{
+    SetQuaternion(0.0f, 0.0f, 0.0f, 1.0f);
+}
 
-inline float bCQuaternion::GetX() const { return m_fX; }
-inline float bCQuaternion::GetY() const { return m_fY; }
-inline float bCQuaternion::GetZ() const { return m_fZ; }
-inline float bCQuaternion::GetW() const { return m_fW; }
-inline void bCQuaternion::SetX(float a_fX) { m_fX = a_fX; }
-inline void bCQuaternion::SetY(float a_fY) { m_fY = a_fY; }
-inline void bCQuaternion::SetZ(float a_fZ) { m_fZ = a_fZ; }
-inline void bCQuaternion::SetW(float a_fW) { m_fW = a_fW; }
-inline float & bCQuaternion::AccessX() { return m_fX; }
-inline float & bCQuaternion::AccessY() { return m_fY; }
-inline float & bCQuaternion::AccessZ() { return m_fZ; }
-inline float & bCQuaternion::AccessW() { return m_fW; }
-inline void bCQuaternion::Clear() { SetQuaternion(0.0f, 0.0f, 0.0f, 0.0f); }
+inline float bCQuaternion::GetX() const
+{
+    return m_fX;
+}
+inline float bCQuaternion::GetY() const
+{
+    return m_fY;
+}
+inline float bCQuaternion::GetZ() const
+{
+    return m_fZ;
+}
+inline float bCQuaternion::GetW() const
+{
+    return m_fW;
+}
+inline void bCQuaternion::SetX(float a_fX)
+{
+    m_fX = a_fX;
+}
+inline void bCQuaternion::SetY(float a_fY)
+{
+    m_fY = a_fY;
+}
+inline void bCQuaternion::SetZ(float a_fZ)
+{
+    m_fZ = a_fZ;
+}
+inline void bCQuaternion::SetW(float a_fW)
+{
+    m_fW = a_fW;
+}
+inline float & bCQuaternion::AccessX()
+{
+    return m_fX;
+}
+inline float & bCQuaternion::AccessY()
+{
+    return m_fY;
+}
+inline float & bCQuaternion::AccessZ()
+{
+    return m_fZ;
+}
+inline float & bCQuaternion::AccessW()
+{
+    return m_fW;
+}
+inline void bCQuaternion::Clear()
+{
+    SetQuaternion(0.0f, 0.0f, 0.0f, 0.0f);
+}
 
 inline bCQuaternion & bCQuaternion::Add(bCQuaternion const & a_quatOther)
 {
@@ -210,24 +255,54 @@ inline bCQuaternion & bCQuaternion::Negate()
     SetQuaternion(-m_fX, -m_fY, -m_fZ, -m_fW);
     return *this;
 }
-inline bCQuaternion bCQuaternion::GetSum(bCQuaternion const & a_quatOther) const { return bCQuaternion(*this).Add(a_quatOther); }
+inline bCQuaternion bCQuaternion::GetSum(bCQuaternion const & a_quatOther) const
+{
+    return bCQuaternion(*this).Add(a_quatOther);
+}
 inline bCQuaternion bCQuaternion::GetDifference(bCQuaternion const & a_quatOther) const
 {
     return bCQuaternion(*this).Sub(a_quatOther);
 }
-inline bCQuaternion bCQuaternion::GetNegated() const { return bCQuaternion(*this).Negate(); }
-inline bCQuaternion bCQuaternion::operator+(bCQuaternion const & a_quatOther) const { return GetSum(a_quatOther); }
-inline bCQuaternion bCQuaternion::operator-(bCQuaternion const & a_quatOther) const { return GetDifference(a_quatOther); }
-inline bCQuaternion bCQuaternion::operator-() const { return GetNegated(); }
-inline bCQuaternion bCQuaternion::operator*(float a_fFactor) const { return bCQuaternion(*this).Multiply(a_fFactor); }
+inline bCQuaternion bCQuaternion::GetNegated() const
+{
+    return bCQuaternion(*this).Negate();
+}
+inline bCQuaternion bCQuaternion::operator+(bCQuaternion const & a_quatOther) const
+{
+    return GetSum(a_quatOther);
+}
+inline bCQuaternion bCQuaternion::operator-(bCQuaternion const & a_quatOther) const
+{
+    return GetDifference(a_quatOther);
+}
+inline bCQuaternion bCQuaternion::operator-() const
+{
+    return GetNegated();
+}
+inline bCQuaternion bCQuaternion::operator*(float a_fFactor) const
+{
+    return bCQuaternion(*this).Multiply(a_fFactor);
+}
 inline bCQuaternion bCQuaternion::operator/(float a_fDivisor) const
 {
     return bCQuaternion(m_fX / a_fDivisor, m_fY / a_fDivisor, m_fZ / a_fDivisor, m_fW / a_fDivisor);
 }
-inline bCQuaternion & bCQuaternion::operator+=(bCQuaternion const & a_quatOther) { return Add(a_quatOther); }
-inline bCQuaternion & bCQuaternion::operator-=(bCQuaternion const & a_quatOther) { return Sub(a_quatOther); }
-inline bCQuaternion & bCQuaternion::operator*=(float a_fFactor) { return Multiply(a_fFactor); }
-inline bCQuaternion & bCQuaternion::operator/=(float a_fDivisor) { return *this = *this / a_fDivisor; }
+inline bCQuaternion & bCQuaternion::operator+=(bCQuaternion const & a_quatOther)
+{
+    return Add(a_quatOther);
+}
+inline bCQuaternion & bCQuaternion::operator-=(bCQuaternion const & a_quatOther)
+{
+    return Sub(a_quatOther);
+}
+inline bCQuaternion & bCQuaternion::operator*=(float a_fFactor)
+{
+    return Multiply(a_fFactor);
+}
+inline bCQuaternion & bCQuaternion::operator/=(float a_fDivisor)
+{
+    return *this = *this / a_fDivisor;
+}
 
 inline bCQuaternion & bCQuaternion::SetToProduct(bCQuaternion const & a_quatA, bCQuaternion const & a_quatB)
 {
@@ -240,7 +315,10 @@ inline bCQuaternion & bCQuaternion::SetToProduct(bCQuaternion const & a_quatA, b
     SetQuaternion(fX, fY, fZ, fW);
     return *this;
 }
-inline bCQuaternion & bCQuaternion::Multiply(bCQuaternion const & a_quatOther) { return SetToProduct(*this, a_quatOther); }
+inline bCQuaternion & bCQuaternion::Multiply(bCQuaternion const & a_quatOther)
+{
+    return SetToProduct(*this, a_quatOther);
+}
 inline bCQuaternion & bCQuaternion::ReverseMultiply(bCQuaternion const & a_quatOther)
 {
     return SetToProduct(a_quatOther, *this);
@@ -253,8 +331,14 @@ inline bCQuaternion bCQuaternion::GetReverseProduct(bCQuaternion const & a_quatO
 {
     return bCQuaternion().SetToProduct(a_quatOther, *this);
 }
-inline bCQuaternion bCQuaternion::operator*(bCQuaternion const & a_quatOther) const { return GetProduct(a_quatOther); }
-inline bCQuaternion & bCQuaternion::operator*=(bCQuaternion const & a_quatOther) { return Multiply(a_quatOther); }
+inline bCQuaternion bCQuaternion::operator*(bCQuaternion const & a_quatOther) const
+{
+    return GetProduct(a_quatOther);
+}
+inline bCQuaternion & bCQuaternion::operator*=(bCQuaternion const & a_quatOther)
+{
+    return Multiply(a_quatOther);
+}
 
 inline bCQuaternion & bCQuaternion::Invert()
 {
@@ -262,21 +346,48 @@ inline bCQuaternion & bCQuaternion::Invert()
     SetQuaternion(-m_fX / fSquare, -m_fY / fSquare, -m_fZ / fSquare, m_fW / fSquare);
     return *this;
 }
-inline bCQuaternion bCQuaternion::GetInverted() const { return bCQuaternion(*this).Invert(); }
-inline bCQuaternion bCQuaternion::operator~() const { return GetInverted(); }
-inline bCQuaternion bCQuaternion::GetNormalized() const { return bCQuaternion(*this).Normalize(); }
-inline bool bCQuaternion::IsNormalized() const { return std::fabs(GetSquareMagnitude() - 1.0f) < 0.1f; }
+inline bCQuaternion bCQuaternion::GetInverted() const
+{
+    return bCQuaternion(*this).Invert();
+}
+inline bCQuaternion bCQuaternion::operator~() const
+{
+    return GetInverted();
+}
+inline bCQuaternion bCQuaternion::GetNormalized() const
+{
+    return bCQuaternion(*this).Normalize();
+}
+inline bool bCQuaternion::IsNormalized() const
+{
+    return std::fabs(GetSquareMagnitude() - 1.0f) < 0.1f;
+}
 
 inline float bCQuaternion::GetDotProduct(bCQuaternion const & a_quatOther) const
 {
     return m_fX * a_quatOther.m_fX + m_fY * a_quatOther.m_fY + m_fZ * a_quatOther.m_fZ + m_fW * a_quatOther.m_fW;
 }
-inline float bCQuaternion::GetMagnitude() const { return std::sqrt(GetSquareMagnitude()); }
-inline float bCQuaternion::GetSquareMagnitude() const { return GetDotProduct(*this); }
+inline float bCQuaternion::GetMagnitude() const
+{
+    return std::sqrt(GetSquareMagnitude());
+}
+inline float bCQuaternion::GetSquareMagnitude() const
+{
+    return GetDotProduct(*this);
+}
 
-inline bCQuaternion bCQuaternion::GetRotatedAxisX(float a_fAngle) const { return bCQuaternion(*this).RotateAxisX(a_fAngle); }
-inline bCQuaternion bCQuaternion::GetRotatedAxisY(float a_fAngle) const { return bCQuaternion(*this).RotateAxisY(a_fAngle); }
-inline bCQuaternion bCQuaternion::GetRotatedAxisZ(float a_fAngle) const { return bCQuaternion(*this).RotateAxisZ(a_fAngle); }
+inline bCQuaternion bCQuaternion::GetRotatedAxisX(float a_fAngle) const
+{
+    return bCQuaternion(*this).RotateAxisX(a_fAngle);
+}
+inline bCQuaternion bCQuaternion::GetRotatedAxisY(float a_fAngle) const
+{
+    return bCQuaternion(*this).RotateAxisY(a_fAngle);
+}
+inline bCQuaternion bCQuaternion::GetRotatedAxisZ(float a_fAngle) const
+{
+    return bCQuaternion(*this).RotateAxisZ(a_fAngle);
+}
 inline bCQuaternion bCQuaternion::GetRotatedLocalAxisX(float a_fAngle) const
 {
     return bCQuaternion(*this).RotateLocalAxisX(a_fAngle);
@@ -328,8 +439,14 @@ inline bool bCQuaternion::IsEqual(bCQuaternion const & a_quatOther) const
 {
     return m_fX == a_quatOther.m_fX && m_fY == a_quatOther.m_fY && m_fZ == a_quatOther.m_fZ && m_fW == a_quatOther.m_fW;
 }
-inline bool bCQuaternion::operator==(bCQuaternion const & a_quatOther) const { return IsEqual(a_quatOther); }
-inline bool bCQuaternion::operator!=(bCQuaternion const & a_quatOther) const { return !IsEqual(a_quatOther); }
+inline bool bCQuaternion::operator==(bCQuaternion const & a_quatOther) const
+{
+    return IsEqual(a_quatOther);
+}
+inline bool bCQuaternion::operator!=(bCQuaternion const & a_quatOther) const
+{
+    return !IsEqual(a_quatOther);
+}
 
 // The rotation matrix of a quaternion (not normalised first), upper 3x3.
 inline void bCMatrix::ModifyRotation(bCQuaternion const & a_quatRotation)
@@ -352,9 +469,18 @@ inline void bCMatrix::SetToRotation(bCQuaternion const & a_quatRotation)
     SetIdentity();
     ModifyRotation(a_quatRotation);
 }
-inline bCMatrix bCQuaternion::GetMatrix() const { return bCMatrix(*this); }
-inline void bCQuaternion::GetMatrix(bCMatrix & a_matRotation) const { a_matRotation.SetToRotation(*this); }
-inline bCMatrix::bCMatrix(bCQuaternion const & a_quatRotation) { SetToRotation(a_quatRotation); }
+inline bCMatrix bCQuaternion::GetMatrix() const
+{
+    return bCMatrix(*this);
+}
+inline void bCQuaternion::GetMatrix(bCMatrix & a_matRotation) const
+{
+    a_matRotation.SetToRotation(*this);
+}
+inline bCMatrix::bCMatrix(bCQuaternion const & a_quatRotation)
+{
+    SetToRotation(a_quatRotation);
+}
 inline bCVector bCQuaternion::GetTransformedVector(bCVector const & a_vecVector) const
 {
     bCMatrix matRotation;

@@ -5,22 +5,55 @@
 
 #include <cmath>
 
-bCSphericalRotation::bCSphericalRotation(float a_fLatitude, float a_fLongitude, float a_fAzimuth)
-    : m_fLatitude(a_fLatitude), m_fLongitude(a_fLongitude), m_fAzimuth(a_fAzimuth)
+bCSphericalRotation::bCSphericalRotation(float a_fLatitude, float a_fLongitude, float a_fAzimuth) :
+    m_fLatitude(a_fLatitude), m_fLongitude(a_fLongitude), m_fAzimuth(a_fAzimuth)
 {
 }
-bCSphericalRotation::bCSphericalRotation(bCQuaternion const & a_quatRotation) { SetSphericalRotation(a_quatRotation); }
+bCSphericalRotation::bCSphericalRotation(bCQuaternion const & a_quatRotation)
+{
+    SetSphericalRotation(a_quatRotation);
+}
 
-float bCSphericalRotation::GetLatitude() const { return m_fLatitude; }
-float bCSphericalRotation::GetLongitude() const { return m_fLongitude; }
-float bCSphericalRotation::GetAzimuth() const { return m_fAzimuth; }
-void bCSphericalRotation::SetLatitude(float a_fLatitude) { m_fLatitude = a_fLatitude; }
-void bCSphericalRotation::SetLongitude(float a_fLongitude) { m_fLongitude = a_fLongitude; }
-void bCSphericalRotation::SetAzimuth(float a_fAzimuth) { m_fAzimuth = a_fAzimuth; }
-float & bCSphericalRotation::AccessLatitude() { return m_fLatitude; }
-float & bCSphericalRotation::AccessLongitude() { return m_fLongitude; }
-float & bCSphericalRotation::AccessAzimuth() { return m_fAzimuth; }
-void bCSphericalRotation::Clear() { SetSphericalRotation(0.0f, 0.0f, 0.0f); }
+float bCSphericalRotation::GetLatitude() const
+{
+    return m_fLatitude;
+}
+float bCSphericalRotation::GetLongitude() const
+{
+    return m_fLongitude;
+}
+float bCSphericalRotation::GetAzimuth() const
+{
+    return m_fAzimuth;
+}
+void bCSphericalRotation::SetLatitude(float a_fLatitude)
+{
+    m_fLatitude = a_fLatitude;
+}
+void bCSphericalRotation::SetLongitude(float a_fLongitude)
+{
+    m_fLongitude = a_fLongitude;
+}
+void bCSphericalRotation::SetAzimuth(float a_fAzimuth)
+{
+    m_fAzimuth = a_fAzimuth;
+}
+float & bCSphericalRotation::AccessLatitude()
+{
+    return m_fLatitude;
+}
+float & bCSphericalRotation::AccessLongitude()
+{
+    return m_fLongitude;
+}
+float & bCSphericalRotation::AccessAzimuth()
+{
+    return m_fAzimuth;
+}
+void bCSphericalRotation::Clear()
+{
+    SetSphericalRotation(0.0f, 0.0f, 0.0f);
+}
 
 void bCSphericalRotation::SetSphericalRotation(float a_fLatitude, float a_fLongitude, float a_fAzimuth)
 {
@@ -29,7 +62,10 @@ void bCSphericalRotation::SetSphericalRotation(float a_fLatitude, float a_fLongi
     m_fAzimuth = a_fAzimuth;
 }
 
-void bCSphericalRotation::SetSphericalRotation(bCSphericalRotation const & a_srSource) { *this = a_srSource; }
+void bCSphericalRotation::SetSphericalRotation(bCSphericalRotation const & a_srSource)
+{
+    *this = a_srSource;
+}
 
 void bCSphericalRotation::SetSphericalRotation(bCQuaternion const & a_quatRotation)
 {
@@ -50,16 +86,28 @@ void bCSphericalRotation::SetSphericalRotation(bCQuaternion const & a_quatRotati
         m_fLongitude += 360.0f;
 }
 
-bCQuaternion bCSphericalRotation::GetQuaternion() const { return bCQuaternion(*this); }
-void bCSphericalRotation::GetQuaternion(bCQuaternion & a_quatRotation) const { a_quatRotation.SetQuaternion(*this); }
+bCQuaternion bCSphericalRotation::GetQuaternion() const
+{
+    return bCQuaternion(*this);
+}
+void bCSphericalRotation::GetQuaternion(bCQuaternion & a_quatRotation) const
+{
+    a_quatRotation.SetQuaternion(*this);
+}
 
 bool bCSphericalRotation::IsEqual(bCSphericalRotation const & a_srOther) const
 {
     return m_fLatitude == a_srOther.m_fLatitude && m_fLongitude == a_srOther.m_fLongitude &&
            m_fAzimuth == a_srOther.m_fAzimuth;
 }
-bool bCSphericalRotation::operator==(bCSphericalRotation const & a_srOther) const { return IsEqual(a_srOther); }
-bool bCSphericalRotation::operator!=(bCSphericalRotation const & a_srOther) const { return !IsEqual(a_srOther); }
+bool bCSphericalRotation::operator==(bCSphericalRotation const & a_srOther) const
+{
+    return IsEqual(a_srOther);
+}
+bool bCSphericalRotation::operator!=(bCSphericalRotation const & a_srOther) const
+{
+    return !IsEqual(a_srOther);
+}
 
 bCOStream & bCSphericalRotation::operator>>(bCOStream & a_Stream) const
 {

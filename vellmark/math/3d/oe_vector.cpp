@@ -17,7 +17,10 @@ namespace
                a_eAxis == bCVector::bECoordinate_Z;
     }
 
-    float ClampCosine(float a_fCosine) { return std::clamp(a_fCosine, -1.0f, 1.0f); }
+    float ClampCosine(float a_fCosine)
+    {
+        return std::clamp(a_fCosine, -1.0f, 1.0f);
+    }
 
     // Shared by the three azimuth/elevation forms; a_fY is the cosine of the
     // angle between the vector and the up axis.
@@ -29,7 +32,7 @@ namespace
         float const fReciprocal = fSine == 0.0f ? 1.0e-5f : 1.0f / fSine;
         a_fAzimuth = std::atan2(a_fX * fReciprocal, a_fZ * fReciprocal);
     }
-}
+} // namespace
 
 bCVector const & bCVector::GetZero()
 {
@@ -193,7 +196,10 @@ bCVector & bCVector::RemoveDimension(bECoordinate a_eAxis)
     return *this;
 }
 
-bCVector & bCVector::RemoveDimensionNormalize(bECoordinate a_eAxis) { return RemoveDimension(a_eAxis).Normalize(); }
+bCVector & bCVector::RemoveDimensionNormalize(bECoordinate a_eAxis)
+{
+    return RemoveDimension(a_eAxis).Normalize();
+}
 
 bool bCVector::RemoveDimensionKeepMagnitude(bECoordinate a_eAxis)
 {

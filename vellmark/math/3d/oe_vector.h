@@ -229,26 +229,60 @@ inline bCVector bCVector::CrossProduct(bCVector const & a_vecA, bCVector const &
 
 inline bCVector::bCVector(float a_fAll) : m_fCoordinates{a_fAll, a_fAll, a_fAll} {}
 inline bCVector::bCVector(float a_fX, float a_fY, float a_fZ) : m_fCoordinates{a_fX, a_fY, a_fZ} {}
-inline bCVector::bCVector(float const * a_pfCoordinates)
-    : m_fCoordinates{a_pfCoordinates[0], a_pfCoordinates[1], a_pfCoordinates[2]}
+inline bCVector::bCVector(float const * a_pfCoordinates) :
+    m_fCoordinates{a_pfCoordinates[0], a_pfCoordinates[1], a_pfCoordinates[2]}
 {
 }
-inline bCVector::bCVector(NxVec3 const & a_vecSource) : m_fCoordinates{a_vecSource.x, a_vecSource.y, a_vecSource.z}
-{
-}
+inline bCVector::bCVector(NxVec3 const & a_vecSource) : m_fCoordinates{a_vecSource.x, a_vecSource.y, a_vecSource.z} {}
 
-inline float bCVector::GetX() const { return m_fCoordinates[0]; }
-inline float bCVector::GetY() const { return m_fCoordinates[1]; }
-inline float bCVector::GetZ() const { return m_fCoordinates[2]; }
-inline void bCVector::GetX(float & a_fX) const { a_fX = m_fCoordinates[0]; }
-inline void bCVector::GetY(float & a_fY) const { a_fY = m_fCoordinates[1]; }
-inline void bCVector::GetZ(float & a_fZ) const { a_fZ = m_fCoordinates[2]; }
-inline float & bCVector::AccessX() { return m_fCoordinates[0]; }
-inline float & bCVector::AccessY() { return m_fCoordinates[1]; }
-inline float & bCVector::AccessZ() { return m_fCoordinates[2]; }
-inline float bCVector::GetCoordinate(int a_iIndex) const { return m_fCoordinates[a_iIndex]; }
-inline float & bCVector::AccessCoordinate(int a_iIndex) { return m_fCoordinates[a_iIndex]; }
-inline float const (&bCVector::GetCoordinates() const)[3] { return m_fCoordinates; }
+inline float bCVector::GetX() const
+{
+    return m_fCoordinates[0];
+}
+inline float bCVector::GetY() const
+{
+    return m_fCoordinates[1];
+}
+inline float bCVector::GetZ() const
+{
+    return m_fCoordinates[2];
+}
+inline void bCVector::GetX(float & a_fX) const
+{
+    a_fX = m_fCoordinates[0];
+}
+inline void bCVector::GetY(float & a_fY) const
+{
+    a_fY = m_fCoordinates[1];
+}
+inline void bCVector::GetZ(float & a_fZ) const
+{
+    a_fZ = m_fCoordinates[2];
+}
+inline float & bCVector::AccessX()
+{
+    return m_fCoordinates[0];
+}
+inline float & bCVector::AccessY()
+{
+    return m_fCoordinates[1];
+}
+inline float & bCVector::AccessZ()
+{
+    return m_fCoordinates[2];
+}
+inline float bCVector::GetCoordinate(int a_iIndex) const
+{
+    return m_fCoordinates[a_iIndex];
+}
+inline float & bCVector::AccessCoordinate(int a_iIndex)
+{
+    return m_fCoordinates[a_iIndex];
+}
+inline float const (&bCVector::GetCoordinates() const)[3]
+{
+    return m_fCoordinates;
+}
 inline void bCVector::GetCoordinates(float & a_fX, float & a_fY, float & a_fZ) const
 {
     a_fX = m_fCoordinates[0];
@@ -259,10 +293,22 @@ inline void bCVector::GetCoordinates(float * a_pfCoordinates) const
 {
     GetCoordinates(a_pfCoordinates[0], a_pfCoordinates[1], a_pfCoordinates[2]);
 }
-inline void bCVector::SetX(float a_fX) { m_fCoordinates[0] = a_fX; }
-inline void bCVector::SetY(float a_fY) { m_fCoordinates[1] = a_fY; }
-inline void bCVector::SetZ(float a_fZ) { m_fCoordinates[2] = a_fZ; }
-inline void bCVector::SetCoordinate(int a_iIndex, float a_fValue) { m_fCoordinates[a_iIndex] = a_fValue; }
+inline void bCVector::SetX(float a_fX)
+{
+    m_fCoordinates[0] = a_fX;
+}
+inline void bCVector::SetY(float a_fY)
+{
+    m_fCoordinates[1] = a_fY;
+}
+inline void bCVector::SetZ(float a_fZ)
+{
+    m_fCoordinates[2] = a_fZ;
+}
+inline void bCVector::SetCoordinate(int a_iIndex, float a_fValue)
+{
+    m_fCoordinates[a_iIndex] = a_fValue;
+}
 inline void bCVector::SetCoordinates(float a_fX, float a_fY, float a_fZ)
 {
     m_fCoordinates[0] = a_fX;
@@ -273,16 +319,43 @@ inline void bCVector::SetCoordinates(float const * a_pfCoordinates)
 {
     SetCoordinates(a_pfCoordinates[0], a_pfCoordinates[1], a_pfCoordinates[2]);
 }
-inline void bCVector::SetVector(float a_fAll) { SetCoordinates(a_fAll, a_fAll, a_fAll); }
-inline void bCVector::SetVector(float a_fX, float a_fY, float a_fZ) { SetCoordinates(a_fX, a_fY, a_fZ); }
-inline void bCVector::SetVector(bCVector const & a_vecSource) { *this = a_vecSource; }
-inline void bCVector::SetVector(NxVec3 const & a_vecSource) { SetCoordinates(a_vecSource.x, a_vecSource.y, a_vecSource.z); }
-inline void bCVector::Clear() { SetCoordinates(0.0f, 0.0f, 0.0f); }
-inline float & bCVector::operator[](int a_iIndex) { return m_fCoordinates[a_iIndex]; }
-inline float bCVector::operator[](int a_iIndex) const { return m_fCoordinates[a_iIndex]; }
+inline void bCVector::SetVector(float a_fAll)
+{
+    SetCoordinates(a_fAll, a_fAll, a_fAll);
+}
+inline void bCVector::SetVector(float a_fX, float a_fY, float a_fZ)
+{
+    SetCoordinates(a_fX, a_fY, a_fZ);
+}
+inline void bCVector::SetVector(bCVector const & a_vecSource)
+{
+    *this = a_vecSource;
+}
+inline void bCVector::SetVector(NxVec3 const & a_vecSource)
+{
+    SetCoordinates(a_vecSource.x, a_vecSource.y, a_vecSource.z);
+}
+inline void bCVector::Clear()
+{
+    SetCoordinates(0.0f, 0.0f, 0.0f);
+}
+inline float & bCVector::operator[](int a_iIndex)
+{
+    return m_fCoordinates[a_iIndex];
+}
+inline float bCVector::operator[](int a_iIndex) const
+{
+    return m_fCoordinates[a_iIndex];
+}
 
-inline bCVector::operator NxVec3 &() { return *reinterpret_cast<NxVec3 *>(m_fCoordinates); }
-inline bCVector::operator NxVec3 const &() const { return *reinterpret_cast<NxVec3 const *>(m_fCoordinates); }
+inline bCVector::operator NxVec3 &()
+{
+    return *reinterpret_cast<NxVec3 *>(m_fCoordinates);
+}
+inline bCVector::operator NxVec3 const &() const
+{
+    return *reinterpret_cast<NxVec3 const *>(m_fCoordinates);
+}
 
 inline bCVector & bCVector::Translate(float a_fOffset)
 {
@@ -320,7 +393,10 @@ inline bCVector & bCVector::Scale(bCVector const & a_vecFactors)
         m_fCoordinates[i] *= a_vecFactors.m_fCoordinates[i];
     return *this;
 }
-inline bCVector & bCVector::InvScale(float a_fDivisor) { return Scale(1.0f / a_fDivisor); }
+inline bCVector & bCVector::InvScale(float a_fDivisor)
+{
+    return Scale(1.0f / a_fDivisor);
+}
 inline bCVector & bCVector::InvScale(bCVector const & a_vecDivisors)
 {
     for (int i = 0; i < 3; ++i)
@@ -333,50 +409,122 @@ inline bCVector & bCVector::Invert()
         fValue = -fValue;
     return *this;
 }
-inline bCVector bCVector::GetTranslated(float a_fOffset) const { return bCVector(*this).Translate(a_fOffset); }
-inline bCVector bCVector::GetTranslated(bCVector const & a_vecOffset) const { return bCVector(*this).Translate(a_vecOffset); }
-inline bCVector bCVector::GetInvTranslated(float a_fOffset) const { return bCVector(*this).InvTranslate(a_fOffset); }
+inline bCVector bCVector::GetTranslated(float a_fOffset) const
+{
+    return bCVector(*this).Translate(a_fOffset);
+}
+inline bCVector bCVector::GetTranslated(bCVector const & a_vecOffset) const
+{
+    return bCVector(*this).Translate(a_vecOffset);
+}
+inline bCVector bCVector::GetInvTranslated(float a_fOffset) const
+{
+    return bCVector(*this).InvTranslate(a_fOffset);
+}
 inline bCVector bCVector::GetInvTranslated(bCVector const & a_vecOffset) const
 {
     return bCVector(*this).InvTranslate(a_vecOffset);
 }
-inline bCVector bCVector::GetScaled(float a_fFactor) const { return bCVector(*this).Scale(a_fFactor); }
-inline bCVector bCVector::GetScaled(bCVector const & a_vecFactors) const { return bCVector(*this).Scale(a_vecFactors); }
-inline bCVector bCVector::GetInvScaled(float a_fDivisor) const { return bCVector(*this).InvScale(a_fDivisor); }
+inline bCVector bCVector::GetScaled(float a_fFactor) const
+{
+    return bCVector(*this).Scale(a_fFactor);
+}
+inline bCVector bCVector::GetScaled(bCVector const & a_vecFactors) const
+{
+    return bCVector(*this).Scale(a_vecFactors);
+}
+inline bCVector bCVector::GetInvScaled(float a_fDivisor) const
+{
+    return bCVector(*this).InvScale(a_fDivisor);
+}
 inline bCVector bCVector::GetInvScaled(bCVector const & a_vecDivisors) const
 {
     return bCVector(*this).InvScale(a_vecDivisors);
 }
-inline bCVector bCVector::GetInverted() const { return bCVector(*this).Invert(); }
+inline bCVector bCVector::GetInverted() const
+{
+    return bCVector(*this).Invert();
+}
 
-inline bCVector bCVector::operator+(bCVector const & a_vecOther) const { return GetTranslated(a_vecOther); }
-inline bCVector bCVector::operator-(bCVector const & a_vecOther) const { return GetInvTranslated(a_vecOther); }
-inline bCVector bCVector::operator+(float a_fOffset) const { return GetTranslated(a_fOffset); }
-inline bCVector bCVector::operator-(float a_fOffset) const { return GetInvTranslated(a_fOffset); }
-inline bCVector bCVector::operator-() const { return GetInverted(); }
-inline bCVector bCVector::operator*(float a_fFactor) const { return GetScaled(a_fFactor); }
-inline bCVector bCVector::operator/(float a_fDivisor) const { return GetInvScaled(a_fDivisor); }
-inline bCVector & bCVector::operator+=(bCVector const & a_vecOther) { return Translate(a_vecOther); }
-inline bCVector & bCVector::operator-=(bCVector const & a_vecOther) { return InvTranslate(a_vecOther); }
-inline bCVector & bCVector::operator+=(float a_fOffset) { return Translate(a_fOffset); }
-inline bCVector & bCVector::operator-=(float a_fOffset) { return InvTranslate(a_fOffset); }
-inline bCVector & bCVector::operator*=(float a_fFactor) { return Scale(a_fFactor); }
-inline bCVector & bCVector::operator/=(float a_fDivisor) { return InvScale(a_fDivisor); }
+inline bCVector bCVector::operator+(bCVector const & a_vecOther) const
+{
+    return GetTranslated(a_vecOther);
+}
+inline bCVector bCVector::operator-(bCVector const & a_vecOther) const
+{
+    return GetInvTranslated(a_vecOther);
+}
+inline bCVector bCVector::operator+(float a_fOffset) const
+{
+    return GetTranslated(a_fOffset);
+}
+inline bCVector bCVector::operator-(float a_fOffset) const
+{
+    return GetInvTranslated(a_fOffset);
+}
+inline bCVector bCVector::operator-() const
+{
+    return GetInverted();
+}
+inline bCVector bCVector::operator*(float a_fFactor) const
+{
+    return GetScaled(a_fFactor);
+}
+inline bCVector bCVector::operator/(float a_fDivisor) const
+{
+    return GetInvScaled(a_fDivisor);
+}
+inline bCVector & bCVector::operator+=(bCVector const & a_vecOther)
+{
+    return Translate(a_vecOther);
+}
+inline bCVector & bCVector::operator-=(bCVector const & a_vecOther)
+{
+    return InvTranslate(a_vecOther);
+}
+inline bCVector & bCVector::operator+=(float a_fOffset)
+{
+    return Translate(a_fOffset);
+}
+inline bCVector & bCVector::operator-=(float a_fOffset)
+{
+    return InvTranslate(a_fOffset);
+}
+inline bCVector & bCVector::operator*=(float a_fFactor)
+{
+    return Scale(a_fFactor);
+}
+inline bCVector & bCVector::operator/=(float a_fDivisor)
+{
+    return InvScale(a_fDivisor);
+}
 
 inline float bCVector::GetDotProduct(bCVector const & a_vecOther) const
 {
     return m_fCoordinates[0] * a_vecOther.m_fCoordinates[0] + m_fCoordinates[1] * a_vecOther.m_fCoordinates[1] +
            m_fCoordinates[2] * a_vecOther.m_fCoordinates[2];
 }
-inline bCVector bCVector::GetCrossProduct(bCVector const & a_vecOther) const { return CrossProduct(*this, a_vecOther); }
-inline bCVector & bCVector::CrossProduct(bCVector const & a_vecOther) { return *this = CrossProduct(*this, a_vecOther); }
+inline bCVector bCVector::GetCrossProduct(bCVector const & a_vecOther) const
+{
+    return CrossProduct(*this, a_vecOther);
+}
+inline bCVector & bCVector::CrossProduct(bCVector const & a_vecOther)
+{
+    return *this = CrossProduct(*this, a_vecOther);
+}
 inline bCVector & bCVector::SetCrossProduct(bCVector const & a_vecA, bCVector const & a_vecB)
 {
     return *this = CrossProduct(a_vecA, a_vecB);
 }
 
-inline float bCVector::GetSquareMagnitude() const { return GetDotProduct(*this); }
-inline float bCVector::GetMagnitude() const { return std::sqrt(GetSquareMagnitude()); }
+inline float bCVector::GetSquareMagnitude() const
+{
+    return GetDotProduct(*this);
+}
+inline float bCVector::GetMagnitude() const
+{
+    return std::sqrt(GetSquareMagnitude());
+}
 inline float bCVector::GetMagnitudeNormalize()
 {
     float const fMagnitude = GetMagnitude();
@@ -398,9 +546,18 @@ inline bCVector & bCVector::NormalizeApprox()
         Scale(g_GetFastInvSqrt(fSquare));
     return *this;
 }
-inline bCVector bCVector::GetNormalized() const { return bCVector(*this).Normalize(); }
-inline bCVector bCVector::GetNormalizedSafe() const { return bCVector(*this).NormalizeSafe(); }
-inline bool bCVector::HasZeroMagnitude() const { return GetSquareMagnitude() == 0.0f; }
+inline bCVector bCVector::GetNormalized() const
+{
+    return bCVector(*this).Normalize();
+}
+inline bCVector bCVector::GetNormalizedSafe() const
+{
+    return bCVector(*this).NormalizeSafe();
+}
+inline bool bCVector::HasZeroMagnitude() const
+{
+    return GetSquareMagnitude() == 0.0f;
+}
 inline bool bCVector::HasZeroMagnitudeApprox() const
 {
     return m_fCoordinates[0] == 0.0f && m_fCoordinates[1] == 0.0f && m_fCoordinates[2] == 0.0f;
@@ -419,10 +576,19 @@ inline bool bCVector::IsEqual(bCVector const & a_vecOther) const
     return m_fCoordinates[0] == a_vecOther.m_fCoordinates[0] && m_fCoordinates[1] == a_vecOther.m_fCoordinates[1] &&
            m_fCoordinates[2] == a_vecOther.m_fCoordinates[2];
 }
-inline bool bCVector::operator==(bCVector const & a_vecOther) const { return IsEqual(a_vecOther); }
-inline bool bCVector::operator!=(bCVector const & a_vecOther) const { return !IsEqual(a_vecOther); }
+inline bool bCVector::operator==(bCVector const & a_vecOther) const
+{
+    return IsEqual(a_vecOther);
+}
+inline bool bCVector::operator!=(bCVector const & a_vecOther) const
+{
+    return !IsEqual(a_vecOther);
+}
 
-inline float bCVector::GetAngleDeg(bCVector const & a_vecOther) const { return GetAngleRad(a_vecOther) * g_fRadToDeg; }
+inline float bCVector::GetAngleDeg(bCVector const & a_vecOther) const
+{
+    return GetAngleRad(a_vecOther) * g_fRadToDeg;
+}
 inline float bCVector::GetAngleUnitDeg(bCVector const & a_vecOther) const
 {
     return GetAngleUnitRad(a_vecOther) * g_fRadToDeg;
@@ -460,7 +626,10 @@ inline bCVector bCVector::GetRemovedByDimensionKeepMagnitude(bECoordinate a_eAxi
     return vecResult;
 }
 
-inline bool bCVector::IsValid(bCString const &) const { return IsValid(); }
+inline bool bCVector::IsValid(bCString const &) const
+{
+    return IsValid();
+}
 
 // Inline transforms by the matrices live with the matrices.
 #include <vellmark/math/3d/oe_matrix.h>

@@ -9,7 +9,7 @@ namespace
     {
         OE_MESSAGEF_WARN("The method  %s was called, but has not yet been implemented!", "bCVector2::SetCrossProduct");
     }
-}
+} // namespace
 
 bCVector2 bCVector2::CrossProduct(bCVector2 const & a_vecA, bCVector2 const & a_vecB)
 {
@@ -24,7 +24,10 @@ bCVector2 & bCVector2::SetCrossProduct(bCVector2 const &, bCVector2 const &)
     return *this;
 }
 
-bCVector2 & bCVector2::CrossProduct(bCVector2 const & a_vecOther) { return SetCrossProduct(*this, a_vecOther); }
+bCVector2 & bCVector2::CrossProduct(bCVector2 const & a_vecOther)
+{
+    return SetCrossProduct(*this, a_vecOther);
+}
 
 bCVector2 bCVector2::GetCrossProduct(bCVector2 const & a_vecOther) const
 {

@@ -133,15 +133,42 @@ inline bCVector2::bCVector2(float a_fAll) : m_fCoordinates{a_fAll, a_fAll} {}
 inline bCVector2::bCVector2(float a_fX, float a_fY) : m_fCoordinates{a_fX, a_fY} {}
 inline bCVector2::bCVector2(float const * a_pfCoordinates) : m_fCoordinates{a_pfCoordinates[0], a_pfCoordinates[1]} {}
 
-inline float bCVector2::GetX() const { return m_fCoordinates[0]; }
-inline float bCVector2::GetY() const { return m_fCoordinates[1]; }
-inline void bCVector2::GetX(float & a_fX) const { a_fX = m_fCoordinates[0]; }
-inline void bCVector2::GetY(float & a_fY) const { a_fY = m_fCoordinates[1]; }
-inline float & bCVector2::AccessX() { return m_fCoordinates[0]; }
-inline float & bCVector2::AccessY() { return m_fCoordinates[1]; }
-inline float bCVector2::GetCoordinate(int a_iIndex) const { return m_fCoordinates[a_iIndex]; }
-inline float & bCVector2::AccessCoordinate(int a_iIndex) { return m_fCoordinates[a_iIndex]; }
-inline float const (&bCVector2::GetCoordinates() const)[2] { return m_fCoordinates; }
+inline float bCVector2::GetX() const
+{
+    return m_fCoordinates[0];
+}
+inline float bCVector2::GetY() const
+{
+    return m_fCoordinates[1];
+}
+inline void bCVector2::GetX(float & a_fX) const
+{
+    a_fX = m_fCoordinates[0];
+}
+inline void bCVector2::GetY(float & a_fY) const
+{
+    a_fY = m_fCoordinates[1];
+}
+inline float & bCVector2::AccessX()
+{
+    return m_fCoordinates[0];
+}
+inline float & bCVector2::AccessY()
+{
+    return m_fCoordinates[1];
+}
+inline float bCVector2::GetCoordinate(int a_iIndex) const
+{
+    return m_fCoordinates[a_iIndex];
+}
+inline float & bCVector2::AccessCoordinate(int a_iIndex)
+{
+    return m_fCoordinates[a_iIndex];
+}
+inline float const (&bCVector2::GetCoordinates() const)[2]
+{
+    return m_fCoordinates;
+}
 inline void bCVector2::GetCoordinates(float & a_fX, float & a_fY) const
 {
     a_fX = m_fCoordinates[0];
@@ -151,9 +178,18 @@ inline void bCVector2::GetCoordinates(float * a_pfCoordinates) const
 {
     GetCoordinates(a_pfCoordinates[0], a_pfCoordinates[1]);
 }
-inline void bCVector2::SetX(float a_fX) { m_fCoordinates[0] = a_fX; }
-inline void bCVector2::SetY(float a_fY) { m_fCoordinates[1] = a_fY; }
-inline void bCVector2::SetCoordinate(int a_iIndex, float a_fValue) { m_fCoordinates[a_iIndex] = a_fValue; }
+inline void bCVector2::SetX(float a_fX)
+{
+    m_fCoordinates[0] = a_fX;
+}
+inline void bCVector2::SetY(float a_fY)
+{
+    m_fCoordinates[1] = a_fY;
+}
+inline void bCVector2::SetCoordinate(int a_iIndex, float a_fValue)
+{
+    m_fCoordinates[a_iIndex] = a_fValue;
+}
 inline void bCVector2::SetCoordinates(float a_fX, float a_fY)
 {
     m_fCoordinates[0] = a_fX;
@@ -163,35 +199,65 @@ inline void bCVector2::SetCoordinates(float const * a_pfCoordinates)
 {
     SetCoordinates(a_pfCoordinates[0], a_pfCoordinates[1]);
 }
-inline void bCVector2::SetVector(float a_fAll) { SetCoordinates(a_fAll, a_fAll); }
-inline void bCVector2::SetVector(float a_fX, float a_fY) { SetCoordinates(a_fX, a_fY); }
-inline void bCVector2::SetVector(bCVector2 const & a_vecSource) { *this = a_vecSource; }
-inline void bCVector2::Clear() { SetCoordinates(0.0f, 0.0f); }
-inline float & bCVector2::operator[](int a_iIndex) { return m_fCoordinates[a_iIndex]; }
-inline float bCVector2::operator[](int a_iIndex) const { return m_fCoordinates[a_iIndex]; }
+inline void bCVector2::SetVector(float a_fAll)
+{
+    SetCoordinates(a_fAll, a_fAll);
+}
+inline void bCVector2::SetVector(float a_fX, float a_fY)
+{
+    SetCoordinates(a_fX, a_fY);
+}
+inline void bCVector2::SetVector(bCVector2 const & a_vecSource)
+{
+    *this = a_vecSource;
+}
+inline void bCVector2::Clear()
+{
+    SetCoordinates(0.0f, 0.0f);
+}
+inline float & bCVector2::operator[](int a_iIndex)
+{
+    return m_fCoordinates[a_iIndex];
+}
+inline float bCVector2::operator[](int a_iIndex) const
+{
+    return m_fCoordinates[a_iIndex];
+}
 
-inline bCVector2 & bCVector2::Translate(float a_fOffset) { return Translate(bCVector2(a_fOffset)); }
+inline bCVector2 & bCVector2::Translate(float a_fOffset)
+{
+    return Translate(bCVector2(a_fOffset));
+}
 inline bCVector2 & bCVector2::Translate(bCVector2 const & a_vecOffset)
 {
     m_fCoordinates[0] += a_vecOffset.m_fCoordinates[0];
     m_fCoordinates[1] += a_vecOffset.m_fCoordinates[1];
     return *this;
 }
-inline bCVector2 & bCVector2::InvTranslate(float a_fOffset) { return InvTranslate(bCVector2(a_fOffset)); }
+inline bCVector2 & bCVector2::InvTranslate(float a_fOffset)
+{
+    return InvTranslate(bCVector2(a_fOffset));
+}
 inline bCVector2 & bCVector2::InvTranslate(bCVector2 const & a_vecOffset)
 {
     m_fCoordinates[0] -= a_vecOffset.m_fCoordinates[0];
     m_fCoordinates[1] -= a_vecOffset.m_fCoordinates[1];
     return *this;
 }
-inline bCVector2 & bCVector2::Scale(float a_fFactor) { return Scale(bCVector2(a_fFactor)); }
+inline bCVector2 & bCVector2::Scale(float a_fFactor)
+{
+    return Scale(bCVector2(a_fFactor));
+}
 inline bCVector2 & bCVector2::Scale(bCVector2 const & a_vecFactors)
 {
     m_fCoordinates[0] *= a_vecFactors.m_fCoordinates[0];
     m_fCoordinates[1] *= a_vecFactors.m_fCoordinates[1];
     return *this;
 }
-inline bCVector2 & bCVector2::InvScale(float a_fDivisor) { return Scale(1.0f / a_fDivisor); }
+inline bCVector2 & bCVector2::InvScale(float a_fDivisor)
+{
+    return Scale(1.0f / a_fDivisor);
+}
 inline bCVector2 & bCVector2::InvScale(bCVector2 const & a_vecDivisors)
 {
     m_fCoordinates[0] /= a_vecDivisors.m_fCoordinates[0];
@@ -204,49 +270,109 @@ inline bCVector2 & bCVector2::Invert()
     m_fCoordinates[1] = -m_fCoordinates[1];
     return *this;
 }
-inline bCVector2 bCVector2::GetTranslated(float a_fOffset) const { return bCVector2(*this).Translate(a_fOffset); }
+inline bCVector2 bCVector2::GetTranslated(float a_fOffset) const
+{
+    return bCVector2(*this).Translate(a_fOffset);
+}
 inline bCVector2 bCVector2::GetTranslated(bCVector2 const & a_vecOffset) const
 {
     return bCVector2(*this).Translate(a_vecOffset);
 }
-inline bCVector2 bCVector2::GetInvTranslated(float a_fOffset) const { return bCVector2(*this).InvTranslate(a_fOffset); }
+inline bCVector2 bCVector2::GetInvTranslated(float a_fOffset) const
+{
+    return bCVector2(*this).InvTranslate(a_fOffset);
+}
 inline bCVector2 bCVector2::GetInvTranslated(bCVector2 const & a_vecOffset) const
 {
     return bCVector2(*this).InvTranslate(a_vecOffset);
 }
-inline bCVector2 bCVector2::GetScaled(float a_fFactor) const { return bCVector2(*this).Scale(a_fFactor); }
+inline bCVector2 bCVector2::GetScaled(float a_fFactor) const
+{
+    return bCVector2(*this).Scale(a_fFactor);
+}
 inline bCVector2 bCVector2::GetScaled(bCVector2 const & a_vecFactors) const
 {
     return bCVector2(*this).Scale(a_vecFactors);
 }
-inline bCVector2 bCVector2::GetInvScaled(float a_fDivisor) const { return bCVector2(*this).InvScale(a_fDivisor); }
+inline bCVector2 bCVector2::GetInvScaled(float a_fDivisor) const
+{
+    return bCVector2(*this).InvScale(a_fDivisor);
+}
 inline bCVector2 bCVector2::GetInvScaled(bCVector2 const & a_vecDivisors) const
 {
     return bCVector2(*this).InvScale(a_vecDivisors);
 }
-inline bCVector2 bCVector2::GetInverted() const { return bCVector2(*this).Invert(); }
+inline bCVector2 bCVector2::GetInverted() const
+{
+    return bCVector2(*this).Invert();
+}
 
-inline bCVector2 bCVector2::operator+(bCVector2 const & a_vecOther) const { return GetTranslated(a_vecOther); }
-inline bCVector2 bCVector2::operator-(bCVector2 const & a_vecOther) const { return GetInvTranslated(a_vecOther); }
-inline bCVector2 bCVector2::operator+(float a_fOffset) const { return GetTranslated(a_fOffset); }
-inline bCVector2 bCVector2::operator-(float a_fOffset) const { return GetInvTranslated(a_fOffset); }
-inline bCVector2 bCVector2::operator-() const { return GetInverted(); }
-inline bCVector2 bCVector2::operator*(float a_fFactor) const { return GetScaled(a_fFactor); }
-inline bCVector2 bCVector2::operator/(float a_fDivisor) const { return GetInvScaled(a_fDivisor); }
-inline bCVector2 & bCVector2::operator+=(bCVector2 const & a_vecOther) { return Translate(a_vecOther); }
-inline bCVector2 & bCVector2::operator-=(bCVector2 const & a_vecOther) { return InvTranslate(a_vecOther); }
-inline bCVector2 & bCVector2::operator+=(float a_fOffset) { return Translate(a_fOffset); }
-inline bCVector2 & bCVector2::operator-=(float a_fOffset) { return InvTranslate(a_fOffset); }
-inline bCVector2 & bCVector2::operator*=(float a_fFactor) { return Scale(a_fFactor); }
-inline bCVector2 & bCVector2::operator/=(float a_fDivisor) { return InvScale(a_fDivisor); }
+inline bCVector2 bCVector2::operator+(bCVector2 const & a_vecOther) const
+{
+    return GetTranslated(a_vecOther);
+}
+inline bCVector2 bCVector2::operator-(bCVector2 const & a_vecOther) const
+{
+    return GetInvTranslated(a_vecOther);
+}
+inline bCVector2 bCVector2::operator+(float a_fOffset) const
+{
+    return GetTranslated(a_fOffset);
+}
+inline bCVector2 bCVector2::operator-(float a_fOffset) const
+{
+    return GetInvTranslated(a_fOffset);
+}
+inline bCVector2 bCVector2::operator-() const
+{
+    return GetInverted();
+}
+inline bCVector2 bCVector2::operator*(float a_fFactor) const
+{
+    return GetScaled(a_fFactor);
+}
+inline bCVector2 bCVector2::operator/(float a_fDivisor) const
+{
+    return GetInvScaled(a_fDivisor);
+}
+inline bCVector2 & bCVector2::operator+=(bCVector2 const & a_vecOther)
+{
+    return Translate(a_vecOther);
+}
+inline bCVector2 & bCVector2::operator-=(bCVector2 const & a_vecOther)
+{
+    return InvTranslate(a_vecOther);
+}
+inline bCVector2 & bCVector2::operator+=(float a_fOffset)
+{
+    return Translate(a_fOffset);
+}
+inline bCVector2 & bCVector2::operator-=(float a_fOffset)
+{
+    return InvTranslate(a_fOffset);
+}
+inline bCVector2 & bCVector2::operator*=(float a_fFactor)
+{
+    return Scale(a_fFactor);
+}
+inline bCVector2 & bCVector2::operator/=(float a_fDivisor)
+{
+    return InvScale(a_fDivisor);
+}
 
 inline float bCVector2::GetDotProduct(bCVector2 const & a_vecOther) const
 {
     return m_fCoordinates[0] * a_vecOther.m_fCoordinates[0] + m_fCoordinates[1] * a_vecOther.m_fCoordinates[1];
 }
 
-inline float bCVector2::GetSquareMagnitude() const { return GetDotProduct(*this); }
-inline float bCVector2::GetMagnitude() const { return std::sqrt(GetSquareMagnitude()); }
+inline float bCVector2::GetSquareMagnitude() const
+{
+    return GetDotProduct(*this);
+}
+inline float bCVector2::GetMagnitude() const
+{
+    return std::sqrt(GetSquareMagnitude());
+}
 inline float bCVector2::GetMagnitudeApprox() const
 {
     float const fSquare = GetSquareMagnitude();
@@ -280,14 +406,23 @@ inline bCVector2 & bCVector2::NormalizeSafe()
         Scale(1.0f / std::sqrt(fSquare));
     return *this;
 }
-inline bCVector2 bCVector2::GetNormalized() const { return bCVector2(*this).Normalize(); }
+inline bCVector2 bCVector2::GetNormalized() const
+{
+    return bCVector2(*this).Normalize();
+}
 
 inline bool bCVector2::IsEqual(bCVector2 const & a_vecOther) const
 {
     return m_fCoordinates[0] == a_vecOther.m_fCoordinates[0] && m_fCoordinates[1] == a_vecOther.m_fCoordinates[1];
 }
-inline bool bCVector2::operator==(bCVector2 const & a_vecOther) const { return IsEqual(a_vecOther); }
-inline bool bCVector2::operator!=(bCVector2 const & a_vecOther) const { return !IsEqual(a_vecOther); }
+inline bool bCVector2::operator==(bCVector2 const & a_vecOther) const
+{
+    return IsEqual(a_vecOther);
+}
+inline bool bCVector2::operator!=(bCVector2 const & a_vecOther) const
+{
+    return !IsEqual(a_vecOther);
+}
 
 #include <vellmark/math/3d/oe_matrix2.h>
 
