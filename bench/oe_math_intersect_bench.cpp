@@ -121,6 +121,31 @@ namespace
         a_State.SetItemsProcessed(a_State.iterations() * kCount);
     }
 
+    // The same through the exported bCRay::Intersects: one library call per test.
+    void VellmarkRayTriangleCall(benchmark::State & a_State)
+    {
+        bSScene const & Scene = GetScene();
+        std::vector<bCRay> arrRays;
+        std::vector<bCTriangle> arrTriangles;
+        for (int i = 0; i < kCount; ++i)
+        {
+            arrRays.emplace_back(Scene.m_arrOrigins[i], Scene.m_arrDirections[i]);
+            arrTriangles.emplace_back(&Scene.m_arrCorners[3 * i]);
+        }
+        for (auto _ : a_State)
+        {
+            float fSum = 0.0f;
+            for (int i = 0; i < kCount; ++i)
+            {
+                float fT = 0.0f;
+                if (arrRays[i].Intersects(arrTriangles[i], fT))
+                    fSum += fT;
+            }
+            benchmark::DoNotOptimize(fSum);
+        }
+        a_State.SetItemsProcessed(a_State.iterations() * kCount);
+    }
+
     void GlmRayTriangle(benchmark::State & a_State)
     {
         bSScene const & Scene = GetScene();
@@ -301,6 +326,7 @@ namespace
 } // namespace
 
 BENCHMARK(VellmarkRayTriangle);
+BENCHMARK(VellmarkRayTriangleCall);
 BENCHMARK(GlmRayTriangle);
 BENCHMARK(VellmarkRaySphere);
 BENCHMARK(GlmRaySphere);

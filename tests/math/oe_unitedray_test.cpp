@@ -3,6 +3,7 @@
 // ray-triangle and ray-sphere tests.
 
 #include <vellmark/math/3d/oe_line.h>
+#include <vellmark/math/3d/oe_matrix.h>
 #include <vellmark/math/3d/oe_ray.h>
 #include <vellmark/math/3d/oe_stretch.h>
 #include <vellmark/math/3d/oe_unitedray.h>
@@ -289,4 +290,32 @@ TEST(bCUnitedRay, RaySphereAgreesWithGlmFromOutside)
         }
     }
     EXPECT_GT(iHits, 300);
+}
+
+// Lines and rays move their origin as a point and turn their direction without
+// the translation; stretches move both ends; the inverse forms undo them.
+TEST(bCUnitedRay, TransformsOfTheLineLikeKinds)
+{
+    bCMatrix matTransform;
+    matTransform.SetToRotationAxisZ(g_fPIDiv2); // x turns towards y
+    matTransform.ModifyTranslation(bCVector(10.0f, 0.0f, 0.0f));
+    bCVector const vecOrigin(1.0f, 0.0f, 0.0f), vecDirection(0.0f, 0.0f, 2.0f);
+    auto const ExpectNear = [](bCVector const & a_vecActual, bCVector const & a_vecExpected) {
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(a_vecActual[i], a_vecExpected[i], 1.0e-5f) << "component " << i;
+    };
+    bCLine const Line = bCLine(vecOrigin, bCVector(1.0f, 0.0f, 0.0f)) * matTransform;
+    ExpectNear(Line.GetOrigin(), bCVector(10.0f, 1.0f, 0.0f));
+    ExpectNear(Line.GetDirection(), bCVector(0.0f, 1.0f, 0.0f));
+    bCRay const Ray = bCRay(vecOrigin, vecDirection).GetTransformed(matTransform);
+    ExpectNear(Ray.GetDirection(), vecDirection);
+    bCStretch const Stretch = bCStretch(vecOrigin, vecOrigin + vecDirection) * matTransform;
+    ExpectNear(Stretch.GetEnd(), bCVector(10.0f, 1.0f, 2.0f));
+    bCUnitedRay const United = bCUnitedRay(Stretch) / matTransform;
+    ExpectNear(United.GetOrigin(), vecOrigin);
+    ExpectNear(United.GetDirection(), vecDirection);
+    ExpectNear((Line / matTransform).GetOrigin(), vecOrigin);
+    ExpectNear((Stretch / matTransform).GetEnd(), vecOrigin + vecDirection);
+    EXPECT_EQ((Ray + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Ray.GetDirection());
+    EXPECT_EQ((Stretch + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Stretch.GetDirection());
 }

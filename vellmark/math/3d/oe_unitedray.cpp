@@ -85,6 +85,48 @@ void bCUnitedRay::InvTransform(bCMatrix3 const & a_matTransform)
     m_vecDirection.InvTransform(a_matTransform);
 }
 
+bCUnitedRay bCUnitedRay::GetTranslated(bCVector const & a_vecOffset) const
+{
+    bCUnitedRay Result(*this);
+    Result.Translate(a_vecOffset);
+    return Result;
+}
+
+bCUnitedRay bCUnitedRay::GetInvTranslated(bCVector const & a_vecOffset) const
+{
+    bCUnitedRay Result(*this);
+    Result.InvTranslate(a_vecOffset);
+    return Result;
+}
+
+bCUnitedRay bCUnitedRay::GetTransformed(bCMatrix const & a_matTransform) const
+{
+    bCUnitedRay Result(*this);
+    Result.Transform(a_matTransform);
+    return Result;
+}
+
+bCUnitedRay bCUnitedRay::GetInvTransformed(bCMatrix const & a_matTransform) const
+{
+    bCUnitedRay Result(*this);
+    Result.InvTransform(a_matTransform);
+    return Result;
+}
+
+bCUnitedRay bCUnitedRay::GetTransformed(bCMatrix3 const & a_matTransform) const
+{
+    bCUnitedRay Result(*this);
+    Result.Transform(a_matTransform);
+    return Result;
+}
+
+bCUnitedRay bCUnitedRay::GetInvTransformed(bCMatrix3 const & a_matTransform) const
+{
+    bCUnitedRay Result(*this);
+    Result.InvTransform(a_matTransform);
+    return Result;
+}
+
 bool bCUnitedRay::operator==(bCUnitedRay const & a_Other) const
 {
     return m_enuExtension == a_Other.m_enuExtension && m_vecOrigin == a_Other.m_vecOrigin &&

@@ -20,6 +20,7 @@
 
 #include <cfloat>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 class bCIStream;
@@ -44,7 +45,7 @@ class OE_API bCUnitedRay
 {
 public:
     using bERayExtension = ::bERayExtension;
-    using enum ::bERayExtension;
+    using enum ::bERayExtension; // so bCUnitedRay::bERayExtension_Forward names the same flag
 
 public:
     bCUnitedRay() = default; // uninitialised, like the vectors
@@ -85,6 +86,20 @@ public:
     void InvTransform(bCMatrix const & a_matTransform);
     void Transform(bCMatrix3 const & a_matTransform);
     void InvTransform(bCMatrix3 const & a_matTransform);
+    bCUnitedRay GetTranslated(bCVector const & a_vecOffset) const;
+    bCUnitedRay GetInvTranslated(bCVector const & a_vecOffset) const;
+    bCUnitedRay GetTransformed(bCMatrix const & a_matTransform) const;
+    bCUnitedRay GetInvTransformed(bCMatrix const & a_matTransform) const;
+    bCUnitedRay GetTransformed(bCMatrix3 const & a_matTransform) const;
+    bCUnitedRay GetInvTransformed(bCMatrix3 const & a_matTransform) const;
+    bCUnitedRay operator+(bCVector const & a_vecOffset) const { return GetTranslated(a_vecOffset); }
+    bCUnitedRay operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
+    bCUnitedRay operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCUnitedRay operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCUnitedRay & operator+=(bCVector const & a_vecOffset) { Translate(a_vecOffset); return *this; }
+    bCUnitedRay & operator-=(bCVector const & a_vecOffset) { InvTranslate(a_vecOffset); return *this; }
+    bCUnitedRay & operator*=(bCMatrix const & a_matTransform) { Transform(a_matTransform); return *this; }
+    bCUnitedRay & operator/=(bCMatrix const & a_matTransform) { InvTransform(a_matTransform); return *this; }
 
     bool operator==(bCUnitedRay const & a_Other) const; // exact
     bool operator!=(bCUnitedRay const & a_Other) const { return !(*this == a_Other); }
@@ -182,15 +197,18 @@ inline bool bCUnitedRay::Intersects(bCSphere const & a_Sphere, float & a_fT) con
 
 inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
 {
-    if (!a_Box.IsValid())
-        return false;
-    float fEntry = (m_enuExtension & bERayExtension_Backward) ? -3.4028235e38f : 0.0f;
-    float fExit = (m_enuExtension & bERayExtension_Forward) ? 3.4028235e38f : 1.0f;
+    float const fLargest = 3.4028235e38f;
+    float fEntry = (m_enuExtension & bERayExtension_Backward) ? -fLargest : 0.0f;
+    float fExit = (m_enuExtension & bERayExtension_Forward) ? fLargest : 1.0f;
     bool bMissed = false;
+    bool bInvalid = false; // found on the way, from the bounds the slabs load anyway
     for (int i = 2; i >= 0; --i)
     {
         float const fLow = a_Box.GetMin()[i]; // the slab: centre -/+ half extent
         float const fHigh = a_Box.GetMax()[i];
+        // (Bit patterns: no other float equals these two, and integers compare cheaper.)
+        bInvalid |= std::bit_cast<unsigned int>(fLow) == 0x7F7FFFFFu;
+        bInvalid |= std::bit_cast<unsigned int>(fHigh) == 0xFF7FFFFFu;
         float const fOrigin = m_vecOrigin[i];
         float const fDirection = m_vecDirection[i];
         if (fDirection == 0.0f)
@@ -211,6 +229,8 @@ inline bool bCUnitedRay::Intersects(bCBox const & a_Box, float & a_fT) const
         fEntry = fNear > fEntry ? fNear : fEntry;
         fExit = fFar < fExit ? fFar : fExit;
     }
+    if (bInvalid)
+        return false; // an invalid box is never hit
     a_fT = fEntry;
     return !bMissed && fExit >= fEntry;
 }
