@@ -234,6 +234,12 @@ TEST(bCAccessorCreator, CreatesClonesAndQueriesBaseClasses)
     EXPECT_STREQ(bCAccessorProperty(Clone)["LeafCount"].ConvertValueToString().GetText(), "42");
     EXPECT_EQ(Leaf.GetObjectFactory(), Leaf->GetObjectType()->GetObjectFactory());
 
+    bCString const strLeaf("bCAccChainLeaf");
+    bCAccessorCreator const ByPointer(bCPropertyID(), &strLeaf); // the identifier plays no part
+    ASSERT_TRUE(ByPointer.IsValid());
+    EXPECT_STREQ(ByPointer->GetClassName().GetText(), "bCAccChainLeaf");
+    EXPECT_FALSE(bCAccessorCreator(bCPropertyID(), nullptr).IsValid());
+
     EXPECT_TRUE(Leaf.HasBaseClass());
     bCAccessorCreator const Middle = Leaf.QueryBaseClass();
     ASSERT_TRUE(Middle.IsValid());
