@@ -111,6 +111,7 @@ int RunDemo()
     TrackAndFindAnOverrun();
     SaveAndLoad();
     ParseCommandLine();
+    DemoProperties();
     DemoMath();
     DemoVolumes();
     DemoNoise();

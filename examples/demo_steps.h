@@ -6,6 +6,7 @@
 
 void DemoProfile(); // profiles a few frames and writes them as folded stacks
 void DemoVolumes();
+void DemoProperties();
 void DemoMath(); // places an object with Euler angles and picks it with a ray
 void DemoNoise();
 void DemoAnimation(); // camera path import and the four interpolators

@@ -96,6 +96,15 @@
 #include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
 #include <vellmark/propertysystem/factories/oe_obsoleteclass.h>
 #include <vellmark/propertysystem/factories/oe_propertyregistration.h>
+#include <vellmark/propertysystem/types/oe_propertycontainer.h>
+#include <vellmark/propertysystem/types/oe_propertystrings.h>
+#include <vellmark/propertysystem/accessors/oe_accessorvaluetext.h>
+#include <vellmark/propertysystem/accessors/oe_accessorcreator.h>
+#include <vellmark/propertysystem/accessors/oe_accessorpropertyobject.h>
+#include <vellmark/propertysystem/accessors/oe_accessorproperty.h>
+#include <vellmark/propertysystem/accessors/oe_accessorenum.h>
+#include <vellmark/propertysystem/accessors/oe_accessor_type.h>
+#include <vellmark/propertysystem/accessors/oe_pofileinspector.h>
 
 #include <vellmark/math/noise/oe_random.h>
 #include <vellmark/math/noise/oe_noise.h>

@@ -20,6 +20,8 @@ template <typename TYPE> struct bTPropertyValueStream
             const_cast<TYPE &>(a_Value).Write(a_Stream);
         else if constexpr (std::is_enum_v<TYPE>)
             a_Stream.Write(static_cast<long>(a_Value));
+        else if constexpr (requires(TYPE const & a_Member, bCOStream & a_Target) { a_Member >> a_Target; })
+            a_Value >> a_Stream; // value types that write themselves (the maths types)
         else
             a_Stream << a_Value;
     }
@@ -33,6 +35,8 @@ template <typename TYPE> struct bTPropertyValueStream
             a_Stream.Read(lValue);
             a_Value = static_cast<TYPE>(lValue);
         }
+        else if constexpr (requires(TYPE & a_Member, bCIStream & a_Source) { a_Member << a_Source; })
+            a_Value << a_Stream;
         else
             a_Stream >> a_Value;
     }

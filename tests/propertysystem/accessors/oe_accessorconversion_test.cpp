@@ -1,0 +1,215 @@
+#include <vellmark/propertysystem/accessors/oe_accessor_type.h>
+#include <vellmark/propertysystem/accessors/oe_accessorcreator.h>
+#include <vellmark/propertysystem/accessors/oe_accessorenum.h>
+#include <vellmark/propertysystem/accessors/oe_accessorproperty.h>
+
+#include "propertysystem/accessors/oe_accessortestclasses.h"
+#include "support/oe_messagerecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+    using bEOperand = bCAccessorProperty::eEOperandValue;
+
+    struct bSConversion
+    {
+        char const * m_pcProperty;
+        char const * m_pcText; // null: only the text of the start value is checked
+        int m_iOperand;
+        char const * m_pcExpected;
+        bool m_bNotified; // the native object saw enter and exit
+    };
+
+    // Each row starts from a new object with the class's start values.
+    void CheckConversions(std::vector<bSConversion> const & a_arrRows)
+    {
+        for (bSConversion const & Row : a_arrRows)
+        {
+            SCOPED_TRACE(std::string(Row.m_pcProperty) + " <- " + (Row.m_pcText ? Row.m_pcText : "(none)") +
+                         " operand " + std::to_string(Row.m_iOperand));
+            bCAccessorCreator Object("bCAccAllTypes");
+            bCAccAllTypes * pNative = static_cast<bCAccAllTypes *>(Object->GetNativeObject());
+            bCAccessorProperty Property = bCAccessorProperty(Object)[Row.m_pcProperty];
+            ASSERT_TRUE(Property.IsValid());
+            if (Row.m_pcText)
+                Property.ConvertStringToValue(Row.m_pcText, static_cast<bEOperand>(Row.m_iOperand));
+            EXPECT_STREQ(Property.ConvertValueToString().GetText(), Row.m_pcExpected);
+            std::vector<std::string> const arrNotified = {std::string("enter ") + Row.m_pcProperty + " 0",
+                                                          std::string("exit ") + Row.m_pcProperty + " 0"};
+            EXPECT_EQ(pNative->m_arrCalls, Row.m_bNotified ? arrNotified : std::vector<std::string>());
+        }
+    }
+} // namespace
+
+TEST(bCAccessorProperty, ConvertsTextsAndStrings)
+{
+    CheckConversions({
+        {"String", nullptr, 0, "", false},
+        {"String", "a text", 0, "a text", true},
+        {"String", "a text", 7, "a text", true}, // the operand does not matter for texts
+        {"Unicode", "wide", 0, "wide", true},
+        {"Guid", "{00112233-4455-6677-8899-AABBCCDDEEFF}", 0, "{00112233-4455-6677-8899-AABBCCDDEEFF}", true},
+        {"Animation", "walk.anim", 0, "walk.anim", true},
+        {"Script", "door.script", 0, "door.script", true},
+        {"Image", "stone.material", 0, "stone.material", true},
+        {"Embedded", nullptr, 0, "bCAccChainBase()", false},
+        {"Embedded", "anything", 0, "bCAccChainBase()", false}, // embedded objects are not parsed
+    });
+}
+
+TEST(bCAccessorProperty, ConvertsFloatingPointNumbersByOperand)
+{
+    CheckConversions({
+        {"Float", nullptr, 0, "2.000000", false},
+        {"Float", "3", 0, "3.000000", true},
+        {"Float", "3", 1, "5.000000", true},
+        {"Float", "3", 2, "-1.000000", true},
+        {"Float", "3", 3, "6.000000", true},
+        {"Float", "4", 4, "0.500000", true},
+        {"Float", "0", 4, "inf", true}, // IEEE division
+        {"Float", "3", 5, "2.000000", false},
+        {"Float", "3", -1, "2.000000", false},
+        {"Float", "no number", 0, "0.000000", true},
+        {"Double", "0.25", 0, "0.250000", true},
+        {"Double", "0.25", 1, "2.250000", true},
+        {"Double", "0.25", 3, "0.500000", true},
+        {"Double", "2", 5, "2.000000", false},
+    });
+}
+
+TEST(bCAccessorProperty, ConvertsBooleans)
+{
+    CheckConversions({
+        {"Bool", nullptr, 0, "true", false},
+        {"Bool", "false", 0, "false", true},
+        {"Bool", "TRUE", 0, "true", true},
+        {"Bool", "yes", 0, "false", true},
+        {"Bool", "true", 3, "true", true}, // not combined by the operand
+    });
+}
+
+TEST(bCAccessorProperty, ConvertsIntegersInTheirExactTypes)
+{
+    CheckConversions({
+        {"Char", nullptr, 0, "10", false},
+        {"Char", "100", 1, "110", true},
+        {"Char", "100", 3, "-24", true}, // 1000 kept in a signed char
+        {"SignedChar", nullptr, 0, "-10", false},
+        {"SignedChar", "-3", 4, "3", true},
+        {"UnsignedChar", nullptr, 0, "200", false},
+        {"UnsignedChar", "300", 0, "44", true},
+        {"UnsignedChar", "100", 1, "44", true},
+        {"Short", nullptr, 0, "-300", false},
+        {"Short", "-32768", 0, "-32768", true},
+        {"Short", "2", 3, "-600", true},
+        {"UnsignedShort", nullptr, 0, "60000", false},
+        {"UnsignedShort", "10000", 1, "4464", true},
+        {"Int", "7", 2, "93", true},
+        {"Int", "7", 4, "14", true},
+        {"Int", "0", 4, "100", false}, // integer division by zero keeps the value
+        {"Int", "7", 5, "100", false},
+        {"Int", "2147483647", 1, "-2147483549", true},
+        {"UnsignedInt", nullptr, 0, "-294967296", false}, // "%d" of a 32-bit value
+        {"UnsignedInt", "2", 4, "2000000000", true},
+        {"Long", "-6", 3, "30", true},
+        {"Long", "x", 0, "0", true},
+        {"UnsignedLong", "3", 2, "2", true},
+        {"Int64", nullptr, 0, "-9000000000", false},
+        {"Int64", "-9223372036854775808", 0, "-9223372036854775808", true},
+        {"Int64", "1000000000", 1, "-8000000000", true},
+        {"Int64", "0", 4, "-9000000000", false},
+        {"UnsignedInt64", nullptr, 0, "18000000000000000000", false},
+        {"UnsignedInt64", "18446744073709551615", 0, "9223372036854775807", true}, // parsed as signed 64-bit
+        {"UnsignedInt64", "-1", 0, "18446744073709551615", true},
+    });
+}
+
+TEST(bCAccessorProperty, ConvertsEnumerationsByEntry)
+{
+    CheckConversions({
+        {"Colour", nullptr, 0, "0 : ", false}, // no entry has the value 0
+        {"Colour", "2 : Green", 0, "2 : Green", true},
+        {"Colour", "4", 0, "4 : Blue", true},    // no ":": the whole text
+        {"Colour", " 1:x", 0, "1 : Red", true},  // the integer before the first ":"
+        {"Colour", "7 : Blue", 0, "7 : ", true}, // the number decides, not the name
+        {"Colour", "Red", 0, "0 : ", true},
+        {"PlainContainer", nullptr, 0, "", false}, // no enumeration table: no text
+        {"PlainContainer", "2", 0, "", false},
+    });
+}
+
+TEST(bCAccessorProperty, RefusesObjectBaseValues)
+{
+    bCAccessorCreator Object("bCAccAllTypes");
+    bCAccessorProperty Property = bCAccessorProperty(Object)["ObjectBase"];
+    ASSERT_EQ(Property.GetPropertyValueDetailType(), bEPropertyTypeDetail_ObjectBase);
+    for (bool bToValue : {false, true})
+    {
+        SCOPED_TRACE(bToValue);
+        bCMessageRecorder Recorder;
+        std::string const strMethod =
+            bToValue ? "bCAccessorProperty::ConvertStringToValue" : "bCAccessorProperty::ConvertValueToString";
+        if (bToValue)
+            Property.ConvertStringToValue("{ 1 }");
+        else
+            EXPECT_STREQ(Property.ConvertValueToString().GetText(), "bCObjectBase");
+        EXPECT_EQ(Recorder.GetAll(),
+                  "The method " + strMethod +
+                      " -> bCObjectBase detected an improper usage! \nHint:bCObjectBase, can\xC2\xB4t be streamed, "
+                      "blobs currently not supported !\n" +
+                      strMethod + " -> bCObjectBase, can\xC2\xB4t be streamed, blobs currently not supported !\n");
+    }
+    EXPECT_TRUE(static_cast<bCAccNotified *>(Object->GetNativeObject())->m_arrCalls.empty());
+}
+
+TEST(bCAccessorProperty, ConvertsNothingWithoutAnObject)
+{
+    bCAccessorProperty Property = bCAccessorProperty(bCAccessorPropertyObject("bCAccAllTypes"))["Float"];
+    ASSERT_TRUE(Property.IsValid());
+    EXPECT_FALSE(Property.GetAccessorPropertyObject().HasPropertyObject());
+    EXPECT_STREQ(Property.ConvertValueToString().GetText(), "");
+    Property.ConvertStringToValue("5"); // nothing to set, nothing to crash on
+    bCAccessorProperty Root(bCAccessorPropertyObject("bCAccAllTypes").GetRootObject());
+    EXPECT_STREQ(Root["Float"].ConvertValueToString().GetText(), ""); // the root object has no native object
+}
+
+TEST(bCAccessorEnum, ReadsTheEntriesAndTheWrappedValue)
+{
+    bCAccessorCreator Object("bCAccAllTypes");
+    bCAccessorProperty Colour = bCAccessorProperty(Object)["Colour"];
+    bCAccessorEnum Enum(Colour);
+    ASSERT_TRUE(Enum.IsValid());
+    EXPECT_EQ(Enum.GetTypeCount(), 3);
+    struct bSRow
+    {
+        int m_iIndex;
+        char const * m_pcName;
+        int m_iValue;
+    };
+    for (bSRow const & Row :
+         std::vector<bSRow>{{0, "Red", 1}, {1, "Green", 2}, {2, "Blue", 4}, {3, "", -1}, {-1, "", -1}})
+    {
+        SCOPED_TRACE(Row.m_iIndex);
+        EXPECT_STREQ(Enum.GetEnumTypeString(Row.m_iIndex).GetText(), Row.m_pcName);
+        EXPECT_EQ(Enum.GetEnumTypeInt(Row.m_iIndex), Row.m_iValue);
+    }
+    Enum.SetValue(4);
+    EXPECT_EQ(Enum.GetValue(), 4);
+    bCAccAllTypes * pNative = static_cast<bCAccAllTypes *>(Object->GetNativeObject());
+    EXPECT_EQ(static_cast<bEAccColour>(pNative->m_Colour), bEAccColour_Blue);
+    EXPECT_TRUE(pNative->m_arrCalls.empty()); // the enumeration accessor does not notify
+
+    bCAccessorProperty Plain = bCAccessorProperty(Object)["PlainContainer"];
+    bCAccessorEnum NoEnum(Plain);
+    EXPECT_FALSE(NoEnum.IsValid());
+    EXPECT_EQ(NoEnum.GetTypeCount(), -1);
+    EXPECT_STREQ(NoEnum.GetEnumTypeString(0).GetText(), "");
+    EXPECT_EQ(NoEnum.GetEnumTypeInt(0), -1);
+    EXPECT_EQ(NoEnum.GetValue(), -1);
+    NoEnum.SetValue(2);
+    EXPECT_EQ(static_cast<bEAccColour>(pNative->m_PlainContainer), static_cast<bEAccColour>(0));
+}

@@ -1,0 +1,267 @@
+#include <vellmark/kernel/oe_memorystream.h>
+#include <vellmark/propertysystem/accessors/oe_accessor_type.h>
+#include <vellmark/propertysystem/accessors/oe_accessorcreator.h>
+#include <vellmark/propertysystem/accessors/oe_pofileinspector.h>
+#include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
+#include <vellmark/propertysystem/persistence/oe_postream.h>
+
+#include "propertysystem/accessors/oe_accessortestclasses.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace
+{
+    std::vector<unsigned char> GetBytes(bCMemoryStream & a_Stream)
+    {
+        std::vector<unsigned char> arrBytes(static_cast<size_t>(a_Stream.GetSize()));
+        a_Stream.Seek(0, bEStreamSeekMode_Begin);
+        a_Stream.Read(arrBytes.data(), static_cast<unsigned long>(arrBytes.size()));
+        return arrBytes;
+    }
+
+    // A file of a leaf (LeafCount 42, BaseValue 0.5) and a gap top object.
+    std::vector<unsigned char> WriteTestFile()
+    {
+        bCAccessorCreator Leaf("bCAccChainLeaf"), Top("bCAccGapTop");
+        bTAccessorType<long>{bCAccessorProperty(Leaf)["LeafCount"]}.SetValue(42);
+        bTAccessorType<float>{bCAccessorProperty(Leaf)["BaseValue"]}.SetValue(0.5f);
+        bCMemoryStream File;
+        {
+            bCPOStream Body;
+            bCPOStream::DisableLegacyMode();
+            bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Leaf);
+            bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Top);
+            Body.WriteFile(File);
+        }
+        return GetBytes(File);
+    }
+
+    // Replaces a text of the file by another of the same length.
+    void Patch(std::vector<unsigned char> & a_arrFile, std::string const & a_strOld, std::string const & a_strNew)
+    {
+        auto It = std::search(a_arrFile.begin(), a_arrFile.end(), a_strOld.begin(), a_strOld.end());
+        ASSERT_NE(It, a_arrFile.end()) << a_strOld;
+        std::copy(a_strNew.begin(), a_strNew.end(), It);
+    }
+
+    bSPOInspectedProperty const * FindProperty(bSPOInspectedObject const & a_Object, std::string const & a_strName)
+    {
+        for (bSPOInspectedProperty const & Property : a_Object.m_arrProperties)
+            if (Property.m_strName == a_strName)
+                return &Property;
+        return nullptr;
+    }
+} // namespace
+
+TEST(bCAccessorPropertyObject, WritesAndReadsItsObjectWithTheClassName)
+{
+    bCAccessorCreator Leaf("bCAccChainLeaf");
+    bTAccessorType<long>{bCAccessorProperty(Leaf)["LeafCount"]}.SetValue(9);
+    bCMemoryStream Stream;
+    bCAccessorPropertyObject(Leaf).Write(Stream);
+    bCAccessorPropertyObject().Write(Stream);
+    std::vector<unsigned char> const arrBytes = GetBytes(Stream);
+    ASSERT_GE(arrBytes.size(), 6u);
+    EXPECT_EQ(std::vector<unsigned char>(arrBytes.begin(), arrBytes.begin() + 5),
+              (std::vector<unsigned char>{1, 0, 1, 1, 0})); // version, object present, the record's version
+    EXPECT_EQ(std::vector<unsigned char>(arrBytes.end() - 3, arrBytes.end()), (std::vector<unsigned char>{1, 0, 0}));
+
+    Stream.Seek(0, bEStreamSeekMode_Begin);
+    bCAccessorPropertyObject Read;
+    EXPECT_EQ(Read.Read(Stream), 1);
+    ASSERT_TRUE(Read.HasPropertyObject());
+    EXPECT_STREQ(Read.GetClassName().GetText(), "bCAccChainLeaf");
+    EXPECT_EQ(Read.GetPropertyObject()->GetReferenceCount(), 1ul);
+    EXPECT_STREQ(bCAccessorProperty(Read)["LeafCount"].ConvertValueToString().GetText(), "9");
+    bCAccessorPropertyObject Empty;
+    EXPECT_EQ(Empty.Read(Stream), 1);
+    EXPECT_FALSE(Empty.HasPropertyObject());
+    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+
+    // Into an object the accessor already has.
+    bCAccessorCreator Target("bCAccChainLeaf");
+    bCAccessorPropertyObject Into(Target);
+    Stream.Seek(0, bEStreamSeekMode_Begin);
+    Into << Stream;
+    EXPECT_EQ(Into.GetPropertyObject(), static_cast<bCPropertyObjectBase *>(Target));
+    EXPECT_STREQ(bCAccessorProperty(Target)["LeafCount"].ConvertValueToString().GetText(), "9");
+}
+
+TEST(bCPOFileInspector, ListsObjectsPropertiesAndValues)
+{
+    std::vector<unsigned char> const arrFile = WriteTestFile();
+    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
+    EXPECT_EQ(Inspection.m_uFileVersion, 1);
+    ASSERT_EQ(Inspection.m_arrObjects.size(), 2u);
+    bSPOInspectedObject const & Leaf = Inspection.m_arrObjects[0];
+    EXPECT_EQ(Leaf.m_strClassName, "bCAccChainLeaf");
+    EXPECT_TRUE(Leaf.m_bKnownClass);
+    EXPECT_TRUE(Leaf.m_bValuesRead);
+    EXPECT_EQ(Leaf.m_uObjectVersion, 83);
+    EXPECT_EQ(Leaf.m_uDataVersion, 30);
+    EXPECT_EQ(Leaf.m_u32NativeSize, 2u);
+    std::vector<std::string> arrNames, arrValues;
+    for (bSPOInspectedProperty const & Property : Leaf.m_arrProperties)
+    {
+        arrNames.push_back(Property.m_strName + " " + Property.m_strValueTypeName);
+        arrValues.push_back(Property.m_strValue);
+        EXPECT_EQ(Property.m_eState, bEPOInspectedState_Known);
+    }
+    EXPECT_EQ(arrNames, (std::vector<std::string>{"LeafFlag bool", "LeafCount long", "MiddleCount long",
+                                                  "MiddleName bCString", "BaseValue float"}));
+    EXPECT_EQ(arrValues, (std::vector<std::string>{"true", "42", "7", "middle", "0.500000"}));
+    EXPECT_EQ(Inspection.m_arrObjects[1].m_strClassName, "bCAccGapTop");
+
+    std::string const strText = bCPOFileInspector::FormatText(Inspection);
+    EXPECT_NE(strText.find("object at offset"), std::string::npos);
+    EXPECT_NE(strText.find("LeafCount : long = \"42\""), std::string::npos) << strText;
+    EXPECT_EQ(strText.find("damaged"), std::string::npos);
+}
+
+TEST(bCPOFileInspector, ReadsAFileWithItsStringsInPlace)
+{
+    bCAccessorCreator Leaf("bCAccChainLeaf");
+    bTAccessorType<long>{bCAccessorProperty(Leaf)["LeafCount"]}.SetValue(-4);
+    bCMemoryStream File;
+    {
+        bCPOStream Body; // legacy mode stays on: plain strings, an empty table
+        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Leaf);
+        Body.WriteFile(File);
+    }
+    std::vector<unsigned char> const arrFile = GetBytes(File);
+    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
+    EXPECT_TRUE(Inspection.m_bPlainStrings);
+    ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
+    EXPECT_EQ(Inspection.m_arrObjects[0].m_strClassName, "bCAccChainLeaf");
+    EXPECT_TRUE(Inspection.m_arrObjects[0].m_bValuesRead);
+    ASSERT_NE(FindProperty(Inspection.m_arrObjects[0], "LeafCount"), nullptr);
+    EXPECT_EQ(FindProperty(Inspection.m_arrObjects[0], "LeafCount")->m_strValue, "-4");
+    EXPECT_TRUE(bCPOStream::IsInLegacyMode()); // nothing of the inspection stays behind
+}
+
+TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
+{
+    std::vector<unsigned char> arrFile = WriteTestFile();
+    Patch(arrFile, "bCAccGapTop", "bCAccGapTip"); // a class this program does not know
+    Patch(arrFile, "LeafFlag", "LeafFlog");       // a property the class does not have
+    Patch(arrFile, "MiddleName", "MiddleNaMe");   // likewise
+    Patch(arrFile, "float", "xloat");             // a value type the class's property does not have
+    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
+    ASSERT_EQ(Inspection.m_arrObjects.size(), 2u);
+    bSPOInspectedObject const & Leaf = Inspection.m_arrObjects[0];
+    ASSERT_NE(FindProperty(Leaf, "LeafFlog"), nullptr);
+    EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_eState, bEPOInspectedState_UnknownProperty);
+    EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_u32Size, 1u);
+    EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_strBytes, "01");
+    ASSERT_NE(FindProperty(Leaf, "BaseValue"), nullptr);
+    EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_eState, bEPOInspectedState_ChangedType);
+    EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_strRegisteredTypeName, "float");
+    // The class's properties the file no longer holds keep their defaults.
+    ASSERT_NE(FindProperty(Leaf, "LeafFlag"), nullptr);
+    EXPECT_EQ(FindProperty(Leaf, "LeafFlag")->m_eState, bEPOInspectedState_NotStored);
+    EXPECT_EQ(FindProperty(Leaf, "LeafFlag")->m_strValue, "true");
+    EXPECT_EQ(FindProperty(Leaf, "MiddleName")->m_strValue, "middle");
+    EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_strValue, ""); // stored, but not as a float
+
+    bSPOInspectedObject const & Tip = Inspection.m_arrObjects[1];
+    EXPECT_FALSE(Tip.m_bKnownClass);
+    EXPECT_FALSE(Tip.m_bValuesRead);
+    ASSERT_EQ(Tip.m_arrProperties.size(), 1u);
+    EXPECT_EQ(Tip.m_arrProperties[0].m_strName, "Top");
+    EXPECT_EQ(Tip.m_arrProperties[0].m_eState, bEPOInspectedState_UnknownClass);
+    EXPECT_EQ(Tip.m_arrProperties[0].m_strBytes, "00 00 00 40"); // 2.0f
+    EXPECT_NE(bCPOFileInspector::FormatText(Inspection).find("class bCAccGapTip (unknown class)"), std::string::npos);
+}
+
+TEST(bCPOFileInspector, SaysWhereATruncatedFileEnds)
+{
+    std::vector<unsigned char> const arrFile = WriteTestFile();
+    for (size_t uSize = 0; uSize < arrFile.size(); ++uSize)
+    {
+        SCOPED_TRACE(uSize);
+        std::vector<unsigned char> const arrCut(arrFile.begin(), arrFile.begin() + static_cast<long>(uSize));
+        bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrCut.data(), arrCut.size());
+        EXPECT_TRUE(Inspection.m_bDamaged);
+        EXPECT_LE(Inspection.m_u64DamageOffset, uSize);
+        EXPECT_NE(bCPOFileInspector::FormatText(Inspection).find("damaged from offset"), std::string::npos);
+    }
+}
+
+TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
+{
+    std::vector<unsigned char> const arrFile = WriteTestFile();
+    uint64_t const u64Body = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size()).m_u64BodyOffset;
+    struct bSRow
+    {
+        char const * m_pcWhat;
+        size_t m_uOffset; // from the start of the body, or of the file where marked
+        bool m_bFromFile;
+        std::vector<unsigned char> m_arrBytes;
+        char const * m_pcReason;
+        uint64_t m_u64Damage; // expected offset, from the same start
+    };
+    std::vector<bSRow> const arrRows = {
+        {"file version", 0, true, {2, 0}, "file version 2", 0},
+        {"string count", 3, true, {0xFF, 0xFF, 0xFF, 0x7F}, "string count", 3},
+        {"class name index", 3, false, {0x40, 0x00}, "string index 64", 3},
+        {"object data size", 12, false, {0xFF, 0xFF, 0xFF, 0x00}, "the object's data runs past the end", 16},
+        {"property data version 0", 16, false, {0, 0}, "property data version 0", 16},
+        {"property count", 18, false, {0xFF, 0xFF, 0xFF, 0xFF}, "property count 4294967295", 18},
+        {"property count above the records' room", 18, false, {20, 0, 0, 0}, "property count 20 is larger", 18},
+    };
+    for (bSRow const & Row : arrRows)
+    {
+        SCOPED_TRACE(Row.m_pcWhat);
+        std::vector<unsigned char> arrDamaged = arrFile;
+        size_t const uBase = Row.m_bFromFile ? 0 : static_cast<size_t>(u64Body);
+        std::copy(Row.m_arrBytes.begin(), Row.m_arrBytes.end(),
+                  arrDamaged.begin() + static_cast<long>(uBase + Row.m_uOffset));
+        bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrDamaged.data(), arrDamaged.size());
+        EXPECT_TRUE(Inspection.m_bDamaged);
+        EXPECT_NE(Inspection.m_strDamage.find(Row.m_pcReason), std::string::npos) << Inspection.m_strDamage;
+        EXPECT_EQ(Inspection.m_u64DamageOffset, uBase + Row.m_u64Damage);
+    }
+}
+
+TEST(bCPOFileInspector, ShowsEveryValueTypeAndNestedObjects)
+{
+    bCAccessorCreator Object("bCAccAllTypes");
+    bCAccessorProperty(Object)["Int64"].ConvertStringToValue("-12");
+    bCAccessorProperty(Object)["Colour"].ConvertStringToValue("4");
+    bCMemoryStream File;
+    {
+        bCPOStream Body;
+        bCPOStream::DisableLegacyMode();
+        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Object);
+        Body.WriteFile(File);
+    }
+    std::vector<unsigned char> const arrFile = GetBytes(File);
+    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    ASSERT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage; // every stored size fits its value type
+    ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
+    bSPOInspectedObject const & Read = Inspection.m_arrObjects[0];
+    ASSERT_TRUE(Read.m_bValuesRead);
+    for (bSPOInspectedProperty const & Property : Read.m_arrProperties)
+    {
+        SCOPED_TRACE(Property.m_strName);
+        EXPECT_EQ(Property.m_eState, bEPOInspectedState_Known);
+        EXPECT_EQ(Property.m_strValue,
+                  bCAccessorProperty(Object)[Property.m_strName.c_str()].ConvertValueToString().GetText());
+    }
+    EXPECT_EQ(FindProperty(Read, "Int64")->m_strValue, "-12");
+    EXPECT_EQ(FindProperty(Read, "Colour")->m_strValue, "4 : Blue");
+    bSPOInspectedProperty const * pEmbedded = FindProperty(Read, "Embedded");
+    ASSERT_NE(pEmbedded, nullptr);
+    ASSERT_EQ(pEmbedded->m_arrNested.size(), 1u);
+    EXPECT_EQ(pEmbedded->m_arrNested[0].m_strClassName, "bCAccChainBase");
+    ASSERT_EQ(pEmbedded->m_arrNested[0].m_arrProperties.size(), 1u);
+    EXPECT_EQ(pEmbedded->m_arrNested[0].m_arrProperties[0].m_strName, "BaseValue");
+    EXPECT_EQ(pEmbedded->m_arrNested[0].m_arrProperties[0].m_u32Size, 4u);
+}
