@@ -443,6 +443,14 @@ namespace
         return uWord;
     }
 
+    bool GuardsIntact(bSAllocationItem const & a_Item)
+    {
+        char const * const pcUpper =
+            static_cast<char const *>(a_Item.m_pHeapAddress) + a_Item.m_uHeapSize - kGuardBytes;
+        return std::memcmp(a_Item.m_pHeapAddress, s_arrLowerGuard, kGuardBytes) == 0 &&
+               std::memcmp(pcUpper, s_arrUpperGuard, kGuardBytes) == 0;
+    }
+
     char const * SiteName(bSAllocationSummery const * a_pSummery)
     {
         return a_pSummery ? a_pSummery->m_carrName : "-";
@@ -1073,6 +1081,8 @@ bool bCMemoryAdmin::ValidateAllocationItem(bFMemoryReportCallback a_funcCallback
 {
     if (!m_bTracking)
         return false;
+    if (GuardsIntact(a_Item)) [[likely]]
+        return true; // without a call: every free and reallocation asks this
     return ValidateItem(a_funcCallback, a_Item);
 }
 
@@ -1080,8 +1090,7 @@ bool bCMemoryAdmin::ValidateAllocationItem(bFMemoryReportCallback a_funcCallback
 bool bCMemoryAdmin::ValidateItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const
 {
     char const * const pcUpper = static_cast<char const *>(a_Item.m_pHeapAddress) + a_Item.m_uHeapSize - kGuardBytes;
-    if (std::memcmp(a_Item.m_pHeapAddress, s_arrLowerGuard, kGuardBytes) == 0 &&
-        std::memcmp(pcUpper, s_arrUpperGuard, kGuardBytes) == 0) [[likely]]
+    if (GuardsIntact(a_Item)) [[likely]]
         return true;
     bool bIntact = true;
     for (int i = 0; i < 4; ++i)
