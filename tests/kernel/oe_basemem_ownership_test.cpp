@@ -144,6 +144,7 @@ namespace
     std::atomic<bool> s_bOtherDone{false};
     bool s_bOtherDoneWhileInside = true;
     uint32_t s_uOtherID = 0;
+    int s_iNestedSites = 0;
     std::thread s_Other;
 
     int BoxThatLetsAnotherThreadIn(char const *, char const *, unsigned int)
@@ -158,6 +159,9 @@ namespace
         while (!s_bOtherStarted.load())
             std::this_thread::yield();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        // Entering once more from inside, while the other thread waits to revoke.
+        bSAllocationSummery arrTop[1] = {};
+        s_iNestedSites = s_pShared->GetSummeryObservedTopTen(arrTop, 1, s_strSharedFile.c_str());
         s_bOtherDoneWhileInside = s_bOtherDone.load();
         return IDOK;
     }
@@ -186,6 +190,7 @@ TEST_F(bCMemoryOwnership, OtherThreadsWaitWhileOneIsInside)
             Admin.Free(pAgain);
         }).join();
         EXPECT_FALSE(s_bOtherDoneWhileInside);
+        EXPECT_EQ(s_iNestedSites, 1);
         EXPECT_TRUE(s_bOtherDone.load());
         EXPECT_EQ(s_uOtherID, 4u); // after the two kept blocks and the failed one
         EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks, 3u);
