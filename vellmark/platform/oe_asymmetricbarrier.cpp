@@ -27,7 +27,7 @@ namespace
     std::atomic<int> s_iState{kUnknown};
     std::atomic<bool> s_bForcedOff{false};
 
-    long Membarrier(int a_iCommand)
+    [[maybe_unused]] long Membarrier(int a_iCommand)
     {
         return syscall(__NR_membarrier, a_iCommand, 0u, 0);
     }
