@@ -63,9 +63,14 @@ bool OEAsymmetricBarrierAvailable()
 void OEAsymmetricBarrierHeavy()
 {
 #if !defined(OE_BARRIER_UNDER_TSAN)
-    // Registered before: this cannot fail but for a kernel taking the command away.
-    if (Membarrier(MEMBARRIER_CMD_PRIVATE_EXPEDITED) != 0) [[unlikely]]
-        std::atomic_thread_fence(std::memory_order_seq_cst);
+    if (Membarrier(MEMBARRIER_CMD_PRIVATE_EXPEDITED) == 0) [[likely]]
+        return;
+    // A child of fork starts unregistered: register it, or take the slow
+    // barrier that needs no registration.
+    if (Membarrier(MEMBARRIER_CMD_REGISTER_PRIVATE_EXPEDITED) == 0 &&
+        Membarrier(MEMBARRIER_CMD_PRIVATE_EXPEDITED) == 0)
+        return;
+    Membarrier(MEMBARRIER_CMD_GLOBAL);
 #endif
 }
 
