@@ -4,6 +4,7 @@
 // Every public header of the library.
 
 #include <vellmark/platform/oe_export.h>
+#include <vellmark/platform/oe_asymmetricbarrier.h>
 #include <vellmark/platform/oe_debugger.h>
 #include <vellmark/platform/oe_globalatom.h>
 #include <vellmark/platform/oe_memprobe.h>

@@ -7,12 +7,15 @@
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/platform/oe_messagebox.h>
+#include <vellmark/platform/oe_asymmetricbarrier.h>
 #include <vellmark/platform/oe_singlethreaded.h>
 
 #include <algorithm>
+#include <emmintrin.h>
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <thread>
 
 char g_carrMsgBuffer[OE_MSG_BUFFER_SIZE];
 
@@ -28,6 +31,7 @@ namespace
     constexpr uint32_t kLowerGuard = 0xBAADF00D;
     constexpr uint32_t kUpperGuard = 0xDEADC0DE;
     constexpr unsigned long kGuardBytes = 16;
+    constexpr uint32_t kGuardWordsBytes = 2 * kGuardBytes; // both guards of a block
     constexpr unsigned long kArrayHeader = 16;                                // keeps array elements 16-byte aligned
     constexpr unsigned long kMaxTrackedSize = 0xFFFFFFFFul - 2 * kGuardBytes; // heap size is 32-bit
     constexpr int kItemsPerBlock = 256;
@@ -131,28 +135,104 @@ namespace
             a_Lock.m_uState.wait(2, std::memory_order_relaxed);
     }
 
-    // Whether the lock was entered: while the process has only ever run one
-    // thread there is nobody to keep out, and nothing to release afterwards.
-    inline bool EnterLock(bSMemoryAdminLock & a_Lock)
+    // Which road an entry took, so that the leave takes the same one.
+    enum class bELockRoad : uint8_t
     {
-        if (OE_IsSingleThreaded())
-            return false;
-        std::uintptr_t const uThread = ThisThread();
-        if (a_Lock.m_uOwner.load(std::memory_order_relaxed) == uThread)
+        None,  // the process has only ever run one thread: nobody to keep out
+        Owned, // the owning thread, with plain stores
+        Locked,
+    };
+
+    // After a revocation a thread must enter this many times in a row, with no
+    // other thread in between, before it owns the instance again.
+    constexpr uint32_t kRegrantMin = 1024;
+    constexpr uint32_t kRegrantMax = 1u << 20;
+
+    // Takes the ownership away from its thread: once the barrier passed, the
+    // owner sees it gone on its next entry, and the one it is in is waited for.
+    // The caller holds the ordinary lock.
+    [[gnu::noinline, gnu::cold]] void RevokeOwnership(bSMemoryAdminLock & a_Lock)
+    {
+        a_Lock.m_uOwningThread.store(0, std::memory_order_relaxed);
+        OEAsymmetricBarrierHeavy();
+        for (uint32_t uTry = 0; a_Lock.m_uOwnerInside.load(std::memory_order_acquire) != 0; ++uTry)
+        {
+            if (uTry < 256)
+            {
+#if defined(__x86_64__) || defined(__i386__)
+                __builtin_ia32_pause();
+#endif
+            }
+            else
+                std::this_thread::yield(); // the owner may wait for a core
+        }
+        a_Lock.m_uGrantAfter = std::clamp(a_Lock.m_uGrantAfter * 2, kRegrantMin, kRegrantMax);
+        a_Lock.m_uStreakThread = 0;
+        a_Lock.m_uStreak = 0;
+    }
+
+    // The ordinary lock; on the way, ownership is revoked from another thread
+    // or granted to this one after a long enough streak of its own entries.
+    [[gnu::noinline]] bELockRoad EnterLockSlow(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
+    {
+        if (a_Lock.m_uOwner.load(std::memory_order_relaxed) == a_uThread)
         {
             ++a_Lock.m_uDepth;
-            return true;
+            return bELockRoad::Locked;
         }
         uint32_t uFree = 0;
         if (!a_Lock.m_uState.compare_exchange_strong(uFree, 1, std::memory_order_acquire)) [[unlikely]]
             WaitForLock(a_Lock);
-        a_Lock.m_uOwner.store(uThread, std::memory_order_relaxed);
+        a_Lock.m_uOwner.store(a_uThread, std::memory_order_relaxed);
         a_Lock.m_uDepth = 1;
-        return true;
+        if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) != 0)
+            RevokeOwnership(a_Lock);
+        if (a_Lock.m_uStreakThread != a_uThread)
+        {
+            a_Lock.m_uStreakThread = a_uThread;
+            a_Lock.m_uStreak = 0;
+        }
+        // Granted for the entries to come; this one stays on the ordinary road.
+        if (++a_Lock.m_uStreak > a_Lock.m_uGrantAfter && OEAsymmetricBarrierAvailable())
+            a_Lock.m_uOwningThread.store(a_uThread, std::memory_order_relaxed);
+        return bELockRoad::Locked;
     }
 
-    inline void LeaveLock(bSMemoryAdminLock & a_Lock)
+    // The owner announces itself inside, then looks whether it still owns the
+    // instance; a revoker clears the owner, passes the heavy barrier, then
+    // looks whether the owner is inside. One of the two sees the other.
+    inline bELockRoad EnterLock(bSMemoryAdminLock & a_Lock)
     {
+        if (OE_IsSingleThreaded())
+            return bELockRoad::None;
+        std::uintptr_t const uThread = ThisThread();
+        if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) == uThread) [[likely]]
+        {
+            if (a_Lock.m_uOwnerDepth++ != 0)
+                return bELockRoad::Owned; // inside already: a revoker waits for it
+            a_Lock.m_uOwnerInside.store(uThread, std::memory_order_relaxed);
+            OEAsymmetricBarrierLight();
+            if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) == uThread) [[likely]]
+                return bELockRoad::Owned;
+            a_Lock.m_uOwnerDepth = 0;
+            a_Lock.m_uOwnerInside.store(0, std::memory_order_release);
+        }
+        else if (a_Lock.m_uOwnerInside.load(std::memory_order_relaxed) == uThread)
+        {
+            ++a_Lock.m_uOwnerDepth; // revoked while inside: the revoker waits for this thread
+            return bELockRoad::Owned;
+        }
+        return EnterLockSlow(a_Lock, uThread);
+    }
+
+    inline void LeaveLock(bSMemoryAdminLock & a_Lock, bELockRoad a_eRoad)
+    {
+        if (a_eRoad == bELockRoad::Owned)
+        {
+            if (--a_Lock.m_uOwnerDepth == 0)
+                a_Lock.m_uOwnerInside.store(0, std::memory_order_release);
+            return;
+        }
         if (--a_Lock.m_uDepth != 0)
             return;
         a_Lock.m_uOwner.store(0, std::memory_order_relaxed);
@@ -163,18 +243,18 @@ namespace
     class bCLock
     {
     public:
-        explicit bCLock(bSMemoryAdminLock & a_Lock) : m_Lock(a_Lock), m_bEntered(EnterLock(a_Lock)) {}
+        explicit bCLock(bSMemoryAdminLock & a_Lock) : m_Lock(a_Lock), m_eRoad(EnterLock(a_Lock)) {}
         ~bCLock()
         {
-            if (m_bEntered)
-                LeaveLock(m_Lock);
+            if (m_eRoad != bELockRoad::None)
+                LeaveLock(m_Lock, m_eRoad);
         }
         bCLock(bCLock const &) = delete;
         bCLock & operator=(bCLock const &) = delete;
 
     private:
         bSMemoryAdminLock & m_Lock;
-        bool m_bEntered;
+        bELockRoad m_eRoad;
     };
 
     // A growable array of the administration's own: it takes its storage from
@@ -236,39 +316,38 @@ namespace
                   });
     }
 
-    bool HasZeroByte(uint64_t a_uWord)
+    constexpr std::uintptr_t kPageBytes = 4096;
+    constexpr std::size_t kChunk = 16;
+
+    // Sixteen bytes of the caller's text from a_pcFrom on. A load that would
+    // run into the next page, which may be unmapped, copies up to the
+    // terminator instead; the bytes behind it do not matter.
+    __attribute__((no_sanitize("address", "thread"))) __m128i LoadTextChunk(char const * a_pcFrom)
     {
-        return ((a_uWord - 0x0101010101010101ull) & ~a_uWord & 0x8080808080808080ull) != 0;
+        if ((reinterpret_cast<std::uintptr_t>(a_pcFrom) & (kPageBytes - 1)) <= kPageBytes - kChunk) [[likely]]
+            return _mm_loadu_si128(reinterpret_cast<__m128i const *>(a_pcFrom));
+        alignas(16) char carrBytes[kChunk] = {};
+        for (std::size_t i = 0; i < kChunk && (carrBytes[i] = a_pcFrom[i]) != 0; ++i)
+        {
+        }
+        return _mm_load_si128(reinterpret_cast<__m128i const *>(carrBytes));
     }
 
     // strncmp(a_pcStored, a_pcFile, 61) == 0 for a site's stored text (zero-padded
-    // to 62 bytes), a word at a time wherever the caller's text sits on a word
-    // boundary. An aligned word never crosses a page, so the bytes read behind
-    // the text's terminator cannot fault; the sanitizers are told so.
-    __attribute__((no_sanitize("address", "thread"))) bool SameSiteFile(char const * a_pcStored, char const * a_pcFile)
+    // to 62 bytes and followed by the name within the record), 16 bytes at a
+    // time. The caller's text is never read past the end of its page.
+    bool SameSiteFile(char const * a_pcStored, char const * a_pcFile)
     {
-        std::size_t i = 0;
-        while (i < kFileChars)
+        for (std::size_t i = 0; i < kFileChars; i += kChunk)
         {
-            if ((reinterpret_cast<std::uintptr_t>(a_pcFile + i) & 7) == 0 && i + 8 <= kFileChars)
-            {
-                uint64_t uText, uStored;
-                std::memcpy(&uText, a_pcFile + i, 8);
-                std::memcpy(&uStored, a_pcStored + i, 8);
-                if (uText == uStored)
-                {
-                    if (HasZeroByte(uStored))
-                        return true;
-                    i += 8;
-                    continue;
-                }
-            }
-            char const c = a_pcFile[i];
-            if (c != a_pcStored[i])
-                return false;
-            if (c == 0)
-                return true;
-            ++i;
+            __m128i const Text = LoadTextChunk(a_pcFile + i);
+            __m128i const Stored = _mm_loadu_si128(reinterpret_cast<__m128i const *>(a_pcStored + i));
+            uint32_t const uDiffers = ~static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(Text, Stored))) & 0xFFFF;
+            uint32_t const uEnds = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(Text, _mm_setzero_si128())));
+            uint32_t const uCounted = kFileChars - i >= kChunk ? 0xFFFFu : (1u << (kFileChars - i)) - 1;
+            uint32_t const uStops = (uDiffers | uEnds) & uCounted;
+            if (uStops)
+                return (uDiffers & (uStops & (0u - uStops))) == 0; // the first stop: a match only at a terminator
         }
         return true;
     }
@@ -331,6 +410,21 @@ namespace
         a_Item.m_pPrev = nullptr;
     }
 
+    // Every heap size is its pointer size plus the guards, and a reallocation
+    // changes both by the same amount: the current and total heap bytes follow
+    // from the pointer bytes and the block counts, modulo 2^32 like the counters.
+    uint32_t CurrentHeapBytes(bSMemoryStatistics const & a_Stats)
+    {
+        return a_Stats.m_uCurrentPtrBytes + a_Stats.m_uCurrentBlocks * kGuardWordsBytes;
+    }
+
+    bSMemoryStatistics CompleteStatistics(bSMemoryStatistics a_Stats)
+    {
+        a_Stats.m_uCurrentHeapBytes = CurrentHeapBytes(a_Stats);
+        a_Stats.m_uTotalHeapBytes = a_Stats.m_uTotalPtrBytes + a_Stats.m_uTotalBlocks * kGuardWordsBytes;
+        return a_Stats;
+    }
+
     void RaisePeak(uint32_t & a_uPeak, uint32_t a_uValue)
     {
         a_uPeak = std::max(a_uPeak, a_uValue);
@@ -349,6 +443,14 @@ namespace
         return uWord;
     }
 
+    bool GuardsIntact(bSAllocationItem const & a_Item)
+    {
+        char const * const pcUpper =
+            static_cast<char const *>(a_Item.m_pHeapAddress) + a_Item.m_uHeapSize - kGuardBytes;
+        return std::memcmp(a_Item.m_pHeapAddress, s_arrLowerGuard, kGuardBytes) == 0 &&
+               std::memcmp(pcUpper, s_arrUpperGuard, kGuardBytes) == 0;
+    }
+
     char const * SiteName(bSAllocationSummery const * a_pSummery)
     {
         return a_pSummery ? a_pSummery->m_carrName : "-";
@@ -364,6 +466,9 @@ namespace
         return a_pSummery ? a_pSummery->m_iLine : -1;
     }
 } // namespace
+
+// The layers beneath AllocatePure and FreePure are one call with them.
+#define OE_INNER_LAYER [[gnu::always_inline]] inline
 
 // ---- instance and life cycle ----
 
@@ -493,7 +598,7 @@ void bCMemoryAdmin::ReleaseOwnItems()
 }
 
 // The item is unlinked already.
-void bCMemoryAdmin::ReleaseItem(bSAllocationItem & a_Item)
+OE_INNER_LAYER void bCMemoryAdmin::ReleaseItem(bSAllocationItem & a_Item)
 {
     m_pPool->Free(a_Item.m_pHeapAddress);
     if (bSAllocationSummery * pSummery = a_Item.m_pSummery)
@@ -505,9 +610,9 @@ void bCMemoryAdmin::ReleaseItem(bSAllocationItem & a_Item)
         SizeClassCount(*pSummery, a_Item.m_uHeapSize) -= 1;
     }
     m_Statistics.m_uCurrentPtrBytes -= a_Item.m_uPtrSize;
-    m_Statistics.m_uCurrentHeapBytes -= a_Item.m_uHeapSize;
     m_Statistics.m_uCurrentBlocks -= 1;
-    std::memset(static_cast<void *>(&a_Item), 0, sizeof(a_Item));
+    // A free item is one without a heap address; the rest is written when it is taken.
+    a_Item.m_pHeapAddress = nullptr;
     a_Item.m_pNext = m_pMemoryPoolDesc;
     m_pMemoryPoolDesc = &a_Item;
 }
@@ -544,7 +649,7 @@ void bCMemoryAdmin::EnableMemoryLeakReport(bool a_bEnable)
 
 bSMemoryStatistics bCMemoryAdmin::GetMemoryStatistics()
 {
-    return m_Statistics;
+    return CompleteStatistics(m_Statistics);
 }
 
 unsigned long bCMemoryAdmin::GetAllocationCount() const
@@ -676,7 +781,7 @@ void * bCMemoryAdmin::AllocatePure(char const * const a_pcFile, int a_iLine, cha
     return pBlock;
 }
 
-void * bCMemoryAdmin::AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+OE_INNER_LAYER void * bCMemoryAdmin::AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
                                      bEMemoryAllocationType a_eType, unsigned long a_uSize)
 {
     bCLock Lock(m_Lock);
@@ -694,7 +799,7 @@ void * bCMemoryAdmin::AllocateLocked(char const * a_pcFile, int a_iLine, char co
     return nullptr;
 }
 
-void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int a_iLine, char const * a_pcName,
+OE_INNER_LAYER void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int a_iLine, char const * a_pcName,
                                       bEMemoryAllocationType a_eType, unsigned long a_uSize)
 {
     uint32_t const uID = ++m_uAllocationCount;
@@ -719,12 +824,14 @@ void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int a_iLine, char c
 
     bSAllocationItem & Item = *m_pMemoryPoolDesc;
     m_pMemoryPoolDesc = Item.m_pNext;
-    std::memset(static_cast<void *>(&Item), 0, sizeof(Item));
+    // Every field is written here or by LinkItem: no clear before.
     Item.m_uHeapSize = static_cast<uint32_t>(CalculateHeapSize(a_uSize));
     Item.m_pHeapAddress = pHeap;
     Item.m_uPtrSize = static_cast<uint32_t>(a_uSize);
     Item.m_pPtrAddress = CalculatePtrAddress(pHeap);
     Item.m_u8AllocationType = a_eType;
+    Item.m_u8BreakOnDealloc = 0;
+    Item.m_u8BreakOnRealloc = 0;
     Item.m_uAllocationID = uID;
     Item.m_pSummery = pSummery;
     LinkItem(Item);
@@ -738,13 +845,11 @@ void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int a_iLine, char c
 
     bSMemoryStatistics & Stats = m_Statistics;
     Stats.m_uCurrentPtrBytes += Item.m_uPtrSize;
-    Stats.m_uCurrentHeapBytes += Item.m_uHeapSize;
     Stats.m_uCurrentBlocks += 1;
     RaisePeak(Stats.m_uPeakPtrBytes, Stats.m_uCurrentPtrBytes);
-    RaisePeak(Stats.m_uPeakHeapBytes, Stats.m_uCurrentHeapBytes);
+    RaisePeak(Stats.m_uPeakHeapBytes, CurrentHeapBytes(Stats));
     RaisePeak(Stats.m_uPeakBlocks, Stats.m_uCurrentBlocks);
     Stats.m_uTotalPtrBytes += Item.m_uPtrSize;
-    Stats.m_uTotalHeapBytes += Item.m_uHeapSize;
     Stats.m_uTotalBlocks += 1;
 
     WipeWithPattern(Item, 0xFEEDFACE, 0);
@@ -866,7 +971,6 @@ void * bCMemoryAdmin::ReallocTracked(char const * a_pcFile, int a_iLine, char co
 
     bSMemoryStatistics & Stats = m_Statistics;
     Stats.m_uCurrentPtrBytes -= uOldPtrSize;
-    Stats.m_uCurrentHeapBytes -= uOldHeapSize;
     bool const bMoved = CalculatePtrAddress(pHeap) != Item.m_pPtrAddress;
     if (bMoved)
         UnlinkItem(Item);
@@ -880,14 +984,10 @@ void * bCMemoryAdmin::ReallocTracked(char const * a_pcFile, int a_iLine, char co
         LinkItem(Item);
 
     Stats.m_uCurrentPtrBytes += Item.m_uPtrSize;
-    Stats.m_uCurrentHeapBytes += Item.m_uHeapSize;
     RaisePeak(Stats.m_uPeakPtrBytes, Stats.m_uCurrentPtrBytes);
-    RaisePeak(Stats.m_uPeakHeapBytes, Stats.m_uCurrentHeapBytes);
+    RaisePeak(Stats.m_uPeakHeapBytes, CurrentHeapBytes(Stats));
     if (Item.m_uPtrSize > uOldPtrSize)
-    {
-        Stats.m_uTotalPtrBytes += Item.m_uPtrSize - uOldPtrSize;
-        Stats.m_uTotalHeapBytes += Item.m_uPtrSize - uOldPtrSize;
-    }
+        Stats.m_uTotalPtrBytes += Item.m_uPtrSize - uOldPtrSize; // the heap total grows alike
 
     WipeWithPattern(Item, 0xFEEDFACE, uOldPtrSize);
     // The condition text is reported as written.
@@ -918,7 +1018,7 @@ void bCMemoryAdmin::FreePure(void * a_pPtr)
         m_pPool->Free(a_pPtr);
 }
 
-void bCMemoryAdmin::FreeLocked(void * a_pPtr)
+OE_INNER_LAYER void bCMemoryAdmin::FreeLocked(void * a_pPtr)
 {
     bCLock Lock(m_Lock);
     if (!a_pPtr)
@@ -928,7 +1028,7 @@ void bCMemoryAdmin::FreeLocked(void * a_pPtr)
         FreeTracked(a_pPtr);
 }
 
-void bCMemoryAdmin::FreeTracked(void * a_pPtr)
+OE_INNER_LAYER void bCMemoryAdmin::FreeTracked(void * a_pPtr)
 {
     bSAllocationItem * pAllocItem = FindAllocationItem(a_pPtr);
     if (!pAllocItem)
@@ -981,6 +1081,8 @@ bool bCMemoryAdmin::ValidateAllocationItem(bFMemoryReportCallback a_funcCallback
 {
     if (!m_bTracking)
         return false;
+    if (GuardsIntact(a_Item)) [[likely]]
+        return true; // without a call: every free and reallocation asks this
     return ValidateItem(a_funcCallback, a_Item);
 }
 
@@ -988,8 +1090,7 @@ bool bCMemoryAdmin::ValidateAllocationItem(bFMemoryReportCallback a_funcCallback
 bool bCMemoryAdmin::ValidateItem(bFMemoryReportCallback a_funcCallback, bSAllocationItem const & a_Item) const
 {
     char const * const pcUpper = static_cast<char const *>(a_Item.m_pHeapAddress) + a_Item.m_uHeapSize - kGuardBytes;
-    if (std::memcmp(a_Item.m_pHeapAddress, s_arrLowerGuard, kGuardBytes) == 0 &&
-        std::memcmp(pcUpper, s_arrUpperGuard, kGuardBytes) == 0) [[likely]]
+    if (GuardsIntact(a_Item)) [[likely]]
         return true;
     bool bIntact = true;
     for (int i = 0; i < 4; ++i)
@@ -1053,7 +1154,7 @@ void bCMemoryAdmin::DumpHeapStatistics(bFMemoryReportCallback a_funcCallback) co
 {
     if (!a_funcCallback || !m_bTracking)
         return;
-    bSMemoryStatistics const & S = m_Statistics;
+    bSMemoryStatistics const S = CompleteStatistics(m_Statistics);
     std::snprintf(
         g_carrMsgBuffer, sizeof(g_carrMsgBuffer),
         "\nCurrent:\nNumber of elements allocated         :    %d\nMemory allocated by application      :    "

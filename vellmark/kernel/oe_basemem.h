@@ -50,13 +50,24 @@
 // The state of the lock that serialises a tracked instance (see oe_basemem.cpp):
 // re-entrant like a critical section, one compare-exchange when uncontended,
 // spinning up to the spin count before it sleeps, and not touched at all while
-// the process has only ever run one thread.
+// the process has only ever run one thread. One thread at a time may own the
+// instance: it enters and leaves with plain stores until another thread
+// revokes the ownership through an asymmetric barrier.
 struct bSMemoryAdminLock
 {
-    std::atomic<uint32_t> m_uState{0};  // 0 free, 1 held, 2 held with sleepers
-    std::atomic<uintptr_t> m_uOwner{0}; // the holding thread, 0 when free
-    uint32_t m_uDepth = 0;              // written by the holder only
+    // Ownership, written by the owner on every operation: a line of its own.
+    alignas(64) std::atomic<uintptr_t> m_uOwningThread{0}; // changed under the ordinary lock only
+    std::atomic<uintptr_t> m_uOwnerInside{0};              // the owning thread while inside, else 0
+    uint32_t m_uOwnerDepth = 0;                            // written by the owning thread only
+    // The ordinary lock.
+    alignas(64) std::atomic<uint32_t> m_uState{0}; // 0 free, 1 held, 2 held with sleepers
+    std::atomic<uintptr_t> m_uOwner{0};            // the holding thread, 0 when free
+    uint32_t m_uDepth = 0;                         // written by the holder only
     uint32_t m_uSpinCount = 0;
+    // Earning ownership: entries of one thread in a row, under the ordinary lock.
+    uintptr_t m_uStreakThread = 0;
+    uint32_t m_uStreak = 0;
+    uint32_t m_uGrantAfter = 0; // grows with every revocation
 };
 
 enum bEMemoryAllocationType

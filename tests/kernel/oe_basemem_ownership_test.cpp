@@ -1,0 +1,354 @@
+// One tracked instance used by several threads in turn: the thread that owns
+// it enters with plain stores, another one revokes that through the
+// asymmetric barrier, or, without the barrier, everybody takes the ordinary
+// lock. Either road gives the same counters, peaks, IDs and reports.
+
+#include <vellmark/kernel/oe_basemem.h>
+#include <vellmark/platform/oe_asymmetricbarrier.h>
+#include <vellmark/platform/oe_heap.h>
+
+#include "oe_basemem_testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace
+{
+    std::string SiteFile(char const * a_pcSuffix = "")
+    {
+        return std::string("tests/") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + a_pcSuffix +
+               ".cpp";
+    }
+
+    // Runs a test body once with the barrier as the system offers it and once
+    // with the ordinary lock alone.
+    class bCBarrierRoad
+    {
+    public:
+        explicit bCBarrierRoad(bool a_bFallback) { OEAsymmetricBarrierForceUnavailable(a_bFallback); }
+        ~bCBarrierRoad() { OEAsymmetricBarrierForceUnavailable(false); }
+        bCBarrierRoad(bCBarrierRoad const &) = delete;
+        bCBarrierRoad & operator=(bCBarrierRoad const &) = delete;
+    };
+
+    struct bSOutcome
+    {
+        bSMemoryStatistics m_Stats;
+        unsigned long m_uAllocations;
+        std::vector<uint32_t> m_arrLiveIDs; // of the blocks still held, in the order held
+        uint32_t m_uSiteItems;
+        uint32_t m_uSiteFootprint;
+        uint32_t m_uSiteMaxFootprint;
+
+        bool operator==(bSOutcome const & a_Other) const
+        {
+            return std::memcmp(&m_Stats, &a_Other.m_Stats, sizeof(m_Stats)) == 0 &&
+                   m_uAllocations == a_Other.m_uAllocations && m_arrLiveIDs == a_Other.m_arrLiveIDs &&
+                   m_uSiteItems == a_Other.m_uSiteItems && m_uSiteFootprint == a_Other.m_uSiteFootprint &&
+                   m_uSiteMaxFootprint == a_Other.m_uSiteMaxFootprint;
+        }
+    };
+
+    // A allocates ten blocks and frees three; while A still lives, B frees the
+    // other seven, allocates five and reallocates one.
+    bSOutcome HandOver(std::string const & a_strFile)
+    {
+        bCMemoryAdmin Admin(true);
+        std::vector<void *> arrFromA;
+        std::atomic<int> iStep{0};
+        std::thread A([&] {
+            for (int i = 0; i < 10; ++i)
+                arrFromA.push_back(Admin.Malloc(10 + i, "a", a_strFile.c_str(), 7));
+            for (int i = 0; i < 3; ++i)
+                Admin.Free(arrFromA[i]);
+            iStep = 1;
+            while (iStep.load() != 2)
+                std::this_thread::yield();
+        });
+        while (iStep.load() != 1)
+            std::this_thread::yield();
+        std::vector<void *> arrFromB;
+        std::thread B([&] {
+            for (int i = 3; i < 10; ++i)
+                Admin.Free(arrFromA[i]);
+            for (int i = 0; i < 5; ++i)
+                arrFromB.push_back(Admin.Malloc(100 + i, "b", a_strFile.c_str(), 7));
+            arrFromB[1] = Admin.Realloc(arrFromB[1], 300, "b", a_strFile.c_str(), 7);
+        });
+        B.join();
+        iStep = 2;
+        A.join();
+
+        bSOutcome Outcome{Admin.GetMemoryStatistics(), Admin.GetAllocationCount(), {}, 0, 0, 0};
+        for (void * pBlock : arrFromB)
+            Outcome.m_arrLiveIDs.push_back(Admin.FindAllocationItem(pBlock)->m_uAllocationID);
+        bSAllocationSummery arrTop[1] = {};
+        EXPECT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 1, a_strFile.c_str()), 1);
+        Outcome.m_uSiteItems = arrTop[0].m_uItemCount;
+        Outcome.m_uSiteFootprint = arrTop[0].m_uFootprint;
+        Outcome.m_uSiteMaxFootprint = arrTop[0].m_uMaxFootprint;
+        for (void * pBlock : arrFromB)
+            Admin.Free(pBlock);
+        return Outcome;
+    }
+} // namespace
+
+using bCMemoryOwnership = bCMemoryTest;
+
+TEST_F(bCMemoryOwnership, HandedFromThreadToThreadKeepsEveryCounterExact)
+{
+    // A: 10..19 bytes, 145 in all; three freed (33 bytes). B: 100..104 bytes,
+    // 510 in all, then block 101 grows to 300.
+    bSOutcome Expected{};
+    Expected.m_Stats = {100 + 300 + 102 + 103 + 104, 709 + 5 * 32, 5, 709, 709 + 5 * 32, 10, 145 + 510 + 199,
+                        145 + 510 + 199 + 15 * 32, 15};
+    Expected.m_uAllocations = 16;
+    Expected.m_arrLiveIDs = {11, 16, 13, 14, 15};
+    Expected.m_uSiteItems = 5;
+    Expected.m_uSiteFootprint = 709;
+    Expected.m_uSiteMaxFootprint = 709;
+    for (bool bFallback : {false, true})
+    {
+        SCOPED_TRACE(bFallback ? "ordinary lock" : "barrier as offered");
+        bCBarrierRoad Road(bFallback);
+        bSOutcome const Outcome = HandOver(SiteFile(bFallback ? "F" : "B"));
+        EXPECT_EQ(Outcome.m_Stats.m_uCurrentPtrBytes, Expected.m_Stats.m_uCurrentPtrBytes);
+        EXPECT_EQ(Outcome.m_Stats.m_uCurrentHeapBytes, Expected.m_Stats.m_uCurrentHeapBytes);
+        EXPECT_EQ(Outcome.m_Stats.m_uPeakPtrBytes, Expected.m_Stats.m_uPeakPtrBytes);
+        EXPECT_EQ(Outcome.m_Stats.m_uPeakHeapBytes, Expected.m_Stats.m_uPeakHeapBytes);
+        EXPECT_EQ(Outcome.m_Stats.m_uPeakBlocks, Expected.m_Stats.m_uPeakBlocks);
+        EXPECT_EQ(Outcome.m_Stats.m_uTotalPtrBytes, Expected.m_Stats.m_uTotalPtrBytes);
+        EXPECT_EQ(Outcome.m_Stats.m_uTotalHeapBytes, Expected.m_Stats.m_uTotalHeapBytes);
+        EXPECT_EQ(Outcome.m_arrLiveIDs, Expected.m_arrLiveIDs);
+        EXPECT_TRUE(Outcome == Expected);
+    }
+}
+
+// A thread inside the instance keeps every other thread out, whichever road it
+// entered by: the second thread's request waits while the first one shows an
+// out-of-memory box from inside.
+namespace
+{
+    bCMemoryAdmin * s_pShared = nullptr;
+    std::string s_strSharedFile;
+    std::atomic<bool> s_bOtherStarted{false};
+    std::atomic<bool> s_bOtherDone{false};
+    bool s_bOtherDoneWhileInside = true;
+    uint32_t s_uOtherID = 0;
+    int s_iNestedSites = 0;
+    std::thread s_Other;
+
+    int BoxThatLetsAnotherThreadIn(char const *, char const *, unsigned int)
+    {
+        s_Other = std::thread([] {
+            s_bOtherStarted = true;
+            void * pBlock = s_pShared->Malloc(8, "other", s_strSharedFile.c_str(), 3);
+            s_uOtherID = s_pShared->FindAllocationItem(pBlock)->m_uAllocationID;
+            s_pShared->Free(pBlock);
+            s_bOtherDone = true;
+        });
+        while (!s_bOtherStarted.load())
+            std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        // Entering once more from inside, while the other thread waits to revoke.
+        bSAllocationSummery arrTop[1] = {};
+        s_iNestedSites = s_pShared->GetSummeryObservedTopTen(arrTop, 1, s_strSharedFile.c_str());
+        s_bOtherDoneWhileInside = s_bOtherDone.load();
+        return IDOK;
+    }
+} // namespace
+
+TEST_F(bCMemoryOwnership, OtherThreadsWaitWhileOneIsInside)
+{
+    for (bool bFallback : {false, true})
+    {
+        SCOPED_TRACE(bFallback ? "ordinary lock" : "barrier as offered");
+        bCBarrierRoad Road(bFallback);
+        bCMemoryAdmin Admin(true);
+        s_pShared = &Admin;
+        s_strSharedFile = SiteFile(bFallback ? "F" : "B");
+        s_bOtherStarted = s_bOtherDone = false;
+        s_bOtherDoneWhileInside = true;
+        std::thread([&] {
+            void * pWarm = Admin.Malloc(8, "w", s_strSharedFile.c_str(), 3); // the site, an item block; owned after
+            void * pAgain = Admin.Malloc(8, "w", s_strSharedFile.c_str(), 3);
+            OEHeapInjectFailure(1, 1); // the next block: a box from inside
+            OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&BoxThatLetsAnotherThreadIn);
+            EXPECT_EQ(Admin.Malloc(8, "w", s_strSharedFile.c_str(), 3), nullptr);
+            OESetMessageBoxHandler(funcPrevious);
+            s_Other.join();
+            Admin.Free(pWarm);
+            Admin.Free(pAgain);
+        }).join();
+        EXPECT_FALSE(s_bOtherDoneWhileInside);
+        EXPECT_EQ(s_iNestedSites, 1);
+        EXPECT_TRUE(s_bOtherDone.load());
+        EXPECT_EQ(s_uOtherID, 4u); // after the two kept blocks and the failed one
+        EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks, 3u);
+        EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+    }
+}
+
+TEST_F(bCMemoryOwnership, TwoThreadsFreeEachOthersBlocks)
+{
+    constexpr int kBlocks = 300;
+    for (bool bFallback : {false, true})
+    {
+        SCOPED_TRACE(bFallback ? "ordinary lock" : "barrier as offered");
+        bCBarrierRoad Road(bFallback);
+        bCMemoryAdmin Admin(true);
+        std::string const strFile = SiteFile(bFallback ? "F" : "B");
+        std::vector<void *> arrBlocks[2];
+        std::vector<void *> arrKept[2];
+        std::atomic<int> iReady{0};
+        auto Work = [&](int a_iSelf) {
+            for (int i = 0; i < kBlocks; ++i)
+                arrBlocks[a_iSelf].push_back(Admin.Malloc(16 + a_iSelf, "x", strFile.c_str(), 5));
+            ++iReady;
+            while (iReady.load() != 2)
+                std::this_thread::yield();
+            // The other's blocks, newest first, with a block of one's own now and then.
+            for (void * pBlock : arrBlocks[1 - a_iSelf])
+            {
+                Admin.Free(pBlock);
+                if (arrKept[a_iSelf].size() < 10)
+                    arrKept[a_iSelf].push_back(Admin.Malloc(40, "k", strFile.c_str(), 6));
+            }
+        };
+        std::thread First(Work, 0), Second(Work, 1);
+        First.join();
+        Second.join();
+
+        bSMemoryStatistics const S = Admin.GetMemoryStatistics();
+        EXPECT_EQ(S.m_uCurrentBlocks, 20u);
+        EXPECT_EQ(S.m_uCurrentPtrBytes, 20u * 40);
+        EXPECT_EQ(S.m_uCurrentHeapBytes, 20u * 72);
+        EXPECT_EQ(S.m_uTotalBlocks, 2u * kBlocks + 20);
+        EXPECT_EQ(S.m_uTotalPtrBytes, kBlocks * (16u + 17u) + 20 * 40);
+        EXPECT_GE(S.m_uPeakBlocks, 2u * kBlocks);
+        EXPECT_EQ(Admin.GetAllocationCount(), 2ul * kBlocks + 20);
+        std::vector<bool> arrSeen(2 * kBlocks + 21, false);
+        for (auto const & arrKept1 : arrKept)
+            for (void * pBlock : arrKept1)
+            {
+                uint32_t const uID = Admin.FindAllocationItem(pBlock)->m_uAllocationID;
+                ASSERT_LE(uID, 2u * kBlocks + 20);
+                EXPECT_FALSE(arrSeen[uID]) << uID;
+                arrSeen[uID] = true;
+            }
+
+        static_cast<char *>(arrKept[1][3])[40] = 0; // one byte past the end
+        Reports().clear();
+        EXPECT_TRUE(Admin.ValidateAllAllocationItems(&RecordReport));
+        ASSERT_FALSE(Reports().empty());
+        EXPECT_EQ(Reports().back().m_strText, "bCMemoryAdmin::ValidateAllAllocationItems - warning: 1 corrupted "
+                                              "allocation items were found\n\n");
+        EXPECT_EQ(Admin.CheckMemoryBlock(arrKept[1][3]), bECheckPtr_Corrupted);
+        static_cast<char *>(arrKept[1][3])[40] = static_cast<char>(0xDE); // the guard word's low byte
+        for (auto const & arrKept1 : arrKept)
+            for (void * pBlock : arrKept1)
+                Admin.Free(pBlock);
+        EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+    }
+}
+
+// The site text is read 16 bytes at a time, yet never into the page behind
+// its terminator.
+TEST_F(bCMemoryOwnership, SiteTextEndingRightBeforeAnUnreadablePage)
+{
+    long const lPage = sysconf(_SC_PAGESIZE);
+    char * pcArea = static_cast<char *>(
+        mmap(nullptr, 2 * lPage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(pcArea, MAP_FAILED);
+    ASSERT_EQ(mprotect(pcArea + lPage, lPage, PROT_NONE), 0);
+    bCMemoryAdmin Admin(true);
+    std::string const strBase = SiteFile();
+    std::string const strLong = strBase + std::string(80, 'q');
+    struct bSCase
+    {
+        std::string m_strText;
+    } const arrCases[] = {{"-"}, {strBase.substr(0, 15)}, {strBase.substr(0, 16)}, {strBase},
+                          {strLong.substr(0, 60)}, {strLong.substr(0, 61)}, {strLong.substr(0, 62)}, {strLong}};
+    for (bSCase const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_strText);
+        char * pcText = pcArea + lPage - Case.m_strText.size() - 1; // the terminator is the page's last byte
+        std::memcpy(pcText, Case.m_strText.c_str(), Case.m_strText.size() + 1);
+        void * pAtPageEnd = Admin.Malloc(4, "p", pcText, 40);
+        void * pElsewhere = Admin.Malloc(4, "p", Case.m_strText.c_str(), 40);
+        ASSERT_NE(pAtPageEnd, nullptr);
+        EXPECT_EQ(Admin.FindAllocationItem(pAtPageEnd)->m_pSummery, Admin.FindAllocationItem(pElsewhere)->m_pSummery);
+        // Without its first character, ending at the same place: another site.
+        void * pShorter = Admin.Malloc(4, "p", pcText + 1, 40);
+        EXPECT_NE(Admin.FindAllocationItem(pShorter)->m_pSummery, Admin.FindAllocationItem(pAtPageEnd)->m_pSummery);
+        for (void * pBlock : {pAtPageEnd, pElsewhere, pShorter})
+            Admin.Free(pBlock);
+    }
+    munmap(pcArea, 2 * lPage);
+}
+
+// Once threads exist, an owned instance asks the heap in the same order:
+// a fresh instance at a fresh site asks for the site record, the item block,
+// the item-block table, the block; an instance with items left asks for the
+// site record and the block.
+TEST_F(bCMemoryOwnership, FailureInjectionOrderUnchangedOnEveryRoad)
+{
+    struct bSCase
+    {
+        bool m_bWarm;
+        unsigned long m_uNth;
+        bool m_bBlock;
+        char const * m_pcBox;
+    } const arrCases[] = {
+        {false, 1, false, nullptr},
+        {false, 2, false,
+         "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Unable to allocate memory for internal "
+         "memory pool descriptor"},
+        {false, 3, true, nullptr},
+        {false, 4, false,
+         "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory."},
+        {true, 1, false, nullptr},
+        {true, 2, false,
+         "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory."},
+    };
+    int iCase = 0;
+    for (bool bFallback : {false, true})
+        for (bSCase const & Case : arrCases)
+        {
+            SCOPED_TRACE(std::string(bFallback ? "ordinary lock, " : "barrier as offered, ") +
+                         (Case.m_bWarm ? "warm, " : "fresh, ") + std::to_string(Case.m_uNth));
+            bCBarrierRoad Road(bFallback);
+            std::string const strFile = SiteFile(std::to_string(iCase++).c_str());
+            RecordedBoxes().clear();
+            std::thread([&] {
+                bCMemoryAdmin Admin(true);
+                void * pWarm = Case.m_bWarm ? Admin.Malloc(8, "w", (strFile + "w").c_str(), 1) : nullptr;
+                ::testing::internal::CaptureStderr(); // the assertions' texts
+                OEHeapInjectFailure(Case.m_uNth, 1);
+                void * pBlock = Admin.Malloc(8, "f", strFile.c_str(), 2);
+                OEHeapStopFailures();
+                ::testing::internal::GetCapturedStderr();
+                EXPECT_EQ(pBlock != nullptr, Case.m_bBlock);
+                std::vector<std::string> const arrBoxes = MemoryErrorBoxes();
+                if (Case.m_pcBox)
+                {
+                    ASSERT_EQ(arrBoxes.size(), 1u);
+                    EXPECT_EQ(arrBoxes[0], Case.m_pcBox);
+                }
+                else
+                    EXPECT_TRUE(arrBoxes.empty());
+                EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, (pWarm ? 1u : 0u) + (pBlock ? 1u : 0u));
+                Admin.Free(pBlock);
+                Admin.Free(pWarm);
+            }).join();
+        }
+}
