@@ -77,6 +77,18 @@ TEST(bCRandom, FloatDrawsAndTheirRanges)
     }
 }
 
+TEST(bCRandom, IntegerBoundsTheWrongWayRoundStillBoundTheDraw)
+{
+    bCRandom const & Random = bCRandom::GetRandom();
+    Random.SetSeed(5);
+    for (int i = 0; i < 1000; ++i)
+    {
+        int const iValue = Random.GetValue(9, 4);
+        ASSERT_GE(iValue, 4);
+        ASSERT_LE(iValue, 9);
+    }
+}
+
 TEST(bCRandom, IntegerDrawsStayInRangeAndHitEveryValueEvenly)
 {
     struct Case

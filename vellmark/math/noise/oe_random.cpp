@@ -63,7 +63,8 @@ int bCRandom::GetValue(int a_iLow, int a_iHigh) const
     float const fHigh = static_cast<float>(a_iHigh) + 0.5f;
     double const dValue = fLow + (fHigh - fLow) * static_cast<float>(OERand()) / 32767.0;
     long const iValue = std::lround(dValue);
-    return static_cast<int>(std::clamp<long>(iValue, a_iLow, a_iHigh));
+    // Bounds given the wrong way round keep the value between them as well.
+    return static_cast<int>(std::clamp<long>(iValue, std::min(a_iLow, a_iHigh), std::max(a_iLow, a_iHigh)));
 }
 
 double bCRandom::DRand48() const
