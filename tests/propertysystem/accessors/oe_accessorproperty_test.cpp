@@ -120,10 +120,29 @@ TEST(bCAccessorProperty, ComparesIndexAndClass)
     EXPECT_TRUE(First == bCAccessorProperty(Other)); // the same class, another object
     EXPECT_TRUE(First != First["LeafCount"]);
     EXPECT_TRUE(First != bCAccessorProperty(bCAccessorCreator("bCAccChainMiddle")));
-    bCAccessorProperty Moved(First);
-    bCAccessorProperty const Before = Moved++;
-    EXPECT_TRUE(Before == First);
-    EXPECT_TRUE(Moved == First["LeafCount"]);
+}
+
+TEST(bCAccessorProperty, BothIncrementsAdvanceAndAnswerValidity)
+{
+    bCAccessorCreator Leaf("bCAccChainLeaf");
+    bCAccessorProperty const First(Leaf);
+    struct bSRow
+    {
+        char const * m_pcAfter; // the property after the step; "" past the end
+        bool m_bResult;
+    };
+    bSRow const arrRows[] = {
+        {"LeafCount", true}, {"MiddleCount", true}, {"MiddleName", true}, {"BaseValue", true}, {"", false},
+    };
+    bCAccessorProperty Prefix(First), Postfix(First);
+    for (bSRow const & Row : arrRows)
+    {
+        SCOPED_TRACE(Row.m_pcAfter);
+        EXPECT_EQ(++Prefix, Row.m_bResult);
+        EXPECT_EQ(Postfix++, Row.m_bResult);
+        EXPECT_STREQ(Prefix.GetPropertyName().GetText(), Row.m_pcAfter);
+        EXPECT_STREQ(Postfix.GetPropertyName().GetText(), Row.m_pcAfter);
+    }
 }
 
 TEST(bTAccessorType, ReadsAndSetsThroughTheChainWithNotification)

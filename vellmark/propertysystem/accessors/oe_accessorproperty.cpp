@@ -190,11 +190,9 @@ bool bCAccessorProperty::operator++()
     return Iterate();
 }
 
-bCAccessorProperty bCAccessorProperty::operator++(int)
+bool bCAccessorProperty::operator++(int)
 {
-    bCAccessorProperty Before(*this);
-    Iterate();
-    return Before;
+    return Iterate();
 }
 
 bEPropertyTypeDetail bCAccessorProperty::GetPropertyValueDetailType() const

@@ -85,8 +85,8 @@ public:
     bCString GetPropertyHeader() const; // "<class>::<property>"
     void DumpOutputDebugString() const;
 
-    bool operator++();                  // advances; the result is IsValid()
-    bCAccessorProperty operator++(int); // the accessor before the move
+    bool operator++();    // advances; the result is IsValid()
+    bool operator++(int); // the same
 
     bEPropertyTypeDetail GetPropertyValueDetailType() const;
     bCString ConvertValueToString() const;
