@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build -G Ninja -DVELLMARK_BUILD_TESTS=OFF -DVELLMARK_BUILD_BENCH=OFF >/dev/null
+source scripts/buildcache.sh
+cmake -S . -B build -G Ninja "${launcher[@]}" -DVELLMARK_BUILD_TESTS=OFF -DVELLMARK_BUILD_BENCH=OFF >/dev/null
 cmake --build build
 ./build/examples/vellmark_demo
 echo

@@ -4,8 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 scripts/deps.sh
+source scripts/buildcache.sh
 dir=build-fuzz
-cmake -S . -B $dir -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B $dir -G Ninja "${launcher[@]}" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
   -DVELLMARK_SANITIZE=address,undefined -DVELLMARK_ALLOCATOR=system -DVELLMARK_BUILD_FUZZ=ON \
   -DVELLMARK_BUILD_TESTS=OFF -DVELLMARK_BUILD_BENCH=OFF -DVELLMARK_BUILD_TOOLS=OFF >/dev/null
 cmake --build $dir

@@ -66,8 +66,7 @@ restore() {
 
 if [ "$mode" = head ]; then sync_head; else sync_tree; fi
 
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+source scripts/buildcache.sh
 # Test programs need no relink when only the library changed.
 cmake -S "$src" -B "$build" -G Ninja -DVELLMARK_BUILD_BENCH=OFF -DCMAKE_LINK_DEPENDS_NO_SHARED=ON \
   "${launcher[@]}" >/dev/null
