@@ -112,6 +112,8 @@ public:
     bCBox operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCBox operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCBox operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCBox operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCBox operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
     bCBox & operator+=(bCVector const & a_vecOffset)
     {
         Translate(a_vecOffset);
@@ -128,6 +130,16 @@ public:
         return *this;
     }
     bCBox & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
+    bCBox & operator*=(bCMatrix3 const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCBox & operator/=(bCMatrix3 const & a_matTransform)
     {
         InvTransform(a_matTransform);
         return *this;

@@ -214,6 +214,22 @@ bCMatrix2 bCMatrix2::operator-() const
 {
     return GetNegated();
 }
+bCMatrix2 bCMatrix2::operator+(float a_fOffset) const
+{
+    return bCMatrix2(*this) += a_fOffset;
+}
+bCMatrix2 bCMatrix2::operator-(float a_fOffset) const
+{
+    return bCMatrix2(*this) -= a_fOffset;
+}
+bCMatrix2 & bCMatrix2::operator+=(float a_fOffset)
+{
+    return Add(bCMatrix2(a_fOffset));
+}
+bCMatrix2 & bCMatrix2::operator-=(float a_fOffset)
+{
+    return Sub(bCMatrix2(a_fOffset));
+}
 bCMatrix2 bCMatrix2::operator*(float a_fFactor) const
 {
     return GetProduct(a_fFactor);

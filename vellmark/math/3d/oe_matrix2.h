@@ -72,10 +72,14 @@ public:
     bCMatrix2 operator+(bCMatrix2 const & a_matOther) const;
     bCMatrix2 operator-(bCMatrix2 const & a_matOther) const;
     bCMatrix2 operator-() const;
+    bCMatrix2 operator+(float a_fOffset) const; // to every element
+    bCMatrix2 operator-(float a_fOffset) const;
     bCMatrix2 operator*(float a_fFactor) const;
     bCMatrix2 operator/(float a_fDivisor) const;
     bCMatrix2 & operator+=(bCMatrix2 const & a_matOther);
     bCMatrix2 & operator-=(bCMatrix2 const & a_matOther);
+    bCMatrix2 & operator+=(float a_fOffset);
+    bCMatrix2 & operator-=(float a_fOffset);
     bCMatrix2 & operator*=(float a_fFactor);
     bCMatrix2 & operator/=(float a_fDivisor);
     friend bCMatrix2 operator*(float a_fFactor, bCMatrix2 const & a_matMatrix) { return a_matMatrix * a_fFactor; }

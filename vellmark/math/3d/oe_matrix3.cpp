@@ -212,6 +212,22 @@ bCMatrix3 bCMatrix3::operator-() const
 {
     return GetNegated();
 }
+bCMatrix3 bCMatrix3::operator+(float a_fOffset) const
+{
+    return bCMatrix3(*this) += a_fOffset;
+}
+bCMatrix3 bCMatrix3::operator-(float a_fOffset) const
+{
+    return bCMatrix3(*this) -= a_fOffset;
+}
+bCMatrix3 & bCMatrix3::operator+=(float a_fOffset)
+{
+    return Add(bCMatrix3(a_fOffset));
+}
+bCMatrix3 & bCMatrix3::operator-=(float a_fOffset)
+{
+    return Sub(bCMatrix3(a_fOffset));
+}
 bCMatrix3 bCMatrix3::operator*(float a_fFactor) const
 {
     return GetProduct(a_fFactor);

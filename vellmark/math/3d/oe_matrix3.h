@@ -80,10 +80,14 @@ public:
     bCMatrix3 operator+(bCMatrix3 const & a_matOther) const;
     bCMatrix3 operator-(bCMatrix3 const & a_matOther) const;
     bCMatrix3 operator-() const;
+    bCMatrix3 operator+(float a_fOffset) const; // to every element
+    bCMatrix3 operator-(float a_fOffset) const;
     bCMatrix3 operator*(float a_fFactor) const;
     bCMatrix3 operator/(float a_fDivisor) const;
     bCMatrix3 & operator+=(bCMatrix3 const & a_matOther);
     bCMatrix3 & operator-=(bCMatrix3 const & a_matOther);
+    bCMatrix3 & operator+=(float a_fOffset);
+    bCMatrix3 & operator-=(float a_fOffset);
     bCMatrix3 & operator*=(float a_fFactor);
     bCMatrix3 & operator/=(float a_fDivisor);
     friend bCMatrix3 operator*(float a_fFactor, bCMatrix3 const & a_matMatrix) { return a_matMatrix * a_fFactor; }

@@ -86,6 +86,8 @@ public:
     bCPlane operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCPlane operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCPlane operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCPlane operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCPlane operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
     bCPlane & operator+=(bCVector const & a_vecOffset)
     {
         Translate(a_vecOffset);
@@ -102,6 +104,16 @@ public:
         return *this;
     }
     bCPlane & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
+    bCPlane & operator*=(bCMatrix3 const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCPlane & operator/=(bCMatrix3 const & a_matTransform)
     {
         InvTransform(a_matTransform);
         return *this;

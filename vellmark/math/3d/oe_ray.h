@@ -60,6 +60,8 @@ public:
     bCRay operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCRay operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCRay operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCRay operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCRay operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
     bCRay & operator+=(bCVector const & a_vecOffset)
     {
         Translate(a_vecOffset);
@@ -76,6 +78,16 @@ public:
         return *this;
     }
     bCRay & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
+    bCRay & operator*=(bCMatrix3 const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCRay & operator/=(bCMatrix3 const & a_matTransform)
     {
         InvTransform(a_matTransform);
         return *this;

@@ -76,6 +76,8 @@ public:
     bCSphere operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCSphere operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCSphere operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCSphere operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCSphere operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
     bCSphere & operator+=(bCVector const & a_vecOffset)
     {
         Translate(a_vecOffset);
@@ -92,6 +94,16 @@ public:
         return *this;
     }
     bCSphere & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
+    bCSphere & operator*=(bCMatrix3 const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCSphere & operator/=(bCMatrix3 const & a_matTransform)
     {
         InvTransform(a_matTransform);
         return *this;

@@ -63,6 +63,8 @@ public:
     bCStretch operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCStretch operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCStretch operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCStretch operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCStretch operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
     bCStretch & operator+=(bCVector const & a_vecOffset)
     {
         Translate(a_vecOffset);
@@ -79,6 +81,16 @@ public:
         return *this;
     }
     bCStretch & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
+    bCStretch & operator*=(bCMatrix3 const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCStretch & operator/=(bCMatrix3 const & a_matTransform)
     {
         InvTransform(a_matTransform);
         return *this;

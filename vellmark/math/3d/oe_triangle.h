@@ -85,6 +85,8 @@ public:
     bCTriangle operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCTriangle operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCTriangle operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCTriangle operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCTriangle operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
     bCTriangle & operator+=(bCVector const & a_vecOffset)
     {
         Translate(a_vecOffset);
@@ -101,6 +103,16 @@ public:
         return *this;
     }
     bCTriangle & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
+    bCTriangle & operator*=(bCMatrix3 const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCTriangle & operator/=(bCMatrix3 const & a_matTransform)
     {
         InvTransform(a_matTransform);
         return *this;

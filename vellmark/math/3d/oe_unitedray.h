@@ -97,6 +97,8 @@ public:
     bCUnitedRay operator-(bCVector const & a_vecOffset) const { return GetInvTranslated(a_vecOffset); }
     bCUnitedRay operator*(bCMatrix const & a_matTransform) const { return GetTransformed(a_matTransform); }
     bCUnitedRay operator/(bCMatrix const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
+    bCUnitedRay operator*(bCMatrix3 const & a_matTransform) const { return GetTransformed(a_matTransform); }
+    bCUnitedRay operator/(bCMatrix3 const & a_matTransform) const { return GetInvTransformed(a_matTransform); }
     bCUnitedRay & operator+=(bCVector const & a_vecOffset)
     {
         Translate(a_vecOffset);
@@ -113,6 +115,16 @@ public:
         return *this;
     }
     bCUnitedRay & operator/=(bCMatrix const & a_matTransform)
+    {
+        InvTransform(a_matTransform);
+        return *this;
+    }
+    bCUnitedRay & operator*=(bCMatrix3 const & a_matTransform)
+    {
+        Transform(a_matTransform);
+        return *this;
+    }
+    bCUnitedRay & operator/=(bCMatrix3 const & a_matTransform)
     {
         InvTransform(a_matTransform);
         return *this;
