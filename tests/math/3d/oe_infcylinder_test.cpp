@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <functional>
 #include <string>
 
@@ -68,6 +70,18 @@ TEST(bCInfDoubleCylinder, DiscsAndTaperedBand)
         SCOPED_TRACE(testing::Message() << Case.m_vecPoint[0] << " " << Case.m_vecPoint[2] << " shrink "
                                         << Case.m_bShrink);
         EXPECT_EQ(Double.Cull(Case.m_vecPoint, Case.m_bShrink), Case.m_bExpected);
+    }
+    // The shrunk band's half-width is k (radius A + t (radius B - radius A)),
+    // rounded in that order: here it equals |h| exactly, one step more is out.
+    bCInfDoubleCylinder const Tapered(1.0f, bCVector(0, 0, 0), 3.0f, bCVector(10, 0, 0));
+    bSCase const arrEdges[] = {
+        {bCVector(0.03f, 0, 0.935580075f), true, true},
+        {bCVector(0.03f, 0, std::nextafter(0.935580075f, 2.0f)), true, false},
+    };
+    for (bSCase const & Case : arrEdges)
+    {
+        SCOPED_TRACE(testing::Message() << Case.m_vecPoint[2]);
+        EXPECT_EQ(Tapered.Cull(Case.m_vecPoint, Case.m_bShrink), Case.m_bExpected);
     }
     // Positions that differ only in z use the z coordinate for t.
     bCInfDoubleCylinder const AlongZ(1.0f, bCVector(0, 0, 0), 1.0f, bCVector(0, 0, 10));

@@ -69,7 +69,8 @@ bool bCInfDoubleCylinder::TestPoint(bCVector const & a_vecPoint, float a_fScale,
     float const fT = vecAxis[0] != 0.0f ? (vecFoot[0] - vecA[0]) / vecAxis[0] : (vecFoot[1] - vecA[1]) / vecAxis[1];
     if (!(fT > 0.0f && fT < 1.0f))
         return false;
-    return fRadiusA + fT * (fRadiusB - fRadiusA) >= std::fabs(fSide);
+    // Interpolated between the unscaled radii, then scaled: the shrunk band rounds as k (a + t (b - a)).
+    return a_fScale * (m_fRadiusA + fT * (m_fRadiusB - m_fRadiusA)) + a_fGrowth >= std::fabs(fSide);
 }
 
 bool bCInfDoubleCylinder::Cull(bCVector const & a_vecPoint, bool a_bShrink) const
