@@ -93,6 +93,11 @@ bool bCInfDoubleCylinder::Cull(bCInfCylinder const & a_Cylinder) const
     return TestPoint(a_Cylinder.GetPosition(), 1.0f, a_Cylinder.GetRadius());
 }
 
+bool bCInfCylinder::Cull(bCInfDoubleCylinder const & a_Cylinder) const
+{
+    return a_Cylinder.Cull(*this);
+}
+
 bool bCInfDoubleCylinder::Contains(bCInfCylinder const & a_Cylinder) const
 {
     return TestPoint(a_Cylinder.GetPosition(), 1.0f, -a_Cylinder.GetRadius());
