@@ -4,11 +4,13 @@
 #include <vellmark/math/3d/oe_ray.h>
 #include <vellmark/math/3d/oe_sphere.h>
 #include <vellmark/math/3d/oe_stretch.h>
+#include <vellmark/math/3d/oe_triangle.h>
 #include <vellmark/math/3d/oe_unitedray.h>
 #include <vellmark/math/3d/oe_volume.h>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -106,6 +108,44 @@ TEST(bCFrustum, BoxesTrianglesAndFrusta)
 }
 
 // Line-like primitives clip their parameter interval against the planes.
+// Every solid answers the same against the frustum as the frustum against it.
+TEST(bCFrustum, SolidsAgainstTheFrustumBothWays)
+{
+    // solid.Intersects, solid.Cull, frustum.Intersects, frustum.Cull
+    auto Both = [](auto const & a_Solid) {
+        return std::array<bool, 4>{a_Solid.Intersects(g_Cube), a_Solid.Cull(g_Cube), g_Cube.Intersects(a_Solid),
+                                   g_Cube.Cull(a_Solid)};
+    };
+    struct bSRow
+    {
+        char const * m_pcName;
+        bool m_bExpected;
+        std::array<bool, 4> m_arrResults;
+    };
+    bSRow const arrCases[] = {
+        {"box inside", true, Both(bCBox(bCVector(-0.5f), bCVector(0.5f)))},
+        {"box touching the right plane", true, Both(bCBox(bCVector(1.0f, 0.0f, 0.0f), bCVector(2.0f, 0.5f, 0.5f)))},
+        {"box beyond the right plane", false, Both(bCBox(bCVector(3.0f, 0.0f, 0.0f), bCVector(4.0f, 0.5f, 0.5f)))},
+        {"sphere reaching in", true, Both(bCSphere(1.5f, bCVector(2.0f, 0.0f, 0.0f)))},
+        {"sphere outside", false, Both(bCSphere(0.9f, bCVector(2.0f, 0.0f, 0.0f)))},
+        {"triangle across", true,
+         Both(bCTriangle(bCVector(-3.0f, 0.0f, 0.0f), bCVector(3.0f, 0.0f, 0.0f), bCVector(0.0f, 3.0f, 0.0f)))},
+        {"triangle beyond the top plane", false,
+         Both(bCTriangle(bCVector(0.0f, 2.0f, 0.0f), bCVector(1.0f, 3.0f, 0.0f), bCVector(0.0f, 3.0f, 1.0f)))},
+        {"plane through the centre", true, Both(bCPlane(1.0f, 0.0f, 0.0f, 0.0f))},
+        {"plane beside the frustum", false, Both(bCPlane(1.0f, 0.0f, 0.0f, -5.0f))},
+    };
+    for (bSRow const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcName);
+        for (bool bResult : Case.m_arrResults)
+            EXPECT_EQ(bResult, Case.m_bExpected);
+    }
+    bCFrustum const Far(bCBox(bCVector(5.0f), bCVector(6.0f)));
+    EXPECT_FALSE(g_Cube.Intersects(Far));
+    EXPECT_TRUE(g_Cube.Intersects(bCFrustum(bCBox(bCVector(0.5f), bCVector(2.0f)))));
+}
+
 TEST(bCFrustum, LineLikePrimitivesClipAgainstThePlanes)
 {
     struct bSCase

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <functional>
 #include <string>
 
@@ -69,6 +71,18 @@ TEST(bCInfDoubleCylinder, DiscsAndTaperedBand)
                                         << Case.m_bShrink);
         EXPECT_EQ(Double.Cull(Case.m_vecPoint, Case.m_bShrink), Case.m_bExpected);
     }
+    // The shrunk band's half-width is k (radius A + t (radius B - radius A)),
+    // rounded in that order: here it equals |h| exactly, one step more is out.
+    bCInfDoubleCylinder const Tapered(1.0f, bCVector(0, 0, 0), 3.0f, bCVector(10, 0, 0));
+    bSCase const arrEdges[] = {
+        {bCVector(0.03f, 0, 0.935580075f), true, true},
+        {bCVector(0.03f, 0, std::nextafter(0.935580075f, 2.0f)), true, false},
+    };
+    for (bSCase const & Case : arrEdges)
+    {
+        SCOPED_TRACE(testing::Message() << Case.m_vecPoint[2]);
+        EXPECT_EQ(Tapered.Cull(Case.m_vecPoint, Case.m_bShrink), Case.m_bExpected);
+    }
     // Positions that differ only in z use the z coordinate for t.
     bCInfDoubleCylinder const AlongZ(1.0f, bCVector(0, 0, 0), 1.0f, bCVector(0, 0, 10));
     EXPECT_TRUE(AlongZ.Contains(bCVector(0.9f, 0, 5)));
@@ -83,6 +97,25 @@ TEST(bCInfDoubleCylinder, DiscsAndTaperedBand)
     Merged.Intersect(bCInfDoubleCylinder(1.0f, bCVector(50, 0, 0), 2.0f, bCVector(10, 0, 0)));
     EXPECT_FALSE(Merged.IsValid()); // the A ends do not meet
     EXPECT_TRUE(Double.Cull(bCSphere(0.3f, bCVector(5, 0, 1.7f))));
+    // A single cylinder meets the pair as the pair meets it, in both directions.
+    struct bSPairCase
+    {
+        bCInfCylinder m_Cylinder;
+        bool m_bExpected;
+    };
+    bSPairCase const arrPairs[] = {
+        {bCInfCylinder(0.3f, bCVector(5, 7, 1.7f)), true},
+        {bCInfCylinder(0.05f, bCVector(5, 0, 1.7f)), false},
+        {bCInfCylinder(1.0f, bCVector(-1.5f, 0, 0)), true},
+        {bCInfCylinder(0.4f, bCVector(-1.5f, 0, 0)), false},
+    };
+    for (bSPairCase const & Case : arrPairs)
+    {
+        SCOPED_TRACE(testing::Message() << Case.m_Cylinder.GetRadius() << " at " << Case.m_Cylinder.GetPosition()[0]);
+        EXPECT_EQ(Case.m_Cylinder.Intersects(Double), Case.m_bExpected);
+        EXPECT_EQ(Case.m_Cylinder.Cull(Double), Case.m_bExpected);
+        EXPECT_EQ(Double.Intersects(Case.m_Cylinder), Case.m_bExpected);
+    }
     EXPECT_FALSE(Double.Contains(bCSphere(0.3f, bCVector(5, 0, 1.3f))));
 }
 

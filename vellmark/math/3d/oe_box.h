@@ -12,6 +12,7 @@
 #include <cmath>
 
 class bCIStream;
+class bCFrustum;
 class bCLine;
 class bCMatrix3;
 class bCOStream;
@@ -166,6 +167,9 @@ public:
     bool Intersects(bCTriangle const & a_Triangle) const;
     bool Contains(bCVector const * a_pCorners) const;
     bool Contains(bCTriangle const & a_Triangle) const;
+    // Against a frustum: the frustum's conservative box test (oe_frustum_solids.cpp).
+    bool Cull(bCFrustum const & a_Frustum) const;
+    bool Intersects(bCFrustum const & a_Frustum) const;
     // True when the points lie wholly on one side of the box along the axis;
     // no points at all count as separated.
     bool Separates(bCVector const * a_pPoints, int a_iCount, bCVector const & a_vecAxis) const;

@@ -86,6 +86,10 @@ public:
     bool Intersects(bCVector const & a_vecPoint) const { return Cull(a_vecPoint); }
     bool Intersects(bCSphere const & a_Sphere) const { return Cull(a_Sphere); }
     bool Intersects(bCBox const & a_Box) const { return Cull(a_Box); }
+    bool Intersects(bCVector const * a_pCorners) const { return Cull(a_pCorners); }
+    bool Intersects(bCTriangle const & a_Triangle) const { return Cull(a_Triangle); }
+    bool Intersects(bCPlane const & a_Plane) const { return Cull(a_Plane); }
+    bool Intersects(bCFrustum const & a_Frustum) const { return Cull(a_Frustum); }
     bool Intersects(bCUnitedRay const & a_Ray, float & a_fT = m_fDummy) const;
     bool Intersects(bCLine const & a_Line, float & a_fT = m_fDummy) const;
     bool Intersects(bCRay const & a_Ray, float & a_fT = m_fDummy) const;

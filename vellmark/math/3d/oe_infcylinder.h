@@ -14,6 +14,7 @@
 
 class bCBox;
 class bCFrustum;
+class bCInfDoubleCylinder;
 class bCLine;
 class bCMatrix;
 class bCRay;
@@ -51,11 +52,13 @@ public:
     bool Cull(bCVector const & a_vecPoint) const { return Contains(a_vecPoint); }
     bool Cull(bCSphere const & a_Sphere) const;               // (radius + sphere radius)^2 > distance^2
     bool Cull(bCInfCylinder const & a_Cylinder) const;        // discs overlap (strict)
+    bool Cull(bCInfDoubleCylinder const & a_Cylinder) const;  // the double cylinder's test, exchanged
     bool Cull(bCBox const & a_Box) const;                     // not available
     bool Cull(bCFrustum const & a_Frustum) const;             // not available
     bool Intersects(bCVector const & a_vecPoint) const { return Contains(a_vecPoint); }
     bool Intersects(bCSphere const & a_Sphere) const { return Cull(a_Sphere); }
     bool Intersects(bCInfCylinder const & a_Cylinder) const { return Cull(a_Cylinder); }
+    bool Intersects(bCInfDoubleCylinder const & a_Cylinder) const { return Cull(a_Cylinder); }
     // Where the stretch enters the cylinder (0 when its start lies inside).
     bool Intersects(bCStretch const & a_Stretch, float & a_fT = m_fDummy, bCVector & a_vecHit = m_vecDummy) const;
     bool Intersects(bCBox const & a_Box) const;                                   // not available

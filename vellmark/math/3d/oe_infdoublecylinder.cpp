@@ -69,7 +69,8 @@ bool bCInfDoubleCylinder::TestPoint(bCVector const & a_vecPoint, float a_fScale,
     float const fT = vecAxis[0] != 0.0f ? (vecFoot[0] - vecA[0]) / vecAxis[0] : (vecFoot[1] - vecA[1]) / vecAxis[1];
     if (!(fT > 0.0f && fT < 1.0f))
         return false;
-    return fRadiusA + fT * (fRadiusB - fRadiusA) >= std::fabs(fSide);
+    // Interpolated between the unscaled radii, then scaled: the shrunk band rounds as k (a + t (b - a)).
+    return a_fScale * (m_fRadiusA + fT * (m_fRadiusB - m_fRadiusA)) + a_fGrowth >= std::fabs(fSide);
 }
 
 bool bCInfDoubleCylinder::Cull(bCVector const & a_vecPoint, bool a_bShrink) const
@@ -90,6 +91,11 @@ bool bCInfDoubleCylinder::Contains(bCSphere const & a_Sphere) const
 bool bCInfDoubleCylinder::Cull(bCInfCylinder const & a_Cylinder) const
 {
     return TestPoint(a_Cylinder.GetPosition(), 1.0f, a_Cylinder.GetRadius());
+}
+
+bool bCInfCylinder::Cull(bCInfDoubleCylinder const & a_Cylinder) const
+{
+    return a_Cylinder.Cull(*this);
 }
 
 bool bCInfDoubleCylinder::Contains(bCInfCylinder const & a_Cylinder) const

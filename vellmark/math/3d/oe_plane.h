@@ -8,6 +8,7 @@
 #include <vellmark/math/3d/oe_vector.h>
 
 class bCBox;
+class bCFrustum;
 class bCIStream;
 class bCLine;
 class bCMatrix;
@@ -134,6 +135,9 @@ public:
     bool Intersects(bCTriangle const & a_Triangle) const;
     bool Cull(bCBox const & a_Box) const;
     bool Cull(bCTriangle const & a_Triangle) const;
+    // Against a frustum: the frustum's plane test (oe_frustum_solids.cpp).
+    bool Cull(bCFrustum const & a_Frustum) const;
+    bool Intersects(bCFrustum const & a_Frustum) const;
 
 public:
     bCOStream & operator>>(bCOStream & a_Stream) const; // writes

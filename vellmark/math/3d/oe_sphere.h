@@ -8,6 +8,7 @@
 #include <vellmark/math/3d/oe_vector.h>
 
 class bCBox;
+class bCFrustum;
 class bCIStream;
 class bCLine;
 class bCMatrix;
@@ -123,6 +124,9 @@ public:
     bool Cull(bCVector const * a_pCorners) const;
     bool Cull(bCTriangle const & a_Triangle) const;
     bool Intersects(bCTriangle const & a_Triangle) const;
+    // Against a frustum: the frustum's sphere test (oe_frustum_solids.cpp).
+    bool Cull(bCFrustum const & a_Frustum) const;
+    bool Intersects(bCFrustum const & a_Frustum) const;
     // True when every point, or the whole box, lies on or beyond the sphere's
     // surface in the direction of the axis (a . (p - c) >= r |a|); no points at
     // all count as separated, a zero axis separates nothing.

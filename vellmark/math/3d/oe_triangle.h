@@ -8,6 +8,7 @@
 #include <vellmark/math/3d/oe_vector.h>
 
 class bCBox;
+class bCFrustum;
 class bCIStream;
 class bCLine;
 class bCMatrix;
@@ -135,6 +136,9 @@ public:
     bool Cull(bCPlane const & a_Plane) const;
     bool Cull(bCSphere const & a_Sphere) const;
     bool Intersects(bCSphere const & a_Sphere) const;
+    // Against a frustum: the frustum's corner test (oe_frustum_solids.cpp).
+    bool Cull(bCFrustum const & a_Frustum) const;
+    bool Intersects(bCFrustum const & a_Frustum) const;
     bool Separates(bCVector const * a_pPoints, int a_iCount, bCVector const & a_vecAxis) const; // not implemented
 
     bool Intersects(bCUnitedRay const & a_Ray, float & a_fT = m_fDummy, bESides a_enuSides = bESides_Both) const;
