@@ -1,4 +1,5 @@
 #include <vellmark/math/3d/oe_matrix.h>
+#include <vellmark/math/3d/oe_matrixframe.h>
 
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/kernel/oe_stream.h>
@@ -439,75 +440,28 @@ bCVector bCMatrix::GetPureScaling() const
 
 void bCMatrix::SetToCrossProduct(bCVector const & a_vecVector)
 {
-    Clear();
-    (*this)(0, 1) = a_vecVector[2];
-    (*this)(0, 2) = -a_vecVector[1];
-    (*this)(1, 0) = -a_vecVector[2];
-    (*this)(1, 2) = a_vecVector[0];
-    (*this)(2, 0) = a_vecVector[1];
-    (*this)(2, 1) = -a_vecVector[0];
+    OESetCrossProductRows(*this, a_vecVector);
 }
 
 void bCMatrix::LookAt(bCVector const & a_vecDirection)
 {
-    bCVector const vecDirection(a_vecDirection); // may be a row of this matrix
-    SetRow(2, vecDirection);
-    bCVector vecUp = GetRow(1);
-    vecUp -= vecDirection * (vecUp.GetDotProduct(vecDirection) / vecDirection.GetDotProduct(vecDirection));
-    // An up vector along the direction leaves nothing: try forward, then up.
-    if (vecUp.GetSquareMagnitude() < 1.0e-5f)
-    {
-        vecUp.SetVector(0.0f, 0.0f, 1.0f);
-        vecUp -= vecDirection * vecUp.GetDotProduct(vecDirection);
-        if (vecUp.GetSquareMagnitude() < 1.0e-5f)
-        {
-            vecUp.SetVector(0.0f, 1.0f, 0.0f);
-            vecUp -= vecDirection * vecUp.GetDotProduct(vecDirection);
-        }
-    }
-    vecUp.Normalize();
-    SetRow(1, vecUp);
-    SetRow(0, vecUp.GetCrossProduct(vecDirection));
+    OELookAtRows(*this, a_vecDirection);
 }
 
 void bCMatrix::LookAt(bCVector const & a_vecDirection, bCVector const & a_vecUp)
 {
-    bCVector const vecDirection(a_vecDirection);
-    if (a_vecUp.GetSquareMagnitude() > 1.0e-5f)
-        SetRow(1, a_vecUp);
-    LookAt(vecDirection);
+    OELookAtRows(*this, a_vecDirection, a_vecUp);
 }
 
 bCMatrix & bCMatrix::Orthogonalize()
 {
-    for (int iRow = 2; iRow >= 1; --iRow)
-    {
-        bCVector const vecRow = GetRow(iRow);
-        float const fSquare = vecRow.GetSquareMagnitude();
-        if (!(fSquare > 0.0f))
-            continue;
-        for (int iEarlier = 0; iEarlier < iRow; ++iEarlier)
-        {
-            bCVector & vecEarlier = AccessRow(iEarlier);
-            vecEarlier -= vecRow * (vecEarlier.GetDotProduct(vecRow) / fSquare);
-        }
-    }
+    OEOrthogonalizeRows(*this);
     return *this;
 }
 
 bCMatrix & bCMatrix::Orthonormalize()
 {
-    bCVector const vecFallbacks[3] = {bCVector(1.0f, 0.0f, 0.0f), bCVector(0.0f, 1.0f, 0.0f),
-                                      bCVector(0.0f, 0.0f, 1.0f)};
-    for (int iRow = 2; iRow >= 0; --iRow)
-    {
-        bCVector & vecRow = AccessRow(iRow);
-        if (vecRow.GetSquareMagnitude() < 1.0e-5f)
-            vecRow = vecFallbacks[iRow];
-        else
-            vecRow.Normalize();
-    }
-    LookAt(GetRow(2));
+    OEOrthonormalizeRows(*this);
     return *this;
 }
 

@@ -3,6 +3,7 @@
 #include <vellmark/kernel/oe_stream.h>
 #include <vellmark/math/3d/oe_eulerangles.h>
 #include <vellmark/math/3d/oe_matrix.h>
+#include <vellmark/math/3d/oe_matrixframe.h>
 #include <vellmark/math/3d/oe_quaternion.h>
 
 namespace
@@ -410,4 +411,41 @@ bCIStream & bCMatrix3::operator<<(bCIStream & a_Stream)
 {
     a_Stream.Read(&m_fElements[0], sizeof(float));
     return a_Stream;
+}
+
+void bCMatrix3::SetToCrossProduct(bCVector const & a_vecVector)
+{
+    OESetCrossProductRows(*this, a_vecVector);
+}
+
+void bCMatrix3::LookAt(bCVector const & a_vecDirection)
+{
+    OELookAtRows(*this, a_vecDirection);
+}
+
+void bCMatrix3::LookAt(bCVector const & a_vecDirection, bCVector const & a_vecUp)
+{
+    OELookAtRows(*this, a_vecDirection, a_vecUp);
+}
+
+bCMatrix3 & bCMatrix3::Orthogonalize()
+{
+    OEOrthogonalizeRows(*this);
+    return *this;
+}
+
+bCMatrix3 & bCMatrix3::Orthonormalize()
+{
+    OEOrthonormalizeRows(*this);
+    return *this;
+}
+
+bCMatrix3 bCMatrix3::GetOrthogonalized() const
+{
+    return bCMatrix3(*this).Orthogonalize();
+}
+
+bCMatrix3 bCMatrix3::GetOrthonormalized() const
+{
+    return bCMatrix3(*this).Orthonormalize();
 }

@@ -119,6 +119,15 @@ public:
     void SetToScaling(float a_fScaling);
     void SetToScaling(bCVector const & a_vecScaling);
 
+    // Frame construction, as for bCMatrix.
+    void SetToCrossProduct(bCVector const & a_vecVector); // u M = v x u
+    void LookAt(bCVector const & a_vecDirection);
+    void LookAt(bCVector const & a_vecDirection, bCVector const & a_vecUp);
+    bCMatrix3 & Orthogonalize(); // Gram-Schmidt from the z axis, no normalisation
+    bCMatrix3 & Orthonormalize();
+    bCMatrix3 GetOrthogonalized() const;
+    bCMatrix3 GetOrthonormalized() const;
+
     bool IsIdentity() const;
     bool IsEqual(bCMatrix3 const & a_matOther) const;
     bool operator==(bCMatrix3 const & a_matOther) const;

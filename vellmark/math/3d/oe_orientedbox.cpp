@@ -10,35 +10,6 @@
 namespace
 {
     float const g_fMaxFloat = 3.4028235e38f;
-    float const g_fTolerance = 1.0e-5f;
-
-    bCVector NormalizedOr(bCVector const & a_vecRow, bCVector const & a_vecFallback)
-    {
-        float const fSquare = a_vecRow.GetSquareMagnitude();
-        return fSquare < g_fTolerance ? a_vecFallback : a_vecRow / std::sqrt(fSquare);
-    }
-
-    // The matrices' orthonormalisation: rows 2, 1, 0 normalised (or replaced by
-    // the unit axis when too short), then row 1 made perpendicular to row 2 and
-    // row 0 = row 1 x row 2.
-    void Orthonormalize(bCMatrix3 & a_matRows)
-    {
-        bCVector const vecZ = NormalizedOr(a_matRows.GetRow(2), bCVector(0.0f, 0.0f, 1.0f));
-        bCVector vecY = NormalizedOr(a_matRows.GetRow(1), bCVector(0.0f, 1.0f, 0.0f));
-        vecY -= vecZ * (vecY.GetDotProduct(vecZ) / vecZ.GetDotProduct(vecZ));
-        bCVector const arrFallbacks[2] = {bCVector(0.0f, 0.0f, 1.0f), bCVector(0.0f, 1.0f, 0.0f)};
-        for (bCVector const & vecFallback : arrFallbacks)
-        {
-            if (vecY.GetSquareMagnitude() >= g_fTolerance)
-                break;
-            vecY = vecFallback - vecZ * vecFallback.GetDotProduct(vecZ);
-        }
-        vecY.Normalize();
-        a_matRows.SetRow(0, vecY.GetCrossProduct(vecZ));
-        a_matRows.SetRow(1, vecY);
-        a_matRows.SetRow(2, vecZ);
-    }
-
     float Project(bCVector const & a_vecAxis, bCVector const & a_vecExtentAxis, float a_fExtent)
     {
         return std::fabs(a_vecAxis.GetDotProduct(a_vecExtentAxis)) * a_fExtent;
@@ -105,7 +76,7 @@ bool bCOrientedBox::FitPrincipalAxes(bCVector const * a_pPoints, int a_iCount, b
     }
     // The middle spread along x, the largest along y, the least along z (the last two reversed).
     m_matOrientation = bCMatrix3(arrAxes[1], -arrAxes[2], -arrAxes[0]);
-    Orthonormalize(m_matOrientation);
+    m_matOrientation.Orthonormalize();
     for (int i = 0; i < a_iCount; ++i)
     {
         bCVector const vecRelative = a_pPoints[i] - a_vecMean;
