@@ -15,7 +15,6 @@
 #include <vellmark/platform/oe_mmtime.h>
 #include <vellmark/platform/oe_guidtext.h>
 #include <vellmark/platform/oe_time.h>
-#include <vellmark/platform/oe_minidump.h>
 #include <vellmark/platform/oe_mutexhandle.h>
 #include <vellmark/platform/oe_terminal.h>
 #include <vellmark/platform/oe_udpsocket.h>
@@ -32,6 +31,11 @@
 #include <vellmark/kernel/oe_posixfile.h>
 #include <vellmark/kernel/oe_posixfilesystem.h>
 #include <vellmark/platform/oe_threading.h>
+#include <vellmark/platform/oe_controlfp.h>
+#include <vellmark/platform/oe_perfcounter.h>
+#include <vellmark/platform/oe_posixio.h>
+#include <vellmark/platform/oe_timestampcounter.h>
+#include <vellmark/platform/oe_wingeometry.h>
 
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/kernel/oe_basemem.h>
@@ -132,7 +136,6 @@
 #include <vellmark/math/3d/oe_triangle.h>
 #include <vellmark/math/3d/oe_box.h>
 #include <vellmark/math/3d/oe_sphere.h>
-#include <vellmark/math/noise/oe_random.h>
 #include <vellmark/math/3d/oe_eigenvector.h>
 #include <vellmark/math/3d/oe_frustum.h>
 #include <vellmark/math/3d/oe_orientedbox.h>
@@ -164,5 +167,6 @@
 #include <vellmark/util/oe_profileiterator.h>
 #include <vellmark/util/oe_profilemanager.h>
 #include <vellmark/util/oe_profilefolded.h>
+#include <vellmark/util/oe_bitfieldstream.h>
 
 #endif
