@@ -54,8 +54,11 @@ TEST(bCCommandLine, SplitsOptionsValuesAndQuotedArguments)
         Options m_mapOptions;
         Arguments m_arrWarnings;
     } const Cases[] = {
-        {"game.exe -window /res:800x600 \"my map\"", true, {"game.exe", "my map"},
-         {{"window", "true"}, {"res", "800x600"}}, {}},
+        {"game.exe -window /res:800x600 \"my map\"",
+         true,
+         {"game.exe", "my map"},
+         {{"window", "true"}, {"res", "800x600"}},
+         {}},
         // The value delimiter must touch the name.
         {"-name=value", true, {}, {{"name", "value"}}, {}},
         {"-name = value", true, {"=", "value"}, {{"name", "true"}}, {}},

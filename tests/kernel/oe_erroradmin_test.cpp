@@ -410,8 +410,7 @@ TEST_F(bCErrorAdminTest, AbsentEntriesAnswerAsTheCallersExpect)
                  Handle.DestroyMemoryDialog() || Handle.CreateFileNotUniqueDialog() ||
                  Handle.DestroyFileNotUniqueDialog());
     EXPECT_TRUE(Handle.ShowModalErrorDialog() && Handle.ShowModalMemoryDialog() &&
-                Handle.ShowModalFileNotUniqueDialog() &&
-                Handle.AddText(bEVI3RororasLogMessageType_Memory, "nowhere"));
+                Handle.ShowModalFileNotUniqueDialog() && Handle.AddText(bEVI3RororasLogMessageType_Memory, "nowhere"));
     bool bContinue = true, bDebug = true;
     Handle.GetErrorDialogState(bContinue, bDebug);
     EXPECT_TRUE(bContinue && bDebug); // left as they were

@@ -111,7 +111,7 @@ TEST(bCGuid, ValidityIsAFlagBesideTheBytes)
     Guid.MakeInvalidGuid();
     EXPECT_FALSE(Guid.IsValid());
     EXPECT_EQ(Guid.GetGuid().Data1, kSample.Data1); // bytes kept
-    EXPECT_EQ(static_cast<_GUID *>(Guid), nullptr);  // pointer conversion is null when invalid
+    EXPECT_EQ(static_cast<_GUID *>(Guid), nullptr); // pointer conversion is null when invalid
     bCGuid Target(&kSample);
     Target = Guid; // a copy takes bytes and validity
     EXPECT_FALSE(Target.IsValid());

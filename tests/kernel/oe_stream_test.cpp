@@ -68,9 +68,9 @@ namespace
 
         unsigned long Read(bCIStream & a_Stream)
         {
-            return a_Stream.Read(c) + a_Stream.Read(u8) + a_Stream.Read(i8) + a_Stream.Read(u16) +
-                   a_Stream.Read(i16) + a_Stream.Read(u32) + a_Stream.Read(i32) + a_Stream.Read(u64) +
-                   a_Stream.Read(i64) + a_Stream.Read(b) + a_Stream.Read(f) + a_Stream.Read(d) + a_Stream.Read(str);
+            return a_Stream.Read(c) + a_Stream.Read(u8) + a_Stream.Read(i8) + a_Stream.Read(u16) + a_Stream.Read(i16) +
+                   a_Stream.Read(u32) + a_Stream.Read(i32) + a_Stream.Read(u64) + a_Stream.Read(i64) +
+                   a_Stream.Read(b) + a_Stream.Read(f) + a_Stream.Read(d) + a_Stream.Read(str);
         }
     };
 } // namespace

@@ -289,4 +289,3 @@ TEST(bCString, IndexOperatorsAndSetAt)
     strText.SetAt(2, 'z');
     EXPECT_STREQ(strText.GetText(), "xbz");
 }
-

@@ -40,13 +40,20 @@ TEST(bCUnicodeString, ConstructsFromTextUnitsAndNumbers)
         bCUnicodeString m_strText;
         char16_t const * m_pcExpected;
     } const Cases[] = {
-        {bCUnicodeString(u"abc", 2), u"ab"},       {bCUnicodeString(u"a\0bc", 4), u"a"}, // stops at a zero unit
-        {bCUnicodeString(u"abc", 10), u"abc"},     {bCUnicodeString(u"abc", 0), u""},
-        {bCUnicodeString(u'x', 3), u"xxx"},        {bCUnicodeString(u'x', 0), u""},
-        {bCUnicodeString(2.5f, 1), u"2.5"},        {bCUnicodeString(1.5f, 2), u"1.50"},
-        {strImplicit, u"-1"},                      {bCUnicodeString(2147483648UL), u"-2147483648"},
-        {bCUnicodeString(-42L), u"-42"},           {bCUnicodeString(17), u"17"},
-        {bCUnicodeString("ab\xE4"), u"ab\u00E4"}, {bCUnicodeString("abcdef", 3), u"abc"},
+        {bCUnicodeString(u"abc", 2), u"ab"},
+        {bCUnicodeString(u"a\0bc", 4), u"a"}, // stops at a zero unit
+        {bCUnicodeString(u"abc", 10), u"abc"},
+        {bCUnicodeString(u"abc", 0), u""},
+        {bCUnicodeString(u'x', 3), u"xxx"},
+        {bCUnicodeString(u'x', 0), u""},
+        {bCUnicodeString(2.5f, 1), u"2.5"},
+        {bCUnicodeString(1.5f, 2), u"1.50"},
+        {strImplicit, u"-1"},
+        {bCUnicodeString(2147483648UL), u"-2147483648"},
+        {bCUnicodeString(-42L), u"-42"},
+        {bCUnicodeString(17), u"17"},
+        {bCUnicodeString("ab\xE4"), u"ab\u00E4"},
+        {bCUnicodeString("abcdef", 3), u"abc"},
     };
     for (auto const & Case : Cases)
     {
@@ -276,11 +283,13 @@ TEST(bCUnicodeString, ExtractsAndConcatenates)
         bCUnicodeString m_strText;
         char16_t const * m_pcExpected;
     } const Cases[] = {
-        {strText.Left(2), u"ab"},   {strText.Left(-1), u""},       {strText.Right(2), u"bc"},
-        {strText.Right(-1), u""},   {strText.Mid(1, 10), u"bc"},   {strText.Mid(5, 2), u""},
-        {strText.Mid(1), u"bc"},    {bCUnicodeString(u"aabx").SpanIncluding(u"ab"), u"aab"},
-        {strText + u'!', u"abc!"},  {bCUnicodeString(u"xyab").SpanExcluding(u"ab"), u"xy"},
-        {u"<" + strText, u"<abc"},  {u'>' + strText, u">abc"},     {strText + strText, u"abcabc"},
+        {strText.Left(2), u"ab"},       {strText.Left(-1), u""},
+        {strText.Right(2), u"bc"},      {strText.Right(-1), u""},
+        {strText.Mid(1, 10), u"bc"},    {strText.Mid(5, 2), u""},
+        {strText.Mid(1), u"bc"},        {bCUnicodeString(u"aabx").SpanIncluding(u"ab"), u"aab"},
+        {strText + u'!', u"abc!"},      {bCUnicodeString(u"xyab").SpanExcluding(u"ab"), u"xy"},
+        {u"<" + strText, u"<abc"},      {u'>' + strText, u">abc"},
+        {strText + strText, u"abcabc"},
     };
     for (auto const & Case : Cases)
         EXPECT_EQ(Units(Case.m_strText), Case.m_pcExpected) << &Case - Cases;
@@ -336,7 +345,12 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
         {u"abc", [](S & s) { return s.Remove(u"bc"); }, 1, u"a"},
         {u"a", [](S & s) { return s.Remove(S(u"a")); }, 1, u""},
         // Texts taken from the string's own buffer must outlive its change.
-        {u"ab", [](S & s) { s.LockBuffer(); return s.Replace(s.GetText() + 1, s.GetText()); }, 1, u"aab"},
+        {u"ab",
+         [](S & s) {
+             s.LockBuffer();
+             return s.Replace(s.GetText() + 1, s.GetText());
+         },
+         1, u"aab"},
         {u"xbxb", [](S & s) { return s.Replace(s.GetText() + 3, u""); }, 2, u"xx"},
         {u"xx", [](S & s) { return s.Remove(s); }, 1, u""},
         {u" \t\r\nabc \v\f", [](S & s) { return s.TrimLeft(), 0; }, 0, u"abc \v\f"},

@@ -155,13 +155,15 @@ TEST(bCVariant, InvalidTypeIsReportedOnClearAndCopy)
     bCVariant Broken;
     Broken.AccessType() = kInvalidType;
     Broken.Clear();
-    EXPECT_EQ(Recorder.Take(), "The method bCVariant::Clear detected an improper usage! \nHint:Invalid enumeration! \n");
+    EXPECT_EQ(Recorder.Take(),
+              "The method bCVariant::Clear detected an improper usage! \nHint:Invalid enumeration! \n");
     EXPECT_EQ(Broken.GetType(), bCVariant::bEType_None);
 
     Broken.AccessType() = kInvalidType;
     bCVariant Target(5);
     Target.CopyFrom(Broken);
-    EXPECT_EQ(Recorder.Take(), "The method bCVariant::Clear detected an improper usage! \nHint:Invalid enumeration! \n");
+    EXPECT_EQ(Recorder.Take(),
+              "The method bCVariant::Clear detected an improper usage! \nHint:Invalid enumeration! \n");
     EXPECT_EQ(Target.GetType(), bCVariant::bEType_Int); // left unchanged
     EXPECT_EQ(Target.GetInt(), 5);
     Broken.Init();

@@ -10,8 +10,7 @@
 #include <initializer_list>
 #include <string>
 
-template <class TString, class TChar>
-struct TStringEdit
+template <class TString, class TChar> struct TStringEdit
 {
     std::basic_string<TChar> m_strStart;
     std::function<int(TString &)> m_funcEdit;
@@ -19,14 +18,12 @@ struct TStringEdit
     std::basic_string<TChar> m_strAfter;
 };
 
-template <class TString, class TChar>
-std::basic_string<TChar> StoredUnits(TString const & a_strText)
+template <class TString, class TChar> std::basic_string<TChar> StoredUnits(TString const & a_strText)
 {
     return std::basic_string<TChar>(a_strText.GetText(), static_cast<size_t>(a_strText.GetLength()));
 }
 
-template <class TString, class TChar>
-void CheckStringEdits(std::initializer_list<TStringEdit<TString, TChar>> a_Edits)
+template <class TString, class TChar> void CheckStringEdits(std::initializer_list<TStringEdit<TString, TChar>> a_Edits)
 {
     int iRow = 0;
     for (TStringEdit<TString, TChar> const & Edit : a_Edits)
