@@ -1,6 +1,8 @@
 #include <vellmark/containers/oe_smallarray.h>
 #include <vellmark/kernel/oe_string.h>
 
+#include "support/oe_messagerecorder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,14 +10,16 @@
 
 namespace
 {
-    std::vector<std::string> g_arrWarnings;
-
-    bool RecordWarning(bEMessageTypes a_eType, char const * a_pcText, char const *, unsigned long, char const *, int,
-                       int)
+    // Appends past the limit with every message let through; gives the messages.
+    std::string AppendPastTheLimit(bTSmallArray<unsigned char> & a_arrBytes, unsigned char a_u8Value)
     {
-        if (a_eType == bEMessageTypes_Warn)
-            g_arrWarnings.push_back(a_pcText ? a_pcText : "");
-        return true;
+        bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
+        bEMessageFilterTypes const eFilter = Admin.GetFilterType();
+        Admin.SetFilterType(bEMessageFilterTypes_None);
+        bCMessageRecorder Recorder;
+        EXPECT_EQ(a_arrBytes.Add(a_u8Value), -1);
+        Admin.SetFilterType(eFilter);
+        return Recorder.GetAll();
     }
 } // namespace
 
@@ -63,17 +67,8 @@ TEST(bTSmallArray, RefusesTheAppendPastTheLimitWithAWarning)
         iLastCapacity = arrBytes.GetCapacity();
     }
     EXPECT_EQ(iLastCapacity, 65534);
-    bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
-    bEMessageFilterTypes const eFilter = Admin.GetFilterType();
-    Admin.SetFilterType(bEMessageFilterTypes_None);
-    g_arrWarnings.clear();
-    ASSERT_TRUE(Admin.RegisterCallback(&RecordWarning, bEMessageCallbackPriority_Low, 0));
-    EXPECT_EQ(arrBytes.Add(1), -1);
-    Admin.UnregisterCallback(&RecordWarning);
-    Admin.SetFilterType(eFilter);
-    ASSERT_EQ(g_arrWarnings.size(), 1u);
-    EXPECT_EQ(g_arrWarnings[0], "The method bTSmallArray::Add detected an improper usage! \nHint:A bTSmallArray holds "
-                                "at most 65534 elements. ");
+    EXPECT_EQ(AppendPastTheLimit(arrBytes, 1), "The method bTSmallArray::Add detected an improper usage! \nHint:A "
+                                               "bTSmallArray holds at most 65534 elements. \n");
     EXPECT_EQ(arrBytes.GetCount(), 65534);
     EXPECT_EQ(arrBytes.GetCapacity(), 65534);
     EXPECT_EQ(arrBytes[65533], static_cast<unsigned char>(65533));
@@ -89,15 +84,7 @@ TEST(bTSmallArray, CountStopsAtTheLimitEvenWhenTheCapacityReachesSixtyFiveThousa
     EXPECT_EQ(arrBytes.GetCapacity(), 65535);
     while (arrBytes.GetCount() < 65534)
         ASSERT_GE(arrBytes.Add(2), 0);
-    bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
-    bEMessageFilterTypes const eFilter = Admin.GetFilterType();
-    Admin.SetFilterType(bEMessageFilterTypes_None);
-    g_arrWarnings.clear();
-    ASSERT_TRUE(Admin.RegisterCallback(&RecordWarning, bEMessageCallbackPriority_Low, 0));
-    EXPECT_EQ(arrBytes.Add(3), -1);
-    Admin.UnregisterCallback(&RecordWarning);
-    Admin.SetFilterType(eFilter);
-    EXPECT_EQ(g_arrWarnings.size(), 1u);
+    EXPECT_NE(AppendPastTheLimit(arrBytes, 3), "");
     EXPECT_EQ(arrBytes.GetCount(), 65534);
     EXPECT_EQ(arrBytes[65533], 2);
 }

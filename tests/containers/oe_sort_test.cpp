@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace
@@ -138,36 +139,32 @@ TEST(g_ArrayInsertionSort, ElementsLargerThanTwentyFourBytesAlwaysUseQuicksort)
         EXPECT_EQ(arrItems[u].m_uKey, u);
 }
 
+// Reversed input of n elements needs n(n-1)/2 swaps. Twelve pass the threshold of 60 at the last element (66)
+// and go to quicksort when the swaps are limited; eleven reach exactly 55, which is not past it.
 TEST(g_ArrayInsertionSort, SwapLimitHandsReversedInputToQuicksort)
 {
-    // Reversed input: placing the twelfth element brings the swaps to 66, past the threshold of 60.
-    std::vector<uint32_t> arrKeys(12);
-    std::iota(arrKeys.rbegin(), arrKeys.rend(), 0u);
-    std::vector<SItem> arrLimited = MakeItems(arrKeys);
-    StartLog(arrLimited.data(), sizeof(SItem));
-    g_ArrayInsertionSort(arrLimited.data(), 12, sizeof(SItem), LoggingCompare, true);
-    EXPECT_FALSE(g_Log.m_bOnlyNeighbours && g_Log.m_bElementFirst);
-    for (uint32_t u = 0; u < 12; ++u)
-        EXPECT_EQ(arrLimited[u].m_uKey, u);
-
-    std::vector<SItem> arrFree = MakeItems(arrKeys);
-    StartLog(arrFree.data(), sizeof(SItem));
-    g_ArrayInsertionSort(arrFree.data(), 12, sizeof(SItem), LoggingCompare, false);
-    EXPECT_TRUE(g_Log.m_bOnlyNeighbours && g_Log.m_bElementFirst);
-    EXPECT_EQ(g_Log.m_iCalls, 66); // every pair compared once, every comparison a swap
-}
-
-TEST(g_ArrayInsertionSort, SwapLimitIsNotPassedByElevenReversedElements)
-{
-    // Eleven reversed elements need 55 swaps: at the last element exactly the
-    // threshold of 55, which is not past it.
-    std::vector<uint32_t> arrKeys(11);
-    std::iota(arrKeys.rbegin(), arrKeys.rend(), 0u);
-    std::vector<SItem> arrItems = MakeItems(arrKeys);
-    StartLog(arrItems.data(), sizeof(SItem));
-    g_ArrayInsertionSort(arrItems.data(), 11, sizeof(SItem), LoggingCompare, true);
-    EXPECT_TRUE(g_Log.m_bOnlyNeighbours && g_Log.m_bElementFirst);
-    EXPECT_EQ(g_Log.m_iCalls, 55);
+    struct
+    {
+        uint32_t m_uCount;
+        bool m_bSwapLimit;
+        bool m_bInsertionOnly;
+    } const Cases[] = {{12, true, false}, {12, false, true}, {11, true, true}};
+    for (auto const & Case : Cases)
+    {
+        SCOPED_TRACE(std::to_string(Case.m_uCount) + (Case.m_bSwapLimit ? " limited" : " free"));
+        std::vector<uint32_t> arrKeys(Case.m_uCount);
+        std::iota(arrKeys.rbegin(), arrKeys.rend(), 0u);
+        std::vector<SItem> arrItems = MakeItems(arrKeys);
+        StartLog(arrItems.data(), sizeof(SItem));
+        g_ArrayInsertionSort(arrItems.data(), Case.m_uCount, sizeof(SItem), LoggingCompare, Case.m_bSwapLimit);
+        EXPECT_EQ(g_Log.m_bOnlyNeighbours && g_Log.m_bElementFirst, Case.m_bInsertionOnly);
+        if (Case.m_bInsertionOnly)
+        { // every pair compared once, every comparison a swap
+            EXPECT_EQ(g_Log.m_iCalls, static_cast<int>(Case.m_uCount * (Case.m_uCount - 1) / 2));
+        }
+        for (uint32_t u = 0; u < Case.m_uCount; ++u)
+            EXPECT_EQ(arrItems[u].m_uKey, u);
+    }
 }
 
 TEST(g_ArrayInsertionSort, SortsOddElementSizes)

@@ -105,13 +105,6 @@ TEST_F(CrashHandlerTest, FaultReasonNamesProgramExceptionAndModule)
     EXPECT_EQ(std::string(pcReason).substr(0, strExpected.size()), strExpected);
 }
 
-TEST_F(CrashHandlerTest, FaultReasonWithoutNameOrModule)
-{
-    bSFakeException Fake(0x12345678, nullptr);
-    EXPECT_EQ(std::string(GetFaultReason(&Fake.m_Pointers)),
-              ProgramName() + "\ncaused a \nin module <UNKNOWN> at 0033:00000000\n");
-}
-
 TEST_F(CrashHandlerTest, EveryExceptionNameOfTheTable)
 {
     struct bSCase
@@ -157,6 +150,9 @@ TEST_F(CrashHandlerTest, EveryExceptionNameOfTheTable)
     EXPECT_EQ(static_cast<uint32_t>(EXCEPTION_INT_DIVIDE_BY_ZERO), 0xC0000094u);
     EXPECT_EQ(static_cast<uint32_t>(EXCEPTION_STACK_OVERFLOW), 0xC00000FDu);
     EXPECT_EQ(GetExceptionName(0), nullptr);
+    bSFakeException Unknown(0x12345678, nullptr);
+    EXPECT_EQ(std::string(GetFaultReason(&Unknown.m_Pointers)),
+              ProgramName() + "\ncaused a \nin module <UNKNOWN> at 0033:00000000\n");
     EXPECT_EQ(GetExceptionName(0xC0000094u + 0x100000000ul), nullptr);
 }
 
@@ -273,48 +269,46 @@ TEST_F(CrashHandlerTest, LoadedModulesRefuseBadArguments)
     EXPECT_EQ(CHGetModuleBaseName(nullptr, nullptr, carrName, sizeof(carrName)), 0ul);
 }
 
-TEST(CrashHandlerDeathTest, SegmentationFaultReachesTheClientFilter)
+TEST(CrashHandlerDeathTest, FaultsReachTheClientFilter)
 {
-    EXPECT_EXIT(
-        {
-            SetCrashHandlerFilter(&PrintReasonAndHandle);
-            WriteToNull();
-        },
-        ::testing::ExitedWithCode(191), "reason\\[.*\ncaused a EXCEPTION_ACCESS_VIOLATION\nin module ");
+    struct
+    {
+        void (*m_funcFault)();
+        char const * m_pcReason;
+    } const Cases[] = {
+        {[] { WriteToNull(); }, "reason\\[.*\ncaused a EXCEPTION_ACCESS_VIOLATION\nin module "},
+        {[] { std::printf("%d", DivideByZero()); }, "caused a EXCEPTION_INT_DIVIDE_BY_ZERO\n"},
+    };
+    for (auto const & Case : Cases)
+        EXPECT_EXIT(
+            {
+                SetCrashHandlerFilter(&PrintReasonAndHandle);
+                Case.m_funcFault();
+            },
+            ::testing::ExitedWithCode(191), Case.m_pcReason);
 }
 
-TEST(CrashHandlerDeathTest, IntegerDivisionByZeroReachesTheClientFilter)
+// With limit modules, a crash outside them goes to the filter that was there before.
+TEST(CrashHandlerDeathTest, LimitModulesDecideWhichFilterSeesTheCrash)
 {
-    EXPECT_EXIT(
-        {
-            SetCrashHandlerFilter(&PrintReasonAndHandle);
-            std::printf("%d", DivideByZero());
-        },
-        ::testing::ExitedWithCode(191), "caused a EXCEPTION_INT_DIVIDE_BY_ZERO\n");
-}
-
-TEST(CrashHandlerDeathTest, CrashOutsideTheLimitModulesGoesToThePreviousFilter)
-{
-    EXPECT_EXIT(
-        {
-            OESetUnhandledExceptionFilter(&PreviousFilter);
-            SetCrashHandlerFilter(&ClientFilter);
-            AddCrashHandlerLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&DiagAssert)));
-            WriteToNull();
-        },
-        ::testing::ExitedWithCode(42), "previous filter");
-}
-
-TEST(CrashHandlerDeathTest, CrashInsideALimitModuleGoesToTheClient)
-{
-    EXPECT_EXIT(
-        {
-            OESetUnhandledExceptionFilter(&PreviousFilter);
-            SetCrashHandlerFilter(&ClientFilter);
-            AddCrashHandlerLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&MarkerFunction)));
-            WriteToNull();
-        },
-        ::testing::ExitedWithCode(43), "client filter");
+    struct
+    {
+        void * m_pInModule;
+        int m_iExitCode;
+        char const * m_pcText;
+    } const Cases[] = {
+        {reinterpret_cast<void *>(&DiagAssert), 42, "previous filter"},
+        {reinterpret_cast<void *>(&MarkerFunction), 43, "client filter"},
+    };
+    for (auto const & Case : Cases)
+        EXPECT_EXIT(
+            {
+                OESetUnhandledExceptionFilter(&PreviousFilter);
+                SetCrashHandlerFilter(&ClientFilter);
+                AddCrashHandlerLimitModule(OEGetModuleOfAddress(Case.m_pInModule));
+                WriteToNull();
+            },
+            ::testing::ExitedWithCode(Case.m_iExitCode), Case.m_pcText);
 }
 
 TEST(CrashHandlerDeathTest, ContinueSearchLetsTheSignalTakeItsCourse)

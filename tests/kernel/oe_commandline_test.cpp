@@ -42,26 +42,50 @@ namespace
     };
 } // namespace
 
-TEST(bCCommandLine, OptionsValuesAndQuotedArguments)
+TEST(bCCommandLine, SplitsOptionsValuesAndQuotedArguments)
 {
+    using Options = std::map<std::string, std::string>;
+    using Arguments = std::vector<std::string>;
+    struct
+    {
+        char const * m_pcLine;
+        bool m_bParsed;
+        Arguments m_arrArguments;
+        Options m_mapOptions;
+        Arguments m_arrWarnings;
+    } const Cases[] = {
+        {"game.exe -window /res:800x600 \"my map\"",
+         true,
+         {"game.exe", "my map"},
+         {{"window", "true"}, {"res", "800x600"}},
+         {}},
+        // The value delimiter must touch the name.
+        {"-name=value", true, {}, {{"name", "value"}}, {}},
+        {"-name = value", true, {"=", "value"}, {{"name", "true"}}, {}},
+        {"-title:\"a b\"\t-Title:x", true, {}, {{"title", "a b"}, {"Title", "x"}}, {}},
+        {"x  ", true, {"x"}, {}, {}},
+        {"", true, {}, {}, {}},
+        {" \t \t ", true, {}, {}, {}},
+        // A bad quote stops the parse and keeps what came before.
+        {"first -o \"open end", false, {"first"}, {{"o", "true"}}, {kNeither + "\"open end"}},
+        {"a \"\" b", false, {"a"}, {}, {kNeither + "\"\" b"}},
+    };
+    for (auto const & Case : Cases)
+    {
+        SCOPED_TRACE(Case.m_pcLine);
+        bCCommandLine CommandLine(bCString("-stale old"));
+        CWarningRecorder Warnings;
+        EXPECT_EQ(CommandLine.Create(bCString(Case.m_pcLine)), Case.m_bParsed);
+        EXPECT_EQ(Warnings.Stop(), Case.m_arrWarnings);
+        EXPECT_EQ(GetArgumentList(CommandLine), Case.m_arrArguments);
+        EXPECT_EQ(GetOptionTable(CommandLine), Case.m_mapOptions);
+    }
     CWarningRecorder Warnings;
     bCCommandLine CommandLine;
-    EXPECT_TRUE(CommandLine.Create(bCString("game.exe -window /res:800x600 \"my map\"")));
-    EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{"game.exe", "my map"}));
-    EXPECT_EQ(GetOptionTable(CommandLine),
-              (std::map<std::string, std::string>{{"window", "true"}, {"res", "800x600"}}));
-    EXPECT_EQ(Warnings.GetCount(), 0);
-}
-
-TEST(bCCommandLine, ValueDelimiterMustTouchTheName)
-{
-    bCCommandLine Joined(bCString("-name=value"));
-    EXPECT_EQ(GetOptionTable(Joined), (std::map<std::string, std::string>{{"name", "value"}}));
-    bCCommandLine Apart(bCString("-name = value"));
-    EXPECT_EQ(GetOptionTable(Apart), (std::map<std::string, std::string>{{"name", "true"}}));
-    EXPECT_EQ(GetArgumentList(Apart), (std::vector<std::string>{"=", "value"}));
-    bCCommandLine Quoted(bCString("-title:\"a b\"\t-Title:x"));
-    EXPECT_EQ(GetOptionTable(Quoted), (std::map<std::string, std::string>{{"title", "a b"}, {"Title", "x"}}));
+    EXPECT_FALSE(CommandLine.Create(bCString("-v:\"")));
+    EXPECT_FALSE(CommandLine.Create(bCString("-")));
+    EXPECT_FALSE(CommandLine.Create(bCString("\"")));
+    EXPECT_EQ(Warnings.GetCount(), 3);
 }
 
 TEST(bCCommandLine, RepeatedOptionFailsOnlyWhenNothingFollows)
@@ -81,41 +105,6 @@ TEST(bCCommandLine, RepeatedOptionFailsOnlyWhenNothingFollows)
     // The refused option is consumed; the rest, blank included, is an argument.
     EXPECT_EQ(GetOptionTable(CommandLine), (std::map<std::string, std::string>{{"a", "1"}}));
     EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{" b"}));
-}
-
-TEST(bCCommandLine, BlanksAndEmptyLines)
-{
-    bCCommandLine CommandLine(bCString("x  "));
-    EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{"x"}));
-    EXPECT_TRUE(CommandLine.Create(bCString()));
-    EXPECT_TRUE(CommandLine.GetOptions().IsEmpty());
-    EXPECT_EQ(CommandLine.GetArguments().GetCount(), 0);
-    CWarningRecorder Warnings;
-    EXPECT_TRUE(CommandLine.Create(bCString(" \t \t ")));
-    EXPECT_EQ(CommandLine.GetArguments().GetCount(), 0);
-    EXPECT_EQ(Warnings.GetCount(), 0);
-}
-
-TEST(bCCommandLine, BadQuotesStopTheParseAndKeepWhatCameBefore)
-{
-    bCCommandLine CommandLine;
-    {
-        CWarningRecorder Warnings;
-        EXPECT_FALSE(CommandLine.Create(bCString("first -o \"open end")));
-        EXPECT_EQ(Warnings.Stop(), std::vector<std::string>{kNeither + "\"open end"});
-    }
-    EXPECT_EQ(GetArgumentList(CommandLine), (std::vector<std::string>{"first"}));
-    EXPECT_EQ(GetOptionTable(CommandLine), (std::map<std::string, std::string>{{"o", "true"}}));
-    {
-        CWarningRecorder Warnings;
-        EXPECT_FALSE(CommandLine.Create(bCString("a \"\" b")));
-        EXPECT_EQ(Warnings.Stop(), std::vector<std::string>{kNeither + "\"\" b"});
-    }
-    CWarningRecorder Warnings;
-    EXPECT_FALSE(CommandLine.Create(bCString("-v:\"")));
-    EXPECT_FALSE(CommandLine.Create(bCString("-")));
-    EXPECT_FALSE(CommandLine.Create(bCString("\"")));
-    EXPECT_EQ(Warnings.GetCount(), 3);
 }
 
 TEST(bCCommandLine, ParsingStepsConsumeFromTheFront)

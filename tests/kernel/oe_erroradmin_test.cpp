@@ -405,16 +405,12 @@ TEST_F(bCErrorAdminTest, AbsentEntriesAnswerAsTheCallersExpect)
                         "resource dll(vi3Rororas.dll)! Application and exception errors with detailed report "
                         "can\xC2\xB4t be listed ! |<null>|<null>|-1|5"),
               g_arrMessages.end());
-    EXPECT_FALSE(Handle.CreateErrorDialog(true));
-    EXPECT_FALSE(Handle.DestroyErrorDialog());
-    EXPECT_FALSE(Handle.CreateMemoryDialog());
-    EXPECT_FALSE(Handle.DestroyMemoryDialog());
-    EXPECT_FALSE(Handle.CreateFileNotUniqueDialog());
-    EXPECT_FALSE(Handle.DestroyFileNotUniqueDialog());
-    EXPECT_TRUE(Handle.ShowModalErrorDialog());
-    EXPECT_TRUE(Handle.ShowModalMemoryDialog());
-    EXPECT_TRUE(Handle.ShowModalFileNotUniqueDialog());
-    EXPECT_TRUE(Handle.AddText(bEVI3RororasLogMessageType_Memory, "nowhere"));
+    // Creating and destroying fail, showing and adding text succeed.
+    EXPECT_FALSE(Handle.CreateErrorDialog(true) || Handle.DestroyErrorDialog() || Handle.CreateMemoryDialog() ||
+                 Handle.DestroyMemoryDialog() || Handle.CreateFileNotUniqueDialog() ||
+                 Handle.DestroyFileNotUniqueDialog());
+    EXPECT_TRUE(Handle.ShowModalErrorDialog() && Handle.ShowModalMemoryDialog() &&
+                Handle.ShowModalFileNotUniqueDialog() && Handle.AddText(bEVI3RororasLogMessageType_Memory, "nowhere"));
     bool bContinue = true, bDebug = true;
     Handle.GetErrorDialogState(bContinue, bDebug);
     EXPECT_TRUE(bContinue && bDebug); // left as they were
@@ -436,16 +432,23 @@ TEST_F(bCErrorAdminDeathTest, FatalErrorEndsWith447)
     EXPECT_EQ(arrLog.back(), "DestroyFileNotUniqueDialog");
 }
 
-TEST_F(bCErrorAdminDeathTest, FatalErrorIgnoresTheContinueAnswer)
+// A fatal error ignores the continue answer; a fault without dialogs module cannot be answered.
+TEST_F(bCErrorAdminDeathTest, NoAnswerLetsAFatalErrorOrAnUnansweredFaultContinue)
 {
+    struct
+    {
+        char const * m_pcDialogs;
+        void (*m_funcError)();
+    } const Cases[] = {
+        {OE_TEST_DIALOGS, [] { bCErrorAdmin::GetInstance().CallFatalError("fatal", nullptr, 0); }},
+        {"none", [] { bCErrorAdmin::GetInstance().CallFaultError("fault", "x.cpp", 1); }},
+    };
     setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
-    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("fatal", nullptr, 0), ::testing::ExitedWithCode(191), "");
-}
-
-TEST_F(bCErrorAdminDeathTest, FaultWithoutDialogsModuleEndsWith447)
-{
-    setenv("VELLMARK_DIALOGS", "none", 1);
-    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFaultError("fault", "x.cpp", 1), ::testing::ExitedWithCode(191), "");
+    for (auto const & Case : Cases)
+    {
+        setenv("VELLMARK_DIALOGS", Case.m_pcDialogs, 1);
+        EXPECT_EXIT(Case.m_funcError(), ::testing::ExitedWithCode(191), "");
+    }
 }
 
 TEST_F(bCErrorAdminDeathTest, FatalErrorDuringAReportReturnsAtOnce)
@@ -493,9 +496,7 @@ TEST_F(bCErrorAdminDeathTest, SegmentationFaultIsReportedAndDumped)
     EXPECT_EQ(arrStack[0], "Callstack:");
     EXPECT_EQ(arrStack[1], "------------------------------");
     EXPECT_TRUE(std::regex_search(arrStack[2], std::regex("^[0-9A-F]{4}:[0-9A-F]{8} \\(0x")));
-    EXPECT_NE(IndexOf(arrLog, "AddText 4 Registers:"), -1);
     // The register text is a single entry after the two register head lines.
-    ASSERT_GE(IndexOf(arrLog, "AddText 4 Registers:"), 0);
     EXPECT_EQ(arrStack[arrStack.size() - 3], "Registers:");
     EXPECT_EQ(arrStack[arrStack.size() - 4], "");
     EXPECT_TRUE(std::regex_match(arrStack.back(),

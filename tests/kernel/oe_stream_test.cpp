@@ -48,6 +48,31 @@ namespace
                  << static_cast<unsigned short>(0xBEEF) << static_cast<short>(-2) << 0xDEADBEEFul << -5l
                  << 0x0102030405060708ull << -6ll << true << 1.5f << -2.25 << bCString("text");
     }
+
+    // The values of WriteMix, read one by one.
+    struct SMix
+    {
+        char c = 0;
+        unsigned char u8 = 0;
+        signed char i8 = 0;
+        unsigned short u16 = 0;
+        short i16 = 0;
+        unsigned long u32 = 0;
+        long i32 = 0;
+        unsigned long long u64 = 0;
+        long long i64 = 0;
+        bool b = false;
+        float f = 0;
+        double d = 0;
+        bCString str;
+
+        unsigned long Read(bCIStream & a_Stream)
+        {
+            return a_Stream.Read(c) + a_Stream.Read(u8) + a_Stream.Read(i8) + a_Stream.Read(u16) + a_Stream.Read(i16) +
+                   a_Stream.Read(u32) + a_Stream.Read(i32) + a_Stream.Read(u64) + a_Stream.Read(i64) +
+                   a_Stream.Read(b) + a_Stream.Read(f) + a_Stream.Read(d) + a_Stream.Read(str);
+        }
+    };
 } // namespace
 
 TEST(bCOStream, FundamentalTypesUseTheFixedLittleEndianForm)
@@ -63,21 +88,15 @@ TEST(bCOStream, FundamentalTypesUseTheFixedLittleEndianForm)
            << static_cast<signed char>(-1) << -1ll << 0.5f << false;
     EXPECT_EQ(GetBytes(Widths), CBytes({0xFE, 0xFF, 0xFF, 0xFF, 0x02, 0x01, 0xFF, 0xFF, 'A', 0xFF, 0xFF, 0xFF,
                                         0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0,    0,    0,   0x3F, 0}));
-}
 
-TEST(bCOStream, LongTravelsAsItsLow32Bits)
-{
-    bCMemoryStream Stream;
-    EXPECT_EQ(Stream.Write(0x1122334455667788ul), 4ul);
-    EXPECT_EQ(GetBytes(Stream), CBytes({0x88, 0x77, 0x66, 0x55}));
-}
-
-TEST(bCOStream, StringIsCountThenCharacters)
-{
-    bCMemoryStream Stream;
-    EXPECT_EQ(Stream.Write(bCString("abc")), 5ul);
-    EXPECT_EQ(Stream.Write(bCString()), 2ul);
-    EXPECT_EQ(GetBytes(Stream), CBytes({3, 0, 'a', 'b', 'c', 0, 0}));
+    // A long travels as its low 32 bits, a string as count then characters, a line without count.
+    bCMemoryStream Texts;
+    EXPECT_EQ(Texts.Write(0x1122334455667788ul), 4ul);
+    EXPECT_EQ(Texts.Write(bCString("abc")), 5ul);
+    EXPECT_EQ(Texts.Write(bCString()), 2ul);
+    EXPECT_EQ(Texts.WriteLine(bCString("ab")), 3ul);
+    EXPECT_EQ(Texts.WriteLine(bCString()), 1ul);
+    EXPECT_EQ(GetBytes(Texts), CBytes({0x88, 0x77, 0x66, 0x55, 3, 0, 'a', 'b', 'c', 0, 0, 'a', 'b', 10, 10}));
 }
 
 TEST(bCOStream, TextLiteralTravelsAsStringNotAsBool)
@@ -137,32 +156,19 @@ TEST(bCOStream, NativeIntegersWarnOnceAndStillTravelAsFourBytes)
     EXPECT_EQ(iFree, 3);
 }
 
-TEST(bCOStream, WriteLineAddsALineFeedAndNoCount)
+TEST(bCOStream, BaseRawTransferReportsThatItIsNotSupplied)
 {
-    bCMemoryStream Stream;
-    EXPECT_EQ(Stream.WriteLine(bCString("ab")), 3ul);
-    EXPECT_EQ(Stream.WriteLine(bCString()), 1ul);
-    EXPECT_EQ(GetBytes(Stream), CBytes({'a', 'b', 10, 10}));
-}
-
-TEST(bCOStream, BaseRawWriteReportsThatItIsNotSupplied)
-{
-    CBareOStream Stream;
+    CBareOStream Out;
+    CBareIStream In;
     CWarningRecorder Warnings;
-    EXPECT_EQ(Stream.Write(1l), 0ul);
-    EXPECT_EQ(Stream.Write(bCString("abc")), 0ul);
+    EXPECT_EQ(Out.Write(1l), 0ul);
+    EXPECT_EQ(Out.Write(bCString("abc")), 0ul);
+    long lValue = 9;
+    EXPECT_EQ(In.Read(lValue), 0ul);
+    EXPECT_EQ(lValue, 9);
     EXPECT_EQ(Warnings.Count("The method  [virtual] bCOStream::Write -> Pure virtual function call! was called, but "
                              "has not yet been implemented!"),
               2);
-}
-
-TEST(bCIStream, BaseRawReadReportsThatItIsNotSupplied)
-{
-    CBareIStream Stream;
-    CWarningRecorder Warnings;
-    long lValue = 9;
-    EXPECT_EQ(Stream.Read(lValue), 0ul);
-    EXPECT_EQ(lValue, 9);
     EXPECT_EQ(Warnings.Count("The method  [virtual] bCIStream::Read -> Pure virtual function call! was called, but "
                              "has not yet been implemented!"),
               1);
@@ -173,33 +179,21 @@ TEST(bCIStream, ReadsBackEveryFundamentalType)
     bCMemoryStream Stream;
     WriteMix(Stream);
     Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    char c = 0;
-    unsigned char u8 = 0;
-    signed char i8 = 0;
-    unsigned short u16 = 0;
-    short i16 = 0;
-    unsigned long u32 = 0;
-    long i32 = 0;
-    unsigned long long u64 = 0;
-    long long i64 = 0;
-    bool b = false;
-    float f = 0;
-    double d = 0;
-    bCString str;
-    Stream >> c >> u8 >> i8 >> u16 >> i16 >> u32 >> i32 >> u64 >> i64 >> b >> f >> d >> str;
-    EXPECT_EQ(c, 'c');
-    EXPECT_EQ(u8, 200);
-    EXPECT_EQ(i8, -3);
-    EXPECT_EQ(u16, 0xBEEF);
-    EXPECT_EQ(i16, -2);
-    EXPECT_EQ(u32, 0xDEADBEEFul); // zero-extended
-    EXPECT_EQ(i32, -5l);          // sign-extended
-    EXPECT_EQ(u64, 0x0102030405060708ull);
-    EXPECT_EQ(i64, -6ll);
-    EXPECT_TRUE(b);
-    EXPECT_EQ(f, 1.5f);
-    EXPECT_EQ(d, -2.25);
-    EXPECT_EQ(str, bCString("text"));
+    SMix M;
+    Stream >> M.c >> M.u8 >> M.i8 >> M.u16 >> M.i16 >> M.u32 >> M.i32 >> M.u64 >> M.i64 >> M.b >> M.f >> M.d >> M.str;
+    EXPECT_EQ(M.c, 'c');
+    EXPECT_EQ(M.u8, 200);
+    EXPECT_EQ(M.i8, -3);
+    EXPECT_EQ(M.u16, 0xBEEF);
+    EXPECT_EQ(M.i16, -2);
+    EXPECT_EQ(M.u32, 0xDEADBEEFul); // zero-extended
+    EXPECT_EQ(M.i32, -5l);          // sign-extended
+    EXPECT_EQ(M.u64, 0x0102030405060708ull);
+    EXPECT_EQ(M.i64, -6ll);
+    EXPECT_TRUE(M.b);
+    EXPECT_EQ(M.f, 1.5f);
+    EXPECT_EQ(M.d, -2.25);
+    EXPECT_EQ(M.str, bCString("text"));
     EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
 }
 
@@ -225,13 +219,12 @@ TEST(bCIStream, BoolIsTrueForAnyNonZeroByte)
 {
     bCMemoryStream Stream;
     Fill(Stream, {0, 1, 7, 0xFF});
-    bool arrValues[4] = {true, false, false, false};
-    for (bool & bValue : arrValues)
+    for (bool bExpected : {false, true, true, true})
+    {
+        bool bValue = !bExpected;
         EXPECT_EQ(Stream.Read(bValue), 1ul);
-    EXPECT_FALSE(arrValues[0]);
-    EXPECT_TRUE(arrValues[1]);
-    EXPECT_TRUE(arrValues[2]);
-    EXPECT_TRUE(arrValues[3]);
+        EXPECT_EQ(bValue, bExpected);
+    }
 }
 
 TEST(bCIStream, StringWithCountZeroIsEmptyWithoutBuffer)
@@ -299,24 +292,8 @@ TEST(bCIStream, TruncatedInputAtEveryBytePosition)
     {
         bCMemoryStream Stream;
         Fill(Stream, CBytes(arrAll.begin(), arrAll.begin() + static_cast<long>(uCut)));
-        char c = 0;
-        unsigned char u8 = 0;
-        signed char i8 = 0;
-        unsigned short u16 = 0;
-        short i16 = 0;
-        unsigned long u32 = 0;
-        long i32 = 0;
-        unsigned long long u64 = 0;
-        long long i64 = 0;
-        bool b = false;
-        float f = 0;
-        double d = 0;
-        bCString str;
-        unsigned long const uTotal = Stream.Read(c) + Stream.Read(u8) + Stream.Read(i8) + Stream.Read(u16) +
-                                     Stream.Read(i16) + Stream.Read(u32) + Stream.Read(i32) + Stream.Read(u64) +
-                                     Stream.Read(i64) + Stream.Read(b) + Stream.Read(f) + Stream.Read(d) +
-                                     Stream.Read(str);
-        EXPECT_EQ(uTotal, uCut);
+        SMix M;
+        EXPECT_EQ(M.Read(Stream), uCut);
         ASSERT_TRUE(Stream.SetPosition(0, bEStreamSeekMode_Begin));
         Stream.SetPosition(0, bEStreamSeekMode_End);
         Stream.Write(arrAll.data() + uCut, static_cast<unsigned long>(arrAll.size() - uCut));

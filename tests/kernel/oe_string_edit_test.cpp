@@ -3,6 +3,8 @@
 #include <vellmark/kernel/oe_string.h>
 #include <vellmark/kernel/oe_unicodestring.h>
 
+#include "support/oe_edittable.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -187,185 +189,93 @@ TEST(bCString, AppendMovesIntoExactBuffers)
     EXPECT_EQ(strZeroLength.GetAllocLength(), 2);
 }
 
-TEST(bCString, InsertPrependsAppendsOrSplits)
+TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
 {
-    bCString strText("abc");
-    EXPECT_EQ(strText.Insert(1, 'X'), 4);
-    EXPECT_STREQ(strText.GetText(), "aXbc");
-    EXPECT_EQ(strText.Insert(-5, "<<"), 6);
-    EXPECT_STREQ(strText.GetText(), "<<aXbc");
-    EXPECT_EQ(strText.Insert(0, ">"), 7);
-    EXPECT_STREQ(strText.GetText(), "><<aXbc");
-    EXPECT_EQ(strText.Insert(7, bCString("!")), 8);
-    EXPECT_STREQ(strText.GetText(), "><<aXbc!");
-    EXPECT_EQ(strText.Insert(100, "?"), 9);
-    EXPECT_STREQ(strText.GetText(), "><<aXbc!?");
-    EXPECT_EQ(strText.Insert(2, ""), 9);
-    EXPECT_EQ(strText.Insert(2, kNull), 9);
-    EXPECT_EQ(strText.Insert(2, strText), 18);
-    EXPECT_STREQ(strText.GetText(), "><><<aXbc!?<aXbc!?");
-
-    bCString strEmpty;
-    EXPECT_EQ(strEmpty.Insert(5, "new"), 3);
-    EXPECT_STREQ(strEmpty.GetText(), "new");
-    bCString strOther;
-    EXPECT_EQ(strOther.Insert(-1, 'c'), 1);
-    EXPECT_STREQ(strOther.GetText(), "c");
+    using S = bCString;
+    using B = std::string;
+    CheckStringEdits<bCString, char>({
+        {"abc", [](S & s) { return s.Insert(1, 'X'); }, 4, "aXbc"},
+        {"aXbc", [](S & s) { return s.Insert(-5, "<<"); }, 6, "<<aXbc"},
+        {"<<aXbc", [](S & s) { return s.Insert(0, ">"); }, 7, "><<aXbc"},
+        {"><<aXbc", [](S & s) { return s.Insert(7, S("!")); }, 8, "><<aXbc!"},
+        {"><<aXbc!", [](S & s) { return s.Insert(100, "?"); }, 9, "><<aXbc!?"},
+        {"ab", [](S & s) { return s.Insert(1, ""); }, 2, "ab"},
+        {"ab", [](S & s) { return s.Insert(1, kNull); }, 2, "ab"},
+        {"><a!", [](S & s) { return s.Insert(2, s); }, 8, "><><a!a!"},
+        {"", [](S & s) { return s.Insert(5, "new"); }, 3, "new"},
+        {"", [](S & s) { return s.Insert(-1, 'c'); }, 1, "c"},
+        {"abcdef", [](S & s) { return s.Delete(1, 2); }, 4, "adef"},
+        {"adef", [](S & s) { return s.Delete(2, 0); }, 4, "adef"},
+        {"adef", [](S & s) { return s.Delete(4, 1); }, 4, "adef"},
+        {"adef", [](S & s) { return s.Delete(2, 50); }, 2, "ad"},
+        {"ad", [](S & s) { return s.Delete(0, 2); }, 0, ""},
+        {"", [](S & s) { return s.Delete(0, 1); }, 0, ""},
+        {"ab", [](S & s) { return s.Delete(-1, 1); }, 2, "ab"},
+        {"ab", [](S & s) { return s.Delete(0, -1); }, 2, "ab"},
+        {B("a\0a\0a", 5), [](S & s) { return s.Replace('a', 'b'); }, 3, B("b\0b\0b", 5)},
+        {B("b\0b\0b", 5), [](S & s) { return s.Replace('\0', '-'); }, 2, "b-b-b"},
+        {"bb", [](S & s) { return s.Replace('b', 'b'); }, 0, "bb"},
+        {"bb", [](S & s) { return s.Replace('x', 'y'); }, 0, "bb"},
+        {"", [](S & s) { return s.Replace('a', 'b'); }, 0, ""},
+        {"aaa", [](S & s) { return s.Replace("aa", "b"); }, 1, "ba"},
+        {"x::y::z", [](S & s) { return s.Replace("::", ""); }, 2, "xyz"},
+        {"xyz", [](S & s) { return s.Replace("xyz", ""); }, 1, ""},
+        {"abab", [](S & s) { return s.Replace("q", "r") + s.Replace("", "r") + s.Replace(kNull, "r"); }, 0, "abab"},
+        {"abab", [](S & s) { return s.Replace("ab", "ba"); }, 2, "baba"},
+        {"", [](S & s) { return s.Replace("a", "b"); }, 0, ""},
+        // Each zero-terminated segment is searched; "z\0x" is never one occurrence.
+        {B("ab\0ab\0b", 7), [](S & s) { return s.Replace("ab", "xyz"); }, 2, B("xyz\0xyz\0b", 9)},
+        {B("xyz\0xyz\0b", 9), [](S & s) { return s.Replace("y", ""); }, 2, B("xz\0xz\0b", 7)},
+        {B("xz\0xz\0b", 7), [](S & s) { return s.Remove("zx"); }, 0, B("xz\0xz\0b", 7)},
+        {B("xz\0xz\0b", 7), [](S & s) { return s.Remove(S("z")); }, 2, B("x\0x\0b", 5)},
+        {B("a\0b\0a", 5), [](S & s) { return s.Remove('\0'); }, 2, "aba"},
+        {"aba", [](S & s) { return s.Remove('a'); }, 2, "b"},
+        {"b", [](S & s) { return s.Remove('x'); }, 0, "b"},
+        {"abab", [](S & s) { return s.Remove(s); }, 1, ""},
+        {"abcab", [](S & s) { return s.Replace(s.GetText() + 3, s.GetText() + 4); }, 2, "bcb"}, // own buffer
+        {"bcb", [](S & s) { return s.Replace("b", s.GetText() + 1); }, 2, "cbccb"},
+        {B("yy\0", 3), [](S & s) { return s.Replace("y", "") * 10 + s.GetText()[1]; }, 20, B("\0", 1)},
+        // White space is below 128 only.
+        {" \t\n\v\f\rtext \r\n", [](S & s) { return s.TrimLeft(), 0; }, 0, "text \r\n"},
+        {"text \r\n", [](S & s) { return s.TrimRight(), 0; }, 0, "text"},
+        {"  both  ", [](S & s) { return s.Trim(), 0; }, 0, "both"},
+        {"\xA0x\xA0 ", [](S & s) { return s.Trim(), 0; }, 0, "\xA0x\xA0"},
+        {"   ", [](S & s) { return s.Trim(), 0; }, 0, ""},
+        {" s ", [](S & s) { return s.Trim(false, true), 0; }, 0, " s"},
+        {" s", [](S & s) { return s.Trim(false, false), 0; }, 0, " s"},
+        {" s", [](S & s) { return s.Trim(true, false), 0; }, 0, "s"},
+        {"xxaxx", [](S & s) { return s.TrimLeft('x'), 0; }, 0, "axx"},
+        {"axx", [](S & s) { return s.TrimRight('x'), 0; }, 0, "a"},
+        {"--a--", [](S & s) { return s.Trim('-'), 0; }, 0, "a"},
+        {"<[a]>", [](S & s) { return s.TrimLeft("<["), 0; }, 0, "a]>"},
+        {"a]>", [](S & s) { return s.TrimRight("]>"), 0; }, 0, "a"},
+        {"{(b)}", [](S & s) { return s.Trim("{}()"), 0; }, 0, "b"},
+        {"b", [](S & s) { return s.Trim(""), s.Trim(kNull), 0; }, 0, "b"},
+        {"", [](S & s) { return s.Trim('a'), s.Trim(), s.ToUpper(), s.GetRefCount(); }, 0, ""},
+        {B("\0a\0\0", 4), [](S & s) { return s.TrimRight('\0'), 0; }, 0, B("\0a", 2)},
+        {B("\0a", 2), [](S & s) { return s.TrimLeft('\0'), 0; }, 0, "a"},
+        // Case mapping is ASCII over the stored length.
+        {B("aB\0c\xE4", 5), [](S & s) { return s.ToUpper(), 0; }, 0, B("AB\0C\xE4", 5)},
+        {B("AB\0C\xE4", 5), [](S & s) { return s.ToLower(), 0; }, 0, B("ab\0c\xE4", 5)},
+        {"Mixed", [](S & s) { return s.MakeUpper(), 0; }, 0, "MIXED"},
+        {"Mixed", [](S & s) { return s.MakeLower(), 0; }, 0, "mixed"},
+        {"abcd", [](S & s) { return s.MakeReverse(), 0; }, 0, "dcba"},
+        {"abc", [](S & s) { return s.MakeReverse(), 0; }, 0, "cba"},
+        {B("a\0b", 3), [](S & s) { return s.MakeReverse(), 0; }, 0, B("b\0a", 3)},
+        {"", [](S & s) { return s.MakeReverse(), 0; }, 0, ""},
+    });
 }
 
-TEST(bCString, DeleteCutsOrMovesTheTail)
+TEST(bCString, ReplaceGrowingTextMovesToAnExactBuffer)
 {
-    bCString strText("abcdef");
-    EXPECT_EQ(strText.Delete(1, 2), 4);
-    EXPECT_STREQ(strText.GetText(), "adef");
-    EXPECT_EQ(strText.Delete(2, 0), 4);
-    EXPECT_EQ(strText.Delete(4, 1), 4);
-    EXPECT_EQ(strText.Delete(2, 50), 2);
-    EXPECT_STREQ(strText.GetText(), "ad");
-    EXPECT_EQ(strText.Delete(0, 2), 0);
-    EXPECT_TRUE(strText.IsEmpty());
-    EXPECT_EQ(bCString().Delete(0, 1), 0);
-    EXPECT_EQ(bCString("ab").Delete(-1, 1), 2);
-    EXPECT_EQ(bCString("ab").Delete(0, -1), 2);
-}
-
-TEST(bCString, ReplaceCharacterWalksTheStoredLength)
-{
-    bCString strText("a\0a\0a", 5);
-    EXPECT_EQ(strText.Replace('a', 'b'), 3);
-    EXPECT_EQ(Bytes(strText), std::string("b\0b\0b", 5));
-    EXPECT_EQ(strText.Replace('\0', '-'), 2);
-    EXPECT_STREQ(strText.GetText(), "b-b-b");
-    EXPECT_EQ(strText.Replace('b', 'b'), 0);
-    EXPECT_EQ(strText.Replace('x', 'y'), 0);
-    EXPECT_EQ(bCString().Replace('a', 'b'), 0);
-}
-
-TEST(bCString, ReplaceTextLeftToRightWithoutOverlap)
-{
-    bCString strText("aaa");
-    EXPECT_EQ(strText.Replace("aa", "b"), 1);
-    EXPECT_STREQ(strText.GetText(), "ba");
-
     bCString strGrow("x.y.z");
     EXPECT_EQ(strGrow.Replace(".", "::"), 2);
     EXPECT_STREQ(strGrow.GetText(), "x::y::z");
     EXPECT_EQ(strGrow.GetAllocLength(), 7);
-    EXPECT_EQ(strGrow.Replace("::", ""), 2);
-    EXPECT_STREQ(strGrow.GetText(), "xyz");
-    EXPECT_EQ(strGrow.Replace("xyz", ""), 1);
-    EXPECT_TRUE(strGrow.IsEmpty());
-
     bCString strSame("abab");
     char const * pcBefore = strSame.GetText();
     EXPECT_EQ(strSame.Replace("q", "r"), 0);
-    EXPECT_EQ(strSame.Replace("", "r"), 0);
-    EXPECT_EQ(strSame.Replace(kNull, "r"), 0);
     EXPECT_EQ(strSame.GetText(), pcBefore);
-    EXPECT_EQ(strSame.Replace("ab", "ba"), 2);
-    EXPECT_STREQ(strSame.GetText(), "baba");
-    EXPECT_EQ(bCString().Replace("a", "b"), 0);
-}
-
-TEST(bCString, ReplaceTextSearchesEachZeroTerminatedSegment)
-{
-    bCString strText("ab\0ab\0b", 7);
-    EXPECT_EQ(strText.Replace("ab", "xyz"), 2);
-    EXPECT_EQ(Bytes(strText), std::string("xyz\0xyz\0b", 9));
-    EXPECT_EQ(strText.Replace("y", ""), 2);
-    EXPECT_EQ(Bytes(strText), std::string("xz\0xz\0b", 7));
-    // A zero byte ends a segment: "z\0x" is never one occurrence.
-    EXPECT_EQ(strText.Remove("zx"), 0);
-    EXPECT_EQ(strText.Remove(bCString("z")), 2);
-    EXPECT_EQ(Bytes(strText), std::string("x\0x\0b", 5));
-}
-
-TEST(bCString, RemoveCharacterWalksTheStoredLength)
-{
-    bCString strText("a\0b\0a", 5);
-    EXPECT_EQ(strText.Remove('\0'), 2);
-    EXPECT_STREQ(strText.GetText(), "aba");
-    EXPECT_EQ(strText.Remove('a'), 2);
-    EXPECT_STREQ(strText.GetText(), "b");
-    EXPECT_EQ(strText.Remove('x'), 0);
-    bCString strSelf("abab");
-    EXPECT_EQ(strSelf.Remove(strSelf), 1);
-    EXPECT_TRUE(strSelf.IsEmpty());
-}
-
-TEST(bCString, TrimWhiteSpaceBelow128Only)
-{
-    bCString strText(" \t\n\v\f\rtext \r\n");
-    strText.TrimLeft();
-    EXPECT_STREQ(strText.GetText(), "text \r\n");
-    strText.TrimRight();
-    EXPECT_STREQ(strText.GetText(), "text");
-    bCString strBoth("  both  ");
-    strBoth.Trim();
-    EXPECT_STREQ(strBoth.GetText(), "both");
-    bCString strHigh("\xA0x\xA0 "); // 0xA0 is never white space
-    strHigh.Trim();
-    EXPECT_STREQ(strHigh.GetText(), "\xA0x\xA0");
-    bCString strAll("   ");
-    strAll.Trim();
-    EXPECT_TRUE(strAll.IsEmpty());
-    bCString strSides(" s ");
-    strSides.Trim(false, true);
-    EXPECT_STREQ(strSides.GetText(), " s");
-    strSides.Trim(false, false);
-    EXPECT_STREQ(strSides.GetText(), " s");
-    strSides.Trim(true, false);
-    EXPECT_STREQ(strSides.GetText(), "s");
-}
-
-TEST(bCString, TrimCharacterAndSet)
-{
-    bCString strText("xxaxx");
-    strText.TrimLeft('x');
-    EXPECT_STREQ(strText.GetText(), "axx");
-    strText.TrimRight('x');
-    EXPECT_STREQ(strText.GetText(), "a");
-    bCString strBoth("--a--");
-    strBoth.Trim('-');
-    EXPECT_STREQ(strBoth.GetText(), "a");
-
-    bCString strSet("<[a]>");
-    strSet.TrimLeft("<[");
-    EXPECT_STREQ(strSet.GetText(), "a]>");
-    strSet.TrimRight("]>");
-    EXPECT_STREQ(strSet.GetText(), "a");
-    bCString strAround("{(b)}");
-    strAround.Trim("{}()");
-    EXPECT_STREQ(strAround.GetText(), "b");
-    strAround.Trim("");
-    strAround.Trim(kNull);
-    EXPECT_STREQ(strAround.GetText(), "b");
-    bCString strNone;
-    strNone.Trim('a');
-    strNone.Trim();
-    EXPECT_EQ(strNone.GetRefCount(), 0);
-}
-
-TEST(bCString, CaseMappingIsAsciiOverTheStoredLength)
-{
-    bCString strText("aB\0c\xE4", 5);
-    strText.ToUpper();
-    EXPECT_EQ(Bytes(strText), std::string("AB\0C\xE4", 5));
-    strText.ToLower();
-    EXPECT_EQ(Bytes(strText), std::string("ab\0c\xE4", 5));
-    EXPECT_STREQ(bCString("Mixed").MakeUpper().GetText(), "MIXED");
-    EXPECT_STREQ(bCString("Mixed").MakeLower().GetText(), "mixed");
-    bCString strNone;
-    strNone.ToUpper();
-    EXPECT_EQ(strNone.GetRefCount(), 0);
-}
-
-TEST(bCString, MakeReverseReversesAllStoredCharacters)
-{
-    EXPECT_STREQ(bCString("abcd").MakeReverse().GetText(), "dcba");
-    EXPECT_STREQ(bCString("abc").MakeReverse().GetText(), "cba");
-    EXPECT_EQ(Bytes(bCString("a\0b", 3).MakeReverse()), std::string("b\0a", 3));
-    EXPECT_TRUE(bCString().MakeReverse().IsEmpty());
 }
 
 TEST(bCString, IndexOperatorsAndSetAt)
@@ -378,30 +288,4 @@ TEST(bCString, IndexOperatorsAndSetAt)
     strText[0] = 'x';
     strText.SetAt(2, 'z');
     EXPECT_STREQ(strText.GetText(), "xbz");
-}
-
-TEST(bCString, ReplaceInPlaceTerminatesATextEndingInAZeroByte)
-{
-    bCString strText("yy\0", 3);
-    EXPECT_EQ(strText.Replace("y", ""), 2);
-    EXPECT_EQ(Bytes(strText), std::string("\0", 1));
-    EXPECT_EQ(strText.GetText()[1], '\0');
-}
-
-TEST(bCString, TrimCharacterTrimsZeroBytesToo)
-{
-    bCString strText("\0a\0\0", 4);
-    strText.TrimRight('\0');
-    EXPECT_EQ(Bytes(strText), std::string("\0a", 2));
-    strText.TrimLeft('\0');
-    EXPECT_STREQ(strText.GetText(), "a");
-}
-
-TEST(bCString, ReplaceTakesTextsFromItsOwnBuffer)
-{
-    bCString strText("abcab");
-    EXPECT_EQ(strText.Replace(strText.GetText() + 3, strText.GetText() + 4), 2); // "ab" by "b"
-    EXPECT_STREQ(strText.GetText(), "bcb");
-    EXPECT_EQ(strText.Replace("b", strText.GetText() + 1), 2); // "b" by "cb"
-    EXPECT_STREQ(strText.GetText(), "cbccb");
 }

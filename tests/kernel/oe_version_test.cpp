@@ -15,17 +15,23 @@ namespace
     struct bSVersion
     {
         std::array<unsigned long, 4> m_arrNumbers = {111, 222, 333, 444}; // marks fields left untouched
+
+        bool CheckFile(std::string const & a_strFile)
+        {
+            auto & arr = m_arrNumbers;
+            return CheckFileVersion(a_strFile.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]);
+        }
+        bool Dll(char const * a_pcName)
+        {
+            auto & arr = m_arrNumbers;
+            return GetDLLVersion(a_pcName, &arr[0], &arr[1], &arr[2], &arr[3]) != 0;
+        }
     };
 
     bool Parse(std::string a_strText, bSVersion & a_Version)
     {
         auto & arr = a_Version.m_arrNumbers;
         return ParseVersionString(a_strText.data(), &arr[0], &arr[1], &arr[2], &arr[3]);
-    }
-
-    std::array<unsigned long, 4> Numbers(unsigned long a, unsigned long b, unsigned long c, unsigned long d)
-    {
-        return {a, b, c, d};
     }
 
     std::string VersionOf(std::string const & a_strFile)
@@ -75,46 +81,33 @@ namespace
     }
 } // namespace
 
-TEST(ParseVersionString, ReadsFourCommaSeparatedNumbers)
+TEST(ParseVersionString, ReadsThreeOrFourNumbersAsTheRuntimeConverts)
 {
-    bSVersion Version;
-    EXPECT_TRUE(Parse("1, 12, 26364, 0", Version));
-    EXPECT_EQ(Version.m_arrNumbers, Numbers(1, 12, 26364, 0));
-}
-
-TEST(ParseVersionString, MissingFourthNumberIsZero)
-{
-    bSVersion Version;
-    EXPECT_TRUE(Parse("1,2,3", Version));
-    EXPECT_EQ(Version.m_arrNumbers, Numbers(1, 2, 3, 0));
-}
-
-TEST(ParseVersionString, FewerThanThreeNumbersFailKeepingWhatWasWritten)
-{
-    bSVersion Version;
-    EXPECT_FALSE(Parse("1, 2", Version));
-    EXPECT_EQ(Version.m_arrNumbers, Numbers(1, 2, 333, 444));
-    bSVersion One;
-    EXPECT_FALSE(Parse("5", One));
-    EXPECT_EQ(One.m_arrNumbers, Numbers(5, 222, 333, 444));
-    bSVersion None;
-    EXPECT_FALSE(Parse(",,,", None)); // the tokeniser skips empty fields
-    EXPECT_EQ(None.m_arrNumbers, Numbers(111, 222, 333, 444));
+    // 111, 222, 333 and 444 mark fields left untouched.
+    struct
+    {
+        char const * m_pcText;
+        bool m_bParsed;
+        std::array<unsigned long, 4> m_arrNumbers;
+    } const Cases[] = {
+        {"1, 12, 26364, 0", true, {1, 12, 26364, 0}},
+        {"1,2,3", true, {1, 2, 3, 0}}, // a missing fourth number is zero
+        {"1, 2", false, {1, 2, 333, 444}},
+        {"5", false, {5, 222, 333, 444}},
+        {",,,", false, {111, 222, 333, 444}}, // the tokeniser skips empty fields
+        {" 7x,\t08 ,,  9 beta, 10.5, 11", true, {7, 8, 9, 10}},
+        {"one, two, three", true, {0, 0, 0, 0}},
+        // Out of range saturates at the native integer's limits; the numbers are 32-bit.
+        {"-1, 99999999999, -99999999999, +4", true, {0xFFFFFFFFul, 0x7FFFFFFFul, 0x80000000ul, 4}},
+    };
+    for (auto const & Case : Cases)
+    {
+        SCOPED_TRACE(Case.m_pcText);
+        bSVersion Version;
+        EXPECT_EQ(Parse(Case.m_pcText, Version), Case.m_bParsed);
+        EXPECT_EQ(Version.m_arrNumbers, Case.m_arrNumbers);
+    }
     EXPECT_FALSE(ParseVersionString(nullptr, nullptr, nullptr, nullptr, nullptr));
-}
-
-TEST(ParseVersionString, ConvertsLikeTheRuntime)
-{
-    bSVersion Version;
-    EXPECT_TRUE(Parse(" 7x,\t08 ,,  9 beta, 10.5, 11", Version));
-    EXPECT_EQ(Version.m_arrNumbers, Numbers(7, 8, 9, 10));
-    bSVersion Words;
-    EXPECT_TRUE(Parse("one, two, three", Words));
-    EXPECT_EQ(Words.m_arrNumbers, Numbers(0, 0, 0, 0));
-    // Out of range saturates at the native integer's limits; the numbers are 32-bit.
-    bSVersion Extremes;
-    EXPECT_TRUE(Parse("-1, 99999999999, -99999999999, +4", Extremes));
-    EXPECT_EQ(Extremes.m_arrNumbers, Numbers(0xFFFFFFFFul, 0x7FFFFFFFul, 0x80000000ul, 4));
 }
 
 TEST(ParseVersionString, SplitsTheTextInPlace)
@@ -210,81 +203,58 @@ TEST(GetVersion, LongTextsAreCutTo250Characters)
 TEST(CheckFileVersion, ParsesTheFileVersionText)
 {
     bCTempFolder Folder;
-    bSVersion Version;
-    auto & arr = Version.m_arrNumbers;
-    std::string const strFile = WriteResourceFile(Folder, "good.so", bSResourceSpec());
-    EXPECT_TRUE(CheckFileVersion(strFile.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]));
-    EXPECT_EQ(arr, Numbers(3, 4, 5, 6));
-    EXPECT_TRUE(CheckFileVersion("vellmark.dll", &arr[0], &arr[1], &arr[2], &arr[3]));
-    EXPECT_EQ(arr, Numbers(1, 12, 26364, 0));
-
     bSResourceSpec Short;
     Short.m_arrStrings = {{"FileVersion", u"9, 8"}};
-    bSVersion Partial;
-    auto & arrPartial = Partial.m_arrNumbers;
-    std::string const strShort = WriteResourceFile(Folder, "short.so", Short);
-    EXPECT_FALSE(CheckFileVersion(strShort.c_str(), &arrPartial[0], &arrPartial[1], &arrPartial[2], &arrPartial[3]));
-    EXPECT_EQ(arrPartial, Numbers(9, 8, 333, 444));
-    EXPECT_FALSE(CheckFileVersion(VELLMARK_TEST_MODULE_PLAIN, &arr[0], &arr[1], &arr[2], &arr[3]));
-}
-
-TEST(GetDLLVersion, PrefersTheModulesDllGetVersion)
-{
-    bCTempFolder Folder;
-    bSResourceSpec Spec; // "3, 4, 5, 6", which the export's numbers win over
-    std::string const strModule = CopyModule(Folder, VELLMARK_TEST_MODULE_EXPORT, "libexporting.so", &Spec);
-    bSVersion Version;
-    auto & arr = Version.m_arrNumbers;
-    EXPECT_NE(GetDLLVersion(strModule.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]), 0);
-    EXPECT_EQ(arr, Numbers(7, 8, 9, 2)); // the fourth is the platform identifier
-}
-
-TEST(GetDLLVersion, FallsBackToTheFileVersionText)
-{
-    bCTempFolder Folder;
-    bSResourceSpec Spec;
-    std::string const strPlain = CopyModule(Folder, VELLMARK_TEST_MODULE_PLAIN, "libplain.so", &Spec);
-    std::string const strFailing = CopyModule(Folder, VELLMARK_TEST_MODULE_FAILING, "libfailing.so", &Spec);
-    for (std::string const & strModule : {strPlain, strFailing})
+    struct
+    {
+        std::string m_strFile;
+        bool m_bParsed;
+        std::array<unsigned long, 4> m_arrNumbers;
+    } const Cases[] = {
+        {WriteResourceFile(Folder, "good.so", bSResourceSpec()), true, {3, 4, 5, 6}},
+        {"vellmark.dll", true, {1, 12, 26364, 0}},
+        {WriteResourceFile(Folder, "short.so", Short), false, {9, 8, 333, 444}},
+        {VELLMARK_TEST_MODULE_PLAIN, false, {111, 222, 333, 444}},
+    };
+    for (auto const & Case : Cases)
     {
         bSVersion Version;
-        auto & arr = Version.m_arrNumbers;
-        EXPECT_NE(GetDLLVersion(strModule.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]), 0) << strModule;
-        EXPECT_EQ(arr, Numbers(3, 4, 5, 6)) << strModule; // the fourth is the text's fourth field
+        EXPECT_EQ(Version.CheckFile(Case.m_strFile), Case.m_bParsed) << Case.m_strFile;
+        EXPECT_EQ(Version.m_arrNumbers, Case.m_arrNumbers) << Case.m_strFile;
     }
-    bSVersion Own;
-    auto & arrOwn = Own.m_arrNumbers;
-    EXPECT_NE(GetDLLVersion("vellmark.dll", &arrOwn[0], &arrOwn[1], &arrOwn[2], &arrOwn[3]), 0);
-    EXPECT_EQ(arrOwn, Numbers(1, 12, 26364, 0));
 }
 
-TEST(GetDLLVersion, FindsDllNamesAsSharedObjects)
+// The module's own DllGetVersion wins over its file version text (3, 4, 5, 6); its fourth number
+// is the platform identifier. Names ending in ".dll" are found as "lib<name>.so".
+TEST(GetDLLVersion, PrefersTheModulesExportThenTheFileVersionText)
 {
     bCTempFolder Folder;
     bSResourceSpec Spec;
     CopyModule(Folder, VELLMARK_TEST_MODULE_EXPORT, "libgame.so", &Spec);
     CopyModule(Folder, VELLMARK_TEST_MODULE_PLAIN, "libtools.so", &Spec);
-    bSVersion Game, Tools;
-    auto & arrGame = Game.m_arrNumbers;
-    auto & arrTools = Tools.m_arrNumbers;
-    EXPECT_NE(GetDLLVersion(Folder.File("game.dll").c_str(), &arrGame[0], &arrGame[1], &arrGame[2], &arrGame[3]), 0);
-    EXPECT_EQ(arrGame, Numbers(7, 8, 9, 2));
-    EXPECT_NE(GetDLLVersion(Folder.File("tools.dll").c_str(), &arrTools[0], &arrTools[1], &arrTools[2], &arrTools[3]),
-              0);
-    EXPECT_EQ(arrTools, Numbers(3, 4, 5, 6));
-}
-
-TEST(GetDLLVersion, FailsWithoutExportOrResource)
-{
-    bCTempFolder Folder;
-    std::string const strFailing = CopyModule(Folder, VELLMARK_TEST_MODULE_FAILING, "libfailing.so", nullptr);
-    bSVersion Version;
-    auto & arr = Version.m_arrNumbers;
-    EXPECT_EQ(GetDLLVersion(strFailing.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]), 0);
-    EXPECT_EQ(GetDLLVersion(VELLMARK_TEST_MODULE_PLAIN, &arr[0], &arr[1], &arr[2], &arr[3]), 0);
-    EXPECT_EQ(GetDLLVersion(Folder.File("absent.dll").c_str(), &arr[0], &arr[1], &arr[2], &arr[3]), 0);
-    EXPECT_EQ(GetDLLVersion(nullptr, &arr[0], &arr[1], &arr[2], &arr[3]), 0);
-    EXPECT_EQ(arr, Numbers(111, 222, 333, 444));
+    struct
+    {
+        std::string m_strModule;
+        bool m_bFound;
+        std::array<unsigned long, 4> m_arrNumbers;
+    } const Cases[] = {
+        {CopyModule(Folder, VELLMARK_TEST_MODULE_EXPORT, "libexporting.so", &Spec), true, {7, 8, 9, 2}},
+        {CopyModule(Folder, VELLMARK_TEST_MODULE_PLAIN, "libplain.so", &Spec), true, {3, 4, 5, 6}},
+        {CopyModule(Folder, VELLMARK_TEST_MODULE_FAILING, "libfailing.so", &Spec), true, {3, 4, 5, 6}},
+        {"vellmark.dll", true, {1, 12, 26364, 0}},
+        {Folder.File("game.dll"), true, {7, 8, 9, 2}},
+        {Folder.File("tools.dll"), true, {3, 4, 5, 6}},
+        {CopyModule(Folder, VELLMARK_TEST_MODULE_FAILING, "libnoresource.so", nullptr), false, {111, 222, 333, 444}},
+        {VELLMARK_TEST_MODULE_PLAIN, false, {111, 222, 333, 444}},
+        {Folder.File("absent.dll"), false, {111, 222, 333, 444}},
+    };
+    for (auto const & Case : Cases)
+    {
+        bSVersion Version;
+        EXPECT_EQ(Version.Dll(Case.m_strModule.c_str()), Case.m_bFound) << Case.m_strModule;
+        EXPECT_EQ(Version.m_arrNumbers, Case.m_arrNumbers) << Case.m_strModule;
+    }
+    EXPECT_FALSE(bSVersion().Dll(nullptr));
 }
 
 TEST(GetDLLVersion, NamesMustFitThePathBufferOf260)
@@ -303,9 +273,8 @@ TEST(GetDLLVersion, NamesMustFitThePathBufferOf260)
         ASSERT_EQ(strModule.size(), uLength);
         WriteBytes(strModule, BuildElfImage(BuildVersionResource(Spec)));
         bSVersion Version;
-        auto & arr = Version.m_arrNumbers;
-        EXPECT_TRUE(CheckFileVersion(strModule.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]));
-        EXPECT_EQ(GetDLLVersion(strModule.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]) != 0, uLength < 260) << uLength;
+        EXPECT_TRUE(Version.CheckFile(strModule));
+        EXPECT_EQ(Version.Dll(strModule.c_str()), uLength < 260) << uLength;
     }
 }
 

@@ -123,11 +123,11 @@ TEST(OEVersionInfo, MissingNodesAndWrongCodePagesFail)
     std::vector<uint8_t> arrInfo = ReadImageInfo(DefaultImage());
     ASSERT_FALSE(arrInfo.empty());
     std::string strText;
-    EXPECT_FALSE(QueryText(arrInfo, "\\StringFileInfo\\040904E4\\FileVersion", strText));
-    EXPECT_FALSE(QueryText(arrInfo, "\\StringFileInfo\\000004B0\\FileVersion", strText));
-    EXPECT_FALSE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\ProductVersion", strText));
-    EXPECT_FALSE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\FileVersionX", strText));
-    EXPECT_FALSE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\FileVersion\\Deeper", strText));
+    for (char const * pcPath :
+         {"\\StringFileInfo\\040904E4\\FileVersion", "\\StringFileInfo\\000004B0\\FileVersion",
+          "\\StringFileInfo\\040904B0\\ProductVersion", "\\StringFileInfo\\040904B0\\FileVersionX",
+          "\\StringFileInfo\\040904B0\\FileVersion\\Deeper"})
+        EXPECT_FALSE(QueryText(arrInfo, pcPath, strText)) << pcPath;
     void * pValue = nullptr;
     unsigned int uLength = 0;
     EXPECT_FALSE(OEVerQueryValue(nullptr, "\\", &pValue, &uLength));
@@ -171,10 +171,9 @@ TEST(OEVersionInfo, ReadsFilesAndSkipsFilesWithoutResource)
     ASSERT_TRUE(OEGetFileVersionInfo(Folder.File("with.so").c_str(), 0, uSize, arrInfo.data()));
     std::string strText;
     EXPECT_TRUE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\FileVersion", strText));
-    EXPECT_EQ(OEGetFileVersionInfoSize(Folder.File("other.so").c_str(), &uHandle), 0u);
-    EXPECT_EQ(OEGetFileVersionInfoSize(Folder.File("empty.so").c_str(), &uHandle), 0u);
-    EXPECT_EQ(OEGetFileVersionInfoSize(Folder.File("missing.so").c_str(), &uHandle), 0u);
-    EXPECT_EQ(OEGetFileVersionInfoSize(Folder.GetPath().c_str(), &uHandle), 0u); // a folder
+    for (std::string const & strFile :
+         {Folder.File("other.so"), Folder.File("empty.so"), Folder.File("missing.so"), Folder.GetPath().string()})
+        EXPECT_EQ(OEGetFileVersionInfoSize(strFile.c_str(), &uHandle), 0u) << strFile;
     EXPECT_EQ(OEGetFileVersionInfoSize(nullptr, &uHandle), 0u);
     EXPECT_FALSE(OEGetFileVersionInfo(Folder.File("other.so").c_str(), 0, uSize, arrInfo.data()));
 }

@@ -50,22 +50,6 @@ namespace
     }
 } // namespace
 
-TEST(bCObjectBase, TrivialAnswersOfTheBase)
-{
-    bCPlainObject Object;
-    bCObjectBase & Base = Object;
-    EXPECT_EQ(Base.GetVersion(), 1);
-    EXPECT_TRUE(Base.bCObjectBase::IsValid());
-    EXPECT_EQ(Base.Create(), bEResult_Ok);
-    EXPECT_EQ(Base.bCObjectBase::CopyFrom(Object), bEResult_Ok);
-    EXPECT_EQ(Base.AddReference(), 1ul);
-    EXPECT_EQ(Base.AddReference(), 1ul);
-    EXPECT_EQ(Base.GetReferenceCount(), 1ul);
-    EXPECT_EQ(Base.GetProfileLastTicksFirst(), 0ul);
-    EXPECT_EQ(Base.GetProfileLastTicksSecond(), 0ul);
-    EXPECT_EQ(Base.GetProfileLastTicksThird(), 0ul);
-}
-
 TEST(bCObjectBase, DestroyOnlyAsksIsValid)
 {
     bCPlainObject Object;

@@ -50,50 +50,23 @@ namespace
     };
 } // namespace
 
-TEST(bCObjectRefBase, NewObjectHoldsOneReferenceAndIsNotCreated)
-{
-    bCCountedObject Object;
-    EXPECT_EQ(Object.GetReferenceCount(), 1ul);
-    EXPECT_FALSE(Object.IsValid());
-    EXPECT_EQ(Object.GetPropertyObject(), nullptr);
-    EXPECT_EQ(Object.GetVersion(), 1);
-    EXPECT_TRUE(Object.IsVirtualReferencingEnabled());
-    EXPECT_EQ(Object.PostInitializeProperties(), bEResult_Ok);
-    EXPECT_EQ(AccessReferenceWord(Object), 1u);
-}
-
 TEST(bCObjectRefBase, CreatedFlagIsIndependentOfTheCount)
 {
     bCCountedObject Object;
-    EXPECT_EQ(Object.Create(), bEResult_Ok);
-    EXPECT_TRUE(Object.IsValid());
-    EXPECT_EQ(Object.GetReferenceCount(), 1ul);
+    EXPECT_EQ(AccessReferenceWord(Object), 1u); // one reference, not created
+    EXPECT_EQ(Object.GetPropertyObject(), nullptr);
     EXPECT_EQ(Object.AddReference(), 2ul);
+    Object.Destroy(); // never created: changes nothing
+    EXPECT_EQ(AccessReferenceWord(Object), 2u);
+    EXPECT_EQ(Object.Create(), bEResult_Ok);
+    Object.Create();
+    EXPECT_TRUE(Object.IsValid());
     EXPECT_EQ(AccessReferenceWord(Object), kCreated | 2u);
+    bCObjectBase & Base = Object; // the virtual count stays that of the base
+    EXPECT_EQ(Base.GetReferenceCount(), 1ul);
     Object.Destroy();
     EXPECT_FALSE(Object.IsValid());
     EXPECT_EQ(AccessReferenceWord(Object), 2u);
-    Object.Create();
-    Object.Create();
-    EXPECT_EQ(AccessReferenceWord(Object), kCreated | 2u);
-}
-
-TEST(bCObjectRefBase, DestroyOfAnObjectNeverCreatedChangesNothing)
-{
-    bCCountedObject Object;
-    Object.AddReference();
-    Object.AddReference();
-    Object.Destroy();
-    EXPECT_EQ(AccessReferenceWord(Object), 3u);
-}
-
-TEST(bCObjectRefBase, VirtualCountStaysThatOfTheBase)
-{
-    bCCountedObject Object;
-    Object.AddReference();
-    bCObjectBase & Base = Object;
-    EXPECT_EQ(Base.GetReferenceCount(), 1ul);
-    EXPECT_EQ(Object.GetReferenceCount(), 2ul);
 }
 
 TEST(bCObjectRefBase, LastReleaseDeletesAndReturnsTheStorage)
@@ -112,16 +85,11 @@ TEST(bCObjectRefBase, LastReleaseDeletesAndReturnsTheStorage)
     EXPECT_EQ(pObject->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
     EXPECT_TRUE(IsBigBlockFreeAt(pObject));
-}
 
-TEST(bCObjectRefBase, ReleaseAtCountZeroDeletes)
-{
-    bCCountedObject::ms_iDestructions = 0;
-    bCCountedObject * pObject = new bCCountedObject;
-    pObject->Invalidate();
-    EXPECT_EQ(pObject->GetReferenceCount(), 0ul);
-    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
-    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
+    bCCountedObject * pInvalidated = new bCCountedObject; // a release at count zero deletes too
+    pInvalidated->Invalidate();
+    EXPECT_EQ(pInvalidated->ReleaseReference(), 0ul);
+    EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
 }
 
 TEST(bCObjectRefBase, CountWrapsAt31BitsAndKeepsTheFlag)
@@ -140,19 +108,7 @@ TEST(bCObjectRefBase, CountWrapsAt31BitsAndKeepsTheFlag)
     AccessReferenceWord(Object) = 1;
 }
 
-TEST(bCObjectRefBase, CopyConstructionCopiesNothing)
-{
-    bCCountedObject Source;
-    Source.Create();
-    Source.AddReference();
-    Source.SetPropertyObject(reinterpret_cast<bCPropertyObjectBase *>(&Source));
-    bCCountedObject Copy(Source);
-    EXPECT_EQ(AccessReferenceWord(Copy), 1u);
-    EXPECT_EQ(Copy.GetPropertyObject(), nullptr);
-    Source.SetPropertyObject(nullptr);
-}
-
-TEST(bCObjectRefBase, AssignmentCopiesThenTakesPointerAndWholeWord)
+TEST(bCObjectRefBase, CopyConstructionCopiesNothingAssignmentCopiesPointerAndWord)
 {
     bCObservedObject Source;
     Source.Create();
@@ -160,24 +116,19 @@ TEST(bCObjectRefBase, AssignmentCopiesThenTakesPointerAndWholeWord)
     Source.AddReference();
     bCPropertyObjectBase const * pMarker = reinterpret_cast<bCPropertyObjectBase *>(&Source);
     Source.SetPropertyObject(pMarker);
+    bCCountedObject Copy(Source);
+    EXPECT_EQ(AccessReferenceWord(Copy), 1u);
+    EXPECT_EQ(Copy.GetPropertyObject(), nullptr);
     bCObservedObject Target;
     static_cast<bCObjectRefBase &>(Target) = Source;
     EXPECT_EQ(Target.m_arrCalls, std::vector<std::string>({"copy"}));
     EXPECT_EQ(AccessReferenceWord(Target), kCreated | 3u);
     EXPECT_EQ(Target.GetPropertyObject(), pMarker);
     Source.SetPropertyObject(nullptr);
-    Target.SetPropertyObject(nullptr);
-}
-
-TEST(bCObjectRefBase, InvalidateClearsPointerAndWord)
-{
-    bCCountedObject Object;
-    Object.Create();
-    Object.SetPropertyObject(reinterpret_cast<bCPropertyObjectBase *>(&Object));
-    Object.Invalidate();
-    EXPECT_EQ(AccessReferenceWord(Object), 0u);
-    EXPECT_EQ(Object.GetPropertyObject(), nullptr);
-    AccessReferenceWord(Object) = 1;
+    Target.Invalidate(); // clears pointer and word
+    EXPECT_EQ(AccessReferenceWord(Target), 0u);
+    EXPECT_EQ(Target.GetPropertyObject(), nullptr);
+    AccessReferenceWord(Target) = 1;
 }
 
 TEST(bCObjectRefBase, VirtualReferencesUseOverridesOnlyWhenEnabled)

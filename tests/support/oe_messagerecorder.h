@@ -29,6 +29,15 @@ public:
         return strAll;
     }
 
+    // Every text recorded so far, as GetAll; the recorder starts empty again.
+    std::string Take()
+    {
+        std::string strAll = GetAll();
+        std::lock_guard<std::mutex> Lock(Mutex());
+        Texts().clear();
+        return strAll;
+    }
+
 private:
     static std::vector<std::string> & Texts()
     {
