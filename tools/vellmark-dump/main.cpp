@@ -8,6 +8,7 @@
 #include "oe_dumpreader.h"
 
 #include <vellmark/crashhandler/CrashHandler.h>
+#include <vellmark/platform/oe_stackwalk.h>
 
 #include <cinttypes>
 #include <cstdio>
@@ -116,8 +117,9 @@ namespace
                 strText = Demangled(strName.c_str()) + carrOffset;
             }
             int iLine = 0;
-            Dwfl_Line * pLine = dwfl_module_getsrc(pModule, a_bReturn ? a_uAddress - 1 : a_uAddress);
-            if (char const * pcFile = pLine ? dwfl_lineinfo(pLine, nullptr, &iLine, nullptr, nullptr, nullptr) : nullptr)
+            char const * pcFile = nullptr;
+            unsigned long long uLineAddress = 0;
+            if (OEFindSourceLine(pModule, a_bReturn ? a_uAddress - 1 : a_uAddress, &pcFile, &iLine, &uLineAddress))
                 strText += (strText.empty() ? "at " : " at ") + std::string(pcFile) + ":" + std::to_string(iLine);
             return strText;
 #else

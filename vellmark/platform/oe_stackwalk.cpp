@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #if defined(OE_HAVE_LIBDW) && __has_include(<elfutils/libdwfl.h>)
+#include <elfutils/libdw.h>
 #include <elfutils/libdwfl.h>
 #define OE_USE_LIBDW 1
 #endif
@@ -136,11 +137,10 @@ bool OEGetLineFromAddress(void const * a_pAddress, char * a_pcFile, unsigned lon
 #ifdef OE_USE_LIBDW
     Dwarf_Addr const uAddress = reinterpret_cast<Dwarf_Addr>(a_pAddress);
     Dwfl_Module * pModule = ModuleOf(uAddress);
-    Dwfl_Line * pLine = pModule ? dwfl_module_getsrc(pModule, uAddress) : nullptr;
-    Dwarf_Addr uLineAddress = 0;
+    unsigned long long uLineAddress = 0;
     int iLine = 0;
-    char const * pcFile = pLine ? dwfl_lineinfo(pLine, &uLineAddress, &iLine, nullptr, nullptr, nullptr) : nullptr;
-    if (!pcFile)
+    char const * pcFile = nullptr;
+    if (!pModule || !OEFindSourceLine(pModule, uAddress, &pcFile, &iLine, &uLineAddress))
         return false;
     CopyCut(pcFile, a_pcFile, a_uSize);
     if (a_pLine)
@@ -175,6 +175,41 @@ void OEStripParameterList(char * a_pcName)
             return;
         }
     }
+}
+
+bool OEFindSourceLine(void * a_pDwflModule, unsigned long long a_uAddress, char const ** a_ppcFile, int * a_piLine,
+                      unsigned long long * a_puLineAddress)
+{
+#ifdef OE_USE_LIBDW
+    Dwfl_Module * pModule = static_cast<Dwfl_Module *>(a_pDwflModule);
+    Dwarf_Addr uLineAddress = 0;
+    char const * pcFile = nullptr;
+    if (Dwfl_Line * pLine = dwfl_module_getsrc(pModule, a_uAddress))
+        pcFile = dwfl_lineinfo(pLine, &uLineAddress, a_piLine, nullptr, nullptr, nullptr);
+    else
+    {
+        // Units without an address-range table (clang leaves it out) are found by their own ranges.
+        Dwarf_Addr uBias = 0;
+        for (Dwarf_Die * pUnit = dwfl_module_nextcu(pModule, nullptr, &uBias); pUnit && !pcFile;
+             pUnit = dwfl_module_nextcu(pModule, pUnit, &uBias))
+            if (dwarf_haspc(pUnit, a_uAddress - uBias) > 0)
+                if (Dwarf_Line * pLine = dwarf_getsrc_die(pUnit, a_uAddress - uBias))
+                {
+                    pcFile = dwarf_linesrc(pLine, nullptr, nullptr);
+                    dwarf_lineno(pLine, a_piLine);
+                    dwarf_lineaddr(pLine, &uLineAddress);
+                    uLineAddress += uBias;
+                }
+    }
+    if (!pcFile)
+        return false;
+    *a_ppcFile = pcFile;
+    *a_puLineAddress = uLineAddress;
+    return true;
+#else
+    (void)a_pDwflModule, (void)a_uAddress, (void)a_ppcFile, (void)a_piLine, (void)a_puLineAddress;
+    return false;
+#endif
 }
 
 bool OEHasLineInformation()

@@ -27,6 +27,12 @@ OE_API bool OEGetLineFromAddress(void const * a_pAddress, char * a_pcFile, unsig
 // becomes "a::b<int>::operator()". A name without a parameter list stays as it is.
 OE_API void OEStripParameterList(char * a_pcName);
 
+// The source line of a_uAddress in a module of the caller's own libdw session
+// (a Dwfl_Module): file, line and the line's first address, also in units that
+// carry no address-range table. False when unknown (always without libdw).
+OE_API bool OEFindSourceLine(void * a_pDwflModule, unsigned long long a_uAddress, char const ** a_ppcFile, int * a_piLine,
+                             unsigned long long * a_puLineAddress);
+
 // Whether source lines can be found at all in this build.
 OE_API bool OEHasLineInformation();
 
