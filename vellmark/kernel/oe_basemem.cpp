@@ -138,8 +138,9 @@ namespace
     // Which road an entry took, so that the leave takes the same one.
     enum class bELockRoad : uint8_t
     {
-        None,  // the process has only ever run one thread: nobody to keep out
-        Owned, // the owning thread, with plain stores
+        None,        // the process has only ever run one thread: nobody to keep out
+        Owned,       // the owning thread, with plain stores
+        OwnedNested, // the owning thread, inside already: its outer entry leaves
         Locked,
     };
 
@@ -206,21 +207,16 @@ namespace
         if (OE_IsSingleThreaded())
             return bELockRoad::None;
         std::uintptr_t const uThread = ThisThread();
+        // Inside already (also when revoked meanwhile: the revoker waits for this thread).
+        if (a_Lock.m_uOwnerInside.load(std::memory_order_relaxed) == uThread)
+            return bELockRoad::OwnedNested;
         if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) == uThread) [[likely]]
         {
-            if (a_Lock.m_uOwnerDepth++ != 0)
-                return bELockRoad::Owned; // inside already: a revoker waits for it
             a_Lock.m_uOwnerInside.store(uThread, std::memory_order_relaxed);
             OEAsymmetricBarrierLight();
             if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) == uThread) [[likely]]
                 return bELockRoad::Owned;
-            a_Lock.m_uOwnerDepth = 0;
             a_Lock.m_uOwnerInside.store(0, std::memory_order_release);
-        }
-        else if (a_Lock.m_uOwnerInside.load(std::memory_order_relaxed) == uThread)
-        {
-            ++a_Lock.m_uOwnerDepth; // revoked while inside: the revoker waits for this thread
-            return bELockRoad::Owned;
         }
         return EnterLockSlow(a_Lock, uThread);
     }
@@ -228,11 +224,9 @@ namespace
     inline void LeaveLock(bSMemoryAdminLock & a_Lock, bELockRoad a_eRoad)
     {
         if (a_eRoad == bELockRoad::Owned)
-        {
-            if (--a_Lock.m_uOwnerDepth == 0)
-                a_Lock.m_uOwnerInside.store(0, std::memory_order_release);
+            return a_Lock.m_uOwnerInside.store(0, std::memory_order_release);
+        if (a_eRoad == bELockRoad::OwnedNested)
             return;
-        }
         if (--a_Lock.m_uDepth != 0)
             return;
         a_Lock.m_uOwner.store(0, std::memory_order_relaxed);

@@ -58,7 +58,6 @@ struct bSMemoryAdminLock
     // Ownership, written by the owner on every operation: a line of its own.
     alignas(64) std::atomic<uintptr_t> m_uOwningThread{0}; // changed under the ordinary lock only
     std::atomic<uintptr_t> m_uOwnerInside{0};              // the owning thread while inside, else 0
-    uint32_t m_uOwnerDepth = 0;                            // written by the owning thread only
     // The ordinary lock.
     alignas(64) std::atomic<uint32_t> m_uState{0}; // 0 free, 1 held, 2 held with sleepers
     std::atomic<uintptr_t> m_uOwner{0};            // the holding thread, 0 when free
