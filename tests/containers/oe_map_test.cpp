@@ -29,33 +29,15 @@ namespace
 
     std::vector<unsigned char> Bytes(std::initializer_list<int> a_arrValues)
     {
-        std::vector<unsigned char> arrBytes;
-        for (int iValue : a_arrValues)
-            arrBytes.push_back(static_cast<unsigned char>(iValue));
-        return arrBytes;
+        return std::vector<unsigned char>(a_arrValues.begin(), a_arrValues.end());
     }
 } // namespace
 
-TEST(bTStringValMap, StartsWithFortyThreeBucketsAndNeverRehashes)
+TEST(bTStringValMap, FortyThreeBucketsNewestKeyFirstAndNoRehash)
 {
     bTStringValMap<long> mapValues;
+    EXPECT_TRUE(mapValues.BeginIterator() == mapValues.EndIterator());
     EXPECT_EQ(mapValues.GetBucketCount(), 43);
-    EXPECT_EQ(mapValues.GetCount(), 0);
-    for (long l = 0; l < 1000; ++l)
-        mapValues.SetAt(bCString::GetFormattedString("key%ld", l), l);
-    EXPECT_EQ(mapValues.GetCount(), 1000);
-    EXPECT_EQ(mapValues.GetBucketCount(), 43);
-    for (long l = 0; l < 1000; l += 37)
-    {
-        long const * pValue = mapValues.Find(bCString::GetFormattedString("key%ld", l));
-        ASSERT_NE(pValue, nullptr);
-        EXPECT_EQ(*pValue, l);
-    }
-}
-
-TEST(bTStringValMap, IteratesBucketByBucketNewestKeyFirst)
-{
-    bTStringValMap<long> mapValues;
     FillSample(mapValues);
     EXPECT_EQ(KeysOf(mapValues), (std::vector<std::string>{"0", "6", "a", "7", "b"}));
     std::vector<int> arrBuckets;
@@ -63,61 +45,64 @@ TEST(bTStringValMap, IteratesBucketByBucketNewestKeyFirst)
         arrBuckets.push_back(It.GetBucket());
     EXPECT_EQ(arrBuckets, (std::vector<int>{5, 11, 11, 12, 12}));
     auto It = mapValues.BeginIterator();
-    EXPECT_EQ(It.GetValue(), 3);
     auto Old = It++;
     EXPECT_EQ(Old.GetValue(), 3);
     EXPECT_EQ(It.GetValue(), 4);
+    for (int i = 0; i < 5; ++i)
+        ++It; // stepping past the end stays at the end
+    EXPECT_TRUE(It == mapValues.EndIterator());
+
+    for (long l = 0; l < 1000; ++l)
+        mapValues.SetAt(bCString::GetFormattedString("key%ld", l), l);
+    EXPECT_EQ(mapValues.GetCount(), 1005);
+    EXPECT_EQ(mapValues.GetBucketCount(), 43);
+    for (long l = 0; l < 1000; l += 37)
+        EXPECT_EQ(*mapValues.Find(bCString::GetFormattedString("key%ld", l)), l);
 }
 
-TEST(bTStringValMap, EmptyMapBeginsAtItsEnd)
-{
-    bTStringValMap<long> mapValues;
-    EXPECT_TRUE(mapValues.BeginIterator() == mapValues.EndIterator());
-    mapValues.SetAt(bCString("x"), 1);
-    EXPECT_TRUE(mapValues.BeginIterator() != mapValues.EndIterator());
-    auto It = mapValues.BeginIterator();
-    ++It;
-    EXPECT_TRUE(It == mapValues.EndIterator());
-    ++It; // stepping past the end stays at the end
-    EXPECT_TRUE(It == mapValues.EndIterator());
-}
-
-TEST(bTStringValMap, AccessInsertsADefaultValueOnce)
+TEST(bTStringValMap, AccessInsertsOnceAndRemoveUnlinksAnywhere)
 {
     bTStringValMap<long> mapValues;
     EXPECT_EQ(mapValues[bCString("n")], 0);
     mapValues[bCString("n")] += 5;
     mapValues.AccessAt(bCString("n")) += 1;
-    EXPECT_EQ(mapValues.GetCount(), 1);
     long lValue = -1;
     EXPECT_TRUE(mapValues.GetAt(bCString("n"), lValue));
     EXPECT_EQ(lValue, 6);
     EXPECT_FALSE(mapValues.GetAt(bCString("N"), lValue)); // case-sensitive
     EXPECT_EQ(lValue, 6);
     EXPECT_FALSE(mapValues.Contains(bCString("")));
-}
 
-TEST(bTStringValMap, RemoveUnlinksFromAnyPlaceInTheChain)
-{
-    bTStringValMap<long> mapValues;
+    mapValues.Clear();
     FillSample(mapValues);
     EXPECT_TRUE(mapValues.Remove(bCString("a"))); // the tail of bucket 11
     EXPECT_TRUE(mapValues.Remove(bCString("7"))); // the head of bucket 12
     EXPECT_FALSE(mapValues.Remove(bCString("7")));
     EXPECT_FALSE(mapValues.Remove(bCString("zz")));
-    EXPECT_EQ(mapValues.GetCount(), 3);
     EXPECT_EQ(KeysOf(mapValues), (std::vector<std::string>{"0", "6", "b"}));
     EXPECT_EQ(*mapValues.Find(bCString("b")), 2);
 }
 
-TEST(bTStringValMap, ClearGoesBackToFortyThreeBuckets)
+TEST(bTStringValMap, ClearGoesBackToFortyThreeBucketsAndCopyReversesChains)
 {
     bTStringValMap<long> mapValues;
     mapValues.Create(109);
-    EXPECT_EQ(mapValues.GetBucketCount(), 109);
     FillSample(mapValues);
     // 97 % 109 and 54 % 109: the sample spreads differently over 109 buckets.
     EXPECT_EQ(KeysOf(mapValues), (std::vector<std::string>{"0", "6", "7", "a", "b"}));
+    bTStringValMap<long> mapCopy;
+    mapCopy.SetAt(bCString("stale"), 9);
+    mapCopy = mapValues;
+    EXPECT_EQ(mapCopy.GetBucketCount(), 43); // the copy is cleared to the default table
+    EXPECT_EQ(mapCopy.GetCount(), 5);
+    bTStringValMap<long> mapDefault;
+    FillSample(mapDefault);
+    bTStringValMap<long> mapSecond(mapDefault); // keys sharing a bucket come out reversed
+    EXPECT_EQ(KeysOf(mapSecond), (std::vector<std::string>{"0", "a", "6", "b", "7"}));
+    bTStringValMap<long> const & mapSame = mapSecond;
+    mapSecond = mapSame;
+    EXPECT_EQ(mapSecond.GetCount(), 5);
+
     EXPECT_EQ(mapValues.GetBucketCount(), 109);
     mapValues.Clear();
     EXPECT_EQ(mapValues.GetCount(), 0);
@@ -130,29 +115,7 @@ TEST(bTStringValMap, ClearGoesBackToFortyThreeBuckets)
     EXPECT_EQ(mapValues.GetBucketCount(), 43);
 }
 
-TEST(bTStringValMap, CopyReversesKeysThatShareABucket)
-{
-    bTStringValMap<long> mapSource;
-    mapSource.Create(359);
-    FillSample(mapSource);
-    bTStringValMap<long> mapCopy;
-    mapCopy.SetAt(bCString("stale"), 9);
-    mapCopy = mapSource;
-    EXPECT_EQ(mapCopy.GetBucketCount(), 43); // the copy is cleared to the default table
-    EXPECT_EQ(mapCopy.GetCount(), 5);
-    EXPECT_FALSE(mapCopy.Contains(bCString("stale")));
-
-    bTStringValMap<long> mapDefault;
-    FillSample(mapDefault);
-    bTStringValMap<long> mapSecond(mapDefault);
-    EXPECT_EQ(KeysOf(mapSecond), (std::vector<std::string>{"0", "a", "6", "b", "7"}));
-    EXPECT_EQ(*mapSecond.Find(bCString("6")), 4);
-    bTStringValMap<long> const & mapSame = mapSecond;
-    mapSecond = mapSame;
-    EXPECT_EQ(mapSecond.GetCount(), 5);
-}
-
-TEST(bTStringObjMap, HoldsStringObjects)
+TEST(bTStringObjMap, HoldsObjectsAndPointerMapsDoNotOwn)
 {
     bTStringObjMap<bCString> mapTexts;
     bCString strValue("value");
@@ -164,38 +127,39 @@ TEST(bTStringObjMap, HoldsStringObjects)
     EXPECT_EQ(strValue.GetRefCount(), 1);
     mapTexts.Remove(bCString("key"));
     EXPECT_TRUE(mapTexts.IsEmpty());
-}
 
-TEST(bTPtrMap, KeepsPointersWithoutOwningThem)
-{
     int iFirst = 1;
-    int iSecond = 2;
-    {
-        bTPtrMap<bCString, int *> mapPointers;
-        mapPointers.SetAt(bCString("first"), &iFirst);
-        mapPointers.SetAt(bCString("second"), &iSecond);
-        EXPECT_EQ(mapPointers.GetAt(bCString("first")), &iFirst);
-        EXPECT_EQ(mapPointers.GetAt(bCString("third")), nullptr);
-        EXPECT_EQ(mapPointers[bCString("third")], nullptr); // inserted as null
-        EXPECT_EQ(mapPointers.GetCount(), 3);
-    }
-    EXPECT_EQ(iFirst + iSecond, 3);
+    bTPtrMap<bCString, int *> mapPointers;
+    mapPointers.SetAt(bCString("first"), &iFirst);
+    EXPECT_EQ(mapPointers.GetAt(bCString("first")), &iFirst);
+    EXPECT_EQ(mapPointers.GetAt(bCString("third")), nullptr);
+    EXPECT_EQ(mapPointers[bCString("third")], nullptr); // inserted as null
+    EXPECT_EQ(mapPointers.GetCount(), 2);
 }
 
 TEST(bTStringObjMap, WritesVersionCountAndPairsInIterationOrder)
 {
     bTStringObjMap<bCString> mapOptions;
+    CTestStream EmptyStream;
+    EXPECT_EQ(mapOptions.Write(EmptyStream), 5ul);
+    EXPECT_EQ(EmptyStream.GetBytes(), Bytes({1, 0, 0, 0, 0}));
     mapOptions.SetAt(bCString("a"), bCString("xy"));
     mapOptions.SetAt(bCString("6"), bCString(""));
     CTestStream Stream;
-    EXPECT_EQ(mapOptions.Write(Stream), 1ul + 4 + (2 + 1 + 2) + (2 + 1 + 2 + 2));
+    EXPECT_EQ(mapOptions.Write(Stream), 17ul);
     EXPECT_EQ(Stream.GetBytes(), Bytes({1, 2, 0, 0, 0,                // version, count
                                         1, 0, '6', 0, 0,              // "6" -> ""
                                         1, 0, 'a', 2, 0, 'x', 'y'})); // "a" -> "xy"
-    bTStringObjMap<bCString> mapEmpty;
-    CTestStream EmptyStream;
-    EXPECT_EQ(mapEmpty.Write(EmptyStream), 5ul);
-    EXPECT_EQ(EmptyStream.GetBytes(), Bytes({1, 0, 0, 0, 0}));
+
+    bTStringValMap<long> mapIndices; // long values travel as four bytes
+    mapIndices.SetAt(bCString("k"), -2);
+    CTestStream LongStream;
+    EXPECT_EQ(mapIndices.Write(LongStream), 12ul);
+    EXPECT_EQ(LongStream.GetBytes(), Bytes({1, 1, 0, 0, 0, 1, 0, 'k', 0xFE, 0xFF, 0xFF, 0xFF}));
+    bTStringValMap<long> mapRead;
+    CTestStream Input(LongStream.GetBytes().data(), LongStream.GetBytes().size());
+    ASSERT_TRUE(mapRead.Read(Input));
+    EXPECT_EQ(*mapRead.Find(bCString("k")), -2);
 }
 
 TEST(bTStringObjMap, ReadRestoresWhatWasWritten)
@@ -219,19 +183,6 @@ TEST(bTStringObjMap, ReadRestoresWhatWasWritten)
         ASSERT_NE(pValue, nullptr) << It.GetKey().GetText();
         EXPECT_TRUE(*pValue == It.GetValue());
     }
-}
-
-TEST(bTStringValMap, LongValuesTravelAsFourBytes)
-{
-    bTStringValMap<long> mapIndices;
-    mapIndices.SetAt(bCString("k"), -2);
-    CTestStream Stream;
-    EXPECT_EQ(mapIndices.Write(Stream), 12ul);
-    EXPECT_EQ(Stream.GetBytes(), Bytes({1, 1, 0, 0, 0, 1, 0, 'k', 0xFE, 0xFF, 0xFF, 0xFF}));
-    bTStringValMap<long> mapRead;
-    CTestStream Input(Stream.GetBytes().data(), Stream.GetBytes().size());
-    ASSERT_TRUE(mapRead.Read(Input));
-    EXPECT_EQ(*mapRead.Find(bCString("k")), -2);
 }
 
 TEST(bTStringObjMap, ReadKeepsWhatItReadBeforeTheEndAndIgnoresTheVersion)
