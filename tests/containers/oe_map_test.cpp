@@ -1,6 +1,6 @@
 #include <vellmark/containers/oe_map.h>
 
-#include "oe_teststream.h"
+#include <vellmark/kernel/oe_memorystream.h>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +30,29 @@ namespace
     std::vector<unsigned char> Bytes(std::initializer_list<int> a_arrValues)
     {
         return std::vector<unsigned char>(a_arrValues.begin(), a_arrValues.end());
+    }
+
+    // The bytes a map writes; the count it gives must be theirs.
+    template <typename TMap> std::vector<unsigned char> Written(TMap const & a_mapSource)
+    {
+        bCMemoryStream Stream;
+        unsigned long const uWritten = a_mapSource.Write(Stream);
+        EXPECT_EQ(uWritten, static_cast<unsigned long>(Stream.GetSize()));
+        Stream.SetPosition(0, bEStreamSeekMode_Begin);
+        auto const * pBytes = static_cast<unsigned char const *>(Stream.GetBuffer(uWritten));
+        return std::vector<unsigned char>(pBytes, pBytes + Stream.GetSize());
+    }
+
+    // Reads the first a_uSize bytes into the map; where the reading stopped.
+    template <typename TMap>
+    long long ReadInto(TMap & a_mapTarget, std::vector<unsigned char> const & a_arrBytes, bool a_bRead, size_t a_uSize)
+    {
+        bCMemoryStream Stream;
+        if (a_uSize)
+            Stream.Write(a_arrBytes.data(), static_cast<unsigned long>(a_uSize));
+        Stream.SetPosition(0, bEStreamSeekMode_Begin);
+        EXPECT_EQ(a_mapTarget.Read(Stream), a_bRead) << a_uSize;
+        return Stream.GetPosition();
     }
 } // namespace
 
@@ -140,25 +163,19 @@ TEST(bTStringObjMap, HoldsObjectsAndPointerMapsDoNotOwn)
 TEST(bTStringObjMap, WritesVersionCountAndPairsInIterationOrder)
 {
     bTStringObjMap<bCString> mapOptions;
-    CTestStream EmptyStream;
-    EXPECT_EQ(mapOptions.Write(EmptyStream), 5ul);
-    EXPECT_EQ(EmptyStream.GetBytes(), Bytes({1, 0, 0, 0, 0}));
+    EXPECT_EQ(Written(mapOptions), Bytes({1, 0, 0, 0, 0}));
     mapOptions.SetAt(bCString("a"), bCString("xy"));
     mapOptions.SetAt(bCString("6"), bCString(""));
-    CTestStream Stream;
-    EXPECT_EQ(mapOptions.Write(Stream), 17ul);
-    EXPECT_EQ(Stream.GetBytes(), Bytes({1, 2, 0, 0, 0,                // version, count
+    EXPECT_EQ(Written(mapOptions), Bytes({1, 2, 0, 0, 0,                // version, count
                                         1, 0, '6', 0, 0,              // "6" -> ""
                                         1, 0, 'a', 2, 0, 'x', 'y'})); // "a" -> "xy"
 
     bTStringValMap<long> mapIndices; // long values travel as four bytes
     mapIndices.SetAt(bCString("k"), -2);
-    CTestStream LongStream;
-    EXPECT_EQ(mapIndices.Write(LongStream), 12ul);
-    EXPECT_EQ(LongStream.GetBytes(), Bytes({1, 1, 0, 0, 0, 1, 0, 'k', 0xFE, 0xFF, 0xFF, 0xFF}));
+    std::vector<unsigned char> const arrBytes = Written(mapIndices);
+    EXPECT_EQ(arrBytes, Bytes({1, 1, 0, 0, 0, 1, 0, 'k', 0xFE, 0xFF, 0xFF, 0xFF}));
     bTStringValMap<long> mapRead;
-    CTestStream Input(LongStream.GetBytes().data(), LongStream.GetBytes().size());
-    ASSERT_TRUE(mapRead.Read(Input));
+    ReadInto(mapRead, arrBytes, true, arrBytes.size());
     EXPECT_EQ(*mapRead.Find(bCString("k")), -2);
 }
 
@@ -168,13 +185,10 @@ TEST(bTStringObjMap, ReadRestoresWhatWasWritten)
     for (int i = 0; i < 100; ++i)
         mapSource.SetAt(bCString::GetFormattedString("name%d", i), bCString::GetFormattedString("value%d", i * 3));
     mapSource.SetAt(bCString("zero\0byte", 9), bCString("emb\0edded", 9));
-    CTestStream Stream;
-    mapSource.Write(Stream);
+    std::vector<unsigned char> const arrBytes = Written(mapSource);
     bTStringObjMap<bCString> mapRead;
     mapRead.SetAt(bCString("stale"), bCString("gone"));
-    CTestStream Input(Stream.GetBytes().data(), Stream.GetBytes().size());
-    ASSERT_TRUE(mapRead.Read(Input));
-    EXPECT_EQ(Input.GetPosition(), Stream.GetBytes().size());
+    EXPECT_EQ(ReadInto(mapRead, arrBytes, true, arrBytes.size()), static_cast<long long>(arrBytes.size()));
     EXPECT_EQ(mapRead.GetCount(), 101);
     EXPECT_FALSE(mapRead.Contains(bCString("stale")));
     for (auto It = mapSource.BeginIterator(); It != mapSource.EndIterator(); ++It)
@@ -191,8 +205,7 @@ TEST(bTStringObjMap, ReadKeepsWhatItReadBeforeTheEndAndIgnoresTheVersion)
     for (size_t uSize = 0; uSize < arrFull.size(); ++uSize)
     {
         bTStringObjMap<bCString> mapRead;
-        CTestStream Input(arrFull.data(), uSize);
-        EXPECT_FALSE(mapRead.Read(Input)) << uSize;
+        ReadInto(mapRead, arrFull, false, uSize);
         EXPECT_LE(mapRead.GetCount(), 1) << uSize; // pairs read before the end stay
     }
     // A count larger than the data, then any version byte (readers never checked it) with a repeated key.
@@ -208,8 +221,7 @@ TEST(bTStringObjMap, ReadKeepsWhatItReadBeforeTheEndAndIgnoresTheVersion)
     for (auto const & Case : Cases)
     {
         bTStringObjMap<bCString> mapRead;
-        CTestStream Input(Case.m_arrBytes.data(), Case.m_arrBytes.size());
-        EXPECT_EQ(mapRead.Read(Input), Case.m_bRead);
+        ReadInto(mapRead, Case.m_arrBytes, Case.m_bRead, Case.m_arrBytes.size());
         EXPECT_EQ(mapRead.GetCount(), 1);
         EXPECT_STREQ(mapRead.Find(bCString("k"))->GetText(), Case.m_pcValue);
     }
