@@ -52,8 +52,8 @@ namespace
 TEST(bTArrayBase, GrowthStepIsAnEighthBetweenFourAndAThousandTwentyFour)
 {
     int const arrCases[][4] = {
-        {0, 1, 0, 5},         {40, 41, 0, 46},      {8192, 8193, 0, 9217}, {20000, 20001, 0, 21025},
-        {10, 10, 0, 10},      {10, 20, 7, 27},      {10, 20, -1, 20}, // within the capacity, explicit, none
+        {0, 1, 0, 5},    {40, 41, 0, 46}, {8192, 8193, 0, 9217}, {20000, 20001, 0, 21025},
+        {10, 10, 0, 10}, {10, 20, 7, 27}, {10, 20, -1, 20}, // within the capacity, explicit, none
     };
     for (auto const & c : arrCases)
         EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];

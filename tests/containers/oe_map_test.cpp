@@ -167,8 +167,8 @@ TEST(bTStringObjMap, WritesVersionCountAndPairsInIterationOrder)
     mapOptions.SetAt(bCString("a"), bCString("xy"));
     mapOptions.SetAt(bCString("6"), bCString(""));
     EXPECT_EQ(Written(mapOptions), Bytes({1, 2, 0, 0, 0,                // version, count
-                                        1, 0, '6', 0, 0,              // "6" -> ""
-                                        1, 0, 'a', 2, 0, 'x', 'y'})); // "a" -> "xy"
+                                          1, 0, '6', 0, 0,              // "6" -> ""
+                                          1, 0, 'a', 2, 0, 'x', 'y'})); // "a" -> "xy"
 
     bTStringValMap<long> mapIndices; // long values travel as four bytes
     mapIndices.SetAt(bCString("k"), -2);

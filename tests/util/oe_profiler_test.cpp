@@ -44,7 +44,8 @@ namespace
 
         static void Advance(double a_dSeconds)
         {
-            s_u64FakeStamp += static_cast<unsigned long long>(a_dSeconds * static_cast<double>(OEGetTimeStampFrequency()));
+            s_u64FakeStamp +=
+                static_cast<unsigned long long>(a_dSeconds * static_cast<double>(OEGetTimeStampFrequency()));
         }
         // Regions: a name opens one, ")" closes the innermost, a number lets that many seconds pass.
         static void Run(std::initializer_list<char const *> a_arrSteps)
