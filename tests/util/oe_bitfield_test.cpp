@@ -258,7 +258,8 @@ TYPED_TEST(bTBitFieldTest, LogicWorksOnTheWordsBothFieldsHave)
          {0x0FF00FF0u, 0xFFFF0001u, 0x3F}, 70},
         {"ExpandOr", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandOr(a_B); },
          {0xFFF0FFF0u, 0xFFFF0001u, 0x3F}, 70},
-        {"ExpandAnd", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandAnd(a_B); }, {0xF000F000u, 0, 0}, 70},
+        {"ExpandAnd", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandAnd(a_B); },
+         {0xF000F000u, 0, 0}, 70},
         {"long ExpandAnd", false, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandAnd(a_B); },
          {0xF000F000u, 0, 0}, 70},
     };
