@@ -13,12 +13,12 @@ namespace
         static int ms_iLive;
         int m_iValue;
 
-        SCounted() : m_iValue(-1) { ++ms_iLive; }
-        SCounted(int a_iValue) : m_iValue(a_iValue) { ++ms_iLive; }
+        SCounted(int a_iValue = -1) : m_iValue(a_iValue) { ++ms_iLive; }
         SCounted(SCounted const & a_Other) : m_iValue(a_Other.m_iValue) { ++ms_iLive; }
         SCounted & operator=(SCounted const &) = default;
         ~SCounted() { --ms_iLive; }
         bool operator==(SCounted const & a_Other) const { return m_iValue == a_Other.m_iValue; }
+        operator int() const { return m_iValue; }
     };
     int SCounted::ms_iLive = 0;
 
@@ -43,90 +43,69 @@ namespace
     std::vector<std::string> TextsOf(bTObjArray<bCString> const & a_arrSource)
     {
         std::vector<std::string> arrTexts;
-        for (bTObjArray<bCString>::bCConstIterator It = a_arrSource.BeginIterator(); It != a_arrSource.EndIterator();
-             ++It)
+        for (auto It = a_arrSource.BeginIterator(); It != a_arrSource.EndIterator(); ++It)
             arrTexts.push_back(It->GetText());
         return arrTexts;
     }
-
-    std::vector<int> ValuesOf(bTObjArray<SCounted> const & a_arrSource)
-    {
-        std::vector<int> arrValues;
-        for (int i = 0; i < a_arrSource.GetCount(); ++i)
-            arrValues.push_back(a_arrSource[i].m_iValue);
-        return arrValues;
-    }
 } // namespace
 
-TEST(bTArrayBase, DefaultGrowthStepIsAnEighthBetweenFourAndAThousandTwentyFour)
+TEST(bTArrayBase, GrowthStepIsAnEighthBetweenFourAndAThousandTwentyFour)
 {
-    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(0, 1, 0), 5);
-    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(40, 41, 0), 46);
-    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(8192, 8193, 0), 9217);
-    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(20000, 20001, 0), 21025);
-    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(10, 10, 0), 10);  // no growth within the capacity
-    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(10, 20, 7), 27);  // explicit step
-    EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(10, 20, -1), 20); // no extra slots
-}
+    int const arrCases[][4] = {
+        {0, 1, 0, 5},    {40, 41, 0, 46}, {8192, 8193, 0, 9217}, {20000, 20001, 0, 21025},
+        {10, 10, 0, 10}, {10, 20, 7, 27}, {10, 20, -1, 20}, // within the capacity, explicit, none
+    };
+    for (auto const & c : arrCases)
+        EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
 
-TEST(bTObjArray, AppendingGrowsByTheStep)
-{
     bTObjArray<bCString> arrTexts;
-    EXPECT_EQ(arrTexts.GetCapacity(), 0);
-    EXPECT_EQ(arrTexts.Add(bCString("one")), 0);
-    EXPECT_EQ(arrTexts.GetCount(), 1);
-    EXPECT_EQ(arrTexts.GetCapacity(), 5);
     std::vector<int> arrCapacities;
-    for (int i = 1; i < 40; ++i)
+    for (int i = 0; i < 41; ++i)
     {
-        arrTexts.Add(bCString("x"));
+        EXPECT_EQ(arrTexts.Add(bCString("x")), i);
         if (arrCapacities.empty() || arrCapacities.back() != arrTexts.GetCapacity())
             arrCapacities.push_back(arrTexts.GetCapacity());
     }
-    // The step stays 4 until the capacity reaches 32.
-    EXPECT_EQ(arrCapacities, (std::vector<int>{5, 10, 15, 20, 25, 30, 35, 40}));
-    arrTexts.Add(bCString("y"));
-    EXPECT_EQ(arrTexts.GetCapacity(), 46);
-}
+    EXPECT_EQ(arrCapacities, (std::vector<int>{5, 10, 15, 20, 25, 30, 35, 40, 46})); // step 4 until 32
 
-TEST(bTObjArray, AppendingToAFullArrayOfEightThousandSlotsAddsAThousandTwentyFour)
-{
-    bTValArray<int> arrValues;
-    arrValues.Reserve(8192, -1);
     bTObjArray<float> arrFloats;
     arrFloats.Reserve(8192, -1);
     EXPECT_EQ(arrFloats.GetCapacity(), 8192);
-    arrValues.SetCount(8192);
     arrFloats.SetCount(8192);
-    arrValues.Add(1);
     arrFloats.Add(2.0f);
-    EXPECT_EQ(arrValues.GetCapacity(), 9217);
     EXPECT_EQ(arrFloats.GetCapacity(), 9217);
     EXPECT_EQ(arrFloats[8192], 2.0f);
+
+    bTValArray<double> arrValues;
+    int const arrReserves[][3] = {{10, 0, 14}, {12, 0, 14}, {20, 100, 120}, {121, -5, 121}};
+    for (auto const & c : arrReserves)
+    {
+        arrValues.Reserve(c[0], c[1]);
+        EXPECT_EQ(arrValues.GetCapacity(), c[2]) << c[0];
+    }
+    EXPECT_EQ(arrValues.GetCount(), 0);
 }
 
-TEST(bTObjArray, AppendKeepsOrderAndCopiesTheElement)
+TEST(bTObjArray, AddInsertAndRemoveKeepOrDisturbOrder)
 {
     bTObjArray<bCString> arrTexts;
-    for (char const * pcText : {"a", "b", "c", "d", "e", "f"})
+    for (char const * pcText : {"b", "c", "d", "e", "f"})
         arrTexts.Add(bCString(pcText));
-    // An element of the array itself survives the move of the block it lives in.
     arrTexts.FreeExtra();
-    arrTexts.Add(arrTexts[0]);
-    EXPECT_EQ(TextsOf(arrTexts), (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "a"}));
-}
+    arrTexts.Add(arrTexts[0]); // an element of the array itself survives the move of its block
+    EXPECT_TRUE(arrTexts.InsertAt(0, bCString("a")));
+    EXPECT_TRUE(arrTexts.InsertAt(2, arrTexts[0]));
+    EXPECT_FALSE(arrTexts.InsertAt(9, bCString("x")));
+    EXPECT_FALSE(arrTexts.InsertAt(-1, bCString("x")));
+    EXPECT_EQ(TextsOf(arrTexts), (std::vector<std::string>{"a", "b", "a", "c", "d", "e", "f", "b"}));
 
-TEST(bTObjArray, RemovalFormsKeepOrDisturbOrder)
-{
     bTObjArray<int> arrValues;
     for (int i = 0; i < 8; ++i)
         arrValues.Add(i);
     arrValues.RemoveAt(2);
-    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 1, 3, 4, 5, 6, 7}));
     arrValues.RemoveAt(4, 2);
     EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 1, 3, 4, 7}));
     arrValues.RemoveAtFast(1);
-    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 7, 3, 4}));
     EXPECT_TRUE(arrValues.Remove(3));
     EXPECT_FALSE(arrValues.Remove(42));
     EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0, 7, 4}));
@@ -136,18 +115,6 @@ TEST(bTObjArray, RemovalFormsKeepOrDisturbOrder)
     arrValues.RemoveAtFast(9);
     EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0}));
     EXPECT_EQ(arrValues.GetCapacity(), 10); // removal never shrinks the storage
-}
-
-TEST(bTObjArray, InsertShiftsTheRest)
-{
-    bTObjArray<bCString> arrTexts;
-    arrTexts.Add(bCString("b"));
-    EXPECT_TRUE(arrTexts.InsertAt(0, bCString("a")));
-    EXPECT_TRUE(arrTexts.InsertAt(2, bCString("d")));
-    EXPECT_TRUE(arrTexts.InsertAt(2, arrTexts[0]));
-    EXPECT_FALSE(arrTexts.InsertAt(5, bCString("x")));
-    EXPECT_FALSE(arrTexts.InsertAt(-1, bCString("x")));
-    EXPECT_EQ(TextsOf(arrTexts), (std::vector<std::string>{"a", "b", "a", "d"}));
 }
 
 TEST(bTObjArray, SlotsPastTheCountHoldDefaultObjects)
@@ -160,10 +127,8 @@ TEST(bTObjArray, SlotsPastTheCountHoldDefaultObjects)
         arrItems.Add(SCounted(2));
         arrItems.Add(SCounted(3));
         arrItems.SetCount(1);
-        EXPECT_EQ(arrItems.GetCapacity(), 5);
         arrItems.SetCount(3);
-        // Removed elements were destroyed and their slots made default again.
-        EXPECT_EQ(ValuesOf(arrItems), (std::vector<int>{1, -1, -1}));
+        EXPECT_EQ(ValuesOf(arrItems), (std::vector<int>{1, -1, -1})); // removed slots made default again
         arrItems.RemoveAt(0);
         EXPECT_EQ(arrItems.AccessArray()[2].m_iValue, -1);
         arrItems.FreeExtra();
@@ -171,16 +136,12 @@ TEST(bTObjArray, SlotsPastTheCountHoldDefaultObjects)
         EXPECT_EQ(SCounted::ms_iLive, 2);
     }
     EXPECT_EQ(SCounted::ms_iLive, 0);
-}
 
-TEST(bTObjArray, FreeExtraOfAnEmptyArrayReleasesEverything)
-{
     bTObjArray<bCString> arrTexts;
     arrTexts.Add(bCString("gone"));
     arrTexts.Clear();
     EXPECT_EQ(arrTexts.GetCapacity(), 5);
-    arrTexts.FreeExtra();
-    EXPECT_EQ(arrTexts.GetCount(), 0);
+    arrTexts.FreeExtra(); // of an empty array: releases everything
     EXPECT_EQ(arrTexts.GetCapacity(), 0);
     EXPECT_EQ(arrTexts.GetArray(), nullptr);
     EXPECT_EQ(arrTexts.Add(bCString("again")), 0);
@@ -213,27 +174,18 @@ TEST(bTValArray, NewTrailingElementsAreZero)
     arrValues.Add(6);
     arrValues.SetCount(1);
     arrValues.SetCount(3);
-    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{5, 0, 0}));
     EXPECT_EQ(arrValues.AddNew(), 3);
-    EXPECT_EQ(arrValues[3], 0);
+    EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{5, 0, 0, 0}));
     EXPECT_FALSE(arrValues.SetCount(-1));
     EXPECT_EQ(arrValues.IndexOf(0), 1);
     EXPECT_TRUE(arrValues.Contains(5));
     EXPECT_FALSE(arrValues.Contains(6));
-}
-
-TEST(bTValArray, ReserveUsesTheGivenStep)
-{
-    bTValArray<double> arrValues;
-    arrValues.Reserve(10);
-    EXPECT_EQ(arrValues.GetCapacity(), 14);
-    arrValues.Reserve(12);
-    EXPECT_EQ(arrValues.GetCapacity(), 14);
-    arrValues.Reserve(20, 100);
-    EXPECT_EQ(arrValues.GetCapacity(), 120);
-    arrValues.Reserve(121, -5);
-    EXPECT_EQ(arrValues.GetCapacity(), 121);
-    EXPECT_EQ(arrValues.GetCount(), 0);
+    int iSum = 0;
+    for (int iValue : arrValues)
+        iSum += iValue;
+    EXPECT_EQ(iSum, 5);
+    bTValArray<int> arrEmpty;
+    EXPECT_TRUE(arrEmpty.BeginIterator() == arrEmpty.EndIterator());
 }
 
 TEST(bTAutoPtrArray, DeletesPointeesOnRemovalAndDestruction)
@@ -244,32 +196,16 @@ TEST(bTAutoPtrArray, DeletesPointeesOnRemovalAndDestruction)
         for (int i = 0; i < 6; ++i)
             arrOwned.Add(new SOwned(i));
         arrOwned.RemoveAt(0);
-        EXPECT_EQ(SOwned::ms_iDeleted, 1);
         arrOwned.RemoveAtFast(0);
         EXPECT_EQ(SOwned::ms_iDeleted, 2);
         EXPECT_EQ(arrOwned[0]->m_iValue, 5);
-        SOwned * pKept = arrOwned.DetachAt(0);
-        EXPECT_EQ(SOwned::ms_iDeleted, 2);
-        delete pKept;
+        delete arrOwned.DetachAt(0);
+        EXPECT_EQ(SOwned::ms_iDeleted, 3);
         EXPECT_TRUE(arrOwned.Remove(arrOwned[0]));
         EXPECT_EQ(SOwned::ms_iDeleted, 4);
         arrOwned.Add(new SOwned(9));
-        arrOwned.SetCount(1); // the detached one was deleted by hand
+        arrOwned.SetCount(1);
         EXPECT_EQ(SOwned::ms_iDeleted, 6);
-        EXPECT_EQ(arrOwned.GetCount(), 1);
     }
     EXPECT_EQ(SOwned::ms_iDeleted, 7);
-}
-
-TEST(bTArrayBase, RangeForWalksTheLiveElements)
-{
-    bTValArray<int> arrValues;
-    for (int i = 1; i <= 4; ++i)
-        arrValues.Add(i * i);
-    int iSum = 0;
-    for (int iValue : arrValues)
-        iSum += iValue;
-    EXPECT_EQ(iSum, 30);
-    bTValArray<int> arrEmpty;
-    EXPECT_TRUE(arrEmpty.BeginIterator() == arrEmpty.EndIterator());
 }

@@ -45,29 +45,23 @@ namespace
     };
 } // namespace
 
-TEST_F(bCContainerMemoryTest, ArrayTakesItsFirstBlockThroughTheReallocation)
+TEST_F(bCContainerMemoryTest, ArraysTakeTheirFirstBlockThroughTheReallocation)
 {
     bTValArray<int> arrValues;
-    OEHeapInjectFailure(1, 1);
-    EXPECT_EQ(arrValues.Add(7), -1);
-    OEHeapStopFailures();
-    EXPECT_EQ((std::vector<std::string>{kReallocFailure}), g_arrMemoryErrors);
-    EXPECT_EQ(arrValues.GetCount(), 0);
-    EXPECT_EQ(arrValues.GetCapacity(), 0);
-    EXPECT_EQ(arrValues.Add(7), 0); // the heap is back: the same append succeeds
-    EXPECT_EQ(arrValues.GetCapacity(), 5);
-}
-
-TEST_F(bCContainerMemoryTest, SmallArrayTakesItsFirstBlockThroughTheReallocation)
-{
-    bTSmallArray<float> arrValues;
-    OEHeapInjectFailure(1, 1);
-    EXPECT_EQ(arrValues.Add(1.5f), -1);
-    OEHeapStopFailures();
-    EXPECT_EQ((std::vector<std::string>{kReallocFailure}), g_arrMemoryErrors);
-    EXPECT_EQ(arrValues.GetCount(), 0);
-    EXPECT_EQ(arrValues.Add(1.5f), 0);
-    EXPECT_EQ(arrValues.GetCapacity(), 4);
+    bTSmallArray<float> arrSmall;
+    for (int iCapacity : {5, 4})
+    {
+        auto const funcAdd = [&] { return iCapacity == 5 ? arrValues.Add(7) : arrSmall.Add(1.5f); };
+        auto const funcCapacity = [&] { return iCapacity == 5 ? arrValues.GetCapacity() : arrSmall.GetCapacity(); };
+        g_arrMemoryErrors.clear();
+        OEHeapInjectFailure(1, 1);
+        EXPECT_EQ(funcAdd(), -1);
+        OEHeapStopFailures();
+        EXPECT_EQ((std::vector<std::string>{kReallocFailure}), g_arrMemoryErrors);
+        EXPECT_EQ(funcCapacity(), 0);
+        EXPECT_EQ(funcAdd(), 0); // the heap is back: the same append succeeds
+        EXPECT_EQ(funcCapacity(), iCapacity);
+    }
 }
 
 TEST_F(bCContainerMemoryTest, MapNodeThatCannotBeAllocatedIsAFatalError)

@@ -11,27 +11,12 @@
 
 namespace
 {
-    // A key to sort by and the element's original position, to see stability.
-    struct SItem
-    {
-        uint32_t m_uKey;
-        uint32_t m_uOrigin;
-    };
-
-    template <unsigned long t_uSize> struct SWideItem
-    {
-        uint32_t m_uKey;
-        unsigned char m_arrPad[t_uSize - 4];
-    };
-
     // Records what the sort asks of the compare function.
     struct SCompareLog
     {
-        char const * m_pBase = nullptr;
         unsigned long m_uSize = 0;
         int m_iCalls = 0;
-        bool m_bOnlyNeighbours = true; // every call compared an element with its predecessor
-        bool m_bElementFirst = true;   // ... and gave the later element first
+        bool m_bInsertionOnly = true; // every call gave an element and then its predecessor
     };
     SCompareLog g_Log;
 
@@ -39,104 +24,73 @@ namespace
     {
         ++g_Log.m_iCalls;
         long const lDistance = static_cast<char const *>(a_p1) - static_cast<char const *>(a_p2);
-        if (lDistance != static_cast<long>(g_Log.m_uSize) && lDistance != -static_cast<long>(g_Log.m_uSize))
-            g_Log.m_bOnlyNeighbours = false;
-        if (lDistance != static_cast<long>(g_Log.m_uSize))
-            g_Log.m_bElementFirst = false;
+        g_Log.m_bInsertionOnly = g_Log.m_bInsertionOnly && lDistance == static_cast<long>(g_Log.m_uSize);
         return g_ArraySortDefaultCompare(a_p1, a_p2);
     }
 
-    void StartLog(void const * a_pBase, unsigned long a_uSize)
+    // Sorts the keys as elements of t_uSize bytes (the key first, then the original position, to see
+    // stability); gives the keys and origins afterwards.
+    template <unsigned long t_uSize>
+    std::vector<uint32_t> Sort(std::vector<uint32_t> const & a_arrKeys, bool a_bSwapLimit,
+                               std::vector<uint32_t> * a_pOrigins = nullptr)
     {
-        g_Log = SCompareLog();
-        g_Log.m_pBase = static_cast<char const *>(a_pBase);
-        g_Log.m_uSize = a_uSize;
-    }
-
-    std::vector<SItem> MakeItems(std::vector<uint32_t> const & a_arrKeys)
-    {
-        std::vector<SItem> arrItems;
+        std::vector<unsigned char> arrItems(a_arrKeys.size() * t_uSize);
         for (uint32_t u = 0; u < a_arrKeys.size(); ++u)
-            arrItems.push_back({a_arrKeys[u], u});
-        return arrItems;
+        {
+            std::memcpy(&arrItems[u * t_uSize], &a_arrKeys[u], 4);
+            std::memcpy(&arrItems[u * t_uSize + 4], &u, 4);
+        }
+        g_Log = SCompareLog();
+        g_Log.m_uSize = t_uSize;
+        g_ArrayInsertionSort(arrItems.data(), a_arrKeys.size(), t_uSize, LoggingCompare, a_bSwapLimit);
+        std::vector<uint32_t> arrKeys(a_arrKeys.size());
+        for (uint32_t u = 0; u < a_arrKeys.size(); ++u)
+        {
+            std::memcpy(&arrKeys[u], &arrItems[u * t_uSize], 4);
+            if (a_pOrigins)
+                std::memcpy(&a_pOrigins->emplace_back(), &arrItems[u * t_uSize + 4], 4);
+        }
+        return arrKeys;
     }
 } // namespace
 
 TEST(g_ArraySortDefaultCompare, ComparesTheFirstUnsignedWord)
 {
-    SItem const Small{1, 99};
-    SItem const Large{0x80000000u, 0};
-    SItem const Same{1, 0};
-    EXPECT_EQ(g_ArraySortDefaultCompare(&Small, &Large), -1);
-    EXPECT_EQ(g_ArraySortDefaultCompare(&Large, &Small), 1); // unsigned: the high bit is large
-    EXPECT_EQ(g_ArraySortDefaultCompare(&Small, &Same), 0);  // the rest of the element is ignored
+    uint32_t const Small[2] = {1, 99}, Large[2] = {0x80000000u, 0}, Same[2] = {1, 0};
+    EXPECT_EQ(g_ArraySortDefaultCompare(Small, Large), -1);
+    EXPECT_EQ(g_ArraySortDefaultCompare(Large, Small), 1); // unsigned: the high bit is large
+    EXPECT_EQ(g_ArraySortDefaultCompare(Small, Same), 0);  // the rest of the element is ignored
 }
 
-TEST(g_ArrayInsertionSort, SortsAscendingAndKeepsEqualElementsInOrder)
+TEST(g_ArrayInsertionSort, StableAscendingComparingNeighboursOnly)
 {
-    std::vector<SItem> arrItems = MakeItems({5, 3, 5, 1, 3, 9, 0, 5, 1});
-    g_ArrayInsertionSort(arrItems.data(), arrItems.size(), sizeof(SItem), g_ArraySortDefaultCompare, false);
-    std::vector<SItem> arrExpected = MakeItems({5, 3, 5, 1, 3, 9, 0, 5, 1});
-    std::stable_sort(arrExpected.begin(), arrExpected.end(),
-                     [](SItem const & a, SItem const & b) { return a.m_uKey < b.m_uKey; });
-    for (size_t u = 0; u < arrItems.size(); ++u)
-    {
-        EXPECT_EQ(arrItems[u].m_uKey, arrExpected[u].m_uKey) << u;
-        EXPECT_EQ(arrItems[u].m_uOrigin, arrExpected[u].m_uOrigin) << u;
-    }
-}
+    std::vector<uint32_t> arrOrigins;
+    EXPECT_EQ(Sort<8>({5, 3, 5, 1, 3, 9, 0, 5, 1}, false, &arrOrigins),
+              (std::vector<uint32_t>{0, 1, 1, 3, 3, 5, 5, 5, 9}));
+    EXPECT_EQ(arrOrigins, (std::vector<uint32_t>{6, 3, 8, 1, 4, 0, 2, 7, 5}));
+    EXPECT_TRUE(g_Log.m_bInsertionOnly);
 
-TEST(g_ArrayInsertionSort, ComparesEachElementWithItsPredecessorOnly)
-{
-    std::vector<SItem> arrItems = MakeItems({4, 2, 7, 1, 1, 8, 3});
-    StartLog(arrItems.data(), sizeof(SItem));
-    g_ArrayInsertionSort(arrItems.data(), arrItems.size(), sizeof(SItem), LoggingCompare, false);
-    EXPECT_TRUE(g_Log.m_bOnlyNeighbours);
-    EXPECT_TRUE(g_Log.m_bElementFirst);
-    EXPECT_TRUE(std::is_sorted(arrItems.begin(), arrItems.end(),
-                               [](SItem const & a, SItem const & b) { return a.m_uKey < b.m_uKey; }));
-}
-
-TEST(g_ArrayInsertionSort, TwoEqualElementsStayWhereTheyAre)
-{
-    std::vector<SItem> arrItems = MakeItems({7, 7});
-    StartLog(arrItems.data(), sizeof(SItem));
-    g_ArrayInsertionSort(arrItems.data(), 2, sizeof(SItem), LoggingCompare, true);
+    arrOrigins.clear(); // two equal elements stay where they are, after one comparison
+    Sort<8>({7, 7}, true, &arrOrigins);
+    EXPECT_EQ(arrOrigins, (std::vector<uint32_t>{0, 1}));
     EXPECT_EQ(g_Log.m_iCalls, 1);
-    EXPECT_EQ(arrItems[0].m_uOrigin, 0u);
-    EXPECT_EQ(arrItems[1].m_uOrigin, 1u);
-}
-
-TEST(g_ArrayInsertionSort, FewerThanTwoElementsAreNotCompared)
-{
-    SItem Item{3, 0};
-    StartLog(&Item, sizeof(SItem));
-    g_ArrayInsertionSort(&Item, 1, sizeof(SItem), LoggingCompare, false);
-    g_ArrayInsertionSort(nullptr, 0, sizeof(SItem), LoggingCompare, false);
+    Sort<8>({3}, false);
     EXPECT_EQ(g_Log.m_iCalls, 0);
-}
-
-TEST(g_ArrayInsertionSort, ElementsOfTwentyFourBytesUseTheInsertionSort)
-{
-    std::vector<SWideItem<24>> arrItems(30);
-    for (uint32_t u = 0; u < 30; ++u)
-        arrItems[u].m_uKey = u; // already sorted: insertion sort asks only neighbours
-    StartLog(arrItems.data(), 24);
-    g_ArrayInsertionSort(arrItems.data(), 30, 24, LoggingCompare, false);
-    EXPECT_EQ(g_Log.m_iCalls, 29);
-    EXPECT_TRUE(g_Log.m_bOnlyNeighbours);
+    g_ArrayInsertionSort(nullptr, 0, 8, LoggingCompare, false);
+    EXPECT_EQ(g_Log.m_iCalls, 0);
 }
 
 TEST(g_ArrayInsertionSort, ElementsLargerThanTwentyFourBytesAlwaysUseQuicksort)
 {
-    std::vector<SWideItem<32>> arrItems(30);
+    std::vector<uint32_t> arrKeys(30), arrSorted(30);
+    std::iota(arrSorted.begin(), arrSorted.end(), 0u);
+    EXPECT_EQ(Sort<24>(arrSorted, false), arrSorted); // sorted already: only neighbours asked
+    EXPECT_EQ(g_Log.m_iCalls, 29);
+    EXPECT_TRUE(g_Log.m_bInsertionOnly);
     for (uint32_t u = 0; u < 30; ++u)
-        arrItems[u].m_uKey = (u * 7) % 30;
-    StartLog(arrItems.data(), 32);
-    g_ArrayInsertionSort(arrItems.data(), 30, 32, LoggingCompare, false);
-    EXPECT_FALSE(g_Log.m_bOnlyNeighbours && g_Log.m_bElementFirst);
-    for (uint32_t u = 0; u < 30; ++u)
-        EXPECT_EQ(arrItems[u].m_uKey, u);
+        arrKeys[u] = (u * 7) % 30;
+    EXPECT_EQ(Sort<32>(arrKeys, false), arrSorted);
+    EXPECT_FALSE(g_Log.m_bInsertionOnly);
 }
 
 // Reversed input of n elements needs n(n-1)/2 swaps. Twelve pass the threshold of 60 at the last element (66)
@@ -152,18 +106,13 @@ TEST(g_ArrayInsertionSort, SwapLimitHandsReversedInputToQuicksort)
     for (auto const & Case : Cases)
     {
         SCOPED_TRACE(std::to_string(Case.m_uCount) + (Case.m_bSwapLimit ? " limited" : " free"));
-        std::vector<uint32_t> arrKeys(Case.m_uCount);
+        std::vector<uint32_t> arrKeys(Case.m_uCount), arrSorted(Case.m_uCount);
         std::iota(arrKeys.rbegin(), arrKeys.rend(), 0u);
-        std::vector<SItem> arrItems = MakeItems(arrKeys);
-        StartLog(arrItems.data(), sizeof(SItem));
-        g_ArrayInsertionSort(arrItems.data(), Case.m_uCount, sizeof(SItem), LoggingCompare, Case.m_bSwapLimit);
-        EXPECT_EQ(g_Log.m_bOnlyNeighbours && g_Log.m_bElementFirst, Case.m_bInsertionOnly);
-        if (Case.m_bInsertionOnly)
-        { // every pair compared once, every comparison a swap
-            EXPECT_EQ(g_Log.m_iCalls, static_cast<int>(Case.m_uCount * (Case.m_uCount - 1) / 2));
-        }
-        for (uint32_t u = 0; u < Case.m_uCount; ++u)
-            EXPECT_EQ(arrItems[u].m_uKey, u);
+        std::iota(arrSorted.begin(), arrSorted.end(), 0u);
+        EXPECT_EQ(Sort<8>(arrKeys, Case.m_bSwapLimit), arrSorted);
+        EXPECT_EQ(g_Log.m_bInsertionOnly, Case.m_bInsertionOnly);
+        int const iPairs = static_cast<int>(Case.m_uCount * (Case.m_uCount - 1) / 2);
+        EXPECT_TRUE(!Case.m_bInsertionOnly || g_Log.m_iCalls == iPairs); // each pair once, each a swap
     }
 }
 

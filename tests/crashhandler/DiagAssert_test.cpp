@@ -75,31 +75,30 @@ TEST_F(DiagAssertTest, OptionsSixShowNoBoxAndLeaveHeaderAndStackInTheClientBuffe
     EXPECT_NE(strText.find("_Test::TestBody + "), std::string::npos) << strText;
 }
 
-TEST_F(DiagAssertTest, OptionEightLeavesOutTheHeader)
+TEST_F(DiagAssertTest, OptionEightLeavesOutTheHeaderAndNoBufferGetsNothing)
 {
     EXPECT_EQ(DiagAssert(DA_STACKTRACEONLY, "x", "y", 1), 0);
     EXPECT_EQ(std::string(m_carrBuffer).rfind("0x", 0), 0u) << m_carrBuffer;
     EXPECT_EQ(std::string(m_carrBuffer).find("Debug Assertion Failed!"), std::string::npos);
+    SetMessageBuffer(nullptr);
+    std::memset(m_carrBuffer, 0, sizeof(m_carrBuffer));
+    DiagAssert(DA_SHOWODS, "a", "b", 1);
+    EXPECT_EQ(m_carrBuffer[0], 0);
 }
 
 TEST_F(DiagAssertTest, TheBoxAnswerDecidesWhetherToStop)
 {
-    EXPECT_EQ(DiagAssert(DA_SHOWMSGBOX, "a == b", "file.cpp", 7), 0);
+    EXPECT_EQ(DiagAssert(DA_USEDEFAULTS, "a == b", "file.cpp", 7), 0); // the defaults show the box
     EXPECT_EQ(g_Box.m_iCalls, 1);
     EXPECT_EQ(g_Box.m_strCaption, "ASSERTION FAILURE...");
     EXPECT_EQ(g_Box.m_uStyle & 0xF, static_cast<unsigned int>(MB_ABORTRETRYIGNORE));
     EXPECT_EQ(g_Box.m_uStyle & 0xF0, static_cast<unsigned int>(MB_ICONERROR));
     EXPECT_EQ(g_Box.m_strText, m_carrBuffer);
-    g_Box.m_iAnswer = IDRETRY;
-    EXPECT_NE(DiagAssert(DA_SHOWMSGBOX, "a == b", "file.cpp", 7), 0);
-    g_Box.m_iAnswer = IDABORT;
-    EXPECT_NE(DiagAssert(DA_SHOWMSGBOX, "a == b", "file.cpp", 7), 0);
-}
-
-TEST_F(DiagAssertTest, DefaultOptionsShowTheBox)
-{
-    EXPECT_EQ(DiagAssert(DA_USEDEFAULTS, "a", "b", 1), 0);
-    EXPECT_EQ(g_Box.m_iCalls, 1);
+    for (int iAnswer : {IDRETRY, IDABORT})
+    {
+        g_Box.m_iAnswer = iAnswer;
+        EXPECT_NE(DiagAssert(DA_SHOWMSGBOX, "a == b", "file.cpp", 7), 0) << iAnswer;
+    }
 }
 
 TEST_F(DiagAssertTest, NullAndOverlongTextsAreCutToTheBuffer)
@@ -109,14 +108,6 @@ TEST_F(DiagAssertTest, NullAndOverlongTextsAreCutToTheBuffer)
     std::string const strLong(10000, 'x');
     EXPECT_EQ(DiagAssert(DA_SHOWODS | DA_SHOWSTACKTRACE, strLong.c_str(), strLong.c_str(), 1), 0);
     EXPECT_EQ(std::strlen(m_carrBuffer), 4095u);
-}
-
-TEST_F(DiagAssertTest, ClientBufferCanBeSwitchedOff)
-{
-    SetMessageBuffer(nullptr);
-    std::memset(m_carrBuffer, 0, sizeof(m_carrBuffer));
-    DiagAssert(DA_SHOWODS, "a", "b", 1);
-    EXPECT_EQ(m_carrBuffer[0], 0);
 }
 
 TEST(DiagOutput, CutsAtItsBufferAndKeepsTheLastError)
@@ -130,7 +121,7 @@ TEST(DiagOutput, CutsAtItsBufferAndKeepsTheLastError)
     EXPECT_EQ(AddDiagAssertModule(nullptr), 1);
 }
 
-TEST(DiagAssertDeathTest, StopAnswerEndsTheProcessWithMinusOne)
+TEST(DiagAssertDeathTest, StopAnswerEndsTheProcessWithMinusOneAndIgnoreRunsOn)
 {
     EXPECT_EXIT(
         {
@@ -138,10 +129,6 @@ TEST(DiagAssertDeathTest, StopAnswerEndsTheProcessWithMinusOne)
             OE_ASSERT_EX(DA_USEDEFAULTS, 1 + 1 == 3, "tests/DiagAssert");
         },
         ::testing::ExitedWithCode(255), "Expression : 1 \\+ 1 == 3");
-}
-
-TEST(DiagAssertDeathTest, IgnoreAnswerRunsOn)
-{
     EXPECT_EXIT(
         {
             OE_ASSERT_EX(DA_SHOWODS, 1 + 1 == 3, "tests/DiagAssert");

@@ -42,33 +42,25 @@ namespace
     }
 } // namespace
 
+// Entry points without arguments: record the call, report success.
+#define STUB_CALL(NAME)                                                                                                \
+    STUB_API bool NAME()                                                                                               \
+    {                                                                                                                  \
+        Record(#NAME);                                                                                                 \
+        return true;                                                                                                   \
+    }
+
+STUB_CALL(DestroyErrorDialog)
+STUB_CALL(ShowModalErrorDialog)
+STUB_CALL(DestroyMemoryDialog)
+STUB_CALL(ShowModalMemoryDialog)
+STUB_CALL(CreateFileNotUniqueDialog)
+STUB_CALL(DestroyFileNotUniqueDialog)
+STUB_CALL(ShowModalFileNotUniqueDialog)
+
 STUB_API bool CreateErrorDialog(bool a_bFatal)
 {
     Record("CreateErrorDialog", a_bFatal ? 1 : 0);
-    return true;
-}
-
-STUB_API bool DestroyErrorDialog()
-{
-    Record("DestroyErrorDialog");
-    return true;
-}
-
-STUB_API bool ShowModalErrorDialog()
-{
-    Record("ShowModalErrorDialog");
-    return true;
-}
-
-STUB_API bool DestroyMemoryDialog()
-{
-    Record("DestroyMemoryDialog");
-    return true;
-}
-
-STUB_API bool ShowModalMemoryDialog()
-{
-    Record("ShowModalMemoryDialog");
     return true;
 }
 
@@ -77,30 +69,8 @@ STUB_API void AddItemToMemoryOverview(bSAllocationItem const *, bool a_bValid)
     Record("AddItemToMemoryOverview", a_bValid ? 1 : 0);
 }
 
-STUB_API bool CreateFileNotUniqueDialog()
-{
-    Record("CreateFileNotUniqueDialog");
-    return true;
-}
-
-STUB_API bool DestroyFileNotUniqueDialog()
-{
-    Record("DestroyFileNotUniqueDialog");
-    return true;
-}
-
-STUB_API bool ShowModalFileNotUniqueDialog()
-{
-    Record("ShowModalFileNotUniqueDialog");
-    return true;
-}
-
 #ifndef OE_DIALOGS_PARTIAL
-STUB_API bool CreateMemoryDialog()
-{
-    Record("CreateMemoryDialog");
-    return true;
-}
+STUB_CALL(CreateMemoryDialog)
 
 STUB_API bool AddText(int a_iKind, char const * a_pcText)
 {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -26,6 +27,13 @@ namespace
         {bEPixelFormat_RGBA_8888, 4, 0xFF, 0xFF, 0xFF, 0xFF, false},
         {bEPixelFormat_ARGB_8888, 4, 0xFF, 0xFF, 0xFF, 0xFF, false},
     };
+
+    std::vector<unsigned char> Pixel(bCByteAlphaColor const & a_Color, bEPixelFormat a_eFormat)
+    {
+        std::vector<unsigned char> arrPixel(4, 0xEE);
+        a_Color.WritePixel(a_eFormat, arrPixel.data());
+        return arrPixel;
+    }
 } // namespace
 
 TEST(bCByteAlphaColor, EveryFormatRoundTheCircle)
@@ -65,16 +73,10 @@ TEST(bCByteAlphaColor, PixelWordsAreLittleEndianInTheirLayout)
     EXPECT_EQ(bCByteAlphaColor(0xF8, 0, 0x08, 0x80).GetColor_ARGB_1555(), 0xFC01);
     EXPECT_EQ(bCByteAlphaColor(0, 0, 0, 0x7F).GetColor_ARGB_1555(), 0x0000);
 
-    unsigned char arrPixel[4];
-    Color.WritePixel(bEPixelFormat_RGBA_8888, arrPixel);
-    unsigned char const arrRGBA[4] = {0x78, 0x56, 0x34, 0x12};
-    EXPECT_EQ(std::memcmp(arrPixel, arrRGBA, 4), 0);
-    Color.WritePixel(bEPixelFormat_ARGB_8888, arrPixel);
-    unsigned char const arrARGB[4] = {0x56, 0x34, 0x12, 0x78};
-    EXPECT_EQ(std::memcmp(arrPixel, arrARGB, 4), 0);
-    Color.WritePixel(bEPixelFormat_RGBA_4444, arrPixel);
-    EXPECT_EQ(arrPixel[0], 0x57);
-    EXPECT_EQ(arrPixel[1], 0x13);
+    EXPECT_EQ(Pixel(Color, bEPixelFormat_RGBA_8888), (std::vector<unsigned char>{0x78, 0x56, 0x34, 0x12}));
+    EXPECT_EQ(Pixel(Color, bEPixelFormat_ARGB_8888), (std::vector<unsigned char>{0x56, 0x34, 0x12, 0x78}));
+    EXPECT_EQ(Pixel(Color, bEPixelFormat_RGBA_4444), (std::vector<unsigned char>{0x57, 0x13, 0xEE, 0xEE}));
+    EXPECT_EQ(Pixel(Color, bEPixelFormat_RGB_888), (std::vector<unsigned char>{0x12, 0x34, 0x56, 0xEE}));
 
     bCByteAlphaColor HalfAlpha(5, 5, 5, 5);
     HalfAlpha.SetColor_ARGB_1555(0x8000);
@@ -90,12 +92,8 @@ TEST(bCByteAlphaColor, PixelWordsAreLittleEndianInTheirLayout)
 TEST(bCByteAlphaColor, ThreeBytePixelsKeepAlpha)
 {
     bCByteAlphaColor const Color(10, 20, 30, 40);
-    unsigned char arrPixel[4] = {0, 0, 0, 0xEE};
-    Color.WritePixel(bEPixelFormat_RGB_888, arrPixel);
-    unsigned char const arrExpected[4] = {10, 20, 30, 0xEE};
-    EXPECT_EQ(std::memcmp(arrPixel, arrExpected, 4), 0);
     bCByteAlphaColor Back(1, 1, 1, 99);
-    Back.ReadPixel(bEPixelFormat_RGB_888, arrPixel);
+    Back.ReadPixel(bEPixelFormat_RGB_888, Pixel(Color, bEPixelFormat_RGB_888).data());
     EXPECT_EQ(Back, bCByteAlphaColor(10, 20, 30, 99));
 
     EXPECT_EQ(Color.GetColor_RGB_888(), bCByteColor(10, 20, 30));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -83,40 +84,29 @@ TEST(bCColorStream, BytesOfEveryClassAndReadsBack)
     }
 }
 
-TEST(bCColorStream, FloatFormsCutAtEveryByteKeepWholeComponentsOnly)
+// Cut at every byte: a float component is taken once its four bytes are there, a byte component
+// (and the byte form's alpha, a long) once its first byte is; nothing is read past the end.
+TEST(bCColorStream, CutsAtEveryByteKeepWhatTheyDidNotReach)
 {
-    std::vector<unsigned char> const arrBytes = FloatBytes({0.5f, 0.25f, 0.125f, 2.0f});
-    for (size_t uCut = 0; uCut <= arrBytes.size(); ++uCut)
+    std::vector<unsigned char> const arrFloat = FloatBytes({0.5f, 0.25f, 0.125f, 2.0f});
+    std::vector<unsigned char> const arrByte = {0, 0, 0, 0, 10, 20, 30, 0, 40, 0, 0, 0};
+    for (size_t uCut = 0; uCut <= arrFloat.size(); ++uCut)
     {
         SCOPED_TRACE(uCut);
-        bCMemoryStream Stream;
-        Stream.Write(arrBytes.data(), static_cast<unsigned long>(uCut));
-        Stream.SetPosition(0, bEStreamSeekMode_Begin);
-        bCFloatAlphaColor Color(-1.0f, -2.0f, -3.0f, -4.0f);
-        Color << Stream;
-        EXPECT_EQ(Color.GetRed(), uCut >= 8 ? 0.5f : -1.0f);
-        EXPECT_EQ(Color.GetGreen(), uCut >= 12 ? 0.25f : -2.0f);
-        EXPECT_EQ(Color.GetBlue(), uCut >= 16 ? 0.125f : -3.0f);
-        EXPECT_EQ(Color.GetAlpha(), uCut >= 20 ? 2.0f : -4.0f);
-        EXPECT_EQ(Stream.GetPosition(), static_cast<long long>(uCut)) << "never reads past the end";
-    }
-}
-
-TEST(bCColorStream, TruncatedInputKeepsWhatItDidNotReach)
-{
-    std::vector<unsigned char> const arrBytes = {0, 0, 0, 0, 10, 20, 30, 0, 40, 0, 0, 0};
-    for (size_t uCut = 0; uCut < arrBytes.size(); ++uCut)
-    {
-        SCOPED_TRACE(uCut);
-        bCMemoryStream Stream;
-        Stream.Write(arrBytes.data(), static_cast<unsigned long>(uCut));
-        Stream.SetPosition(0, bEStreamSeekMode_Begin);
-        bCByteAlphaColor Color(1, 2, 3, 4);
-        Color << Stream;
-        EXPECT_EQ(Color.GetRed(), uCut > 4 ? 10 : 1);
-        EXPECT_EQ(Color.GetGreen(), uCut > 5 ? 20 : 2);
-        EXPECT_EQ(Color.GetBlue(), uCut > 6 ? 30 : 3);
-        EXPECT_EQ(Color.GetAlpha(), uCut > 8 ? 40 : 4);
-        EXPECT_EQ(Stream.GetPosition(), static_cast<long long>(uCut));
+        bCMemoryStream FloatStream, ByteStream;
+        FloatStream.Write(arrFloat.data(), static_cast<unsigned long>(uCut));
+        ByteStream.Write(arrByte.data(), static_cast<unsigned long>(std::min(uCut, arrByte.size())));
+        FloatStream.SetPosition(0, bEStreamSeekMode_Begin);
+        ByteStream.SetPosition(0, bEStreamSeekMode_Begin);
+        bCFloatAlphaColor FloatColor(-1.0f, -2.0f, -3.0f, -4.0f);
+        FloatColor << FloatStream;
+        EXPECT_EQ(FloatColor, bCFloatAlphaColor(uCut >= 8 ? 0.5f : -1.0f, uCut >= 12 ? 0.25f : -2.0f,
+                                                uCut >= 16 ? 0.125f : -3.0f, uCut >= 20 ? 2.0f : -4.0f));
+        EXPECT_EQ(FloatStream.GetPosition(), static_cast<long long>(uCut));
+        bCByteAlphaColor ByteColor(1, 2, 3, 4);
+        ByteColor << ByteStream;
+        EXPECT_EQ(ByteColor, bCByteAlphaColor(uCut > 4 ? 10 : 1, uCut > 5 ? 20 : 2, uCut > 6 ? 30 : 3,
+                                              uCut > 8 ? 40 : 4));
+        EXPECT_EQ(ByteStream.GetPosition(), static_cast<long long>(std::min(uCut, arrByte.size())));
     }
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -14,29 +15,30 @@ namespace
     };
 } // namespace
 
-TEST(OEHeap, BlocksAreAlignedAndSized)
+TEST(OEHeap, BlocksAreAlignedAndSizedAndResizeInPlaceOrFail)
 {
     void * pPool = OEHeapCreatePool(0x8002);
-    for (std::size_t uSize :
-         {std::size_t(1), std::size_t(24), std::size_t(549), std::size_t(70000), OE_HEAP_LARGE_BLOCK})
+    std::vector<void *> arrBlocks;
+    for (int i = 0; i < 9 * 16; ++i) // every size up to 8 bytes, many live at once, then larger ones
+        arrBlocks.push_back(OEHeapAllocate(pPool, static_cast<std::size_t>(i % 9), 0));
+    for (std::size_t uSize : {std::size_t(24), std::size_t(549), std::size_t(70000), OE_HEAP_LARGE_BLOCK})
     {
-        void * pBlock = OEHeapAllocate(pPool, uSize, 0);
+        arrBlocks.push_back(OEHeapAllocate(pPool, uSize, 0));
+        ASSERT_NE(arrBlocks.back(), nullptr);
+        EXPECT_GE(OEHeapSize(arrBlocks.back()), uSize);
+        std::memset(arrBlocks.back(), 0x5A, uSize);
+    }
+    for (void * pBlock : arrBlocks)
+    {
         ASSERT_NE(pBlock, nullptr);
-        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u);
-        EXPECT_GE(OEHeapSize(pBlock), uSize);
-        std::memset(pBlock, 0x5A, uSize);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u) << pBlock;
         OEHeapFree(pBlock);
     }
     EXPECT_EQ(OEHeapSize(nullptr), 0u);
     OEHeapFree(nullptr);
-}
 
-TEST(OEHeap, ResizeInPlaceOrFail)
-{
-    void * pPool = OEHeapCreatePool(0x8002);
     void * pBlock = OEHeapAllocate(pPool, 40, 0);
-    std::size_t const uUsable = OEHeapSize(pBlock);
-    EXPECT_EQ(OEHeapResize(pBlock, uUsable, 4), pBlock);
+    EXPECT_EQ(OEHeapResize(pBlock, OEHeapSize(pBlock), 4), pBlock);
     EXPECT_EQ(OEHeapResize(pBlock, 8, 4), pBlock);
     EXPECT_EQ(OEHeapResize(pBlock, 100000, 4), nullptr);
     OEHeapFree(pBlock);
@@ -109,19 +111,4 @@ TEST(OEVirtualMemoryDeathTest, DecommittedPagesFault)
     ASSERT_NE(pcRange, nullptr);
     EXPECT_DEATH(pcRange[0] = 1, "");
     OEVirtualRelease(const_cast<unsigned char *>(pcRange), 1 << 20);
-}
-
-TEST(OEHeap, SmallestBlocksAreAlignedToo)
-{
-    void * pPool = OEHeapCreatePool(0x8002);
-    void * arrBlocks[9 * 16];
-    for (int i = 0; i < 9 * 16; ++i) // every size up to 8 bytes, many live at once
-        arrBlocks[i] = OEHeapAllocate(pPool, static_cast<std::size_t>(i % 9), 0);
-    for (void * pBlock : arrBlocks)
-    {
-        ASSERT_NE(pBlock, nullptr);
-        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u) << pBlock;
-    }
-    for (void * pBlock : arrBlocks)
-        OEHeapFree(pBlock);
 }

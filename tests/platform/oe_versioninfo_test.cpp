@@ -38,9 +38,14 @@ namespace
     {
         return BuildElfImage(BuildVersionResource(bSResourceSpec()));
     }
+
+    unsigned long InfoSize(std::vector<uint8_t> const & a_arrImage)
+    {
+        return OEGetImageVersionInfoSize(a_arrImage.data(), a_arrImage.size());
+    }
 } // namespace
 
-TEST(OEModule, VellmarkDllNamesTheLoadedLibrary)
+TEST(OEModule, VellmarkDllNamesTheLoadedLibraryAndOtherNamesDoNotLoad)
 {
     OEHModule const hModule = OELoadModule("vellmark.dll");
     ASSERT_NE(hModule, nullptr);
@@ -48,13 +53,8 @@ TEST(OEModule, VellmarkDllNamesTheLoadedLibrary)
     EXPECT_EQ(OEGetModuleProc(hModule, "DllGetVersion"), nullptr); // the banner reads the version text
     EXPECT_TRUE(OEFreeModule(hModule));
     EXPECT_NE(OELoadModule("VELLMARK.DLL"), nullptr);
-}
-
-TEST(OEModule, UnknownOrMissingNamesDoNotLoad)
-{
-    EXPECT_EQ(OELoadModule(nullptr), nullptr);
-    EXPECT_EQ(OELoadModule(""), nullptr);
-    EXPECT_EQ(OELoadModule("no-such-module-4711.dll"), nullptr);
+    for (char const * pcName : {static_cast<char const *>(nullptr), "", "no-such-module-4711.dll"})
+        EXPECT_EQ(OELoadModule(pcName), nullptr) << (pcName ? pcName : "(null)");
     EXPECT_EQ(OEGetModuleProc(nullptr, "GetVersion"), nullptr);
     EXPECT_FALSE(OEFreeModule(nullptr));
 }
@@ -99,16 +99,17 @@ TEST(OEVersionInfo, ReadsTheLibrarysOwnResource)
     EXPECT_EQ(arrFixed[3], 26364u << 16);
 }
 
-TEST(OEVersionInfo, QueriesTextsTranslationsAndFixedInfo)
+TEST(OEVersionInfo, QueriesTextsAndTranslationsAndMissingNodesFail)
 {
     std::vector<uint8_t> arrInfo = ReadImageInfo(DefaultImage());
     ASSERT_FALSE(arrInfo.empty());
     std::string strText;
-    ASSERT_TRUE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\FileVersion", strText));
-    EXPECT_EQ(strText, "3, 4, 5, 6");
     // Keys compare without case, and a repeated query finds the same text.
-    ASSERT_TRUE(QueryText(arrInfo, "\\stringfileinfo\\040904b0\\FILEVERSION", strText));
-    EXPECT_EQ(strText, "3, 4, 5, 6");
+    for (char const * pcPath : {"\\StringFileInfo\\040904B0\\FileVersion", "\\stringfileinfo\\040904b0\\FILEVERSION"})
+    {
+        ASSERT_TRUE(QueryText(arrInfo, pcPath, strText));
+        EXPECT_EQ(strText, "3, 4, 5, 6");
+    }
     void * pValue = nullptr;
     unsigned int uLength = 0;
     ASSERT_TRUE(OEVerQueryValue(arrInfo.data(), "\\VarFileInfo\\Translation", &pValue, &uLength));
@@ -116,20 +117,12 @@ TEST(OEVersionInfo, QueriesTextsTranslationsAndFixedInfo)
     uint32_t uTranslation = 0;
     std::memcpy(&uTranslation, pValue, 4);
     EXPECT_EQ(uTranslation, 0x04B00409u);
-}
 
-TEST(OEVersionInfo, MissingNodesAndWrongCodePagesFail)
-{
-    std::vector<uint8_t> arrInfo = ReadImageInfo(DefaultImage());
-    ASSERT_FALSE(arrInfo.empty());
-    std::string strText;
     for (char const * pcPath :
          {"\\StringFileInfo\\040904E4\\FileVersion", "\\StringFileInfo\\000004B0\\FileVersion",
           "\\StringFileInfo\\040904B0\\ProductVersion", "\\StringFileInfo\\040904B0\\FileVersionX",
           "\\StringFileInfo\\040904B0\\FileVersion\\Deeper"})
         EXPECT_FALSE(QueryText(arrInfo, pcPath, strText)) << pcPath;
-    void * pValue = nullptr;
-    unsigned int uLength = 0;
     EXPECT_FALSE(OEVerQueryValue(nullptr, "\\", &pValue, &uLength));
     EXPECT_FALSE(OEVerQueryValue(arrInfo.data(), nullptr, &pValue, &uLength));
     EXPECT_FALSE(OEVerQueryValue(arrInfo.data(), "\\", nullptr, &uLength));
@@ -148,8 +141,7 @@ TEST(OEVersionInfo, NonLatinCharactersBecomeQuestionMarks)
 TEST(OEVersionInfo, SmallBufferKeepsOnlyTheNodesThatFit)
 {
     std::vector<uint8_t> const arrImage = DefaultImage();
-    unsigned long const uSize = OEGetImageVersionInfoSize(arrImage.data(), arrImage.size());
-    std::vector<uint8_t> arrSmall(uSize / 2);
+    std::vector<uint8_t> arrSmall(InfoSize(arrImage) / 2);
     ASSERT_TRUE(OEGetImageVersionInfo(arrImage.data(), arrImage.size(), arrSmall.size(), arrSmall.data()));
     void * pValue = nullptr;
     unsigned int uLength = 0;
@@ -187,11 +179,11 @@ TEST(OEGetUserDefaultLangID, IsUsEnglish)
 TEST(OEVersionInfoBadInput, DamagedElfHeadersGiveNoResource)
 {
     std::vector<uint8_t> const arrGood = DefaultImage();
-    ASSERT_GT(OEGetImageVersionInfoSize(arrGood.data(), arrGood.size()), 0u);
+    ASSERT_GT(InfoSize(arrGood), 0u);
     auto Damaged = [&](size_t a_uOffset, uint64_t a_uValue, int a_iWidth) {
         std::vector<uint8_t> arrImage = arrGood;
         PutLE(arrImage, a_uOffset, a_uValue, a_iWidth);
-        return OEGetImageVersionInfoSize(arrImage.data(), arrImage.size());
+        return InfoSize(arrImage);
     };
     size_t const uSection = VersionSectionHeader(arrGood);
     size_t const uNames = uSection + kShdrSize;
@@ -220,8 +212,7 @@ TEST(OEVersionInfoBadInput, EveryTruncationIsHandled)
     std::vector<uint8_t> const arrGood = DefaultImage();
     for (size_t uLength = 0; uLength < arrGood.size(); ++uLength)
     {
-        std::vector<uint8_t> const arrImage(arrGood.begin(), arrGood.begin() + static_cast<long>(uLength));
-        EXPECT_EQ(OEGetImageVersionInfoSize(arrImage.data(), arrImage.size()), 0u) << uLength;
+        EXPECT_EQ(InfoSize(std::vector<uint8_t>(arrGood.begin(), arrGood.begin() + long(uLength))), 0u) << uLength;
     }
     EXPECT_EQ(OEGetImageVersionInfoSize(nullptr, 100), 0u);
 }
@@ -231,10 +222,9 @@ TEST(OEVersionInfoBadInput, BlobLengthsPointingOutsideAreRefused)
     std::vector<uint8_t> arrBlob = BuildVersionResource(bSResourceSpec());
     std::vector<uint8_t> arrLong = arrBlob;
     PutLE(arrLong, 0, arrBlob.size() + 4, 2); // root longer than the section
-    EXPECT_EQ(OEGetImageVersionInfoSize(BuildElfImage(arrLong).data(), BuildElfImage(arrLong).size()), 0u);
-    std::vector<uint8_t> arrShort = arrBlob;
-    PutLE(arrShort, 0, 5, 2); // root shorter than its own header
-    EXPECT_EQ(OEGetImageVersionInfoSize(BuildElfImage(arrShort).data(), BuildElfImage(arrShort).size()), 0u);
+    EXPECT_EQ(InfoSize(BuildElfImage(arrLong)), 0u);
+    PutLE(arrLong, 0, 5, 2); // root shorter than its own header
+    EXPECT_EQ(InfoSize(BuildElfImage(arrLong)), 0u);
 
     // A child that claims more than its parent holds ends the walk.
     std::vector<uint8_t> arrChild = arrBlob;
@@ -282,5 +272,5 @@ TEST(OEVersionInfo, ReadsExtendedSectionCountAndNameIndex)
     ASSERT_TRUE(QueryText(arrInfo, "\\StringFileInfo\\040904B0\\FileVersion", strText));
     EXPECT_EQ(strText, "3, 4, 5, 6");
     PutLE(arrImage, uFirst + kShSize, 1u << 30, 8); // a count far beyond the file
-    EXPECT_EQ(OEGetImageVersionInfoSize(arrImage.data(), arrImage.size()), 0u);
+    EXPECT_EQ(InfoSize(arrImage), 0u);
 }

@@ -23,21 +23,15 @@ namespace
     public:
         std::vector<uint8_t> m_arrBytes;
 
-        void U16(uint32_t a_uValue)
+        void Put(uint32_t a_uValue, int a_iBytes)
         {
-            m_arrBytes.push_back(static_cast<uint8_t>(a_uValue & 0xFF));
-            m_arrBytes.push_back(static_cast<uint8_t>((a_uValue >> 8) & 0xFF));
-        }
-        void U32(uint32_t a_uValue)
-        {
-            U16(a_uValue & 0xFFFF);
-            U16(a_uValue >> 16);
+            for (int i = 0; i < a_iBytes; ++i)
+                m_arrBytes.push_back(static_cast<uint8_t>(a_uValue >> (8 * i)));
         }
         void Text(std::u16string const & a_strText)
         {
-            for (char16_t c : a_strText)
-                U16(c);
-            U16(0);
+            for (char16_t c : a_strText + u'\0')
+                Put(c, 2);
         }
         void Align()
         {
@@ -48,9 +42,8 @@ namespace
         {
             Align();
             size_t const uStart = m_arrBytes.size();
-            U16(0);
-            U16(a_uValueLength);
-            U16(a_uType);
+            Put(a_uValueLength << 16, 4); // the length is filled in by End
+            Put(a_uType, 2);
             Text(a_strKey);
             Align();
             return uStart;
@@ -83,7 +76,7 @@ namespace
         uint32_t const arrFixed[13] = {0xFEEF04BD, 0x00010000, 0x00030004, 0x00050006, 0x00030004, 0x00050006, 0x3F,
                                        0,          0x00040004, 2,          0,          0,          0};
         for (uint32_t uWord : arrFixed)
-            Writer.U32(uWord);
+            Writer.Put(uWord, 4);
         size_t const uInfo = Writer.Begin(0, 1, u"StringFileInfo");
         size_t const uTable = Writer.Begin(0, 1, Widen(a_Spec.m_strTable));
         for (auto const & [strKey, strValue] : a_Spec.m_arrStrings)
@@ -100,7 +93,7 @@ namespace
             size_t const uVar =
                 Writer.Begin(static_cast<uint16_t>(4 * a_Spec.m_arrTranslations.size()), 0, u"Translation");
             for (uint32_t uTranslation : a_Spec.m_arrTranslations)
-                Writer.U32(uTranslation);
+                Writer.Put(uTranslation, 4);
             Writer.End(uVar);
             Writer.End(uVarInfo);
         }

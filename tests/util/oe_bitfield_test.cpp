@@ -34,44 +34,25 @@ namespace
         return Field;
     }
 
-    // The shifts exactly as described, one bit at a time.
     bool GetBit(std::vector<uint32_t> const & a_arrWords, long a_lIndex)
     {
         return (a_arrWords[a_lIndex / 32] >> (a_lIndex % 32)) & 1u;
     }
 
-    void SetBit(std::vector<uint32_t> & a_arrWords, long a_lIndex, bool a_bValue)
-    {
-        uint32_t const u32Mask = uint32_t(1) << (a_lIndex % 32);
-        a_arrWords[a_lIndex / 32] = a_bValue ? (a_arrWords[a_lIndex / 32] | u32Mask) : (a_arrWords[a_lIndex / 32] & ~u32Mask);
-    }
-
+    // The shifts exactly as described, one bit at a time; spare bits stay as they were.
     std::vector<uint32_t> ReferenceShift(std::vector<uint32_t> a_arrWords, long a_lCount, long a_lShift, bool a_bLeft)
     {
-        if (a_lShift < 0)
-        {
-            a_lShift = -a_lShift;
-            a_bLeft = !a_bLeft;
-        }
-        if (a_lShift == 0)
-            return a_arrWords;
-        if (a_lShift >= a_lCount)
+        long const lBy = a_lShift < 0 ? -a_lShift : a_lShift;
+        long const lFrom = (a_lShift < 0) == a_bLeft ? lBy : -lBy; // bit i takes bit i + lFrom
+        if (lBy >= a_lCount)
             return std::vector<uint32_t>(a_arrWords.size(), 0u);
-        if (a_bLeft)
+        std::vector<uint32_t> arrResult = a_arrWords;
+        for (long i = 0; i < a_lCount; ++i)
         {
-            for (long i = a_lCount - a_lShift - 1; i >= 0; --i)
-                SetBit(a_arrWords, i + a_lShift, GetBit(a_arrWords, i));
-            for (long i = 0; i < a_lShift; ++i)
-                SetBit(a_arrWords, i, false);
+            bool const bBit = i + lFrom >= 0 && i + lFrom < a_lCount && GetBit(a_arrWords, i + lFrom);
+            arrResult[i / 32] = (arrResult[i / 32] & ~(1u << (i % 32))) | (uint32_t(bBit) << (i % 32));
         }
-        else
-        {
-            for (long i = a_lShift; i < a_lCount; ++i)
-                SetBit(a_arrWords, i - a_lShift, GetBit(a_arrWords, i));
-            for (long i = a_lCount - a_lShift; i < a_lCount; ++i)
-                SetBit(a_arrWords, i, false);
-        }
-        return a_arrWords;
+        return arrResult;
     }
 
     std::vector<uint32_t> RandomWords(std::mt19937 & a_Random, int a_iBitCount)
@@ -109,17 +90,21 @@ namespace
         a_Field << Stream;
     }
 
-    void AppendU32(std::vector<unsigned char> & a_arrBytes, uint32_t a_u32Value)
+    // A version byte, then 32-bit little-endian words.
+    std::vector<unsigned char> StreamBytes(unsigned char a_u8Version, std::vector<uint32_t> const & a_arrWords)
     {
-        for (int i = 0; i < 4; ++i)
-            a_arrBytes.push_back(static_cast<unsigned char>(a_u32Value >> (8 * i)));
+        std::vector<unsigned char> arrBytes = {a_u8Version};
+        for (uint32_t u32Word : a_arrWords)
+            for (int i = 0; i < 4; ++i)
+                arrBytes.push_back(static_cast<unsigned char>(u32Word >> (8 * i)));
+        return arrBytes;
     }
 
     constexpr bool IsTracking(bCBitField const *) { return false; }
     constexpr bool IsTracking(bCTrackBitField const *) { return true; }
 } // namespace
 
-TYPED_TEST(bTBitFieldTest, SizesFollowTheBitCount)
+TYPED_TEST(bTBitFieldTest, SizesFollowTheBitCountAndSingleBitsCount)
 {
     TypeParam Default;
     EXPECT_EQ(Default.GetCount(), 64);
@@ -129,26 +114,18 @@ TYPED_TEST(bTBitFieldTest, SizesFollowTheBitCount)
     EXPECT_FALSE(Default.IsAnyEnabled());
     EXPECT_TRUE(Default.IsValidIndex(63));
     EXPECT_FALSE(Default.IsValidIndex(64));
-    struct bSCase
+    int const arrCases[][2] = {{0, 1}, {1, 1}, {31, 1}, {32, 2}, {64, 3}, {100, 4}, {-5, 1}}; // bits, words
+    for (auto const & Case : arrCases)
     {
-        int m_iBitCount;
-        uint32_t m_u32WordCount;
-    };
-    bSCase const arrCases[] = {{0, 1}, {1, 1}, {31, 1}, {32, 2}, {64, 3}, {100, 4}, {-5, 1}};
-    for (bSCase const & Case : arrCases)
-    {
-        SCOPED_TRACE(Case.m_iBitCount);
-        TypeParam Field(Case.m_iBitCount);
-        std::vector<unsigned char> const arrBytes = ToBytes(Field);
+        SCOPED_TRACE(Case[0]);
+        TypeParam Sized(Case[0]);
+        std::vector<unsigned char> const arrBytes = ToBytes(Sized);
         uint32_t u32WordCount = 0;
         std::memcpy(&u32WordCount, arrBytes.data() + 1, 4);
-        EXPECT_EQ(u32WordCount, Case.m_u32WordCount);
-        EXPECT_EQ(Field.GetCount(), Case.m_iBitCount < 0 ? 0 : Case.m_iBitCount);
+        EXPECT_EQ(u32WordCount, static_cast<uint32_t>(Case[1]));
+        EXPECT_EQ(Sized.GetCount(), Case[0] < 0 ? 0 : Case[0]);
     }
-}
 
-TYPED_TEST(bTBitFieldTest, SingleBitsAndCounts)
-{
     TypeParam Field(64);
     for (int i = 0; i < 64; ++i)
         Field.Enable(i);
@@ -199,15 +176,12 @@ TYPED_TEST(bTBitFieldTest, WholeFieldOperationsIncludeSpareBits)
     Field.SetCount(40);
     EXPECT_EQ(GetWords(Field), (std::vector<uint32_t>{0xFFFFFFFFu, 0u}));
     EXPECT_EQ(Field.GetCountEnabled(), 32);
-}
 
-TYPED_TEST(bTBitFieldTest, PlainFieldSeesSpareBitsOnlyInIsAnyEnabled)
-{
-    TypeParam Field = MakeField<TypeParam>(10, {0xFFFFFC00u}); // only spare bits
-    EXPECT_EQ(Field.GetCountEnabled(), 0);
-    EXPECT_EQ(Field.GetFirstEnabled(), -1);
-    EXPECT_EQ(Field.IsAnyEnabled(), !IsTracking(&Field));
-    EXPECT_TRUE(Field.IsAnyDisabled());
+    TypeParam Spare = MakeField<TypeParam>(10, {0xFFFFFC00u}); // only spare bits
+    EXPECT_EQ(Spare.GetCountEnabled(), 0);
+    EXPECT_EQ(Spare.GetFirstEnabled(), -1);
+    EXPECT_EQ(Spare.IsAnyEnabled(), !IsTracking(&Spare)); // the plain field sees them only here
+    EXPECT_TRUE(Spare.IsAnyDisabled());
 }
 
 TYPED_TEST(bTBitFieldTest, IterationVisitsMatchingBitsInOrder)
@@ -243,16 +217,8 @@ TYPED_TEST(bTBitFieldTest, ShiftsMoveBitsAsDescribed)
     TypeParam Field(10);
     Field.Enable(2);
     Field.Enable(9);
-    TypeParam Right(Field), Left(Field), NegativeRight(Field);
-    Right.ShiftRight(2);
-    EXPECT_EQ(GetWords(Right), std::vector<uint32_t>{(1u << 0) | (1u << 7)});
-    Left.ShiftLeft(2);
-    EXPECT_EQ(GetWords(Left), std::vector<uint32_t>{1u << 4});
-    NegativeRight.ShiftRight(-2);
-    EXPECT_TRUE(NegativeRight == Left);
-    EXPECT_EQ(Left.GetCountEnabled(), 1);
-    EXPECT_EQ(Right.GetCountEnabled(), 2);
-
+    Field.ShiftRight(2);
+    EXPECT_EQ(GetWords(Field), std::vector<uint32_t>{(1u << 0) | (1u << 7)});
     std::mt19937 Random(11);
     for (int iBitCount : {1, 10, 32, 33, 64, 100})
         for (long lShift : {-1000L, -70L, -33L, -1L, 0L, 1L, 2L, 31L, 32L, 33L, 63L, 64L, 65L, 99L, 100L})
@@ -261,56 +227,51 @@ TYPED_TEST(bTBitFieldTest, ShiftsMoveBitsAsDescribed)
                 SCOPED_TRACE(testing::Message() << iBitCount << (bLeft ? " << " : " >> ") << lShift);
                 std::vector<uint32_t> const arrWords = RandomWords(Random, iBitCount);
                 TypeParam Shifted = MakeField<TypeParam>(iBitCount, arrWords);
-                if (bLeft)
-                    Shifted <<= lShift;
-                else
-                    Shifted >>= lShift;
+                bLeft ? (Shifted <<= lShift) : (Shifted >>= lShift);
                 std::vector<uint32_t> const arrExpected = ReferenceShift(arrWords, iBitCount, lShift, bLeft);
                 EXPECT_EQ(GetWords(Shifted), arrExpected);
                 EXPECT_EQ(Shifted.GetCountEnabled(), CountBelow(arrExpected, iBitCount));
             }
 }
 
+// The shorter field changes only its own words; the expanding forms take the longer count.
 TYPED_TEST(bTBitFieldTest, LogicWorksOnTheWordsBothFieldsHave)
 {
-    TypeParam Long = MakeField<TypeParam>(70, {0xF0F0F0F0u, 0xFFFF0000u, 0x3Fu});
-    TypeParam Short = MakeField<TypeParam>(33, {0xFF00FF00u, 0x1u});
-
-    TypeParam And(Long);
-    And.And(Short);
-    EXPECT_EQ(GetWords(And), (std::vector<uint32_t>{0xF000F000u, 0u, 0u}));
-    EXPECT_EQ(And.GetCountEnabled(), 8);
-    TypeParam Or(Long);
-    Or |= Short;
-    EXPECT_EQ(GetWords(Or), (std::vector<uint32_t>{0xFFF0FFF0u, 0xFFFF0001u, 0x3Fu}));
-    EXPECT_EQ(Or.GetCountEnabled(), 24 + 17 + 6);
-    TypeParam Xor(Long);
-    Xor ^= Short;
-    EXPECT_EQ(GetWords(Xor), (std::vector<uint32_t>{0x0FF00FF0u, 0xFFFF0001u, 0x3Fu}));
-    EXPECT_EQ(Xor.GetCountEnabled(), 16 + 17 + 6);
-
-    // The longer other field: only the shorter field's words change.
-    TypeParam ShortOr(Short);
-    ShortOr.Or(Long);
-    EXPECT_EQ(GetWords(ShortOr), (std::vector<uint32_t>{0xFFF0FFF0u, 0xFFFF0001u}));
-    EXPECT_EQ(ShortOr.GetCount(), 33);
-    EXPECT_EQ(ShortOr.GetCountEnabled(), 25); // bit 32 only in the second word
-    TypeParam ShortAnd(Short);
-    ShortAnd &= Long;
-    EXPECT_EQ(GetWords(ShortAnd), (std::vector<uint32_t>{0xF000F000u, 0x0u}));
-
-    TypeParam Expanded(Short);
-    Expanded.ExpandXor(Long);
-    EXPECT_EQ(Expanded.GetCount(), 70);
-    EXPECT_EQ(GetWords(Expanded), (std::vector<uint32_t>{0x0FF00FF0u, 0xFFFF0001u, 0x3Fu}));
-    TypeParam ExpandedOr(Short), ExpandedAnd(Short), Kept(Long);
-    ExpandedOr.ExpandOr(Long);
-    ExpandedAnd.ExpandAnd(Long);
-    Kept.ExpandAnd(Short); // the other is shorter: the count stays
-    EXPECT_EQ(GetWords(ExpandedOr), (std::vector<uint32_t>{0xFFF0FFF0u, 0xFFFF0001u, 0x3Fu}));
-    EXPECT_EQ(GetWords(ExpandedAnd), (std::vector<uint32_t>{0xF000F000u, 0x0u, 0x0u}));
-    EXPECT_EQ(Kept.GetCount(), 70);
-    EXPECT_EQ(GetWords(Kept), (std::vector<uint32_t>{0xF000F000u, 0u, 0u}));
+    TypeParam const Long = MakeField<TypeParam>(70, {0xF0F0F0F0u, 0xFFFF0000u, 0x3Fu});
+    TypeParam const Short = MakeField<TypeParam>(33, {0xFF00FF00u, 0x1u});
+    using bFApply = void (*)(TypeParam &, TypeParam const &);
+    struct bSCase
+    {
+        char const * m_pcName;
+        bool m_bShortFirst;
+        bFApply m_funcApply;
+        std::vector<uint32_t> m_arrWords;
+        int m_iBitCount;
+    };
+    bSCase const arrCases[] = {
+        {"And", false, [](TypeParam & a_A, TypeParam const & a_B) { a_A.And(a_B); }, {0xF000F000u, 0, 0}, 70},
+        {"|=", false, [](TypeParam & a_A, TypeParam const & a_B) { a_A |= a_B; }, {0xFFF0FFF0u, 0xFFFF0001u, 0x3F}, 70},
+        {"^=", false, [](TypeParam & a_A, TypeParam const & a_B) { a_A ^= a_B; }, {0x0FF00FF0u, 0xFFFF0001u, 0x3F}, 70},
+        {"short Or", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A.Or(a_B); }, {0xFFF0FFF0u, 0xFFFF0001u}, 33},
+        {"short &=", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A &= a_B; }, {0xF000F000u, 0}, 33},
+        {"ExpandXor", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandXor(a_B); },
+         {0x0FF00FF0u, 0xFFFF0001u, 0x3F}, 70},
+        {"ExpandOr", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandOr(a_B); },
+         {0xFFF0FFF0u, 0xFFFF0001u, 0x3F}, 70},
+        {"ExpandAnd", true, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandAnd(a_B); },
+         {0xF000F000u, 0, 0}, 70},
+        {"long ExpandAnd", false, [](TypeParam & a_A, TypeParam const & a_B) { a_A.ExpandAnd(a_B); },
+         {0xF000F000u, 0, 0}, 70},
+    };
+    for (bSCase const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcName);
+        TypeParam Result(Case.m_bShortFirst ? Short : Long);
+        Case.m_funcApply(Result, Case.m_bShortFirst ? Long : Short);
+        EXPECT_EQ(Result.GetCount(), Case.m_iBitCount);
+        EXPECT_EQ(GetWords(Result), Case.m_arrWords);
+        EXPECT_EQ(Result.GetCountEnabled(), CountBelow(Case.m_arrWords, Case.m_iBitCount));
+    }
 }
 
 TYPED_TEST(bTBitFieldTest, ValueOperatorsShareOneResultEach)
@@ -360,13 +321,10 @@ TYPED_TEST(bTBitFieldTest, EqualityComparesCountsAndEveryWord)
 {
     TypeParam A = MakeField<TypeParam>(10, {0x5u});
     TypeParam B = MakeField<TypeParam>(10, {0x5u});
-    EXPECT_TRUE(A == B);
-    EXPECT_FALSE(A != B);
+    EXPECT_TRUE(A == B && !(A != B));
     B.AccessBitField()[0] |= 0x800u; // a spare bit
-    EXPECT_FALSE(A == B);
-    EXPECT_TRUE(A != B);
-    TypeParam C = MakeField<TypeParam>(11, {0x5u});
-    EXPECT_FALSE(A == C);
+    EXPECT_TRUE(A != B && !(A == B));
+    EXPECT_FALSE(A == MakeField<TypeParam>(11, {0x5u}));
     TypeParam Copy;
     Copy = A;
     Copy.CopyFrom(Copy);
@@ -383,14 +341,10 @@ TYPED_TEST(bTBitFieldTest, StreamFormAndRoundTrip)
     Field.Enable(33);
     Field.AccessBitField()[1] |= 0x80000000u; // a spare bit travels too
     EXPECT_EQ(Field.GetFirstEnabled(), 0);
-    std::vector<unsigned char> arrExpected = {1};
-    AppendU32(arrExpected, 2);
-    AppendU32(arrExpected, 0x1u);
-    AppendU32(arrExpected, 0x80000002u);
-    AppendU32(arrExpected, 40);
-    if (IsTracking(&Field))
-        AppendU32(arrExpected, 2);
-    AppendU32(arrExpected, 0);
+    std::vector<uint32_t> arrWords = {2, 0x1u, 0x80000002u, 40, 2, 0}; // the count only when tracking
+    if (!IsTracking(&Field))
+        arrWords.erase(arrWords.begin() + 4);
+    std::vector<unsigned char> const arrExpected = StreamBytes(1, arrWords);
     EXPECT_EQ(ToBytes(Field), arrExpected);
 
     TypeParam Read(3);
@@ -443,13 +397,10 @@ TYPED_TEST(bTBitFieldTest, BadStreamsLeaveTheFieldAsItWas)
     for (bSCase const & Case : arrCases)
     {
         SCOPED_TRACE(Case.m_pcName);
-        std::vector<unsigned char> arrBytes = {1};
-        AppendU32(arrBytes, Case.m_u32WordCount);
-        for (int i = 0; i < Case.m_iWordsPresent; ++i)
-            AppendU32(arrBytes, 0xFFFFFFFFu);
-        AppendU32(arrBytes, Case.m_u32BitCount);
-        AppendU32(arrBytes, 5);
-        AppendU32(arrBytes, 0);
+        std::vector<uint32_t> arrWords(static_cast<size_t>(Case.m_iWordsPresent) + 1, 0xFFFFFFFFu);
+        arrWords[0] = Case.m_u32WordCount;
+        arrWords.insert(arrWords.end(), {Case.m_u32BitCount, 5, 0});
+        std::vector<unsigned char> const arrBytes = StreamBytes(1, arrWords);
         TypeParam Field(Before);
         bCMessageRecorder Recorder;
         FromBytes(Field, arrBytes);
@@ -460,25 +411,19 @@ TYPED_TEST(bTBitFieldTest, BadStreamsLeaveTheFieldAsItWas)
 
 TYPED_TEST(bTBitFieldTest, ReadCursorIsClampedAndCountRecounted)
 {
-    struct bSCase
+    struct
     {
         uint32_t m_u32Cursor;
         int m_iNextEnabled;
-    };
-    bSCase const arrCases[] = {{1000, -1}, {0xFFFFFFFBu, 0}, {0xFFFFFFFFu, 0}, {3, 4}, {40, -1}};
-    for (bSCase const & Case : arrCases)
+    } const arrCases[] = {{1000, -1}, {0xFFFFFFFBu, 0}, {0xFFFFFFFFu, 0}, {3, 4}, {40, -1}};
+    for (auto const & Case : arrCases)
     {
         SCOPED_TRACE(Case.m_u32Cursor);
-        std::vector<unsigned char> arrBytes = {7}; // the version is not compared
-        AppendU32(arrBytes, 2);
-        AppendU32(arrBytes, 0x11u);
-        AppendU32(arrBytes, 0u);
-        AppendU32(arrBytes, 40);
-        if (IsTracking(static_cast<TypeParam *>(nullptr)))
-            AppendU32(arrBytes, 99); // a wrong stored count
-        AppendU32(arrBytes, Case.m_u32Cursor);
+        std::vector<uint32_t> arrWords = {2, 0x11u, 0u, 40, 99, Case.m_u32Cursor}; // 99: a wrong stored count
+        if (!IsTracking(static_cast<TypeParam *>(nullptr)))
+            arrWords.erase(arrWords.begin() + 4);
         TypeParam Field;
-        FromBytes(Field, arrBytes);
+        FromBytes(Field, StreamBytes(7, arrWords)); // the version is not compared
         EXPECT_EQ(Field.GetCount(), 40);
         EXPECT_EQ(Field.GetCountEnabled(), 2);
         EXPECT_EQ(Field.GetNextEnabled(), Case.m_iNextEnabled);

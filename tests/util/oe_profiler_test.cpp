@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -43,21 +44,26 @@ namespace
 
         static void Advance(double a_dSeconds)
         {
-            s_u64FakeStamp += static_cast<unsigned long long>(a_dSeconds * static_cast<double>(OEGetTimeStampFrequency()));
+            s_u64FakeStamp +=
+                static_cast<unsigned long long>(a_dSeconds * static_cast<double>(OEGetTimeStampFrequency()));
         }
-        // A region of the given length with nothing inside.
-        static void Spend(char const * a_pcName, double a_dSeconds)
+        // Regions: a name opens one, ")" closes the innermost, a number lets that many seconds pass.
+        static void Run(std::initializer_list<char const *> a_arrSteps)
         {
-            bCProfileManager::StartProfile(a_pcName);
-            Advance(a_dSeconds);
-            bCProfileManager::StopProfile();
+            for (char const * pcStep : a_arrSteps)
+                if (std::string(pcStep) == ")")
+                    bCProfileManager::StopProfile();
+                else if (std::isdigit(static_cast<unsigned char>(pcStep[0])))
+                    Advance(std::stod(pcStep));
+                else
+                    bCProfileManager::StartProfile(pcStep);
         }
         static bCProfileNode * FindChild(bCProfileNode * a_pParent, char const * a_pcName)
         {
-            for (bCProfileNode * pChild = a_pParent->GetChild(); pChild; pChild = pChild->GetSibling())
-                if (pChild->GetName() == a_pcName)
-                    return pChild;
-            return nullptr;
+            bCProfileNode * pChild = a_pParent->GetChild();
+            while (pChild && pChild->GetName() != a_pcName)
+                pChild = pChild->GetSibling();
+            return pChild;
         }
         static std::string ChildNames(bCProfileNode * a_pParent)
         {
@@ -72,13 +78,9 @@ namespace
 
 TEST_F(bCProfilerTest, NestedRegionsBecomeChildrenNewestFirst)
 {
-    bCProfileManager::StartProfile("Order");
-    Spend("B", 0.5);
-    Spend("C", 0.25);
-    Spend("B", 0.5);
+    Run({"Order", "B", "0.5", ")", "C", "0.25", ")", "B", "0.5", ")"});
     bCProfileManager::StartProfile(bCString("Order")); // direct re-entry: no child
-    bCProfileManager::StopProfile();
-    bCProfileManager::StopProfile();
+    Run({")", ")"});
     bCProfileNode * pOrder = FindChild(&bCProfileManager::AccessRoot(), "Order");
     ASSERT_NE(pOrder, nullptr);
     EXPECT_EQ(pOrder->GetParent(), &bCProfileManager::AccessRoot());
@@ -90,12 +92,14 @@ TEST_F(bCProfilerTest, NestedRegionsBecomeChildrenNewestFirst)
     EXPECT_FLOAT_EQ(pB->GetTotalTime(), 1.0f);
     EXPECT_EQ(pB->GetParent(), pOrder);
     EXPECT_EQ(pB->GetChild(), nullptr);
+    bCProfileNode Copy(*pB); // shares the tree pointers
+    EXPECT_EQ(Copy.GetParent(), pOrder);
+    EXPECT_EQ(Copy.GetName(), "B");
 }
 
 TEST_F(bCProfilerTest, RecursiveEntryCountsTheOutermostTimeOnce)
 {
-    bCProfileManager::StartProfile("Recursion");
-    bCProfileManager::StartProfile("Recursion");
+    Run({"Recursion", "Recursion"});
     bCProfileNode * pNode = bCProfileManager::GetCurrentNode();
     EXPECT_EQ(pNode->GetName(), "Recursion");
     EXPECT_EQ(pNode->GetTotalCalls(), 2);
@@ -113,10 +117,7 @@ TEST_F(bCProfilerTest, RecursiveEntryCountsTheOutermostTimeOnce)
     // A stop at the root stays at the root.
     bCProfileManager::StopProfile();
     EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
-    bCProfileManager::StartProfile("Root"); // brings the root's counter back
-    bCProfileManager::StartProfile("Root"); // the root entered as a region of its own
-    Advance(1.0);
-    bCProfileManager::StopProfile();
+    Run({"Root", "Root", "1", ")"}); // the first brings the root's counter back, the second enters it
     EXPECT_EQ(bCProfileManager::GetCurrentNode(), &bCProfileManager::AccessRoot());
     EXPECT_FLOAT_EQ(bCProfileManager::AccessRoot().GetTotalTime(), 1.0f);
 }
@@ -133,19 +134,12 @@ TEST_F(bCProfilerTest, NodeWithoutCallsNeverAccumulatesTime)
     Advance(1.0);
     EXPECT_TRUE(Node.Return());
     EXPECT_FLOAT_EQ(Node.GetTotalTime(), 1.0f);
-    bCProfileNode * pChild = Node.GetSubNode("Leaf");
-    EXPECT_EQ(Node.GetSubNode(bCString("Leaf")), pChild);
-    bCProfileNode Copy(*pChild); // shares the tree pointers
-    EXPECT_EQ(Copy.GetParent(), &Node);
-    EXPECT_EQ(Copy.GetName(), "Leaf");
+    EXPECT_EQ(Node.GetSubNode(bCString("Leaf")), Node.GetSubNode("Leaf"));
 }
 
 TEST_F(bCProfilerTest, IteratorWalksAndStaysInsideTheTree)
 {
-    bCProfileManager::StartProfile("Walk");
-    Spend("X", 0.1);
-    Spend("Y", 0.1);
-    bCProfileManager::StopProfile();
+    Run({"Walk", "X", "0.1", ")", "Y", "0.1", ")", ")"});
     bCProfileIterator * pIterator = bCProfileManager::CreateIterator();
     ASSERT_NE(g_funcGetChildByName(pIterator, bCString("Walk")), nullptr);
     EXPECT_EQ(pIterator->GetCurrentParentName(), "Root");
@@ -178,23 +172,15 @@ TEST_F(bCProfilerTest, IteratorWalksAndStaysInsideTheTree)
 
 TEST_F(bCProfilerTest, SearchDescendsAlongFirstChildrenOnly)
 {
-    bCProfileManager::StartProfile("Search");
-    bCProfileManager::StartProfile("P1");
-    Spend("Deep1", 0.1);
-    bCProfileManager::StopProfile();
-    bCProfileManager::StartProfile("P2"); // the first child of "Search"
-    Spend("Deep2", 0.1);
-    bCProfileManager::StopProfile();
-    bCProfileManager::StopProfile();
+    Run({"Search", "P1", "Deep1", ")", ")", "P2", "Deep2", ")", ")", ")"}); // P2 is the first child
     bCProfileNode * pSearch = FindChild(&bCProfileManager::AccessRoot(), "Search");
 
-    struct bSCase
+    struct
     {
         char const * m_pcName;
         bool m_bFound;
-    };
-    bSCase const arrCases[] = {{"P1", true}, {"P2", true}, {"Deep2", true}, {"Deep1", false}, {"None", false}};
-    for (bSCase const & Case : arrCases)
+    } const arrCases[] = {{"P1", true}, {"P2", true}, {"Deep2", true}, {"Deep1", false}, {"None", false}};
+    for (auto const & Case : arrCases)
     {
         SCOPED_TRACE(Case.m_pcName);
         bCProfileIterator Iterator(pSearch);
@@ -211,13 +197,7 @@ TEST_F(bCProfilerTest, SearchDescendsAlongFirstChildrenOnly)
 
 TEST_F(bCProfilerTest, IterChildsSendsOneLinePerChildDescending)
 {
-    bCProfileManager::StartProfile("Lines");
-    Spend("Other", 1.0);
-    bCProfileManager::StartProfile("Outer"); // the first child: the walk descends into it
-    Spend("Inner", 0.25);
-    Advance(0.25);
-    bCProfileManager::StopProfile();
-    bCProfileManager::StopProfile();
+    Run({"Lines", "Other", "1", ")", "Outer", "Inner", "0.25", ")", "0.25", ")", ")"}); // descends into Outer
     bCProfileIterator Iterator(FindChild(&bCProfileManager::AccessRoot(), "Lines"));
     bCMessageRecorder Recorder;
     g_funcIterChilds(&Iterator);
@@ -232,7 +212,7 @@ TEST_F(bCProfilerTest, DisabledProfilingStopsTheDisplayButKeepsCounting)
 {
     bCProfileManager::EnableProfiling(false);
     EXPECT_FALSE(bCProfileManager::IsProfilingEnabled());
-    Spend("Disabled", 0.5);
+    Run({"Disabled", "0.5", ")"});
     bCProfileNode * pNode = FindChild(&bCProfileManager::AccessRoot(), "Disabled");
     ASSERT_NE(pNode, nullptr);
     EXPECT_EQ(pNode->GetTotalCalls(), 1);
@@ -245,7 +225,7 @@ TEST_F(bCProfilerTest, DisabledProfilingStopsTheDisplayButKeepsCounting)
 
 TEST_F(bCProfilerTest, ResetClearsCountersFramesAndTime)
 {
-    Spend("Reset", 0.5);
+    Run({"Reset", "0.5", ")"});
     bCProfileManager::IncrementFrameCounter();
     bCProfileManager::IncrementFrameCounter();
     EXPECT_EQ(bCProfileManager::GetFrameCountSinceReset(), 2);
@@ -265,11 +245,7 @@ TEST_F(bCProfilerTest, ResetClearsCountersFramesAndTime)
 
 TEST_F(bCProfilerTest, FoldedStacksHoldExclusiveMicroseconds)
 {
-    bCProfileManager::StartProfile("Frame");
-    Spend("Physics", 0.003);
-    Spend("A I;x\ny", 0.002);
-    Advance(0.005);
-    bCProfileManager::StopProfile();
+    Run({"Frame", "Physics", "0.003", ")", "A I;x\ny", "0.002", ")", "0.005", ")"});
     std::string const strAll = g_funcGetFoldedStacks().GetText();
     EXPECT_EQ(strAll.rfind("Root ", 0), 0u); // the root comes first
     std::istringstream Lines(strAll);
