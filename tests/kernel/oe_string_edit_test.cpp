@@ -23,69 +23,48 @@ namespace
     }
 } // namespace
 
-TEST(bCString, LeftAndRight)
+TEST(bCString, ExtractionAndConcatenationCutAndShareAsSpecified)
 {
     bCString const strText("abc");
-    EXPECT_STREQ(strText.Left(-1).GetText(), "abc");
-    EXPECT_STREQ(strText.Left(0).GetText(), "");
-    EXPECT_EQ(strText.Left(0).GetRefCount(), 0);
-    EXPECT_STREQ(strText.Left(2).GetText(), "ab");
-    EXPECT_EQ(strText.Left(3).GetText(), strText.GetText()); // shared
-    EXPECT_EQ(strText.Left(9).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Right(2).GetText(), "bc");
-    EXPECT_STREQ(strText.Right(-1).GetText(), "abc");
-    EXPECT_EQ(strText.Right(3).GetText(), strText.GetText());
-    EXPECT_TRUE(strText.Right(0).IsEmpty());
-
     bCString const strZeros("ab\0cd", 5);
-    EXPECT_EQ(strZeros.Left(-1).GetLength(), 2); // a copy of the zero-terminated text
-    EXPECT_EQ(Bytes(strZeros.Left(4)), std::string("ab\0c", 4));
-    EXPECT_EQ(Bytes(strZeros.Right(3)), std::string("\0cd", 3));
-}
+    bCString const strDigits("123abc");
+    struct
+    {
+        bCString m_strResult;
+        std::string m_strExpected;
+    } const arrCases[] = {
+        {strText.Left(-1), "abc"},      {strText.Left(2), "ab"},
+        {strText.Right(2), "bc"},       {strText.Right(-1), "abc"},
+        {strText.Right(0), ""},         {strText.Mid(5, 2), ""},
+        {strText.Mid(-1, 2), "abc"},    {strText.Mid(1, 10), "bc"},
+        {strText.Mid(1, 1), "b"},       {strText.Mid(1, -1), "abc"},
+        {strText.Mid(3, 1), ""},        {strText.Mid(1), "bc"},
+        {strText.Mid(5), "abc"}, // Mid(5, -2): a negative count gives the whole string
+        {bCString().Mid(1, 1), ""},
+        {strZeros.Left(-1), "ab"}, // a copy of the zero-terminated text
+        {strZeros.Left(4), std::string("ab\0c", 4)},
+        {strZeros.Right(3), std::string("\0cd", 3)},
+        {strDigits.SpanIncluding("0123456789"), "123"},
+        {strDigits.SpanExcluding("abc"), "123"},
+        {strDigits.SpanExcluding("xyz"), "123abc"},
+        {strDigits.SpanIncluding("x"), ""},
+        {bCString().SpanIncluding("a"), ""},
+        {bCString().SpanExcluding("a"), ""},
+        {strText + "x", "abcx"},        {strText + 'y', "abcy"},
+        {"<" + strText, "<abc"},        {'>' + strText, ">abc"},
+        {strText + kNull, "abc"},
+        {bCString("a\0", 2) + bCString("\0b", 2), std::string("a\0\0b", 4)},
+    };
+    for (auto const & Case : arrCases)
+        EXPECT_EQ(Bytes(Case.m_strResult), Case.m_strExpected) << &Case - arrCases;
 
-TEST(bCString, MidCutsAndSharesAsSpecified)
-{
-    bCString const strText("abc");
-    EXPECT_STREQ(strText.Mid(5, 2).GetText(), "");
-    EXPECT_STREQ(strText.Mid(-1, 2).GetText(), "abc");
-    EXPECT_EQ(strText.Mid(-1, 2).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Mid(1, 10).GetText(), "bc");
-    EXPECT_STREQ(strText.Mid(1, 1).GetText(), "b");
-    EXPECT_STREQ(strText.Mid(1, -1).GetText(), "abc");
-    EXPECT_EQ(strText.Mid(0, 3).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Mid(3, 1).GetText(), "");
-    EXPECT_STREQ(strText.Mid(1).GetText(), "bc");
-    EXPECT_EQ(strText.Mid(0).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Mid(5).GetText(), "abc"); // Mid(5, -2): a negative count gives the whole string
-    EXPECT_TRUE(bCString().Mid(1, 1).IsEmpty());
-}
-
-TEST(bCString, SpanIncludingAndExcluding)
-{
-    bCString const strText("123abc");
-    EXPECT_STREQ(strText.SpanIncluding("0123456789").GetText(), "123");
-    EXPECT_STREQ(strText.SpanExcluding("abc").GetText(), "123");
-    EXPECT_STREQ(strText.SpanExcluding("xyz").GetText(), "123abc");
-    EXPECT_STREQ(strText.SpanIncluding("x").GetText(), "");
-    EXPECT_TRUE(bCString().SpanIncluding("a").IsEmpty());
-    EXPECT_TRUE(bCString().SpanExcluding("a").IsEmpty());
-}
-
-TEST(bCString, ConcatenationBuildsOneExactBuffer)
-{
-    bCString const strLeft("ab");
-    bCString const strRight("cd");
-    bCString strSum = strLeft + strRight;
-    EXPECT_STREQ(strSum.GetText(), "abcd");
-    EXPECT_EQ(strSum.GetAllocLength(), 4);
-    EXPECT_STREQ((strLeft + "x").GetText(), "abx");
-    EXPECT_STREQ((strLeft + 'y').GetText(), "aby");
-    EXPECT_STREQ(("<" + strLeft).GetText(), "<ab");
-    EXPECT_STREQ(('>' + strLeft).GetText(), ">ab");
-    EXPECT_STREQ((strLeft + kNull).GetText(), "ab");
+    for (bCString const & strWhole : {strText.Left(3), strText.Left(9), strText.Right(3), strText.Mid(-1, 2),
+                                      strText.Mid(0, 3), strText.Mid(0)})
+        EXPECT_EQ(strWhole.GetText(), strText.GetText()); // shared
+    EXPECT_EQ(strText.Left(0).GetRefCount(), 0);
+    EXPECT_EQ((strText + strText).GetAllocLength(), 6); // one exact buffer
     EXPECT_EQ((bCString() + bCString()).GetRefCount(), 0);
     EXPECT_EQ((bCString() + "").GetRefCount(), 0);
-    EXPECT_EQ(Bytes(bCString("a\0", 2) + bCString("\0b", 2)), std::string("a\0\0b", 4));
 }
 
 TEST(bCString, IntegerConversion)
@@ -146,11 +125,8 @@ TEST(bCString, FloatingPointConversionIgnoresTheLocale)
 
 TEST(bCString, GetBoolAcceptsOnlyTrue)
 {
-    EXPECT_TRUE(bCString("TRUE").GetBool());
     EXPECT_TRUE(bCString("tRuE").GetBool());
-    EXPECT_FALSE(bCString("1").GetBool());
-    EXPECT_FALSE(bCString("true ").GetBool());
-    EXPECT_FALSE(bCString().GetBool());
+    EXPECT_FALSE(bCString("1").GetBool() || bCString("true ").GetBool() || bCString().GetBool());
 }
 
 TEST(bCString, AppendMovesIntoExactBuffers)
