@@ -17,14 +17,6 @@ namespace
                                       "Integer-persistence poses a cross-processor incompatibility threat. Consider "
                                       "using explicit byte-size-types such as OEU32 etc. ";
 
-    // A stream that supplies no raw transfer at all.
-    class CBareIStream : public bCIStream
-    {
-    };
-    class CBareOStream : public bCOStream
-    {
-    };
-
     // A stream whose string hook writes and reads strings as one marker byte
     // plus the usual form, and counts its calls.
     class CHookedStream : public bCMemoryStream
@@ -158,24 +150,6 @@ TEST(bCOStream, NativeIntegersWarnOnceAndStillTravelAsFourBytes)
     EXPECT_EQ(iValue, -2);
     EXPECT_EQ(iFree, 3);
     EXPECT_EQ(uValue, 5u);
-}
-
-TEST(bCOStream, BaseRawTransferReportsThatItIsNotSupplied)
-{
-    CBareOStream Out;
-    CBareIStream In;
-    CWarningRecorder Warnings;
-    EXPECT_EQ(Out.Write(1l), 0ul);
-    EXPECT_EQ(Out.Write(bCString("abc")), 0ul);
-    long lValue = 9;
-    EXPECT_EQ(In.Read(lValue), 0ul);
-    EXPECT_EQ(lValue, 9);
-    EXPECT_EQ(Warnings.Count("The method  [virtual] bCOStream::Write -> Pure virtual function call! was called, but "
-                             "has not yet been implemented!"),
-              2);
-    EXPECT_EQ(Warnings.Count("The method  [virtual] bCIStream::Read -> Pure virtual function call! was called, but "
-                             "has not yet been implemented!"),
-              1);
 }
 
 TEST(bCIStream, ReadsBackEveryFundamentalType)

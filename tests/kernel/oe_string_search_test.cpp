@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
     char const * const kNull = nullptr;
@@ -173,7 +175,7 @@ TEST(bCString, FindGivesAbsolutePositions)
         EXPECT_EQ(Found[0], Found[1]) << "row " << &Found - arrFound;
 }
 
-TEST(bCString, CountWordsCountsEveryDelimiter)
+TEST(bCString, CountWordsAndGetWordWalkSingleDelimiters)
 {
     bCString const strComma(",");
     EXPECT_EQ(bCString("a,,b").CountWords(strComma), 3);
@@ -181,30 +183,22 @@ TEST(bCString, CountWordsCountsEveryDelimiter)
     EXPECT_EQ(bCString("a").CountWords(strComma), 1);
     EXPECT_EQ(bCString("a b;c").CountWords(bCString(" ;")), 3);
     EXPECT_EQ(bCString(",").CountWords(strComma), 2);
-}
-
-TEST(bCString, GetWordWalksSingleDelimiters)
-{
-    bCString const strText("a,,b");
-    bCString const strComma(",");
+    struct
+    {
+        char const * m_pcText;
+        int m_iWord;
+        int m_iPosition;
+        char const * m_pcWord; // the previous word stays when none is found
+    } const arrWords[] = {{"a,,b", 0, 0, "a"}, {"a,,b", 1, 2, ""}, {"a,,b", 2, 3, "b"}, {"a,,b", 3, -1, "b"},
+                          {"a,,b", -1, 0, ""}, {"a,", 1, 2, ""},    {"a,", 2, -1, ""},   {"", 0, 0, ""},
+                          {"", 1, -1, ""}};
     bCString strWord("stale");
-    EXPECT_EQ(strText.GetWord(0, strComma, strWord, false, false), 0);
-    EXPECT_STREQ(strWord.GetText(), "a");
-    EXPECT_EQ(strText.GetWord(1, strComma, strWord, false, false), 2);
-    EXPECT_STREQ(strWord.GetText(), "");
-    EXPECT_EQ(strText.GetWord(2, strComma, strWord, false, false), 3);
-    EXPECT_STREQ(strWord.GetText(), "b");
-    EXPECT_EQ(strText.GetWord(3, strComma, strWord, false, false), -1);
-    EXPECT_STREQ(strWord.GetText(), "b");
-    EXPECT_EQ(strText.GetWord(-1, strComma, strWord, false, false), 0);
-    EXPECT_STREQ(strWord.GetText(), "");
-
-    EXPECT_EQ(bCString("a,").GetWord(1, strComma, strWord, false, false), 2);
-    EXPECT_STREQ(strWord.GetText(), "");
-    EXPECT_EQ(bCString("a,").GetWord(2, strComma, strWord, false, false), -1);
-    EXPECT_STREQ(strWord.GetText(), "");
-    EXPECT_EQ(bCString().GetWord(0, strComma, strWord, false, false), 0);
-    EXPECT_EQ(bCString().GetWord(1, strComma, strWord, false, false), -1);
+    for (auto const & Word : arrWords)
+    {
+        SCOPED_TRACE(std::string(Word.m_pcText) + " " + std::to_string(Word.m_iWord));
+        EXPECT_EQ(bCString(Word.m_pcText).GetWord(Word.m_iWord, strComma, strWord, false, false), Word.m_iPosition);
+        EXPECT_STREQ(strWord.GetText(), Word.m_pcWord);
+    }
 }
 
 TEST(bCString, GetWordTrimsOnRequest)

