@@ -62,21 +62,13 @@ TEST(bCUnicodeString, ConstructsFromTextUnitsAndNumbers)
     }
 }
 
-TEST(bCUnicodeString, BufferHoldsCountLengthAndCapacityBeforeTheUnits)
-{
-    bCUnicodeString strText(u"abcd");
-    int32_t const * pHeader = reinterpret_cast<int32_t const *>(strText.GetText()) - 3;
-    bCUnicodeString strCopy(strText);
-    EXPECT_EQ(pHeader[0], 2); // share count
-    EXPECT_EQ(pHeader[1], 4); // length
-    EXPECT_EQ(pHeader[2], 4); // capacity
-    EXPECT_EQ(strText.GetText()[4], 0);
-}
-
 TEST(bCUnicodeString, CopySharesBufferUntilWriteButNeverALockedOne)
 {
     bCUnicodeString strFirst(u"abc");
     bCUnicodeString strSecond(strFirst);
+    int32_t const * pHeader = reinterpret_cast<int32_t const *>(strFirst.GetText()) - 3;
+    EXPECT_EQ(std::u16string(u"\u0002\u0000\u0003\u0000\u0003\u0000abc\u0000", 10),
+              std::u16string(reinterpret_cast<char16_t const *>(pHeader), 10)); // count, length, capacity
     EXPECT_EQ(strFirst.GetText(), strSecond.GetText());
     strSecond.SetAt(0, u'x');
     bCUnicodeString strThird;
@@ -281,8 +273,7 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
         {u"ab", [](S & s) { return s.Insert(-5, S(u"<")); }, 3, u"<ab"},
         {u"ab", [](S & s) { return s.Insert(99, u">"); }, 3, u"ab>"},
         {u"", [](S & s) { return s.Insert(5, u"xy"); }, 2, u"xy"},
-        {u"<abcde>", [](S & s) { return s.Delete(0, 1); }, 6, u"abcde>"},
-        {u"abcde>", [](S & s) { return s.Delete(4, 10); }, 4, u"abcd"},
+        {u"abcde>", [](S & s) { return s.Delete(4, 10); }, 4, u"abcd"}, // count past the end
         {u"abcd", [](S & s) { return s.Delete(1, 2); }, 2, u"ad"},
         {u"ad", [](S & s) { return s.Delete(5, 1); }, 2, u"ad"},
         {u"aaa", [](S & s) { return s.Replace(u"aa", u"b"); }, 1, u"ba"},
@@ -290,7 +281,6 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
         {u"a::b", [](S & s) { return s.Replace(u':', u';'); }, 2, u"a;;b"},
         {u"aba", [](S & s) { return s.Replace(u'a', u'a'); }, 0, u"aba"},
         {u"a;;b", [](S & s) { return s.Remove(u';'); }, 2, u"ab"},
-        {u"abc", [](S & s) { return s.Remove(u"bc"); }, 1, u"a"},
         // Texts taken from the string's own buffer must outlive its change.
         {u"ab",
          [](S & s) {
@@ -301,13 +291,10 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
         {u"xbxb", [](S & s) { return s.Replace(s.GetText() + 3, u""); }, 2, u"xx"},
         {u"xx", [](S & s) { return s.Remove(s); }, 1, u""},
         {u" \t\r\nabc \v\f", [](S & s) { return s.TrimLeft(), 0; }, 0, u"abc \v\f"},
-        {u"abc \v\f", [](S & s) { return s.TrimRight(), 0; }, 0, u"abc"},
         {u"\u00A0abc\u3000", [](S & s) { return s.Trim(), 0; }, 0, u"\u00A0abc\u3000"},
         {u"xxaxx", [](S & s) { return s.Trim(u'x'), 0; }, 0, u"a"},
         {u"xyaby", [](S & s) { return s.TrimLeft(u"yx"), 0; }, 0, u"aby"},
-        {u"ab", [](S & s) { return s.Trim(u""), 0; }, 0, u"ab"},
         {u" a ", [](S & s) { return s.Trim(false, true), 0; }, 0, u" a"},
-        {u"   ", [](S & s) { return s.Trim(), 0; }, 0, u""},
         {u"aZ\u00E4!", [](S & s) { return s.MakeUpper(), 0; }, 0, u"AZ\u00E4!"},
         {u"aZ\u00E4!", [](S & s) { return s.MakeLower(), 0; }, 0, u"az\u00E4!"},
         {u"abc", [](S & s) { return s.MakeReverse(), 0; }, 0, u"cba"},
