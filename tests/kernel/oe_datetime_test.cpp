@@ -53,14 +53,9 @@ TEST(bCDateTime, TicksRoundTripThroughFileTime)
 
 TEST(bCDateTime, ComparesInWholeTwoSecondUnits)
 {
-    EXPECT_TRUE(bCDateTime(40000000ULL) == bCDateTime(59999999ULL));
-    EXPECT_FALSE(bCDateTime(59999999ULL) == bCDateTime(60000000ULL));
-    EXPECT_TRUE(bCDateTime(59999999ULL) != bCDateTime(60000000ULL));
-    EXPECT_TRUE(bCDateTime(59999999ULL) < bCDateTime(60000000ULL));
-    EXPECT_FALSE(bCDateTime(40000000ULL) < bCDateTime(59999999ULL));
-    EXPECT_TRUE(bCDateTime(40000000ULL) <= bCDateTime(59999999ULL));
-    EXPECT_TRUE(bCDateTime(59999999ULL) >= bCDateTime(40000000ULL));
-    EXPECT_TRUE(bCDateTime(60000000ULL) > bCDateTime(59999999ULL));
+    bCDateTime const Low(40000000ULL), High(59999999ULL), Next(60000000ULL);
+    EXPECT_TRUE(Low == High && !(High == Next) && High != Next && High < Next && !(Low < High));
+    EXPECT_TRUE(Low <= High && High >= Low && Next > High && !(Next <= High) && !(High >= Next));
     // A file stamp and the same moment at full resolution are equal.
     EXPECT_TRUE(bCDateTime(MakeFileTime(123456789012ULL)) == bCDateTime(123456789012ULL));
 }
@@ -69,7 +64,6 @@ TEST(bCDateTime, ArithmeticWrapsAt64Bits)
 {
     bCDateTime Time(10ULL);
     Time += bCDateTime(5ULL);
-    EXPECT_EQ(Time.GetDateTime(), 15u);
     Time -= bCDateTime(20ULL);
     EXPECT_EQ(Time.GetDateTime(), ~0ULL - 4);
     Time.Add(bCDateTime(5ULL));

@@ -5,13 +5,13 @@
 #include <vellmark/kernel/oe_posixfilesystem.h>
 
 #include "oe_stream_testsupport.h"
+#include "support/oe_versionresource_builder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 namespace
@@ -37,24 +37,11 @@ namespace
         return {strDrive.GetText(), strDir.GetText(), strName.GetText(), strExt.GetText()};
     }
 
-    class CTempFolder
+    // A temporary folder whose names are engine strings.
+    class CTempFolder : public bCTempFolder
     {
     public:
-        CTempFolder()
-        {
-            std::random_device Random;
-            std::filesystem::path Path;
-            do
-                Path = std::filesystem::temp_directory_path() / ("vellmark_fs_" + std::to_string(Random()));
-            while (!std::filesystem::create_directory(Path));
-            m_strPath = Path.string() + "/";
-        }
-        ~CTempFolder() { std::filesystem::remove_all(m_strPath); }
-        bCString operator/(char const * a_pcName) const { return bCString((m_strPath + a_pcName).c_str()); }
-        std::string const & GetPath() const { return m_strPath; }
-
-    private:
-        std::string m_strPath;
+        bCString operator/(char const * a_pcName) const { return bCString(File(a_pcName).c_str()); }
     };
 } // namespace
 
@@ -73,21 +60,25 @@ TEST(bCFileSystem, SplitPathSeparatesDriveDirNameAndExtension)
 TEST(bCFileSystem, CommonFilenamesAndDirectoryPaths)
 {
     bCFileSystem FileSystem;
-    bCString strPath("a\\\\b//c");
-    FileSystem.MakeCommonFilename(strPath);
-    EXPECT_EQ(strPath, bCString("a/b/c"));
-    strPath = "a///b";
-    FileSystem.MakeCommonFilename(strPath);
-    EXPECT_EQ(strPath, bCString("a//b")); // one pass, left to right
-    strPath = "a/b";
-    EXPECT_TRUE(FileSystem.MakePathDir(strPath));
-    EXPECT_EQ(strPath, bCString("a/b/"));
-    strPath = "a\\";
-    FileSystem.MakePathDir(strPath);
-    EXPECT_EQ(strPath, bCString("a\\"));
-    strPath.Clear();
-    FileSystem.MakePathDir(strPath);
-    EXPECT_EQ(strPath, bCString("/"));
+    struct
+    {
+        char const * m_pcPath;
+        bool m_bDir;
+        char const * m_pcExpected;
+    } const arrCases[] = {
+        {"a\\\\b//c", false, "a/b/c"}, {"a///b", false, "a//b"}, // one pass, left to right
+        {"a/b", true, "a/b/"},         {"a\\", true, "a\\"},
+        {"", true, "/"},
+    };
+    for (auto const & Case : arrCases)
+    {
+        bCString strPath(Case.m_pcPath);
+        if (Case.m_bDir)
+            EXPECT_TRUE(FileSystem.MakePathDir(strPath));
+        else
+            FileSystem.MakeCommonFilename(strPath);
+        EXPECT_STREQ(strPath.GetText(), Case.m_pcExpected);
+    }
 }
 
 TEST(bCFileSystem, BaseOperationsReportThatTheyAreNotSupplied)
@@ -164,7 +155,7 @@ TEST(bCPosixFileSystem, FileTimeIsTheModificationTimeInFileTimeTicks)
 {
     CTempFolder Folder;
     bCPosixFileSystem FileSystem;
-    std::ofstream(Folder.GetPath() + "t") << "t";
+    std::ofstream(Folder.File("t")) << "t";
     auto const Now = std::chrono::system_clock::now().time_since_epoch();
     unsigned long long const u64Now =
         (static_cast<unsigned long long>(std::chrono::duration_cast<std::chrono::seconds>(Now).count()) +

@@ -2,33 +2,24 @@
 
 #include <gtest/gtest.h>
 
-TEST(bCNullStream, CountsTheBytesOfTypedWrites)
+TEST(bCNullStream, CountsTheBytesOfTypedWritesReadsNothingAndCannotSeek)
 {
     bCNullStream Stream;
     Stream << bCString("abc") << 7ul;
     EXPECT_EQ(Stream.GetBytesWritten(), 9ul);
-    Stream << 1.0 << true;
-    EXPECT_EQ(Stream.GetBytesWritten(), 18ul);
     Stream.Clear();
-    EXPECT_EQ(Stream.GetBytesWritten(), 0ul);
-}
-
-TEST(bCNullStream, ReadsDeliverNothingAndSeekingFails)
-{
-    bCNullStream Stream;
-    Stream << 1l;
+    Stream << 1.0 << true;
+    EXPECT_EQ(Stream.GetBytesWritten(), 9ul);
     EXPECT_FALSE(Stream.Seek(0, bEStreamSeekMode_Begin));
     EXPECT_EQ(Stream.GetPosition(), 0);
     long lValue = 4;
     bCString strValue("kept?");
     double dValue = 2;
-    EXPECT_EQ(Stream.Read(lValue), 0ul);
-    EXPECT_EQ(Stream.Read(strValue), 0ul);
-    EXPECT_EQ(Stream.Read(dValue), 0ul);
+    EXPECT_EQ(Stream.Read(lValue) + Stream.Read(strValue) + Stream.Read(dValue), 0ul);
     EXPECT_EQ(lValue, 4);
     EXPECT_EQ(dValue, 2);
     EXPECT_TRUE(strValue.IsEmpty());
-    EXPECT_EQ(Stream.GetBytesWritten(), 4ul);
+    EXPECT_EQ(Stream.GetBytesWritten(), 9ul);
 }
 
 TEST(bCNullStream, CopiesTakeTheCount)
@@ -38,11 +29,11 @@ TEST(bCNullStream, CopiesTakeTheCount)
     long lValue = 0;
     Source.Read(lValue); // gives the source a scratch block of its own
     bCNullStream Copy(Source);
-    EXPECT_EQ(Copy.GetBytesWritten(), 8ul);
     bCNullStream Assigned;
     Assigned << 'x';
     Assigned = Source;
-    EXPECT_EQ(Assigned.GetBytesWritten(), 8ul);
     Copy << 'y';
     EXPECT_EQ(Source.GetBytesWritten(), 8ul);
+    EXPECT_EQ(Assigned.GetBytesWritten(), 8ul);
+    EXPECT_EQ(Copy.GetBytesWritten(), 9ul);
 }

@@ -61,30 +61,21 @@ TEST(bCString, BufferIsOneBlockOfLengthPlusNineBytes)
     OEHeapFree(pReference);
 }
 
-TEST(bCString, CopyOfAZeroLengthBufferSharesIt)
+TEST(bCString, ZeroLengthBufferIsSharedAndReleasedByAnEmptySource)
 {
-    bCString const strZeroLength = ZeroLengthBuffer();
-    ASSERT_EQ(strZeroLength.GetRefCount(), 1);
-    bCString const strCopy(strZeroLength);
+    bCString strZeroLength = ZeroLengthBuffer();
+    bCString strCopy(strZeroLength);
     EXPECT_EQ(strCopy.GetText(), strZeroLength.GetText());
-    EXPECT_EQ(strZeroLength.GetRefCount(), 2);
-    EXPECT_TRUE(strCopy.IsEmpty());
     // Extraction that returns the whole string shares it the same way.
     EXPECT_EQ(strZeroLength.Mid(0, 0).GetText(), strZeroLength.GetText());
     EXPECT_EQ(strZeroLength.Left(0).GetText(), strZeroLength.GetText());
-}
-
-TEST(bCString, EmptySourceEmptiesEvenWhenBothHoldItsBuffer)
-{
-    bCString strFirst = ZeroLengthBuffer();
-    bCString strSecond(strFirst);
-    ASSERT_EQ(strFirst.GetRefCount(), 2);
-    strSecond = strFirst; // empty source, shared buffer: released
-    EXPECT_EQ(strSecond.GetRefCount(), 0);
-    EXPECT_EQ(strFirst.GetRefCount(), 1);
-    bCString const & rSame = strFirst;
-    strFirst = rSame; // private zero-length buffer: kept
-    EXPECT_EQ(strFirst.GetRefCount(), 1);
+    EXPECT_EQ(strZeroLength.GetRefCount(), 2);
+    strCopy = strZeroLength; // empty source, shared buffer: released
+    EXPECT_EQ(strCopy.GetRefCount(), 0);
+    EXPECT_EQ(strZeroLength.GetRefCount(), 1);
+    bCString const & rSame = strZeroLength;
+    strZeroLength = rSame; // private zero-length buffer: kept
+    EXPECT_EQ(strZeroLength.GetRefCount(), 1);
 }
 
 TEST(bCString, ModifiersCopyBeforeWriteAndKeepTheCopy)
@@ -134,35 +125,26 @@ TEST(bCString, AllocAndReallocSizeExactly)
     EXPECT_EQ(strText.GetRefCount(), 0);
     strText.Alloc(5);
     EXPECT_EQ(strText.GetLength(), 5);
-    EXPECT_EQ(strText.GetRefCount(), 1);
     EXPECT_EQ(strText.GetText()[5], 0);
-
     char const * pcBefore = strText.GetText();
     strText.Realloc(3); // private and shorter: kept, cut
     EXPECT_EQ(strText.GetText(), pcBefore);
-    EXPECT_EQ(strText.GetLength(), 3);
     EXPECT_EQ(strText.GetText()[3], 0);
     strText.Realloc(4); // longer: a fresh block
     EXPECT_EQ(strText.GetLength(), 4);
     bCStringProbe strCopy(strText);
     strCopy.Realloc(2); // shared: released, fresh block
-    EXPECT_NE(strCopy.GetText(), strText.GetText());
     EXPECT_EQ(strText.GetRefCount(), 1);
     strCopy.Realloc(0); // private: kept with length 0
     EXPECT_EQ(strCopy.GetRefCount(), 1);
-    EXPECT_TRUE(strCopy.IsEmpty());
     strCopy.Release();
-    EXPECT_EQ(strCopy.GetRefCount(), 0);
     strCopy.Realloc(0); // no buffer: none made
     EXPECT_EQ(strCopy.GetRefCount(), 0);
 
     strCopy.ConcatCopy("ab", 2, "\0c", 2);
-    EXPECT_EQ(strCopy.GetLength(), 4);
     EXPECT_EQ(strCopy.Find('c', 0, true), 3);
     strCopy.ConcatInPlace("de", 2);
     EXPECT_EQ(strCopy.GetLength(), 6);
-    strCopy.Release();
-    EXPECT_EQ(strCopy.GetRefCount(), 0);
 }
 
 TEST(bCStringDeathTest, DestructorReleasesNothingOnceTheMemoryAdministrationIsDown)

@@ -23,69 +23,48 @@ namespace
     }
 } // namespace
 
-TEST(bCString, LeftAndRight)
+TEST(bCString, ExtractionAndConcatenationCutAndShareAsSpecified)
 {
     bCString const strText("abc");
-    EXPECT_STREQ(strText.Left(-1).GetText(), "abc");
-    EXPECT_STREQ(strText.Left(0).GetText(), "");
-    EXPECT_EQ(strText.Left(0).GetRefCount(), 0);
-    EXPECT_STREQ(strText.Left(2).GetText(), "ab");
-    EXPECT_EQ(strText.Left(3).GetText(), strText.GetText()); // shared
-    EXPECT_EQ(strText.Left(9).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Right(2).GetText(), "bc");
-    EXPECT_STREQ(strText.Right(-1).GetText(), "abc");
-    EXPECT_EQ(strText.Right(3).GetText(), strText.GetText());
-    EXPECT_TRUE(strText.Right(0).IsEmpty());
-
     bCString const strZeros("ab\0cd", 5);
-    EXPECT_EQ(strZeros.Left(-1).GetLength(), 2); // a copy of the zero-terminated text
-    EXPECT_EQ(Bytes(strZeros.Left(4)), std::string("ab\0c", 4));
-    EXPECT_EQ(Bytes(strZeros.Right(3)), std::string("\0cd", 3));
-}
+    bCString const strDigits("123abc");
+    struct
+    {
+        bCString m_strResult;
+        std::string m_strExpected;
+    } const arrCases[] = {
+        {strText.Left(-1), "abc"},      {strText.Left(2), "ab"},
+        {strText.Right(2), "bc"},       {strText.Right(-1), "abc"},
+        {strText.Right(0), ""},         {strText.Mid(5, 2), ""},
+        {strText.Mid(-1, 2), "abc"},    {strText.Mid(1, 10), "bc"},
+        {strText.Mid(1, 1), "b"},       {strText.Mid(1, -1), "abc"},
+        {strText.Mid(3, 1), ""},        {strText.Mid(1), "bc"},
+        {strText.Mid(5), "abc"}, // Mid(5, -2): a negative count gives the whole string
+        {bCString().Mid(1, 1), ""},
+        {strZeros.Left(-1), "ab"}, // a copy of the zero-terminated text
+        {strZeros.Left(4), std::string("ab\0c", 4)},
+        {strZeros.Right(3), std::string("\0cd", 3)},
+        {strDigits.SpanIncluding("0123456789"), "123"},
+        {strDigits.SpanExcluding("abc"), "123"},
+        {strDigits.SpanExcluding("xyz"), "123abc"},
+        {strDigits.SpanIncluding("x"), ""},
+        {bCString().SpanIncluding("a"), ""},
+        {bCString().SpanExcluding("a"), ""},
+        {strText + "x", "abcx"},        {strText + 'y', "abcy"},
+        {"<" + strText, "<abc"},        {'>' + strText, ">abc"},
+        {strText + kNull, "abc"},
+        {bCString("a\0", 2) + bCString("\0b", 2), std::string("a\0\0b", 4)},
+    };
+    for (auto const & Case : arrCases)
+        EXPECT_EQ(Bytes(Case.m_strResult), Case.m_strExpected) << &Case - arrCases;
 
-TEST(bCString, MidCutsAndSharesAsSpecified)
-{
-    bCString const strText("abc");
-    EXPECT_STREQ(strText.Mid(5, 2).GetText(), "");
-    EXPECT_STREQ(strText.Mid(-1, 2).GetText(), "abc");
-    EXPECT_EQ(strText.Mid(-1, 2).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Mid(1, 10).GetText(), "bc");
-    EXPECT_STREQ(strText.Mid(1, 1).GetText(), "b");
-    EXPECT_STREQ(strText.Mid(1, -1).GetText(), "abc");
-    EXPECT_EQ(strText.Mid(0, 3).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Mid(3, 1).GetText(), "");
-    EXPECT_STREQ(strText.Mid(1).GetText(), "bc");
-    EXPECT_EQ(strText.Mid(0).GetText(), strText.GetText());
-    EXPECT_STREQ(strText.Mid(5).GetText(), "abc"); // Mid(5, -2): a negative count gives the whole string
-    EXPECT_TRUE(bCString().Mid(1, 1).IsEmpty());
-}
-
-TEST(bCString, SpanIncludingAndExcluding)
-{
-    bCString const strText("123abc");
-    EXPECT_STREQ(strText.SpanIncluding("0123456789").GetText(), "123");
-    EXPECT_STREQ(strText.SpanExcluding("abc").GetText(), "123");
-    EXPECT_STREQ(strText.SpanExcluding("xyz").GetText(), "123abc");
-    EXPECT_STREQ(strText.SpanIncluding("x").GetText(), "");
-    EXPECT_TRUE(bCString().SpanIncluding("a").IsEmpty());
-    EXPECT_TRUE(bCString().SpanExcluding("a").IsEmpty());
-}
-
-TEST(bCString, ConcatenationBuildsOneExactBuffer)
-{
-    bCString const strLeft("ab");
-    bCString const strRight("cd");
-    bCString strSum = strLeft + strRight;
-    EXPECT_STREQ(strSum.GetText(), "abcd");
-    EXPECT_EQ(strSum.GetAllocLength(), 4);
-    EXPECT_STREQ((strLeft + "x").GetText(), "abx");
-    EXPECT_STREQ((strLeft + 'y').GetText(), "aby");
-    EXPECT_STREQ(("<" + strLeft).GetText(), "<ab");
-    EXPECT_STREQ(('>' + strLeft).GetText(), ">ab");
-    EXPECT_STREQ((strLeft + kNull).GetText(), "ab");
+    for (bCString const & strWhole : {strText.Left(3), strText.Left(9), strText.Right(3), strText.Mid(-1, 2),
+                                      strText.Mid(0, 3), strText.Mid(0)})
+        EXPECT_EQ(strWhole.GetText(), strText.GetText()); // shared
+    EXPECT_EQ(strText.Left(0).GetRefCount(), 0);
+    EXPECT_EQ((strText + strText).GetAllocLength(), 6); // one exact buffer
     EXPECT_EQ((bCString() + bCString()).GetRefCount(), 0);
     EXPECT_EQ((bCString() + "").GetRefCount(), 0);
-    EXPECT_EQ(Bytes(bCString("a\0", 2) + bCString("\0b", 2)), std::string("a\0\0b", 4));
 }
 
 TEST(bCString, IntegerConversion)
@@ -146,11 +125,8 @@ TEST(bCString, FloatingPointConversionIgnoresTheLocale)
 
 TEST(bCString, GetBoolAcceptsOnlyTrue)
 {
-    EXPECT_TRUE(bCString("TRUE").GetBool());
     EXPECT_TRUE(bCString("tRuE").GetBool());
-    EXPECT_FALSE(bCString("1").GetBool());
-    EXPECT_FALSE(bCString("true ").GetBool());
-    EXPECT_FALSE(bCString().GetBool());
+    EXPECT_FALSE(bCString("1").GetBool() || bCString("true ").GetBool() || bCString().GetBool());
 }
 
 TEST(bCString, AppendMovesIntoExactBuffers)
@@ -196,33 +172,26 @@ TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
     CheckStringEdits<bCString, char>({
         {"abc", [](S & s) { return s.Insert(1, 'X'); }, 4, "aXbc"},
         {"aXbc", [](S & s) { return s.Insert(-5, "<<"); }, 6, "<<aXbc"},
-        {"<<aXbc", [](S & s) { return s.Insert(0, ">"); }, 7, "><<aXbc"},
-        {"><<aXbc", [](S & s) { return s.Insert(7, S("!")); }, 8, "><<aXbc!"},
-        {"><<aXbc!", [](S & s) { return s.Insert(100, "?"); }, 9, "><<aXbc!?"},
-        {"ab", [](S & s) { return s.Insert(1, ""); }, 2, "ab"},
+        {"<<aXbc", [](S & s) { return s.Insert(6, S("!")); }, 7, "<<aXbc!"},
+        {"<<aXbc!", [](S & s) { return s.Insert(100, "?"); }, 8, "<<aXbc!?"},
         {"ab", [](S & s) { return s.Insert(1, kNull); }, 2, "ab"},
         {"><a!", [](S & s) { return s.Insert(2, s); }, 8, "><><a!a!"},
         {"", [](S & s) { return s.Insert(5, "new"); }, 3, "new"},
         {"", [](S & s) { return s.Insert(-1, 'c'); }, 1, "c"},
         {"abcdef", [](S & s) { return s.Delete(1, 2); }, 4, "adef"},
-        {"adef", [](S & s) { return s.Delete(2, 0); }, 4, "adef"},
         {"adef", [](S & s) { return s.Delete(4, 1); }, 4, "adef"},
         {"adef", [](S & s) { return s.Delete(2, 50); }, 2, "ad"},
         {"ad", [](S & s) { return s.Delete(0, 2); }, 0, ""},
-        {"", [](S & s) { return s.Delete(0, 1); }, 0, ""},
         {"ab", [](S & s) { return s.Delete(-1, 1); }, 2, "ab"},
         {"ab", [](S & s) { return s.Delete(0, -1); }, 2, "ab"},
         {B("a\0a\0a", 5), [](S & s) { return s.Replace('a', 'b'); }, 3, B("b\0b\0b", 5)},
         {B("b\0b\0b", 5), [](S & s) { return s.Replace('\0', '-'); }, 2, "b-b-b"},
         {"bb", [](S & s) { return s.Replace('b', 'b'); }, 0, "bb"},
-        {"bb", [](S & s) { return s.Replace('x', 'y'); }, 0, "bb"},
-        {"", [](S & s) { return s.Replace('a', 'b'); }, 0, ""},
         {"aaa", [](S & s) { return s.Replace("aa", "b"); }, 1, "ba"},
         {"x::y::z", [](S & s) { return s.Replace("::", ""); }, 2, "xyz"},
         {"xyz", [](S & s) { return s.Replace("xyz", ""); }, 1, ""},
         {"abab", [](S & s) { return s.Replace("q", "r") + s.Replace("", "r") + s.Replace(kNull, "r"); }, 0, "abab"},
         {"abab", [](S & s) { return s.Replace("ab", "ba"); }, 2, "baba"},
-        {"", [](S & s) { return s.Replace("a", "b"); }, 0, ""},
         // Each zero-terminated segment is searched; "z\0x" is never one occurrence.
         {B("ab\0ab\0b", 7), [](S & s) { return s.Replace("ab", "xyz"); }, 2, B("xyz\0xyz\0b", 9)},
         {B("xyz\0xyz\0b", 9), [](S & s) { return s.Replace("y", ""); }, 2, B("xz\0xz\0b", 7)},
@@ -230,7 +199,6 @@ TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
         {B("xz\0xz\0b", 7), [](S & s) { return s.Remove(S("z")); }, 2, B("x\0x\0b", 5)},
         {B("a\0b\0a", 5), [](S & s) { return s.Remove('\0'); }, 2, "aba"},
         {"aba", [](S & s) { return s.Remove('a'); }, 2, "b"},
-        {"b", [](S & s) { return s.Remove('x'); }, 0, "b"},
         {"abab", [](S & s) { return s.Remove(s); }, 1, ""},
         {"abcab", [](S & s) { return s.Replace(s.GetText() + 3, s.GetText() + 4); }, 2, "bcb"}, // own buffer
         {"bcb", [](S & s) { return s.Replace("b", s.GetText() + 1); }, 2, "cbccb"},
@@ -238,15 +206,12 @@ TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
         // White space is below 128 only.
         {" \t\n\v\f\rtext \r\n", [](S & s) { return s.TrimLeft(), 0; }, 0, "text \r\n"},
         {"text \r\n", [](S & s) { return s.TrimRight(), 0; }, 0, "text"},
-        {"  both  ", [](S & s) { return s.Trim(), 0; }, 0, "both"},
         {"\xA0x\xA0 ", [](S & s) { return s.Trim(), 0; }, 0, "\xA0x\xA0"},
         {"   ", [](S & s) { return s.Trim(), 0; }, 0, ""},
         {" s ", [](S & s) { return s.Trim(false, true), 0; }, 0, " s"},
-        {" s", [](S & s) { return s.Trim(false, false), 0; }, 0, " s"},
         {" s", [](S & s) { return s.Trim(true, false), 0; }, 0, "s"},
         {"xxaxx", [](S & s) { return s.TrimLeft('x'), 0; }, 0, "axx"},
         {"axx", [](S & s) { return s.TrimRight('x'), 0; }, 0, "a"},
-        {"--a--", [](S & s) { return s.Trim('-'), 0; }, 0, "a"},
         {"<[a]>", [](S & s) { return s.TrimLeft("<["), 0; }, 0, "a]>"},
         {"a]>", [](S & s) { return s.TrimRight("]>"), 0; }, 0, "a"},
         {"{(b)}", [](S & s) { return s.Trim("{}()"), 0; }, 0, "b"},
@@ -257,12 +222,9 @@ TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
         // Case mapping is ASCII over the stored length.
         {B("aB\0c\xE4", 5), [](S & s) { return s.ToUpper(), 0; }, 0, B("AB\0C\xE4", 5)},
         {B("AB\0C\xE4", 5), [](S & s) { return s.ToLower(), 0; }, 0, B("ab\0c\xE4", 5)},
-        {"Mixed", [](S & s) { return s.MakeUpper(), 0; }, 0, "MIXED"},
         {"Mixed", [](S & s) { return s.MakeLower(), 0; }, 0, "mixed"},
-        {"abcd", [](S & s) { return s.MakeReverse(), 0; }, 0, "dcba"},
         {"abc", [](S & s) { return s.MakeReverse(), 0; }, 0, "cba"},
         {B("a\0b", 3), [](S & s) { return s.MakeReverse(), 0; }, 0, B("b\0a", 3)},
-        {"", [](S & s) { return s.MakeReverse(), 0; }, 0, ""},
     });
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
     char const * const kNull = nullptr;
@@ -83,124 +85,97 @@ TEST(bCString, EqualityOperatorsAndOrdering)
     EXPECT_TRUE(bCString("a\0b", 3) != bCString("a\0c", 3));
 }
 
-TEST(bCString, FindCharacter)
+// Positions found. The flag says whether the search walks the stored length (past zero bytes) or
+// stops at the first zero byte; the reverse search by character takes an absolute start, the one
+// by text skips positions at the end ("" skipping the whole text finds nothing). Noise is below
+// '!' or above '~' (the flag includes 0x7F); numerical is a digit or a sign.
+TEST(bCString, FindGivesAbsolutePositions)
 {
     bCString const strText("abc");
-    EXPECT_EQ(strText.Find('c', 0, false), 2);
-    EXPECT_EQ(strText.Find('a', 1, false), -1);
-    EXPECT_EQ(strText.Find('a', 3, false), -1);
-    EXPECT_EQ(strText.Find('a', -1, false), -1);
-    EXPECT_EQ(strText.Find('\0', 0, true), 3);
-    EXPECT_EQ(strText.Find('\0', 3, true), 3);
-    EXPECT_EQ(strText.Find('\0', 4, true), -1);
-    EXPECT_EQ(bCString().Find('\0', 0, true), -1);
-    EXPECT_EQ(ZeroLengthBuffer().Find('\0', 0, true), -1);
-
+    bCString const strTwice("abcabc");
+    bCString const strPairs("abab");
     bCString const strZeros("ab\0cd", 5);
-    EXPECT_EQ(strZeros.Find('d', 0, false), -1); // stops at the zero byte
-    EXPECT_EQ(strZeros.Find('\0', 0, false), 2);
-    EXPECT_EQ(strZeros.Find('d', 0, true), 4); // walks the stored length
-    EXPECT_EQ(strZeros.Find('\0', 3, true), 5);
-    EXPECT_TRUE(strText.Contains('b'));
-    EXPECT_FALSE(strText.Contains('b', 2));
+    bCString const strPath("path/to\\file.ext");
+    int const arrFound[][2] = {{strText.Find('c', 0, false), 2},
+                               {strText.Find('a', 1, false), -1},
+                               {strText.Find('a', 3, false), -1},
+                               {strText.Find('a', -1, false), -1},
+                               {strText.Find('\0', 0, true), 3},
+                               {strText.Find('\0', 3, true), 3},
+                               {strText.Find('\0', 4, true), -1},
+                               {bCString().Find('\0', 0, true), -1},
+                               {ZeroLengthBuffer().Find('\0', 0, true), -1},
+                               {strZeros.Find('d', 0, false), -1},
+                               {strZeros.Find('\0', 0, false), 2},
+                               {strZeros.Find('d', 0, true), 4},
+                               {strZeros.Find('\0', 3, true), 5},
+                               {strText.Contains('b') && !strText.Contains('b', 2), 1},
+                               {strTwice.Find("bc", 0, false), 1},
+                               {strTwice.Find("bc", 2, false), 4},
+                               {strTwice.Find("bc", 5, false), -1},
+                               {strTwice.Find("bc", 6, false), -1},
+                               {strTwice.Find("", 1, false), 1},
+                               {strText.Find("", 1), 1},
+                               {strTwice.Find("", 6, false), -1},
+                               {strTwice.Find("", 6, true), 6},
+                               {strTwice.Find("abc", 3, true), 3},
+                               {strTwice.Find("abc", 4, true), -1},
+                               {strTwice.Find("abcabcx", 0, true), -1},
+                               {strTwice.Find(kNull, 0, false), -1},
+                               {bCString("ab\0xy", 5).Find("xy", 0, false), -1},
+                               {bCString("ab\0xy", 5).Find("xy", 0, true), 3},
+                               {strTwice.Contains("ca") && !strTwice.Contains("ca", 3), 1},
+                               {bCString("xaab").FindNoCase("AB", 0), 2},
+                               {strPairs.FindNoCase("b", 2), 3},
+                               {strPairs.FindNoCase("B", 4), -1},
+                               {strPairs.FindNoCase(kNull, 0), -1},
+                               {strPairs.FindNoCase("BABX", 1), -1},
+                               {bCString().FindNoCase("a", 0), -1},
+                               {strPath.FindOneOf("/\\", 0), 4},
+                               {strPath.FindOneOf("/\\", 5), 7},
+                               {strPath.FindOneOf("/\\", 16), -1},
+                               {strPath.ReverseFindOneOf("/\\"), 7},
+                               {strPath.ReverseFindOneOf("/\\", 6), 4},
+                               {strPath.ReverseFindOneOf("/\\", 16), -1},
+                               {strPath.ReverseFindOneOf("", 10), -1},
+                               {bCString().ReverseFindOneOf("a"), -1},
+                               {strPath.ContainsOneOf(".", 0) && !strPath.ContainsOneOf("/", 8), 1},
+                               {strPairs.ReverseFind('b'), 3},
+                               {strPairs.ReverseFind('x'), -1},
+                               {strPairs.ReverseFind('b', 2), 1},
+                               {strPairs.ReverseFind('a', 0), 0},
+                               {strPairs.ReverseFind('a', -1), -1},
+                               {strPairs.ReverseFind('a', 4), -1},
+                               {bCString("ab\0b", 4).ReverseFind('b'), 1},
+                               {strPairs.ReverseFind("b", 0), 3},
+                               {strPairs.ReverseFind("b", 1), 1},
+                               {strPairs.ReverseFind("ab"), 2},
+                               {strPairs.ReverseFind("ab", 1), 0},
+                               {strPairs.ReverseFind("ab", 3), -1},
+                               {strPairs.ReverseFind("b", 4), -1},
+                               {strPairs.ReverseFind("", 3), 1},
+                               {strPairs.ReverseFind("", 4), -1},
+                               {strPairs.ReverseFind("ababa"), -1},
+                               {strPairs.ReverseFind(kNull), -1},
+                               {bCString("ab c").FindNoiseChar(0, false), 2},
+                               {bCString("a\xE4"
+                                         "b")
+                                    .FindNoiseChar(0, false),
+                                1},
+                               {bCString("a\x7F").FindNoiseChar(0, true), 1},
+                               {bCString("a~!b").FindNoiseChar(0, false), -1},
+                               {bCString("ab c").FindNoiseChar(3, false), -1},
+                               {bCString("ab c").FindNoiseChar(4, false), -1},
+                               {bCString("width=-12").FindNumericalChar(0, false), 6},
+                               {bCString("x+1").FindNumericalChar(0, false), 1},
+                               {bCString("x+1").FindNumericalChar(2, false), 2},
+                               {bCString("abc").FindNumericalChar(0, false), -1},
+                               {bCString("a1").FindNumericalChar(2, false), -1}};
+    for (auto const & Found : arrFound)
+        EXPECT_EQ(Found[0], Found[1]) << "row " << &Found - arrFound;
 }
 
-TEST(bCString, FindText)
-{
-    bCString const strText("abcabc");
-    EXPECT_EQ(strText.Find("bc", 0, false), 1);
-    EXPECT_EQ(strText.Find("bc", 2, false), 4);
-    EXPECT_EQ(strText.Find("bc", 5, false), -1);
-    EXPECT_EQ(strText.Find("bc", 6, false), -1);
-    EXPECT_EQ(strText.Find("", 1, false), 1);
-    EXPECT_EQ(bCString("abc").Find("", 1), 1);
-    EXPECT_EQ(strText.Find("", 6, false), -1);
-    EXPECT_EQ(strText.Find("", 6, true), 6);
-    EXPECT_EQ(strText.Find("abc", 3, true), 3);
-    EXPECT_EQ(strText.Find("abc", 4, true), -1);
-    EXPECT_EQ(strText.Find("abcabcx", 0, true), -1);
-    EXPECT_EQ(strText.Find(kNull, 0, false), -1);
-
-    bCString const strZeros("ab\0xy", 5);
-    EXPECT_EQ(strZeros.Find("xy", 0, false), -1);
-    EXPECT_EQ(strZeros.Find("xy", 0, true), 3);
-    EXPECT_TRUE(strText.Contains("ca"));
-    EXPECT_FALSE(strText.Contains("ca", 3));
-}
-
-TEST(bCString, FindNoCaseGivesAbsolutePositions)
-{
-    EXPECT_EQ(bCString("xaab").FindNoCase("AB", 0), 2);
-    EXPECT_EQ(bCString("abab").FindNoCase("b", 2), 3);
-    EXPECT_EQ(bCString("abab").FindNoCase("B", 4), -1);
-    EXPECT_EQ(bCString("abab").FindNoCase(kNull, 0), -1);
-    EXPECT_EQ(bCString("abab").FindNoCase("BABX", 1), -1);
-    EXPECT_EQ(bCString().FindNoCase("a", 0), -1);
-}
-
-TEST(bCString, FindOneOfAndReverseForms)
-{
-    bCString const strText("path/to\\file.ext");
-    EXPECT_EQ(strText.FindOneOf("/\\", 0), 4);
-    EXPECT_EQ(strText.FindOneOf("/\\", 5), 7);
-    EXPECT_EQ(strText.FindOneOf("/\\", 16), -1);
-    EXPECT_EQ(strText.ReverseFindOneOf("/\\"), 7);
-    EXPECT_EQ(strText.ReverseFindOneOf("/\\", 6), 4);
-    EXPECT_EQ(strText.ReverseFindOneOf("/\\", 16), -1);
-    EXPECT_EQ(strText.ReverseFindOneOf("", 10), -1);
-    EXPECT_TRUE(strText.ContainsOneOf(".", 0));
-    EXPECT_FALSE(strText.ContainsOneOf("/", 8));
-    EXPECT_EQ(bCString().ReverseFindOneOf("a"), -1);
-}
-
-TEST(bCString, ReverseFindCharacterUsesAnAbsoluteStart)
-{
-    bCString const strText("abab");
-    EXPECT_EQ(strText.ReverseFind('b'), 3);
-    EXPECT_EQ(strText.ReverseFind('x'), -1);
-    EXPECT_EQ(strText.ReverseFind('b', 2), 1);
-    EXPECT_EQ(strText.ReverseFind('a', 0), 0);
-    EXPECT_EQ(strText.ReverseFind('a', -1), -1);
-    EXPECT_EQ(strText.ReverseFind('a', 4), -1);
-    EXPECT_EQ(bCString("ab\0b", 4).ReverseFind('b'), 1); // zero-terminated text
-}
-
-TEST(bCString, ReverseFindTextSkipsPositionsAtTheEnd)
-{
-    bCString const strText("abab");
-    EXPECT_EQ(strText.ReverseFind("b", 0), 3);
-    EXPECT_EQ(strText.ReverseFind("b", 1), 1);
-    EXPECT_EQ(strText.ReverseFind("ab"), 2);
-    EXPECT_EQ(strText.ReverseFind("ab", 1), 0);
-    EXPECT_EQ(strText.ReverseFind("ab", 3), -1);
-    EXPECT_EQ(strText.ReverseFind("b", 4), -1);
-    EXPECT_EQ(strText.ReverseFind("", 3), 1);
-    EXPECT_EQ(strText.ReverseFind("", 4), -1); // skipping the whole text finds nothing, not even ""
-    EXPECT_EQ(strText.ReverseFind("ababa"), -1);
-    EXPECT_EQ(strText.ReverseFind("x"), -1);
-    EXPECT_EQ(strText.ReverseFind(kNull), -1);
-}
-
-TEST(bCString, FindNumericalAndNoiseCharacters)
-{
-    EXPECT_EQ(bCString("ab c").FindNoiseChar(0, false), 2);
-    EXPECT_EQ(bCString("a\xE4"
-                       "b")
-                  .FindNoiseChar(0, false),
-              1);
-    EXPECT_EQ(bCString("a\x7F").FindNoiseChar(0, true), 1);
-    EXPECT_EQ(bCString("a~!b").FindNoiseChar(0, false), -1);
-    EXPECT_EQ(bCString("ab c").FindNoiseChar(3, false), -1);
-    EXPECT_EQ(bCString("ab c").FindNoiseChar(4, false), -1);
-
-    EXPECT_EQ(bCString("width=-12").FindNumericalChar(0, false), 6);
-    EXPECT_EQ(bCString("x+1").FindNumericalChar(0, false), 1);
-    EXPECT_EQ(bCString("x+1").FindNumericalChar(2, false), 2);
-    EXPECT_EQ(bCString("abc").FindNumericalChar(0, false), -1);
-    EXPECT_EQ(bCString("a1").FindNumericalChar(2, false), -1);
-}
-
-TEST(bCString, CountWordsCountsEveryDelimiter)
+TEST(bCString, CountWordsAndGetWordWalkSingleDelimiters)
 {
     bCString const strComma(",");
     EXPECT_EQ(bCString("a,,b").CountWords(strComma), 3);
@@ -208,30 +183,22 @@ TEST(bCString, CountWordsCountsEveryDelimiter)
     EXPECT_EQ(bCString("a").CountWords(strComma), 1);
     EXPECT_EQ(bCString("a b;c").CountWords(bCString(" ;")), 3);
     EXPECT_EQ(bCString(",").CountWords(strComma), 2);
-}
-
-TEST(bCString, GetWordWalksSingleDelimiters)
-{
-    bCString const strText("a,,b");
-    bCString const strComma(",");
+    struct
+    {
+        char const * m_pcText;
+        int m_iWord;
+        int m_iPosition;
+        char const * m_pcWord; // the previous word stays when none is found
+    } const arrWords[] = {{"a,,b", 0, 0, "a"}, {"a,,b", 1, 2, ""}, {"a,,b", 2, 3, "b"}, {"a,,b", 3, -1, "b"},
+                          {"a,,b", -1, 0, ""}, {"a,", 1, 2, ""},    {"a,", 2, -1, ""},   {"", 0, 0, ""},
+                          {"", 1, -1, ""}};
     bCString strWord("stale");
-    EXPECT_EQ(strText.GetWord(0, strComma, strWord, false, false), 0);
-    EXPECT_STREQ(strWord.GetText(), "a");
-    EXPECT_EQ(strText.GetWord(1, strComma, strWord, false, false), 2);
-    EXPECT_STREQ(strWord.GetText(), "");
-    EXPECT_EQ(strText.GetWord(2, strComma, strWord, false, false), 3);
-    EXPECT_STREQ(strWord.GetText(), "b");
-    EXPECT_EQ(strText.GetWord(3, strComma, strWord, false, false), -1);
-    EXPECT_STREQ(strWord.GetText(), "b");
-    EXPECT_EQ(strText.GetWord(-1, strComma, strWord, false, false), 0);
-    EXPECT_STREQ(strWord.GetText(), "");
-
-    EXPECT_EQ(bCString("a,").GetWord(1, strComma, strWord, false, false), 2);
-    EXPECT_STREQ(strWord.GetText(), "");
-    EXPECT_EQ(bCString("a,").GetWord(2, strComma, strWord, false, false), -1);
-    EXPECT_STREQ(strWord.GetText(), "");
-    EXPECT_EQ(bCString().GetWord(0, strComma, strWord, false, false), 0);
-    EXPECT_EQ(bCString().GetWord(1, strComma, strWord, false, false), -1);
+    for (auto const & Word : arrWords)
+    {
+        SCOPED_TRACE(std::string(Word.m_pcText) + " " + std::to_string(Word.m_iWord));
+        EXPECT_EQ(bCString(Word.m_pcText).GetWord(Word.m_iWord, strComma, strWord, false, false), Word.m_iPosition);
+        EXPECT_STREQ(strWord.GetText(), Word.m_pcWord);
+    }
 }
 
 TEST(bCString, GetWordTrimsOnRequest)

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+
 // Time is stepped by hand through the performance counter's hook: no sleeping.
 namespace
 {
@@ -47,93 +50,45 @@ TEST_F(bCTimerTest, TimeBaseFollowsTheCounter)
     EXPECT_EQ(bCTimer::QueryPerformanceFrequency(), 1000000000u);
 }
 
+// Each case is a script: r resume, p pause, a<f> adjust, s<f> set, x reset, g read the time,
+// +<ms> advance; the time read at the end is compared.
 TEST_F(bCTimerTest, MeasuresScaledRunningTime)
 {
-    struct bSCase
+    struct
     {
-        char const * m_pcName;
-        float (*m_funcRun)(bCTimer &);
+        char const * m_pcScript;
         float m_fExpected;
+    } const arrCases[] = {
+        {"+100", 0.0f},                  // paused after construction
+        {"r +100", 100.0f},              // running
+        {"a2 r +100", 200.0f},           // double speed
+        {"r +50 p +1000 r +7", 57.0f},   // pause stops measuring
+        {"r +100 g a3 +10", 130.0f},     // the factor applies from the next addition
+        {"r +100 x +20", 20.0f},         // reset restarts from now
+        {"r +100 p s500 +100 r +1", 501.0f},
+        {"r +40 r +2", 42.0f},           // a second resume keeps the start
     };
-    bSCase const arrCases[] = {
-        {"paused after construction",
-         [](bCTimer & a_Timer) {
-             Advance(100);
-             return GetTime(a_Timer);
-         },
-         0.0f},
-        {"running",
-         [](bCTimer & a_Timer) {
-             a_Timer.Resume();
-             Advance(100);
-             return GetTime(a_Timer);
-         },
-         100.0f},
-        {"double speed",
-         [](bCTimer & a_Timer) {
-             a_Timer.Adjust(2.0f);
-             a_Timer.Resume();
-             Advance(100);
-             return GetTime(a_Timer);
-         },
-         200.0f},
-        {"pause stops measuring",
-         [](bCTimer & a_Timer) {
-             a_Timer.Resume();
-             Advance(50);
-             a_Timer.Pause();
-             Advance(1000);
-             a_Timer.Resume();
-             Advance(7);
-             return GetTime(a_Timer);
-         },
-         57.0f},
-        {"factor applies from the next addition",
-         [](bCTimer & a_Timer) {
-             a_Timer.Resume();
-             Advance(100);
-             GetTime(a_Timer);
-             a_Timer.Adjust(3.0f);
-             Advance(10);
-             return GetTime(a_Timer);
-         },
-         130.0f},
-        {"reset restarts from now",
-         [](bCTimer & a_Timer) {
-             a_Timer.Resume();
-             Advance(100);
-             a_Timer.Reset();
-             Advance(20);
-             return GetTime(a_Timer);
-         },
-         20.0f},
-        {"set while paused",
-         [](bCTimer & a_Timer) {
-             a_Timer.Resume();
-             Advance(100);
-             a_Timer.Pause();
-             a_Timer.Set(500.0f);
-             Advance(100);
-             a_Timer.Resume();
-             Advance(1);
-             return GetTime(a_Timer);
-         },
-         501.0f},
-        {"second resume keeps the start",
-         [](bCTimer & a_Timer) {
-             a_Timer.Resume();
-             Advance(40);
-             a_Timer.Resume();
-             Advance(2);
-             return GetTime(a_Timer);
-         },
-         42.0f},
-    };
-    for (bSCase const & Case : arrCases)
+    for (auto const & Case : arrCases)
     {
-        SCOPED_TRACE(Case.m_pcName);
+        SCOPED_TRACE(Case.m_pcScript);
         bCTimer Timer;
-        EXPECT_EQ(Case.m_funcRun(Timer), Case.m_fExpected);
+        std::istringstream Script(Case.m_pcScript);
+        std::string strStep;
+        while (Script >> strStep)
+        {
+            float const fValue = strStep.size() > 1 ? std::stof(strStep.substr(1)) : 0.0f;
+            switch (strStep[0])
+            {
+            case 'r': Timer.Resume(); break;
+            case 'p': Timer.Pause(); break;
+            case 'a': Timer.Adjust(fValue); break;
+            case 's': Timer.Set(fValue); break;
+            case 'x': Timer.Reset(); break;
+            case 'g': GetTime(Timer); break;
+            case '+': Advance(static_cast<unsigned long long>(fValue)); break;
+            }
+        }
+        EXPECT_EQ(GetTime(Timer), Case.m_fExpected);
     }
 }
 

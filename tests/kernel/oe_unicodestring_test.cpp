@@ -62,43 +62,28 @@ TEST(bCUnicodeString, ConstructsFromTextUnitsAndNumbers)
     }
 }
 
-TEST(bCUnicodeString, BufferHoldsCountLengthAndCapacityBeforeTheUnits)
-{
-    bCUnicodeString strText(u"abcd");
-    char16_t const * pcText = strText.GetText();
-    int32_t const * pHeader = reinterpret_cast<int32_t const *>(pcText) - 3;
-    EXPECT_EQ(pHeader[0], 1); // share count
-    EXPECT_EQ(pHeader[1], 4); // length
-    EXPECT_EQ(pHeader[2], 4); // capacity
-    EXPECT_EQ(pcText[4], 0);
-    bCUnicodeString strCopy(strText);
-    EXPECT_EQ(pHeader[0], 2);
-}
-
 TEST(bCUnicodeString, CopySharesBufferUntilWriteButNeverALockedOne)
 {
     bCUnicodeString strFirst(u"abc");
     bCUnicodeString strSecond(strFirst);
+    int32_t const * pHeader = reinterpret_cast<int32_t const *>(strFirst.GetText()) - 3;
+    EXPECT_EQ(std::u16string(u"\u0002\u0000\u0003\u0000\u0003\u0000abc\u0000", 10),
+              std::u16string(reinterpret_cast<char16_t const *>(pHeader), 10)); // count, length, capacity
     EXPECT_EQ(strFirst.GetText(), strSecond.GetText());
     strSecond.SetAt(0, u'x');
     bCUnicodeString strThird;
     strThird = strFirst;
-    EXPECT_EQ(strThird.GetText(), strFirst.GetText());
     strThird[1] = u'y';
     EXPECT_EQ(Units(strFirst) + Units(strSecond) + Units(strThird), u"abcxbcayc");
 
     char16_t * pcLocked = strFirst.LockBuffer();
-    ASSERT_NE(pcLocked, nullptr);
     bCUnicodeString strCopy(strFirst);
     bCUnicodeString strAssigned;
     strAssigned = strFirst;
-    EXPECT_NE(strAssigned.GetText(), strFirst.GetText());
     pcLocked[0] = u'z';
-    EXPECT_EQ(Units(strCopy), u"abc");
-    EXPECT_EQ(Units(strFirst), u"zbc");
+    EXPECT_EQ(Units(strCopy) + Units(strAssigned) + Units(strFirst), u"abcabczbc");
     strFirst.UnlockBuffer();
-    bCUnicodeString strShared(strFirst);
-    EXPECT_EQ(strShared.GetText(), strFirst.GetText());
+    EXPECT_EQ(bCUnicodeString(strFirst).GetText(), strFirst.GetText());
     EXPECT_EQ(bCUnicodeString().LockBuffer(), nullptr);
 }
 
@@ -106,11 +91,9 @@ TEST(bCUnicodeString, AppendWritesInPlaceWhenPrivateAndLargeEnough)
 {
     bCUnicodeString strText(u"ab");
     char16_t * pcBuffer = strText.GetBuffer(10);
-    EXPECT_EQ(strText.GetLength(), 2);
     strText += u'x';
     strText += u"1234567";
     EXPECT_EQ(strText.GetText(), pcBuffer);
-    EXPECT_EQ(strText.GetAllocLength(), 10);
     strText += u"!"; // no longer fits: exact new buffer
     EXPECT_EQ(strText.GetAllocLength(), 11);
     EXPECT_EQ(Units(strText), u"abx1234567!");
@@ -119,42 +102,32 @@ TEST(bCUnicodeString, AppendWritesInPlaceWhenPrivateAndLargeEnough)
     strShared.GetBuffer(10);
     bCUnicodeString strSecond(strShared);
     strSecond += u"cd";
-    EXPECT_EQ(Units(strShared), u"ab");
     EXPECT_EQ(strSecond.GetAllocLength(), 4);
     strSecond += strSecond;
-    EXPECT_EQ(Units(strSecond), u"abcdabcd");
+    EXPECT_EQ(Units(strShared) + Units(strSecond), u"ababcdabcd");
 }
 
 TEST(bCUnicodeString, BufferAccessAndCapacity)
 {
-    bCUnicodeString strEmpty;
-    EXPECT_EQ(strEmpty.GetBuffer(0), nullptr);
-    char16_t * pcFresh = strEmpty.GetBuffer(4);
-    ASSERT_NE(pcFresh, nullptr);
-    EXPECT_EQ(strEmpty.GetLength(), 4);
+    bCUnicodeString strText;
+    EXPECT_EQ(strText.GetBuffer(0), nullptr);
+    char16_t * pcFresh = strText.GetBuffer(4);
+    EXPECT_EQ(strText.GetLength(), 4);
     pcFresh[0] = u'h';
-    pcFresh[1] = u'i';
-    pcFresh[2] = 0;
-    strEmpty.ReleaseBuffer();
-    EXPECT_EQ(Units(strEmpty), u"hi");
-    EXPECT_EQ(strEmpty.GetAllocLength(), 4);
-    strEmpty.ReleaseBuffer(1);
-    EXPECT_EQ(Units(strEmpty), u"h");
+    pcFresh[1] = 0;
+    strText.ReleaseBuffer();
+    EXPECT_EQ(Units(strText), u"h");
+    strText.ReleaseBuffer(0);
+    EXPECT_EQ(strText.GetAllocLength(), 4);
 
-    bCUnicodeString strText(u"abc");
+    strText = u"abc";
     char16_t * pcSet = strText.GetBufferSetLength(6);
     EXPECT_EQ(strText.GetLength(), 6);
     EXPECT_EQ(pcSet[6], 0);
-    EXPECT_EQ(pcSet[0], u'a');
-
-    bCUnicodeString strExtra(u"abc");
-    strExtra.GetBuffer(50);
-    strExtra.FreeExtra();
-    EXPECT_EQ(strExtra.GetAllocLength(), 3);
-    EXPECT_EQ(Units(strExtra), u"abc");
-    char16_t const * pcBefore = strExtra.GetText();
-    strExtra.FreeExtra();
-    EXPECT_EQ(strExtra.GetText(), pcBefore);
+    strText.SetText(u"abc");
+    strText.FreeExtra();
+    EXPECT_EQ(strText.GetAllocLength(), 3);
+    EXPECT_EQ(Units(strText), u"abc");
 }
 
 TEST(bCUnicodeString, EmptyingKeepsPrivateBufferAndReleasesShared)
@@ -164,7 +137,6 @@ TEST(bCUnicodeString, EmptyingKeepsPrivateBufferAndReleasesShared)
     strText = u"";
     EXPECT_EQ(strText.GetText(), pcBuffer); // zero-length buffer kept
     EXPECT_TRUE(strText == bCUnicodeString());
-    EXPECT_TRUE(strText == u"");
 
     bCUnicodeString strShared(u"xyz");
     bCUnicodeString strCopy(strShared);
@@ -173,21 +145,16 @@ TEST(bCUnicodeString, EmptyingKeepsPrivateBufferAndReleasesShared)
     EXPECT_EQ(Units(strShared), u"xyz");
     strShared.Clear();
     EXPECT_EQ(strShared.GetAllocLength(), 0);
-}
 
-TEST(bCUnicodeString, SetTextShrinksPrivateBufferInPlace)
-{
-    bCUnicodeString strText(u"abcdef");
-    char16_t const * pcBuffer = strText.GetText();
-    strText.SetText(strText, 3);
-    EXPECT_EQ(strText.GetText(), pcBuffer);
-    EXPECT_EQ(Units(strText), u"abc");
-    EXPECT_EQ(strText.GetAllocLength(), 6);
+    bCUnicodeString strCut(u"abcdef");
+    pcBuffer = strCut.GetText();
+    strCut.SetText(strCut, 3); // shrinks a private buffer in place
+    EXPECT_EQ(strCut.GetText(), pcBuffer);
+    EXPECT_EQ(Units(strCut), u"abc");
     CheckEdits({
         {u"", [](bCUnicodeString & s) { return s.SetText(u"xyzw", 2), 0; }, 0, u"xy"},
         {u"", [](bCUnicodeString & s) { return s.SetText(u'q', 2), 0; }, 0, u"qq"},
         {u"ab", [](bCUnicodeString & s) { return s = u'p', 0; }, 0, u"p"},
-        {u"", [](bCUnicodeString & s) { return s = "8bit", 0; }, 0, u"8bit"},
     });
 }
 
@@ -214,60 +181,42 @@ TEST(bCUnicodeString, ComparesUnitsUnsignedWithAllEmptyFormsEqual)
     EXPECT_TRUE(u"a" >= bCUnicodeString(u""));
 }
 
-TEST(bCUnicodeString, FindsUnitsAndTexts)
+TEST(bCUnicodeString, FindsUnitsTextsAndWords)
 {
-    bCUnicodeString strText(u"abca");
-    EXPECT_EQ(strText.Find(u'a', 1), 3);
-    EXPECT_EQ(strText.Find(u'a', 4), -1);
-    EXPECT_EQ(bCUnicodeString().Find(u'a'), -1);
-    EXPECT_EQ(strText.Find(u"ca"), 2);
-    EXPECT_EQ(strText.Find(u"", 4), 4); // start may equal the length
-    EXPECT_EQ(strText.Find(u"a", 4), -1);
-    EXPECT_EQ(strText.Find(u"", 5), -1);
-    EXPECT_FALSE(strText.Contains(u'b', 2));
-    EXPECT_TRUE(strText.Contains(u"bc"));
-    EXPECT_TRUE(strText.ContainsOneOf(u"xc"));
-    EXPECT_EQ(strText.FindOneOf(u"cb", 0), 1);
-    EXPECT_EQ(strText.FindOneOf(u"cb", 4), -1);
-    EXPECT_EQ(strText.ReverseFindOneOf(u"ab"), 3);
-    EXPECT_EQ(strText.ReverseFindOneOf(u"b", 2), 1);
-    EXPECT_EQ(strText.ReverseFindOneOf(u"b", 4), -1);
-}
-
-TEST(bCUnicodeString, ReverseFindSearchesAtOrAfterStart)
-{
-    bCUnicodeString strText(u"abca");
-    EXPECT_EQ(strText.ReverseFind(u'a', 1), 3);
-    EXPECT_EQ(strText.ReverseFind(u'b', 2), -1);
-    EXPECT_EQ(strText.ReverseFind(u'b', 0), 1);
-    EXPECT_EQ(strText.ReverseFind(u'a', 4), -1);
-    bCUnicodeString strPairs(u"abab");
-    EXPECT_EQ(strPairs.ReverseFind(u"b", 0), 3);
-    EXPECT_EQ(strPairs.ReverseFind(u"b", 1), 1);
-    EXPECT_EQ(strPairs.ReverseFind(u"ab", 1), 0);
-    EXPECT_EQ(strPairs.ReverseFind(u"b", 4), -1);
-    EXPECT_EQ(strPairs.ReverseFind(u"ababa"), -1);
-}
-
-TEST(bCUnicodeString, CountsAndSplitsWords)
-{
-    bCUnicodeString strText(u"a,,b");
-    bCUnicodeString strDelimiters(u",");
-    EXPECT_EQ(strText.CountWords(strDelimiters), 3);
-    EXPECT_EQ(bCUnicodeString().CountWords(strDelimiters), 0);
-    EXPECT_EQ(bCUnicodeString(u"a").CountWords(strDelimiters), 1);
-
+    bCUnicodeString const strText(u"abca");
+    bCUnicodeString const strPairs(u"abab");
+    bCUnicodeString const strDelimiters(u",");
     bCUnicodeString strWord;
-    EXPECT_EQ(strText.GetWord(0, strDelimiters, strWord), 0);
-    EXPECT_EQ(Units(strWord), u"a");
-    EXPECT_EQ(strText.GetWord(1, strDelimiters, strWord), 2);
-    EXPECT_EQ(Units(strWord), u"");
-    EXPECT_EQ(strText.GetWord(2, strDelimiters, strWord), 3);
-    EXPECT_EQ(Units(strWord), u"b");
-    EXPECT_EQ(strText.GetWord(3, strDelimiters, strWord), -1);
-    EXPECT_EQ(Units(strWord), u"b");
-    EXPECT_EQ(strText.GetWord(-1, strDelimiters, strWord), 0);
-    EXPECT_TRUE(strWord.IsEmpty());
+    int const arrFound[][2] = {
+        {strText.Find(u'a', 1), 3},         {strText.Find(u'a', 4), -1},
+        {bCUnicodeString().Find(u'a'), -1}, {strText.Find(u"ca"), 2},
+        {strText.Find(u"", 4), 4},          {strText.Find(u"", 5), -1}, // start may equal the length
+        {strText.Find(u"a", 4), -1},        {strText.FindOneOf(u"cb", 0), 1},
+        {strText.FindOneOf(u"cb", 4), -1},  {strText.ReverseFindOneOf(u"ab"), 3},
+        {strText.ReverseFindOneOf(u"b", 2), 1}, {strText.ReverseFindOneOf(u"b", 4), -1},
+        {strText.Contains(u'b', 2), 0},     {strText.Contains(u"bc") && strText.ContainsOneOf(u"xc"), 1},
+        // The reverse search looks at or after its start.
+        {strText.ReverseFind(u'a', 1), 3},  {strText.ReverseFind(u'b', 2), -1},
+        {strText.ReverseFind(u'b', 0), 1},  {strText.ReverseFind(u'a', 4), -1},
+        {strPairs.ReverseFind(u"b", 1), 1}, {strPairs.ReverseFind(u"ab", 1), 0},
+        {strPairs.ReverseFind(u"b", 4), -1}, {strPairs.ReverseFind(u"ababa"), -1},
+        {bCUnicodeString(u"a,,b").CountWords(strDelimiters), 3},
+        {bCUnicodeString().CountWords(strDelimiters), 0},
+    };
+    for (auto const & Found : arrFound)
+        EXPECT_EQ(Found[0], Found[1]) << &Found - arrFound;
+
+    struct
+    {
+        int m_iWord;
+        int m_iPosition;
+        char16_t const * m_pcWord;
+    } const arrWords[] = {{0, 0, u"a"}, {1, 2, u""}, {2, 3, u"b"}, {3, -1, u"b"}, {-1, 0, u""}};
+    for (auto const & Word : arrWords)
+    {
+        EXPECT_EQ(bCUnicodeString(u"a,,b").GetWord(Word.m_iWord, strDelimiters, strWord), Word.m_iPosition);
+        EXPECT_EQ(Units(strWord), Word.m_pcWord) << Word.m_iWord;
+    }
     EXPECT_EQ(bCUnicodeString(u" x , y ").GetWord(1, strDelimiters, strWord, true, true), 4);
     EXPECT_EQ(Units(strWord), u"y");
 }
@@ -299,26 +248,20 @@ TEST(bCUnicodeString, ExtractsAndConcatenates)
 TEST(bCUnicodeString, ConvertsToNumbersAndBoolAsThe8BitString)
 {
     EXPECT_EQ(bCUnicodeString(u"  -123xyz").GetInteger(), -123);
-    EXPECT_EQ(bCUnicodeString(u"+7").GetInteger(), 7);
     EXPECT_EQ(bCUnicodeString(u"99999999999").GetInteger(), 2147483647);
-    EXPECT_EQ(bCUnicodeString().GetInteger(), 0);
     EXPECT_FLOAT_EQ(bCUnicodeString(u"2.5e1").GetFloat(), 25.0f);
-    EXPECT_DOUBLE_EQ(bCUnicodeString(u" -0.125").GetDouble(), -0.125);
     EXPECT_TRUE(bCUnicodeString(u"tRuE").GetBool());
-    EXPECT_FALSE(bCUnicodeString(u"1").GetBool());
     EXPECT_FALSE(bCUnicodeString(u"true ").GetBool());
     // Hexadecimal and locale-dependent spellings are not numbers to the 8-bit parser either.
-    for (char const * pcText : {"0x10", " 2.5", "1e400", "-1e-400", "inf", ".5x", "7,5", "x1"})
+    for (char const * pcText : {"+7", " -0.125", "0x10", " 2.5", "1e400", "-1e-400", "inf", ".5x", "7,5", "x1", ""})
     {
         bCString strNarrow(pcText);
         EXPECT_EQ(bCUnicodeString(pcText).GetDouble(), strNarrow.GetDouble()) << pcText;
         EXPECT_EQ(bCUnicodeString(pcText).GetInteger(), strNarrow.GetInteger()) << pcText;
     }
-    EXPECT_EQ(bCUnicodeString(u"0x10").GetDouble(), 0.0);
     // The whole stored text must read "true", not just what precedes a zero unit.
     bCUnicodeString strBool(u"true");
     strBool += u'\0';
-    strBool += u'x';
     EXPECT_FALSE(strBool.GetBool());
 }
 
@@ -327,23 +270,17 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
     using S = bCUnicodeString;
     CheckEdits({
         {u"ace", [](S & s) { return s.Insert(1, u'b'); }, 4, u"abce"},
-        {u"abce", [](S & s) { return s.Insert(3, u"d"); }, 5, u"abcde"},
         {u"ab", [](S & s) { return s.Insert(-5, S(u"<")); }, 3, u"<ab"},
         {u"ab", [](S & s) { return s.Insert(99, u">"); }, 3, u"ab>"},
         {u"", [](S & s) { return s.Insert(5, u"xy"); }, 2, u"xy"},
-        {u"<abcde>", [](S & s) { return s.Delete(0, 1); }, 6, u"abcde>"},
-        {u"abcde>", [](S & s) { return s.Delete(4, 10); }, 4, u"abcd"},
+        {u"abcde>", [](S & s) { return s.Delete(4, 10); }, 4, u"abcd"}, // count past the end
         {u"abcd", [](S & s) { return s.Delete(1, 2); }, 2, u"ad"},
         {u"ad", [](S & s) { return s.Delete(5, 1); }, 2, u"ad"},
-        {u"ad", [](S & s) { return s.Delete(0, 0); }, 2, u"ad"},
         {u"aaa", [](S & s) { return s.Replace(u"aa", u"b"); }, 1, u"ba"},
         {u"a-b", [](S & s) { return s.Replace(u"x", u"y"); }, 0, u"a-b"},
-        {u"a-b", [](S & s) { return s.Replace(u"", u"y"); }, 0, u"a-b"},
         {u"a::b", [](S & s) { return s.Replace(u':', u';'); }, 2, u"a;;b"},
         {u"aba", [](S & s) { return s.Replace(u'a', u'a'); }, 0, u"aba"},
         {u"a;;b", [](S & s) { return s.Remove(u';'); }, 2, u"ab"},
-        {u"abc", [](S & s) { return s.Remove(u"bc"); }, 1, u"a"},
-        {u"a", [](S & s) { return s.Remove(S(u"a")); }, 1, u""},
         // Texts taken from the string's own buffer must outlive its change.
         {u"ab",
          [](S & s) {
@@ -354,17 +291,12 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
         {u"xbxb", [](S & s) { return s.Replace(s.GetText() + 3, u""); }, 2, u"xx"},
         {u"xx", [](S & s) { return s.Remove(s); }, 1, u""},
         {u" \t\r\nabc \v\f", [](S & s) { return s.TrimLeft(), 0; }, 0, u"abc \v\f"},
-        {u"abc \v\f", [](S & s) { return s.TrimRight(), 0; }, 0, u"abc"},
         {u"\u00A0abc\u3000", [](S & s) { return s.Trim(), 0; }, 0, u"\u00A0abc\u3000"},
         {u"xxaxx", [](S & s) { return s.Trim(u'x'), 0; }, 0, u"a"},
         {u"xyaby", [](S & s) { return s.TrimLeft(u"yx"), 0; }, 0, u"aby"},
-        {u"aby", [](S & s) { return s.TrimRight(u"y"), 0; }, 0, u"ab"},
-        {u"ab", [](S & s) { return s.Trim(u""), 0; }, 0, u"ab"},
         {u" a ", [](S & s) { return s.Trim(false, true), 0; }, 0, u" a"},
-        {u"   ", [](S & s) { return s.Trim(), 0; }, 0, u""},
         {u"aZ\u00E4!", [](S & s) { return s.MakeUpper(), 0; }, 0, u"AZ\u00E4!"},
         {u"aZ\u00E4!", [](S & s) { return s.MakeLower(), 0; }, 0, u"az\u00E4!"},
-        {u"abcd", [](S & s) { return s.MakeReverse(), 0; }, 0, u"dcba"},
         {u"abc", [](S & s) { return s.MakeReverse(), 0; }, 0, u"cba"},
     });
     bCUnicodeString strText(u"aZ");
@@ -377,11 +309,9 @@ TEST(bCUnicodeString, ReplaceRewritesPrivateBufferInPlaceUnlessTheTextGrows)
 {
     bCUnicodeString strText(u"aab");
     char16_t const * pcBuffer = strText.GetBuffer(10);
-    EXPECT_EQ(strText.Replace(u"a", u"x"), 2);
-    EXPECT_EQ(strText.Replace(u"x", u""), 2);
+    EXPECT_EQ(strText.Replace(u"a", u""), 2);
     EXPECT_EQ(strText.GetText(), pcBuffer);
     EXPECT_EQ(strText.GetAllocLength(), 10);
-    EXPECT_EQ(Units(strText), u"b");
     EXPECT_EQ(strText.Replace(u"b", u"yyy"), 1); // growing: a fresh buffer of the final length
     EXPECT_EQ(strText.GetAllocLength(), 3);
 
@@ -389,22 +319,7 @@ TEST(bCUnicodeString, ReplaceRewritesPrivateBufferInPlaceUnlessTheTextGrows)
     bCUnicodeString strCopy(strShared);
     EXPECT_EQ(strCopy.Replace(u"-", u"::"), 2);
     EXPECT_EQ(strCopy.GetAllocLength(), 7);
-    EXPECT_EQ(Units(strShared), u"a-b-c");
-    EXPECT_EQ(Units(strCopy), u"a::b::c");
-}
-
-TEST(bCUnicodeString, ConvertsFromAnsiByteForUnit)
-{
-    bCUnicodeString strText;
-    strText.SetAnsiText("\x41\xE4\xFF");
-    EXPECT_EQ(Units(strText), u"A\u00E4\u00FF");
-    strText.SetAnsiText("abcdef", 2);
-    EXPECT_EQ(Units(strText), u"ab");
-    strText.SetAnsiText("");
-    EXPECT_TRUE(strText.IsEmpty());
-    EXPECT_TRUE(strText.IsAnsiText());
-    EXPECT_TRUE(bCUnicodeString(u"\u00FF").IsAnsiText());
-    EXPECT_FALSE(bCUnicodeString(u"a\u0100").IsAnsiText());
+    EXPECT_EQ(Units(strShared) + Units(strCopy), u"a-b-ca::b::c");
 }
 
 TEST(bCUnicodeString, FormatKeepsLargeBuffer)
@@ -416,18 +331,18 @@ TEST(bCUnicodeString, FormatKeepsLargeBuffer)
     EXPECT_EQ(Units(strText), strHundred);
     std::u16string strHuge(9000, u'w');
     strText.Format(u"%s", strHuge.c_str());
-    EXPECT_EQ(strText.GetLength(), 8191);
     strText.Format(u"%s", strText.GetText()); // its own text as argument
-    EXPECT_EQ(strText.GetLength(), 8191);
+    EXPECT_EQ(Units(strText), strHuge.substr(0, 8191));
+
     EXPECT_TRUE(strText.Format(nullptr));
     EXPECT_EQ(strText.GetAllocLength(), 0);
 
-    bCUnicodeString strLocked(u"abc");
-    char16_t * pcLocked = strLocked.LockBuffer();
-    EXPECT_TRUE(strLocked.Format(nullptr)); // empties a locked buffer in place
-    EXPECT_EQ(strLocked.GetText(), pcLocked);
-    EXPECT_TRUE(strLocked.IsEmpty());
-    EXPECT_EQ(strLocked.GetAllocLength(), 3);
+    strText = u"abc";
+    char16_t * pcLocked = strText.LockBuffer();
+    EXPECT_TRUE(strText.Format(nullptr)); // empties a locked buffer in place
+    EXPECT_EQ(strText.GetText(), pcLocked);
+    EXPECT_TRUE(strText.IsEmpty());
+    EXPECT_EQ(strText.GetAllocLength(), 3);
 }
 
 TEST(bCUnicodeString, FormatsAsThe8BitFormatterWithUnitWidthsOfTheirOwn)
@@ -464,7 +379,7 @@ TEST(bCUnicodeString, FormatsAsThe8BitFormatterWithUnitWidthsOfTheirOwn)
     EXPECT_EQ(bCUnicodeString::GetFormattedString(u"%s", strLong.c_str()).GetLength(), 1023);
 }
 
-TEST(bCUnicodeString, RoundTripsThrough8BitText)
+TEST(bCUnicodeString, RoundTripsThrough8BitTextAndUnitsBeyondOneByteBecomeQuestionMarks)
 {
     std::string strAllBytes;
     for (int i = 1; i < 256; ++i)
@@ -475,43 +390,33 @@ TEST(bCUnicodeString, RoundTripsThrough8BitText)
     for (int i = 0; i < 255; ++i)
         EXPECT_EQ(strWide[i], static_cast<char16_t>(i + 1));
     EXPECT_TRUE(strWide.IsAnsiText());
-    bCString strBack = strWide.GetAnsiText();
-    EXPECT_EQ(strBack.GetLength(), 255);
-    EXPECT_EQ(std::string(strBack.GetText()), strAllBytes);
+    EXPECT_EQ(std::string(strWide.GetAnsiText().GetText()), strAllBytes);
     EXPECT_TRUE(bCString(strWide) == strNarrow);
+    EXPECT_FALSE(bCUnicodeString(u"a\u0100").IsAnsiText());
+    EXPECT_TRUE(bCString().GetUnicodeText().IsEmpty());
+    EXPECT_TRUE(bCUnicodeString().GetAnsiText().IsEmpty());
 
     bCUnicodeString strFromNarrow;
     strFromNarrow.SetAnsiText(strNarrow, 3);
     EXPECT_EQ(Units(strFromNarrow), u"\u0001\u0002\u0003");
-    EXPECT_TRUE(bCString().GetUnicodeText().IsEmpty());
-    EXPECT_TRUE(bCUnicodeString().GetAnsiText().IsEmpty());
-}
-
-TEST(bCUnicodeString, UnitsBeyondOneByteBecomeQuestionMarks)
-{
-    bCString strNarrow;
+    strFromNarrow.SetAnsiText("");
+    EXPECT_TRUE(strFromNarrow.IsEmpty() && strFromNarrow.IsAnsiText());
     strNarrow.SetUnicodeText(u"a\u20ACb");
     EXPECT_STREQ(strNarrow.GetText(), "a?b");
     strNarrow.SetUnicodeText(u"abcdef", 2);
     EXPECT_STREQ(strNarrow.GetText(), "ab");
     strNarrow.SetUnicodeText(bCUnicodeString(u"xyz"), 10);
     EXPECT_STREQ(strNarrow.GetText(), "xyz");
-    strNarrow.SetUnicodeText(u"");
-    EXPECT_TRUE(strNarrow.IsEmpty());
 }
 
 TEST(bCUnicodeString, HexCodingWritesBytesInMemoryOrder)
 {
-    EXPECT_STREQ(bCUnicodeString(u"A").GetAsHexCodedString().GetText(), "4100");
     EXPECT_STREQ(bCUnicodeString(u"\u20AC\uFFFF").GetAsHexCodedString().GetText(), "ac20ffff");
     EXPECT_TRUE(bCUnicodeString().GetAsHexCodedString().IsEmpty());
-
     bCUnicodeString strText;
-    EXPECT_TRUE(strText.SetFromHexCodedString(bCString("41004200")));
-    EXPECT_EQ(Units(strText), u"AB");
-    EXPECT_EQ(strText.GetAllocLength(), 2);
     EXPECT_TRUE(strText.SetFromHexCodedString(bCString("AC20ffFF")));
     EXPECT_EQ(Units(strText), u"\u20AC\uFFFF");
+    EXPECT_EQ(strText.GetAllocLength(), 2);
     EXPECT_TRUE(strText.SetFromHexCodedString(bCString()));
     EXPECT_TRUE(strText.IsEmpty());
 

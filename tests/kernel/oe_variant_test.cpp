@@ -18,15 +18,10 @@ namespace
     }
 } // namespace
 
-TEST(bCVariant, KeepsTypeAndValueLayout)
-{
-    EXPECT_EQ(sizeof(bCVariant::bEType), 4u);
-    EXPECT_EQ(sizeof(bCVariant::bUType), 8u);
-    EXPECT_EQ(bCVariant::bEType_None, 0);
-    EXPECT_EQ(bCVariant::bEType_U32, 5);
-    EXPECT_EQ(bCVariant::bEType_I64, 9);
-    EXPECT_EQ(bCVariant::bEType_String, 14);
-}
+// The type numbers travel in streams.
+static_assert(sizeof(bCVariant::bEType) == 4 && sizeof(bCVariant::bUType) == 8);
+static_assert(bCVariant::bEType_None == 0 && bCVariant::bEType_U32 == 5 && bCVariant::bEType_I64 == 9 &&
+              bCVariant::bEType_String == 14);
 
 TEST(bCVariant, ConstructionAndInitZeroAllValueBytes)
 {
@@ -37,8 +32,7 @@ TEST(bCVariant, ConstructionAndInitZeroAllValueBytes)
     Variant.Init();
     EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
     EXPECT_TRUE(AllValueBytesZero(Variant));
-    bCVariant Small(static_cast<unsigned char>(0xAB));
-    EXPECT_EQ(Small.GetData().m_u64Value, 0xABu); // the bytes above the value stay zero
+    EXPECT_EQ(bCVariant(static_cast<unsigned char>(0xAB)).GetData().m_u64Value, 0xABu); // the bytes above stay zero
 }
 
 TEST(bCVariant, TypedConstructorsAndSettersSetTheMatchingType)
@@ -82,33 +76,16 @@ TEST(bCVariant, TakesThePointerAndTextTypesByConstReference)
     char * pcText = arrText;
     bCVariant Pointer(pTarget);
     bCVariant Text(pcText);
-    EXPECT_EQ(Pointer.GetType(), bCVariant::bEType_VoidPointer);
     EXPECT_EQ(Pointer.GetVoidPointer(), &iTarget);
     EXPECT_EQ(Text.GetType(), bCVariant::bEType_String);
     EXPECT_NE(Text.GetString(), arrText);
-    EXPECT_STREQ(Text.GetString(), "mutable");
-
     (Pointer.*pfnAssignText)(pcText);
-    EXPECT_EQ(Pointer.GetType(), bCVariant::bEType_String);
     EXPECT_STREQ(Pointer.GetString(), "mutable");
     (Text.*pfnAssignPointer)(pTarget);
-    EXPECT_EQ(Text.GetType(), bCVariant::bEType_VoidPointer);
     EXPECT_EQ(Text.GetVoidPointer(), &iTarget);
     Text = &iTarget; // any object pointer is held as a pointer, not as a boolean
     EXPECT_EQ(Text.GetType(), bCVariant::bEType_VoidPointer);
-    bCVariant Literal("literal");
-    EXPECT_STREQ(Literal.GetString(), "literal");
-}
-
-TEST(bCVariant, GettersReadTheUnionWhateverTheType)
-{
-    bCVariant Variant(0x0102030405060708LL);
-    EXPECT_EQ(Variant.GetU8(), 0x08);
-    EXPECT_EQ(Variant.GetU16(), 0x0708);
-    EXPECT_EQ(Variant.GetInt(), 0x05060708);
-    unsigned long long uWide = 0;
-    Variant.GetData(uWide);
-    EXPECT_EQ(uWide, 0x0102030405060708ULL);
+    EXPECT_STREQ(bCVariant("literal").GetString(), "literal");
 }
 
 TEST(bCVariant, OwnsACopyOfItsTextAlsoWhenTakingItsOwnText)

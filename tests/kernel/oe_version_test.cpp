@@ -115,13 +115,7 @@ TEST(ParseVersionString, SplitsTheTextInPlace)
     char carrText[] = "3,4,5,6";
     unsigned long a = 0, b = 0, c = 0, d = 0;
     ASSERT_TRUE(ParseVersionString(carrText, &a, &b, &c, &d));
-    EXPECT_EQ(std::memcmp(carrText,
-                          "3\0"
-                          "4\0"
-                          "5\0"
-                          "6",
-                          sizeof(carrText)),
-              0);
+    EXPECT_EQ(std::string(carrText, 7), std::string("3\0004\0005\0006", 7));
 }
 
 TEST(GetVersion, ReadsTheLibrarysOwnText)
@@ -141,47 +135,35 @@ TEST(GetVersion, NoResourceGivesNull)
     EXPECT_EQ(GetVersion(Folder.File("garbage.so").c_str()), nullptr);
 }
 
-TEST(GetVersion, FollowsTheTranslationValue)
+// The table read is the one the single translation value names (language low, code page high); without
+// exactly one translation, the user's language (0409) with code page 04B0.
+TEST(GetVersion, FollowsTheTranslationValueAndNeedsTheFileVersion)
 {
     bCTempFolder Folder;
-    bSResourceSpec Neutral; // language 0, code page 0x04B0: the table 000004B0
-    Neutral.m_arrTranslations = {0x04B00000};
-    Neutral.m_strTable = "000004B0";
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "neutral.so", Neutral)), "3, 4, 5, 6");
-    bSResourceSpec Western; // another code page
-    Western.m_arrTranslations = {0x04E40407};
-    Western.m_strTable = "040704E4";
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "western.so", Western)), "3, 4, 5, 6");
-    bSResourceSpec Mismatch; // the table is not the one the translation names
-    Mismatch.m_arrTranslations = {0x04E40409};
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "mismatch.so", Mismatch)), "(null)");
-}
-
-TEST(GetVersion, WithoutASingleTranslationUsesTheUsersLanguage)
-{
-    bCTempFolder Folder;
-    bSResourceSpec English;
-    English.m_bTranslation = false;
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "english.so", English)), "3, 4, 5, 6");
-    bSResourceSpec Neutral = English;
-    Neutral.m_strTable = "000004B0";
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "neutral.so", Neutral)), "(null)");
-    bSResourceSpec Two; // two translations: the value is not 4 bytes long
-    Two.m_arrTranslations = {0x04B00000, 0x04E40407};
-    Two.m_strTable = "000004B0";
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "two.so", Two)), "(null)");
-    Two.m_strTable = "040904B0";
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "two-english.so", Two)), "3, 4, 5, 6");
-}
-
-TEST(GetVersion, MissingFileVersionGivesNull)
-{
-    bCTempFolder Folder;
-    bSResourceSpec Spec;
-    Spec.m_arrStrings = {{"ProductVersion", u"1, 2, 3, 4"}, {"FileDescription", u"no file version"}};
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "none.so", Spec)), "(null)");
-    Spec.m_arrStrings.push_back({"FileVersion", u"5, 6, 7, 8"});
-    EXPECT_EQ(VersionOf(WriteResourceFile(Folder, "last.so", Spec)), "5, 6, 7, 8");
+    using Strings = decltype(bSResourceSpec::m_arrStrings);
+    Strings const arrOthers = {{"ProductVersion", u"1, 2, 3, 4"}, {"FileDescription", u"no file version"}};
+    Strings arrLast = arrOthers;
+    arrLast.push_back({"FileVersion", u"5, 6, 7, 8"});
+    struct
+    {
+        bSResourceSpec m_Spec;
+        char const * m_pcExpected;
+    } const arrCases[] = {
+        {{.m_arrTranslations = {0x04B00000}, .m_strTable = "000004B0"}, "3, 4, 5, 6"},
+        {{.m_arrTranslations = {0x04E40407}, .m_strTable = "040704E4"}, "3, 4, 5, 6"},
+        {{.m_arrTranslations = {0x04E40409}}, "(null)"}, // not the table the translation names
+        {{.m_bTranslation = false}, "3, 4, 5, 6"},
+        {{.m_bTranslation = false, .m_strTable = "000004B0"}, "(null)"},
+        {{.m_arrTranslations = {0x04B00000, 0x04E40407}, .m_strTable = "000004B0"}, "(null)"},
+        {{.m_arrTranslations = {0x04B00000, 0x04E40407}}, "3, 4, 5, 6"},
+        {{.m_arrStrings = arrOthers}, "(null)"},
+        {{.m_arrStrings = arrLast}, "5, 6, 7, 8"},
+    };
+    for (auto const & Case : arrCases)
+    {
+        std::string const strName = "case" + std::to_string(&Case - arrCases) + ".so";
+        EXPECT_EQ(VersionOf(WriteResourceFile(Folder, strName, Case.m_Spec)), Case.m_pcExpected) << strName;
+    }
 }
 
 TEST(GetVersion, LongTextsAreCutTo250Characters)
