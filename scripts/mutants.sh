@@ -73,8 +73,20 @@ export CCACHE_BASEDIR="$src"
 # Test programs need no relink when only the library changed.
 cmake -S "$src" -B "$build" -G Ninja -DVELLMARK_BUILD_BENCH=OFF -DCMAKE_LINK_DEPENDS_NO_SHARED=ON \
   "${launcher[@]}" >/dev/null
-echo "building the unmutated tree in $build"
-cmake --build "$build" -j "$(nproc)" >/dev/null
+
+# The test program that judges a mutant of the given file.
+program_of() {
+  case "$1" in
+    tools/*) echo vellmark_tools_tests;;
+    *) echo "vellmark_$(echo "$1" | cut -d/ -f2)_tests";;
+  esac
+}
+# Only the programs this list needs are built, then and after each mutant.
+targets=$(grep -v -E '^\s*(#|$)' "$list" | { [ -n "$match" ] && grep -F -- "$match" || cat; } |
+  sed 's/ | .*//' | while read -r f; do program_of "$f"; done | sort -u)
+echo "building the unmutated tree in $build:" $targets
+# shellcheck disable=SC2086
+cmake --build "$build" -j "$(nproc)" --target $targets >/dev/null
 
 # Replaces the single occurrence of a fragment; exit 3 when it is missing or not unique.
 apply() {
@@ -104,15 +116,12 @@ while IFS= read -r -u 3 line || [ -n "$line" ]; do
     echo "bad line: $line"; broken=$((broken + 1)); continue
   fi
   total=$((total + 1))
-  case "$file" in
-    tools/*) folder=tools;;
-    *) folder=$(echo "$file" | cut -d/ -f2);;
-  esac
-  program=$build/tests/vellmark_${folder}_tests
+  target=$(program_of "$file")
+  program=$build/tests/$target
   if ! apply "$src/$file" "$frag" "$repl" 2>/dev/null; then
     echo "did not apply   $line"; broken=$((broken + 1)); continue
   fi
-  if ! cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1; then
+  if ! cmake --build "$build" -j "$(nproc)" --target "$target" >/dev/null 2>&1; then
     verdict="did not compile"; broken=$((broken + 1))
   elif (cd "$build/tests" && timeout "$limit" "$program" --gtest_brief=1 --gtest_fail_fast </dev/null >/dev/null 2>&1); then
     verdict="survived"; survived=$((survived + 1)); survivors+=("$line")
@@ -123,7 +132,8 @@ while IFS= read -r -u 3 line || [ -n "$line" ]; do
   restore "$file"
 done 3< "$list"
 
-cmake --build "$build" -j "$(nproc)" >/dev/null 2>&1 || true
+# shellcheck disable=SC2086
+cmake --build "$build" -j "$(nproc)" --target $targets >/dev/null 2>&1 || true
 echo "$total mutants: $killed killed, $survived survived, $broken did not compile or apply ($(( $(date +%s) - start ))s)"
 for s in "${survivors[@]}"; do echo "  survived: $s"; done
 [ "$broken" -eq 0 ]
