@@ -166,44 +166,11 @@ TEST_F(bCSpieAdminTest, WithoutTheMarkerNothingIsSentNotEvenHello)
     EXPECT_FALSE(Receive(200));
 }
 
-namespace
-{
-    std::vector<std::string> g_arrBoxTexts;
-    std::vector<std::string> g_arrBoxCaptions;
-    std::vector<unsigned int> g_arrBoxStyles;
-
-    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
-    {
-        g_arrBoxTexts.push_back(a_pcText);
-        g_arrBoxCaptions.push_back(a_pcCaption);
-        g_arrBoxStyles.push_back(a_uStyle);
-        return IDNO;
-    }
-} // namespace
-
 TEST_F(bCSpieAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
 {
     CreateInFolder();
     ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
-    g_arrBoxTexts.clear();
-    g_arrBoxCaptions.clear();
-    g_arrBoxStyles.clear();
-    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
-    {
-        bCSpieAdmin Copy(bCSpieAdmin::GetInstance());
-        Copy = bCSpieAdmin::GetInstance();
-    }
-    OESetMessageBoxHandler(funcPrevious);
-    ASSERT_EQ(2u, g_arrBoxTexts.size());
-    EXPECT_EQ("Copyconstructor not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES "
-              "to enter debugger",
-              g_arrBoxTexts[0]);
-    EXPECT_EQ("Copyoperator not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES to "
-              "enter debugger",
-              g_arrBoxTexts[1]);
-    EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[0]);
-    EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[1]);
-    EXPECT_EQ(std::vector<unsigned int>(2, MB_YESNO | MB_ICONWARNING), g_arrBoxStyles); // exclamation, Yes/No
+    ExpectCopyRefused<bCSpieAdmin>("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)");
     OE_MESSAGE(5, "still here"); // the copy sent no goodbye and took no registration
     EXPECT_EQ(Packet(2, 5, "still here"), Receive().value_or("none"));
 }

@@ -244,44 +244,10 @@ TEST_F(bCSpyAdminTest, ViewerThatDisappearsIsIgnored)
     EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
 }
 
-namespace
-{
-    std::vector<std::string> g_arrBoxTexts;
-    std::vector<std::string> g_arrBoxCaptions;
-    std::vector<unsigned int> g_arrBoxStyles;
-
-    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
-    {
-        g_arrBoxTexts.push_back(a_pcText);
-        g_arrBoxCaptions.push_back(a_pcCaption);
-        g_arrBoxStyles.push_back(a_uStyle);
-        return IDNO;
-    }
-} // namespace
-
 TEST_F(bCSpyAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
 {
     Receive(), Receive();
-    g_arrBoxTexts.clear();
-    g_arrBoxCaptions.clear();
-    g_arrBoxStyles.clear();
-    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
-    {
-        bCSpyAdmin Copy(bCSpyAdmin::GetInstance());
-        Copy = bCSpyAdmin::GetInstance();
-        EXPECT_EQ(nullptr, Copy.GetSpyHandle());
-    }
-    OESetMessageBoxHandler(funcPrevious);
-    ASSERT_EQ(2u, g_arrBoxTexts.size());
-    EXPECT_EQ("Copyconstructor not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES "
-              "to enter debugger",
-              g_arrBoxTexts[0]);
-    EXPECT_EQ("Copyoperator not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES to "
-              "enter debugger",
-              g_arrBoxTexts[1]);
-    EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[0]);
-    EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[1]);
-    EXPECT_EQ(std::vector<unsigned int>(2, MB_YESNO | MB_ICONWARNING), g_arrBoxStyles); // exclamation, Yes/No
+    ExpectCopyRefused<bCSpyAdmin>("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)");
     // The destroyed copy took neither the window nor the registration with it.
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
     OE_MESSAGE(5, "after the copy");
