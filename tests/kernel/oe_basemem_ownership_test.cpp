@@ -68,8 +68,8 @@ namespace
         A.join();
 
         bSMemoryStatistics const S = Admin.GetMemoryStatistics();
-        bSOutcome Outcome = {S.m_uCurrentPtrBytes, S.m_uCurrentHeapBytes, S.m_uCurrentBlocks, S.m_uPeakPtrBytes,
-                             S.m_uPeakHeapBytes,   S.m_uPeakBlocks,       S.m_uTotalPtrBytes,  S.m_uTotalHeapBytes,
+        bSOutcome Outcome = {S.m_uCurrentPtrBytes, S.m_uCurrentHeapBytes,     S.m_uCurrentBlocks, S.m_uPeakPtrBytes,
+                             S.m_uPeakHeapBytes,   S.m_uPeakBlocks,           S.m_uTotalPtrBytes, S.m_uTotalHeapBytes,
                              S.m_uTotalBlocks,     Admin.GetAllocationCount()};
         for (void * pBlock : arrFromB)
             Outcome.push_back(Admin.FindAllocationItem(pBlock)->m_uAllocationID);
@@ -88,8 +88,24 @@ TEST_F(bCMemoryOwnership, HandedFromThreadToThreadKeepsEveryCounterExact)
 {
     // A: 10..19 bytes, 145 in all; three freed (33 bytes). B: 100..104 bytes,
     // 510 in all, then block 101 grows to 300.
-    bSOutcome const Expected = {100 + 300 + 102 + 103 + 104, 709 + 5 * 32, 5, 709, 709 + 5 * 32, 10,
-                                145 + 510 + 199, 145 + 510 + 199 + 15 * 32, 15, 16, 11, 16, 13, 14, 15, 5, 709, 709};
+    bSOutcome const Expected = {100 + 300 + 102 + 103 + 104,
+                                709 + 5 * 32,
+                                5,
+                                709,
+                                709 + 5 * 32,
+                                10,
+                                145 + 510 + 199,
+                                145 + 510 + 199 + 15 * 32,
+                                15,
+                                16,
+                                11,
+                                16,
+                                13,
+                                14,
+                                15,
+                                5,
+                                709,
+                                709};
     for (bool bFallback : {false, true})
     {
         SCOPED_TRACE(bFallback ? "ordinary lock" : "barrier as offered");
@@ -231,8 +247,8 @@ TEST_F(bCMemoryOwnership, TwoThreadsFreeEachOthersBlocks)
 TEST_F(bCMemoryOwnership, SiteTextEndingRightBeforeAnUnreadablePage)
 {
     long const lPage = sysconf(_SC_PAGESIZE);
-    char * pcArea = static_cast<char *>(
-        mmap(nullptr, 2 * lPage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    char * pcArea =
+        static_cast<char *>(mmap(nullptr, 2 * lPage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
     ASSERT_NE(pcArea, MAP_FAILED);
     ASSERT_EQ(mprotect(pcArea + lPage, lPage, PROT_NONE), 0);
     bCMemoryAdmin Admin(true);
@@ -241,8 +257,14 @@ TEST_F(bCMemoryOwnership, SiteTextEndingRightBeforeAnUnreadablePage)
     struct bSCase
     {
         std::string m_strText;
-    } const arrCases[] = {{"-"}, {strBase.substr(0, 15)}, {strBase.substr(0, 16)}, {strBase},
-                          {strLong.substr(0, 60)}, {strLong.substr(0, 61)}, {strLong.substr(0, 62)}, {strLong}};
+    } const arrCases[] = {{"-"},
+                          {strBase.substr(0, 15)},
+                          {strBase.substr(0, 16)},
+                          {strBase},
+                          {strLong.substr(0, 60)},
+                          {strLong.substr(0, 61)},
+                          {strLong.substr(0, 62)},
+                          {strLong}};
     for (bSCase const & Case : arrCases)
     {
         SCOPED_TRACE(Case.m_strText);
@@ -281,9 +303,9 @@ TEST_F(bCMemoryOwnership, FailureInjectionOrderUnchangedOnEveryRoad)
         char const * m_pcAssertion;
         char const * m_pcBox;
     } const arrCases[] = {
-        {false, 1, false, "0 != pSummery", nullptr},  {false, 2, false, "0 != this->m_pMemoryPoolDesc", pcDescriptorBox},
-        {false, 3, true, "ppTemp", nullptr},          {false, 4, false, "", pcOutOfMemoryBox},
-        {true, 1, false, "0 != pSummery", nullptr},   {true, 2, false, "", pcOutOfMemoryBox},
+        {false, 1, false, "0 != pSummery", nullptr}, {false, 2, false, "0 != this->m_pMemoryPoolDesc", pcDescriptorBox},
+        {false, 3, true, "ppTemp", nullptr},         {false, 4, false, "", pcOutOfMemoryBox},
+        {true, 1, false, "0 != pSummery", nullptr},  {true, 2, false, "", pcOutOfMemoryBox},
     };
     int iCase = 0;
     for (char const * pcRoad : {"main thread", "barrier as offered", "ordinary lock"})

@@ -249,9 +249,10 @@ TEST_F(bCMemoryAdminTracked, StatisticsFollowEveryOperation)
               (Counts{200, 232, 1, 800, 864, 2, 800, 864, 2}));
     EXPECT_EQ(m_Admin.GetAllocationCount(), 3u);
     bSAllocationSummery const A = SiteOf(m_Admin, strA), B = SiteOf(m_Admin, strB);
-    EXPECT_EQ((Counts{A.m_uFootprint, A.m_uMaxFootprint, A.m_uItemCount, A.m_uFootprintGrowth, A.m_uItemCountGrowth,
-                      A.m_uSmallBlockCount, B.m_uFootprint, B.m_uMaxFootprint, B.m_uItemCount, B.m_uFreeListBlockCount}),
-              (Counts{200, 200, 1, 200, 1, 1, 0, 600, 0, 0}));
+    EXPECT_EQ(
+        (Counts{A.m_uFootprint, A.m_uMaxFootprint, A.m_uItemCount, A.m_uFootprintGrowth, A.m_uItemCountGrowth,
+                A.m_uSmallBlockCount, B.m_uFootprint, B.m_uMaxFootprint, B.m_uItemCount, B.m_uFreeListBlockCount}),
+        (Counts{200, 200, 1, 200, 1, 1, 0, 600, 0, 0}));
 
     pA = m_Admin.Realloc(pA, 40, "a", strA.c_str(), 1); // shrinking adds nothing to the accumulated counters
     S = m_Admin.GetMemoryStatistics();
@@ -368,8 +369,9 @@ TEST_F(bCMemoryAdminTracked, SiteIsKeyedByTheFirst61Characters)
             pFirstSite = m_Admin.FindAllocationItem(arrBlocks.back())->m_pSummery;
         EXPECT_EQ(m_Admin.FindAllocationItem(arrBlocks.back())->m_pSummery, pFirstSite) << iShift;
     }
-    for (std::string const & strOther : {m_strFile.substr(0, m_strFile.size() - 1), m_strFile + "x", "X" + m_strFile.substr(1),
-                                         m_strFile.substr(0, 9) + "#" + m_strFile.substr(10)})
+    for (std::string const & strOther :
+         {m_strFile.substr(0, m_strFile.size() - 1), m_strFile + "x", "X" + m_strFile.substr(1),
+          m_strFile.substr(0, 9) + "#" + m_strFile.substr(10)})
     {
         arrBlocks.push_back(m_Admin.Malloc(4, "s", strOther.c_str(), 90));
         EXPECT_NE(m_Admin.FindAllocationItem(arrBlocks.back())->m_pSummery, pFirstSite) << strOther;
@@ -540,13 +542,14 @@ namespace
                              std::string const & a_strFile)
     {
         char carrText[1024];
-        std::snprintf(carrText, sizeof(carrText),
-                      " Ptr Address    : %s \n Heap Address   : %s \n PtrBlockSize   : 0x%08x (%d Bytes) \n "
-                      "HeapBlockSize  : 0x%08x (%d Bytes) \n Classobject    : %s  #%d (%s) \n Allocationtype : malloc \n "
-                      "Allocation ID  : %d",
-                      AddressText(a_Item.m_pPtrAddress).c_str(), AddressText(a_Item.m_pHeapAddress).c_str(),
-                      a_Item.m_uPtrSize, a_Item.m_uPtrSize, a_Item.m_uHeapSize, a_Item.m_uHeapSize, a_pcName, a_iLine,
-                      a_strFile.c_str(), a_Item.m_uAllocationID);
+        std::snprintf(
+            carrText, sizeof(carrText),
+            " Ptr Address    : %s \n Heap Address   : %s \n PtrBlockSize   : 0x%08x (%d Bytes) \n "
+            "HeapBlockSize  : 0x%08x (%d Bytes) \n Classobject    : %s  #%d (%s) \n Allocationtype : malloc \n "
+            "Allocation ID  : %d",
+            AddressText(a_Item.m_pPtrAddress).c_str(), AddressText(a_Item.m_pHeapAddress).c_str(), a_Item.m_uPtrSize,
+            a_Item.m_uPtrSize, a_Item.m_uHeapSize, a_Item.m_uHeapSize, a_pcName, a_iLine, a_strFile.c_str(),
+            a_Item.m_uAllocationID);
         return carrText;
     }
 
@@ -684,8 +687,7 @@ TEST_F(bCMemoryAdminReports, PerSiteListingGroupsBlocksBySite)
     // Sites come in descending order of their record's address.
     if (m_Admin.FindAllocationItem(arrBlocks[0])->m_pSummery < m_Admin.FindAllocationItem(arrBlocks[1])->m_pSummery)
         std::swap(arrA, arrB);
-    EXPECT_EQ(ReportTexts(), (std::vector<std::string>{arrA[0], arrA[1], arrB[0], arrB[1], "",
-                                                       std::string(69, '-'),
+    EXPECT_EQ(ReportTexts(), (std::vector<std::string>{arrA[0], arrA[1], arrB[0], arrB[1], "", std::string(69, '-'),
                                                        "Last allocated entries", ""}));
     for (void * pBlock : arrBlocks)
         m_Admin.Free(pBlock);
@@ -795,9 +797,11 @@ TEST_F(bCMemoryAdminReports, AllocationReportNamesEveryRequest)
     pBlock = m_Admin.Realloc(pBlock, 32, "rep", m_strFile.c_str(), 71);
     std::string const strOut = Recorder.GetAll();
     EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::AllocatePure:  00001   malloc of size 0x00000010(00000016) \n by "
-                                  "Sourcefile:" + m_strFile + ", #Line:70, Name:rep"));
+                                  "Sourcefile:" +
+                                  m_strFile + ", #Line:70, Name:rep"));
     EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::ReallocatePure:  00002  realloc of size 0x00000020(00000032) \n by "
-                                  "Sourcefile:" + m_strFile + ", #Line:71, Name:rep"));
+                                  "Sourcefile:" +
+                                  m_strFile + ", #Line:71, Name:rep"));
     m_Admin.EnableAllocationReport(false);
     m_Admin.Free(pBlock);
 }

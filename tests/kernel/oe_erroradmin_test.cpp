@@ -177,8 +177,9 @@ TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
     EXPECT_FALSE(Admin.IsInPanicState());
     Lines const arrLog = Log();
     EXPECT_EQ(Slice(arrLog, 0, 3), (Lines{"CreateErrorDialog 0", "CreateMemoryDialog", "CreateFileNotUniqueDialog"}));
-    EXPECT_EQ(LinesOfKind(arrLog, 1), (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: bCFoo::Bar --> (index out of range)",
-                                             "Filename:<kernel/oe_foo.cpp>, Line:#77"}));
+    EXPECT_EQ(LinesOfKind(arrLog, 1),
+              (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: bCFoo::Bar --> (index out of range)",
+                     "Filename:<kernel/oe_foo.cpp>, Line:#77"}));
     Lines const arrAssertion = LinesOfKind(arrLog, 4);
     ASSERT_EQ(arrAssertion.size(), 1u);
     EXPECT_NE(arrAssertion[0].find("Expression : bCFoo::Bar\\nLast Error"), std::string::npos) << arrAssertion[0];
