@@ -53,12 +53,17 @@ TEST_F(bCMemPoolTest, BigBlockGrowsInPlaceUpToTheReservationThenMovesToTheHeap)
 {
     auto * pcBig = static_cast<char *>(TakeBigBlock());
     ASSERT_NE(pcBig, nullptr);
-    std::memcpy(pcBig, "moved", 6);
+    pcBig[0] = 'a';
     for (unsigned long uSize : {120ul << 20, 1ul << 30, 2ul << 30, 16ul << 20})
     {
         ASSERT_EQ(Untracked().Realloc(pcBig, uSize, nullptr, nullptr, -1), pcBig) << uSize;
         pcBig[uSize - 1] = 'z'; // committed as far as asked
     }
+    EXPECT_EQ(pcBig[0], 'a');
+    // The commitment only grows: a move copies all of it, so the move starts from a fresh block.
+    Untracked().Free(pcBig);
+    ASSERT_EQ(TakeBigBlock(), pcBig);
+    std::memcpy(pcBig, "moved", 6);
     auto * pcMoved = static_cast<char *>(Untracked().Realloc(pcBig, (2ul << 30) + 4096, nullptr, nullptr, -1));
     ASSERT_NE(pcMoved, nullptr);
     EXPECT_NE(pcMoved, pcBig);
