@@ -35,6 +35,5 @@ TEST(bCErrorAdmin, WithoutTheHookAFatalErrorStillEndsTheProcess)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     bCErrorAdmin::SetFatalHook(nullptr);
-    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("end", "file", 1), ::testing::ExitedWithCode(447 & 0xFF),
-                "");
+    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("end", "file", 1), ::testing::ExitedWithCode(447 & 0xFF), "");
 }
