@@ -23,12 +23,6 @@
 
 namespace
 {
-    std::string SiteFile(char const * a_pcSuffix = "")
-    {
-        return std::string("tests/") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + a_pcSuffix +
-               ".cpp";
-    }
-
     // Runs a test body once with the barrier as the system offers it and once
     // with the ordinary lock alone.
     class bCBarrierRoad
@@ -40,23 +34,8 @@ namespace
         bCBarrierRoad & operator=(bCBarrierRoad const &) = delete;
     };
 
-    struct bSOutcome
-    {
-        bSMemoryStatistics m_Stats;
-        unsigned long m_uAllocations;
-        std::vector<uint32_t> m_arrLiveIDs; // of the blocks still held, in the order held
-        uint32_t m_uSiteItems;
-        uint32_t m_uSiteFootprint;
-        uint32_t m_uSiteMaxFootprint;
-
-        bool operator==(bSOutcome const & a_Other) const
-        {
-            return std::memcmp(&m_Stats, &a_Other.m_Stats, sizeof(m_Stats)) == 0 &&
-                   m_uAllocations == a_Other.m_uAllocations && m_arrLiveIDs == a_Other.m_arrLiveIDs &&
-                   m_uSiteItems == a_Other.m_uSiteItems && m_uSiteFootprint == a_Other.m_uSiteFootprint &&
-                   m_uSiteMaxFootprint == a_Other.m_uSiteMaxFootprint;
-        }
-    };
+    // Every counter, the live blocks' IDs in the order held, and the site's items, footprint and peak.
+    using bSOutcome = std::vector<unsigned long long>;
 
     // A allocates ten blocks and frees three; while A still lives, B frees the
     // other seven, allocates five and reallocates one.
@@ -88,14 +67,15 @@ namespace
         iStep = 2;
         A.join();
 
-        bSOutcome Outcome{Admin.GetMemoryStatistics(), Admin.GetAllocationCount(), {}, 0, 0, 0};
+        bSMemoryStatistics const S = Admin.GetMemoryStatistics();
+        bSOutcome Outcome = {S.m_uCurrentPtrBytes, S.m_uCurrentHeapBytes,     S.m_uCurrentBlocks, S.m_uPeakPtrBytes,
+                             S.m_uPeakHeapBytes,   S.m_uPeakBlocks,           S.m_uTotalPtrBytes, S.m_uTotalHeapBytes,
+                             S.m_uTotalBlocks,     Admin.GetAllocationCount()};
         for (void * pBlock : arrFromB)
-            Outcome.m_arrLiveIDs.push_back(Admin.FindAllocationItem(pBlock)->m_uAllocationID);
+            Outcome.push_back(Admin.FindAllocationItem(pBlock)->m_uAllocationID);
         bSAllocationSummery arrTop[1] = {};
         EXPECT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 1, a_strFile.c_str()), 1);
-        Outcome.m_uSiteItems = arrTop[0].m_uItemCount;
-        Outcome.m_uSiteFootprint = arrTop[0].m_uFootprint;
-        Outcome.m_uSiteMaxFootprint = arrTop[0].m_uMaxFootprint;
+        Outcome.insert(Outcome.end(), {arrTop[0].m_uItemCount, arrTop[0].m_uFootprint, arrTop[0].m_uMaxFootprint});
         for (void * pBlock : arrFromB)
             Admin.Free(pBlock);
         return Outcome;
@@ -108,28 +88,29 @@ TEST_F(bCMemoryOwnership, HandedFromThreadToThreadKeepsEveryCounterExact)
 {
     // A: 10..19 bytes, 145 in all; three freed (33 bytes). B: 100..104 bytes,
     // 510 in all, then block 101 grows to 300.
-    bSOutcome Expected{};
-    Expected.m_Stats = {100 + 300 + 102 + 103 + 104, 709 + 5 * 32, 5, 709, 709 + 5 * 32, 10, 145 + 510 + 199,
-                        145 + 510 + 199 + 15 * 32, 15};
-    Expected.m_uAllocations = 16;
-    Expected.m_arrLiveIDs = {11, 16, 13, 14, 15};
-    Expected.m_uSiteItems = 5;
-    Expected.m_uSiteFootprint = 709;
-    Expected.m_uSiteMaxFootprint = 709;
+    bSOutcome const Expected = {100 + 300 + 102 + 103 + 104,
+                                709 + 5 * 32,
+                                5,
+                                709,
+                                709 + 5 * 32,
+                                10,
+                                145 + 510 + 199,
+                                145 + 510 + 199 + 15 * 32,
+                                15,
+                                16,
+                                11,
+                                16,
+                                13,
+                                14,
+                                15,
+                                5,
+                                709,
+                                709};
     for (bool bFallback : {false, true})
     {
         SCOPED_TRACE(bFallback ? "ordinary lock" : "barrier as offered");
         bCBarrierRoad Road(bFallback);
-        bSOutcome const Outcome = HandOver(SiteFile(bFallback ? "F" : "B"));
-        EXPECT_EQ(Outcome.m_Stats.m_uCurrentPtrBytes, Expected.m_Stats.m_uCurrentPtrBytes);
-        EXPECT_EQ(Outcome.m_Stats.m_uCurrentHeapBytes, Expected.m_Stats.m_uCurrentHeapBytes);
-        EXPECT_EQ(Outcome.m_Stats.m_uPeakPtrBytes, Expected.m_Stats.m_uPeakPtrBytes);
-        EXPECT_EQ(Outcome.m_Stats.m_uPeakHeapBytes, Expected.m_Stats.m_uPeakHeapBytes);
-        EXPECT_EQ(Outcome.m_Stats.m_uPeakBlocks, Expected.m_Stats.m_uPeakBlocks);
-        EXPECT_EQ(Outcome.m_Stats.m_uTotalPtrBytes, Expected.m_Stats.m_uTotalPtrBytes);
-        EXPECT_EQ(Outcome.m_Stats.m_uTotalHeapBytes, Expected.m_Stats.m_uTotalHeapBytes);
-        EXPECT_EQ(Outcome.m_arrLiveIDs, Expected.m_arrLiveIDs);
-        EXPECT_TRUE(Outcome == Expected);
+        EXPECT_EQ(HandOver(SiteFile(bFallback ? "F" : "B")), Expected);
     }
 }
 
@@ -266,8 +247,8 @@ TEST_F(bCMemoryOwnership, TwoThreadsFreeEachOthersBlocks)
 TEST_F(bCMemoryOwnership, SiteTextEndingRightBeforeAnUnreadablePage)
 {
     long const lPage = sysconf(_SC_PAGESIZE);
-    char * pcArea = static_cast<char *>(
-        mmap(nullptr, 2 * lPage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    char * pcArea =
+        static_cast<char *>(mmap(nullptr, 2 * lPage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
     ASSERT_NE(pcArea, MAP_FAILED);
     ASSERT_EQ(mprotect(pcArea + lPage, lPage, PROT_NONE), 0);
     bCMemoryAdmin Admin(true);
@@ -276,8 +257,14 @@ TEST_F(bCMemoryOwnership, SiteTextEndingRightBeforeAnUnreadablePage)
     struct bSCase
     {
         std::string m_strText;
-    } const arrCases[] = {{"-"}, {strBase.substr(0, 15)}, {strBase.substr(0, 16)}, {strBase},
-                          {strLong.substr(0, 60)}, {strLong.substr(0, 61)}, {strLong.substr(0, 62)}, {strLong}};
+    } const arrCases[] = {{"-"},
+                          {strBase.substr(0, 15)},
+                          {strBase.substr(0, 16)},
+                          {strBase},
+                          {strLong.substr(0, 60)},
+                          {strLong.substr(0, 61)},
+                          {strLong.substr(0, 62)},
+                          {strLong}};
     for (bSCase const & Case : arrCases)
     {
         SCOPED_TRACE(Case.m_strText);
@@ -296,59 +283,59 @@ TEST_F(bCMemoryOwnership, SiteTextEndingRightBeforeAnUnreadablePage)
     munmap(pcArea, 2 * lPage);
 }
 
-// Once threads exist, an owned instance asks the heap in the same order:
-// a fresh instance at a fresh site asks for the site record, the item block,
-// the item-block table, the block; an instance with items left asks for the
-// site record and the block.
+// Whether the process has no other thread yet, or the instance is owned, or
+// the ordinary lock is taken, the heap is asked in the same order: a fresh
+// instance at a fresh site asks for the site record, the item block, the
+// item-block table, the block; an instance with items left asks for the site
+// record and the block. The road without threads is only the first one in a
+// process of its own (as CTest runs every test).
 TEST_F(bCMemoryOwnership, FailureInjectionOrderUnchangedOnEveryRoad)
 {
+    char const * const pcDescriptorBox = "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Unable to "
+                                         "allocate memory for internal memory pool descriptor";
+    char const * const pcOutOfMemoryBox =
+        "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory.";
     struct bSCase
     {
         bool m_bWarm;
         unsigned long m_uNth;
         bool m_bBlock;
+        char const * m_pcAssertion;
         char const * m_pcBox;
     } const arrCases[] = {
-        {false, 1, false, nullptr},
-        {false, 2, false,
-         "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Unable to allocate memory for internal "
-         "memory pool descriptor"},
-        {false, 3, true, nullptr},
-        {false, 4, false,
-         "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory."},
-        {true, 1, false, nullptr},
-        {true, 2, false,
-         "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory."},
+        {false, 1, false, "0 != pSummery", nullptr}, {false, 2, false, "0 != this->m_pMemoryPoolDesc", pcDescriptorBox},
+        {false, 3, true, "ppTemp", nullptr},         {false, 4, false, "", pcOutOfMemoryBox},
+        {true, 1, false, "0 != pSummery", nullptr},  {true, 2, false, "", pcOutOfMemoryBox},
     };
     int iCase = 0;
-    for (bool bFallback : {false, true})
+    for (char const * pcRoad : {"main thread", "barrier as offered", "ordinary lock"})
         for (bSCase const & Case : arrCases)
         {
-            SCOPED_TRACE(std::string(bFallback ? "ordinary lock, " : "barrier as offered, ") +
-                         (Case.m_bWarm ? "warm, " : "fresh, ") + std::to_string(Case.m_uNth));
-            bCBarrierRoad Road(bFallback);
+            SCOPED_TRACE(std::string(pcRoad) + (Case.m_bWarm ? ", warm, " : ", fresh, ") + std::to_string(Case.m_uNth));
+            bCBarrierRoad Road(pcRoad[0] == 'o');
             std::string const strFile = SiteFile(std::to_string(iCase++).c_str());
             RecordedBoxes().clear();
-            std::thread([&] {
+            auto Body = [&] {
                 bCMemoryAdmin Admin(true);
                 void * pWarm = Case.m_bWarm ? Admin.Malloc(8, "w", (strFile + "w").c_str(), 1) : nullptr;
-                ::testing::internal::CaptureStderr(); // the assertions' texts
+                void * pBlock = nullptr;
                 OEHeapInjectFailure(Case.m_uNth, 1);
-                void * pBlock = Admin.Malloc(8, "f", strFile.c_str(), 2);
+                std::string const strOut = AssertionOutput([&] { pBlock = Admin.Malloc(8, "f", strFile.c_str(), 2); });
                 OEHeapStopFailures();
-                ::testing::internal::GetCapturedStderr();
                 EXPECT_EQ(pBlock != nullptr, Case.m_bBlock);
-                std::vector<std::string> const arrBoxes = MemoryErrorBoxes();
-                if (Case.m_pcBox)
-                {
-                    ASSERT_EQ(arrBoxes.size(), 1u);
-                    EXPECT_EQ(arrBoxes[0], Case.m_pcBox);
-                }
-                else
-                    EXPECT_TRUE(arrBoxes.empty());
-                EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, (pWarm ? 1u : 0u) + (pBlock ? 1u : 0u));
-                Admin.Free(pBlock);
-                Admin.Free(pWarm);
-            }).join();
+                EXPECT_NE(strOut.find(Case.m_pcAssertion), std::string::npos) << strOut;
+                EXPECT_EQ(MemoryErrorBoxes(),
+                          Case.m_pcBox ? std::vector<std::string>{Case.m_pcBox} : std::vector<std::string>{});
+                EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks, (pWarm ? 1u : 0u) + (pBlock ? 1u : 0u));
+                void * pRetry = Admin.Malloc(8, "f", strFile.c_str(), 2); // the next try succeeds
+                EXPECT_EQ(Admin.CheckMemoryBlock(pRetry), bECheckPtr_Valid);
+                for (void * pFree : {pBlock, pWarm, pRetry})
+                    Admin.Free(pFree);
+                EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+            };
+            if (pcRoad[0] == 'm')
+                Body();
+            else
+                std::thread(Body).join();
         }
 }

@@ -1,15 +1,15 @@
 #include <vellmark/kernel/oe_basemem.h>
 
 #include "oe_basemem_testsupport.h"
-
-#include <gmock/gmock.h>
 #include "support/oe_messagerecorder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <functional>
+#include <initializer_list>
 #include <string>
 #include <thread>
 
@@ -25,15 +25,9 @@ namespace
         bCExposedAdmin() : bCMemoryAdmin(true) {}
         using bCMemoryAdmin::AllocatePure;
         using bCMemoryAdmin::FreePure;
-        using bCMemoryAdmin::ReallocPure;
     };
 
-    // Sites are shared by every instance of the process: each test gets files of its own.
-    std::string SiteFile(char const * a_pcSuffix = "")
-    {
-        return std::string("tests/") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + a_pcSuffix +
-               ".cpp";
-    }
+    using Counts = std::vector<unsigned long long>;
 
     uint32_t Word(void const * a_pBase, int a_iIndex)
     {
@@ -42,16 +36,9 @@ namespace
         return uWord;
     }
 
-    // What the assertion facility was told: its standard-error output and its boxes.
-    std::string AssertionOutput(std::function<void()> const & a_funcAction)
+    bool Aligned(void const * a_pBlock)
     {
-        std::size_t const uBoxes = RecordedBoxes().size();
-        ::testing::internal::CaptureStderr();
-        a_funcAction();
-        std::string strOut = ::testing::internal::GetCapturedStderr();
-        for (std::size_t i = uBoxes; i < RecordedBoxes().size(); ++i)
-            strOut += RecordedBoxes()[i].m_strText + "\n";
-        return strOut;
+        return reinterpret_cast<std::uintptr_t>(a_pBlock) % 16 == 0;
     }
 
     bSAllocationSummery SiteOf(bCMemoryAdmin & a_Admin, std::string const & a_strFile)
@@ -60,26 +47,42 @@ namespace
         EXPECT_EQ(a_Admin.GetSummeryObservedTopTen(arrTop, 4, a_strFile.c_str()), 1);
         return arrTop[0];
     }
+
+    // The assertion text that allows only the given allocation kinds.
+    std::string KindCheck(std::initializer_list<char const *> a_Kinds)
+    {
+        std::string strText;
+        for (char const * pcKind : a_Kinds)
+            strText += std::string(strText.empty() ? "" : " || ") +
+                       "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == bEMemoryAllocationType_" + pcKind;
+        return strText;
+    }
 } // namespace
 
+// A tracked instance and a site file of the test's own.
+class bCTrackedMemoryTest : public bCMemoryTest
+{
+protected:
+    bCMemoryAdmin m_Admin{true};
+    std::string const m_strFile = SiteFile();
+};
+
 using bCMemoryAdminUntracked = bCMemoryTest;
-using bCMemoryAdminTracked = bCMemoryTest;
-using bCMemoryAdminReports = bCMemoryTest;
-using bCMemoryAdminFaults = bCMemoryTest;
+using bCMemoryAdminTracked = bCTrackedMemoryTest;
+using bCMemoryAdminReports = bCTrackedMemoryTest;
+using bCMemoryAdminFaults = bCTrackedMemoryTest;
 
 // ---- untracked ----
 
 TEST_F(bCMemoryAdminUntracked, RecordsNothingAndInspectsNothing)
 {
     bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
-    EXPECT_TRUE(bCMemoryAdmin::IsMemoryAdminInitialized());
-    EXPECT_TRUE(Admin.IsPoolValid());
+    EXPECT_TRUE(bCMemoryAdmin::IsMemoryAdminInitialized() && Admin.IsPoolValid());
     EXPECT_FALSE(Admin.IsTracking());
-    void * pBlock = Admin.Malloc(40, "name", "file.cpp", 1);
-    ASSERT_NE(pBlock, nullptr);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u);
-    EXPECT_EQ(Admin.FindAllocationItem(pBlock), nullptr);
-    EXPECT_EQ(Admin.CheckMemoryBlock(pBlock), bECheckPtr_NotTracked);
+    auto * pcBlock = static_cast<char *>(Admin.Malloc(40, "name", "file.cpp", 1));
+    ASSERT_NE(pcBlock, nullptr);
+    EXPECT_EQ(Admin.FindAllocationItem(pcBlock), nullptr);
+    EXPECT_EQ(Admin.CheckMemoryBlock(pcBlock), bECheckPtr_NotTracked);
     EXPECT_EQ(Admin.CheckMemoryBlock(nullptr), bECheckPtr_NotTracked);
     bSAllocationItem Item = {};
     EXPECT_FALSE(Admin.ValidateAllocationItem(&RecordReport, Item));
@@ -90,17 +93,7 @@ TEST_F(bCMemoryAdminUntracked, RecordsNothingAndInspectsNothing)
     EXPECT_FALSE(Admin.CollectItemSummaryDiff(&RecordReport));
     EXPECT_TRUE(Reports().empty());
     EXPECT_EQ(Admin.GetAllocationCount(), 0u);
-    bSMemoryStatistics const Stats = Admin.GetMemoryStatistics();
-    EXPECT_EQ(Stats.m_uTotalBlocks, 0u);
-    EXPECT_EQ(Stats.m_uCurrentBlocks, 0u);
-    Admin.Free(pBlock);
-}
-
-TEST_F(bCMemoryAdminUntracked, ReallocKeepsContentsAndFreeOfNullIsHarmless)
-{
-    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
-    auto * pcBlock = static_cast<char *>(Admin.Realloc(nullptr, 8, nullptr, nullptr, -1));
-    ASSERT_NE(pcBlock, nullptr);
+    EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks + Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
     std::memcpy(pcBlock, "abcdefg", 8);
     pcBlock = static_cast<char *>(Admin.Realloc(pcBlock, 5000, nullptr, nullptr, -1));
     ASSERT_NE(pcBlock, nullptr);
@@ -112,19 +105,16 @@ TEST_F(bCMemoryAdminUntracked, ReallocKeepsContentsAndFreeOfNullIsHarmless)
     EXPECT_TRUE(RecordedBoxes().empty());
 }
 
-TEST_F(bCMemoryAdminUntracked, ArrayCountSitsRightBeforeTheElements)
+TEST_F(bCMemoryAdminUntracked, ArrayCountSitsBeforeTheElementsAndClientNewRoutesHere)
 {
     bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
     void * pArray = Admin.NewObjectArray(7 * 16, 7, nullptr, nullptr, nullptr, -1);
     ASSERT_NE(pArray, nullptr);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pArray) % 16, 0u);
+    EXPECT_TRUE(Aligned(pArray));
     EXPECT_EQ(Admin.GetArrayBlockCount(pArray), 7);
     EXPECT_EQ(static_cast<int>(Word(pArray, -1)), 7);
     Admin.DeleteObjectArray(pArray);
-}
 
-TEST_F(bCMemoryAdminUntracked, ClientNewRoutesThroughTheAdministration)
-{
     struct bSThing
     {
         int m_iValue = 42;
@@ -133,12 +123,32 @@ TEST_F(bCMemoryAdminUntracked, ClientNewRoutesThroughTheAdministration)
     bSThing * pThing = new ("bSThing", "bSThing", "oe_basemem_test.cpp", __LINE__) bSThing;
     ASSERT_NE(pThing, nullptr);
     EXPECT_EQ(pThing->m_iValue, 42);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pThing) % 16, 0u);
+    EXPECT_TRUE(Aligned(pThing));
     pThing->~bSThing();
-    bCMemoryAdmin::GetInstance().DeleteObject(pThing);
+    Admin.DeleteObject(pThing);
     void * pRaw = OE_New(24, nullptr, nullptr, nullptr, -1);
     ASSERT_NE(pRaw, nullptr);
-    bCMemoryAdmin::GetInstance().DeleteObject(pRaw);
+    Admin.DeleteObject(pRaw);
+}
+
+TEST_F(bCMemoryAdminUntracked, EveryBlockIsSixteenByteAlignedWhateverItsSize)
+{
+    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
+    std::vector<void *> arrBlocks;
+    for (int iRound = 0; iRound < 8; ++iRound) // many live blocks of each size, so no lucky first slot
+        for (unsigned long uSize = 0; uSize <= 40; ++uSize)
+        {
+            arrBlocks.push_back(Admin.Malloc(uSize, nullptr, nullptr, -1));
+            arrBlocks.push_back(Admin.Realloc(nullptr, uSize, nullptr, nullptr, -1));
+            arrBlocks.push_back(Admin.NewObject(uSize, nullptr, nullptr, nullptr, -1));
+        }
+    for (void * pBlock : arrBlocks)
+    {
+        ASSERT_NE(pBlock, nullptr);
+        EXPECT_TRUE(Aligned(pBlock)) << pBlock;
+    }
+    for (void * pBlock : arrBlocks)
+        Admin.Free(pBlock);
 }
 
 TEST_F(bCMemoryAdminUntracked, TwoThreadsAllocateAtOnce)
@@ -166,112 +176,111 @@ TEST_F(bCMemoryAdminUntracked, TwoThreadsAllocateAtOnce)
     EXPECT_EQ(iFailures.load(), 0);
 }
 
+TEST_F(bCMemoryAdminUntracked, ObjectNameIsBuiltInTheMessageBuffer)
+{
+    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
+    std::string const strLong1(600, 'a'), strLong2(700, 'b');
+    struct
+    {
+        char const * m_pcFile;
+        char const * m_pcClass;
+        char const * m_pcHeader;
+        std::string m_strName;
+    } const arrCases[] = {
+        {"oe_thing.cpp", "bCThing", "oe_thing.h", "oe_thing.cpp(bCThing)"},
+        {nullptr, "bCOnlyClass", nullptr, "bCOnlyClass"},
+        {"only_file.cpp", nullptr, nullptr, "only_file.cpp()"},
+        {strLong1.c_str(), strLong2.c_str(), nullptr, std::string(509, 'a') + "(" + std::string(509, 'b') + ")"},
+    };
+    for (auto const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_strName.substr(0, 24));
+        void * pObject = Admin.NewObject(8, Case.m_pcFile, Case.m_pcClass, Case.m_pcHeader, 3);
+        EXPECT_EQ(std::string(g_carrMsgBuffer), Case.m_strName);
+        Admin.DeleteObject(pObject);
+    }
+    void * pArray = Admin.NewObjectArray(32, 2, "array.cpp", "double", nullptr, 4);
+    EXPECT_STREQ(g_carrMsgBuffer, "array.cpp(double)");
+    Admin.DeleteObjectArray(pArray);
+}
+
 // ---- tracked: blocks, guards, statistics ----
 
-TEST_F(bCMemoryAdminTracked, ZeroByteBlockHasAdjacentGuards)
+TEST_F(bCMemoryAdminTracked, ItemDescribesTheBlockBetweenItsGuards)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pBlock = Admin.Malloc(0, "zero", strFile.c_str(), 10);
-    ASSERT_NE(pBlock, nullptr);
-    bSAllocationItem const * pItem = Admin.FindAllocationItem(pBlock);
+    void * pZero = m_Admin.Malloc(0, "zero", m_strFile.c_str(), 10);
+    void * pSecond = m_Admin.Malloc(24, "second", m_strFile.c_str(), 10);
+    bSAllocationItem const * pItem = m_Admin.FindAllocationItem(pZero);
     ASSERT_NE(pItem, nullptr);
     EXPECT_EQ(pItem->m_uHeapSize, 32u);
     EXPECT_EQ(pItem->m_uPtrSize, 0u);
-    EXPECT_EQ(static_cast<char *>(pItem->m_pHeapAddress) + 16, pBlock);
+    EXPECT_EQ(static_cast<char *>(pItem->m_pHeapAddress) + 16, pZero);
     for (int i = 0; i < 4; ++i)
     {
         EXPECT_EQ(Word(pItem->m_pHeapAddress, i), 0xBAADF00Du);
-        EXPECT_EQ(Word(pBlock, i), 0xDEADC0DEu);
+        EXPECT_EQ(Word(pZero, i), 0xDEADC0DEu);
     }
-    EXPECT_EQ(Admin.CheckMemoryBlock(pBlock), bECheckPtr_Valid);
-    Admin.Free(pBlock);
-    EXPECT_EQ(Admin.FindAllocationItem(pBlock), nullptr);
-}
-
-TEST_F(bCMemoryAdminTracked, ItemDescribesTheBlock)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pFirst = Admin.Malloc(24, "first", strFile.c_str(), 20);
-    void * pSecond = Admin.Malloc(24, "second", strFile.c_str(), 20);
-    bSAllocationItem const * pItem = Admin.FindAllocationItem(pSecond);
-    ASSERT_NE(pItem, nullptr);
-    EXPECT_EQ(pItem->m_pPtrAddress, pSecond);
-    EXPECT_EQ(pItem->m_uAllocationID, 2u);
-    EXPECT_EQ(pItem->m_u8AllocationType, bEMemoryAllocationType_Malloc);
-    ASSERT_NE(pItem->m_pSummery, nullptr);
-    EXPECT_EQ(pItem->m_pSummery, Admin.FindAllocationItem(pFirst)->m_pSummery);
-    EXPECT_STREQ(pItem->m_pSummery->m_carrName, "first"); // the site keeps its first name
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pSecond) % 16, 0u);
-    EXPECT_EQ(Admin.GetAllocationCount(), 2u);
-    Admin.Free(pFirst);
-    Admin.Free(pSecond);
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(pZero), bECheckPtr_Valid);
+    bSAllocationItem const * pSecondItem = m_Admin.FindAllocationItem(pSecond);
+    ASSERT_NE(pSecondItem, nullptr);
+    EXPECT_EQ(pSecondItem->m_pPtrAddress, pSecond);
+    EXPECT_EQ(pSecondItem->m_uAllocationID, 2u);
+    EXPECT_EQ(pSecondItem->m_u8AllocationType, bEMemoryAllocationType_Malloc);
+    EXPECT_EQ(pSecondItem->m_pSummery, pItem->m_pSummery);
+    EXPECT_STREQ(pItem->m_pSummery->m_carrName, "zero"); // the site keeps its first name
+    EXPECT_TRUE(Aligned(pSecond));
+    EXPECT_EQ(m_Admin.GetAllocationCount(), 2u);
+    m_Admin.Free(pZero);
+    EXPECT_EQ(m_Admin.FindAllocationItem(pZero), nullptr);
+    m_Admin.Free(pSecond);
 }
 
 TEST_F(bCMemoryAdminTracked, StatisticsFollowEveryOperation)
 {
-    bCMemoryAdmin Admin(true);
     std::string const strA = SiteFile("A"), strB = SiteFile("B");
-    void * pA = Admin.Malloc(100, "a", strA.c_str(), 1);
-    void * pB = Admin.Malloc(600, "b", strB.c_str(), 2);
-    pA = Admin.Realloc(pA, 200, "a", strA.c_str(), 1);
+    void * pA = m_Admin.Malloc(100, "a", strA.c_str(), 1);
+    void * pB = m_Admin.Malloc(600, "b", strB.c_str(), 2);
+    pA = m_Admin.Realloc(pA, 200, "a", strA.c_str(), 1);
     ASSERT_NE(pA, nullptr);
-    Admin.Free(pB);
-    bSMemoryStatistics const S = Admin.GetMemoryStatistics();
-    uint32_t const arrExpected[9] = {200, 232, 1, 800, 864, 2, 800, 864, 2};
-    uint32_t const arrActual[9] = {S.m_uCurrentPtrBytes, S.m_uCurrentHeapBytes, S.m_uCurrentBlocks,
-                                   S.m_uPeakPtrBytes,    S.m_uPeakHeapBytes,    S.m_uPeakBlocks,
-                                   S.m_uTotalPtrBytes,   S.m_uTotalHeapBytes,   S.m_uTotalBlocks};
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(arrActual[i], arrExpected[i]) << "counter " << i + 1;
-    EXPECT_EQ(Admin.GetAllocationCount(), 3u);
+    m_Admin.Free(pB);
+    bSMemoryStatistics S = m_Admin.GetMemoryStatistics();
+    EXPECT_EQ((Counts{S.m_uCurrentPtrBytes, S.m_uCurrentHeapBytes, S.m_uCurrentBlocks, S.m_uPeakPtrBytes,
+                      S.m_uPeakHeapBytes, S.m_uPeakBlocks, S.m_uTotalPtrBytes, S.m_uTotalHeapBytes, S.m_uTotalBlocks}),
+              (Counts{200, 232, 1, 800, 864, 2, 800, 864, 2}));
+    EXPECT_EQ(m_Admin.GetAllocationCount(), 3u);
+    bSAllocationSummery const A = SiteOf(m_Admin, strA), B = SiteOf(m_Admin, strB);
+    EXPECT_EQ(
+        (Counts{A.m_uFootprint, A.m_uMaxFootprint, A.m_uItemCount, A.m_uFootprintGrowth, A.m_uItemCountGrowth,
+                A.m_uSmallBlockCount, B.m_uFootprint, B.m_uMaxFootprint, B.m_uItemCount, B.m_uFreeListBlockCount}),
+        (Counts{200, 200, 1, 200, 1, 1, 0, 600, 0, 0}));
 
-    bSAllocationSummery const SiteA = SiteOf(Admin, strA);
-    EXPECT_EQ(SiteA.m_uFootprint, 200u);
-    EXPECT_EQ(SiteA.m_uMaxFootprint, 200u);
-    EXPECT_EQ(SiteA.m_uItemCount, 1u);
-    EXPECT_EQ(SiteA.m_uFootprintGrowth, 200u);
-    EXPECT_EQ(SiteA.m_uItemCountGrowth, 1u);
-    EXPECT_EQ(SiteA.m_uSmallBlockCount, 1u);
-    bSAllocationSummery const SiteB = SiteOf(Admin, strB);
-    EXPECT_EQ(SiteB.m_uFootprint, 0u);
-    EXPECT_EQ(SiteB.m_uMaxFootprint, 600u);
-    EXPECT_EQ(SiteB.m_uItemCount, 0u);
-    EXPECT_EQ(SiteB.m_uFreeListBlockCount, 0u);
-
-    pA = Admin.Realloc(pA, 40, "a", strA.c_str(), 1); // shrinking adds nothing to the accumulated counters
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalPtrBytes, 800u);
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentHeapBytes, 72u);
-    Admin.Free(pA);
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+    pA = m_Admin.Realloc(pA, 40, "a", strA.c_str(), 1); // shrinking adds nothing to the accumulated counters
+    S = m_Admin.GetMemoryStatistics();
+    EXPECT_EQ((Counts{S.m_uTotalPtrBytes, S.m_uCurrentHeapBytes}), (Counts{800, 72}));
+    m_Admin.Free(pA);
+    EXPECT_EQ(m_Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
 }
 
 TEST_F(bCMemoryAdminTracked, SizeClassesFollowTheHeapSize)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * arrBlocks[5] = {
-        Admin.Malloc(517, nullptr, strFile.c_str(), 3), Admin.Malloc(518, nullptr, strFile.c_str(), 3),
-        Admin.Malloc(65502, nullptr, strFile.c_str(), 3), Admin.Malloc(65503, nullptr, strFile.c_str(), 3),
-        Admin.Malloc(1, nullptr, strFile.c_str(), 3)};
-    bSAllocationSummery Site = SiteOf(Admin, strFile);
-    EXPECT_EQ(Site.m_uSmallBlockCount, 2u);    // heap 549 and 33
-    EXPECT_EQ(Site.m_uFreeListBlockCount, 2u); // heap 550 and 65,534
-    EXPECT_EQ(Site.m_uHeapBlockCount, 1u);     // heap 65,535
-    arrBlocks[4] = Admin.Realloc(arrBlocks[4], 70000, nullptr, strFile.c_str(), 3);
-    Site = SiteOf(Admin, strFile);
-    EXPECT_EQ(Site.m_uSmallBlockCount, 1u);
-    EXPECT_EQ(Site.m_uHeapBlockCount, 2u);
+    void * arrBlocks[5] = {};
+    unsigned long const arrSizes[5] = {517, 518, 65502, 65503, 1}; // heap 549, 550, 65,534, 65,535 and 33
+    for (int i = 0; i < 5; ++i)
+        arrBlocks[i] = m_Admin.Malloc(arrSizes[i], nullptr, m_strFile.c_str(), 3);
+    bSAllocationSummery Site = SiteOf(m_Admin, m_strFile);
+    EXPECT_EQ((Counts{Site.m_uSmallBlockCount, Site.m_uFreeListBlockCount, Site.m_uHeapBlockCount}), (Counts{2, 2, 1}));
+    arrBlocks[4] = m_Admin.Realloc(arrBlocks[4], 70000, nullptr, m_strFile.c_str(), 3);
+    Site = SiteOf(m_Admin, m_strFile);
+    EXPECT_EQ((Counts{Site.m_uSmallBlockCount, Site.m_uFreeListBlockCount, Site.m_uHeapBlockCount}), (Counts{1, 2, 2}));
     for (void * pBlock : arrBlocks)
-        Admin.Free(pBlock);
-    Site = SiteOf(Admin, strFile);
-    EXPECT_EQ(Site.m_uSmallBlockCount + Site.m_uFreeListBlockCount + Site.m_uHeapBlockCount, 0u);
+        m_Admin.Free(pBlock);
+    Site = SiteOf(m_Admin, m_strFile);
+    EXPECT_EQ((Counts{Site.m_uSmallBlockCount, Site.m_uFreeListBlockCount, Site.m_uHeapBlockCount}), (Counts{0, 0, 0}));
 }
 
-TEST_F(bCMemoryAdminTracked, ReallocOfNullIsAnAllocationOfTheGivenKind)
+TEST_F(bCMemoryAdminTracked, ReallocOfNullAndCallocRecordTheirKinds)
 {
-    bCMemoryAdmin Admin(true);
+    bCExposedAdmin Admin;
     std::string const strFile = SiteFile();
     void * pBlock = Admin.Realloc(nullptr, 12, "r", strFile.c_str(), 4);
     bSAllocationItem const * pItem = Admin.FindAllocationItem(pBlock);
@@ -279,198 +288,209 @@ TEST_F(bCMemoryAdminTracked, ReallocOfNullIsAnAllocationOfTheGivenKind)
     EXPECT_EQ(pItem->m_u8AllocationType, bEMemoryAllocationType_Realloc);
     EXPECT_EQ(pItem->m_uPtrSize, 12u);
     EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks, 1u);
+    auto * pcZeroed =
+        static_cast<unsigned char *>(Admin.AllocatePure(strFile.c_str(), 7, "c", bEMemoryAllocationType_Calloc, 3000));
+    ASSERT_NE(pcZeroed, nullptr);
+    EXPECT_EQ(std::count(pcZeroed, pcZeroed + 3000, 0), 3000);
+    EXPECT_EQ(Admin.FindAllocationItem(pcZeroed)->m_u8AllocationType, bEMemoryAllocationType_Calloc);
+    Admin.FreePure(pcZeroed);
     Admin.Free(pBlock);
 }
 
 TEST_F(bCMemoryAdminTracked, ReallocKeepsContentsGuardsAndSite)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<char *>(Admin.Malloc(16, "grow", strFile.c_str(), 5));
+    auto * pcBlock = static_cast<char *>(m_Admin.Malloc(16, "grow", m_strFile.c_str(), 5));
     std::memcpy(pcBlock, "0123456789abcde", 16);
     for (unsigned long uSize = 32; uSize <= (4ul << 20); uSize *= 2)
     {
-        pcBlock = static_cast<char *>(Admin.Realloc(pcBlock, uSize, "other", SiteFile("other").c_str(), 6));
+        pcBlock = static_cast<char *>(m_Admin.Realloc(pcBlock, uSize, "other", SiteFile("other").c_str(), 6));
         ASSERT_NE(pcBlock, nullptr);
         ASSERT_STREQ(pcBlock, "0123456789abcde");
-        ASSERT_EQ(Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
-        ASSERT_EQ(Admin.FindAllocationItem(pcBlock)->m_uPtrSize, uSize);
+        ASSERT_EQ(m_Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
+        ASSERT_EQ(m_Admin.FindAllocationItem(pcBlock)->m_uPtrSize, uSize);
     }
-    EXPECT_EQ(SiteOf(Admin, strFile).m_uFootprint, 4ul << 20); // still the site of the first allocation
-    Admin.Free(pcBlock);
+    EXPECT_EQ(SiteOf(m_Admin, m_strFile).m_uFootprint, 4ul << 20); // still the site of the first allocation
+    m_Admin.Free(pcBlock);
 }
 
-TEST_F(bCMemoryAdminTracked, CallocZeroesTheCallerBytes)
+TEST_F(bCMemoryAdminTracked, SiteTextsAreCutAndNullTextsBecomeDashes)
 {
-    bCExposedAdmin Admin;
-    std::string const strFile = SiteFile();
-    auto * pcBlock =
-        static_cast<unsigned char *>(Admin.AllocatePure(strFile.c_str(), 7, "c", bEMemoryAllocationType_Calloc, 3000));
-    ASSERT_NE(pcBlock, nullptr);
-    for (int i = 0; i < 3000; ++i)
-        ASSERT_EQ(pcBlock[i], 0) << i;
-    EXPECT_EQ(Admin.FindAllocationItem(pcBlock)->m_u8AllocationType, bEMemoryAllocationType_Calloc);
-    Admin.FreePure(pcBlock);
-}
-
-TEST_F(bCMemoryAdminTracked, NewObjectNamesTheBlockAfterItsTexts)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pObject = Admin.NewObject(8, strFile.c_str(), "bCThing", "unused", 8);
-    bSAllocationItem const * pItem = Admin.FindAllocationItem(pObject);
-    ASSERT_NE(pItem, nullptr);
-    EXPECT_EQ(pItem->m_u8AllocationType, bEMemoryAllocationType_New);
-    EXPECT_STREQ(pItem->m_pSummery->m_carrSourceFile, strFile.c_str());
-    EXPECT_EQ(std::string(pItem->m_pSummery->m_carrName), (strFile + "(bCThing)").substr(0, 37));
-    Admin.DeleteObject(pObject);
-
-    std::string const strUnique =
-        std::string("bCOnlyText2_") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    void * pNoFile = Admin.NewObject(8, nullptr, strUnique.c_str(), nullptr, 9);
-    pItem = Admin.FindAllocationItem(pNoFile);
-    ASSERT_NE(pItem, nullptr);
-    EXPECT_STREQ(pItem->m_pSummery->m_carrSourceFile, "-");
-    EXPECT_EQ(std::string(pItem->m_pSummery->m_carrName), strUnique.substr(0, 37));
-    Admin.DeleteObject(pNoFile);
-}
-
-TEST_F(bCMemoryAdminTracked, NullTextsBecomeDashes)
-{
-    bCMemoryAdmin Admin(true);
-    void * pBlock = Admin.Malloc(4, nullptr, nullptr, 987654);
-    bSAllocationItem const * pItem = Admin.FindAllocationItem(pBlock);
-    ASSERT_NE(pItem, nullptr);
-    EXPECT_STREQ(pItem->m_pSummery->m_carrSourceFile, "-");
-    EXPECT_STREQ(pItem->m_pSummery->m_carrName, "-");
-    EXPECT_EQ(pItem->m_pSummery->m_iLine, 987654);
-    Admin.Free(pBlock);
+    std::string const strUnique = "bCOnlyText2_" + SiteFile();
+    void * pObject = m_Admin.NewObject(8, m_strFile.c_str(), "bCThing", "unused", 8);
+    void * pNoFile = m_Admin.NewObject(8, nullptr, strUnique.c_str(), nullptr, 9);
+    void * pNoTexts = m_Admin.Malloc(4, nullptr, nullptr, 987654);
+    struct
+    {
+        void * m_pBlock;
+        std::string m_strFile, m_strName;
+    } const arrCases[] = {{pObject, m_strFile, (m_strFile + "(bCThing)").substr(0, 37)},
+                          {pNoFile, "-", strUnique.substr(0, 37)},
+                          {pNoTexts, "-", "-"}};
+    for (auto const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_strName);
+        bSAllocationItem const * pItem = m_Admin.FindAllocationItem(Case.m_pBlock);
+        ASSERT_NE(pItem, nullptr);
+        EXPECT_EQ(pItem->m_pSummery->m_carrSourceFile, Case.m_strFile);
+        EXPECT_EQ(pItem->m_pSummery->m_carrName, Case.m_strName);
+    }
+    EXPECT_EQ(m_Admin.FindAllocationItem(pObject)->m_u8AllocationType, bEMemoryAllocationType_New);
+    EXPECT_EQ(m_Admin.FindAllocationItem(pNoTexts)->m_pSummery->m_iLine, 987654);
+    m_Admin.DeleteObject(pObject);
+    m_Admin.DeleteObject(pNoFile);
+    m_Admin.Free(pNoTexts);
 }
 
 TEST_F(bCMemoryAdminTracked, SiteIsKeyedByTheFirst61Characters)
 {
-    bCMemoryAdmin Admin(true);
     std::string const strBase = (SiteFile() + std::string(61, 'x')).substr(0, 61);
-    std::string const strFirst = strBase + "_first.cpp", strSecond = strBase + "_second.cpp";
-    void * pFirst = Admin.Malloc(1, "n", strFirst.c_str(), 31);
-    void * pSecond = Admin.Malloc(1, "n", strSecond.c_str(), 31);
-    void * pOtherLine = Admin.Malloc(1, "n", strSecond.c_str(), 32);
-    bSAllocationSummery const * pSite = Admin.FindAllocationItem(pFirst)->m_pSummery;
-    EXPECT_EQ(pSite, Admin.FindAllocationItem(pSecond)->m_pSummery);
-    EXPECT_NE(pSite, Admin.FindAllocationItem(pOtherLine)->m_pSummery);
+    void * pFirst = m_Admin.Malloc(1, "n", (strBase + "_first.cpp").c_str(), 31);
+    void * pSecond = m_Admin.Malloc(1, "n", (strBase + "_second.cpp").c_str(), 31);
+    void * pOtherLine = m_Admin.Malloc(1, "n", (strBase + "_second.cpp").c_str(), 32);
+    bSAllocationSummery const * pSite = m_Admin.FindAllocationItem(pFirst)->m_pSummery;
+    EXPECT_EQ(pSite, m_Admin.FindAllocationItem(pSecond)->m_pSummery);
+    EXPECT_NE(pSite, m_Admin.FindAllocationItem(pOtherLine)->m_pSummery);
     EXPECT_EQ(std::string(pSite->m_carrSourceFile), strBase);
     EXPECT_EQ(pSite->m_carrSourceFile[61], 0);
     EXPECT_EQ(pSite->m_uItemCount, 2u);
-    Admin.Free(pFirst);
-    Admin.Free(pSecond);
-    Admin.Free(pOtherLine);
+
+    // Texts at every alignment: equal ones share a site, a text that ends
+    // earlier or later, or differs in one character, does not.
+    alignas(16) char carrArea[8][96];
+    std::vector<void *> arrBlocks = {pFirst, pSecond, pOtherLine};
+    bSAllocationSummery const * pFirstSite = nullptr;
+    for (int iShift = 0; iShift < 8; ++iShift)
+    {
+        char * pcText = carrArea[iShift] + iShift;
+        std::memset(carrArea[iShift], 'z', sizeof(carrArea[iShift])); // bytes behind the terminator differ
+        std::memcpy(pcText, m_strFile.c_str(), m_strFile.size() + 1);
+        arrBlocks.push_back(m_Admin.Malloc(4, "s", pcText, 90));
+        if (!pFirstSite)
+            pFirstSite = m_Admin.FindAllocationItem(arrBlocks.back())->m_pSummery;
+        EXPECT_EQ(m_Admin.FindAllocationItem(arrBlocks.back())->m_pSummery, pFirstSite) << iShift;
+    }
+    for (std::string const & strOther :
+         {m_strFile.substr(0, m_strFile.size() - 1), m_strFile + "x", "X" + m_strFile.substr(1),
+          m_strFile.substr(0, 9) + "#" + m_strFile.substr(10)})
+    {
+        arrBlocks.push_back(m_Admin.Malloc(4, "s", strOther.c_str(), 90));
+        EXPECT_NE(m_Admin.FindAllocationItem(arrBlocks.back())->m_pSummery, pFirstSite) << strOther;
+    }
+    for (void * pBlock : arrBlocks)
+        m_Admin.Free(pBlock);
 }
 
 TEST_F(bCMemoryAdminTracked, ArrayBlocksCountAndFindTheirItem)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pArray = Admin.NewObjectArray(5 * 8, 5, strFile.c_str(), "double", nullptr, 11);
+    void * pArray = m_Admin.NewObjectArray(5 * 8, 5, m_strFile.c_str(), "double", nullptr, 11);
     ASSERT_NE(pArray, nullptr);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pArray) % 16, 0u);
-    EXPECT_EQ(Admin.GetArrayBlockCount(pArray), 5);
-    bSAllocationItem const * pItem = Admin.FindAllocationItem(static_cast<char *>(pArray) - 16);
+    EXPECT_TRUE(Aligned(pArray));
+    EXPECT_EQ(m_Admin.GetArrayBlockCount(pArray), 5);
+    bSAllocationItem const * pItem = m_Admin.FindAllocationItem(static_cast<char *>(pArray) - 16);
     ASSERT_NE(pItem, nullptr);
     EXPECT_EQ(pItem->m_uPtrSize, 5u * 8 + 16);
     EXPECT_EQ(pItem->m_u8AllocationType, bEMemoryAllocationType_NewArray);
-
-    void * pObject = Admin.NewObject(64, strFile.c_str(), "single", nullptr, 12);
-    EXPECT_EQ(Admin.GetArrayBlockCount(pObject), -1);
-    void * pMalloc = Admin.Malloc(64, "m", strFile.c_str(), 13);
-    EXPECT_EQ(Admin.GetArrayBlockCount(pMalloc), -1);
-
-    Admin.DeleteObjectArray(pArray);
-    Admin.DeleteObject(pObject);
-    Admin.Free(pMalloc);
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+    void * pObject = m_Admin.NewObject(64, m_strFile.c_str(), "single", nullptr, 12);
+    void * pMalloc = m_Admin.Malloc(64, "m", m_strFile.c_str(), 13);
+    EXPECT_EQ(m_Admin.GetArrayBlockCount(pObject), -1);
+    EXPECT_EQ(m_Admin.GetArrayBlockCount(pMalloc), -1);
+    m_Admin.DeleteObjectArray(pArray);
+    m_Admin.DeleteObject(pObject);
+    m_Admin.Free(pMalloc);
+    EXPECT_EQ(m_Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
 }
 
 // ---- tracked: bad input ----
 
 TEST_F(bCMemoryAdminTracked, UnknownPointersAndDoubleFreesAreIgnored)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pBlock = Admin.Malloc(32, "d", strFile.c_str(), 14);
+    void * pBlock = m_Admin.Malloc(32, "d", SiteFile().c_str(), 14);
     int iStack = 0;
     void * pForeign = bCMemoryAdmin::GetInstance().Malloc(32, nullptr, nullptr, -1);
-    EXPECT_EQ(Admin.CheckMemoryBlock(&iStack), bECheckPtr_Unknown);
-    EXPECT_EQ(Admin.CheckMemoryBlock(nullptr), bECheckPtr_Null);
-    Admin.Free(&iStack);
-    Admin.Free(pForeign);
-    Admin.Free(pBlock);
-    Admin.Free(pBlock);
-    bSMemoryStatistics const S = Admin.GetMemoryStatistics();
-    EXPECT_EQ(S.m_uCurrentBlocks, 0u);
-    EXPECT_EQ(S.m_uTotalBlocks, 1u);
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(&iStack), bECheckPtr_Unknown);
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(nullptr), bECheckPtr_Null);
+    m_Admin.Free(&iStack);
+    m_Admin.Free(pForeign);
+    m_Admin.Free(pBlock);
+    m_Admin.Free(pBlock);
+    bSMemoryStatistics const S = m_Admin.GetMemoryStatistics();
+    EXPECT_EQ((Counts{S.m_uCurrentBlocks, S.m_uTotalBlocks}), (Counts{0, 1}));
     EXPECT_TRUE(MemoryErrorBoxes().empty());
     bCMemoryAdmin::GetInstance().Free(pForeign); // the foreign block is still intact
-}
 
-TEST_F(bCMemoryAdminTracked, ReallocOfAnUnknownPointerShowsTheErrorAndGivesNull)
-{
-    bCMemoryAdmin Admin(true);
     alignas(16) char carrNotOurs[64] = {};
     void * pResult = nullptr;
     std::string const strOut =
-        AssertionOutput([&] { pResult = Admin.Realloc(carrNotOurs + 16, 100, "u", "u.cpp", 1); });
+        AssertionOutput([&] { pResult = m_Admin.Realloc(carrNotOurs + 16, 100, "u", "u.cpp", 1); });
     EXPECT_EQ(pResult, nullptr);
     EXPECT_THAT(strOut, HasSubstr("0 != pAllocItem"));
-    ASSERT_EQ(MemoryErrorBoxes().size(), 1u);
-    EXPECT_EQ(MemoryErrorBoxes()[0], "bCMemoryAdmin::ReallocatePure error: bCMemoryAdmin::ReallocPure - Requested "
-                                     "memory is not in internal memory pool");
+    EXPECT_EQ(MemoryErrorBoxes(), std::vector<std::string>{"bCMemoryAdmin::ReallocatePure error: "
+                                                           "bCMemoryAdmin::ReallocPure - Requested memory is not in "
+                                                           "internal memory pool"});
 }
 
-TEST_F(bCMemoryAdminTracked, FreeOfADamagedBlockAssertsFirst)
+TEST_F(bCMemoryAdminTracked, FreeAndReallocAssertKnownKindBreakFlagsAndGuards)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<char *>(Admin.Malloc(8, "dmg", strFile.c_str(), 15));
+    auto * pcBlock = static_cast<char *>(m_Admin.Malloc(8, "dmg", m_strFile.c_str(), 15));
     pcBlock[-1] = 0;
-    std::string const strOut = AssertionOutput([&] { Admin.Free(pcBlock); });
+    std::string strOut = AssertionOutput([&] { m_Admin.Free(pcBlock); });
     EXPECT_THAT(strOut, HasSubstr("true == this->ValidateAllocationItem( 0, *pAllocItem )"));
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u); // the answer was to go on: freed
+    EXPECT_EQ(m_Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u); // the answer was to go on: freed
+
+    void * pBlock = m_Admin.Malloc(16, "k", m_strFile.c_str(), 81);
+    bSAllocationItem * pItem = m_Admin.FindAllocationItem(pBlock);
+    ASSERT_NE(pItem, nullptr);
+    pItem->m_u8AllocationType = 5; // a kind no item stores
+    pItem->m_u8BreakOnDealloc = 1;
+    strOut = AssertionOutput([&] { m_Admin.Free(pBlock); });
+    EXPECT_THAT(strOut, HasSubstr(KindCheck({"Malloc", "Calloc", "Realloc", "New", "NewArray"})));
+    EXPECT_THAT(strOut, HasSubstr("false == pAllocItem->m_u8BreakOnDealloc"));
+    EXPECT_EQ(m_Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+
+    pBlock = m_Admin.Malloc(16, "k", m_strFile.c_str(), 81);
+    m_Admin.FindAllocationItem(pBlock)->m_u8BreakOnRealloc = 1;
+    strOut = AssertionOutput([&] { pBlock = m_Admin.Realloc(pBlock, 20, "k", m_strFile.c_str(), 81); });
+    EXPECT_THAT(strOut, HasSubstr("false == pAllocItem->m_u8BreakOnRealloc"));
+    m_Admin.Free(pBlock);
+
+    void * pObject = m_Admin.NewObject(16, m_strFile.c_str(), "bCThing", nullptr, 80);
+    strOut = AssertionOutput([&] { pBlock = m_Admin.Realloc(pObject, 32, "r", m_strFile.c_str(), 80); });
+    EXPECT_THAT(strOut, HasSubstr(KindCheck({"Malloc", "Calloc", "Realloc"})));
+    ASSERT_NE(pBlock, nullptr); // the answer was to go on: reallocated, now of the given kind
+    EXPECT_EQ(m_Admin.FindAllocationItem(pBlock)->m_u8AllocationType, bEMemoryAllocationType_Realloc);
+    m_Admin.Free(pBlock);
 }
 
 TEST_F(bCMemoryAdminTracked, SecondCreateChangesNothing)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pBlock = Admin.Malloc(8, "c", strFile.c_str(), 16);
-    Admin.Create();
+    void * pBlock = m_Admin.Malloc(8, "c", SiteFile().c_str(), 16);
+    m_Admin.Create();
     bCMemoryAdmin::GetInstance().Create();
-    EXPECT_TRUE(Admin.IsPoolValid());
-    EXPECT_TRUE(bCMemoryAdmin::IsMemoryAdminInitialized());
-    EXPECT_EQ(Admin.CheckMemoryBlock(pBlock), bECheckPtr_Valid);
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 1u);
-    Admin.Free(pBlock);
+    EXPECT_TRUE(m_Admin.IsPoolValid() && bCMemoryAdmin::IsMemoryAdminInitialized());
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(pBlock), bECheckPtr_Valid);
+    EXPECT_EQ(m_Admin.GetMemoryStatistics().m_uCurrentBlocks, 1u);
+    m_Admin.Free(pBlock);
 }
 
 TEST_F(bCMemoryAdminTracked, DestroyReleasesOnlyItsOwnBlocks)
 {
     bCMemoryAdmin Survivor(true);
-    std::string const strFile = SiteFile();
-    void * pKept = Survivor.Malloc(8, "kept", strFile.c_str(), 17);
+    void * pKept = Survivor.Malloc(8, "kept", m_strFile.c_str(), 17);
     void * pLeaked = nullptr;
     {
         bCMemoryAdmin Leaker(true);
         for (int i = 0; i < 300; ++i) // more than one item block
-            pLeaked = Leaker.Malloc(8, "leak", strFile.c_str(), 18);
+            pLeaked = Leaker.Malloc(8, "leak", m_strFile.c_str(), 18);
         Leaker.EnableMemoryLeakReport(false);
         Leaker.Destroy();
         EXPECT_EQ(Leaker.GetMemoryStatistics().m_uCurrentBlocks, 0u);
-        EXPECT_TRUE(Leaker.IsPoolValid() == false);
+        EXPECT_FALSE(Leaker.IsPoolValid());
     }
     EXPECT_EQ(Survivor.FindAllocationItem(pLeaked), nullptr);
     EXPECT_EQ(Survivor.CheckMemoryBlock(pKept), bECheckPtr_Valid);
     EXPECT_TRUE(bCMemoryAdmin::IsMemoryAdminInitialized());
     bSAllocationSummery arrTop[2] = {};
-    ASSERT_EQ(Survivor.GetSummeryObservedTopTen(arrTop, 2, strFile.c_str()), 2);
+    ASSERT_EQ(Survivor.GetSummeryObservedTopTen(arrTop, 2, m_strFile.c_str()), 2);
     EXPECT_EQ(arrTop[0].m_uItemCount + arrTop[1].m_uItemCount, 1u);
     void * pStill = bCMemoryAdmin::GetInstance().Malloc(8, nullptr, nullptr, -1);
     EXPECT_NE(pStill, nullptr);
@@ -480,28 +500,38 @@ TEST_F(bCMemoryAdminTracked, DestroyReleasesOnlyItsOwnBlocks)
 
 TEST_F(bCMemoryAdminTracked, TwoThreadsShareOneInstance)
 {
-    bCMemoryAdmin Admin(true);
     std::string const strA = SiteFile("A"), strB = SiteFile("B");
-    auto Work = [&Admin](std::string const & a_strFile) {
+    auto Work = [this](std::string const & a_strFile) {
         void * arrLive[16] = {};
         for (int i = 0; i < 4000; ++i)
         {
             void *& pSlot = arrLive[i % 16];
-            Admin.Free(pSlot);
-            pSlot = Admin.Malloc(16 + i % 100, "t", a_strFile.c_str(), 19);
+            m_Admin.Free(pSlot);
+            pSlot = m_Admin.Malloc(16 + i % 100, "t", a_strFile.c_str(), 19);
         }
         for (void * pBlock : arrLive)
-            Admin.Free(pBlock);
+            m_Admin.Free(pBlock);
     };
     std::thread First(Work, std::cref(strA)), Second(Work, std::cref(strB));
     First.join();
     Second.join();
-    bSMemoryStatistics const S = Admin.GetMemoryStatistics();
-    EXPECT_EQ(S.m_uCurrentBlocks, 0u);
-    EXPECT_EQ(S.m_uCurrentPtrBytes, 0u);
-    EXPECT_EQ(S.m_uTotalBlocks, 8000u);
-    EXPECT_EQ(Admin.GetAllocationCount(), 8000u);
-    EXPECT_FALSE(Admin.ValidateAllAllocationItems(&RecordReport));
+    bSMemoryStatistics const S = m_Admin.GetMemoryStatistics();
+    EXPECT_EQ((Counts{S.m_uCurrentBlocks, S.m_uCurrentPtrBytes, S.m_uTotalBlocks, m_Admin.GetAllocationCount()}),
+              (Counts{0, 0, 8000, 8000}));
+    EXPECT_FALSE(m_Admin.ValidateAllAllocationItems(&RecordReport));
+}
+
+TEST_F(bCMemoryAdminTracked, LockIsReenteredOnceThreadsExist)
+{
+    std::thread([] {}).join(); // from here on the process has run two threads
+    std::thread([&] {
+        void * pBlock = m_Admin.Realloc(nullptr, 24, "re", m_strFile.c_str(), 91); // Realloc enters Allocate
+        void * pObject = m_Admin.NewObject(24, m_strFile.c_str(), "bCThing", nullptr, 92);
+        m_Admin.Free(pBlock);
+        m_Admin.DeleteObject(pObject);
+    }).join();
+    EXPECT_EQ((Counts{m_Admin.GetMemoryStatistics().m_uTotalBlocks, m_Admin.GetMemoryStatistics().m_uCurrentBlocks}),
+              (Counts{2, 0}));
 }
 
 // ---- reports ----
@@ -509,16 +539,17 @@ TEST_F(bCMemoryAdminTracked, TwoThreadsShareOneInstance)
 namespace
 {
     std::string ExpectedDump(bSAllocationItem const & a_Item, char const * a_pcName, int a_iLine,
-                             std::string const & a_strFile, char const * a_pcKind)
+                             std::string const & a_strFile)
     {
         char carrText[1024];
-        std::snprintf(carrText, sizeof(carrText),
-                      " Ptr Address    : %s \n Heap Address   : %s \n PtrBlockSize   : 0x%08x (%d Bytes) \n "
-                      "HeapBlockSize  : 0x%08x (%d Bytes) \n Classobject    : %s  #%d (%s) \n Allocationtype : %s \n "
-                      "Allocation ID  : %d",
-                      AddressText(a_Item.m_pPtrAddress).c_str(), AddressText(a_Item.m_pHeapAddress).c_str(),
-                      a_Item.m_uPtrSize, a_Item.m_uPtrSize, a_Item.m_uHeapSize, a_Item.m_uHeapSize, a_pcName, a_iLine,
-                      a_strFile.c_str(), a_pcKind, a_Item.m_uAllocationID);
+        std::snprintf(
+            carrText, sizeof(carrText),
+            " Ptr Address    : %s \n Heap Address   : %s \n PtrBlockSize   : 0x%08x (%d Bytes) \n "
+            "HeapBlockSize  : 0x%08x (%d Bytes) \n Classobject    : %s  #%d (%s) \n Allocationtype : malloc \n "
+            "Allocation ID  : %d",
+            AddressText(a_Item.m_pPtrAddress).c_str(), AddressText(a_Item.m_pHeapAddress).c_str(), a_Item.m_uPtrSize,
+            a_Item.m_uPtrSize, a_Item.m_uHeapSize, a_Item.m_uHeapSize, a_pcName, a_iLine, a_strFile.c_str(),
+            a_Item.m_uAllocationID);
         return carrText;
     }
 
@@ -531,35 +562,38 @@ namespace
                " bytes | ClsObj: " + a_pcName + "  #" + std::to_string(a_iLine) + " (" + a_strFile +
                ") | Alloctype: malloc | ID: " + std::to_string(a_Item.m_uAllocationID) + " \n ";
     }
+
+    std::vector<std::string> ReportTexts()
+    {
+        std::vector<std::string> arrTexts;
+        for (bSReport const & Report : Reports())
+            arrTexts.push_back(Report.m_strText);
+        return arrTexts;
+    }
 } // namespace
 
 TEST_F(bCMemoryAdminReports, OneBytePastTheEndGivesOneUpperboundTextAndTheDump)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<char *>(Admin.Malloc(10, "over", strFile.c_str(), 40));
-    bSAllocationItem const & Item = *Admin.FindAllocationItem(pcBlock);
+    auto * pcBlock = static_cast<char *>(m_Admin.Malloc(10, "over", m_strFile.c_str(), 40));
+    bSAllocationItem const & Item = *m_Admin.FindAllocationItem(pcBlock);
     pcBlock[10] = 'X';
-    EXPECT_EQ(Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Corrupted);
-    EXPECT_FALSE(Admin.ValidateAllocationItem(&RecordReport, Item));
-    ASSERT_EQ(Reports().size(), 2u);
-    EXPECT_EQ(Reports()[0].m_strText, ExpectedCorruption("upperbound", Item, "over", 40, strFile));
-    EXPECT_EQ(Reports()[0].m_pItem, &Item);
-    EXPECT_EQ(Reports()[1].m_strText, ExpectedDump(Item, "over", 40, strFile, "malloc"));
-    EXPECT_EQ(Reports()[1].m_pItem, &Item);
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Corrupted);
+    EXPECT_FALSE(m_Admin.ValidateAllocationItem(&RecordReport, Item));
+    EXPECT_EQ(ReportTexts(), (std::vector<std::string>{ExpectedCorruption("upperbound", Item, "over", 40, m_strFile),
+                                                       ExpectedDump(Item, "over", 40, m_strFile)}));
+    for (bSReport const & Report : Reports())
+        EXPECT_EQ(Report.m_pItem, &Item);
     pcBlock[10] = static_cast<char>(0xDE);
-    EXPECT_EQ(Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
-    Admin.Free(pcBlock);
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
+    m_Admin.Free(pcBlock);
 }
 
 TEST_F(bCMemoryAdminReports, EveryDamagedWordIsReported)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<char *>(Admin.Malloc(20, "all", strFile.c_str(), 41));
-    bSAllocationItem const & Item = *Admin.FindAllocationItem(pcBlock);
+    auto * pcBlock = static_cast<char *>(m_Admin.Malloc(20, "all", m_strFile.c_str(), 41));
+    bSAllocationItem const & Item = *m_Admin.FindAllocationItem(pcBlock);
     std::memset(pcBlock + 20, 0, 16);
-    Admin.ValidateAllocationItem(&RecordReport, Item);
+    m_Admin.ValidateAllocationItem(&RecordReport, Item);
     ASSERT_EQ(Reports().size(), 8u);
     for (int i = 0; i < 8; i += 2)
     {
@@ -569,9 +603,9 @@ TEST_F(bCMemoryAdminReports, EveryDamagedWordIsReported)
     Reports().clear();
     pcBlock[-16] = 0; // first lower word
     pcBlock[-1] = 0;  // last lower word
-    Admin.ValidateAllocationItem(&RecordReport, Item);
+    m_Admin.ValidateAllocationItem(&RecordReport, Item);
     ASSERT_EQ(Reports().size(), 12u);
-    EXPECT_EQ(Reports()[0].m_strText, ExpectedCorruption("lowerbound", Item, "all", 41, strFile));
+    EXPECT_EQ(Reports()[0].m_strText, ExpectedCorruption("lowerbound", Item, "all", 41, m_strFile));
     EXPECT_THAT(Reports()[2].m_strText, StartsWith("<corrupted, upperbound>")); // word 0 below, then word 0 above
     EXPECT_THAT(Reports()[8].m_strText, StartsWith("<corrupted, lowerbound>")); // word 3 below
     for (int i = 0; i < 4; ++i)
@@ -580,32 +614,29 @@ TEST_F(bCMemoryAdminReports, EveryDamagedWordIsReported)
         std::memcpy(pcBlock - 16 + 4 * i, &uLower, 4);
         std::memcpy(pcBlock + 20 + 4 * i, &uUpper, 4);
     }
-    EXPECT_EQ(Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
-    Admin.Free(pcBlock);
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
+    m_Admin.Free(pcBlock);
 }
 
 TEST_F(bCMemoryAdminReports, ValidateAllCountsDamagedBlocks)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    auto * pcFirst = static_cast<char *>(Admin.Malloc(4, "v", strFile.c_str(), 42));
-    auto * pcSecond = static_cast<char *>(Admin.Malloc(4, "v", strFile.c_str(), 42));
-    void * pIntact = Admin.Malloc(4, "v", strFile.c_str(), 42);
-    EXPECT_FALSE(Admin.ValidateAllAllocationItems(&RecordReport));
+    auto * pcFirst = static_cast<char *>(m_Admin.Malloc(4, "v", m_strFile.c_str(), 42));
+    auto * pcSecond = static_cast<char *>(m_Admin.Malloc(4, "v", m_strFile.c_str(), 42));
+    void * pIntact = m_Admin.Malloc(4, "v", m_strFile.c_str(), 42);
+    EXPECT_FALSE(m_Admin.ValidateAllAllocationItems(&RecordReport));
     EXPECT_TRUE(Reports().empty());
     pcFirst[4] ^= 1;
     pcSecond[-5] ^= 1;
-    EXPECT_TRUE(Admin.ValidateAllAllocationItems(&RecordReport));
+    EXPECT_TRUE(m_Admin.ValidateAllAllocationItems(&RecordReport));
     ASSERT_EQ(Reports().size(), 5u);
     EXPECT_EQ(Reports().back().m_strText,
               "bCMemoryAdmin::ValidateAllAllocationItems - warning: 2 corrupted allocation items were found\n\n");
     EXPECT_EQ(Reports().back().m_pItem, nullptr);
-    EXPECT_TRUE(Admin.ValidateAllAllocationItems(nullptr));
+    EXPECT_TRUE(m_Admin.ValidateAllAllocationItems(nullptr));
     pcFirst[4] ^= 1;
     pcSecond[-5] ^= 1;
-    Admin.Free(pcFirst);
-    Admin.Free(pcSecond);
-    Admin.Free(pIntact);
+    for (void * pBlock : {static_cast<void *>(pcFirst), static_cast<void *>(pcSecond), pIntact})
+        m_Admin.Free(pBlock);
 }
 
 // Validation and the summaries walk the process-wide item table, so one
@@ -613,16 +644,13 @@ TEST_F(bCMemoryAdminReports, ValidateAllCountsDamagedBlocks)
 TEST_F(bCMemoryAdminReports, ReportsOfOneInstanceSeeTheBlocksOfAnother)
 {
     bCMemoryAdmin Reporter(true), Owner(true);
-    std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<char *>(Owner.Malloc(4, "theirs", strFile.c_str(), 46));
+    auto * pcBlock = static_cast<char *>(Owner.Malloc(4, "theirs", m_strFile.c_str(), 46));
     pcBlock[4] ^= 1;
     EXPECT_TRUE(Reporter.ValidateAllAllocationItems(nullptr));
     pcBlock[4] ^= 1;
     ASSERT_TRUE(Reporter.CollectItemSummary(&RecordReport));
-    bool bListed = false;
-    for (auto const & Report : Reports())
-        bListed |= Report.m_strText == "Object: 'theirs' at line:46 <" + strFile + ">: ";
-    EXPECT_TRUE(bListed);
+    std::vector<std::string> const arrTexts = ReportTexts();
+    EXPECT_THAT(arrTexts, ::testing::Contains("Object: 'theirs' at line:46 <" + m_strFile + ">: "));
     Reporter.Destroy();
     EXPECT_EQ(Owner.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
     Owner.Free(pcBlock);
@@ -630,12 +658,9 @@ TEST_F(bCMemoryAdminReports, ReportsOfOneInstanceSeeTheBlocksOfAnother)
 
 TEST_F(bCMemoryAdminReports, HeapStatisticsText)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pA = Admin.Malloc(100, "a", strFile.c_str(), 43);
-    void * pB = Admin.Malloc(50, "b", strFile.c_str(), 43);
-    Admin.Free(pB);
-    Admin.DumpHeapStatistics(&RecordReport);
+    void * pA = m_Admin.Malloc(100, "a", m_strFile.c_str(), 43);
+    m_Admin.Free(m_Admin.Malloc(50, "b", m_strFile.c_str(), 43));
+    m_Admin.DumpHeapStatistics(&RecordReport);
     ASSERT_EQ(Reports().size(), 1u);
     EXPECT_EQ(Reports()[0].m_strText,
               "\nCurrent:\nNumber of elements allocated         :    1\nMemory allocated by application      :    "
@@ -645,240 +670,163 @@ TEST_F(bCMemoryAdminReports, HeapStatisticsText)
               "elements accumulated       :    2\nMemory allocation accumulated        :    150 bytes\nHeap memory "
               "allocation (accumulated) :    214 bytes\n");
     EXPECT_EQ(Reports()[0].m_pItem, nullptr);
-    Admin.Free(pA);
+    m_Admin.Free(pA);
 }
 
 TEST_F(bCMemoryAdminReports, PerSiteListingGroupsBlocksBySite)
 {
-    bCMemoryAdmin Admin(true);
     std::string const strA = SiteFile("A"), strB = SiteFile("B");
-    void * arrBlocks[3] = {Admin.Malloc(10, "alpha", strA.c_str(), 44), Admin.Malloc(20, "beta", strB.c_str(), 45),
-                           Admin.Malloc(30, "alpha", strA.c_str(), 44)};
-    EXPECT_FALSE(Admin.CollectItemSummary(nullptr));
-    EXPECT_TRUE(Admin.CollectItemSummary(&RecordReport));
-    ASSERT_EQ(Reports().size(), 8u);
-    bSAllocationSummery const * pSiteA = Admin.FindAllocationItem(arrBlocks[0])->m_pSummery;
-    bSAllocationSummery const * pSiteB = Admin.FindAllocationItem(arrBlocks[1])->m_pSummery;
-    bool const bAFirst = pSiteA > pSiteB; // descending by record address
-    std::string const strObjA = "Object: 'alpha' at line:44 <" + strA + ">: ";
-    std::string const strObjB = "Object: 'beta' at line:45 <" + strB + ">: ";
-    std::string const strSumA = "  Summary: Allocs: 2, Invalid: 0, Heapsize: 104, Ptrsize: 40 \n";
-    std::string const strSumB = "  Summary: Allocs: 1, Invalid: 0, Heapsize: 52, Ptrsize: 20 \n";
-    EXPECT_EQ(Reports()[0].m_strText, bAFirst ? strObjA : strObjB);
-    EXPECT_EQ(Reports()[1].m_strText, bAFirst ? strSumA : strSumB);
-    EXPECT_EQ(Reports()[2].m_strText, bAFirst ? strObjB : strObjA);
-    EXPECT_EQ(Reports()[3].m_strText, bAFirst ? strSumB : strSumA);
-    EXPECT_EQ(Reports()[4].m_strText, "");
-    EXPECT_EQ(Reports()[5].m_strText, "---------------------------------------------------------------------");
-    EXPECT_EQ(Reports()[6].m_strText, "Last allocated entries");
-    EXPECT_EQ(Reports()[7].m_strText, "");
+    void * arrBlocks[3] = {m_Admin.Malloc(10, "alpha", strA.c_str(), 44), m_Admin.Malloc(20, "beta", strB.c_str(), 45),
+                           m_Admin.Malloc(30, "alpha", strA.c_str(), 44)};
+    EXPECT_FALSE(m_Admin.CollectItemSummary(nullptr));
+    EXPECT_TRUE(m_Admin.CollectItemSummary(&RecordReport));
+    std::vector<std::string> arrA = {"Object: 'alpha' at line:44 <" + strA + ">: ",
+                                     "  Summary: Allocs: 2, Invalid: 0, Heapsize: 104, Ptrsize: 40 \n"};
+    std::vector<std::string> arrB = {"Object: 'beta' at line:45 <" + strB + ">: ",
+                                     "  Summary: Allocs: 1, Invalid: 0, Heapsize: 52, Ptrsize: 20 \n"};
+    // Sites come in descending order of their record's address.
+    if (m_Admin.FindAllocationItem(arrBlocks[0])->m_pSummery < m_Admin.FindAllocationItem(arrBlocks[1])->m_pSummery)
+        std::swap(arrA, arrB);
+    EXPECT_EQ(ReportTexts(), (std::vector<std::string>{arrA[0], arrA[1], arrB[0], arrB[1], "", std::string(69, '-'),
+                                                       "Last allocated entries", ""}));
     for (void * pBlock : arrBlocks)
-        Admin.Free(pBlock);
+        m_Admin.Free(pBlock);
 }
 
 TEST_F(bCMemoryAdminReports, DifferenceListingShowsOnlyNewBlocks)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pOld = Admin.Malloc(10, "old", strFile.c_str(), 46);
-    Admin.CollectItemSummaryDiff(&RecordReport);
+    std::string const strNew = SiteFile("new");
+    void * pOld = m_Admin.Malloc(10, "old", m_strFile.c_str(), 46);
+    m_Admin.CollectItemSummaryDiff(&RecordReport);
     Reports().clear();
-    void * pNew = Admin.Malloc(24, "new", SiteFile("new").c_str(), 47);
-    EXPECT_TRUE(Admin.CollectItemSummaryDiff(&RecordReport));
+    void * pNew = m_Admin.Malloc(24, "new", strNew.c_str(), 47);
+    EXPECT_TRUE(m_Admin.CollectItemSummaryDiff(&RecordReport));
     ASSERT_EQ(Reports().size(), 6u);
-    EXPECT_EQ(Reports()[0].m_strText, "Object: 'new' at line:47 <" + SiteFile("new") + ">: ");
+    EXPECT_EQ(Reports()[0].m_strText, "Object: 'new' at line:47 <" + strNew + ">: ");
     EXPECT_EQ(Reports()[1].m_strText, "  Summary: Allocs: 1, Invalid: 0, Heapsize: 56, Ptrsize: 24 \n");
     EXPECT_EQ(Reports()[4].m_strText, "Last allocated entries since AllocCount: 1 ");
     Reports().clear();
-    EXPECT_TRUE(Admin.CollectItemSummaryDiff(&RecordReport));
+    EXPECT_TRUE(m_Admin.CollectItemSummaryDiff(&RecordReport));
     ASSERT_EQ(Reports().size(), 4u); // nothing new: only the closing texts
     EXPECT_EQ(Reports()[2].m_strText, "Last allocated entries since AllocCount: 2 ");
-    Admin.Free(pOld);
-    Admin.Free(pNew);
+    m_Admin.Free(pOld);
+    m_Admin.Free(pNew);
 }
 
-TEST_F(bCMemoryAdminReports, ListingCountsDamagedBlocksAsInvalid)
+TEST_F(bCMemoryAdminReports, ListingAndLeakReportShowDamagedBlocks)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<char *>(Admin.Malloc(8, "bad", strFile.c_str(), 48));
+    m_Admin.DumpLeakReport(&RecordReport);
+    auto * pcBlock = static_cast<char *>(m_Admin.Malloc(8, "bad", m_strFile.c_str(), 48));
+    m_Admin.DumpLeakReport(&RecordReport);
+    EXPECT_TRUE(Reports().empty()); // intact blocks give no text
     pcBlock[8] = 0;
-    Admin.CollectItemSummary(&RecordReport);
+    m_Admin.CollectItemSummary(&RecordReport);
     ASSERT_EQ(Reports().size(), 8u);
     EXPECT_THAT(Reports()[0].m_strText, StartsWith("Object: 'bad'"));
     EXPECT_THAT(Reports()[1].m_strText, StartsWith("<corrupted, upperbound>"));
     EXPECT_EQ(Reports()[3].m_strText, "  Summary: Allocs: 1, Invalid: 1, Heapsize: 40, Ptrsize: 8 \n");
     pcBlock[8] = static_cast<char>(0xDE);
-    Admin.Free(pcBlock);
-}
-
-TEST_F(bCMemoryAdminReports, LeakReportValidatesLiveBlocks)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    Admin.DumpLeakReport(&RecordReport);
-    EXPECT_TRUE(Reports().empty());
-    auto * pcBlock = static_cast<char *>(Admin.Malloc(8, "leak", strFile.c_str(), 49));
-    Admin.DumpLeakReport(&RecordReport);
-    EXPECT_TRUE(Reports().empty()); // intact blocks give no text
     pcBlock[-1] = 0;
-    Admin.DumpLeakReport(&RecordReport);
+    Reports().clear();
+    m_Admin.DumpLeakReport(&RecordReport);
     ASSERT_EQ(Reports().size(), 2u);
     EXPECT_THAT(Reports()[0].m_strText, StartsWith("<corrupted, lowerbound>"));
     pcBlock[-1] = static_cast<char>(0xBA);
-    Admin.Free(pcBlock);
+    m_Admin.Free(pcBlock);
 }
 
 TEST_F(bCMemoryAdminReports, TopTenQueriesOrderSitesByKey)
 {
-    bCMemoryAdmin Admin(true);
     std::string const strTag = SiteFile("_topten");
     std::vector<void *> arrBlocks;
     // Site i holds i blocks of 1000 * i bytes (heap sizes of all three classes).
     for (int iSite = 1; iSite <= 5; ++iSite)
         for (int i = 0; i < iSite; ++i)
             arrBlocks.push_back(
-                Admin.Malloc(iSite == 5 ? 70000 : 100 * iSite * iSite, "t", strTag.c_str(), 50 + iSite));
+                m_Admin.Malloc(iSite == 5 ? 70000 : 100 * iSite * iSite, "t", strTag.c_str(), 50 + iSite));
     bSAllocationSummery arrTop[10] = {};
-    ASSERT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 3, strTag.c_str()), 3);
-    EXPECT_EQ(arrTop[0].m_iLine, 55);
-    EXPECT_EQ(arrTop[1].m_iLine, 54);
-    EXPECT_EQ(arrTop[2].m_iLine, 53);
+    ASSERT_EQ(m_Admin.GetSummeryObservedTopTen(arrTop, 3, strTag.c_str()), 3);
+    EXPECT_EQ((std::vector<int>{arrTop[0].m_iLine, arrTop[1].m_iLine, arrTop[2].m_iLine}),
+              (std::vector<int>{55, 54, 53}));
     EXPECT_EQ(arrTop[1].m_uFootprint, 4u * 1600);
-    EXPECT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 10, strTag.c_str()), 5);
+    EXPECT_EQ(m_Admin.GetSummeryObservedTopTen(arrTop, 10, strTag.c_str()), 5);
     EXPECT_EQ(arrTop[4].m_iLine, 51);
-    EXPECT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 10, nullptr), 0);
-    EXPECT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 0, strTag.c_str()), 0);
+    EXPECT_EQ(m_Admin.GetSummeryObservedTopTen(arrTop, 10, nullptr), 0);
+    EXPECT_EQ(m_Admin.GetSummeryObservedTopTen(arrTop, 0, strTag.c_str()), 0);
 
-    int const iCount = Admin.GetSummeryItemCountTopTen(arrTop, 10);
+    int const iCount = m_Admin.GetSummeryItemCountTopTen(arrTop, 10);
     ASSERT_GE(iCount, 1);
     for (int i = 1; i < iCount; ++i)
         EXPECT_GE(arrTop[i - 1].m_uItemCount, arrTop[i].m_uItemCount);
-    EXPECT_EQ(Admin.GetSummeryFootprintTopTen(arrTop, 1), 1);
+    EXPECT_EQ(m_Admin.GetSummeryFootprintTopTen(arrTop, 1), 1);
     EXPECT_GE(arrTop[0].m_uFootprint, 5u * 70000);
 
     int iTotal = 1000; // added to, not reset
-    Admin.GetSummeryHeapAllocTopTen(arrTop, 1, iTotal);
+    m_Admin.GetSummeryHeapAllocTopTen(arrTop, 1, iTotal);
     EXPECT_GE(iTotal, 1005);
     EXPECT_GE(arrTop[0].m_uHeapBlockCount, 5u);
     int iSmall = 0, iFreeList = 0;
-    Admin.GetSummerySmallAllocTopTen(arrTop, 2, iSmall);
-    Admin.GetSummeryFreeListAllocTopTen(arrTop, 2, iFreeList);
+    m_Admin.GetSummerySmallAllocTopTen(arrTop, 2, iSmall);
+    m_Admin.GetSummeryFreeListAllocTopTen(arrTop, 2, iFreeList);
     EXPECT_GE(iSmall, 3);    // sites 1 and 2: heap 132 and 432
     EXPECT_GE(iFreeList, 7); // sites 3 and 4: heap 932 and 1632
 
-    Admin.MakeSummeryItemGrowSnapshot();
-    ASSERT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 10, strTag.c_str()), 5);
+    m_Admin.MakeSummeryItemGrowSnapshot();
+    ASSERT_EQ(m_Admin.GetSummeryObservedTopTen(arrTop, 10, strTag.c_str()), 5);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(arrTop[i].m_uFootprintGrowth + arrTop[i].m_uItemCountGrowth, 0u);
-    void * pGrown = Admin.Malloc(7, "t", strTag.c_str(), 52);
-    ASSERT_GE(Admin.GetSummeryItemCountGrowTopTen(arrTop, 1), 1);
+    void * pGrown = m_Admin.Malloc(7, "t", strTag.c_str(), 52);
+    ASSERT_GE(m_Admin.GetSummeryItemCountGrowTopTen(arrTop, 1), 1);
     EXPECT_EQ(arrTop[0].m_iLine, 52);
     EXPECT_EQ(arrTop[0].m_uItemCountGrowth, 1u);
-    ASSERT_GE(Admin.GetSummeryFootprintGrowTopTen(arrTop, 1), 1);
+    ASSERT_GE(m_Admin.GetSummeryFootprintGrowTopTen(arrTop, 1), 1);
     EXPECT_EQ(arrTop[0].m_uFootprintGrowth, 7u);
-    ASSERT_GE(Admin.GetSummeryMaxFootprintTopTen(arrTop, 1), 1);
+    ASSERT_GE(m_Admin.GetSummeryMaxFootprintTopTen(arrTop, 1), 1);
     EXPECT_GE(arrTop[0].m_uMaxFootprint, 5u * 70000);
-    Admin.Free(pGrown);
+    m_Admin.Free(pGrown);
     for (void * pBlock : arrBlocks)
-        Admin.Free(pBlock);
+        m_Admin.Free(pBlock);
     EXPECT_EQ(bCMemoryAdmin::GetInstance().GetSummeryFootprintTopTen(arrTop, 10), 0); // untracked
 }
 
-// ---- out of memory ----
-// A fresh instance at a fresh site asks the heap, in this order: the site
-// record, the item block, the item-block table, the block itself.
-
-TEST_F(bCMemoryAdminFaults, SiteRecordMissingGivesNullWithoutABox)
+TEST_F(bCMemoryAdminReports, AllocationReportNamesEveryRequest)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pBlock = reinterpret_cast<void *>(1);
-    OEHeapInjectFailure(1, 1);
-    std::string const strOut = AssertionOutput([&] { pBlock = Admin.Malloc(8, "s", strFile.c_str(), 60); });
-    EXPECT_EQ(pBlock, nullptr);
-    EXPECT_THAT(strOut, HasSubstr("0 != pSummery"));
-    EXPECT_TRUE(MemoryErrorBoxes().empty());
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks, 0u);
-    bSAllocationSummery arrTop[1];
-    EXPECT_EQ(Admin.GetSummeryObservedTopTen(arrTop, 1, strFile.c_str()), 0);
+    m_Admin.EnableAllocationReport(true);
+    bCMessageRecorder Recorder;
+    void * pBlock = m_Admin.Malloc(16, "rep", m_strFile.c_str(), 70);
+    pBlock = m_Admin.Realloc(pBlock, 32, "rep", m_strFile.c_str(), 71);
+    std::string const strOut = Recorder.GetAll();
+    EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::AllocatePure:  00001   malloc of size 0x00000010(00000016) \n by "
+                                  "Sourcefile:" +
+                                  m_strFile + ", #Line:70, Name:rep"));
+    EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::ReallocatePure:  00002  realloc of size 0x00000020(00000032) \n by "
+                                  "Sourcefile:" +
+                                  m_strFile + ", #Line:71, Name:rep"));
+    m_Admin.EnableAllocationReport(false);
+    m_Admin.Free(pBlock);
 }
 
-TEST_F(bCMemoryAdminFaults, ItemBlockMissingShowsTheDescriptorText)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pBlock = reinterpret_cast<void *>(1);
-    OEHeapInjectFailure(2, 1);
-    std::string const strOut = AssertionOutput([&] { pBlock = Admin.Malloc(8, "i", strFile.c_str(), 61); });
-    EXPECT_EQ(pBlock, nullptr);
-    EXPECT_THAT(strOut, HasSubstr("0 != this->m_pMemoryPoolDesc"));
-    ASSERT_EQ(MemoryErrorBoxes().size(), 1u);
-    EXPECT_EQ(MemoryErrorBoxes()[0], "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Unable to "
-                                     "allocate memory for internal memory pool descriptor");
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
-    pBlock = Admin.Malloc(8, "i", strFile.c_str(), 61); // the next try succeeds
-    EXPECT_EQ(Admin.CheckMemoryBlock(pBlock), bECheckPtr_Valid);
-    Admin.Free(pBlock);
-}
+// ---- out of memory (the order in which a fresh instance asks the heap is
+// pinned on every road in oe_basemem_ownership_test.cpp) ----
 
-TEST_F(bCMemoryAdminFaults, ItemTableThatCannotGrowStillServesTheItems)
+TEST_F(bCMemoryAdminFaults, TooLargeOrFailedReallocIsOutOfMemory)
 {
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pBlock = nullptr;
-    OEHeapInjectFailure(3, 1);
-    std::string const strOut = AssertionOutput([&] { pBlock = Admin.Malloc(8, "t", strFile.c_str(), 62); });
-    EXPECT_THAT(strOut, HasSubstr("ppTemp"));
-    ASSERT_NE(pBlock, nullptr);
-    EXPECT_EQ(Admin.CheckMemoryBlock(pBlock), bECheckPtr_Valid);
-    EXPECT_TRUE(MemoryErrorBoxes().empty());
-    Admin.Free(pBlock);
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
-}
-
-TEST_F(bCMemoryAdminFaults, BlockMissingShowsTheOutOfMemoryText)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    OEHeapInjectFailure(4, 1);
-    EXPECT_EQ(Admin.Malloc(8, "b", strFile.c_str(), 63), nullptr);
-    ASSERT_EQ(MemoryErrorBoxes().size(), 1u);
-    EXPECT_EQ(MemoryErrorBoxes()[0],
-              "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory.");
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
-    EXPECT_EQ(SiteOf(Admin, strFile).m_uItemCount, 0u);
-    // The item went back unused: the next allocations need no new item block.
-    void * pBlock = Admin.Malloc(8, "b", strFile.c_str(), 63);
-    EXPECT_NE(pBlock, nullptr);
-    Admin.Free(pBlock);
-}
-
-TEST_F(bCMemoryAdminFaults, TooLargeForATrackedBlockIsOutOfMemory)
-{
-    bCMemoryAdmin Admin(true);
-    EXPECT_EQ(Admin.Malloc(0xFFFFFFF0ul, "huge", SiteFile().c_str(), 64), nullptr);
-    ASSERT_EQ(MemoryErrorBoxes().size(), 1u);
-    EXPECT_THAT(MemoryErrorBoxes()[0], HasSubstr("Out of memory."));
-}
-
-TEST_F(bCMemoryAdminFaults, FailedReallocKeepsTheOldBlock)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    auto * pcBlock = static_cast<char *>(Admin.Malloc(100, "r", strFile.c_str(), 65));
+    EXPECT_EQ(m_Admin.Malloc(0xFFFFFFF0ul, "huge", SiteFile("huge").c_str(), 64), nullptr);
+    auto * pcBlock = static_cast<char *>(m_Admin.Malloc(100, "r", m_strFile.c_str(), 65));
     std::memcpy(pcBlock, "kept", 5);
     OEHeapInjectFailure(1);
-    EXPECT_EQ(Admin.Realloc(pcBlock, 2u << 20, "r", strFile.c_str(), 65), nullptr);
+    EXPECT_EQ(m_Admin.Realloc(pcBlock, 2u << 20, "r", m_strFile.c_str(), 65), nullptr);
     OEHeapStopFailures();
-    ASSERT_EQ(MemoryErrorBoxes().size(), 1u);
-    EXPECT_EQ(MemoryErrorBoxes()[0],
-              "bCMemoryAdmin::ReallocatePure error: bCMemoryAdmin::ReallocPure - Reallocation failed. Out of memory.");
+    EXPECT_EQ(MemoryErrorBoxes(),
+              (std::vector<std::string>{
+                  "bCMemoryAdmin::AllocatePure error: bCMemoryAdmin::AllocatePure - Allocation failed. Out of memory.",
+                  "bCMemoryAdmin::ReallocatePure error: bCMemoryAdmin::ReallocPure - Reallocation failed. Out of "
+                  "memory."}));
     EXPECT_STREQ(pcBlock, "kept");
-    EXPECT_EQ(Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentPtrBytes, 100u);
-    EXPECT_EQ(SiteOf(Admin, strFile).m_uFootprint, 100u);
-    Admin.Free(pcBlock);
+    EXPECT_EQ(m_Admin.CheckMemoryBlock(pcBlock), bECheckPtr_Valid);
+    EXPECT_EQ(m_Admin.GetMemoryStatistics().m_uCurrentPtrBytes, 100u);
+    EXPECT_EQ(SiteOf(m_Admin, m_strFile).m_uFootprint, 100u);
+    m_Admin.Free(pcBlock);
 }
 
 TEST_F(bCMemoryAdminFaults, UntrackedFailuresShowTheirTexts)
@@ -914,167 +862,4 @@ TEST_F(bCMemoryAdminFaults, ClientNewTurnsFailureIntoAFatalError)
             OE_New(16, "thing.cpp", "bCThing", "thing.h", 12);
         },
         ::testing::ExitedWithCode(447 & 0xFF), "");
-}
-
-TEST_F(bCMemoryAdminReports, AllocationReportNamesEveryRequest)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    Admin.EnableAllocationReport(true);
-    bCMessageRecorder Recorder;
-    void * pBlock = Admin.Malloc(16, "rep", strFile.c_str(), 70);
-    pBlock = Admin.Realloc(pBlock, 32, "rep", strFile.c_str(), 71);
-    std::string const strOut = Recorder.GetAll();
-    EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::AllocatePure:  00001   malloc of size 0x00000010(00000016) \n by "
-                                  "Sourcefile:" +
-                                  strFile + ", #Line:70, Name:rep"));
-    EXPECT_THAT(strOut, HasSubstr("bCMemoryAdmin::ReallocatePure:  00002  realloc of size 0x00000020(00000032) \n by "
-                                  "Sourcefile:" +
-                                  strFile + ", #Line:71, Name:rep"));
-    Admin.EnableAllocationReport(false);
-    Admin.Free(pBlock);
-}
-
-// ---- conformance details ----
-
-TEST_F(bCMemoryAdminUntracked, EveryBlockIsSixteenByteAlignedWhateverItsSize)
-{
-    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
-    std::vector<void *> arrBlocks;
-    for (int iRound = 0; iRound < 8; ++iRound) // many live blocks of each size, so no lucky first slot
-        for (unsigned long uSize = 0; uSize <= 40; ++uSize)
-        {
-            arrBlocks.push_back(Admin.Malloc(uSize, nullptr, nullptr, -1));
-            arrBlocks.push_back(Admin.Realloc(nullptr, uSize, nullptr, nullptr, -1));
-            arrBlocks.push_back(Admin.NewObject(uSize, nullptr, nullptr, nullptr, -1));
-        }
-    for (void * pBlock : arrBlocks)
-    {
-        ASSERT_NE(pBlock, nullptr);
-        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u) << pBlock;
-    }
-    for (void * pBlock : arrBlocks)
-        Admin.Free(pBlock);
-}
-
-TEST_F(bCMemoryAdminUntracked, ObjectNameIsBuiltInTheMessageBuffer)
-{
-    bCMemoryAdmin & Admin = bCMemoryAdmin::GetInstance();
-    void * pObject = Admin.NewObject(8, "oe_thing.cpp", "bCThing", "oe_thing.h", 3);
-    EXPECT_STREQ(g_carrMsgBuffer, "oe_thing.cpp(bCThing)");
-    Admin.DeleteObject(pObject);
-    pObject = Admin.NewObject(8, nullptr, "bCOnlyClass", nullptr, 3);
-    EXPECT_STREQ(g_carrMsgBuffer, "bCOnlyClass");
-    Admin.DeleteObject(pObject);
-    pObject = Admin.NewObject(8, "only_file.cpp", nullptr, nullptr, 3);
-    EXPECT_STREQ(g_carrMsgBuffer, "only_file.cpp()");
-    Admin.DeleteObject(pObject);
-    pObject = Admin.NewObjectArray(32, 2, "array.cpp", "double", nullptr, 4);
-    EXPECT_STREQ(g_carrMsgBuffer, "array.cpp(double)");
-    Admin.DeleteObjectArray(pObject);
-
-    std::string const strLong1(600, 'a'), strLong2(700, 'b');
-    pObject = Admin.NewObject(8, strLong1.c_str(), strLong2.c_str(), nullptr, 5);
-    EXPECT_EQ(std::string(g_carrMsgBuffer), std::string(509, 'a') + "(" + std::string(509, 'b') + ")");
-    Admin.DeleteObject(pObject);
-}
-
-TEST_F(bCMemoryAdminTracked, ReallocOfAnObjectBlockAssertsItsKind)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pObject = Admin.NewObject(16, strFile.c_str(), "bCThing", nullptr, 80);
-    void * pResult = nullptr;
-    std::string const strOut = AssertionOutput([&] { pResult = Admin.Realloc(pObject, 32, "r", strFile.c_str(), 80); });
-    EXPECT_THAT(strOut, HasSubstr("bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_Malloc || "
-                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_Calloc || "
-                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_Realloc"));
-    ASSERT_NE(pResult, nullptr); // the answer was to go on: reallocated, now of the given kind
-    EXPECT_EQ(Admin.FindAllocationItem(pResult)->m_u8AllocationType, bEMemoryAllocationType_Realloc);
-    Admin.Free(pResult);
-}
-
-TEST_F(bCMemoryAdminTracked, FreeAssertsKnownKindAndBreakFlags)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    void * pBlock = Admin.Malloc(16, "k", strFile.c_str(), 81);
-    bSAllocationItem * pItem = Admin.FindAllocationItem(pBlock);
-    ASSERT_NE(pItem, nullptr);
-    pItem->m_u8AllocationType = 5; // a kind no item stores
-    pItem->m_u8BreakOnDealloc = 1;
-    std::string const strOut = AssertionOutput([&] { Admin.Free(pBlock); });
-    EXPECT_THAT(strOut, HasSubstr("bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_Malloc || "
-                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_Calloc || "
-                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_Realloc || "
-                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_New || "
-                                  "bEMemoryAllocationType(pAllocItem->m_u8AllocationType) == "
-                                  "bEMemoryAllocationType_NewArray"));
-    EXPECT_THAT(strOut, HasSubstr("false == pAllocItem->m_u8BreakOnDealloc"));
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
-
-    pBlock = Admin.Malloc(16, "k", strFile.c_str(), 81);
-    Admin.FindAllocationItem(pBlock)->m_u8BreakOnRealloc = 1;
-    std::string const strRealloc =
-        AssertionOutput([&] { pBlock = Admin.Realloc(pBlock, 20, "k", strFile.c_str(), 81); });
-    EXPECT_THAT(strRealloc, HasSubstr("false == pAllocItem->m_u8BreakOnRealloc"));
-    Admin.Free(pBlock);
-}
-
-TEST_F(bCMemoryAdminTracked, SiteTextComparesLikeItsFirst61Characters)
-{
-    bCMemoryAdmin Admin(true);
-    std::string const strBase = SiteFile();
-    // Texts at every alignment: equal ones share a site, a text that ends
-    // earlier or later, or differs in one character, does not.
-    alignas(16) char carrArea[8][96];
-    std::vector<void *> arrBlocks;
-    bSAllocationSummery const * pFirstSite = nullptr;
-    for (int iShift = 0; iShift < 8; ++iShift)
-    {
-        char * pcText = carrArea[iShift] + iShift;
-        std::memset(carrArea[iShift], 'z', sizeof(carrArea[iShift])); // bytes behind the terminator differ
-        std::memcpy(pcText, strBase.c_str(), strBase.size() + 1);
-        void * pBlock = Admin.Malloc(4, "s", pcText, 90);
-        arrBlocks.push_back(pBlock);
-        if (!pFirstSite)
-            pFirstSite = Admin.FindAllocationItem(pBlock)->m_pSummery;
-        EXPECT_EQ(Admin.FindAllocationItem(pBlock)->m_pSummery, pFirstSite) << iShift;
-    }
-    std::string const arrOthers[] = {strBase.substr(0, strBase.size() - 1), strBase + "x", "X" + strBase.substr(1),
-                                     strBase.substr(0, 9) + "#" + strBase.substr(10)};
-    for (std::string const & strOther : arrOthers)
-    {
-        void * pBlock = Admin.Malloc(4, "s", strOther.c_str(), 90);
-        arrBlocks.push_back(pBlock);
-        EXPECT_NE(Admin.FindAllocationItem(pBlock)->m_pSummery, pFirstSite) << strOther;
-    }
-    for (void * pBlock : arrBlocks)
-        Admin.Free(pBlock);
-}
-
-TEST_F(bCMemoryAdminTracked, LockIsReenteredOnceThreadsExist)
-{
-    std::thread([] {}).join(); // from here on the process has run two threads
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    std::atomic<bool> bDone{false};
-    std::thread Worker([&] {
-        void * pBlock = Admin.Realloc(nullptr, 24, "re", strFile.c_str(), 91); // Realloc enters Allocate
-        void * pObject = Admin.NewObject(24, strFile.c_str(), "bCThing", nullptr, 92);
-        Admin.Free(pBlock);
-        Admin.DeleteObject(pObject);
-        bDone = true;
-    });
-    Worker.join();
-    EXPECT_TRUE(bDone.load());
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uTotalBlocks, 2u);
-    EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
 }

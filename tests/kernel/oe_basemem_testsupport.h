@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -83,6 +84,25 @@ inline std::string AddressText(void const * a_pAddress)
     Out << std::uppercase << std::hex << std::setw(10) << std::setfill('0')
         << reinterpret_cast<std::uintptr_t>(a_pAddress);
     return Out.str();
+}
+
+// Sites are shared by every instance of the process: each test gets files of its own.
+inline std::string SiteFile(char const * a_pcSuffix = "")
+{
+    return std::string("tests/") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + a_pcSuffix +
+           ".cpp";
+}
+
+// What the assertion facility was told: its standard-error output and its boxes.
+inline std::string AssertionOutput(std::function<void()> const & a_funcAction)
+{
+    std::size_t const uBoxes = RecordedBoxes().size();
+    ::testing::internal::CaptureStderr();
+    a_funcAction();
+    std::string strOut = ::testing::internal::GetCapturedStderr();
+    for (std::size_t i = uBoxes; i < RecordedBoxes().size(); ++i)
+        strOut += RecordedBoxes()[i].m_strText + "\n";
+    return strOut;
 }
 
 class bCMemoryTest : public ::testing::Test

@@ -38,40 +38,29 @@ TEST(bCCriticalSectionWin32, LockCountIsTheOwnersDepth)
     EXPECT_FALSE(Section.IsHeldByCallingThread());
 }
 
-TEST(bCCriticalSectionWin32, TryAcquireFailsWhileAnotherThreadHolds)
+TEST(bCCriticalSectionWin32, OtherThreadsWaitOrFailToTryWhileTheOwnerHolds)
 {
     bCCriticalSectionWin32 Section;
     Section.Acquire();
-    std::atomic<int> iResult{-1};
-    Worker Other([&] { iResult = Section.TryAcquire() ? 1 : 0; });
+    std::atomic<int> iTried{-1};
+    Worker Other([&] { iTried = Section.TryAcquire() ? 1 : 0; });
     ASSERT_TRUE(Other.Join());
-    EXPECT_EQ(iResult.load(), 0);
-    Section.Release();
-
-    Worker Again([&] {
-        iResult = Section.TryAcquire() ? 1 : 0;
-        if (iResult == 1)
-            Section.Release();
-    });
-    ASSERT_TRUE(Again.Join());
-    EXPECT_EQ(iResult.load(), 1);
-}
-
-TEST(bCCriticalSectionWin32, AcquireWaitsForTheOwner)
-{
-    bCCriticalSectionWin32 Section;
-    Section.Acquire();
+    EXPECT_EQ(iTried.load(), 0);
     std::atomic<bool> bEntered{false};
-    Worker Other([&] {
+    Worker Waiter([&] {
         Section.Acquire();
         bEntered = true;
         Section.Release();
+        iTried = Section.TryAcquire() ? 1 : 0;
+        if (iTried == 1)
+            Section.Release();
     });
     oetest::Moment();
     EXPECT_FALSE(bEntered.load());
     Section.Release();
-    ASSERT_TRUE(Other.Join());
+    ASSERT_TRUE(Waiter.Join());
     EXPECT_TRUE(bEntered.load());
+    EXPECT_EQ(iTried.load(), 1);
 }
 
 TEST(bCCriticalSectionWin32, SerialisesTwoThreadsWithNestedLocking)

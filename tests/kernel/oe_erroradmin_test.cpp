@@ -42,12 +42,19 @@ namespace
         return arrTexts;
     }
 
-    int IndexOf(std::vector<std::string> const & a_arrLog, std::string const & a_strLine)
+    using Lines = std::vector<std::string>;
+
+    int IndexOf(Lines const & a_arrLog, std::string const & a_strLine)
     {
-        for (size_t i = 0; i < a_arrLog.size(); ++i)
-            if (a_arrLog[i] == a_strLine)
-                return static_cast<int>(i);
-        return -1;
+        auto const It = std::find(a_arrLog.begin(), a_arrLog.end(), a_strLine);
+        return It == a_arrLog.end() ? -1 : static_cast<int>(It - a_arrLog.begin());
+    }
+
+    // Lines a_uFrom .. a_uFrom + a_uCount of a log, fewer where it ends earlier.
+    Lines Slice(Lines const & a_arrLog, std::size_t a_uFrom, std::size_t a_uCount)
+    {
+        a_uFrom = std::min(a_uFrom, a_arrLog.size());
+        return Lines(a_arrLog.begin() + a_uFrom, a_arrLog.begin() + std::min(a_arrLog.size(), a_uFrom + a_uCount));
     }
 
     int QuietBox(char const *, char const *, unsigned int)
@@ -57,17 +64,12 @@ namespace
 
     std::vector<std::string> g_arrCalls;
 
-    bool RecordCallbackA(bEErrorType a_eType, unsigned long a_uUserData)
+    template <char Name> bool RecordCallback(bEErrorType a_eType, unsigned long a_uUserData)
     {
-        g_arrCalls.push_back("A" + std::to_string(a_eType) + ":" + std::to_string(a_uUserData));
+        g_arrCalls.push_back(Name + std::to_string(a_eType) + ":" + std::to_string(a_uUserData));
         return true;
     }
-
-    bool RecordCallbackB(bEErrorType a_eType, unsigned long a_uUserData)
-    {
-        g_arrCalls.push_back("B" + std::to_string(a_eType) + ":" + std::to_string(a_uUserData));
-        return true;
-    }
+    bFErrorCallback const RecordCallbackA = &RecordCallback<'A'>, RecordCallbackB = &RecordCallback<'B'>;
 
     bool RaiseFatalDuringReport(bEErrorType, unsigned long)
     {
@@ -139,7 +141,7 @@ namespace
         {
             OESetMessageBoxHandler(m_funcBox);
             for (bFErrorCallback funcCallback :
-                 {&RecordCallbackA, &RecordCallbackB, &RaiseFatalDuringReport, &FaultInCallback})
+                 {RecordCallbackA, RecordCallbackB, &RaiseFatalDuringReport, &FaultInCallback})
                 while (bCErrorAdmin::GetInstance().UnregisterCallback(funcCallback))
                     ;
             unsetenv("VELLMARK_DIALOGS");
@@ -173,38 +175,25 @@ TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
     bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
     Admin.CallFaultError("bCFoo::Bar", "index out of range", "kernel/oe_foo.cpp", 77);
     EXPECT_FALSE(Admin.IsInPanicState());
-    std::vector<std::string> const arrLog = Log();
-    ASSERT_GE(arrLog.size(), 10u);
-    EXPECT_EQ(arrLog[0], "CreateErrorDialog 0");
-    EXPECT_EQ(arrLog[1], "CreateMemoryDialog");
-    EXPECT_EQ(arrLog[2], "CreateFileNotUniqueDialog");
-    std::vector<std::string> const arrHead = LinesOfKind(arrLog, 1);
-    ASSERT_EQ(arrHead.size(), 4u);
-    EXPECT_EQ(arrHead[0], "Morvek3 engine FAULT ERROR:");
-    EXPECT_EQ(arrHead[1], "");
-    EXPECT_EQ(arrHead[2], "Module: bCFoo::Bar --> (index out of range)");
-    EXPECT_EQ(arrHead[3], "Filename:<kernel/oe_foo.cpp>, Line:#77");
-    std::vector<std::string> const arrAssertion = LinesOfKind(arrLog, 4);
+    Lines const arrLog = Log();
+    EXPECT_EQ(Slice(arrLog, 0, 3), (Lines{"CreateErrorDialog 0", "CreateMemoryDialog", "CreateFileNotUniqueDialog"}));
+    EXPECT_EQ(LinesOfKind(arrLog, 1),
+              (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: bCFoo::Bar --> (index out of range)",
+                     "Filename:<kernel/oe_foo.cpp>, Line:#77"}));
+    Lines const arrAssertion = LinesOfKind(arrLog, 4);
     ASSERT_EQ(arrAssertion.size(), 1u);
     EXPECT_NE(arrAssertion[0].find("Expression : bCFoo::Bar\\nLast Error"), std::string::npos) << arrAssertion[0];
-    std::vector<std::string> const arrMemory = LinesOfKind(arrLog, 3);
-    ASSERT_GE(arrMemory.size(), 5u);
-    EXPECT_EQ(arrMemory[0], "Memory statistics");
-    EXPECT_EQ(arrMemory[1], "----------------------------");
     // An untracked memory administration adds no statistics of its own.
-    EXPECT_EQ(arrMemory[2], " ");
-    EXPECT_EQ(arrMemory[3], "---> memory allocation summary <---");
-    EXPECT_EQ(arrMemory[4], " ");
+    EXPECT_EQ(Slice(LinesOfKind(arrLog, 3), 0, 5), (Lines{"Memory statistics", "----------------------------", " ",
+                                                          "---> memory allocation summary <---", " "}));
     // Kinds come in the order of the report: head, assertion, history, memory.
     EXPECT_LT(IndexOf(arrLog, "AddText 1 Filename:<kernel/oe_foo.cpp>, Line:#77"),
               IndexOf(arrLog, "AddText 4 " + arrAssertion[0]));
     EXPECT_LT(IndexOf(arrLog, "AddText 4 " + arrAssertion[0]), IndexOf(arrLog, "AddText 3 Memory statistics"));
     int const iShow = IndexOf(arrLog, "ShowModalErrorDialog");
     ASSERT_GT(iShow, 0);
-    EXPECT_EQ(arrLog[iShow + 1], "GetErrorDialogState");
-    EXPECT_EQ(arrLog[iShow + 2], "DestroyMemoryDialog");
-    EXPECT_EQ(arrLog[iShow + 3], "DestroyErrorDialog");
-    EXPECT_EQ(arrLog[iShow + 4], "DestroyFileNotUniqueDialog");
+    EXPECT_EQ(Slice(arrLog, iShow + 1, 4), (Lines{"GetErrorDialogState", "DestroyMemoryDialog", "DestroyErrorDialog",
+                                                  "DestroyFileNotUniqueDialog"}));
     EXPECT_FALSE(bCMorvek3EngineDialogs().IsLoaded());
 }
 
@@ -269,54 +258,49 @@ TEST_F(bCErrorAdminTest, MessagesEnterTheHistoryAndReportLinesGoOutAsMessages)
     bCErrorAdmin::GetInstance().CallFaultError("reported", nullptr, -1);
     Messages.UnregisterCallback(&RecordMessage);
 
-    std::vector<std::string> const arrHistory = LinesOfKind(Log(), 2);
+    Lines const arrHistory = LinesOfKind(Log(), 2);
     int const iPlain = IndexOf(arrHistory, "plain ");
     ASSERT_NE(iPlain, -1);
     ASSERT_LE(iPlain + 3u, arrHistory.size() - 1);
-    EXPECT_EQ(arrHistory[iPlain + 1], "described, Desc:why ");
-    EXPECT_EQ(arrHistory[iPlain + 2], "placed, Z:#12 -> 'kernel/oe_foo'");
-    EXPECT_EQ(arrHistory[iPlain + 3], "both, Desc:why, Z:#13 -> 'kernel/oe_foo'");
-    ASSERT_GE(g_arrMessages.size(), 3u);
-    EXPECT_EQ(g_arrMessages[0], "4|Morvek3 engine FAULT ERROR:|(#Fault error detected)|<null>|-1|5");
-    EXPECT_EQ(g_arrMessages[1], "4||(#Fault error detected)|<null>|-1|5");
-    EXPECT_EQ(g_arrMessages[2], "4|Module: reported|(#Fault error detected)|<null>|-1|5");
+    EXPECT_EQ(Slice(arrHistory, iPlain + 1, 3), (Lines{"described, Desc:why ", "placed, Z:#12 -> 'kernel/oe_foo'",
+                                                       "both, Desc:why, Z:#13 -> 'kernel/oe_foo'"}));
+    EXPECT_EQ(Slice(g_arrMessages, 0, 3), (Lines{"4|Morvek3 engine FAULT ERROR:|(#Fault error detected)|<null>|-1|5",
+                                                 "4||(#Fault error detected)|<null>|-1|5",
+                                                 "4|Module: reported|(#Fault error detected)|<null>|-1|5"}));
 }
 
 TEST_F(bCErrorAdminTest, NoFilePositionLineWithoutAFile)
 {
     setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
     bCErrorAdmin::GetInstance().CallFaultError(nullptr, nullptr, -1);
-    std::vector<std::string> const arrHead = LinesOfKind(Log(), 1);
-    ASSERT_EQ(arrHead.size(), 3u);
-    EXPECT_EQ(arrHead[2], "Module: (null)");
+    EXPECT_EQ(LinesOfKind(Log(), 1), (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: (null)"}));
     std::string const strLong(5000, 'm');
     fs::remove(m_Log);
     bCErrorAdmin::GetInstance().CallFaultError(strLong.c_str(), strLong.c_str(), strLong.c_str(), 1);
-    std::vector<std::string> const arrLong = LinesOfKind(Log(), 1);
+    Lines const arrLong = LinesOfKind(Log(), 1);
     ASSERT_EQ(arrLong.size(), 4u);
-    EXPECT_EQ(arrLong[2].size(), 2047u);
-    EXPECT_EQ(arrLong[3].size(), 2047u);
+    EXPECT_EQ(arrLong[2].size() + arrLong[3].size(), 2u * 2047);
 }
 
 TEST_F(bCErrorAdminTest, CallbacksRunLastRegisteredFirstOnBothSides)
 {
     setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
     bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
-    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackA, bEErrorPositionHandling_BeforeDialog, 1));
-    EXPECT_FALSE(Admin.RegisterCallback(&RecordCallbackA, bEErrorPositionHandling_BeforeDialog, 9));
-    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackB, bEErrorPositionHandling_BeforeDialog, 2));
-    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackA, bEErrorPositionHandling_AfterDialog, 3));
-    EXPECT_TRUE(Admin.RegisterCallback(&RecordCallbackB, static_cast<bEErrorPositionHandling>(2), 4));
+    EXPECT_TRUE(Admin.RegisterCallback(RecordCallbackA, bEErrorPositionHandling_BeforeDialog, 1));
+    EXPECT_FALSE(Admin.RegisterCallback(RecordCallbackA, bEErrorPositionHandling_BeforeDialog, 9));
+    EXPECT_TRUE(Admin.RegisterCallback(RecordCallbackB, bEErrorPositionHandling_BeforeDialog, 2));
+    EXPECT_TRUE(Admin.RegisterCallback(RecordCallbackA, bEErrorPositionHandling_AfterDialog, 3));
+    EXPECT_TRUE(Admin.RegisterCallback(RecordCallbackB, static_cast<bEErrorPositionHandling>(2), 4));
     Admin.CallFaultError("callbacks", nullptr, 1);
     EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"B2:2", "A2:1", "A2:3"}));
 
-    EXPECT_TRUE(Admin.UnregisterCallback(&RecordCallbackA)); // the before-list first
+    EXPECT_TRUE(Admin.UnregisterCallback(RecordCallbackA)); // the before-list first
     g_arrCalls.clear();
     Admin.CallFaultError("callbacks", nullptr, 1);
     EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"B2:2", "A2:3"}));
-    EXPECT_TRUE(Admin.UnregisterCallback(&RecordCallbackA));
-    EXPECT_TRUE(Admin.UnregisterCallback(&RecordCallbackB));
-    EXPECT_FALSE(Admin.UnregisterCallback(&RecordCallbackB));
+    EXPECT_TRUE(Admin.UnregisterCallback(RecordCallbackA));
+    EXPECT_TRUE(Admin.UnregisterCallback(RecordCallbackB));
+    EXPECT_FALSE(Admin.UnregisterCallback(RecordCallbackB));
 }
 
 TEST_F(bCErrorAdminTest, LockCountAndTrace)
@@ -367,10 +351,8 @@ TEST_F(bCErrorAdminTest, DialogHandleCountsReferencesAndAnswersForMissingEntries
     }
     EXPECT_EQ(Handle.GetReferenceCount(), 0);
     EXPECT_EQ(Handle.ReleaseReference(), 0);
-    std::vector<std::string> const arrLog = Log();
-    EXPECT_EQ(arrLog,
-              (std::vector<std::string>{"CreateErrorDialog 1", "CreateFileNotUniqueDialog", "DestroyMemoryDialog",
-                                        "DestroyErrorDialog", "DestroyFileNotUniqueDialog"}));
+    EXPECT_EQ(Log(), (Lines{"CreateErrorDialog 1", "CreateFileNotUniqueDialog", "DestroyMemoryDialog",
+                            "DestroyErrorDialog", "DestroyFileNotUniqueDialog"}));
 }
 
 TEST_F(bCErrorAdminTest, MissingDialogsModuleWarnsAndRunsOn)
@@ -422,13 +404,11 @@ TEST_F(bCErrorAdminDeathTest, FatalErrorEndsWith447)
 {
     EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("bCFoo::Bar", "broken", "kernel/oe_foo.cpp", 12),
                 ::testing::ExitedWithCode(191), "");
-    std::vector<std::string> const arrLog = Log();
+    Lines const arrLog = Log();
     ASSERT_FALSE(arrLog.empty());
     EXPECT_EQ(arrLog[0], "CreateErrorDialog 1");
-    std::vector<std::string> const arrHead = LinesOfKind(arrLog, 1);
-    ASSERT_EQ(arrHead.size(), 4u);
-    EXPECT_EQ(arrHead[0], "Morvek3 engine FATAL ERROR:");
-    EXPECT_EQ(arrHead[2], "Module: bCFoo::Bar --> (broken)");
+    EXPECT_EQ(LinesOfKind(arrLog, 1), (Lines{"Morvek3 engine FATAL ERROR:", "", "Module: bCFoo::Bar --> (broken)",
+                                             "Filename:<kernel/oe_foo.cpp>, Line:#12"}));
     EXPECT_EQ(arrLog.back(), "DestroyFileNotUniqueDialog");
 }
 
@@ -460,9 +440,7 @@ TEST_F(bCErrorAdminDeathTest, FatalErrorDuringAReportReturnsAtOnce)
             bCErrorAdmin::GetInstance().CallFatalError("outer", nullptr, 0);
         },
         ::testing::ExitedWithCode(191), "");
-    std::vector<std::string> const arrHead = LinesOfKind(Log(), 1);
-    ASSERT_EQ(arrHead.size(), 3u);
-    EXPECT_EQ(arrHead[2], "Module: outer");
+    EXPECT_EQ(LinesOfKind(Log(), 1), (Lines{"Morvek3 engine FATAL ERROR:", "", "Module: outer"}));
 }
 
 TEST_F(bCErrorAdminDeathTest, DebugAnswerReturnsWithPanicLeftSet)
@@ -487,18 +465,16 @@ TEST_F(bCErrorAdminDeathTest, SegmentationFaultIsReportedAndDumped)
             WriteToNull();
         },
         ::testing::ExitedWithCode(191), "");
-    std::vector<std::string> const arrLog = Log();
-    std::vector<std::string> const arrHead = LinesOfKind(arrLog, 1);
+    Lines const arrLog = Log();
+    Lines const arrHead = LinesOfKind(arrLog, 1);
     ASSERT_EQ(arrHead.size(), 1u);
     EXPECT_NE(arrHead[0].find("\\ncaused a EXCEPTION_ACCESS_VIOLATION\\nin module "), std::string::npos);
-    std::vector<std::string> const arrStack = LinesOfKind(arrLog, 4);
+    Lines const arrStack = LinesOfKind(arrLog, 4);
     ASSERT_GE(arrStack.size(), 8u);
-    EXPECT_EQ(arrStack[0], "Callstack:");
-    EXPECT_EQ(arrStack[1], "------------------------------");
+    EXPECT_EQ(Slice(arrStack, 0, 2), (Lines{"Callstack:", "------------------------------"}));
     EXPECT_TRUE(std::regex_search(arrStack[2], std::regex("^[0-9A-F]{4}:[0-9A-F]{8} \\(0x")));
     // The register text is a single entry after the two register head lines.
-    EXPECT_EQ(arrStack[arrStack.size() - 3], "Registers:");
-    EXPECT_EQ(arrStack[arrStack.size() - 4], "");
+    EXPECT_EQ(Slice(arrStack, arrStack.size() - 4, 2), (Lines{"", "Registers:"}));
     EXPECT_TRUE(std::regex_match(arrStack.back(),
                                  std::regex("EAX=[0-9A-F]{8}  EBX=[0-9A-F]{8}  ECX=[0-9A-F]{8}  EDX=[0-9A-F]{8}  "
                                             "ESI=[0-9A-F]{8}\\\\nEDI=[0-9A-F]{8}  EBP=[0-9A-F]{8}  ESP=[0-9A-F]{8}  "
@@ -546,7 +522,7 @@ TEST_F(bCErrorAdminDeathTest, IntegerDivisionByZeroIsReported)
             std::exit(DivideByZero());
         },
         ::testing::ExitedWithCode(191), "");
-    std::vector<std::string> const arrHead = LinesOfKind(Log(), 1);
+    Lines const arrHead = LinesOfKind(Log(), 1);
     ASSERT_EQ(arrHead.size(), 1u);
     EXPECT_NE(arrHead[0].find("caused a EXCEPTION_INT_DIVIDE_BY_ZERO"), std::string::npos);
     EXPECT_TRUE(fs::exists(m_Dir / "morvek3"));

@@ -25,42 +25,40 @@ namespace
     };
 } // namespace
 
-TEST(bCEventWin32, StartsValidAndNotSignalled)
+TEST(bCEventWin32, StartsNotSignalledAndASignalReleasesOneWait)
 {
     bCEventWin32 Event;
     EXPECT_TRUE(Event.IsValid());
     ASSERT_NE(Event.GetHandle(), nullptr);
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
-}
-
-TEST(bCEventWin32, SignalReleasesOneWaitAndResetsItself)
-{
-    bCEventWin32 Event;
     Event.Signal();
     Event.Signal(); // no count: still one release
     EXPECT_TRUE(OEWaitForEvent(Handle(Event), 0));
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
-
     Event.Signal();
     Event.Unsignal();
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
-
     Event.Signal();
     Event.WaitForSignal(-1); // signalled: returns and consumes
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
 }
 
+// Of two threads waiting, through the handle and through WaitForSignal, a
+// signal releases exactly one.
 TEST(bCEventWin32, SignalWakesExactlyOneOfTwoWaiters)
 {
     bCEventWin32 Event;
     std::atomic<int> iReleased{0};
-    auto Wait = [&] {
+    Worker A([&] {
         if (OEWaitForEvent(Handle(Event), oetest::g_iBoundMilliseconds))
             ++iReleased;
-    };
-    Worker A(Wait);
-    Worker B(Wait);
+    });
+    Worker B([&] {
+        Event.WaitForSignal(-1);
+        ++iReleased;
+    });
     oetest::Moment();
+    EXPECT_EQ(iReleased.load(), 0);
     Event.Signal();
     ASSERT_TRUE(oetest::WaitFor([&] { return iReleased.load() >= 1; }));
     oetest::Moment();
@@ -69,21 +67,6 @@ TEST(bCEventWin32, SignalWakesExactlyOneOfTwoWaiters)
     ASSERT_TRUE(A.Join());
     ASSERT_TRUE(B.Join());
     EXPECT_EQ(iReleased.load(), 2);
-}
-
-TEST(bCEventWin32, WaitForSignalWaitsForAnotherThread)
-{
-    bCEventWin32 Event;
-    std::atomic<bool> bReleased{false};
-    Worker Waiter([&] {
-        Event.WaitForSignal(-1);
-        bReleased = true;
-    });
-    oetest::Moment();
-    EXPECT_FALSE(bReleased.load());
-    Event.Signal();
-    ASSERT_TRUE(Waiter.Join());
-    EXPECT_TRUE(bReleased.load());
 }
 
 TEST(bCEventWin32, PulseReleasesOnlyAWaiterPresentThen)

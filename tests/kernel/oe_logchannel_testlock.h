@@ -6,8 +6,13 @@
 // processes, so the tests that use those names take this file lock first
 // (waiting at most a minute) and hold it for the whole test.
 
+#include "oe_basemem_testsupport.h"
+
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <fcntl.h>
+#include <string>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
@@ -37,5 +42,28 @@ private:
     int m_iFile = -1;
     bool m_bLocked = false;
 };
+
+// Copying a channel is refused with two boxes (the copy and the assignment)
+// that offer the debugger; the answer is no.
+template <typename Channel> void ExpectCopyRefused(char const * a_pcCaption)
+{
+    RecordedBoxes().clear();
+    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordingBoxHandler);
+    {
+        Channel Copy(Channel::GetInstance());
+        Copy = Channel::GetInstance();
+    }
+    OESetMessageBoxHandler(funcPrevious);
+    std::string const strTail = " not implemented. This message should never be seen. Follow the rabbit !\n\nPress "
+                                "YES to enter debugger";
+    ASSERT_EQ(2u, RecordedBoxes().size());
+    EXPECT_EQ("Copyconstructor" + strTail, RecordedBoxes()[0].m_strText);
+    EXPECT_EQ("Copyoperator" + strTail, RecordedBoxes()[1].m_strText);
+    for (bSRecordedBox const & Box : RecordedBoxes())
+    {
+        EXPECT_EQ(a_pcCaption, Box.m_strCaption);
+        EXPECT_EQ(unsigned(MB_YESNO | MB_ICONWARNING), Box.m_uStyle); // exclamation, Yes/No
+    }
+}
 
 #endif

@@ -1,6 +1,8 @@
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/platform/oe_messagebox.h>
 
+#include "oe_basemem_testsupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -127,38 +129,21 @@ TEST_F(bCMessageAdminTest, CallbacksRunByPriorityThenInRegistrationOrderOnce)
     EXPECT_EQ(7u, g_arrDeliveries[1].m_uUserData);
 }
 
-namespace
-{
-    struct bSBox
-    {
-        std::string m_strText;
-        std::string m_strCaption;
-        unsigned int m_uStyle;
-    };
-    std::vector<bSBox> g_arrBoxes;
-
-    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
-    {
-        g_arrBoxes.push_back(bSBox{a_pcText, a_pcCaption, a_uStyle});
-        return IDOK;
-    }
-} // namespace
-
 TEST_F(bCMessageAdminTest, CriticalCallbackRefusesEveryFurtherRegistrationWithAMessageBox)
 {
     bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
-    g_arrBoxes.clear();
-    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
+    RecordedBoxes().clear();
+    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordingBoxHandler);
     ASSERT_TRUE(Register(&Record<1>, bEMessageCallbackPriority_Critical));
     EXPECT_FALSE(Admin.RegisterCallback(&Record<2>, bEMessageCallbackPriority_Low, 0));
     EXPECT_FALSE(Admin.RegisterCallback(&Record<3>, bEMessageCallbackPriority_Critical, 0));
     EXPECT_FALSE(Admin.RegisterCallback(&Record<1>, bEMessageCallbackPriority_Critical, 0)); // duplicate: silent
     OESetMessageBoxHandler(funcPrevious);
-    ASSERT_EQ(2u, g_arrBoxes.size());
-    EXPECT_EQ("bCMessageAdmin::RegisterCallback", g_arrBoxes[0].m_strCaption);
+    ASSERT_EQ(2u, RecordedBoxes().size());
+    EXPECT_EQ("bCMessageAdmin::RegisterCallback", RecordedBoxes()[0].m_strCaption);
     EXPECT_EQ("You\xC2\xB4ve tried to register a new critical message callback.\nThis is not allowed !",
-              g_arrBoxes[0].m_strText);
-    EXPECT_EQ(unsigned(MB_OK | MB_ICONWARNING), g_arrBoxes[0].m_uStyle);
+              RecordedBoxes()[0].m_strText);
+    EXPECT_EQ(unsigned(MB_OK | MB_ICONWARNING), RecordedBoxes()[0].m_uStyle);
 
     OE_MESSAGE(5, "critical first");
     ASSERT_FALSE(g_arrDeliveries.empty());
@@ -253,40 +238,27 @@ TEST_F(bCMessageAdminTest, BadInputReachesCallbacksUnchangedOrIsFiltered)
 
 namespace
 {
-    std::vector<int> g_arrSelfRemovalOrder;
-
-    bool RemovesItself(bEMessageTypes, char const *, char const *, unsigned long, char const *, int, int);
-    bool Second(bEMessageTypes, char const *, char const *, unsigned long, char const *, int, int)
+    // Records its number; the first one unregisters itself.
+    template <int N> bool Counted(bEMessageTypes, char const *, char const *, unsigned long, char const *, int, int)
     {
-        g_arrSelfRemovalOrder.push_back(2);
-        return true;
-    }
-    bool Third(bEMessageTypes, char const *, char const *, unsigned long, char const *, int, int)
-    {
-        g_arrSelfRemovalOrder.push_back(3);
-        return true;
-    }
-    bool RemovesItself(bEMessageTypes, char const *, char const *, unsigned long, char const *, int, int)
-    {
-        g_arrSelfRemovalOrder.push_back(1);
-        bCMessageAdmin::GetInstance().UnregisterCallback(&RemovesItself);
+        g_arrDeliveries.push_back(bSDelivery{N, bEMessageTypes_Info, false, "", false, "", 0, "", false, 0, 0});
+        if (N == 1)
+            bCMessageAdmin::GetInstance().UnregisterCallback(&Counted<1>);
         return true;
     }
 } // namespace
 
 TEST_F(bCMessageAdminTest, CallbackThatUnregistersItselfShiftsTheRestOfItsPass)
 {
-    g_arrSelfRemovalOrder.clear();
-    ASSERT_TRUE(Register(&RemovesItself, bEMessageCallbackPriority_Low));
-    ASSERT_TRUE(Register(&Second, bEMessageCallbackPriority_Low));
-    ASSERT_TRUE(Register(&Third, bEMessageCallbackPriority_Low));
+    for (bFMessageCallback funcCallback : {&Counted<1>, &Counted<2>, &Counted<3>})
+        ASSERT_TRUE(Register(funcCallback, bEMessageCallbackPriority_Low));
     OE_MESSAGE(5, "first");
     // The table is walked by index and its size read anew after each call:
     // the entry that moves into the freed slot is passed over once.
-    EXPECT_EQ((std::vector<int>{1, 3}), g_arrSelfRemovalOrder);
-    g_arrSelfRemovalOrder.clear();
+    EXPECT_EQ((std::vector<int>{1, 3}), CallbackOrder());
+    g_arrDeliveries.clear();
     OE_MESSAGE(5, "second");
-    EXPECT_EQ((std::vector<int>{2, 3}), g_arrSelfRemovalOrder);
+    EXPECT_EQ((std::vector<int>{2, 3}), CallbackOrder());
 }
 
 namespace

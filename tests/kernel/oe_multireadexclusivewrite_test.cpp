@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,15 @@ namespace
         bool HasWaitingWriter() const { return m_uWaitingWriter.load() != 0; }
         bool IsOnlyReader() const { return WriterIsOnlyReader(); }
     };
+
+    // Posts a step to an actor that raises the flag once the step returned.
+    void PostThenRaise(Actor & a_Actor, std::function<void()> a_Step, std::atomic<bool> & a_bDone)
+    {
+        a_Actor.Post([a_Step, &a_bDone] {
+            a_Step();
+            a_bDone = true;
+        });
+    }
 } // namespace
 
 TEST(bCMultiReadExclusiveWriteWin32, ReadsAndWritesNestOnOneThread)
@@ -68,10 +78,8 @@ TEST(bCMultiReadExclusiveWriteWin32, AReaderWritesWithoutWaitingForItself)
     EXPECT_EQ(Lock.GetReaderCount(), 1); // A still reads
 
     std::atomic<bool> bWriting{false};
-    W.Post([&] {
-        Lock.BeginWrite();
-        bWriting = true;
-    });
+    PostThenRaise(
+        W, [&] { Lock.BeginWrite(); }, bWriting);
     oetest::Moment();
     EXPECT_FALSE(bWriting.load());
     ASSERT_TRUE(A.Run([&] { Lock.EndRead(); }));
@@ -91,10 +99,8 @@ TEST(bCMultiReadExclusiveWriteWin32, AWriterWaitsForTheLastReadOfOthers)
     }));
     ASSERT_TRUE(B.Run([&] { Lock.BeginRead(); }));
     std::atomic<bool> bWriting{false};
-    B.Post([&] {
-        Lock.BeginWrite();
-        bWriting = true;
-    });
+    PostThenRaise(
+        B, [&] { Lock.BeginWrite(); }, bWriting);
     oetest::Moment();
     EXPECT_FALSE(bWriting.load());
     ASSERT_TRUE(A.Run([&] { Lock.EndRead(); }));
@@ -120,10 +126,8 @@ TEST(bCMultiReadExclusiveWriteWin32, AWriterThatWaitedStillHoldsOffTheNextWriter
     ASSERT_TRUE(A.Run([&] { Lock.BeginRead(); }));
     ASSERT_TRUE(R.Run([&] { Lock.BeginRead(); }));
     std::atomic<bool> bAWriting{false};
-    A.Post([&] {
-        Lock.BeginWrite();
-        bAWriting = true;
-    });
+    PostThenRaise(
+        A, [&] { Lock.BeginWrite(); }, bAWriting);
     ASSERT_TRUE(oetest::WaitFor([&] { return Lock.HasWaitingWriter(); }));
     ASSERT_TRUE(R.Run([&] { Lock.EndRead(); }));
     ASSERT_TRUE(A.WaitIdle());
@@ -132,10 +136,8 @@ TEST(bCMultiReadExclusiveWriteWin32, AWriterThatWaitedStillHoldsOffTheNextWriter
     EXPECT_EQ(Lock.GetReaderCount(), 1); // A's read, back from the write
 
     std::atomic<bool> bBWriting{false};
-    B.Post([&] {
-        Lock.BeginWrite();
-        bBWriting = true;
-    });
+    PostThenRaise(
+        B, [&] { Lock.BeginWrite(); }, bBWriting);
     ASSERT_TRUE(oetest::WaitFor([&] { return Lock.HasWaitingWriter(); }));
     oetest::Moment();
     EXPECT_FALSE(bBWriting.load());
@@ -153,15 +155,11 @@ TEST(bCMultiReadExclusiveWriteWin32, NewReadersQueueBehindAWaitingWriterWhileOld
     ASSERT_TRUE(A.Run([&] { Lock.BeginRead(); }));
     std::atomic<bool> bWriting{false};
     std::atomic<bool> bNewReader{false};
-    W.Post([&] {
-        Lock.BeginWrite();
-        bWriting = true;
-    });
+    PostThenRaise(
+        W, [&] { Lock.BeginWrite(); }, bWriting);
     ASSERT_TRUE(oetest::WaitFor([&] { return Lock.HasWaitingWriter(); }));
-    C.Post([&] {
-        Lock.BeginRead();
-        bNewReader = true;
-    });
+    PostThenRaise(
+        C, [&] { Lock.BeginRead(); }, bNewReader);
     ASSERT_TRUE(A.Run([&] { Lock.BeginRead(); })); // an old reader is let through
     oetest::Moment();
     EXPECT_FALSE(bNewReader.load());
@@ -317,10 +315,8 @@ TEST(bCMultiReadExclusiveWriteWin32, DestroyingWaitsForTheReadersOfOthers)
     Actor A, D;
     ASSERT_TRUE(A.Run([&] { pLock->BeginRead(); }));
     std::atomic<bool> bDestroyed{false};
-    D.Post([&] {
-        delete pLock;
-        bDestroyed = true;
-    });
+    PostThenRaise(
+        D, [&] { delete pLock; }, bDestroyed);
     oetest::Moment();
     EXPECT_FALSE(bDestroyed.load());
     ASSERT_TRUE(A.Run([&] { pLock->EndRead(); }));

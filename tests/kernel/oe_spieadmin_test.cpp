@@ -94,6 +94,9 @@ TEST_F(bCSpieAdminTest, HelloMessagesAndGoodbyeAreExactBytes)
 {
     CreateInFolder();
     EXPECT_EQ(std::string(1, '\0'), Receive().value_or("none"));
+    bCSpieAdmin::GetInstance().Create(); // again while connected: goodbye, hello, still registered once
+    EXPECT_EQ(std::string(1, '\x01'), Receive().value_or("none"));
+    EXPECT_EQ(std::string(1, '\0'), Receive().value_or("none"));
     OE_MESSAGE(5, "abc");
     EXPECT_EQ(Packet(2, 5, "abc"), Receive().value_or("none"));
     OE_MESSAGEF_WARN("n=%d", -7);
@@ -110,18 +113,6 @@ TEST_F(bCSpieAdminTest, HelloMessagesAndGoodbyeAreExactBytes)
     EXPECT_EQ(std::string(1, '\x01'), Receive().value_or("none"));
     OE_MESSAGE(5, "after goodbye");
     EXPECT_FALSE(Receive(200)) << "a disabled channel sends nothing";
-}
-
-TEST_F(bCSpieAdminTest, CreatingAgainWhileConnectedSaysGoodbyeThenHello)
-{
-    CreateInFolder();
-    ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
-    bCSpieAdmin::GetInstance().Create();
-    EXPECT_EQ(std::string(1, '\x01'), Receive().value_or("none"));
-    EXPECT_EQ(std::string(1, '\0'), Receive().value_or("none"));
-    OE_MESSAGE(5, "once");
-    EXPECT_EQ(Packet(2, 5, "once"), Receive().value_or("none")) << "registered once, not twice";
-    EXPECT_FALSE(Receive(200));
 }
 
 TEST_F(bCSpieAdminTest, TextsAreNormalisedButKeepTheirTabs)
@@ -142,13 +133,7 @@ TEST_F(bCSpieAdminTest, TextsAreNormalisedButKeepTheirTabs)
     OE_MESSAGE(5, nullptr); // nothing to send
     OE_MESSAGE(5, "next");
     EXPECT_EQ(Packet(2, 5, "next"), Receive().value_or("none"));
-}
-
-TEST_F(bCSpieAdminTest, LongTextIsCutToOnePacketKeepingItsTerminator)
-{
-    CreateInFolder();
-    ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
-    std::string const strLong(100000, 'L');
+    std::string const strLong(100000, 'L'); // cut to one packet, keeping its terminator
     OE_MESSAGE(5, strLong.c_str());
     std::optional<std::string> Cut = Receive();
     ASSERT_TRUE(Cut);
@@ -166,44 +151,11 @@ TEST_F(bCSpieAdminTest, WithoutTheMarkerNothingIsSentNotEvenHello)
     EXPECT_FALSE(Receive(200));
 }
 
-namespace
-{
-    std::vector<std::string> g_arrBoxTexts;
-    std::vector<std::string> g_arrBoxCaptions;
-    std::vector<unsigned int> g_arrBoxStyles;
-
-    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
-    {
-        g_arrBoxTexts.push_back(a_pcText);
-        g_arrBoxCaptions.push_back(a_pcCaption);
-        g_arrBoxStyles.push_back(a_uStyle);
-        return IDNO;
-    }
-} // namespace
-
 TEST_F(bCSpieAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
 {
     CreateInFolder();
     ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
-    g_arrBoxTexts.clear();
-    g_arrBoxCaptions.clear();
-    g_arrBoxStyles.clear();
-    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
-    {
-        bCSpieAdmin Copy(bCSpieAdmin::GetInstance());
-        Copy = bCSpieAdmin::GetInstance();
-    }
-    OESetMessageBoxHandler(funcPrevious);
-    ASSERT_EQ(2u, g_arrBoxTexts.size());
-    EXPECT_EQ("Copyconstructor not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES "
-              "to enter debugger",
-              g_arrBoxTexts[0]);
-    EXPECT_EQ("Copyoperator not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES to "
-              "enter debugger",
-              g_arrBoxTexts[1]);
-    EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[0]);
-    EXPECT_EQ("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)", g_arrBoxCaptions[1]);
-    EXPECT_EQ(std::vector<unsigned int>(2, MB_YESNO | MB_ICONWARNING), g_arrBoxStyles); // exclamation, Yes/No
+    ExpectCopyRefused<bCSpieAdmin>("bCSpieAdmin::bCSpieAdmin(const bCSpieAdmin &)");
     OE_MESSAGE(5, "still here"); // the copy sent no goodbye and took no registration
     EXPECT_EQ(Packet(2, 5, "still here"), Receive().value_or("none"));
 }

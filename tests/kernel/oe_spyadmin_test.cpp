@@ -125,27 +125,23 @@ namespace
     };
 } // namespace
 
+// Every Create finds the viewer anew and announces itself, yet stays registered once.
 TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndSendsStartThenShow)
 {
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
-    std::optional<bSReceived> Start = Receive();
-    std::optional<bSReceived> Show = Receive();
-    ASSERT_TRUE(Start && Show);
-    EXPECT_EQ(std::string("\x02WM_LOGCOMMAND\0START\0", 21), m_arrRaw[0]);
-    EXPECT_EQ(std::string("\x02WM_LOGCOMMAND\0SHOW\0", 20), m_arrRaw[1]);
-    EXPECT_EQ("SHOW", Show->m_strAtom);
-}
-
-TEST_F(bCSpyAdminTest, CreatingAgainAnnouncesItselfAnewAndStaysRegisteredOnce)
-{
-    Receive(), Receive();
-    bCSpyAdmin::GetInstance().Create();
-    std::optional<bSReceived> Start = Receive();
-    std::optional<bSReceived> Show = Receive();
-    ASSERT_TRUE(Start && Show);
-    EXPECT_EQ("START", Start->m_strAtom);
-    EXPECT_EQ("SHOW", Show->m_strAtom);
+    for (int iCreate = 0; iCreate < 2; ++iCreate)
+    {
+        if (iCreate)
+            bCSpyAdmin::GetInstance().Create();
+        std::optional<bSReceived> Start = Receive();
+        std::optional<bSReceived> Show = Receive();
+        ASSERT_TRUE(Start && Show);
+        EXPECT_EQ(std::string("\x02WM_LOGCOMMAND\0START\0", 21), m_arrRaw[2 * iCreate]);
+        EXPECT_EQ(std::string("\x02WM_LOGCOMMAND\0SHOW\0", 20), m_arrRaw[2 * iCreate + 1]);
+        EXPECT_EQ("START", Start->m_strAtom);
+        EXPECT_EQ("SHOW", Show->m_strAtom);
+    }
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
     OE_MESSAGE(4, "one line");
     EXPECT_EQ((std::vector<std::string>{"Info: 4: one line"}), LinesUntilSentinel());
@@ -174,28 +170,20 @@ TEST_F(bCSpyAdminTest, EachLineArrivesAsOneCopyDataWithPrefixAndPriority)
         LinesUntilSentinel());
 }
 
-TEST_F(bCSpyAdminTest, LineBreaksSplitAndTabsBecomeFourSpaces)
+TEST_F(bCSpyAdminTest, LineBreaksSplitTabsBecomeFourSpacesAndLongTextStaysOneLine)
 {
     Receive(), Receive();
+    std::string const strLong(100000, 'L');
     OE_MESSAGE(5, "a\r\nb");
     OE_MESSAGE(5, "\r\n\n\r\r");
     OE_MESSAGE(5, "");
     OE_MESSAGE(5, nullptr);
     OE_MESSAGE(2, "\tx\ty");
     OE_MESSAGE(3, "one\n\n\ntwo\rthree\n");
-    EXPECT_EQ((std::vector<std::string>{"Info: 5: a", "Info: 5: b", "Info: 2:     x    y", "Info: 3: one",
-                                        "Info: 3: two", "Info: 3: three"}),
-              LinesUntilSentinel());
-}
-
-TEST_F(bCSpyAdminTest, LongTextArrivesAsOneLine)
-{
-    Receive(), Receive();
-    std::string const strLong(100000, 'L');
     OE_MESSAGE(5, strLong.c_str());
-    std::vector<std::string> const arrLines = LinesUntilSentinel();
-    ASSERT_EQ(1u, arrLines.size());
-    EXPECT_EQ("Info: 5: " + strLong, arrLines[0]);
+    EXPECT_EQ((std::vector<std::string>{"Info: 5: a", "Info: 5: b", "Info: 2:     x    y", "Info: 3: one",
+                                        "Info: 3: two", "Info: 3: three", "Info: 5: " + strLong}),
+              LinesUntilSentinel());
 }
 
 TEST_F(bCSpyAdminTest, LinesOfManyThreadsAreNeverInterleaved)
@@ -244,44 +232,10 @@ TEST_F(bCSpyAdminTest, ViewerThatDisappearsIsIgnored)
     EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
 }
 
-namespace
-{
-    std::vector<std::string> g_arrBoxTexts;
-    std::vector<std::string> g_arrBoxCaptions;
-    std::vector<unsigned int> g_arrBoxStyles;
-
-    int RecordBox(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
-    {
-        g_arrBoxTexts.push_back(a_pcText);
-        g_arrBoxCaptions.push_back(a_pcCaption);
-        g_arrBoxStyles.push_back(a_uStyle);
-        return IDNO;
-    }
-} // namespace
-
 TEST_F(bCSpyAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
 {
     Receive(), Receive();
-    g_arrBoxTexts.clear();
-    g_arrBoxCaptions.clear();
-    g_arrBoxStyles.clear();
-    OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
-    {
-        bCSpyAdmin Copy(bCSpyAdmin::GetInstance());
-        Copy = bCSpyAdmin::GetInstance();
-        EXPECT_EQ(nullptr, Copy.GetSpyHandle());
-    }
-    OESetMessageBoxHandler(funcPrevious);
-    ASSERT_EQ(2u, g_arrBoxTexts.size());
-    EXPECT_EQ("Copyconstructor not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES "
-              "to enter debugger",
-              g_arrBoxTexts[0]);
-    EXPECT_EQ("Copyoperator not implemented. This message should never be seen. Follow the rabbit !\n\nPress YES to "
-              "enter debugger",
-              g_arrBoxTexts[1]);
-    EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[0]);
-    EXPECT_EQ("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)", g_arrBoxCaptions[1]);
-    EXPECT_EQ(std::vector<unsigned int>(2, MB_YESNO | MB_ICONWARNING), g_arrBoxStyles); // exclamation, Yes/No
+    ExpectCopyRefused<bCSpyAdmin>("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)");
     // The destroyed copy took neither the window nor the registration with it.
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
     OE_MESSAGE(5, "after the copy");

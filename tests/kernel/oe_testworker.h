@@ -56,7 +56,6 @@ namespace oetest
                 return;
             m_Thread.detach();
         }
-        bool IsFinished() const { return m_Finished.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
         // True when the function finished within the time.
         bool Join(int a_iMilliseconds = g_iBoundMilliseconds)
         {
@@ -99,7 +98,6 @@ namespace oetest
             return m_pState->m_Changed.wait_for(Lock, std::chrono::milliseconds(a_iMilliseconds),
                                                 [this] { return m_pState->m_iPending == 0; });
         }
-        bool IsIdle() { return WaitIdle(0); }
         bool Run(std::function<void()> a_Step, int a_iMilliseconds = g_iBoundMilliseconds)
         {
             Post(std::move(a_Step));

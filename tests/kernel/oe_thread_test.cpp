@@ -100,28 +100,40 @@ namespace
     };
 } // namespace
 
-TEST(bCThreadWin32, StartsTheProcedureWithTheObjectsCopyOfTheContext)
+TEST(bCThreadWin32, StartsTheProcedureWithTheObjectsCopyOfTheContextAndNiceValues)
 {
     bSProcRecord Record;
+    Record.m_pRelease = OECreateEvent(true, false);
     g_pRecord = &Record;
     bCThreadWin32 Thread;
     EXPECT_FALSE(Thread.IsValid());
     EXPECT_EQ(Thread.GetHandle(), nullptr);
+    Thread.SetPriority(bCThreadWin32::bEThreadPriority_Lowest); // no thread: nothing happens
 
     bCThreadWin32::bSThreadContext const Context{0x1234, 5};
     ASSERT_TRUE(Thread.Create(Context, &RecordingProc));
     EXPECT_TRUE(Thread.IsValid());
-    EXPECT_NE(Thread.GetHandle(), nullptr);
-    ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bDone.load(); }));
+    ASSERT_NE(Thread.GetHandle(), nullptr);
+    ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bStarted.load(); }));
     EXPECT_EQ(Record.m_pArgument, &Thread.GetContext());
     EXPECT_EQ(Record.m_uOwner, 0x1234u);
     EXPECT_EQ(Record.m_uParam, 5u);
     EXPECT_NE(Record.m_uThreadId.load(), OEGetCurrentThreadId());
 
+    OEThread * pThread = static_cast<OEThread *>(Thread.GetHandle());
+    int const iBase = OEGetBaseNiceValue();
+    EXPECT_EQ(OEGetThreadNiceValue(pThread), iBase);
+    Thread.SetPriority(bCThreadWin32::bEThreadPriority_BelowNormal);
+    EXPECT_EQ(OEGetThreadNiceValue(pThread), std::min(iBase + 5, 19));
+    Thread.SetPriority(bCThreadWin32::bEThreadPriority_Idle);
+    EXPECT_EQ(OEGetThreadNiceValue(pThread), 19);
+
+    OESetEvent(Record.m_pRelease);
     Thread.Destroy();
+    EXPECT_TRUE(Record.m_bDone.load());
     EXPECT_FALSE(Thread.IsValid());
-    EXPECT_EQ(Thread.GetContext().m_uOwner, 0u);
-    EXPECT_EQ(Thread.GetContext().m_uParam, 0u);
+    EXPECT_EQ(Thread.GetContext().m_uOwner + Thread.GetContext().m_uParam, 0u);
+    OECloseEvent(Record.m_pRelease);
     g_pRecord = nullptr;
 }
 
@@ -145,42 +157,28 @@ TEST(bCThreadWin32, DestroyGivesUpOnAThreadThatDoesNotEnd)
     g_pRecord = nullptr;
 }
 
-TEST(bCThreadWin32, PriorityBecomesANiceValue)
+// Whether the work returns, ends its thread from a frame deeper down or lets
+// an exception escape, it runs once on a thread of its own, and finished work
+// may start again.
+TEST(bCThreadWin32Ex, RunsTheWorkOnAThreadOfItsOwnWhicheverWayItEnds)
 {
-    bSProcRecord Record;
-    Record.m_pRelease = OECreateEvent(true, false);
-    g_pRecord = &Record;
-    bCThreadWin32 Thread;
-    Thread.SetPriority(bCThreadWin32::bEThreadPriority_Lowest); // no thread: nothing happens
-    ASSERT_TRUE(Thread.Create(bCThreadWin32::bSThreadContext{0, 0}, &RecordingProc));
-    ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bStarted.load(); }));
-    OEThread * pThread = static_cast<OEThread *>(Thread.GetHandle());
-    int const iBase = OEGetBaseNiceValue();
-    EXPECT_EQ(OEGetThreadNiceValue(pThread), iBase);
-    Thread.SetPriority(bCThreadWin32::bEThreadPriority_BelowNormal);
-    EXPECT_EQ(OEGetThreadNiceValue(pThread), std::min(iBase + 5, 19));
-    Thread.SetPriority(bCThreadWin32::bEThreadPriority_Idle);
-    EXPECT_EQ(OEGetThreadNiceValue(pThread), 19);
-    OESetEvent(Record.m_pRelease);
-    Thread.Destroy();
-    EXPECT_TRUE(Record.m_bDone.load());
-    OECloseEvent(Record.m_pRelease);
-    g_pRecord = nullptr;
-}
-
-TEST(bCThreadWin32Ex, RunsTheWorkOnAThreadOfItsOwn)
-{
-    bCTestThread Thread;
-    ASSERT_TRUE(Thread.StartThread());
-    ASSERT_TRUE(Thread.WaitUntilFinished());
-    Thread.WaitIfThreadFinished();
-    EXPECT_EQ(Thread.m_iRuns.load(), 1);
-    EXPECT_NE(Thread.m_uThreadId.load(), 0u);
-    EXPECT_NE(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
-
-    ASSERT_TRUE(Thread.StartThread()); // finished work may start again
-    ASSERT_TRUE(Thread.WaitUntilFinished());
-    EXPECT_EQ(Thread.m_iRuns.load(), 2);
+    using bEMode = bCTestThread::bEMode;
+    for (bEMode eMode : {bEMode::Return, bEMode::End, bEMode::Throw})
+    {
+        SCOPED_TRACE(static_cast<int>(eMode));
+        bCTestThread Thread;
+        Thread.m_eMode = eMode;
+        ASSERT_TRUE(Thread.StartThread());
+        ASSERT_TRUE(Thread.WaitUntilFinished());
+        Thread.WaitIfThreadFinished();
+        EXPECT_EQ(Thread.m_iRuns.load(), 1);
+        EXPECT_FALSE(Thread.m_bPassedEnd.load());
+        EXPECT_NE(Thread.m_uThreadId.load(), 0u);
+        EXPECT_NE(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
+        ASSERT_TRUE(Thread.StartThread());
+        ASSERT_TRUE(Thread.WaitUntilFinished());
+        EXPECT_EQ(Thread.m_iRuns.load(), 2);
+    }
 }
 
 TEST(bCThreadWin32Ex, RefusesASecondStartWhileRunning)
@@ -196,19 +194,6 @@ TEST(bCThreadWin32Ex, RefusesASecondStartWhileRunning)
     EXPECT_EQ(Thread.m_iRuns.load(), 1);
 }
 
-TEST(bCThreadWin32Ex, EndThreadLeavesTheWorkAndEndsTheThread)
-{
-    bCTestThread Thread;
-    Thread.m_eMode = bCTestThread::bEMode::End;
-    ASSERT_TRUE(Thread.StartThread());
-    ASSERT_TRUE(Thread.WaitUntilFinished());
-    EXPECT_EQ(Thread.m_iRuns.load(), 1);
-    EXPECT_FALSE(Thread.m_bPassedEnd.load());
-    ASSERT_TRUE(Thread.StartThread());
-    ASSERT_TRUE(Thread.WaitUntilFinished());
-    EXPECT_EQ(Thread.m_iRuns.load(), 2);
-}
-
 TEST(bCThreadWin32Ex, ThreadFuncRunsTheWorkOfTheContextsOwner)
 {
     bCTestThread Thread;
@@ -219,47 +204,34 @@ TEST(bCThreadWin32Ex, ThreadFuncRunsTheWorkOfTheContextsOwner)
     EXPECT_FALSE(Thread.IsRunning());
 }
 
+// Without threads the work runs on the caller's thread before the start
+// returns; ending it leaves the work, not the caller.
 TEST(bCThreadWin32Ex, SynchronousSwitchRunsTheWorkBeforeStartReturns)
 {
     bSSynchronousWork Switch;
-    bCTestThread Thread;
-    ASSERT_TRUE(Thread.StartThread());
-    EXPECT_EQ(Thread.m_iRuns.load(), 1);
-    EXPECT_EQ(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
-    EXPECT_FALSE(Thread.IsRunning());
-    Thread.WaitIfThreadFinished(); // returns at once
-    ASSERT_TRUE(Thread.StartThread());
-    EXPECT_EQ(Thread.m_iRuns.load(), 2);
-}
-
-TEST(bCThreadWin32Ex, SynchronousEndThreadLeavesTheWorkNotTheCaller)
-{
-    bSSynchronousWork Switch;
-    bCTestThread Thread;
-    Thread.m_eMode = bCTestThread::bEMode::End;
-    bool bCallerContinued = false;
-    Worker Caller([&] {
-        EXPECT_TRUE(Thread.StartThread());
-        bCallerContinued = true;
-    });
-    ASSERT_TRUE(Caller.Join());
-    EXPECT_TRUE(bCallerContinued);
-    EXPECT_EQ(Thread.m_iRuns.load(), 1);
-    EXPECT_FALSE(Thread.m_bPassedEnd.load());
-    EXPECT_FALSE(Thread.IsRunning());
-}
-
-TEST(bCThreadWin32Ex, AnEscapingExceptionEndsOnlyTheWork)
-{
-    bCTestThread Thread;
-    Thread.m_eMode = bCTestThread::bEMode::Throw;
-    ASSERT_TRUE(Thread.StartThread());
-    ASSERT_TRUE(Thread.WaitUntilFinished());
-    EXPECT_EQ(Thread.m_iRuns.load(), 1);
-
-    bSSynchronousWork Switch;
-    EXPECT_TRUE(Thread.StartThread());
-    EXPECT_EQ(Thread.m_iRuns.load(), 2);
+    using bEMode = bCTestThread::bEMode;
+    for (bEMode eMode : {bEMode::Return, bEMode::End, bEMode::Throw})
+    {
+        SCOPED_TRACE(static_cast<int>(eMode));
+        bCTestThread Thread;
+        Thread.m_eMode = eMode;
+        bool bCallerContinued = false;
+        uint32_t uCaller = 0;
+        Worker Caller([&] {
+            uCaller = OEGetCurrentThreadId();
+            EXPECT_TRUE(Thread.StartThread());
+            bCallerContinued = true;
+        });
+        ASSERT_TRUE(Caller.Join());
+        EXPECT_TRUE(bCallerContinued);
+        EXPECT_EQ(Thread.m_iRuns.load(), 1);
+        EXPECT_EQ(Thread.m_uThreadId.load(), uCaller);
+        EXPECT_FALSE(Thread.m_bPassedEnd.load());
+        EXPECT_FALSE(Thread.IsRunning());
+        Thread.WaitIfThreadFinished(); // returns at once
+        ASSERT_TRUE(Thread.StartThread());
+        EXPECT_EQ(Thread.m_iRuns.load(), 2);
+    }
 }
 
 TEST(bCThreadWin32Ex, EndThreadOutsideTheWorkIsRefused)

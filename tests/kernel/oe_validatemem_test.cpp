@@ -33,24 +33,16 @@ namespace
     };
 } // namespace
 
+// A default object breaks, warns and ends the program on damage, without
+// tracing; the process's object does everything.
 TEST_F(bCValidateMemoryTest, FlagsOfTheConstructors)
 {
     bCValidateMemory Default;
-    EXPECT_TRUE(Default.GetBreakOnError());
-    EXPECT_FALSE(Default.GetTraceOnError());
-    EXPECT_TRUE(Default.GetWarningMessageOnError());
-    EXPECT_TRUE(Default.GetFatalErrorOnError());
-    bCValidateMemory Given(false, true, false, true);
-    EXPECT_FALSE(Given.GetBreakOnError());
-    EXPECT_TRUE(Given.GetTraceOnError());
-    EXPECT_FALSE(Given.GetWarningMessageOnError());
-    EXPECT_TRUE(Given.GetFatalErrorOnError());
-    Given.SetBreakOnError(true);
-    Given.SetTraceOnError(false);
-    Given.SetWarningMessageOnError(true);
-    Given.SetFatalErrorOnError(false);
-    EXPECT_TRUE(Given.GetBreakOnError() && !Given.GetTraceOnError() && Given.GetWarningMessageOnError() &&
-                !Given.GetFatalErrorOnError());
+    EXPECT_TRUE(Default.GetBreakOnError() && !Default.GetTraceOnError() && Default.GetWarningMessageOnError() &&
+                Default.GetFatalErrorOnError());
+    bCValidateMemory const Given(false, true, false, true);
+    EXPECT_TRUE(!Given.GetBreakOnError() && Given.GetTraceOnError() && !Given.GetWarningMessageOnError() &&
+                Given.GetFatalErrorOnError());
     bCValidateMemory const & Process = bCValidateMemory::GetInstance();
     EXPECT_TRUE(Process.GetBreakOnError() && Process.GetTraceOnError() && Process.GetWarningMessageOnError() &&
                 Process.GetFatalErrorOnError());
@@ -73,21 +65,15 @@ TEST_F(bCValidateMemoryTest, WarningPerReportTextAndTheProgramGoesOn)
     Admin.Free(pcBlock);
 }
 
-TEST_F(bCValidateMemoryTest, SilentWhenNeitherWarningNorFatal)
+TEST_F(bCValidateMemoryTest, SilentWhenNeitherWarningNorFatalOrNothingIsTracked)
 {
     bCFlagsGuard Guard;
-    bCValidateMemory::GetInstance().SetFatalErrorOnError(false);
-    bCValidateMemory::GetInstance().SetWarningMessageOnError(false);
-    bCMessageRecorder Recorder;
-    EXPECT_TRUE(bCValidateMemory::s_funcMemoryCallback("text", nullptr));
-    EXPECT_EQ(Recorder.GetAll(), "");
-}
-
-TEST_F(bCValidateMemoryTest, ValidateOfTheUntrackedAdministrationReportsNothing)
-{
     void * pBlock = bCMemoryAdmin::GetInstance().Malloc(8, nullptr, nullptr, -1);
     bCMessageRecorder Recorder;
     bCValidateMemory::GetInstance().Validate(); // all flags set, yet nothing to report
+    bCValidateMemory::GetInstance().SetFatalErrorOnError(false);
+    bCValidateMemory::GetInstance().SetWarningMessageOnError(false);
+    EXPECT_TRUE(bCValidateMemory::s_funcMemoryCallback("text", nullptr));
     EXPECT_EQ(Recorder.GetAll(), "");
     bCMemoryAdmin::GetInstance().Free(pBlock);
 }
