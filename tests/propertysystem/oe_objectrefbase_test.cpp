@@ -1,7 +1,5 @@
-#include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/propertysystem/base/oe_objectrefbase.h>
 
-#include "kernel/oe_stream_testsupport.h"
 #include "propertysystem/oe_objecttestsupport.h"
 
 #include <gtest/gtest.h>
@@ -159,38 +157,4 @@ TEST(bCObjectRefBase, NotificationsForwardInOrderWithTheirAnswers)
     bCCountedObject Plain;
     EXPECT_TRUE(Plain.NotifyPropertyValueChangedEnterEx("Name", false));
     EXPECT_TRUE(Plain.NotifyPropertyValueChangedExitEx("Name", false));
-}
-
-TEST(bCObjectRefBase, StreamFormIsTheVersionWord)
-{
-    bCCountedObject Object;
-    bCMemoryStream Stream;
-    Stream << Object;
-    EXPECT_EQ(Object.Write(Stream), bEResult_Ok);
-    EXPECT_EQ(GetBytes(Stream), CBytes({1, 0, 1, 0}));
-
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    EXPECT_EQ(Object.Read(Stream), bEResult_Ok);
-    EXPECT_EQ(Stream.GetPosition(), 2);
-    Stream >> Object;
-    EXPECT_EQ(Stream.GetPosition(), 4);
-    EXPECT_EQ(AccessReferenceWord(Object), 1u); // reading changes no state
-}
-
-TEST(bCObjectRefBase, ReadAcceptsAnyVersionAndTruncatedInput)
-{
-    bCCountedObject Object;
-    Object.Create();
-    for (CBytes const & arrInput : {CBytes{0, 0, 7}, CBytes{2, 0, 7}, CBytes{0xFF, 0xFF, 7}})
-    {
-        bCMemoryStream Stream;
-        Fill(Stream, arrInput);
-        EXPECT_EQ(Object.Read(Stream), bEResult_Ok);
-        EXPECT_EQ(Stream.GetPosition(), 2);
-    }
-    bCMemoryStream Short;
-    Fill(Short, {1});
-    EXPECT_EQ(Object.Read(Short), bEResult_Ok);
-    EXPECT_EQ(Short.GetPosition(), 1);
-    EXPECT_EQ(AccessReferenceWord(Object), kCreated | 1u);
 }

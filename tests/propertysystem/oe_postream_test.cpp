@@ -122,6 +122,7 @@ TEST(bCPOStream, ObjectsRoundTripThroughAFile)
         bCPOStream::DisableLegacyMode();
         bCPropertyObjectBase * pLeaf = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestLeaf");
         static_cast<bCTestLeaf *>(pLeaf->GetNativeObject())->m_strName = "door";
+        static_cast<bCTestLeaf *>(pLeaf->GetNativeObject())->m_u8Native = 0x42;
         bCPropertyObjectSingleton::GetInstance().WriteObject(Main, pLeaf);
         bCPropertyObjectSingleton::GetInstance().WriteObject(Main, pLeaf);
         pLeaf->ReleaseReference();
@@ -135,7 +136,7 @@ TEST(bCPOStream, ObjectsRoundTripThroughAFile)
     Data.U16(5).U16(6).U16(30).Sized(bCBytes().F32(1.5f));
     Data.U16(7).U16(8).U16(30).Sized(bCBytes().U16(9)); // "door" is index 9
     Data.U16(10).U16(11).U16(30).Sized(bCBytes().U32(7));
-    Data.U16(2).U8(0x11);
+    Data.U16(2).U8(0x42);
     bCBytes Object;
     Object.U16(1).U8(1).U16(0).U16(1).U8(0).U16(83).U16(83).Sized(Data);
     bCBytes Expected;
@@ -156,6 +157,8 @@ TEST(bCPOStream, ObjectsRoundTripThroughAFile)
         bCPropertyObjectBase * pRead = bCPropertyObjectSingleton::GetInstance().ReadNewObject(Main);
         ASSERT_NE(pRead, nullptr);
         EXPECT_STREQ(static_cast<bCTestLeaf *>(pRead->GetNativeObject())->m_strName.GetText(), "door");
+        EXPECT_EQ(static_cast<bCTestLeaf *>(pRead->GetNativeObject())->m_u8Native, 0x42);
+        EXPECT_EQ(pRead->GetReferenceCount(), 1ul);
         pRead->ReleaseReference();
     }
     EXPECT_EQ(Main.GetPosition(), Main.GetSize());
