@@ -11,20 +11,10 @@ namespace
 {
     uint32_t const kCreated = 0x80000000u;
 
-    // Records the notification hooks and the references taken through the virtual table.
+    // Records the references taken through the virtual table and its copies.
     class bCObservedObject : public bCCountedObject
     {
     public:
-        bool OnNotifyPropertyValueChangedEnterEx(char const * a_pcName, bool a_bFlag) override
-        {
-            m_arrCalls.push_back(std::string("enter ") + a_pcName + (a_bFlag ? " 1" : " 0"));
-            return m_bAnswer;
-        }
-        bool OnNotifyPropertyValueChangedExitEx(char const * a_pcName, bool a_bFlag) override
-        {
-            m_arrCalls.push_back(std::string("exit ") + a_pcName + (a_bFlag ? " 1" : " 0"));
-            return m_bAnswer;
-        }
         bool IsVirtualReferencingEnabled() const override { return m_bVirtualReferencing; }
         unsigned long AddReference() override
         {
@@ -43,7 +33,6 @@ namespace
         }
 
         std::vector<std::string> m_arrCalls;
-        bool m_bAnswer = true;
         bool m_bVirtualReferencing = true;
     };
 } // namespace
@@ -141,20 +130,4 @@ TEST(bCObjectRefBase, VirtualReferencesUseOverridesOnlyWhenEnabled)
     EXPECT_EQ(Object.AddVirtualReference(), 2ul);
     EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
     EXPECT_TRUE(Object.m_arrCalls.empty());
-}
-
-TEST(bCObjectRefBase, NotificationsForwardInOrderWithTheirAnswers)
-{
-    bCObservedObject Object;
-    EXPECT_TRUE(Object.NotifyPropertyValueChangedEnterEx("Position", true));
-    EXPECT_TRUE(Object.NotifyPropertyValueChangedExitEx("Position", true));
-    Object.m_bAnswer = false;
-    EXPECT_FALSE(Object.NotifyPropertyValueChangedEnterEx("Name", false));
-    EXPECT_FALSE(Object.NotifyPropertyValueChangedExitEx("Name", false));
-    EXPECT_EQ(Object.m_arrCalls,
-              std::vector<std::string>({"enter Position 1", "exit Position 1", "enter Name 0", "exit Name 0"}));
-
-    bCCountedObject Plain;
-    EXPECT_TRUE(Plain.NotifyPropertyValueChangedEnterEx("Name", false));
-    EXPECT_TRUE(Plain.NotifyPropertyValueChangedExitEx("Name", false));
 }

@@ -68,7 +68,6 @@ TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
         {"Float", "no number", 0, "0.000000", true},
         {"Double", "0.25", 0, "0.250000", true},
         {"Double", "0.25", 1, "2.250000", true},
-        {"Double", "0.25", 3, "0.500000", true},
         {"Bool", nullptr, 0, "true", false},
         {"Bool", "false", 0, "false", true},
         {"Bool", "TRUE", 0, "true", true},
@@ -89,16 +88,13 @@ TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
         {"Int", "7", 2, "93", true},
         {"Int", "7", 4, "14", true},
         {"Int", "0", 4, "100", false}, // integer division by zero keeps the value
-        {"Int", "2147483647", 1, "-2147483549", true},
         {"UnsignedInt", nullptr, 0, "-294967296", false}, // "%d" of a 32-bit value
         {"UnsignedInt", "2", 4, "2000000000", true},
         {"Long", "-6", 3, "30", true},
-        {"Long", "x", 0, "0", true},
         {"UnsignedLong", "3", 2, "2", true},
         {"Int64", nullptr, 0, "-9000000000", false},
         {"Int64", "-9223372036854775808", 0, "-9223372036854775808", true},
         {"Int64", "1000000000", 1, "-8000000000", true},
-        {"Int64", "0", 4, "-9000000000", false},
         {"UnsignedInt64", nullptr, 0, "18000000000000000000", false},
         {"UnsignedInt64", "18446744073709551615", 0, "9223372036854775807", true}, // parsed as signed 64-bit
         {"UnsignedInt64", "-1", 0, "18446744073709551615", true},

@@ -89,9 +89,6 @@ TEST(bCAccessorProperty, DescribesTheCurrentProperty)
     EXPECT_STREQ(Name.GetPropertyType().GetText(), "bCString");
     EXPECT_STREQ(Name.GetPropertyHeader().GetText(), "bCAccChainMiddle::MiddleName");
     EXPECT_EQ(Name.GetPropertyValueDetailType(), bEPropertyTypeDetail_String);
-    bCPropertyID ID;
-    ID.CreateFromString("MiddleName");
-    EXPECT_EQ(Name.GetPropertyID(), ID);
     EXPECT_EQ(bCAccessorProperty(Leaf)["LeafCount"].GetPropertyValueDetailType(), bEPropertyTypeDetail_Long);
 
     bCAccessorProperty const Invalid;
