@@ -23,7 +23,7 @@ namespace
     }
 } // namespace
 
-TEST(bCAccessorProperty, EnumeratesTheThreeLevelChainOwnClassFirst)
+TEST(bCAccessorProperty, EnumeratesOwnClassFirstUpToAClassWithoutProperties)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     ASSERT_TRUE(Leaf.IsValid());
@@ -34,10 +34,7 @@ TEST(bCAccessorProperty, EnumeratesTheThreeLevelChainOwnClassFirst)
     EXPECT_EQ(Enumerate(bCAccessorProperty(Leaf)), arrExpected);
     EXPECT_EQ(Enumerate(bCAccessorProperty(bCAccessorPropertyObject("bCAccChainMiddle"))),
               std::vector<std::string>(arrExpected.begin() + 2, arrExpected.end()));
-}
-
-TEST(bCAccessorProperty, EnumerationEndsAtAClassWithoutProperties)
-{
+    // Enumeration ends at a class without properties.
     bCAccessorCreator Top("bCAccGapTop");
     EXPECT_EQ(Enumerate(bCAccessorProperty(Top)), std::vector<std::string>{"bCAccGapTop::Top"});
     EXPECT_FALSE(bCAccessorProperty(Top, bCString("Bottom")).IsValid()); // lookups stop at the same class
@@ -82,7 +79,7 @@ TEST(bCAccessorProperty, ResolvesNamesAndIdentifiersThroughTheBaseClasses)
     }
 }
 
-TEST(bCAccessorProperty, DescribesTheCurrentProperty)
+TEST(bCAccessorProperty, DescribesAndComparesTheCurrentProperty)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     bCAccessorProperty const Name = bCAccessorProperty(Leaf)["MiddleName"];
@@ -96,12 +93,9 @@ TEST(bCAccessorProperty, DescribesTheCurrentProperty)
     EXPECT_EQ(Invalid.GetPropertyType(), bCString());
     EXPECT_EQ(Invalid.GetPropertyID(), bCPropertyID());
     EXPECT_EQ(Invalid.GetPropertyValueDetailType(), bEPropertyTypeDetail_Other);
-}
-
-TEST(bCAccessorProperty, ComparesIndexAndClass)
-{
-    bCAccessorCreator Leaf("bCAccChainLeaf"), Other("bCAccChainLeaf");
-    bCAccessorProperty const First(Leaf);
+    // Accessors compare index and class.
+    bCAccessorCreator Other("bCAccChainLeaf");
+    bCAccessorProperty const First(bCAccessorCreator("bCAccChainLeaf"));
     EXPECT_TRUE(First == bCAccessorProperty(Other)); // the same class, another object
     EXPECT_TRUE(First != First["LeafCount"]);
     EXPECT_TRUE(First != bCAccessorProperty(bCAccessorCreator("bCAccChainMiddle")));
