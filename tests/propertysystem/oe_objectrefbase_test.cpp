@@ -1,7 +1,5 @@
-#include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/propertysystem/base/oe_objectrefbase.h>
 
-#include "kernel/oe_stream_testsupport.h"
 #include "propertysystem/oe_objecttestsupport.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +11,10 @@ namespace
 {
     uint32_t const kCreated = 0x80000000u;
 
-    // Records the notification hooks and the references taken through the virtual table.
+    // Records the references taken through the virtual table and its copies.
     class bCObservedObject : public bCCountedObject
     {
     public:
-        bool OnNotifyPropertyValueChangedEnterEx(char const * a_pcName, bool a_bFlag) override
-        {
-            m_arrCalls.push_back(std::string("enter ") + a_pcName + (a_bFlag ? " 1" : " 0"));
-            return m_bAnswer;
-        }
-        bool OnNotifyPropertyValueChangedExitEx(char const * a_pcName, bool a_bFlag) override
-        {
-            m_arrCalls.push_back(std::string("exit ") + a_pcName + (a_bFlag ? " 1" : " 0"));
-            return m_bAnswer;
-        }
         bool IsVirtualReferencingEnabled() const override { return m_bVirtualReferencing; }
         unsigned long AddReference() override
         {
@@ -45,7 +33,6 @@ namespace
         }
 
         std::vector<std::string> m_arrCalls;
-        bool m_bAnswer = true;
         bool m_bVirtualReferencing = true;
     };
 } // namespace
@@ -143,54 +130,4 @@ TEST(bCObjectRefBase, VirtualReferencesUseOverridesOnlyWhenEnabled)
     EXPECT_EQ(Object.AddVirtualReference(), 2ul);
     EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
     EXPECT_TRUE(Object.m_arrCalls.empty());
-}
-
-TEST(bCObjectRefBase, NotificationsForwardInOrderWithTheirAnswers)
-{
-    bCObservedObject Object;
-    EXPECT_TRUE(Object.NotifyPropertyValueChangedEnterEx("Position", true));
-    EXPECT_TRUE(Object.NotifyPropertyValueChangedExitEx("Position", true));
-    Object.m_bAnswer = false;
-    EXPECT_FALSE(Object.NotifyPropertyValueChangedEnterEx("Name", false));
-    EXPECT_FALSE(Object.NotifyPropertyValueChangedExitEx("Name", false));
-    EXPECT_EQ(Object.m_arrCalls,
-              std::vector<std::string>({"enter Position 1", "exit Position 1", "enter Name 0", "exit Name 0"}));
-
-    bCCountedObject Plain;
-    EXPECT_TRUE(Plain.NotifyPropertyValueChangedEnterEx("Name", false));
-    EXPECT_TRUE(Plain.NotifyPropertyValueChangedExitEx("Name", false));
-}
-
-TEST(bCObjectRefBase, StreamFormIsTheVersionWord)
-{
-    bCCountedObject Object;
-    bCMemoryStream Stream;
-    Stream << Object;
-    EXPECT_EQ(Object.Write(Stream), bEResult_Ok);
-    EXPECT_EQ(GetBytes(Stream), CBytes({1, 0, 1, 0}));
-
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    EXPECT_EQ(Object.Read(Stream), bEResult_Ok);
-    EXPECT_EQ(Stream.GetPosition(), 2);
-    Stream >> Object;
-    EXPECT_EQ(Stream.GetPosition(), 4);
-    EXPECT_EQ(AccessReferenceWord(Object), 1u); // reading changes no state
-}
-
-TEST(bCObjectRefBase, ReadAcceptsAnyVersionAndTruncatedInput)
-{
-    bCCountedObject Object;
-    Object.Create();
-    for (CBytes const & arrInput : {CBytes{0, 0, 7}, CBytes{2, 0, 7}, CBytes{0xFF, 0xFF, 7}})
-    {
-        bCMemoryStream Stream;
-        Fill(Stream, arrInput);
-        EXPECT_EQ(Object.Read(Stream), bEResult_Ok);
-        EXPECT_EQ(Stream.GetPosition(), 2);
-    }
-    bCMemoryStream Short;
-    Fill(Short, {1});
-    EXPECT_EQ(Object.Read(Short), bEResult_Ok);
-    EXPECT_EQ(Short.GetPosition(), 1);
-    EXPECT_EQ(AccessReferenceWord(Object), kCreated | 1u);
 }

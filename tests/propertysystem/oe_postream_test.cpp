@@ -22,22 +22,16 @@ TEST(bCPOStream, RepeatedStringIsOneTableEntryWrittenAsIndex)
     EXPECT_EQ(GetContent(File), bCBytes().U16(1).U8(1).U32(2).Str("door").Str("key").U32(8).Bytes(Body).Get());
 }
 
-TEST(bCPOStream, EmptyFileAndLegacyStrings)
-{
-    bCPOStream Main;
-    EXPECT_TRUE(bCPOStream::IsInLegacyMode());
-    bCMemoryStream File;
-    EXPECT_TRUE(Main.WriteFile(File));
-    EXPECT_EQ(GetContent(File), bCBytes().U16(1).U8(1).U32(0).U32(0).Get());
-    Main.Write(bCString("plain")); // legacy mode: the plain form, no table entry
-    EXPECT_EQ(GetContent(Main), bCBytes().Str("plain").Get());
-}
-
 TEST(bCPOStream, OnlyOneMainStreamAndLegacyModeAfterIt)
 {
     bCMemoryStream File;
     {
         bCPOStream Main;
+        EXPECT_TRUE(bCPOStream::IsInLegacyMode());
+        EXPECT_TRUE(Main.WriteFile(File));
+        EXPECT_EQ(GetContent(File), bCBytes().U16(1).U8(1).U32(0).U32(0).Get());
+        File.Destroy();
+        Main.Write(bCString("plain")); // legacy mode: the plain form, no table entry
         bCPOStream Other;
         EXPECT_FALSE(Other.IsMain());
         EXPECT_FALSE(Other.WriteFile(File));
@@ -45,7 +39,7 @@ TEST(bCPOStream, OnlyOneMainStreamAndLegacyModeAfterIt)
         bCPOStream::DisableLegacyMode();
         Other.Write(bCString("shared")); // through the main stream's table
         Main.Write(bCString("shared"));
-        EXPECT_EQ(GetContent(Main), bCBytes().U16(0).Get());
+        EXPECT_EQ(GetContent(Main), bCBytes().Str("plain").U16(0).Get());
         Other.ForceLegacyMode();
         Other.Write(bCString("x"));
         EXPECT_EQ(GetContent(Other), bCBytes().U16(0).Str("x").Get());
@@ -122,6 +116,7 @@ TEST(bCPOStream, ObjectsRoundTripThroughAFile)
         bCPOStream::DisableLegacyMode();
         bCPropertyObjectBase * pLeaf = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestLeaf");
         static_cast<bCTestLeaf *>(pLeaf->GetNativeObject())->m_strName = "door";
+        static_cast<bCTestLeaf *>(pLeaf->GetNativeObject())->m_u8Native = 0x42;
         bCPropertyObjectSingleton::GetInstance().WriteObject(Main, pLeaf);
         bCPropertyObjectSingleton::GetInstance().WriteObject(Main, pLeaf);
         pLeaf->ReleaseReference();
@@ -135,7 +130,7 @@ TEST(bCPOStream, ObjectsRoundTripThroughAFile)
     Data.U16(5).U16(6).U16(30).Sized(bCBytes().F32(1.5f));
     Data.U16(7).U16(8).U16(30).Sized(bCBytes().U16(9)); // "door" is index 9
     Data.U16(10).U16(11).U16(30).Sized(bCBytes().U32(7));
-    Data.U16(2).U8(0x11);
+    Data.U16(2).U8(0x42);
     bCBytes Object;
     Object.U16(1).U8(1).U16(0).U16(1).U8(0).U16(83).U16(83).Sized(Data);
     bCBytes Expected;
@@ -156,6 +151,8 @@ TEST(bCPOStream, ObjectsRoundTripThroughAFile)
         bCPropertyObjectBase * pRead = bCPropertyObjectSingleton::GetInstance().ReadNewObject(Main);
         ASSERT_NE(pRead, nullptr);
         EXPECT_STREQ(static_cast<bCTestLeaf *>(pRead->GetNativeObject())->m_strName.GetText(), "door");
+        EXPECT_EQ(static_cast<bCTestLeaf *>(pRead->GetNativeObject())->m_u8Native, 0x42);
+        EXPECT_EQ(pRead->GetReferenceCount(), 1ul);
         pRead->ReleaseReference();
     }
     EXPECT_EQ(Main.GetPosition(), Main.GetSize());

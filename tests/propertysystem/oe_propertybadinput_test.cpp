@@ -64,16 +64,6 @@ TEST(bCPropertyObjectSingleton, UnknownClassIsSkippedByItsSizeAndReadingGoesOn)
               std::string::npos);
 }
 
-TEST(bCPropertyObjectSingleton, FileTruncatedAtEveryByte)
-{
-    std::string const strFile = MakeFile();
-    for (size_t uCut = 0; uCut < strFile.size(); ++uCut)
-    {
-        SCOPED_TRACE(uCut);
-        EXPECT_EQ(ReadFile(strFile.substr(0, uCut)), -1); // the body size no longer fits
-    }
-}
-
 TEST(bCPropertyObjectSingleton, BodyTruncatedAtEveryByte)
 {
     // A consistent file whose body ends early: every object read stops at the end of the input.

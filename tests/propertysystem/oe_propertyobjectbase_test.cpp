@@ -44,19 +44,12 @@ namespace
     }
 } // namespace
 
-TEST(bCPropertyObjectBase, NewObjectHoldsOneReferenceAndIsPersistable)
+TEST(bCPropertyObjectBase, NewObjectFlagsAndCountWrappingAt24Bits)
 {
     bCTestPropertyObject Object;
     EXPECT_EQ(Object.GetReferenceCount(), 1ul);
-    EXPECT_TRUE(Object.IsPersistable());
-    EXPECT_FALSE(Object.IsRoot());
-    EXPECT_FALSE(Object.IsEmbedded());
+    EXPECT_TRUE(Object.IsPersistable() && !Object.IsRoot() && !Object.IsEmbedded());
     EXPECT_EQ(Object.*GetFlagsMember(), 0x0Au);
-}
-
-TEST(bCPropertyObjectBase, CountWrapsAt24BitsAndKeepsTheOtherBits)
-{
-    bCTestPropertyObject Object;
     Object.*GetFlagsMember() = 0xF8000000u | (0xFFFFFFu << 3) | 0x7u;
     EXPECT_EQ(Object.AddReference(), 0ul);
     EXPECT_EQ(Object.*GetFlagsMember(), 0xF8000007u);
@@ -64,25 +57,11 @@ TEST(bCPropertyObjectBase, CountWrapsAt24BitsAndKeepsTheOtherBits)
     EXPECT_EQ(Object.AddReference(), 2ul);
     EXPECT_EQ(Object.ReleaseReference(), 1ul);
     EXPECT_EQ(Object.*GetFlagsMember(), 0xF8000007u | (1u << 3));
-}
-
-TEST(bCPropertyObjectBase, BindingTakesAReferenceAndLinksTheNativeObject)
-{
-    ResetCounters();
-    bCCountedObject * pNative = new bCCountedObject;
-    bCTestPropertyObject * pObject = new bCTestPropertyObject;
-    pObject->Attach(pNative);
-    EXPECT_EQ(pNative->GetPropertyObject(), pObject);
-    EXPECT_EQ(pNative->GetReferenceCount(), 2ul);
-    EXPECT_EQ(pObject->GetReferenceCount(), 1ul);
-
-    pObject->Detach();
-    EXPECT_EQ(pNative->GetPropertyObject(), nullptr);
-    EXPECT_EQ(pNative->GetReferenceCount(), 1ul);
-    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
-    EXPECT_EQ(pNative->ReleaseReference(), 0ul);
-    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
-    EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
+    bCMessageRecorder Recorder;
+    EXPECT_EQ(Object.Clone(), nullptr);
+    EXPECT_EQ(Recorder.GetAll(), "The method bCPropertyObjectBase::DoClone detected an improper usage! \nHint:Pure "
+                                 "virtual function call.\nIt is not allowed to make a clone of propertyobject.\nDo not "
+                                 "call it from derived class or change access !\n");
 }
 
 TEST(bCPropertyObjectBase, BoundNativeObjectForwardsItsReferences)
@@ -151,7 +130,7 @@ TEST(bCPropertyObjectBase, LastReleaseDestroysAndReleasesASoleNativeObject)
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
 }
 
-TEST(bCPropertyObjectBase, RebindingReleasesThePreviousNativeObject)
+TEST(bCPropertyObjectBase, BindingTakesAReferenceAndRebindingReleasesIt)
 {
     ResetCounters();
     bCCountedObject * pFirst = new bCCountedObject;
@@ -159,23 +138,16 @@ TEST(bCPropertyObjectBase, RebindingReleasesThePreviousNativeObject)
     bCTestPropertyObject Object;
     Object.Attach(pFirst);
     Object.Attach(pFirst); // the same object again changes nothing
+    EXPECT_EQ(pFirst->GetPropertyObject(), &Object);
     EXPECT_EQ(pFirst->GetReferenceCount(), 2ul);
+    EXPECT_EQ(Object.GetReferenceCount(), 1ul);
     Object.Attach(pSecond);
     EXPECT_EQ(pFirst->GetPropertyObject(), nullptr);
     EXPECT_EQ(pFirst->GetReferenceCount(), 1ul);
     EXPECT_EQ(pSecond->GetPropertyObject(), &Object);
     EXPECT_EQ(pFirst->ReleaseReference(), 0ul);
     Object.Detach();
+    EXPECT_EQ(pSecond->GetPropertyObject(), nullptr);
     EXPECT_EQ(pSecond->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
-}
-
-TEST(bCPropertyObjectBase, CloneOfTheBaseIsRefused)
-{
-    bCTestPropertyObject Object;
-    bCMessageRecorder Recorder;
-    EXPECT_EQ(Object.Clone(), nullptr);
-    EXPECT_EQ(Recorder.GetAll(), "The method bCPropertyObjectBase::DoClone detected an improper usage! \nHint:Pure "
-                                 "virtual function call.\nIt is not allowed to make a clone of propertyobject.\nDo not "
-                                 "call it from derived class or change access !\n");
 }

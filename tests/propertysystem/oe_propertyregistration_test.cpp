@@ -69,6 +69,19 @@ OE_PROPERTY_OBJECT(bCDoor)
 
 #include "propertysystem/oe_propertybytes.h"
 
+namespace
+{
+    // An object whose only record is a double property.
+    std::string DoubleObject(char const * a_pcName, double a_dValue)
+    {
+        bCBytes Data;
+        Data.U16(30).U32(1).Str(a_pcName).Str("double").U16(30).U32(8);
+        std::string const strValue(reinterpret_cast<char const *>(&a_dValue), 8);
+        return bCBytes().U16(83).U32(static_cast<uint32_t>(Data.Get().size() + 8 + 2)).Get() + Data.Get() + strValue +
+               bCBytes().U16(1).Get();
+    }
+} // namespace
+
 TEST(bTPropertyType, PrivateMembersAndAnOldValueTypeConvertedByTheClass)
 {
     bCPropertyObjectTypeBase * pType = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDoor");
@@ -76,14 +89,8 @@ TEST(bTPropertyType, PrivateMembersAndAnOldValueTypeConvertedByTheClass)
     ASSERT_EQ(pType->GetPropertyTypeCount(), 3);
     EXPECT_EQ(pType->GetPropertyType(2)->GetValueOffset(), pType->GetPropertyType(1)->GetValueOffset() + sizeof(bCString));
     EXPECT_STREQ(pType->GetPropertyType(1)->GetValueTypeName().GetText(), "bCString");
-    bCBytes Data;
-    Data.U16(30).U32(1).Str("Angle").Str("double").U16(30).U32(8);
-    double const dOld = 0.25;
-    std::string strOld(reinterpret_cast<char const *>(&dOld), 8);
-    std::string const strBytes = bCBytes().U16(83).U32(static_cast<uint32_t>(Data.Get().size() + 8 + 2)).Get() +
-                                 Data.Get() + strOld + bCBytes().U16(1).Get();
     bCMemoryStream Stream;
-    SetContent(Stream, strBytes);
+    SetContent(Stream, DoubleObject("Angle", 0.25));
     bCPropertyObjectBase * pDoor = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCDoor");
     pDoor->Read(Stream);
     EXPECT_EQ(static_cast<bCDoor *>(pDoor->GetNativeObject())->GetAngle(), 0.25f);
@@ -142,12 +149,6 @@ TEST(bTPropertyType, ClassDeclaredWithoutTheMacros)
     EXPECT_STREQ(pObject->GetBaseClassName().GetText(), "bCObjectRefBase");
     bCMemoryStream Stream;
     pObject->Write(Stream);
-    bCBytes Data;
-    Data.U16(30).U32(1).Str("Value").Str("double").U16(30).U32(8);
-    double const dValue = 2.5;
-    std::string const strExpected = bCBytes().U16(83).U32(static_cast<uint32_t>(Data.Get().size() + 8 + 2)).Get() +
-                                    Data.Get() + std::string(reinterpret_cast<char const *>(&dValue), 8) +
-                                    bCBytes().U16(1).Get();
-    EXPECT_EQ(GetContent(Stream), strExpected);
+    EXPECT_EQ(GetContent(Stream), DoubleObject("Value", 2.5));
     pObject->ReleaseReference();
 }

@@ -97,18 +97,6 @@ TEST(bTPropertyObject, ReadsRecordsOfOtherBuilds)
     }
 }
 
-TEST(bTPropertyObject, DeprecatedValueArrivesAsItsStoredBytes)
-{
-    bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestNotified");
-    bCTestNotified::ms_arrEvents.clear();
-    bCMemoryStream Stream;
-    SetContent(Stream, Object({Record("Kind", "__int64", bCBytes().U32(0x04030201).U32(0x08070605))}));
-    pObject->Read(Stream);
-    ASSERT_EQ(bCTestNotified::ms_arrEvents.size(), 1u);
-    EXPECT_EQ(bCTestNotified::ms_arrEvents[0], "deprecated Kind __int64 pos 0 size 8 version 0 bytes 0102030405060708");
-    pObject->ReleaseReference();
-}
-
 TEST(bTPropertyObject, SettingAndCopyingNotifyAsChangesOfThePropertySystem)
 {
     bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestNotified");

@@ -6,17 +6,16 @@
 #include <vellmark/math/3d/oe_vector.h>
 #include <vellmark/math/3d/oe_vector4.h>
 #include <vellmark/propertysystem/accessors/oe_accessorcreator.h>
-#include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/propertysystem/accessors/oe_accessorproperty.h>
-#include <vellmark/propertysystem/accessors/oe_pofileinspector.h>
-#include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
-#include <vellmark/propertysystem/persistence/oe_postream.h>
 #include <vellmark/propertysystem/factories/oe_propertyregistration.h>
+
+#include "propertysystem/accessors/oe_pofiletestsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // Every maths value type the accessors show as a float list, each starting
@@ -38,13 +37,9 @@ public:
     bEResult CopyFrom(bCObjectBase const & a_Source) override
     {
         bCAccMathTypes const & Source = static_cast<bCAccMathTypes const &>(a_Source);
-        m_vecVector = Source.m_vecVector;
-        m_vecVector4 = Source.m_vecVector4;
-        m_matMatrix = Source.m_matMatrix;
-        m_matMatrix3 = Source.m_matMatrix3;
-        m_Box = Source.m_Box;
-        m_Sphere = Source.m_Sphere;
-        m_quatQuaternion = Source.m_quatQuaternion;
+        std::tie(m_vecVector, m_vecVector4, m_matMatrix, m_matMatrix3, m_Box, m_Sphere, m_quatQuaternion) =
+            std::tie(Source.m_vecVector, Source.m_vecVector4, Source.m_matMatrix, Source.m_matMatrix3, Source.m_Box,
+                     Source.m_Sphere, Source.m_quatQuaternion);
         return bEResult_Ok;
     }
 
@@ -132,37 +127,19 @@ TEST(bCAccessorProperty, ConvertsMathsValuesAsFloatLists)
         // Add and subtract only for the vectors; multiply, divide and others for none.
         EXPECT_EQ(Convert("{ 10, 10 }", 1), List(Row.m_bAddSubtract ? Counting(n, 2, 11, 1) : Counting(n)));
         EXPECT_EQ(Convert("{ 10, 10 }", 2), List(Row.m_bAddSubtract ? Counting(n, 2, -9, 1) : Counting(n)));
-        EXPECT_EQ(Convert("{ 10, 10 }", 3), List(Counting(n)));
-        EXPECT_EQ(Convert("{ 10, 10 }", 4), List(Counting(n)));
-        EXPECT_EQ(Convert("{ 10, 10 }", 9), List(Counting(n)));
-        // No float list: nothing changes.
-        EXPECT_EQ(Convert("10, 20", 0), List(Counting(n)));
-        EXPECT_EQ(Convert("} 10 {", 0), List(Counting(n)));
+        for (int iOperand : {3, 4, 9})
+            EXPECT_EQ(Convert("{ 10, 10 }", iOperand), List(Counting(n)));
+        for (char const * pcText : {"10, 20", "} 10 {"}) // no float list: nothing changes
+            EXPECT_EQ(Convert(pcText, 0), List(Counting(n)));
     }
 }
 
 TEST(bCPOFileInspector, ShowsMathsValuesAsTheAccessorsDo)
 {
     bCAccessorCreator Object("bCAccMathTypes");
-    bCMemoryStream File;
-    {
-        bCPOStream Body;
-        bCPOStream::DisableLegacyMode();
-        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Object);
-        Body.WriteFile(File);
-    }
-    std::vector<unsigned char> arrFile(static_cast<size_t>(File.GetSize()));
-    File.Seek(0, bEStreamSeekMode_Begin);
-    File.Read(arrFile.data(), static_cast<unsigned long>(arrFile.size()));
-    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    bSPOInspection const Inspection = InspectPOFile(WritePOFile({Object}));
     ASSERT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage; // every stored size fits its value type
     ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
     ASSERT_EQ(Inspection.m_arrObjects[0].m_arrProperties.size(), 7u);
-    for (bSPOInspectedProperty const & Property : Inspection.m_arrObjects[0].m_arrProperties)
-    {
-        SCOPED_TRACE(Property.m_strName);
-        EXPECT_EQ(Property.m_strValue,
-                  bCAccessorProperty(Object)[Property.m_strName.c_str()].ConvertValueToString().GetText());
-        EXPECT_EQ(Property.m_u32Size % 4, 0u);
-    }
+    ExpectValuesAsTheAccessorsShow(Inspection.m_arrObjects[0], Object);
 }

@@ -23,7 +23,7 @@ namespace
     }
 } // namespace
 
-TEST(bCAccessorProperty, EnumeratesTheThreeLevelChainOwnClassFirst)
+TEST(bCAccessorProperty, EnumeratesOwnClassFirstUpToAClassWithoutProperties)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     ASSERT_TRUE(Leaf.IsValid());
@@ -34,19 +34,7 @@ TEST(bCAccessorProperty, EnumeratesTheThreeLevelChainOwnClassFirst)
     EXPECT_EQ(Enumerate(bCAccessorProperty(Leaf)), arrExpected);
     EXPECT_EQ(Enumerate(bCAccessorProperty(bCAccessorPropertyObject("bCAccChainMiddle"))),
               std::vector<std::string>(arrExpected.begin() + 2, arrExpected.end()));
-
-    bCAccessorProperty Past(Leaf);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(++Past);
-    EXPECT_FALSE(++Past);
-    EXPECT_FALSE(Past.IsValid());
-    EXPECT_EQ(Past.GetPropertyName(), bCString());
-    EXPECT_EQ(Past.GetPropertyTypeObject(), nullptr);
-    EXPECT_EQ(Past.ConvertValueToString(), bCString());
-}
-
-TEST(bCAccessorProperty, EnumerationEndsAtAClassWithoutProperties)
-{
+    // Enumeration ends at a class without properties.
     bCAccessorCreator Top("bCAccGapTop");
     EXPECT_EQ(Enumerate(bCAccessorProperty(Top)), std::vector<std::string>{"bCAccGapTop::Top"});
     EXPECT_FALSE(bCAccessorProperty(Top, bCString("Bottom")).IsValid()); // lookups stop at the same class
@@ -91,32 +79,23 @@ TEST(bCAccessorProperty, ResolvesNamesAndIdentifiersThroughTheBaseClasses)
     }
 }
 
-TEST(bCAccessorProperty, DescribesTheCurrentProperty)
+TEST(bCAccessorProperty, DescribesAndComparesTheCurrentProperty)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     bCAccessorProperty const Name = bCAccessorProperty(Leaf)["MiddleName"];
     EXPECT_STREQ(Name.GetPropertyType().GetText(), "bCString");
     EXPECT_STREQ(Name.GetPropertyHeader().GetText(), "bCAccChainMiddle::MiddleName");
     EXPECT_EQ(Name.GetPropertyValueDetailType(), bEPropertyTypeDetail_String);
-    EXPECT_FALSE(Name.IsEnum());
-    EXPECT_FALSE(Name.IsPropertyReadOnly());
-    bCPropertyID ID;
-    ID.CreateFromString("MiddleName");
-    EXPECT_EQ(Name.GetPropertyID(), ID);
     EXPECT_EQ(bCAccessorProperty(Leaf)["LeafCount"].GetPropertyValueDetailType(), bEPropertyTypeDetail_Long);
 
     bCAccessorProperty const Invalid;
     EXPECT_FALSE(Invalid.IsValid());
-    EXPECT_EQ(Invalid.GetClassName(), bCString());
     EXPECT_EQ(Invalid.GetPropertyType(), bCString());
     EXPECT_EQ(Invalid.GetPropertyID(), bCPropertyID());
     EXPECT_EQ(Invalid.GetPropertyValueDetailType(), bEPropertyTypeDetail_Other);
-}
-
-TEST(bCAccessorProperty, ComparesIndexAndClass)
-{
-    bCAccessorCreator Leaf("bCAccChainLeaf"), Other("bCAccChainLeaf");
-    bCAccessorProperty const First(Leaf);
+    // Accessors compare index and class.
+    bCAccessorCreator Other("bCAccChainLeaf");
+    bCAccessorProperty const First(bCAccessorCreator("bCAccChainLeaf"));
     EXPECT_TRUE(First == bCAccessorProperty(Other)); // the same class, another object
     EXPECT_TRUE(First != First["LeafCount"]);
     EXPECT_TRUE(First != bCAccessorProperty(bCAccessorCreator("bCAccChainMiddle")));
@@ -143,6 +122,9 @@ TEST(bCAccessorProperty, BothIncrementsAdvanceAndAnswerValidity)
         EXPECT_STREQ(Prefix.GetPropertyName().GetText(), Row.m_pcAfter);
         EXPECT_STREQ(Postfix.GetPropertyName().GetText(), Row.m_pcAfter);
     }
+    EXPECT_FALSE(Prefix.IsValid());
+    EXPECT_EQ(Prefix.GetPropertyTypeObject(), nullptr);
+    EXPECT_EQ(Prefix.ConvertValueToString(), bCString());
 }
 
 TEST(bTAccessorType, ReadsAndSetsThroughTheChainWithNotification)

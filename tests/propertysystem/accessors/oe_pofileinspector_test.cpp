@@ -6,6 +6,7 @@
 #include <vellmark/propertysystem/persistence/oe_postream.h>
 
 #include "propertysystem/accessors/oe_accessortestclasses.h"
+#include "propertysystem/accessors/oe_pofiletestsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -29,15 +30,7 @@ namespace
         bCAccessorCreator Leaf("bCAccChainLeaf"), Top("bCAccGapTop");
         bTAccessorType<long>{bCAccessorProperty(Leaf)["LeafCount"]}.SetValue(42);
         bTAccessorType<float>{bCAccessorProperty(Leaf)["BaseValue"]}.SetValue(0.5f);
-        bCMemoryStream File;
-        {
-            bCPOStream Body;
-            bCPOStream::DisableLegacyMode();
-            bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Leaf);
-            bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Top);
-            Body.WriteFile(File);
-        }
-        return GetBytes(File);
+        return WritePOFile({Leaf, Top});
     }
 
     // Replaces a text of the file by another of the same length.
@@ -94,7 +87,7 @@ TEST(bCAccessorPropertyObject, WritesAndReadsItsObjectWithTheClassName)
 TEST(bCPOFileInspector, ListsObjectsPropertiesAndValues)
 {
     std::vector<unsigned char> const arrFile = WriteTestFile();
-    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    bSPOInspection const Inspection = InspectPOFile(arrFile);
     EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
     EXPECT_EQ(Inspection.m_uFileVersion, 1);
     ASSERT_EQ(Inspection.m_arrObjects.size(), 2u);
@@ -127,14 +120,7 @@ TEST(bCPOFileInspector, ReadsAFileWithItsStringsInPlace)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     bTAccessorType<long>{bCAccessorProperty(Leaf)["LeafCount"]}.SetValue(-4);
-    bCMemoryStream File;
-    {
-        bCPOStream Body; // legacy mode stays on: plain strings, an empty table
-        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Leaf);
-        Body.WriteFile(File);
-    }
-    std::vector<unsigned char> const arrFile = GetBytes(File);
-    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    bSPOInspection const Inspection = InspectPOFile(WritePOFile({Leaf}, true));
     EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
     EXPECT_TRUE(Inspection.m_bPlainStrings);
     ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
@@ -152,7 +138,7 @@ TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
     Patch(arrFile, "LeafFlag", "LeafFlog");       // a property the class does not have
     Patch(arrFile, "MiddleName", "MiddleNaMe");   // likewise
     Patch(arrFile, "float", "xloat");             // a value type the class's property does not have
-    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    bSPOInspection const Inspection = InspectPOFile(arrFile);
     EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
     ASSERT_EQ(Inspection.m_arrObjects.size(), 2u);
     bSPOInspectedObject const & Leaf = Inspection.m_arrObjects[0];
@@ -197,7 +183,7 @@ TEST(bCPOFileInspector, SaysWhereATruncatedFileEnds)
 TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
 {
     std::vector<unsigned char> const arrFile = WriteTestFile();
-    uint64_t const u64Body = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size()).m_u64BodyOffset;
+    uint64_t const u64Body = InspectPOFile(arrFile).m_u64BodyOffset;
     struct bSRow
     {
         char const * m_pcWhat;
@@ -235,26 +221,11 @@ TEST(bCPOFileInspector, ShowsEveryValueTypeAndNestedObjects)
     bCAccessorCreator Object("bCAccAllTypes");
     bCAccessorProperty(Object)["Int64"].ConvertStringToValue("-12");
     bCAccessorProperty(Object)["Colour"].ConvertStringToValue("4");
-    bCMemoryStream File;
-    {
-        bCPOStream Body;
-        bCPOStream::DisableLegacyMode();
-        bCPropertyObjectSingleton::GetInstance().WriteObject(Body, Object);
-        Body.WriteFile(File);
-    }
-    std::vector<unsigned char> const arrFile = GetBytes(File);
-    bSPOInspection const Inspection = bCPOFileInspector::Inspect(arrFile.data(), arrFile.size());
+    bSPOInspection const Inspection = InspectPOFile(WritePOFile({Object}));
     ASSERT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage; // every stored size fits its value type
     ASSERT_EQ(Inspection.m_arrObjects.size(), 1u);
     bSPOInspectedObject const & Read = Inspection.m_arrObjects[0];
-    ASSERT_TRUE(Read.m_bValuesRead);
-    for (bSPOInspectedProperty const & Property : Read.m_arrProperties)
-    {
-        SCOPED_TRACE(Property.m_strName);
-        EXPECT_EQ(Property.m_eState, bEPOInspectedState_Known);
-        EXPECT_EQ(Property.m_strValue,
-                  bCAccessorProperty(Object)[Property.m_strName.c_str()].ConvertValueToString().GetText());
-    }
+    ExpectValuesAsTheAccessorsShow(Read, Object);
     EXPECT_EQ(FindProperty(Read, "Int64")->m_strValue, "-12");
     EXPECT_EQ(FindProperty(Read, "Colour")->m_strValue, "4 : Blue");
     bSPOInspectedProperty const * pEmbedded = FindProperty(Read, "Embedded");
