@@ -89,6 +89,8 @@ TEST(bCFrustum, BoxesTrianglesAndFrusta)
         SCOPED_TRACE(Case.m_pcName);
         EXPECT_EQ(g_Cube.Cull(Case.m_Box), Case.m_bCull);
         EXPECT_EQ(g_Cube.Intersects(Case.m_Box), Case.m_bCull);
+        EXPECT_EQ(Case.m_Box.Intersects(g_Cube), Case.m_bCull);
+        EXPECT_EQ(Case.m_Box.Cull(g_Cube), Case.m_bCull);
         EXPECT_EQ(g_Cube.Contains(Case.m_Box), Case.m_bContains);
     }
     // Corners outside different planes: not culled by any one plane.
@@ -123,9 +125,6 @@ TEST(bCFrustum, SolidsAgainstTheFrustumBothWays)
         std::array<bool, 4> m_arrResults;
     };
     bSRow const arrCases[] = {
-        {"box inside", true, Both(bCBox(bCVector(-0.5f), bCVector(0.5f)))},
-        {"box touching the right plane", true, Both(bCBox(bCVector(1.0f, 0.0f, 0.0f), bCVector(2.0f, 0.5f, 0.5f)))},
-        {"box beyond the right plane", false, Both(bCBox(bCVector(3.0f, 0.0f, 0.0f), bCVector(4.0f, 0.5f, 0.5f)))},
         {"sphere reaching in", true, Both(bCSphere(1.5f, bCVector(2.0f, 0.0f, 0.0f)))},
         {"sphere outside", false, Both(bCSphere(0.9f, bCVector(2.0f, 0.0f, 0.0f)))},
         {"triangle across", true,
@@ -175,12 +174,6 @@ TEST(bCFrustum, LineLikePrimitivesClipAgainstThePlanes)
         EXPECT_FLOAT_EQ(fT, Case.m_fT);
         EXPECT_EQ(g_Cube.Cull(Case.m_Ray), Case.m_bHit);
     }
-    float fT = 0.0f;
-    EXPECT_TRUE(bCStretch(bCVector(-5, 0, 0), bCVector(5, 0, 0)).Intersects(g_Cube, fT));
-    EXPECT_FLOAT_EQ(fT, 0.4f);
-    EXPECT_TRUE(g_Cube.Intersects(bCLine(bCVector(2, 0, 0), vecX), fT));
-    EXPECT_FLOAT_EQ(fT, -3.0f);
-    EXPECT_FALSE(bCRay(bCVector(2, 0, 0), vecX).Intersects(g_Cube));
     EXPECT_TRUE(g_Cube.Contains(bCStretch(bCVector(-1, 0, 0), bCVector(1, 0.5f, 0))));
     EXPECT_FALSE(g_Cube.Contains(bCUnitedRay(bCRay(bCVector(0, 0, 0), vecX))));
     EXPECT_TRUE(g_Cube.Contains(bCUnitedRay(bCRay(bCVector(0, 0, 0), bCVector(0, 0, 0)))));
