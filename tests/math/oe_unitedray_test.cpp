@@ -49,14 +49,14 @@ TEST(bCUnitedRay, ConvertsTheLineLikeKindsByTheirExtension)
     bCVector const vecA(1.0f, 2.0f, 3.0f), vecB(2.0f, 4.0f, 8.0f);
     EXPECT_EQ(bCUnitedRay(bCLine(vecA, vecB)), bCUnitedRay(eLine, vecA, vecB));
     EXPECT_EQ(bCUnitedRay(bCRay(vecA, vecB)), bCUnitedRay(eRay, vecA, vecB));
-    EXPECT_EQ(bCUnitedRay(bCStretch(vecA, vecB)), bCUnitedRay(eStretch, vecA, bCVector(1.0f, 2.0f, 5.0f)));
+    EXPECT_EQ(bCUnitedRay(bCStretch(vecA, vecB)), bCUnitedRay(eStretch, vecA, bCVector(1, 2, 5)));
     EXPECT_EQ(bCUnitedRay::bERayExtension_Forward | bCUnitedRay::bERayExtension_Backward, eLine);
 }
 
 TEST(bCUnitedRay, TriangleSidesExtensionsAndBarycentricBounds)
 {
     // The normal (C - A) x (B - A) points to +z; a ray along +z meets the back side.
-    bCTriangle const Triangle(bCVector(-1.0f, -1.0f, 0.0f), bCVector(-1.0f, 1.0f, 0.0f), bCVector(1.0f, -1.0f, 0.0f));
+    bCTriangle const Triangle(bCVector(-1, -1, 0), bCVector(-1, 1, 0), bCVector(1, -1, 0));
     bCVector const vecZ(0.0f, 0.0f, 1.0f), vecBelow(-0.5f, -0.5f, -5.0f);
     bSRayCase const arrBothSides[] = {
         {"ray, back side", eRay, vecBelow, vecZ, true, 5.0f},
@@ -64,22 +64,22 @@ TEST(bCUnitedRay, TriangleSidesExtensionsAndBarycentricBounds)
         {"stretch reaching it", eStretch, vecBelow, vecZ * 10.0f, true, 0.5f},
         {"ray pointing away: t = -5 is written, no hit", eRay, vecBelow, -vecZ, false, -5.0f},
         {"line behind its origin", eLine, vecBelow, -vecZ, true, -5.0f},
-        {"parallel to the plane", eLine, vecBelow, bCVector(1.0f, 0.0f, 0.0f), false, kUnwritten},
-        {"u beyond 1", eLine, bCVector(-0.5f, 1.5f, -5.0f), vecZ, false, kUnwritten},
-        {"u below 0", eLine, bCVector(-0.5f, -1.5f, -5.0f), vecZ, false, kUnwritten},
-        {"v below 0", eLine, bCVector(-1.5f, -0.5f, -5.0f), vecZ, false, kUnwritten},
-        {"u + v beyond 1", eLine, bCVector(0.5f, 0.5f, -5.0f), vecZ, false, kUnwritten},
-        {"on the corner A", eLine, bCVector(-1.0f, -1.0f, -5.0f), vecZ, true, 5.0f},
+        {"parallel to the plane", eLine, vecBelow, bCVector(1, 0, 0), false, kUnwritten},
+        {"u beyond 1", eLine, bCVector(-0.5f, 1.5f, -5), vecZ, false, kUnwritten},
+        {"u below 0", eLine, bCVector(-0.5f, -1.5f, -5), vecZ, false, kUnwritten},
+        {"v below 0", eLine, bCVector(-1.5f, -0.5f, -5), vecZ, false, kUnwritten},
+        {"u + v beyond 1", eLine, bCVector(0.5f, 0.5f, -5), vecZ, false, kUnwritten},
+        {"on the corner A", eLine, bCVector(-1, -1, -5), vecZ, true, 5.0f},
     };
     CheckCases(arrBothSides, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Triangle, a_fT); });
-    bSRayCase const arrBackOnly[] = {{"ray, back side", eRay, vecBelow, vecZ, true, 5.0f},
-                                     {"from above, front side", eRay, bCVector(-0.5f, -0.5f, 2.0f), -vecZ, false,
-                                      kUnwritten}};
+    bSRayCase const arrBackOnly[] = {
+        {"ray, back side", eRay, vecBelow, vecZ, true, 5.0f},
+        {"from above, front side", eRay, bCVector(-0.5f, -0.5f, 2), -vecZ, false, kUnwritten}};
     CheckCases(arrBackOnly, [&](bCUnitedRay const & a_Ray, float & a_fT) {
         return a_Ray.Intersects(Triangle, a_fT, bCTriangle::bESides_Back);
     });
     bSRayCase const arrFrontOnly[] = {{"ray, back side", eRay, vecBelow, vecZ, false, kUnwritten},
-                                      {"from above, front side", eRay, bCVector(-0.5f, -0.5f, 2.0f), -vecZ, true, 2.0f}};
+                                      {"from above, front side", eRay, bCVector(-0.5f, -0.5f, 2), -vecZ, true, 2.0f}};
     CheckCases(arrFrontOnly, [&](bCUnitedRay const & a_Ray, float & a_fT) {
         return a_Ray.Intersects(Triangle, a_fT, bCTriangle::bESides_Front);
     });
@@ -87,38 +87,38 @@ TEST(bCUnitedRay, TriangleSidesExtensionsAndBarycentricBounds)
 
 TEST(bCUnitedRay, SphereEntryClampsAndTheUnscaledEntryStep)
 {
-    bCSphere const Sphere(1.0f, bCVector(0.0f, 0.0f, 0.0f));
+    bCSphere const Sphere(1.0f, bCVector(0, 0, 0));
     bCVector const vecZ(0.0f, 0.0f, 1.0f), vecFar(0.0f, 0.0f, -10.0f), vecAhead(0.0f, 0.0f, 5.0f);
     bSRayCase const arrCases[] = {
         {"ray from outside: the entry", eRay, vecFar, vecZ, true, 9.0f},
         // The subtracted half chord is not divided by the direction's length 2.
         {"ray with direction length 2", eRay, vecFar, vecZ * 2.0f, true, 4.0f},
-        {"stretch starting inside", eStretch, bCVector(0.0f, 0.5f, 0.0f), vecZ * 5.0f, true, 0.0f},
-        {"stretch through the centre from inside", eStretch, bCVector(0.0f, 0.0f, -0.5f), vecZ, true, 0.0f},
+        {"stretch starting inside", eStretch, bCVector(0, 0.5f, 0), vecZ * 5.0f, true, 0.0f},
+        {"stretch through the centre from inside", eStretch, bCVector(0, 0, -0.5f), vecZ, true, 0.0f},
         {"sphere behind a ray: t clamped to 0", eRay, vecAhead, vecZ, false, 0.0f},
         {"sphere behind a line", eLine, vecAhead, vecZ, true, -6.0f},
         {"stretch ending short: t clamped to 1", eStretch, vecFar, vecZ * 5.0f, false, 1.0f},
-        {"passing beside", eLine, bCVector(0.0f, 1.5f, -10.0f), vecZ, false, 10.0f},
-        {"grazing the surface", eLine, bCVector(0.0f, 1.0f, -10.0f), vecZ, true, 10.0f},
+        {"passing beside", eLine, bCVector(0, 1.5f, -10), vecZ, false, 10.0f},
+        {"grazing the surface", eLine, bCVector(0, 1, -10), vecZ, true, 10.0f},
     };
     CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Sphere, a_fT); });
 }
 
 TEST(bCUnitedRay, BoxSlabsInTheOrderZYX)
 {
-    bCBox const Box(bCVector(-1.0f, -1.0f, -1.0f), bCVector(1.0f, 1.0f, 1.0f));
+    bCBox const Box(bCVector(-1, -1, -1), bCVector(1, 1, 1));
     bCVector const vecZ(0.0f, 0.0f, 1.0f), vecZero(0.0f, 0.0f, 0.0f);
     bSRayCase const arrCases[] = {
-        {"ray from outside", eRay, bCVector(0.0f, 0.0f, -5.0f), vecZ, true, 4.0f},
-        {"ray along -z", eRay, bCVector(0.5f, 0.5f, 5.0f), -vecZ, true, 4.0f},
+        {"ray from outside", eRay, bCVector(0, 0, -5), vecZ, true, 4.0f},
+        {"ray along -z", eRay, bCVector(0.5f, 0.5f, 5), -vecZ, true, 4.0f},
         {"ray from inside", eRay, vecZero, vecZ, true, 0.0f},
         {"line from inside: the entry behind", eLine, vecZero, vecZ, true, -1.0f},
-        {"box behind a ray", eRay, bCVector(0.0f, 0.0f, 5.0f), vecZ, false, 0.0f},
-        {"stretch ending short", eStretch, bCVector(0.0f, 0.0f, -5.0f), vecZ * 3.0f, false, 4.0f / 3.0f},
-        {"parallel slab, origin strictly inside", eRay, bCVector(0.999f, 0.0f, -5.0f), vecZ, true, 4.0f},
-        {"parallel slab, origin on the face", eRay, bCVector(1.0f, 0.0f, -5.0f), vecZ, false, 4.0f},
-        {"parallel slab, origin outside", eRay, bCVector(2.0f, 0.0f, -5.0f), vecZ, false, 4.0f},
-        {"diagonal past a corner", eRay, bCVector(-5.0f, 0.0f, 0.0f), bCVector(1.0f, 0.0f, 1.0f), false, 4.0f},
+        {"box behind a ray", eRay, bCVector(0, 0, 5), vecZ, false, 0.0f},
+        {"stretch ending short", eStretch, bCVector(0, 0, -5), vecZ * 3.0f, false, 4.0f / 3.0f},
+        {"parallel slab, origin strictly inside", eRay, bCVector(0.999f, 0, -5), vecZ, true, 4.0f},
+        {"parallel slab, origin on the face", eRay, bCVector(1, 0, -5), vecZ, false, 4.0f},
+        {"parallel slab, origin outside", eRay, bCVector(2, 0, -5), vecZ, false, 4.0f},
+        {"diagonal past a corner", eRay, bCVector(-5, 0, 0), bCVector(1, 0, 1), false, 4.0f},
     };
     CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Box, a_fT); });
     bSRayCase const arrInvalid[] = {{"an invalid box is never hit", eLine, vecZero, vecZ, false, kUnwritten}};
@@ -127,15 +127,15 @@ TEST(bCUnitedRay, BoxSlabsInTheOrderZYX)
 
 TEST(bCUnitedRay, PlaneCrossingCountsWhereTheKindExtends)
 {
-    bCPlane const Plane(bCVector(0.0f, 1.0f, 0.0f), -1.0f); // y = 1
+    bCPlane const Plane(bCVector(0, 1, 0), -1.0f); // y = 1
     bCVector const vecUp(0.0f, 1.0f, 0.0f), vecX(1.0f, 0.0f, 0.0f), vecAbove(0.0f, 2.0f, 0.0f);
     bSRayCase const arrCases[] = {
-        {"stretch across", eStretch, bCVector(0.0f, 0.0f, 0.0f), vecUp * 2.0f, true, 0.5f},
+        {"stretch across", eStretch, bCVector(0, 0, 0), vecUp * 2.0f, true, 0.5f},
         {"stretch above", eStretch, vecAbove, vecUp, false, -1.0f},
         {"line above", eLine, vecAbove, vecUp, true, -1.0f},
         {"ray above", eRay, vecAbove, vecUp, false, -1.0f},
-        {"ray below, far", eRay, bCVector(0.0f, -9.0f, 0.0f), vecUp, true, 10.0f},
-        {"stretch below, short", eStretch, bCVector(0.0f, -9.0f, 0.0f), vecUp, false, 10.0f},
+        {"ray below, far", eRay, bCVector(0, -9, 0), vecUp, true, 10.0f},
+        {"stretch below, short", eStretch, bCVector(0, -9, 0), vecUp, false, 10.0f},
         {"line parallel", eLine, vecAbove, vecX, false, kUnwritten},
         {"stretch parallel", eStretch, vecAbove, vecX, false, kUnwritten},
     };
@@ -144,8 +144,8 @@ TEST(bCUnitedRay, PlaneCrossingCountsWhereTheKindExtends)
 
 TEST(bCUnitedRay, LineKindsForwardToTheSameTests)
 {
-    bCTriangle const Triangle(bCVector(-1.0f, -1.0f, 0.0f), bCVector(-1.0f, 1.0f, 0.0f), bCVector(1.0f, -1.0f, 0.0f));
-    bCRay const Ray(bCVector(-0.5f, -0.5f, -5.0f), bCVector(0.0f, 0.0f, 1.0f));
+    bCTriangle const Triangle(bCVector(-1, -1, 0), bCVector(-1, 1, 0), bCVector(1, -1, 0));
+    bCRay const Ray(bCVector(-0.5f, -0.5f, -5), bCVector(0, 0, 1));
     float fFromRay = 0.0f, fFromTriangle = 0.0f, fFromCorners = 0.0f;
     EXPECT_TRUE(Ray.Intersects(Triangle, fFromRay));
     EXPECT_TRUE(Triangle.Intersects(Ray, fFromTriangle));
@@ -155,7 +155,7 @@ TEST(bCUnitedRay, LineKindsForwardToTheSameTests)
     EXPECT_EQ(fFromTriangle, 5.0f);
     EXPECT_EQ(fFromCorners, 5.0f);
     EXPECT_EQ(Ray.GetIntersectionDistance(Triangle), 5.0f);
-    EXPECT_EQ(Ray.GetIntersectionDistance(bCSphere(1.0f, bCVector(5.0f, 5.0f, 9.0f))), -1.0f);
+    EXPECT_EQ(Ray.GetIntersectionDistance(bCSphere(1.0f, bCVector(5, 5, 9))), -1.0f);
 }
 
 // GLM's ray-triangle test accepts both sides and every t, as a line does.
@@ -243,24 +243,24 @@ TEST(bCUnitedRay, TransformsOfTheLineLikeKinds)
 {
     bCMatrix matTransform;
     matTransform.SetToRotationAxisZ(g_fPIDiv2); // x turns towards y
-    matTransform.ModifyTranslation(bCVector(10.0f, 0.0f, 0.0f));
+    matTransform.ModifyTranslation(bCVector(10, 0, 0));
     bCVector const vecOrigin(1.0f, 0.0f, 0.0f), vecDirection(0.0f, 0.0f, 2.0f);
     auto const ExpectNear = [](bCVector const & a_vecActual, bCVector const & a_vecExpected) {
         for (int i = 0; i < 3; ++i)
             EXPECT_NEAR(a_vecActual[i], a_vecExpected[i], 1.0e-5f) << "component " << i;
     };
-    bCLine const Line = bCLine(vecOrigin, bCVector(1.0f, 0.0f, 0.0f)) * matTransform;
-    ExpectNear(Line.GetOrigin(), bCVector(10.0f, 1.0f, 0.0f));
-    ExpectNear(Line.GetDirection(), bCVector(0.0f, 1.0f, 0.0f));
+    bCLine const Line = bCLine(vecOrigin, bCVector(1, 0, 0)) * matTransform;
+    ExpectNear(Line.GetOrigin(), bCVector(10, 1, 0));
+    ExpectNear(Line.GetDirection(), bCVector(0, 1, 0));
     bCRay const Ray = bCRay(vecOrigin, vecDirection).GetTransformed(matTransform);
     ExpectNear(Ray.GetDirection(), vecDirection);
     bCStretch const Stretch = bCStretch(vecOrigin, vecOrigin + vecDirection) * matTransform;
-    ExpectNear(Stretch.GetEnd(), bCVector(10.0f, 1.0f, 2.0f));
+    ExpectNear(Stretch.GetEnd(), bCVector(10, 1, 2));
     bCUnitedRay const United = bCUnitedRay(Stretch) / matTransform;
     ExpectNear(United.GetOrigin(), vecOrigin);
     ExpectNear(United.GetDirection(), vecDirection);
     ExpectNear((Line / matTransform).GetOrigin(), vecOrigin);
     ExpectNear((Stretch / matTransform).GetEnd(), vecOrigin + vecDirection);
-    EXPECT_EQ((Ray + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Ray.GetDirection());
-    EXPECT_EQ((Stretch + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Stretch.GetDirection());
+    EXPECT_EQ((Ray + bCVector(1, 2, 3)).GetDirection(), Ray.GetDirection());
+    EXPECT_EQ((Stretch + bCVector(1, 2, 3)).GetDirection(), Stretch.GetDirection());
 }

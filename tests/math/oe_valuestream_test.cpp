@@ -74,7 +74,8 @@ TEST(bCValueStreams, MemoryImageInFieldOrderAndTruncatedReadsKeepTheRest)
                       {1, 2, 3, 4});
     ExpectMemoryImage(bCRange3(bCVector(1, 2, 3), bCVector(4, 5, 6)), bCRange3(bCVector(9.0f), bCVector(9.0f)),
                       {1, 2, 3, 4, 5, 6});
-    ExpectMemoryImage(bCRange4(bCVector4(1, 2, 3, 4), bCVector4(5, 6, 7, 8)), bCRange4(bCVector4(9.0f), bCVector4(9.0f)));
+    ExpectMemoryImage(bCRange4(bCVector4(1, 2, 3, 4), bCVector4(5, 6, 7, 8)),
+                      bCRange4(bCVector4(9.0f), bCVector4(9.0f)));
     bCFrustum Sentinel;
     Sentinel.Clear();
     ExpectMemoryImage(bCFrustum(bCBox(bCVector(-1, -2, -3), bCVector(4, 5, 6))), Sentinel);

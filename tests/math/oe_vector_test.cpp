@@ -281,4 +281,3 @@ TEST(bCVector4, MagnitudeEstimateSortsEveryOrder)
     } while (std::next_permutation(iOrder, iOrder + 4));
     EXPECT_EQ(bCVector4(0, 0, 3, 4).GetNormalized(), bCVector4(0, 0, 0.6f, 0.8f));
 }
-

@@ -12,8 +12,8 @@ TEST(bCRange, DrawsFromTheThreadsRuntimeGenerator)
 {
     OESRand(1);
     EXPECT_EQ(bCRange1(0.0f, 32767.0f).GetRandom(), 41.0f);
-    bCVector const vecDrawn = bCRange3(bCVector(0.0f), bCVector(32767.0f, 0.0f, 32767.0f)).GetRandom();
-    EXPECT_EQ(vecDrawn, bCVector(18467.0f, 0.0f, 26500.0f)); // the fixed y still takes its draw
+    bCVector const vecDrawn = bCRange3(bCVector(0.0f), bCVector(32767, 0, 32767)).GetRandom();
+    EXPECT_EQ(vecDrawn, bCVector(18467, 0, 26500)); // the fixed y still takes its draw
     OESRand(1);
     EXPECT_EQ(bCRange3(bCVector(2.0f), bCVector(2.0f)).GetRandom(), bCVector(2.0f));
     EXPECT_EQ(bCRange1(-1.5f, -1.5f).GetRandomInt(), -1);
@@ -69,9 +69,8 @@ TEST(bCRange, CentresAndMagnitudes)
     EXPECT_EQ(Range.GetCenter(), 2.0f);
     EXPECT_EQ(Range.GetMagnitude(), 1.0f);
     bCRange2 Range2;
-    Range2.SetAverageAndVariance(bCVector2(1.0f, -1.0f), bCVector2(1.0f, 3.0f));
-    EXPECT_EQ(Range2.GetMin(), bCVector2(0.0f, -4.0f));
-    EXPECT_EQ(Range2.GetCenter(), bCVector2(1.0f, -1.0f));
-    EXPECT_EQ(Range2.GetMagnitude(), bCVector2(2.0f, 6.0f));
-
+    Range2.SetAverageAndVariance(bCVector2(1, -1), bCVector2(1, 3));
+    EXPECT_EQ(Range2.GetMin(), bCVector2(0, -4));
+    EXPECT_EQ(Range2.GetCenter(), bCVector2(1, -1));
+    EXPECT_EQ(Range2.GetMagnitude(), bCVector2(2, 6));
 }

@@ -32,10 +32,9 @@ TEST(bCPoint, ScalesWithRoundHalfEven)
         long m_iExpectedX, m_iExpectedY;
     };
     bSCase const arrCases[] = {
-        {3, 5, 0.5f, false, 2, 2},   // 1.5 and 2.5 both round to 2
-        {-3, -5, 0.5f, false, -2, -2},
-        {7, 1, 2.0f, true, 4, 0},    // 3.5 -> 4, 0.5 -> 0
-        {7, 1, 0.0f, true, 7, 1},    // a zero divisor changes nothing
+        {3, 5, 0.5f, false, 2, 2},                               // 1.5 and 2.5 both round to 2
+        {-3, -5, 0.5f, false, -2, -2}, {7, 1, 2.0f, true, 4, 0}, // 3.5 -> 4, 0.5 -> 0
+        {7, 1, 0.0f, true, 7, 1},                                // a zero divisor changes nothing
         {1, -1, 3.0f, false, 3, -3},
     };
     for (bSCase const & Case : arrCases)
@@ -76,8 +75,8 @@ TEST(bCRect, ContainsAndIntersects)
         bool m_bContains, m_bExclusive, m_bInclusive;
     };
     bSCase const arrPoints[] = {
-        {0, 0, true, false, true},   {10, 10, false, false, true}, {5, 5, true, true, true},
-        {9, 0, true, false, true},   {0, 10, false, false, true},  {-1, 5, false, false, false},
+        {0, 0, true, false, true},    {10, 10, false, false, true}, {5, 5, true, true, true},
+        {9, 0, true, false, true},    {0, 10, false, false, true},  {-1, 5, false, false, false},
         {5, 11, false, false, false},
     };
     for (bSCase const & Case : arrPoints)
@@ -94,10 +93,10 @@ TEST(bCRect, ContainsAndIntersects)
         bool m_bIntersects, m_bContains;
     };
     bSRectCase const arrRects[] = {
-        {bCRect(9, 9, 20, 20), true, false},  {bCRect(10, 0, 20, 10), false, false},
+        {bCRect(9, 9, 20, 20), true, false},   {bCRect(10, 0, 20, 10), false, false},
         {bCRect(0, 10, 10, 20), false, false}, {bCRect(2, 2, 10, 10), true, true},
-        {bCRect(0, 0, 10, 11), true, false},  {bCRect(-5, -5, 1, 1), true, false},
-        {bCRect(-5, 0, 0, 10), false, false}, {bCRect(0, -5, 10, 0), false, false},
+        {bCRect(0, 0, 10, 11), true, false},   {bCRect(-5, -5, 1, 1), true, false},
+        {bCRect(-5, 0, 0, 10), false, false},  {bCRect(0, -5, 10, 0), false, false},
     };
     for (bSRectCase const & Case : arrRects)
     {

@@ -337,8 +337,16 @@ TEST(bTKeyFramerDataDeathTest, ForbiddenListCopiesAreFatal)
         void (*m_funcCall)();
         char const * m_pcLine;
     } const arrCases[] = {
-        {[] { bCFloatTrack::bTInterpolatorList arrList; bCFloatTrack().GetDataInterpolators(arrList); }, "482"},
-        {[] { bCFloatTrack::bTInterpolatorList arrList; bCFloatTrack().GetTimeInterpolators(arrList); }, "499"},
+        {[] {
+             bCFloatTrack::bTInterpolatorList arrList;
+             bCFloatTrack().GetDataInterpolators(arrList);
+         },
+         "482"},
+        {[] {
+             bCFloatTrack::bTInterpolatorList arrList;
+             bCFloatTrack().GetTimeInterpolators(arrList);
+         },
+         "499"},
         {[] { bCFloatTrack().SetDataInterpolators(bCFloatTrack::bTInterpolatorList()); }, "598"},
         {[] { bCFloatTrack().SetTimeInterpolators(bCFloatTrack::bTInterpolatorList()); }, "616"},
     };

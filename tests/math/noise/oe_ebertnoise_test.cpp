@@ -95,7 +95,7 @@ TEST(bCEbertNoise, SeedsDefaultInstanceAndCopies)
 TEST(bCZoneRaster, StartsEmptyAndCopies)
 {
     bTValArray<bCVector> arrPoints;
-    arrPoints.Add(MakeVector(1.0f, 2.0f, 3.0f));
+    arrPoints.Add(MakeVector(1, 2, 3));
     bCZoneRaster const FromPoints(arrPoints);
     EXPECT_EQ(FromPoints.GetPoints().GetCount(), 0) << "the points are not taken";
     bCZoneRaster Copy(FromPoints);

@@ -93,9 +93,9 @@ TEST(bCNoise, TurbulenceSumsOctavesMToNMinusMMinusOne)
         SCOPED_TRACE(testing::Message() << "n " << c.iN << " m " << c.iM << " turbulence " << c.iTurbulence
                                         << " amplitude " << c.iAmplitude);
         bCRecordingNoise Noise(c.fNoise);
-        float const fSum = Noise.GetTurbulence(MakeVector(1.0f, -2.0f, 0.5f), c.iN, c.iM,
-                                               static_cast<bENoiseTurbulence>(c.iTurbulence),
-                                               static_cast<bENoiseAmplitude>(c.iAmplitude), c.fPersistence);
+        float const fSum =
+            Noise.GetTurbulence(MakeVector(1, -2, 0.5f), c.iN, c.iM, static_cast<bENoiseTurbulence>(c.iTurbulence),
+                                static_cast<bENoiseAmplitude>(c.iAmplitude), c.fPersistence);
         EXPECT_FLOAT_EQ(fSum, c.fSum);
         ASSERT_EQ(Noise.m_arrCalls.size(), static_cast<size_t>(c.iOctaves));
         for (int i = 0; i < c.iOctaves; ++i)
