@@ -11,8 +11,8 @@
 # --timeout S     time limit of one test run (default 300); a run that hits it counts as killed
 # --list FILE     another list (default tests/mutants.txt)
 #
-# The scratch copies and their build live in $VELLMARK_MUTANTS_DIR (default
-# /tmp/vellmark-mutants) and are kept, so later runs rebuild incrementally.
+# The scratch copies, each with its build inside, live in $VELLMARK_MUTANTS_DIR
+# (default /tmp/vellmark-mutants) and are kept, so later runs rebuild incrementally.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
@@ -36,7 +36,9 @@ scripts/deps.sh
 
 root=${VELLMARK_MUTANTS_DIR:-/tmp/vellmark-mutants}
 src=$root/$mode
-build=$root/build-$mode
+# Inside the copy, at the depth of a checkout's own build folder, so that the
+# compiler cache serves the copy from the checkout's builds.
+build=$src/build
 mkdir -p "$root"
 
 # Brings the scratch copy up to date, touching only files whose bytes differ so
@@ -67,6 +69,7 @@ restore() {
 if [ "$mode" = head ]; then sync_head; else sync_tree; fi
 
 source scripts/buildcache.sh
+export CCACHE_BASEDIR="$src"
 # Test programs need no relink when only the library changed.
 cmake -S "$src" -B "$build" -G Ninja -DVELLMARK_BUILD_BENCH=OFF -DCMAKE_LINK_DEPENDS_NO_SHARED=ON \
   "${launcher[@]}" >/dev/null

@@ -51,10 +51,11 @@ namespace
         return bCBox(bCVector(a_fX, a_fY, a_fZ), bCVector(a_fX + a_fSize, a_fY + a_fSize, a_fZ + a_fSize));
     }
 
-    template <typename QUERY> std::set<bCOctTreeEntryBase *> Query(bCOctTree const & a_Tree, QUERY const & a_Query)
+    template <typename... QUERY>
+    std::set<bCOctTreeEntryBase *> Query(bCOctTree const & a_Tree, QUERY const &... a_Query)
     {
         Offered().clear();
-        a_Tree.Traverse(&Collect, a_Query);
+        a_Tree.Traverse(&Collect, a_Query...);
         return std::set<bCOctTreeEntryBase *>(Offered().begin(), Offered().end());
     }
 
@@ -131,20 +132,15 @@ TEST(bCOctTree, MatchesBruteForceAfterRandomAddsMovesAndRemoves)
     }
     EXPECT_TRUE(Tree.GetRootBox().Contains(bCBox(bCVector(-40.0f), bCVector(46.0f))));
     std::set<bCOctTreeEntryBase *> const setAll(arrLive.begin(), arrLive.end());
-    Offered().clear();
-    Tree.Traverse(&Collect, nullptr, 0); // no planes, default culling: everything
-    EXPECT_EQ(std::set<bCOctTreeEntryBase *>(Offered().begin(), Offered().end()), setAll);
+    bCPlane const * const pNoPlanes = nullptr;
+    EXPECT_EQ(Query(Tree, pNoPlanes, 0), setAll); // no planes, default culling: everything
     Tree.CleanUp();
-    Offered().clear();
-    Tree.Traverse(&Collect, nullptr, 0);
-    EXPECT_EQ(std::set<bCOctTreeEntryBase *>(Offered().begin(), Offered().end()), setAll);
+    EXPECT_EQ(Query(Tree, pNoPlanes, 0), setAll);
 
     // Planes: whatever is offered is not wholly outside; whatever is wholly inside is offered.
     bCPlane const arrPlanes[3] = {bCPlane(bCVector(1, 0, 0), 5.0f), bCPlane(bCVector(0, -1, 0), 10.0f),
                                   bCPlane(bCVector(0.6f, 0, 0.8f), 0.0f)};
-    Offered().clear();
-    Tree.Traverse(&Collect, arrPlanes, 3, arrPlanes[2]);
-    std::set<bCOctTreeEntryBase *> const setPlanes(Offered().begin(), Offered().end());
+    std::set<bCOctTreeEntryBase *> const setPlanes = Query(Tree, arrPlanes, 3, arrPlanes[2]);
     for (bCOctTreeEntryBase * pEntry : arrLive)
     {
         bCOctTree::bEOctTreeCull const enuCull = bCOctTree::CullBox(pEntry->GetBoundingBox(), arrPlanes, 3);
@@ -158,9 +154,7 @@ TEST(bCOctTree, MatchesBruteForceAfterRandomAddsMovesAndRemoves)
         }
     }
     Tree.SetCullingCallback(&RejectEverything);
-    Offered().clear();
-    Tree.Traverse(&Collect, nullptr, 0);
-    EXPECT_TRUE(Offered().empty());
+    EXPECT_TRUE(Query(Tree, pNoPlanes, 0).empty());
     EXPECT_TRUE(Query(Tree, bCBox(bCVector(-50.0f), bCVector(50.0f))).empty());
 }
 
