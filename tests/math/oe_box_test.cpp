@@ -26,7 +26,7 @@ namespace
         return bCBox(bCVector(a_fMinX, a_fMinY, a_fMinZ), bCVector(a_fMaxX, a_fMaxY, a_fMaxZ));
     }
 
-    bCBox const g_UnitBox = MakeBox(0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f);
+    bCBox const g_UnitBox = MakeBox(0, 0, 0, 1, 1, 1);
 } // namespace
 
 TEST(bCBox, OverlapIsClosedExclusiveOverlapIsOpen)
@@ -38,12 +38,12 @@ TEST(bCBox, OverlapIsClosedExclusiveOverlapIsOpen)
         bool m_bIntersects;
         bool m_bExclusive;
     } const arrCases[] = {
-        {"touching on every axis", MakeBox(1.0f, 1.0f, 1.0f, 2.0f, 2.0f, 2.0f), true, false},
-        {"touching on x only", MakeBox(1.0f, 0.5f, 0.5f, 2.0f, 2.0f, 2.0f), true, false},
-        {"overlapping", MakeBox(0.5f, 0.5f, 0.5f, 2.0f, 2.0f, 2.0f), true, true},
+        {"touching on every axis", MakeBox(1, 1, 1, 2, 2, 2), true, false},
+        {"touching on x only", MakeBox(1, 0.5f, 0.5f, 2, 2, 2), true, false},
+        {"overlapping", MakeBox(0.5f, 0.5f, 0.5f, 2, 2, 2), true, true},
         {"inside", MakeBox(0.25f, 0.25f, 0.25f, 0.75f, 0.75f, 0.75f), true, true},
-        {"apart on z", MakeBox(0.0f, 0.0f, 1.5f, 1.0f, 1.0f, 2.0f), false, false},
-        {"apart on y, below", MakeBox(0.0f, -2.0f, 0.0f, 1.0f, -0.5f, 1.0f), false, false},
+        {"apart on z", MakeBox(0, 0, 1.5f, 1, 1, 2), false, false},
+        {"apart on y, below", MakeBox(0, -2, 0, 1, -0.5f, 1), false, false},
     };
     for (auto const & Case : arrCases)
     {
@@ -54,8 +54,8 @@ TEST(bCBox, OverlapIsClosedExclusiveOverlapIsOpen)
         EXPECT_EQ(g_UnitBox.IntersectsExclusive(Case.m_Other), Case.m_bExclusive);
         EXPECT_EQ(Case.m_Other.IntersectsExclusive(g_UnitBox), Case.m_bExclusive);
     }
-    EXPECT_TRUE(g_UnitBox.Contains(bCVector(1.0f, 0.0f, 1.0f)));
-    EXPECT_FALSE(g_UnitBox.Contains(bCVector(1.0f, 0.0f, 1.0001f)));
+    EXPECT_TRUE(g_UnitBox.Contains(bCVector(1, 0, 1)));
+    EXPECT_FALSE(g_UnitBox.Contains(bCVector(1, 0, 1.0001f)));
     EXPECT_FALSE(g_UnitBox.Contains(bCVector(-0.0001f, 0.5f, 0.5f)));
 }
 
@@ -63,15 +63,15 @@ TEST(bCBox, InvalidBoxGrowsByMerging)
 {
     bCBox Box;
     EXPECT_FALSE(Box.IsValid());
-    Box.Merge(bCVector(1.0f, 2.0f, 3.0f));
+    Box.Merge(bCVector(1, 2, 3));
     EXPECT_TRUE(Box.IsValid());
-    EXPECT_EQ(Box, MakeBox(1.0f, 2.0f, 3.0f, 1.0f, 2.0f, 3.0f));
-    Box |= bCVector(-1.0f, 5.0f, 3.0f);
-    EXPECT_EQ(Box, MakeBox(-1.0f, 2.0f, 3.0f, 1.0f, 5.0f, 3.0f));
-    Box |= MakeBox(0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 4.0f);
-    EXPECT_EQ(Box, MakeBox(-1.0f, 0.0f, 0.0f, 1.0f, 5.0f, 4.0f));
-    Box &= MakeBox(0.0f, 1.0f, -5.0f, 9.0f, 9.0f, 1.0f);
-    EXPECT_EQ(Box, MakeBox(0.0f, 1.0f, 0.0f, 1.0f, 5.0f, 1.0f));
+    EXPECT_EQ(Box, MakeBox(1, 2, 3, 1, 2, 3));
+    Box |= bCVector(-1, 5, 3);
+    EXPECT_EQ(Box, MakeBox(-1, 2, 3, 1, 5, 3));
+    Box |= MakeBox(0, 0, 0, 0.5f, 0.5f, 4);
+    EXPECT_EQ(Box, MakeBox(-1, 0, 0, 1, 5, 4));
+    Box &= MakeBox(0, 1, -5, 9, 9, 1);
+    EXPECT_EQ(Box, MakeBox(0, 1, 0, 1, 5, 1));
 
     // One invalid component is enough.
     bCBox Half = MakeBox(0.0f, 0.0f, 0.0f, 1.0f, 1.0f, -3.4028235e38f);
@@ -79,32 +79,32 @@ TEST(bCBox, InvalidBoxGrowsByMerging)
     Half = MakeBox(0.0f, 3.4028235e38f, 0.0f, 1.0f, 1.0f, 1.0f);
     EXPECT_FALSE(Half.IsValid());
 
-    bCBox Flipped = MakeBox(1.0f, 0.0f, 5.0f, 0.0f, 1.0f, 2.0f);
+    bCBox Flipped = MakeBox(1, 0, 5, 0, 1, 2);
     EXPECT_FALSE(Flipped.IsNormalized());
     Flipped.Normalize();
-    EXPECT_EQ(Flipped, MakeBox(0.0f, 0.0f, 2.0f, 1.0f, 1.0f, 5.0f));
+    EXPECT_EQ(Flipped, MakeBox(0, 0, 2, 1, 1, 5));
     EXPECT_TRUE(Flipped.IsNormalized());
 }
 
 TEST(bCBox, SizeQueries)
 {
-    bCBox Box = MakeBox(1.0f, 2.0f, 3.0f, 3.0f, 6.0f, 4.0f);
+    bCBox Box = MakeBox(1, 2, 3, 3, 6, 4);
     EXPECT_EQ(Box.GetWidth(), 2.0f);
     EXPECT_EQ(Box.GetHeight(), 4.0f);
     EXPECT_EQ(Box.GetDepth(), 1.0f);
     EXPECT_EQ(Box.GetVolume(), 8.0f);
     EXPECT_EQ(Box.GetMinExtend(), 1.0f);
     EXPECT_EQ(Box.GetMaxExtend(), 4.0f);
-    EXPECT_EQ(Box.GetCenter(), bCVector(2.0f, 4.0f, 3.5f));
-    EXPECT_EQ(Box.GetCenterGround(), bCVector(2.0f, 2.0f, 3.5f));
+    EXPECT_EQ(Box.GetCenter(), bCVector(2, 4, 3.5f));
+    EXPECT_EQ(Box.GetCenterGround(), bCVector(2, 2, 3.5f));
     Box.Widen(1.0f);
-    EXPECT_EQ(Box, MakeBox(0.0f, 1.0f, 2.0f, 4.0f, 7.0f, 5.0f));
-    Box.Shrink(bCVector(1.0f, 0.0f, 0.5f));
-    EXPECT_EQ(Box, MakeBox(1.0f, 1.0f, 2.5f, 3.0f, 7.0f, 4.5f));
-    Box.SetCenter(bCVector(0.0f, 0.0f, 0.0f));
-    EXPECT_EQ(Box, MakeBox(-1.0f, -3.0f, -1.0f, 1.0f, 3.0f, 1.0f));
+    EXPECT_EQ(Box, MakeBox(0, 1, 2, 4, 7, 5));
+    Box.Shrink(bCVector(1, 0, 0.5f));
+    EXPECT_EQ(Box, MakeBox(1, 1, 2.5f, 3, 7, 4.5f));
+    Box.SetCenter(bCVector(0, 0, 0));
+    EXPECT_EQ(Box, MakeBox(-1, -3, -1, 1, 3, 1));
     Box.Scale(2.0f);
-    EXPECT_EQ(Box, MakeBox(-2.0f, -6.0f, -2.0f, 2.0f, 6.0f, 2.0f));
+    EXPECT_EQ(Box, MakeBox(-2, -6, -2, 2, 6, 2));
 }
 
 TEST(bCBox, PlaneAndSphereTests)
@@ -119,8 +119,8 @@ TEST(bCBox, PlaneAndSphereTests)
         {"touching the top face", bCPlane(0.0f, 1.0f, 0.0f, -1.0f), false},
         {"just inside the top face", bCPlane(0.0f, 1.0f, 0.0f, -0.999f), true},
         {"below", bCPlane(0.0f, 1.0f, 0.0f, 2.0f), false},
-        {"diagonal through a corner region", bCPlane(bCVector(1.0f, 1.0f, 1.0f), bCVector(0.9f, 0.9f, 0.9f)), true},
-        {"diagonal beyond the far corner", bCPlane(bCVector(1.0f, 1.0f, 1.0f), bCVector(1.1f, 1.1f, 1.1f)), false},
+        {"diagonal through a corner region", bCPlane(bCVector(1, 1, 1), bCVector(0.9f, 0.9f, 0.9f)), true},
+        {"diagonal beyond the far corner", bCPlane(bCVector(1, 1, 1), bCVector(1.1f, 1.1f, 1.1f)), false},
     };
     for (auto const & Case : arrPlanes)
     {
@@ -135,8 +135,8 @@ TEST(bCBox, PlaneAndSphereTests)
         bool m_bCull;
     } const arrSpheres[] = {
         {"centre inside", bCSphere(0.1f, bCVector(0.5f, 0.5f, 0.5f)), true},
-        {"touching the x face", bCSphere(1.0f, bCVector(2.0f, 0.5f, 0.5f)), true},
-        {"beyond the x face", bCSphere(0.99f, bCVector(2.0f, 0.5f, 0.5f)), false},
+        {"touching the x face", bCSphere(1.0f, bCVector(2, 0.5f, 0.5f)), true},
+        {"beyond the x face", bCSphere(0.99f, bCVector(2, 0.5f, 0.5f)), false},
         {"below the min", bCSphere(0.5f, bCVector(0.5f, -0.6f, 0.5f)), false},
         // Conservative: the sphere's bounding box reaches the corner, the sphere does not.
         {"near a corner", bCSphere(1.0f, bCVector(1.8f, 1.8f, 1.8f)), true},
@@ -160,22 +160,17 @@ TEST(bCBox, SeparatingAxesAndTriangles)
         bool m_bCull;
         bool m_bContains;
     } const arrCases[] = {
-        {"above", bCTriangle(bCVector(0.0f, 2.0f, 0.0f), bCVector(1.0f, 2.5f, 0.0f), bCVector(0.0f, 3.0f, 1.0f)), false,
+        {"above", bCTriangle(bCVector(0, 2, 0), bCVector(1, 2.5f, 0), bCVector(0, 3, 1)), false, false},
+        {"touching the top face", bCTriangle(bCVector(0, 1, 0), bCVector(1, 2.5f, 0), bCVector(0, 3, 1)), true, false},
+        {"beside on x", bCTriangle(bCVector(1.5f, 0, 0), bCVector(2, 1, 0), bCVector(1.5f, 0, 1)), false, false},
+        {"behind on z", bCTriangle(bCVector(0, 0, -1), bCVector(1, 1, -0.5f), bCVector(0.5f, 0, -2)), false, false},
+        {"crossing", bCTriangle(bCVector(-1, 0.5f, 0.5f), bCVector(2, 0.5f, 0.5f), bCVector(0.5f, 0.5f, 3)), true,
          false},
-        {"touching the top face",
-         bCTriangle(bCVector(0.0f, 1.0f, 0.0f), bCVector(1.0f, 2.5f, 0.0f), bCVector(0.0f, 3.0f, 1.0f)), true, false},
-        {"beside on x", bCTriangle(bCVector(1.5f, 0.0f, 0.0f), bCVector(2.0f, 1.0f, 0.0f), bCVector(1.5f, 0.0f, 1.0f)),
-         false, false},
-        {"behind on z",
-         bCTriangle(bCVector(0.0f, 0.0f, -1.0f), bCVector(1.0f, 1.0f, -0.5f), bCVector(0.5f, 0.0f, -2.0f)), false,
-         false},
-        {"crossing", bCTriangle(bCVector(-1.0f, 0.5f, 0.5f), bCVector(2.0f, 0.5f, 0.5f), bCVector(0.5f, 0.5f, 3.0f)),
-         true, false},
-        {"inside", bCTriangle(bCVector(0.1f, 0.1f, 0.1f), bCVector(0.9f, 0.1f, 0.1f), bCVector(0.5f, 1.0f, 1.0f)), true,
+        {"inside", bCTriangle(bCVector(0.1f, 0.1f, 0.1f), bCVector(0.9f, 0.1f, 0.1f), bCVector(0.5f, 1, 1)), true,
          true},
         // Exact only along the coordinate axes: beyond the box's edge diagonally, still culled in.
         {"beyond a box edge diagonally",
-         bCTriangle(bCVector(2.1f, 0.0f, 0.5f), bCVector(0.0f, 2.1f, 0.5f), bCVector(2.1f, 2.1f, 0.5f)), true, false},
+         bCTriangle(bCVector(2.1f, 0, 0.5f), bCVector(0, 2.1f, 0.5f), bCVector(2.1f, 2.1f, 0.5f)), true, false},
     };
     for (auto const & Case : arrCases)
     {
@@ -187,9 +182,9 @@ TEST(bCBox, SeparatingAxesAndTriangles)
     }
     // A tilted axis: h = 0.5 (|1 * 1| + |1 * 1|) about the centre projection 1.
     bCVector const vecDiagonal(1.0f, 1.0f, 0.0f);
-    bCVector const arrTouching[1] = {bCVector(2.0f, 0.0f, 0.0f)};
-    bCVector const arrBeyond[1] = {bCVector(2.0f, 0.01f, 0.0f)};
-    bCVector const arrBelow[1] = {bCVector(-0.01f, 0.0f, 0.0f)};
+    bCVector const arrTouching[1] = {bCVector(2, 0, 0)};
+    bCVector const arrBeyond[1] = {bCVector(2, 0.01f, 0)};
+    bCVector const arrBelow[1] = {bCVector(-0.01f, 0, 0)};
     EXPECT_FALSE(g_UnitBox.Separates(arrTouching, 1, vecDiagonal));
     EXPECT_TRUE(g_UnitBox.Separates(arrBeyond, 1, vecDiagonal));
     EXPECT_TRUE(g_UnitBox.Separates(arrBelow, 1, vecDiagonal));
@@ -205,17 +200,14 @@ TEST(bCBox, SweepsInAllFourForms)
         bool m_bHit;
         float m_fT;
     } const arrCases[] = {
-        {"meeting half way", bCVector(4.0f, 0.0f, 0.0f), MakeBox(3.0f, 0.0f, 0.0f, 4.0f, 1.0f, 1.0f), true, 0.5f},
-        {"stopping short", bCVector(1.0f, 0.0f, 0.0f), MakeBox(3.0f, 0.0f, 0.0f, 4.0f, 1.0f, 1.0f), false, 2.0f},
-        {"overlapping at the start", bCVector(1.0f, 0.0f, 0.0f), MakeBox(0.5f, 0.0f, 0.0f, 1.5f, 1.0f, 1.0f), true,
-         0.0f},
-        {"apart on the still y axis", bCVector(4.0f, 0.0f, 0.0f), MakeBox(3.0f, 2.0f, 0.0f, 4.0f, 3.0f, 1.0f), false,
-         2.0f},
-        {"touching at the end", bCVector(2.0f, 0.0f, 0.0f), MakeBox(3.0f, 0.0f, 0.0f, 4.0f, 1.0f, 1.0f), true, 1.0f},
-        {"moving away", bCVector(-4.0f, 0.0f, 0.0f), MakeBox(3.0f, 0.0f, 0.0f, 4.0f, 1.0f, 1.0f), false, 2.0f},
-        {"diagonal, late on y", bCVector(4.0f, 4.0f, 0.0f), MakeBox(2.0f, 3.0f, 0.0f, 3.0f, 4.0f, 1.0f), true, 0.5f},
-        {"diagonal, through a gap", bCVector(4.0f, 1.0f, 0.0f), MakeBox(2.0f, 3.0f, 0.0f, 3.0f, 4.0f, 1.0f), false,
-         2.0f},
+        {"meeting half way", bCVector(4, 0, 0), MakeBox(3, 0, 0, 4, 1, 1), true, 0.5f},
+        {"stopping short", bCVector(1, 0, 0), MakeBox(3, 0, 0, 4, 1, 1), false, 2.0f},
+        {"overlapping at the start", bCVector(1, 0, 0), MakeBox(0.5f, 0, 0, 1.5f, 1, 1), true, 0.0f},
+        {"apart on the still y axis", bCVector(4, 0, 0), MakeBox(3, 2, 0, 4, 3, 1), false, 2.0f},
+        {"touching at the end", bCVector(2, 0, 0), MakeBox(3, 0, 0, 4, 1, 1), true, 1.0f},
+        {"moving away", bCVector(-4, 0, 0), MakeBox(3, 0, 0, 4, 1, 1), false, 2.0f},
+        {"diagonal, late on y", bCVector(4, 4, 0), MakeBox(2, 3, 0, 3, 4, 1), true, 0.5f},
+        {"diagonal, through a gap", bCVector(4, 1, 0), MakeBox(2, 3, 0, 3, 4, 1), false, 2.0f},
     };
     for (auto const & Case : arrCases)
     {
@@ -244,8 +236,8 @@ TEST(bCBox, AffineTransformBoundsTheTransformedCorners)
 {
     bCMatrix matQuarter;
     matQuarter.SetToRotationAxisY(g_fPIDiv4);
-    matQuarter.ModifyTranslation(bCVector(10.0f, 0.0f, 0.0f));
-    bCBox const Turned = MakeBox(-1.0f, -1.0f, -1.0f, 1.0f, 1.0f, 1.0f).GetTransformed(matQuarter);
+    matQuarter.ModifyTranslation(bCVector(10, 0, 0));
+    bCBox const Turned = MakeBox(-1, -1, -1, 1, 1, 1).GetTransformed(matQuarter);
     float const fReach = 2.0f * std::sqrt(0.5f);
     EXPECT_NEAR(Turned.GetMin().GetX(), 10.0f - fReach, 1.0e-5f);
     EXPECT_NEAR(Turned.GetMax().GetZ(), fReach, 1.0e-5f);
@@ -287,7 +279,7 @@ TEST(bCBox, ProjectiveTransformMergesTheDividedCorners)
     bCMatrix matProject;
     matProject.SetIdentity();
     matProject.SetElement(2, 3, 1.0f); // w = z + 1
-    bCBox const Box = MakeBox(-1.0f, -1.0f, 1.0f, 1.0f, 1.0f, 3.0f);
+    bCBox const Box = MakeBox(-1, -1, 1, 1, 1, 3);
     bCBox const Projected = Box.GetTransformed(matProject);
     // The near face (z = 1, w = 2) is the larger one; z / w runs from 0.5 to 0.75.
     EXPECT_EQ(Projected, MakeBox(-0.5f, -0.5f, 0.5f, 0.5f, 0.5f, 0.75f));
@@ -295,7 +287,7 @@ TEST(bCBox, ProjectiveTransformMergesTheDividedCorners)
 
 TEST(bCBox, ObsoleteDistanceQueriesWarnAndReturnMinusOneOnAMiss)
 {
-    bCBox const Box = MakeBox(-1.0f, -1.0f, -1.0f, 1.0f, 1.0f, 1.0f);
+    bCBox const Box = MakeBox(-1, -1, -1, 1, 1, 1);
     bCVector const vecFar(0.0f, 0.0f, -5.0f), vecAlongZ(0.0f, 0.0f, 1.0f);
     bCMessageRecorder Recorder;
     EXPECT_EQ(Box.GetIntersectionDistance(bCLine(vecFar, vecAlongZ)), 4.0f);

@@ -273,38 +273,6 @@ TEST(bCMatrix, PrintDebugSendsItsReportInOrder)
     EXPECT_EQ(Recorder.GetAll(), strExpected);
 }
 
-TEST(bCMatrix, StreamForms)
-{
-    bCMatrix matSample;
-    for (int i = 0; i < 16; ++i)
-        matSample[i] = static_cast<float>(i) + 0.5f;
-    bCMemoryStream Stream;
-    matSample >> Stream;
-    EXPECT_EQ(Stream.GetSize(), 64);
-    bCMatrix3 const matSmall(bCVector(9, 8, 7), bCVector(6, 5, 4), bCVector(3, 2, 1));
-    matSmall >> Stream;
-    bCMatrix2(-3, 4, 5, 6) >> Stream;
-    ASSERT_EQ(Stream.GetSize(), 72); // the small matrices write element (0, 0) alone
-    std::vector<float> arrFloats(18);
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    Stream.Read(arrFloats.data(), 72);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(arrFloats[i], matSample[i]);
-    EXPECT_EQ(arrFloats[16], 9.0f);
-    EXPECT_EQ(arrFloats[17], -3.0f);
-
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    bCMatrix matRead(0.0f);
-    matRead << Stream;
-    EXPECT_EQ(matRead, matSample);
-    bCMatrix3 matSmallRead(1.0f);
-    matSmallRead << Stream;
-    EXPECT_EQ(matSmallRead, bCMatrix3(bCVector(9, 1, 1), bCVector(1, 1, 1), bCVector(1, 1, 1)));
-    bCMatrix2 matTinyRead(1.0f);
-    matTinyRead << Stream;
-    EXPECT_EQ(matTinyRead, bCMatrix2(-3, 1, 1, 1));
-}
-
 TEST(bCMatrix, InPlaceProductsFromManyThreads)
 {
     // Each thread multiplies and inverts its own matrices in place; a shared

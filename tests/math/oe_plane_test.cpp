@@ -16,16 +16,16 @@
 
 TEST(bCPlane, ConstructionAndClassification)
 {
-    bCPlane const FromPoint(bCVector(0.0f, 1.0f, 0.0f), bCVector(0.0f, 5.0f, 0.0f));
+    bCPlane const FromPoint(bCVector(0, 1, 0), bCVector(0, 5, 0));
     EXPECT_EQ(FromPoint.GetDistance(), -5.0f);
-    EXPECT_EQ(FromPoint.ClassifyPoint(bCVector(0.0f, 7.0f, 0.0f)), 2.0f);
-    EXPECT_EQ(FromPoint.ClassifyVector(bCVector(3.0f, 7.0f, 0.0f)), 7.0f);
+    EXPECT_EQ(FromPoint.ClassifyPoint(bCVector(0, 7, 0)), 2.0f);
+    EXPECT_EQ(FromPoint.ClassifyVector(bCVector(3, 7, 0)), 7.0f);
 
     // Perpendicular edges give a unit normal along (b - a) x (c - a).
-    bCPlane const Square(bCVector(0.0f, 2.0f, 0.0f), bCVector(0.0f, 2.0f, 3.0f), bCVector(4.0f, 2.0f, 3.0f));
+    bCPlane const Square(bCVector(0, 2, 0), bCVector(0, 2, 3), bCVector(4, 2, 3));
     EXPECT_EQ(Square, bCPlane(0.0f, 1.0f, 0.0f, -2.0f));
     // Edges at 45 degrees: the normal keeps the length sin 45 and is not normalised again.
-    bCPlane const Slanted(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 0.0f, 0.0f), bCVector(2.0f, 0.0f, -1.0f));
+    bCPlane const Slanted(bCVector(0, 0, 0), bCVector(1, 0, 0), bCVector(2, 0, -1));
     EXPECT_NEAR(Slanted.GetNormal().GetY(), std::sqrt(0.5f), 1.0e-6f);
     EXPECT_NEAR(Slanted.GetNormal().GetMagnitude(), std::sqrt(0.5f), 1.0e-6f);
     bCPlane Normalized = Slanted;
@@ -46,7 +46,7 @@ TEST(bCPlane, TransformsKeepTheImagesOfItsPointsOnIt)
     {
         bCEulerAngles const angTurn(Value(Random), Value(Random), Value(Random));
         bCMatrix matTransform(angTurn, bCVector(Value(Random), Value(Random), Value(Random)));
-        matTransform.Scale(bCVector(1.5f, 0.5f, 2.0f)); // and a non-uniform scaling
+        matTransform.Scale(bCVector(1.5f, 0.5f, 2)); // and a non-uniform scaling
         bCVector const arrPoints[3] = {bCVector(Value(Random), Value(Random), Value(Random)),
                                        bCVector(Value(Random), Value(Random), Value(Random)),
                                        bCVector(Value(Random), Value(Random), Value(Random))};
@@ -72,21 +72,18 @@ TEST(bCPlane, TransformsKeepTheImagesOfItsPointsOnIt)
         EXPECT_NEAR(Turned.GetInvRotated(quatTurn).ClassifyPoint(arrPoints[0]), 0.0f, 1.0e-3f);
     }
     bCPlane const Floor(0.0f, 1.0f, 0.0f, 0.0f);
-    EXPECT_EQ(Floor.GetTranslated(bCVector(5.0f, 3.0f, 0.0f)), bCPlane(0.0f, 1.0f, 0.0f, -3.0f));
+    EXPECT_EQ(Floor.GetTranslated(bCVector(5, 3, 0)), bCPlane(0.0f, 1.0f, 0.0f, -3.0f));
 }
 
 TEST(bCTriangle, NormalDegenerationAndPlaneSides)
 {
-    bCTriangle const Triangle(bCVector(-1.0f, -1.0f, 0.0f), bCVector(-1.0f, 1.0f, 0.0f), bCVector(1.0f, -1.0f, 0.0f));
-    EXPECT_EQ(Triangle.CalcNormal(), bCVector(0.0f, 0.0f, 1.0f));
+    bCTriangle const Triangle(bCVector(-1, -1, 0), bCVector(-1, 1, 0), bCVector(1, -1, 0));
+    EXPECT_EQ(Triangle.CalcNormal(), bCVector(0, 0, 1));
     EXPECT_FALSE(Triangle.IsDegenerated());
-    EXPECT_TRUE(
-        bCTriangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 1.0f, 1.0f), bCVector(2.0f, 2.0f, 2.0f)).IsDegenerated());
+    EXPECT_TRUE(bCTriangle(bCVector(0, 0, 0), bCVector(1, 1, 1), bCVector(2, 2, 2)).IsDegenerated());
     // |cross|^2 = 4.0e-6 is below 1.0e-5; 1.6e-5 is not.
-    EXPECT_TRUE(bCTriangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(0.002f, 0.0f, 0.0f), bCVector(0.0f, 1.0f, 0.0f))
-                    .IsDegenerated());
-    EXPECT_FALSE(bCTriangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(0.004f, 0.0f, 0.0f), bCVector(0.0f, 1.0f, 0.0f))
-                     .IsDegenerated());
+    EXPECT_TRUE(bCTriangle(bCVector(0, 0, 0), bCVector(0.002f, 0, 0), bCVector(0, 1, 0)).IsDegenerated());
+    EXPECT_FALSE(bCTriangle(bCVector(0, 0, 0), bCVector(0.004f, 0, 0), bCVector(0, 1, 0)).IsDegenerated());
     EXPECT_EQ(Triangle.GetCenter(), bCVector(-1.0f / 3.0f, -1.0f / 3.0f, 0.0f));
 
     struct
@@ -115,11 +112,11 @@ TEST(bCTriangle, NormalDegenerationAndPlaneSides)
 
 TEST(bCTriangle, TriangleAgainstTriangleThroughBounds)
 {
-    bCTriangle const Triangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 0.0f, 0.0f), bCVector(0.0f, 1.0f, 0.0f));
-    bCTriangle const Above(bCVector(0.0f, 0.0f, 1.0f), bCVector(1.0f, 0.0f, 1.0f), bCVector(0.0f, 1.0f, 1.5f));
-    bCTriangle const Piercing(bCVector(0.2f, 0.2f, -1.0f), bCVector(0.3f, 0.2f, 1.0f), bCVector(0.2f, 0.3f, 1.0f));
+    bCTriangle const Triangle(bCVector(0, 0, 0), bCVector(1, 0, 0), bCVector(0, 1, 0));
+    bCTriangle const Above(bCVector(0, 0, 1), bCVector(1, 0, 1), bCVector(0, 1, 1.5f));
+    bCTriangle const Piercing(bCVector(0.2f, 0.2f, -1), bCVector(0.3f, 0.2f, 1), bCVector(0.2f, 0.3f, 1));
     // Beyond the hypotenuse, but inside the bounding box: culled in.
-    bCTriangle const Beyond(bCVector(0.9f, 0.9f, -1.0f), bCVector(1.0f, 0.9f, 1.0f), bCVector(0.9f, 1.0f, 1.0f));
+    bCTriangle const Beyond(bCVector(0.9f, 0.9f, -1), bCVector(1, 0.9f, 1), bCVector(0.9f, 1, 1));
     EXPECT_FALSE(Triangle.Intersects(Above));
     EXPECT_TRUE(Triangle.Intersects(Piercing));
     EXPECT_TRUE(Triangle.Cull(Beyond));
@@ -128,9 +125,9 @@ TEST(bCTriangle, TriangleAgainstTriangleThroughBounds)
 
 TEST(bCTriangle, SeparatesIsNotImplemented)
 {
-    bCTriangle const Triangle(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 0.0f, 0.0f), bCVector(0.0f, 1.0f, 0.0f));
-    bCVector const arrFar[1] = {bCVector(0.0f, 0.0f, 9.0f)};
+    bCTriangle const Triangle(bCVector(0, 0, 0), bCVector(1, 0, 0), bCVector(0, 1, 0));
+    bCVector const arrFar[1] = {bCVector(0, 0, 9)};
     bCMessageRecorder Recorder;
-    EXPECT_FALSE(Triangle.Separates(arrFar, 1, bCVector(0.0f, 0.0f, 1.0f)));
+    EXPECT_FALSE(Triangle.Separates(arrFar, 1, bCVector(0, 0, 1)));
     EXPECT_EQ(Recorder.GetAll(), "The method  bCTriangle::Separates was called, but has not yet been implemented!\n");
 }

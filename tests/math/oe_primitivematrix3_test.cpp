@@ -17,8 +17,9 @@ namespace
         std::function<bCVector(bCMatrix3 const &, bool)> m_fnApply; // true: *, false: /
     };
 
-    template <class PRIMITIVE> std::function<bCVector(bCMatrix3 const &, bool)>
-    MakeCase(PRIMITIVE const & a_Primitive, std::function<bCVector(PRIMITIVE const &)> a_fnPoint)
+    template <class PRIMITIVE>
+    std::function<bCVector(bCMatrix3 const &, bool)> MakeCase(PRIMITIVE const & a_Primitive,
+                                                              std::function<bCVector(PRIMITIVE const &)> a_fnPoint)
     {
         return [a_Primitive, a_fnPoint](bCMatrix3 const & a_matTurn, bool a_bForward) {
             PRIMITIVE Compound(a_Primitive);

@@ -33,13 +33,6 @@ namespace
         return true;
     }
 
-    std::vector<float> ReadFloats(bCMemoryStream & a_Stream)
-    {
-        std::vector<float> arrFloats(static_cast<size_t>(a_Stream.GetSize()) / 4);
-        a_Stream.SetPosition(0, bEStreamSeekMode_Begin);
-        a_Stream.Read(arrFloats.data(), static_cast<unsigned long>(arrFloats.size() * 4));
-        return arrFloats;
-    }
 } // namespace
 
 TEST(bCQuaternion, ProductsAndMatricesAgreeWithGlm)
@@ -282,7 +275,7 @@ TEST(bCSphericalRotation, ConvertsAsWritten)
     }
 }
 
-TEST(bCMotion, SevenFloatsArithmeticAndStream)
+TEST(bCMotion, SevenFloatsArithmetic)
 {
     bCMotion const MotionA(bCVector(1, 2, 3), bCQuaternion(4, 5, 6, 7));
     bCMotion const MotionB(bCVector(1, 1, 1), bCQuaternion(1, 1, 1, 1));
@@ -290,33 +283,4 @@ TEST(bCMotion, SevenFloatsArithmeticAndStream)
     EXPECT_EQ(MotionA - MotionB, bCMotion(bCVector(0, 1, 2), bCQuaternion(3, 4, 5, 6)));
     EXPECT_EQ(0.5f * MotionA, bCMotion(bCVector(0.5f, 1, 1.5f), bCQuaternion(2, 2.5f, 3, 3.5f)));
     EXPECT_NE(MotionA, MotionB);
-
-    bCMemoryStream Stream;
-    MotionA >> Stream;
-    bCQuaternion(8, 9, 10, 11) >> Stream;
-    bCAxisAngle(bCVector(12, 13, 14), 15) >> Stream;
-    bCEulerAngles(16, 17, 18) >> Stream;
-    bCSphericalRotation(19, 20, 21) >> Stream;
-    std::vector<float> arrExpected(21);
-    for (size_t i = 0; i < arrExpected.size(); ++i)
-        arrExpected[i] = static_cast<float>(i + 1);
-    EXPECT_EQ(ReadFloats(Stream), arrExpected); // 28 + 16 + 16 + 12 + 12 bytes, fields in order
-
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    bCMotion MotionRead;
-    MotionRead.Clear();
-    bCQuaternion quatRead(0, 0, 0, 0);
-    bCAxisAngle aaRead(bCVector(0, 0, 0), 0);
-    bCEulerAngles angRead(0, 0, 0);
-    bCSphericalRotation srRead(0, 0, 0);
-    MotionRead << Stream;
-    quatRead << Stream;
-    aaRead << Stream;
-    angRead << Stream;
-    srRead << Stream;
-    EXPECT_EQ(MotionRead, MotionA);
-    EXPECT_EQ(quatRead, bCQuaternion(8, 9, 10, 11));
-    EXPECT_EQ(aaRead, bCAxisAngle(bCVector(12, 13, 14), 15));
-    EXPECT_EQ(angRead, bCEulerAngles(16, 17, 18));
-    EXPECT_EQ(srRead, bCSphericalRotation(19, 20, 21));
 }

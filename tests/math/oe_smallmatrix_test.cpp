@@ -82,8 +82,8 @@ TEST(bCMatrix3, FrameConstructionMatchesTheFourByFour)
         ExpectSame(mat3.GetOrthogonalized(), mat4.GetOrthogonalized());
         bCMatrix3 matLook3(mat3);
         bCMatrix matLook4(mat4);
-        matLook3.LookAt(bCVector(0.0f, 0.0f, 2.0f), bCVector(0.0f, 1.0f, 0.0f));
-        matLook4.LookAt(bCVector(0.0f, 0.0f, 2.0f), bCVector(0.0f, 1.0f, 0.0f));
+        matLook3.LookAt(bCVector(0, 0, 2), bCVector(0, 1, 0));
+        matLook4.LookAt(bCVector(0, 0, 2), bCVector(0, 1, 0));
         ExpectSame(matLook3, matLook4);
     }
     bCMatrix3 matOrtho(arrRows[0]);
@@ -92,6 +92,6 @@ TEST(bCMatrix3, FrameConstructionMatchesTheFourByFour)
     EXPECT_NEAR(matOrtho.GetRow(1).GetDotProduct(matOrtho.GetRow(2)), 0.0f, 1e-6f);
     EXPECT_NEAR(matOrtho.GetRow(2).GetMagnitude(), 1.0f, 1e-6f);
     bCMatrix3 matCross;
-    matCross.SetToCrossProduct(bCVector(1.0f, 2.0f, 3.0f));
-    EXPECT_EQ(bCVector(4.0f, 5.0f, 6.0f) * matCross, bCVector(1.0f, 2.0f, 3.0f).GetCrossProduct(bCVector(4.0f, 5.0f, 6.0f)));
+    matCross.SetToCrossProduct(bCVector(1, 2, 3));
+    EXPECT_EQ(bCVector(4, 5, 6) * matCross, bCVector(1, 2, 3).GetCrossProduct(bCVector(4, 5, 6)));
 }

@@ -16,24 +16,22 @@
 
 TEST(bCStretch, SquareDistanceWithClosestParameters)
 {
-    bCStretch const Along(bCVector(0.0f, 0.0f, 0.0f), bCVector(2.0f, 0.0f, 0.0f));
+    bCStretch const Along(bCVector(0, 0, 0), bCVector(2, 0, 0));
     struct
     {
         char const * m_pcName;
         bCStretch m_Other;
         float m_fSquareDistance, m_fS, m_fT;
     } const arrCases[] = {
-        {"crossing above", bCStretch(bCVector(1.0f, -1.0f, 1.0f), bCVector(1.0f, 1.0f, 1.0f)), 1.0f, 0.5f, 0.5f},
+        {"crossing above", bCStretch(bCVector(1, -1, 1), bCVector(1, 1, 1)), 1.0f, 0.5f, 0.5f},
         // Parallel: s starts at 0.5, t is clamped from -1 to 0, s is found again as 1.
-        {"parallel, beyond the end", bCStretch(bCVector(3.0f, 1.0f, 0.0f), bCVector(5.0f, 1.0f, 0.0f)), 2.0f, 1.0f,
-         0.0f},
-        {"crossing beyond the end", bCStretch(bCVector(4.0f, -1.0f, 0.0f), bCVector(4.0f, 1.0f, 0.0f)), 4.0f, 1.0f,
-         0.5f},
+        {"parallel, beyond the end", bCStretch(bCVector(3, 1, 0), bCVector(5, 1, 0)), 2.0f, 1.0f, 0.0f},
+        {"crossing beyond the end", bCStretch(bCVector(4, -1, 0), bCVector(4, 1, 0)), 4.0f, 1.0f, 0.5f},
         // t is clamped to 1 at the other's end, then s is found for that end.
-        {"ending short", bCStretch(bCVector(1.5f, 3.0f, 0.0f), bCVector(1.5f, 2.0f, 0.0f)), 4.0f, 0.75f, 1.0f},
-        {"touching", bCStretch(bCVector(1.0f, 0.0f, 0.0f), bCVector(1.0f, 0.0f, 5.0f)), 0.0f, 0.5f, 0.0f},
+        {"ending short", bCStretch(bCVector(1.5f, 3, 0), bCVector(1.5f, 2, 0)), 4.0f, 0.75f, 1.0f},
+        {"touching", bCStretch(bCVector(1, 0, 0), bCVector(1, 0, 5)), 0.0f, 0.5f, 0.0f},
         // A point: t = 0 needs no clamp, so s keeps the middle.
-        {"a point", bCStretch(bCVector(0.5f, 2.0f, 0.0f), bCVector(0.5f, 2.0f, 0.0f)), 4.25f, 0.5f, 0.0f},
+        {"a point", bCStretch(bCVector(0.5f, 2, 0), bCVector(0.5f, 2, 0)), 4.25f, 0.5f, 0.0f},
     };
     for (auto const & Case : arrCases)
     {
@@ -46,24 +44,24 @@ TEST(bCStretch, SquareDistanceWithClosestParameters)
     }
     // A ray is not clamped at t = 1.
     float fS = -1.0f, fT = -1.0f;
-    bCRay const Ray(bCVector(1.5f, 3.0f, 0.0f), bCVector(0.0f, -1.0f, 0.0f));
+    bCRay const Ray(bCVector(1.5f, 3, 0), bCVector(0, -1, 0));
     EXPECT_FLOAT_EQ(Along.GetSquareDistance(Ray, fS, fT), 0.0f);
     EXPECT_FLOAT_EQ(fS, 0.75f);
     EXPECT_FLOAT_EQ(fT, 3.0f);
-    EXPECT_FLOAT_EQ(Along.GetSquareDistance(bCRay(bCVector(1.0f, 1.0f, 0.0f), bCVector(0.0f, 1.0f, 0.0f))), 1.0f);
+    EXPECT_FLOAT_EQ(Along.GetSquareDistance(bCRay(bCVector(1, 1, 0), bCVector(0, 1, 0))), 1.0f);
 }
 
 TEST(bCStretch, ObsoleteDistanceQueriesWarnWithTheirTags)
 {
     bCVector const vecA(-1.0f, -1.0f, 0.0f), vecB(-1.0f, 1.0f, 0.0f), vecC(1.0f, -1.0f, 0.0f);
     bCTriangle const Triangle(vecA, vecB, vecC);
-    bCLine const Line(bCVector(-0.5f, -0.5f, -5.0f), bCVector(0.0f, 0.0f, 1.0f));
-    bCStretch const Stretch(bCVector(-0.5f, -0.5f, -5.0f), bCVector(-0.5f, -0.5f, 5.0f));
+    bCLine const Line(bCVector(-0.5f, -0.5f, -5), bCVector(0, 0, 1));
+    bCStretch const Stretch(bCVector(-0.5f, -0.5f, -5), bCVector(-0.5f, -0.5f, 5));
     bCMessageRecorder Recorder;
     EXPECT_EQ(Line.GetIntersectionDistance(Triangle), 5.0f);
-    EXPECT_EQ(Line.GetIntersectionDistance(bCSphere(1.0f, bCVector(0.0f, 0.0f, 0.0f))), 5.0f - std::sqrt(0.5f));
+    EXPECT_EQ(Line.GetIntersectionDistance(bCSphere(1.0f, bCVector(0, 0, 0))), 5.0f - std::sqrt(0.5f));
     EXPECT_EQ(Line.GetIntersectionDistance(bCPlane(0.0f, 1.0f, 0.0f, 0.0f)), -1.0f) << "parallel";
-    EXPECT_EQ(Line.GetIntersectionDistance(bCBox(bCVector(0.0f, 0.0f, 0.0f), bCVector(1.0f, 1.0f, 1.0f))), -1.0f);
+    EXPECT_EQ(Line.GetIntersectionDistance(bCBox(bCVector(0, 0, 0), bCVector(1, 1, 1))), -1.0f);
     EXPECT_EQ(Stretch.GetIntersectionDistance(Triangle), 0.5f);
     EXPECT_EQ(Stretch.GetIntersectionDistance(vecA, vecC, vecB), 0.5f);
     EXPECT_EQ(Recorder.GetAll(),

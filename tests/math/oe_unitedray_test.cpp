@@ -20,184 +20,132 @@
 namespace
 {
     float const kUnwritten = 123.0f; // t before the test; a test that must not write t leaves it
-
-    bCUnitedRay MakeRay(bERayExtension a_enuKind, bCVector const & a_vecOrigin, bCVector const & a_vecDirection)
-    {
-        return bCUnitedRay(a_enuKind, a_vecOrigin, a_vecDirection);
-    }
+    bERayExtension const eLine = bERayExtension_Both, eRay = bERayExtension_Forward, eStretch = bERayExtension_None;
 
     struct bSRayCase
     {
         char const * m_pcName;
-        bCUnitedRay m_Ray;
+        bERayExtension m_enuKind;
+        bCVector m_vecOrigin, m_vecDirection;
         bool m_bHit;
         float m_fT; // expected t; kUnwritten when the test must leave it alone
     };
 
-    void CheckCase(bSRayCase const & a_Case, bool a_bHit, float a_fT)
+    // Runs a_funcTest(ray, t) for each case.
+    template <typename TEST_FUNC, size_t N> void CheckCases(bSRayCase const (&a_arrCases)[N], TEST_FUNC a_funcTest)
     {
-        SCOPED_TRACE(a_Case.m_pcName);
-        EXPECT_EQ(a_bHit, a_Case.m_bHit);
-        EXPECT_NEAR(a_fT, a_Case.m_fT, 1.0e-5f);
+        for (bSRayCase const & Case : a_arrCases)
+        {
+            SCOPED_TRACE(Case.m_pcName);
+            float fT = kUnwritten;
+            EXPECT_EQ(a_funcTest(bCUnitedRay(Case.m_enuKind, Case.m_vecOrigin, Case.m_vecDirection), fT), Case.m_bHit);
+            EXPECT_NEAR(fT, Case.m_fT, 1.0e-5f);
+        }
     }
 } // namespace
 
 TEST(bCUnitedRay, ConvertsTheLineLikeKindsByTheirExtension)
 {
     bCVector const vecA(1.0f, 2.0f, 3.0f), vecB(2.0f, 4.0f, 8.0f);
-    EXPECT_EQ(bCUnitedRay(bCLine(vecA, vecB)), MakeRay(bERayExtension_Both, vecA, vecB));
-    EXPECT_EQ(bCUnitedRay(bCRay(vecA, vecB)), MakeRay(bERayExtension_Forward, vecA, vecB));
-    EXPECT_EQ(bCUnitedRay(bCStretch(vecA, vecB)), MakeRay(bERayExtension_None, vecA, bCVector(1.0f, 2.0f, 5.0f)));
-    EXPECT_EQ(bCUnitedRay::bERayExtension_Forward | bCUnitedRay::bERayExtension_Backward, bERayExtension_Both);
+    EXPECT_EQ(bCUnitedRay(bCLine(vecA, vecB)), bCUnitedRay(eLine, vecA, vecB));
+    EXPECT_EQ(bCUnitedRay(bCRay(vecA, vecB)), bCUnitedRay(eRay, vecA, vecB));
+    EXPECT_EQ(bCUnitedRay(bCStretch(vecA, vecB)), bCUnitedRay(eStretch, vecA, bCVector(1, 2, 5)));
+    EXPECT_EQ(bCUnitedRay::bERayExtension_Forward | bCUnitedRay::bERayExtension_Backward, eLine);
 }
 
 TEST(bCUnitedRay, TriangleSidesExtensionsAndBarycentricBounds)
 {
     // The normal (C - A) x (B - A) points to +z; a ray along +z meets the back side.
-    bCTriangle const Triangle(bCVector(-1.0f, -1.0f, 0.0f), bCVector(-1.0f, 1.0f, 0.0f), bCVector(1.0f, -1.0f, 0.0f));
-    bCVector const vecAlongZ(0.0f, 0.0f, 1.0f);
-    bCVector const vecBelow(-0.5f, -0.5f, -5.0f);
-    struct
-    {
-        bSRayCase m_Case;
-        bCTriangle::bESides m_enuSides;
-    } const arrCases[] = {
-        {{"ray, back side, both sides", MakeRay(bERayExtension_Forward, vecBelow, vecAlongZ), true, 5.0f},
-         bCTriangle::bESides_Both},
-        {{"ray, back side, back only", MakeRay(bERayExtension_Forward, vecBelow, vecAlongZ), true, 5.0f},
-         bCTriangle::bESides_Back},
-        {{"ray, back side, front only", MakeRay(bERayExtension_Forward, vecBelow, vecAlongZ), false, kUnwritten},
-         bCTriangle::bESides_Front},
-        {{"ray from above, front side, front only",
-          MakeRay(bERayExtension_Forward, bCVector(-0.5f, -0.5f, 2.0f), -vecAlongZ), true, 2.0f},
-         bCTriangle::bESides_Front},
-        {{"stretch ending short: t = 1.25 is written, no hit",
-          MakeRay(bERayExtension_None, vecBelow, bCVector(0.0f, 0.0f, 4.0f)), false, 1.25f},
-         bCTriangle::bESides_Both},
-        {{"stretch reaching it", MakeRay(bERayExtension_None, vecBelow, bCVector(0.0f, 0.0f, 10.0f)), true, 0.5f},
-         bCTriangle::bESides_Both},
-        {{"ray pointing away: t = -5 is written, no hit", MakeRay(bERayExtension_Forward, vecBelow, -vecAlongZ), false,
-          -5.0f},
-         bCTriangle::bESides_Both},
-        {{"line behind its origin", MakeRay(bERayExtension_Both, vecBelow, -vecAlongZ), true, -5.0f},
-         bCTriangle::bESides_Both},
-        {{"parallel to the plane", MakeRay(bERayExtension_Both, vecBelow, bCVector(1.0f, 0.0f, 0.0f)), false,
-          kUnwritten},
-         bCTriangle::bESides_Both},
-        {{"u beyond 1", MakeRay(bERayExtension_Both, bCVector(-0.5f, 1.5f, -5.0f), vecAlongZ), false, kUnwritten},
-         bCTriangle::bESides_Both},
-        {{"u below 0", MakeRay(bERayExtension_Both, bCVector(-0.5f, -1.5f, -5.0f), vecAlongZ), false, kUnwritten},
-         bCTriangle::bESides_Both},
-        {{"v below 0", MakeRay(bERayExtension_Both, bCVector(-1.5f, -0.5f, -5.0f), vecAlongZ), false, kUnwritten},
-         bCTriangle::bESides_Both},
-        {{"u + v beyond 1", MakeRay(bERayExtension_Both, bCVector(0.5f, 0.5f, -5.0f), vecAlongZ), false, kUnwritten},
-         bCTriangle::bESides_Both},
-        {{"on the corner A", MakeRay(bERayExtension_Both, bCVector(-1.0f, -1.0f, -5.0f), vecAlongZ), true, 5.0f},
-         bCTriangle::bESides_Both},
+    bCTriangle const Triangle(bCVector(-1, -1, 0), bCVector(-1, 1, 0), bCVector(1, -1, 0));
+    bCVector const vecZ(0.0f, 0.0f, 1.0f), vecBelow(-0.5f, -0.5f, -5.0f);
+    bSRayCase const arrBothSides[] = {
+        {"ray, back side", eRay, vecBelow, vecZ, true, 5.0f},
+        {"stretch ending short: t = 1.25 is written, no hit", eStretch, vecBelow, vecZ * 4.0f, false, 1.25f},
+        {"stretch reaching it", eStretch, vecBelow, vecZ * 10.0f, true, 0.5f},
+        {"ray pointing away: t = -5 is written, no hit", eRay, vecBelow, -vecZ, false, -5.0f},
+        {"line behind its origin", eLine, vecBelow, -vecZ, true, -5.0f},
+        {"parallel to the plane", eLine, vecBelow, bCVector(1, 0, 0), false, kUnwritten},
+        {"u beyond 1", eLine, bCVector(-0.5f, 1.5f, -5), vecZ, false, kUnwritten},
+        {"u below 0", eLine, bCVector(-0.5f, -1.5f, -5), vecZ, false, kUnwritten},
+        {"v below 0", eLine, bCVector(-1.5f, -0.5f, -5), vecZ, false, kUnwritten},
+        {"u + v beyond 1", eLine, bCVector(0.5f, 0.5f, -5), vecZ, false, kUnwritten},
+        {"on the corner A", eLine, bCVector(-1, -1, -5), vecZ, true, 5.0f},
     };
-    for (auto const & Entry : arrCases)
-    {
-        float fT = kUnwritten;
-        bool const bHit = Entry.m_Case.m_Ray.Intersects(Triangle, fT, Entry.m_enuSides);
-        CheckCase(Entry.m_Case, bHit, fT);
-    }
+    CheckCases(arrBothSides, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Triangle, a_fT); });
+    bSRayCase const arrBackOnly[] = {
+        {"ray, back side", eRay, vecBelow, vecZ, true, 5.0f},
+        {"from above, front side", eRay, bCVector(-0.5f, -0.5f, 2), -vecZ, false, kUnwritten}};
+    CheckCases(arrBackOnly, [&](bCUnitedRay const & a_Ray, float & a_fT) {
+        return a_Ray.Intersects(Triangle, a_fT, bCTriangle::bESides_Back);
+    });
+    bSRayCase const arrFrontOnly[] = {{"ray, back side", eRay, vecBelow, vecZ, false, kUnwritten},
+                                      {"from above, front side", eRay, bCVector(-0.5f, -0.5f, 2), -vecZ, true, 2.0f}};
+    CheckCases(arrFrontOnly, [&](bCUnitedRay const & a_Ray, float & a_fT) {
+        return a_Ray.Intersects(Triangle, a_fT, bCTriangle::bESides_Front);
+    });
 }
 
 TEST(bCUnitedRay, SphereEntryClampsAndTheUnscaledEntryStep)
 {
-    bCSphere const Sphere(1.0f, bCVector(0.0f, 0.0f, 0.0f));
-    bCVector const vecFar(0.0f, 0.0f, -10.0f);
+    bCSphere const Sphere(1.0f, bCVector(0, 0, 0));
+    bCVector const vecZ(0.0f, 0.0f, 1.0f), vecFar(0.0f, 0.0f, -10.0f), vecAhead(0.0f, 0.0f, 5.0f);
     bSRayCase const arrCases[] = {
-        {"ray from outside: the entry", MakeRay(bERayExtension_Forward, vecFar, bCVector(0.0f, 0.0f, 1.0f)), true,
-         9.0f},
+        {"ray from outside: the entry", eRay, vecFar, vecZ, true, 9.0f},
         // The subtracted half chord is not divided by the direction's length 2.
-        {"ray with direction length 2", MakeRay(bERayExtension_Forward, vecFar, bCVector(0.0f, 0.0f, 2.0f)), true,
-         4.0f},
-        {"stretch starting inside",
-         MakeRay(bERayExtension_None, bCVector(0.0f, 0.5f, 0.0f), bCVector(0.0f, 0.0f, 5.0f)), true, 0.0f},
-        {"stretch through the centre from inside",
-         MakeRay(bERayExtension_None, bCVector(0.0f, 0.0f, -0.5f), bCVector(0.0f, 0.0f, 1.0f)), true, 0.0f},
-        {"sphere behind a ray: t clamped to 0",
-         MakeRay(bERayExtension_Forward, bCVector(0.0f, 0.0f, 5.0f), bCVector(0.0f, 0.0f, 1.0f)), false, 0.0f},
-        {"sphere behind a line", MakeRay(bERayExtension_Both, bCVector(0.0f, 0.0f, 5.0f), bCVector(0.0f, 0.0f, 1.0f)),
-         true, -6.0f},
-        {"stretch ending short: t clamped to 1", MakeRay(bERayExtension_None, vecFar, bCVector(0.0f, 0.0f, 5.0f)),
-         false, 1.0f},
-        {"passing beside", MakeRay(bERayExtension_Both, bCVector(0.0f, 1.5f, -10.0f), bCVector(0.0f, 0.0f, 1.0f)),
-         false, 10.0f},
-        {"grazing the surface", MakeRay(bERayExtension_Both, bCVector(0.0f, 1.0f, -10.0f), bCVector(0.0f, 0.0f, 1.0f)),
-         true, 10.0f},
+        {"ray with direction length 2", eRay, vecFar, vecZ * 2.0f, true, 4.0f},
+        {"stretch starting inside", eStretch, bCVector(0, 0.5f, 0), vecZ * 5.0f, true, 0.0f},
+        {"stretch through the centre from inside", eStretch, bCVector(0, 0, -0.5f), vecZ, true, 0.0f},
+        {"sphere behind a ray: t clamped to 0", eRay, vecAhead, vecZ, false, 0.0f},
+        {"sphere behind a line", eLine, vecAhead, vecZ, true, -6.0f},
+        {"stretch ending short: t clamped to 1", eStretch, vecFar, vecZ * 5.0f, false, 1.0f},
+        {"passing beside", eLine, bCVector(0, 1.5f, -10), vecZ, false, 10.0f},
+        {"grazing the surface", eLine, bCVector(0, 1, -10), vecZ, true, 10.0f},
     };
-    for (bSRayCase const & Case : arrCases)
-    {
-        float fT = kUnwritten;
-        bool const bHit = Case.m_Ray.Intersects(Sphere, fT);
-        CheckCase(Case, bHit, fT);
-    }
+    CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Sphere, a_fT); });
 }
 
 TEST(bCUnitedRay, BoxSlabsInTheOrderZYX)
 {
-    bCBox const Box(bCVector(-1.0f, -1.0f, -1.0f), bCVector(1.0f, 1.0f, 1.0f));
-    bCVector const vecAlongZ(0.0f, 0.0f, 1.0f);
+    bCBox const Box(bCVector(-1, -1, -1), bCVector(1, 1, 1));
+    bCVector const vecZ(0.0f, 0.0f, 1.0f), vecZero(0.0f, 0.0f, 0.0f);
     bSRayCase const arrCases[] = {
-        {"ray from outside", MakeRay(bERayExtension_Forward, bCVector(0.0f, 0.0f, -5.0f), vecAlongZ), true, 4.0f},
-        {"ray along -z", MakeRay(bERayExtension_Forward, bCVector(0.5f, 0.5f, 5.0f), -vecAlongZ), true, 4.0f},
-        {"ray from inside", MakeRay(bERayExtension_Forward, bCVector(0.0f, 0.0f, 0.0f), vecAlongZ), true, 0.0f},
-        {"line from inside: the entry behind", MakeRay(bERayExtension_Both, bCVector(0.0f, 0.0f, 0.0f), vecAlongZ),
-         true, -1.0f},
-        {"box behind a ray", MakeRay(bERayExtension_Forward, bCVector(0.0f, 0.0f, 5.0f), vecAlongZ), false, 0.0f},
-        {"stretch ending short", MakeRay(bERayExtension_None, bCVector(0.0f, 0.0f, -5.0f), vecAlongZ * 3.0f), false,
-         4.0f / 3.0f},
-        {"parallel slab, origin strictly inside",
-         MakeRay(bERayExtension_Forward, bCVector(0.999f, 0.0f, -5.0f), vecAlongZ), true, 4.0f},
-        {"parallel slab, origin on the face", MakeRay(bERayExtension_Forward, bCVector(1.0f, 0.0f, -5.0f), vecAlongZ),
-         false, 4.0f},
-        {"parallel slab, origin outside", MakeRay(bERayExtension_Forward, bCVector(2.0f, 0.0f, -5.0f), vecAlongZ),
-         false, 4.0f},
-        {"diagonal past a corner",
-         MakeRay(bERayExtension_Forward, bCVector(-5.0f, 0.0f, 0.0f), bCVector(1.0f, 0.0f, 1.0f)), false, 4.0f},
+        {"ray from outside", eRay, bCVector(0, 0, -5), vecZ, true, 4.0f},
+        {"ray along -z", eRay, bCVector(0.5f, 0.5f, 5), -vecZ, true, 4.0f},
+        {"ray from inside", eRay, vecZero, vecZ, true, 0.0f},
+        {"line from inside: the entry behind", eLine, vecZero, vecZ, true, -1.0f},
+        {"box behind a ray", eRay, bCVector(0, 0, 5), vecZ, false, 0.0f},
+        {"stretch ending short", eStretch, bCVector(0, 0, -5), vecZ * 3.0f, false, 4.0f / 3.0f},
+        {"parallel slab, origin strictly inside", eRay, bCVector(0.999f, 0, -5), vecZ, true, 4.0f},
+        {"parallel slab, origin on the face", eRay, bCVector(1, 0, -5), vecZ, false, 4.0f},
+        {"parallel slab, origin outside", eRay, bCVector(2, 0, -5), vecZ, false, 4.0f},
+        {"diagonal past a corner", eRay, bCVector(-5, 0, 0), bCVector(1, 0, 1), false, 4.0f},
     };
-    for (bSRayCase const & Case : arrCases)
-    {
-        float fT = kUnwritten;
-        bool const bHit = Case.m_Ray.Intersects(Box, fT);
-        CheckCase(Case, bHit, fT);
-    }
-    float fT = kUnwritten;
-    EXPECT_FALSE(MakeRay(bERayExtension_Both, bCVector(0.0f, 0.0f, 0.0f), vecAlongZ).Intersects(bCBox(), fT));
-    EXPECT_EQ(fT, kUnwritten) << "an invalid box is never hit";
+    CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Box, a_fT); });
+    bSRayCase const arrInvalid[] = {{"an invalid box is never hit", eLine, vecZero, vecZ, false, kUnwritten}};
+    CheckCases(arrInvalid, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(bCBox(), a_fT); });
 }
 
 TEST(bCUnitedRay, PlaneCrossingCountsWhereTheKindExtends)
 {
-    bCPlane const Plane(bCVector(0.0f, 1.0f, 0.0f), -1.0f); // y = 1
-    bCVector const vecUp(0.0f, 1.0f, 0.0f);
+    bCPlane const Plane(bCVector(0, 1, 0), -1.0f); // y = 1
+    bCVector const vecUp(0.0f, 1.0f, 0.0f), vecX(1.0f, 0.0f, 0.0f), vecAbove(0.0f, 2.0f, 0.0f);
     bSRayCase const arrCases[] = {
-        {"stretch across", bCUnitedRay(bCStretch(bCVector(0.0f, 0.0f, 0.0f), bCVector(0.0f, 2.0f, 0.0f))), true, 0.5f},
-        {"stretch above", bCUnitedRay(bCStretch(bCVector(0.0f, 2.0f, 0.0f), bCVector(0.0f, 3.0f, 0.0f))), false, -1.0f},
-        {"line above", bCUnitedRay(bCLine(bCVector(0.0f, 2.0f, 0.0f), vecUp)), true, -1.0f},
-        {"ray above", bCUnitedRay(bCRay(bCVector(0.0f, 2.0f, 0.0f), vecUp)), false, -1.0f},
-        {"ray below, far", bCUnitedRay(bCRay(bCVector(0.0f, -9.0f, 0.0f), vecUp)), true, 10.0f},
-        {"stretch below, short", bCUnitedRay(bCStretch(bCVector(0.0f, -9.0f, 0.0f), bCVector(0.0f, -8.0f, 0.0f))),
-         false, 10.0f},
-        {"line parallel", bCUnitedRay(bCLine(bCVector(0.0f, 2.0f, 0.0f), bCVector(1.0f, 0.0f, 0.0f))), false,
-         kUnwritten},
-        {"stretch parallel", bCUnitedRay(bCStretch(bCVector(0.0f, 2.0f, 0.0f), bCVector(1.0f, 2.0f, 0.0f))), false,
-         kUnwritten},
+        {"stretch across", eStretch, bCVector(0, 0, 0), vecUp * 2.0f, true, 0.5f},
+        {"stretch above", eStretch, vecAbove, vecUp, false, -1.0f},
+        {"line above", eLine, vecAbove, vecUp, true, -1.0f},
+        {"ray above", eRay, vecAbove, vecUp, false, -1.0f},
+        {"ray below, far", eRay, bCVector(0, -9, 0), vecUp, true, 10.0f},
+        {"stretch below, short", eStretch, bCVector(0, -9, 0), vecUp, false, 10.0f},
+        {"line parallel", eLine, vecAbove, vecX, false, kUnwritten},
+        {"stretch parallel", eStretch, vecAbove, vecX, false, kUnwritten},
     };
-    for (bSRayCase const & Case : arrCases)
-    {
-        float fT = kUnwritten;
-        bool const bHit = Case.m_Ray.Intersects(Plane, fT);
-        CheckCase(Case, bHit, fT);
-    }
+    CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Plane, a_fT); });
 }
 
 TEST(bCUnitedRay, LineKindsForwardToTheSameTests)
 {
-    bCTriangle const Triangle(bCVector(-1.0f, -1.0f, 0.0f), bCVector(-1.0f, 1.0f, 0.0f), bCVector(1.0f, -1.0f, 0.0f));
-    bCRay const Ray(bCVector(-0.5f, -0.5f, -5.0f), bCVector(0.0f, 0.0f, 1.0f));
+    bCTriangle const Triangle(bCVector(-1, -1, 0), bCVector(-1, 1, 0), bCVector(1, -1, 0));
+    bCRay const Ray(bCVector(-0.5f, -0.5f, -5), bCVector(0, 0, 1));
     float fFromRay = 0.0f, fFromTriangle = 0.0f, fFromCorners = 0.0f;
     EXPECT_TRUE(Ray.Intersects(Triangle, fFromRay));
     EXPECT_TRUE(Triangle.Intersects(Ray, fFromTriangle));
@@ -207,7 +155,7 @@ TEST(bCUnitedRay, LineKindsForwardToTheSameTests)
     EXPECT_EQ(fFromTriangle, 5.0f);
     EXPECT_EQ(fFromCorners, 5.0f);
     EXPECT_EQ(Ray.GetIntersectionDistance(Triangle), 5.0f);
-    EXPECT_EQ(Ray.GetIntersectionDistance(bCSphere(1.0f, bCVector(5.0f, 5.0f, 9.0f))), -1.0f);
+    EXPECT_EQ(Ray.GetIntersectionDistance(bCSphere(1.0f, bCVector(5, 5, 9))), -1.0f);
 }
 
 // GLM's ray-triangle test accepts both sides and every t, as a line does.
@@ -295,24 +243,24 @@ TEST(bCUnitedRay, TransformsOfTheLineLikeKinds)
 {
     bCMatrix matTransform;
     matTransform.SetToRotationAxisZ(g_fPIDiv2); // x turns towards y
-    matTransform.ModifyTranslation(bCVector(10.0f, 0.0f, 0.0f));
+    matTransform.ModifyTranslation(bCVector(10, 0, 0));
     bCVector const vecOrigin(1.0f, 0.0f, 0.0f), vecDirection(0.0f, 0.0f, 2.0f);
     auto const ExpectNear = [](bCVector const & a_vecActual, bCVector const & a_vecExpected) {
         for (int i = 0; i < 3; ++i)
             EXPECT_NEAR(a_vecActual[i], a_vecExpected[i], 1.0e-5f) << "component " << i;
     };
-    bCLine const Line = bCLine(vecOrigin, bCVector(1.0f, 0.0f, 0.0f)) * matTransform;
-    ExpectNear(Line.GetOrigin(), bCVector(10.0f, 1.0f, 0.0f));
-    ExpectNear(Line.GetDirection(), bCVector(0.0f, 1.0f, 0.0f));
+    bCLine const Line = bCLine(vecOrigin, bCVector(1, 0, 0)) * matTransform;
+    ExpectNear(Line.GetOrigin(), bCVector(10, 1, 0));
+    ExpectNear(Line.GetDirection(), bCVector(0, 1, 0));
     bCRay const Ray = bCRay(vecOrigin, vecDirection).GetTransformed(matTransform);
     ExpectNear(Ray.GetDirection(), vecDirection);
     bCStretch const Stretch = bCStretch(vecOrigin, vecOrigin + vecDirection) * matTransform;
-    ExpectNear(Stretch.GetEnd(), bCVector(10.0f, 1.0f, 2.0f));
+    ExpectNear(Stretch.GetEnd(), bCVector(10, 1, 2));
     bCUnitedRay const United = bCUnitedRay(Stretch) / matTransform;
     ExpectNear(United.GetOrigin(), vecOrigin);
     ExpectNear(United.GetDirection(), vecDirection);
     ExpectNear((Line / matTransform).GetOrigin(), vecOrigin);
     ExpectNear((Stretch / matTransform).GetEnd(), vecOrigin + vecDirection);
-    EXPECT_EQ((Ray + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Ray.GetDirection());
-    EXPECT_EQ((Stretch + bCVector(1.0f, 2.0f, 3.0f)).GetDirection(), Stretch.GetDirection());
+    EXPECT_EQ((Ray + bCVector(1, 2, 3)).GetDirection(), Ray.GetDirection());
+    EXPECT_EQ((Stretch + bCVector(1, 2, 3)).GetDirection(), Stretch.GetDirection());
 }

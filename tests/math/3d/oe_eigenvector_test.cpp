@@ -33,7 +33,7 @@ namespace
         else
             a_Solver.IncrSortEigenStuffN();
     }
-}
+} // namespace
 
 // Every size through the dispatching form and the general form: increasing
 // eigenvalues as Eigen finds them, unit eigenvectors equal up to sign, and
@@ -87,7 +87,8 @@ TEST(bCEigenVector, SortsAndPicksColumns)
     for (bSCase const & Case : arrCases)
     {
         SCOPED_TRACE(testing::Message() << Case.m_arrDiagonal[0] << " " << Case.m_arrDiagonal[1] << " "
-                                        << Case.m_arrDiagonal[2] << (Case.m_bDecreasing ? " decreasing" : " increasing"));
+                                        << Case.m_arrDiagonal[2]
+                                        << (Case.m_bDecreasing ? " decreasing" : " increasing"));
         bCEigenVector Solver(3);
         for (int i = 0; i < 3; ++i)
             for (int j = 0; j < 3; ++j)
@@ -128,7 +129,7 @@ TEST(bCEigenVector, SolvesTwoByTwoDirectly)
     EXPECT_NEAR(std::fabs(Solver.Eigenvector(0, 0)), std::sqrt(0.5), 1e-12);
     bCVector vecNone(7.0f, 7.0f, 7.0f);
     Solver.Eigenvector(0, vecNone); // only a 3x3 solver fills a vector
-    EXPECT_EQ(vecNone, bCVector(0.0f, 0.0f, 0.0f));
+    EXPECT_EQ(vecNone, bCVector(0, 0, 0));
 }
 
 TEST(bCEigenVector, ReportsErrorsAsBits)
@@ -158,5 +159,6 @@ TEST(bCEigenVector, ReportsErrorsAsBits)
     Solver.Matrix(1, 2) = Solver.Matrix(2, 1) = std::nan("");
     Solver.EigenStuff3();
     EXPECT_NE(bCEigenVector::error & bCEigenVector::ql_exceeded, 0);
-    EXPECT_NE(Recorder.GetAll().find("C: bCEigenVector: QL algorithm - exceeded maximum iterations"), std::string::npos);
+    EXPECT_NE(Recorder.GetAll().find("C: bCEigenVector: QL algorithm - exceeded maximum iterations"),
+              std::string::npos);
 }

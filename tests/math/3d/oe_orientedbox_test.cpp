@@ -11,7 +11,7 @@ namespace
     bCMatrix3 TurnedAboutY(float a_fAngle)
     {
         float const c = std::cos(a_fAngle), s = std::sin(a_fAngle);
-        return bCMatrix3(bCVector(c, 0.0f, -s), bCVector(0.0f, 1.0f, 0.0f), bCVector(s, 0.0f, c));
+        return bCMatrix3(bCVector(c, 0.0f, -s), bCVector(0, 1, 0), bCVector(s, 0.0f, c));
     }
 
     bCMatrix3 RandomRotation(std::mt19937 & a_Random)
@@ -19,11 +19,12 @@ namespace
         std::uniform_real_distribution<float> Angle(-3.0f, 3.0f);
         float const a = Angle(a_Random), b = Angle(a_Random);
         bCMatrix3 const matY = TurnedAboutY(a);
-        bCMatrix3 const matX(bCVector(1, 0, 0), bCVector(0, std::cos(b), std::sin(b)), bCVector(0, -std::sin(b), std::cos(b)));
+        bCMatrix3 const matX(bCVector(1, 0, 0), bCVector(0, std::cos(b), std::sin(b)),
+                             bCVector(0, -std::sin(b), std::cos(b)));
         return bCMatrix3(matY.GetRow(0).GetTransformed(matX), matY.GetRow(1).GetTransformed(matX),
                          matY.GetRow(2).GetTransformed(matX));
     }
-}
+} // namespace
 
 TEST(bCOrientedBox, CreatesFromABoxInItsOwnFrame)
 {
@@ -90,7 +91,8 @@ TEST(bCOrientedBox, SeparatingAxesAgreeWithSampling)
     for (int iRound = 0; iRound < 2000; ++iRound)
     {
         bCOrientedBox A, B;
-        A.SetOrientedBox(bCVector(0.0f), bCVector(Extent(Random), Extent(Random), Extent(Random)), RandomRotation(Random));
+        A.SetOrientedBox(bCVector(0.0f), bCVector(Extent(Random), Extent(Random), Extent(Random)),
+                         RandomRotation(Random));
         B.SetOrientedBox(bCVector(Offset(Random), Offset(Random), Offset(Random)),
                          bCVector(Extent(Random), Extent(Random), Extent(Random)), RandomRotation(Random));
         bool bSampledOverlap = false;
@@ -126,9 +128,9 @@ TEST(bCOrientedBox, SeparatingAxesAgreeWithSampling)
     bCMatrix3 const matAboutZ(bCVector(fHalf, fHalf, 0), bCVector(-fHalf, fHalf, 0), bCVector(0, 0, 1));
     bCOrientedBox A, B;
     A.SetOrientedBox(bCVector(0.0f), bCVector(1.0f), matAboutZ);
-    B.SetOrientedBox(bCVector(2.9f, 0.0f, 0.0f), bCVector(1.0f), TurnedAboutY(0.7853982f));
+    B.SetOrientedBox(bCVector(2.9f, 0, 0), bCVector(1.0f), TurnedAboutY(0.7853982f));
     EXPECT_FALSE(A.Intersects(B));
-    B.SetCenter(bCVector(2.75f, 0.0f, 0.0f));
+    B.SetCenter(bCVector(2.75f, 0, 0));
     EXPECT_TRUE(A.Intersects(B));
 }
 
@@ -143,8 +145,8 @@ TEST(bCOrientedBox, PlanesSpheresAndMerging)
     bSCase const arrCases[] = {
         {"plane through the corner reach", Box.Intersects(bCPlane(bCVector(1, 0, 0), -1.4f)), true},
         {"plane beyond the corner", Box.Intersects(bCPlane(bCVector(1, 0, 0), -1.5f)), false},
-        {"sphere at a face", Box.Intersects(bCSphere(0.5f, bCVector(0.0f, 1.4f, 0.0f))), true},
-        {"sphere beyond a face", Box.Intersects(bCSphere(0.5f, bCVector(0.0f, 1.6f, 0.0f))), false},
+        {"sphere at a face", Box.Intersects(bCSphere(0.5f, bCVector(0, 1.4f, 0))), true},
+        {"sphere beyond a face", Box.Intersects(bCSphere(0.5f, bCVector(0, 1.6f, 0))), false},
         {"sphere inside", Box.Contains(bCSphere(0.5f, bCVector(0.0f))), true},
         {"axis box overlapping", Box.Intersects(bCBox(bCVector(1.3f, -1, -0.1f), bCVector(2, 1, 0.1f))), true},
         {"axis box apart", Box.Intersects(bCBox(bCVector(1.5f, -1, -0.1f), bCVector(2, 1, 0.1f))), false},
@@ -163,7 +165,7 @@ TEST(bCOrientedBox, PlanesSpheresAndMerging)
     bCOrientedBox Merged;
     Merged |= Box;
     EXPECT_EQ(Merged, Box);
-    Merged |= Box + bCVector(0.0f, 5.0f, 0.0f);
+    Merged |= Box + bCVector(0, 5, 0);
     EXPECT_NEAR(Merged.GetExtent()[1], 3.5f, 1e-5f);
     EXPECT_NEAR(Merged.GetCenter()[1], 2.5f, 1e-5f);
 }

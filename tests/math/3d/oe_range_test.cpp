@@ -1,4 +1,3 @@
-#include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/math/3d/oe_range.h>
 #include <vellmark/platform/oe_random.h>
 
@@ -13,8 +12,8 @@ TEST(bCRange, DrawsFromTheThreadsRuntimeGenerator)
 {
     OESRand(1);
     EXPECT_EQ(bCRange1(0.0f, 32767.0f).GetRandom(), 41.0f);
-    bCVector const vecDrawn = bCRange3(bCVector(0.0f), bCVector(32767.0f, 0.0f, 32767.0f)).GetRandom();
-    EXPECT_EQ(vecDrawn, bCVector(18467.0f, 0.0f, 26500.0f)); // the fixed y still takes its draw
+    bCVector const vecDrawn = bCRange3(bCVector(0.0f), bCVector(32767, 0, 32767)).GetRandom();
+    EXPECT_EQ(vecDrawn, bCVector(18467, 0, 26500)); // the fixed y still takes its draw
     OESRand(1);
     EXPECT_EQ(bCRange3(bCVector(2.0f), bCVector(2.0f)).GetRandom(), bCVector(2.0f));
     EXPECT_EQ(bCRange1(-1.5f, -1.5f).GetRandomInt(), -1);
@@ -62,7 +61,7 @@ TEST(bCRange, IntegerDrawsSaturate)
     EXPECT_EQ(bCRange1(std::nanf(""), std::nanf("")).GetRandomInt(), 0);
 }
 
-TEST(bCRange, CentresMagnitudesAndStreams)
+TEST(bCRange, CentresAndMagnitudes)
 {
     bCRange1 Range;
     Range.SetAverageAndVariance(2.0f, 0.5f);
@@ -70,22 +69,8 @@ TEST(bCRange, CentresMagnitudesAndStreams)
     EXPECT_EQ(Range.GetCenter(), 2.0f);
     EXPECT_EQ(Range.GetMagnitude(), 1.0f);
     bCRange2 Range2;
-    Range2.SetAverageAndVariance(bCVector2(1.0f, -1.0f), bCVector2(1.0f, 3.0f));
-    EXPECT_EQ(Range2.GetMin(), bCVector2(0.0f, -4.0f));
-    EXPECT_EQ(Range2.GetCenter(), bCVector2(1.0f, -1.0f));
-    EXPECT_EQ(Range2.GetMagnitude(), bCVector2(2.0f, 6.0f));
-
-    bCMemoryStream Stream;
-    Range >> Stream;
-    Range2 >> Stream;
-    bCRange3(bCVector(1.0f), bCVector(2.0f)) >> Stream;
-    bCRange4(bCVector4(1.0f), bCVector4(2.0f)) >> Stream;
-    EXPECT_EQ(Stream.GetSize(), 8 + 16 + 24 + 32);
-    Stream.Seek(0, bEStreamSeekMode_Begin);
-    bCRange1 ReadBack;
-    bCRange2 ReadBack2;
-    ReadBack << Stream;
-    ReadBack2 << Stream;
-    EXPECT_EQ(ReadBack, Range);
-    EXPECT_EQ(ReadBack2.GetMax(), Range2.GetMax());
+    Range2.SetAverageAndVariance(bCVector2(1, -1), bCVector2(1, 3));
+    EXPECT_EQ(Range2.GetMin(), bCVector2(0, -4));
+    EXPECT_EQ(Range2.GetCenter(), bCVector2(1, -1));
+    EXPECT_EQ(Range2.GetMagnitude(), bCVector2(2, 6));
 }

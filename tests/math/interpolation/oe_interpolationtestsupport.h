@@ -2,7 +2,7 @@
 #define OE_INTERPOLATIONTESTSUPPORT_H_INCLUDED
 
 // Helpers of the animation tests: a recorder of whole messages (type, texts,
-// file, line, priority) and byte vectors of memory streams.
+// priority) and byte vectors of memory streams.
 
 #include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/kernel/oe_message.h>
@@ -16,8 +16,6 @@ struct CRecordedMessage
     int m_iType;
     std::string m_strText;
     std::string m_strText2; // "<null>" for none
-    std::string m_strFile;  // "<null>" for none
-    int m_iLine;
     int m_iPriority;
 };
 
@@ -39,13 +37,6 @@ public:
             arrTexts.push_back(Message.m_strText);
         return arrTexts;
     }
-    int Count(std::string const & a_strText) const
-    {
-        int iCount = 0;
-        for (CRecordedMessage const & Message : Messages())
-            iCount += Message.m_strText == a_strText;
-        return iCount;
-    }
     void Clear() { Messages().clear(); }
 
 private:
@@ -55,10 +46,9 @@ private:
         return s_arrMessages;
     }
     static bool Record(bEMessageTypes a_eType, char const * a_pcText, char const * a_pcText2, unsigned long,
-                       char const * a_pcFile, int a_iLine, int a_iPriority)
+                       char const *, int, int a_iPriority)
     {
-        Messages().push_back({a_eType, a_pcText ? a_pcText : "<null>", a_pcText2 ? a_pcText2 : "<null>",
-                              a_pcFile ? a_pcFile : "<null>", a_iLine, a_iPriority});
+        Messages().push_back({a_eType, a_pcText ? a_pcText : "<null>", a_pcText2 ? a_pcText2 : "<null>", a_iPriority});
         return true;
     }
 };

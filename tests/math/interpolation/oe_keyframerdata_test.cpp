@@ -106,17 +106,6 @@ namespace
     }
 } // namespace
 
-TEST(bTKeyFramerData, StartsEmptyWithOpenRange)
-{
-    bCFloatTrack Track;
-    EXPECT_EQ(Track.GetFrameBegin(), -1);
-    EXPECT_EQ(Track.GetFrameEnd(), -1);
-    EXPECT_EQ(Track.GetTotalFrameCount(), 0);
-    EXPECT_EQ(Track.GetDataInterpolator(0), nullptr);
-    EXPECT_EQ(bCFloatTrack::GetInvalidDataInterpolator(), -1);
-    EXPECT_EQ(bCFloatTrack::GetInvalidTimeInterpolator(), -1);
-}
-
 TEST(bTKeyFramerData, AttachingUsesTheWholeTrackForAnOpenRange)
 {
     bCFloatTrack Track;
@@ -172,24 +161,10 @@ TEST(bTKeyFramerData, InvalidMethodsAreReportedAndGiveIndexZero)
     {
         int m_iType;
         bool m_bData;
-        char const * m_pcText;
-    } const arrCases[] = {
-        {0, true,
-         "bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> Encountered invalid enumeration value for "
-         "type bEInterpolator!"},
-        {5, true,
-         "bTKeyFramerData< ELEMENT >::CreateDataInterpolator -> Encountered invalid enumeration value for "
-         "type bEInterpolator!"},
-        {0, false,
-         "bTKeyFramerData< ELEMENT >::CreateTimeInterpolator -> Encountered invalid enumeration value for "
-         "type bEInterpolator!"},
-        {-1, false,
-         "bTKeyFramerData< ELEMENT >::CreateTimeInterpolator -> Encountered invalid enumeration value for "
-         "type bEInterpolator!"},
-    };
+    } const arrCases[] = {{0, true}, {5, true}, {0, false}, {-1, false}};
     for (auto const & Case : arrCases)
     {
-        SCOPED_TRACE(Case.m_iType);
+        SCOPED_TRACE(testing::Message() << Case.m_iType << (Case.m_bData ? " data" : " time"));
         bCFloatTrack Track;
         Track.CreateDataInterpolator(bEInterpolator_Linear, false);
         Track.CreateTimeInterpolator(bEInterpolator_Linear, false);
@@ -199,11 +174,10 @@ TEST(bTKeyFramerData, InvalidMethodsAreReportedAndGiveIndexZero)
                   0);
         EXPECT_EQ(Track.GetDataInterpolators().GetCount(), 1);
         EXPECT_EQ(Track.GetTimeInterpolators().GetCount(), 1);
-        ASSERT_EQ(Log.Get().size(), 1u);
-        EXPECT_EQ(Log.Get()[0].m_strText, Case.m_pcText);
-        EXPECT_EQ(Log.Get()[0].m_iType, 3);
-        EXPECT_EQ(Log.Get()[0].m_iLine, -1);
-        EXPECT_EQ(Log.Get()[0].m_iPriority, 5);
+        std::string const strText = std::string("bTKeyFramerData< ELEMENT >::") +
+                                    (Case.m_bData ? "CreateDataInterpolator" : "CreateTimeInterpolator") +
+                                    " -> Encountered invalid enumeration value for type bEInterpolator!";
+        EXPECT_EQ(Log.GetTexts(), std::vector<std::string>{strText});
     }
 }
 
@@ -358,30 +332,27 @@ TEST(bTKeyFramerData, UnknownStoredMethodClearsAndStops)
 
 TEST(bTKeyFramerDataDeathTest, ForbiddenListCopiesAreFatal)
 {
-    ExpectFatal(
-        [] {
-            bCFloatTrack Track;
-            bCFloatTrack::bTInterpolatorList arrList;
-            Track.GetDataInterpolators(arrList);
-        },
-        "482");
-    ExpectFatal(
-        [] {
-            bCFloatTrack Track;
-            bCFloatTrack::bTInterpolatorList arrList;
-            Track.GetTimeInterpolators(arrList);
-        },
-        "499");
-    ExpectFatal(
-        [] {
-            bCFloatTrack Track;
-            Track.SetDataInterpolators(bCFloatTrack::bTInterpolatorList());
-        },
-        "598");
-    ExpectFatal(
-        [] {
-            bCFloatTrack Track;
-            Track.SetTimeInterpolators(bCFloatTrack::bTInterpolatorList());
-        },
-        "616");
+    struct
+    {
+        void (*m_funcCall)();
+        char const * m_pcLine;
+    } const arrCases[] = {
+        {[] {
+             bCFloatTrack::bTInterpolatorList arrList;
+             bCFloatTrack().GetDataInterpolators(arrList);
+         },
+         "482"},
+        {[] {
+             bCFloatTrack::bTInterpolatorList arrList;
+             bCFloatTrack().GetTimeInterpolators(arrList);
+         },
+         "499"},
+        {[] { bCFloatTrack().SetDataInterpolators(bCFloatTrack::bTInterpolatorList()); }, "598"},
+        {[] { bCFloatTrack().SetTimeInterpolators(bCFloatTrack::bTInterpolatorList()); }, "616"},
+    };
+    for (auto const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcLine);
+        ExpectFatal(Case.m_funcCall, Case.m_pcLine);
+    }
 }

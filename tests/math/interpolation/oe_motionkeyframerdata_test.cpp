@@ -158,11 +158,9 @@ TEST(bCMotionKeyFramerData, ReadCamUsesEveryStepthLineCountedFromTheLast)
         std::vector<float> m_arrTimes;
     } const arrCases[] = {
         {"\n", 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {"\r\n", 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
         {"\n", 2, {2, 4, 6, 8, 10}},
         {"\r\n", 2, {2, 4, 6, 8, 10}},
         {"\n", 3, {1, 4, 7, 10}},
-        {"\r\n", 3, {1, 4, 7, 10}},
         {"\n", 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
         {"\n", -4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
         {"\n", 11, {10}},

@@ -142,9 +142,7 @@ TEST(bTrackSvg, MethodsInvalidForThePathAreLeftOut)
 TEST(bTrackSvg, AnEmptyPathStillGivesADocument)
 {
     bCMotionKeyFramerData Track;
-    std::string const strSvg = g_WriteTrackSvg(Track, g_SampleTrack(Track, 10));
-    std::map<std::string, CParsedPanel> const mapPanels = ParseSvg(strSvg);
+    std::map<std::string, CParsedPanel> const mapPanels = ParseSvg(g_WriteTrackSvg(Track, g_SampleTrack(Track, 10)));
     EXPECT_EQ(mapPanels.size(), 4u);
     EXPECT_TRUE(mapPanels.at("y").m_mapCurves.empty());
-    EXPECT_NE(strSvg.find("</svg>"), std::string::npos);
 }

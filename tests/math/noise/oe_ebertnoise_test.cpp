@@ -95,13 +95,11 @@ TEST(bCEbertNoise, SeedsDefaultInstanceAndCopies)
 TEST(bCZoneRaster, StartsEmptyAndCopies)
 {
     bTValArray<bCVector> arrPoints;
-    arrPoints.Add(MakeVector(1.0f, 2.0f, 3.0f));
+    arrPoints.Add(MakeVector(1, 2, 3));
     bCZoneRaster const FromPoints(arrPoints);
     EXPECT_EQ(FromPoints.GetPoints().GetCount(), 0) << "the points are not taken";
     bCZoneRaster Copy(FromPoints);
     Copy = FromPoints;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Copy.GetWord(i), 0u);
-    EXPECT_EQ(Copy.GetZoneStarts().GetCount(), 0);
-    EXPECT_EQ(Copy.GetZoneEntries().GetCount(), 0);
+    EXPECT_EQ(Copy.GetWord(3), 0u);
+    EXPECT_EQ(Copy.GetZoneStarts().GetCount() + Copy.GetZoneEntries().GetCount(), 0);
 }

@@ -64,18 +64,6 @@ TEST(bCNoise, BaseFormsReportImproperUsage)
     EXPECT_EQ(Recorder.GetAll(), strSeed + strNoise + strNoise + strNoise);
 }
 
-TEST(bCNoise, VectorFormsReachTheFloatForms)
-{
-    bCRecordingNoise Noise(0.5f);
-    EXPECT_EQ(Noise.GetNoise(MakeVector(1.0f, 2.0f, 3.0f)), 0.5f);
-    EXPECT_EQ(Noise.GetNoise(MakeVector2(4.0f, 5.0f)), 0.5f);
-    ASSERT_EQ(Noise.m_arrCalls.size(), 2u);
-    EXPECT_EQ(Noise.m_arrCalls[0].iDimensions, 3);
-    EXPECT_EQ(Noise.m_arrCalls[0].fZ, 3.0f);
-    EXPECT_EQ(Noise.m_arrCalls[1].iDimensions, 2);
-    EXPECT_EQ(Noise.m_arrCalls[1].fY, 5.0f);
-}
-
 TEST(bCNoise, TurbulenceSumsOctavesMToNMinusMMinusOne)
 {
     struct Case
@@ -105,9 +93,9 @@ TEST(bCNoise, TurbulenceSumsOctavesMToNMinusMMinusOne)
         SCOPED_TRACE(testing::Message() << "n " << c.iN << " m " << c.iM << " turbulence " << c.iTurbulence
                                         << " amplitude " << c.iAmplitude);
         bCRecordingNoise Noise(c.fNoise);
-        float const fSum = Noise.GetTurbulence(MakeVector(1.0f, -2.0f, 0.5f), c.iN, c.iM,
-                                               static_cast<bENoiseTurbulence>(c.iTurbulence),
-                                               static_cast<bENoiseAmplitude>(c.iAmplitude), c.fPersistence);
+        float const fSum =
+            Noise.GetTurbulence(MakeVector(1, -2, 0.5f), c.iN, c.iM, static_cast<bENoiseTurbulence>(c.iTurbulence),
+                                static_cast<bENoiseAmplitude>(c.iAmplitude), c.fPersistence);
         EXPECT_FLOAT_EQ(fSum, c.fSum);
         ASSERT_EQ(Noise.m_arrCalls.size(), static_cast<size_t>(c.iOctaves));
         for (int i = 0; i < c.iOctaves; ++i)
@@ -135,11 +123,11 @@ TEST(bCNoise, TurbulenceOfEachCoordinateForm)
         Noise.GetTurbulence(3.0f, 4.0f, 5.0f, 2, 0, bENoiseTurbulence_Absolute, bENoiseAmplitude_Persistence, 2.0f),
         3.0f);
     ASSERT_EQ(Noise.m_arrCalls.size(), 8u);
-    int const arrDimensions[8] = {1, 1, 2, 2, 2, 2, 3, 3};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(Noise.m_arrCalls[i].iDimensions, arrDimensions[i]) << i;
+    EXPECT_EQ(Noise.m_arrCalls[1].iDimensions, 1);
     EXPECT_EQ(Noise.m_arrCalls[1].fX, 6.0f);
+    EXPECT_EQ(Noise.m_arrCalls[5].iDimensions, 2);
     EXPECT_EQ(Noise.m_arrCalls[5].fY, 8.0f);
+    EXPECT_EQ(Noise.m_arrCalls[7].iDimensions, 3);
     EXPECT_EQ(Noise.m_arrCalls[7].fZ, 10.0f);
 }
 

