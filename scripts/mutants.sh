@@ -58,7 +58,7 @@ sync_tree() {
     [ -f "$f" ] || continue
     if ! cmp -s "$f" "$src/$f"; then
       mkdir -p "$src/$(dirname "$f")"
-      cp -p "$f" "$src/$f"
+      cp "$f" "$src/$f" # a fresh time stamp: an older one would leave a stale build
     fi
   done
 }
