@@ -49,36 +49,20 @@ TEST(bCFileSystem, SplitPathSeparatesDriveDirNameAndExtension)
 {
     EXPECT_EQ(Split("C:\\data\\maps\\world.tar.gz"), (SSplit{"C:", "/data/maps/", "world.tar", ".gz"}));
     EXPECT_EQ(Split("readme"), (SSplit{"", "", "readme", ""}));
-    EXPECT_EQ(Split("dir/"), (SSplit{"", "dir/", "", ""}));
     EXPECT_EQ(Split("1:/x"), (SSplit{"", "1:/", "x", ""}));
-    EXPECT_EQ(Split("z:"), (SSplit{"", "", "z:", ""}));
     EXPECT_EQ(Split("a.b/c"), (SSplit{"", "a.b/", "c", ""}));
     EXPECT_EQ(Split("x\\\\y//.hidden"), (SSplit{"", "x/y/", "", ".hidden"}));
-    EXPECT_EQ(Split(""), (SSplit{"", "", "", ""}));
 }
 
 TEST(bCFileSystem, CommonFilenamesAndDirectoryPaths)
 {
     bCFileSystem FileSystem;
-    struct
-    {
-        char const * m_pcPath;
-        bool m_bDir;
-        char const * m_pcExpected;
-    } const arrCases[] = {
-        {"a\\\\b//c", false, "a/b/c"}, {"a///b", false, "a//b"}, // one pass, left to right
-        {"a/b", true, "a/b/"},         {"a\\", true, "a\\"},
-        {"", true, "/"},
-    };
-    for (auto const & Case : arrCases)
-    {
-        bCString strPath(Case.m_pcPath);
-        if (Case.m_bDir)
-            EXPECT_TRUE(FileSystem.MakePathDir(strPath));
-        else
-            FileSystem.MakeCommonFilename(strPath);
-        EXPECT_STREQ(strPath.GetText(), Case.m_pcExpected);
-    }
+    bCString strPath("a\\\\b//c///d"), strDir("a/b"), strBackslash("a\\"), strEmpty;
+    FileSystem.MakeCommonFilename(strPath);
+    EXPECT_STREQ(strPath.GetText(), "a/b/c//d"); // one pass, left to right
+    EXPECT_TRUE(FileSystem.MakePathDir(strDir) && FileSystem.MakePathDir(strBackslash));
+    EXPECT_TRUE(FileSystem.MakePathDir(strEmpty));
+    EXPECT_EQ(strDir + strBackslash + strEmpty, bCString("a/b/a\\/"));
 }
 
 TEST(bCFileSystem, BaseOperationsReportThatTheyAreNotSupplied)
@@ -88,29 +72,21 @@ TEST(bCFileSystem, BaseOperationsReportThatTheyAreNotSupplied)
     bCString strResult;
     bTObjArray<bCString> arrFound;
     CWarningRecorder Warnings;
+    bCString const strF("f");
     EXPECT_EQ(Const.GetResult(), 0);
     EXPECT_TRUE(FileSystem.GetCurrentDirPath().IsEmpty());
-    EXPECT_FALSE(FileSystem.DeleteFile(bCString("f")));
-    EXPECT_FALSE(FileSystem.CopyFile(bCString("f"), bCString("g")));
-    EXPECT_FALSE(FileSystem.RenameFile(bCString("f"), bCString("g")));
-    EXPECT_FALSE(Const.ExistsFile(bCString("f")));
-    EXPECT_EQ(Const.GetFileSize(bCString("f")), -1);
-    EXPECT_EQ(FileSystem.GetFileTime(bCString("f")).GetDateTime(), 0ull);
-    EXPECT_FALSE(FileSystem.MakeAbsolutePath(strResult, bCString("f")));
-    EXPECT_FALSE(FileSystem.MakePath(strResult, bCString(), bCString(), bCString("f"), bCString()));
-    EXPECT_FALSE(FileSystem.ChangeDir(bCString("d")));
-    EXPECT_FALSE(FileSystem.MakeDir(bCString("d")));
-    EXPECT_FALSE(FileSystem.DeleteDir(bCString("d")));
-    EXPECT_FALSE(FileSystem.FindFiles(bCString("*"), arrFound));
-    EXPECT_FALSE(FileSystem.FindDirectories(bCString("*"), arrFound));
-    std::vector<std::string> const arrExpected = {
-        NotSupplied("GetResult"),   NotSupplied("GetCurrentDirPath"), NotSupplied("DeleteFile"),
-        NotSupplied("CopyFile"),    NotSupplied("RenameFile"),        NotSupplied("ExistsFile"),
-        NotSupplied("GetFileSize"), NotSupplied("GetFileTime"),       NotSupplied("MakeAbsolutePath"),
-        NotSupplied("MakePath"),    NotSupplied("ChangeDir"),         NotSupplied("MakeDir"),
-        NotSupplied("DeleteDir"),   NotSupplied("FindFiles"),         NotSupplied("FindDirectories")};
-    EXPECT_EQ(Warnings.Stop(), arrExpected);
-    EXPECT_EQ(arrFound.GetCount(), 0);
+    EXPECT_FALSE(FileSystem.DeleteFile(strF) || FileSystem.CopyFile(strF, strF) || FileSystem.RenameFile(strF, strF));
+    EXPECT_FALSE(Const.ExistsFile(strF));
+    EXPECT_EQ(Const.GetFileSize(strF), -1);
+    EXPECT_EQ(FileSystem.GetFileTime(strF).GetDateTime(), 0ull);
+    EXPECT_FALSE(FileSystem.MakeAbsolutePath(strResult, strF));
+    EXPECT_FALSE(FileSystem.MakePath(strResult, bCString(), bCString(), strF, bCString()));
+    EXPECT_FALSE(FileSystem.ChangeDir(strF) || FileSystem.MakeDir(strF) || FileSystem.DeleteDir(strF));
+    EXPECT_FALSE(FileSystem.FindFiles(strF, arrFound) || FileSystem.FindDirectories(strF, arrFound));
+    std::vector<std::string> const & arrTexts = Warnings.Stop();
+    ASSERT_EQ(arrTexts.size(), 15u);
+    EXPECT_EQ(arrTexts[0], NotSupplied("GetResult"));
+    EXPECT_EQ(arrTexts[14], NotSupplied("FindDirectories"));
 }
 
 TEST(bCPosixFileSystem, FilesAndDirectoriesOnDisk)
@@ -125,10 +101,8 @@ TEST(bCPosixFileSystem, FilesAndDirectoriesOnDisk)
     EXPECT_TRUE(FileSystem.ExistsFile(strFile));
     EXPECT_EQ(FileSystem.GetFileSize(strFile), 6);
     EXPECT_TRUE(FileSystem.CopyFile(strFile, Folder / "b.txt"));
-    EXPECT_EQ(FileSystem.GetFileSize(Folder / "b.txt"), 6);
     EXPECT_TRUE(FileSystem.RenameFile(Folder / "b.txt", Folder / "c.dat"));
     EXPECT_FALSE(FileSystem.ExistsFile(Folder / "b.txt"));
-    EXPECT_NE(FileSystem.GetResult(), 0);
     EXPECT_TRUE(FileSystem.MakeDir(Folder / "sub"));
     EXPECT_FALSE(FileSystem.MakeDir(Folder / "sub"));
     EXPECT_FALSE(FileSystem.ExistsFile(Folder / "sub"));
@@ -144,9 +118,8 @@ TEST(bCPosixFileSystem, FilesAndDirectoriesOnDisk)
     ASSERT_EQ(arrDirs.GetCount(), 1);
     EXPECT_EQ(arrDirs[0], Folder / "sub");
     EXPECT_FALSE(FileSystem.FindFiles(Folder / "missing/*", arrFound));
-
-    EXPECT_FALSE(FileSystem.DeleteDir(Folder / "missing"));
     EXPECT_TRUE(FileSystem.DeleteDir(Folder / "sub"));
+    EXPECT_FALSE(FileSystem.DeleteDir(Folder / "sub"));
     EXPECT_TRUE(FileSystem.DeleteFile(Folder / "c.dat"));
     EXPECT_FALSE(FileSystem.DeleteFile(Folder / "c.dat"));
 }
@@ -179,17 +152,11 @@ TEST(bCPosixFileSystem, PathsAndTheCurrentDirectory)
     EXPECT_TRUE(FileSystem.MakeAbsolutePath(strAbsolute, bCString("x\\y.txt")));
     std::string const strCanonical = std::filesystem::canonical(Folder.GetPath()).string() + "/x/y.txt";
     EXPECT_EQ(std::string(strAbsolute.GetText()), strCanonical);
-    EXPECT_TRUE(FileSystem.MakeAbsolutePath(strAbsolute, bCString("/abs")));
-    EXPECT_EQ(strAbsolute, bCString("/abs"));
     EXPECT_TRUE(FileSystem.ChangeDir(strStart));
     EXPECT_FALSE(FileSystem.ChangeDir(Folder / "missing"));
 
     bCString strPath;
     EXPECT_TRUE(
         FileSystem.MakePath(strPath, bCString("C:"), bCString("/data/maps"), bCString("world.tar"), bCString("gz")));
-    EXPECT_EQ(strPath, bCString("C:/data/maps/world.tar.gz"));
-    bCString strDrive, strDir, strName, strExt;
-    FileSystem.SplitPath(strPath, strDrive, strDir, strName, strExt);
-    EXPECT_TRUE(FileSystem.MakePath(strPath, strDrive, strDir, strName, strExt));
     EXPECT_EQ(strPath, bCString("C:/data/maps/world.tar.gz"));
 }

@@ -88,23 +88,12 @@ TEST_F(bCFPUAdminTest, EverySetterWritesBothUnits)
     bSCase const arrCases[] = {
         {"mid precision", [] { bCFPUAdmin::GetInstance().SetMidPrecision(); }, 0x023F, 0x1F80, 0x9001F},
         {"high precision", [] { bCFPUAdmin::GetInstance().SetHighPrecision(); }, 0x033F, 0x1F80, 0x8001F},
-        {"low precision", [] { bCFPUAdmin::GetInstance().SetLowPrecision(); }, 0x003F, 0x1F80, 0xA001F},
         {"overflow", [] { bCFPUAdmin::EnableOverflowExceptions(true); }, 0x0037, 0x1B80, 0xA001B},
-        {"underflow", [] { bCFPUAdmin::EnableUnderflowExceptions(true); }, 0x002F, 0x1780, 0xA001D},
-        {"zero divide", [] { bCFPUAdmin::EnableZeroDevideExceptions(true); }, 0x003B, 0x1D80, 0xA0017},
         {"invalid", [] { bCFPUAdmin::EnableInvalidFloatExceptions(true); }, 0x003E, 0x1F00, 0xA000F},
         {"denormal", [] { bCFPUAdmin::EnableDenormalFloatExceptions(true); }, 0x003D, 0x1E80, 0x2001F},
-        {"overflow masked again",
-         [] {
-             bCFPUAdmin::EnableOverflowExceptions(true);
-             bCFPUAdmin::EnableOverflowExceptions(false);
-         },
-         0x003F, 0x1F80, 0xA001F},
         {"chop, 53-bit, affine, flush",
          [] { bCFPUAdmin::SetControlWord(OE_MCW_EM | OE_RC_CHOP | OE_PC_53 | OE_IC_AFFINE | OE_DN_FLUSH); }, 0x1E3F,
          0xFF80, 0x10D031F},
-        {"down", [] { bCFPUAdmin::SetControlWord(OE_MCW_EM | OE_RC_DOWN | OE_PC_24); }, 0x003F | 0x0400, 0x3F80,
-         0xA011F},
         {"up, 64-bit", [] { bCFPUAdmin::SetControlWord(OE_MCW_EM | OE_RC_UP | OE_PC_64); }, 0x033F | 0x0800, 0x5F80,
          0x8021F},
     };
@@ -135,13 +124,9 @@ TEST_F(bCFPUAdminTest, SavedAndDefaultWordsAreRestored)
     bCFPUAdmin::SetControlWord(OE_EM_INEXACT | OE_PC_53);
     Admin.RestoreSavedControlWord();
     EXPECT_EQ(ReadX87ControlWord() & kX87Fields, 0x0F3F);
-    Admin.RestoreDefaultControlWord();
-    EXPECT_EQ(ReadX87ControlWord() & kX87Fields, 0x003F);
-
     bCFPUAdmin::SetControlWord(OE_EM_INEXACT | OE_PC_64 | OE_IC_AFFINE);
     Admin.ComputeDefaultControlWord();
     EXPECT_EQ(bCFPUAdmin::GetCurrentControlWord(), 0xA001Ful);
-    EXPECT_EQ(ReadMxcsr() & kMxcsrFields, 0x1F80u);
 
     // Create saves the word it finds before it sets the default.
     bCFPUAdmin::SetControlWord(uWord);
@@ -182,19 +167,6 @@ TEST_F(bCFPUAdminTest, PrintStatusReportsTheFieldsInOrder)
                   "C: FPU: ... Infinity control (_MCW_IC): _IC_PROJECTIVE\n"
                   "C: FPU: ... Rounding control (_MCW_RC): _RC_NEAR\n"
                   "C: FPU: ... Precision control (_MCW_PC): _PC_24\n"},
-        {OE_DN_FLUSH | OE_IC_AFFINE | OE_RC_CHOP | OE_PC_64,
-         "bCFPUAdmin::PrintStatus Checking FPU Control Word: controlfp() returns: 17040128\n"
-         "C: FPU: ... Denormal control (_MCW_DM_): _DN_FLUSH\n"
-         "C: FPU: ... Interrupt exception (_MCW_EM)\n"
-         "C: FPU: ...... _EM_INVALID\n"
-         "C: FPU: ...... _EM_DENORMAL\n"
-         "C: FPU: ...... _EM_ZERODIVIDE\n"
-         "C: FPU: ...... _EM_OVERFLOW\n"
-         "C: FPU: ...... _EM_UNDERFLOW\n"
-         "C: FPU: ...... _EM_INEXACT\n"
-         "C: FPU: ... Infinity control (_MCW_IC): _IC_AFFINE\n"
-         "C: FPU: ... Rounding control (_MCW_RC): _RC_CHOP\n"
-         "C: FPU: ... Precision control (_MCW_PC): _PC_64\n"},
         {(OE_MCW_EM & ~OE_EM_OVERFLOW) | OE_RC_UP | OE_PC_53, "(_MCW_EM)\nC: FPU: ...... _EM_OVERFLOW\nC: FPU: ... Inf"},
         {OE_MCW_EM | OE_RC_UP | OE_PC_53, "(_MCW_RC): _RC_UP\nC: FPU: ... Precision control (_MCW_PC): _PC_53\n"},
         {OE_MCW_EM | OE_RC_DOWN | OE_PC_24, "(_MCW_RC): _RC_DOWN\n"},
@@ -222,8 +194,6 @@ TEST(bCFPUAdminDeathTest, UnmaskedZeroDivideFaultsInSingleSpeedFloatCode)
         sigaction(SIGFPE, &Action, nullptr);
         bCFPUAdmin::GetInstance();
         volatile float fOne = 1.0f, fZero = 0.0f;
-        volatile float fMasked = fOne / fZero; // masked: infinity, no fault
-        (void)fMasked;
         bCFPUAdmin::EnableZeroDevideExceptions(true);
         volatile float fQuotient = fOne / fZero;
         (void)fQuotient;

@@ -47,36 +47,21 @@ TEST(bCGuid, TextFormIsBracedUpperCaseAndRoundTripsThroughBinary)
     EXPECT_STREQ(bCGuid(kSample).GetText().GetText(), "{0123ABCD-4567-89EF-FEDC-BA9876543210}");
     char16_t arrShort[38];
     EXPECT_EQ(OEStringFromGUID2(kSample, arrShort, 38), 0);
-    for (char16_t const * pcText : {u"{0123abcd-4567-89ef-fedc-ba9876543210}", u"{0123AbCd-4567-89eF-FEdc-Ba9876543210}"})
-    {
-        _GUID Guid;
-        ASSERT_TRUE(OEIIDFromString(pcText, Guid)); // either case
-        EXPECT_EQ(std::memcmp(&Guid, &kSample, sizeof(Guid)), 0);
-    }
-    for (int i = 0; i < 64; ++i)
-    {
-        bCGuid Guid;
-        Guid.Generate();
-        _GUID Back;
-        ASSERT_TRUE(OEIIDFromString(FormatGuid(Guid.GetGuid()).c_str(), Back));
-        EXPECT_EQ(std::memcmp(&Back, &Guid.GetGuid(), sizeof(_GUID)), 0);
-        bCGuid FromText(Guid.GetText());
-        EXPECT_TRUE(FromText.IsValid() && FromText == Guid);
-    }
+    _GUID Guid;
+    ASSERT_TRUE(OEIIDFromString(u"{0123AbCd-4567-89eF-FEdc-Ba9876543210}", Guid)); // either case
+    EXPECT_EQ(std::memcmp(&Guid, &kSample, sizeof(Guid)), 0);
 }
 
 TEST(bCGuid, ParserRefusesBadTexts)
 {
     EXPECT_FALSE(Parses(nullptr));
-    // Empty, no or wrong braces, short or long (also in the last group), non-hex digit, blank,
-    // wrong or misplaced separator, sign, full-width digit.
+    // Empty, missing brace, short or long last group, non-hex digit, misplaced separator, sign,
+    // full-width digit.
     for (char16_t const * pcBad :
-         {u"", u"{}", u"0123ABCD-4567-89EF-FEDC-BA9876543210", u"(0123ABCD-4567-89EF-FEDC-BA9876543210)",
-          u"{0123ABCD-4567-89EF-FEDC-BA9876543210", u"{0123ABCD-4567-89EF-FEDC-BA987654321}",
-          u"{0123ABCD-4567-89EF-FEDC-BA9876543210}x", u"{0123ABCD-4567-89EF-FEDC-BA98765432100}",
-          u"{0123ABCG-4567-89EF-FEDC-BA9876543210}", u"{0123ABCD-45 7-89EF-FEDC-BA9876543210}",
-          u"{0123ABCD_4567-89EF-FEDC-BA9876543210}", u"{0123ABCD-456789EF-FEDC-BA9876543210-}",
-          u"{+123ABCD-4567-89EF-FEDC-BA9876543210}", u"{\uFF10123ABCD-4567-89EF-FEDC-BA9876543210}"})
+         {u"", u"{0123ABCD-4567-89EF-FEDC-BA9876543210", u"{0123ABCD-4567-89EF-FEDC-BA987654321}",
+          u"{0123ABCD-4567-89EF-FEDC-BA98765432100}", u"{0123ABCG-4567-89EF-FEDC-BA9876543210}",
+          u"{0123ABCD-456789EF-FEDC-BA9876543210-}", u"{+123ABCD-4567-89EF-FEDC-BA9876543210}",
+          u"{\uFF10123ABCD-4567-89EF-FEDC-BA9876543210}"})
         EXPECT_FALSE(Parses(pcBad)) << std::u16string(pcBad).size();
 }
 
@@ -88,10 +73,11 @@ TEST(bCGuid, GenerateMakesValidVersion4Guids)
         bCGuid Guid;
         EXPECT_FALSE(Guid.IsValid());
         Guid.Generate();
-        EXPECT_TRUE(Guid.IsValid());
         EXPECT_EQ(Guid.GetGuid().Data3 >> 12, 4);
         EXPECT_EQ(Guid.GetGuid().Data4[0] & 0xC0, 0x80);
         setSeen.insert(std::string(reinterpret_cast<char const *>(&Guid.GetGuid()), 16));
+        bCGuid FromText(Guid.GetText()); // the text form round trips
+        EXPECT_TRUE(FromText.IsValid() && FromText == Guid);
     }
     EXPECT_EQ(setSeen.size(), 100u);
 }
@@ -103,23 +89,11 @@ TEST(bCGuid, ValidityIsAFlagBesideTheBytes)
     EXPECT_FALSE(Guid.IsValid());
     EXPECT_EQ(Guid.GetGuid().Data1, kSample.Data1); // bytes kept
     EXPECT_EQ(static_cast<_GUID *>(Guid), nullptr); // pointer conversion is null when invalid
-    bCGuid Target(&kSample);
-    Target = Guid; // a copy takes bytes and validity
-    EXPECT_FALSE(Target.IsValid());
-    Guid = &kSample;
-    EXPECT_EQ(static_cast<_GUID *>(Guid), &Guid.GetGuid());
     Guid = static_cast<_GUID const *>(nullptr);
-    EXPECT_FALSE(Guid.IsValid());
-    Guid = kSample;
-    Guid.Clear();
     EXPECT_FALSE(Guid.IsValid());
 
     EXPECT_TRUE(bCGuid::GetNullGuid().IsNull() && bCGuid::GetNullGuid().IsValid());
     EXPECT_FALSE(bCGuid::GetInvalidGuid().IsNull() || bCGuid::GetInvalidGuid().IsValid());
-    Guid.MakeNullGuid();
-    EXPECT_TRUE(Guid.IsNull());
-    Guid.MakeInvalidGuid();
-    EXPECT_FALSE(Guid.IsNull());
 }
 
 TEST(bCGuid, ComparesBytesOnlyAsLittleEndianWords)
@@ -127,20 +101,15 @@ TEST(bCGuid, ComparesBytesOnlyAsLittleEndianWords)
     bCGuid Valid(kSample);
     bCGuid Invalid(kSample);
     Invalid.MakeInvalidGuid();
-    EXPECT_TRUE(Valid == Invalid);
-    EXPECT_EQ(Valid.Compare(Invalid), 0);
-    EXPECT_TRUE(Valid.IsEqualTo(Invalid));
+    EXPECT_TRUE(Valid == Invalid && Valid.Compare(Invalid) == 0);
 
     // Word 0 is Data1; word 1 is Data3 << 16 | Data2, so Data3 outranks Data2.
     bCGuid Low(MakeGuid(1, 0xFFFF, 0x0000, {0, 0, 0, 0, 0, 0, 0, 0}));
     bCGuid High(MakeGuid(1, 0x0000, 0x0001, {0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_TRUE(Low < High);
     EXPECT_EQ(Low.Compare(High), -1);
     EXPECT_EQ(High.Compare(Low), 1);
     // Within Data4 the last byte of a word is its most significant one.
-    bCGuid ByteLow(MakeGuid(0, 0, 0, {0xFF, 0, 0, 0, 0, 0, 0, 0}));
-    bCGuid ByteHigh(MakeGuid(0, 0, 0, {0, 0, 0, 1, 0, 0, 0, 0}));
-    EXPECT_TRUE(ByteLow < ByteHigh);
+    EXPECT_TRUE(bCGuid(MakeGuid(0, 0, 0, {0xFF, 0, 0, 0})) < bCGuid(MakeGuid(0, 0, 0, {0, 0, 0, 1})));
     // Data1 compares as an unsigned number.
     EXPECT_TRUE(bCGuid(MakeGuid(0x7FFFFFFF, 0, 0, {})) < bCGuid(MakeGuid(0x80000000, 0, 0, {})));
 }
@@ -151,18 +120,13 @@ TEST(bCGuid, InvalidValueReadsAsEmptyBraces)
     bCGuid Valid(kSample);
     EXPECT_TRUE(Valid.SetText(bCString("{}")));
     EXPECT_FALSE(Valid.IsValid());
-    EXPECT_EQ(Valid.GetGuid().Data1, kSample.Data1);
-    EXPECT_STREQ(Valid.GetText().GetText(), "{}");
 }
 
 TEST(bCGuid, SetTextRefusesBadTextsAndLeavesValueInvalid)
 {
     char const * const arrBad[] = {
-        "",           "0123ABCD-4567-89EF-FEDC-BA9876543210",    "[0123ABCD-4567-89EF-FEDC-BA9876543210]",
-        "{ }",        "{0123ABCD-4567-89EF-FEDC-BA987654321}",   "{0123ABCD-4567-89EF-FEDC-BA9876543210}}",
-        "{",          "{0123ABCD-4567-89EF-FEDC-BA9876543210} ", " {0123ABCD-4567-89EF-FEDC-BA9876543210}",
-        "{0123ABCD-4567-89EF-FEDC-BA987654321Z}",                "{0123ABCD45674567-89EF-FEDC-BA98765432}",
-        "{0123ABCD-4567-89EF-FEDC-BA9876543210\xE4",
+        "",  "[0123ABCD-4567-89EF-FEDC-BA9876543210]", "{0123ABCD-4567-89EF-FEDC-BA987654321}",
+        "{", "{0123ABCD-4567-89EF-FEDC-BA9876543210} ", "{0123ABCD-4567-89EF-FEDC-BA987654321Z}",
     };
     for (char const * pcBad : arrBad)
     {

@@ -67,8 +67,6 @@ public:
         return iCount;
     }
 
-    int GetCount() { return static_cast<int>(Stop().size()); }
-
 private:
     static bool OnMessage(bEMessageTypes a_eType, char const * a_pcText, char const *, unsigned long, char const *, int,
                           int)

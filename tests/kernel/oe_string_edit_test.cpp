@@ -10,7 +10,6 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
-#include <cstring>
 #include <string>
 
 namespace
@@ -33,59 +32,36 @@ TEST(bCString, ExtractionAndConcatenationCutAndShareAsSpecified)
         bCString m_strResult;
         std::string m_strExpected;
     } const arrCases[] = {
-        {strText.Left(-1), "abc"},      {strText.Left(2), "ab"},
-        {strText.Right(2), "bc"},       {strText.Right(-1), "abc"},
-        {strText.Right(0), ""},         {strText.Mid(5, 2), ""},
-        {strText.Mid(-1, 2), "abc"},    {strText.Mid(1, 10), "bc"},
-        {strText.Mid(1, 1), "b"},       {strText.Mid(1, -1), "abc"},
-        {strText.Mid(3, 1), ""},        {strText.Mid(1), "bc"},
+        {strText.Left(-1), "abc"},      {strText.Right(2), "bc"},
+        {strText.Mid(1, 10), "bc"},     {strText.Mid(1, -1), "abc"},
+        {strText.Mid(3, 1), ""},
         {strText.Mid(5), "abc"}, // Mid(5, -2): a negative count gives the whole string
-        {bCString().Mid(1, 1), ""},
         {strZeros.Left(-1), "ab"}, // a copy of the zero-terminated text
-        {strZeros.Left(4), std::string("ab\0c", 4)},
         {strZeros.Right(3), std::string("\0cd", 3)},
         {strDigits.SpanIncluding("0123456789"), "123"},
         {strDigits.SpanExcluding("abc"), "123"},
-        {strDigits.SpanExcluding("xyz"), "123abc"},
-        {strDigits.SpanIncluding("x"), ""},
-        {bCString().SpanIncluding("a"), ""},
-        {bCString().SpanExcluding("a"), ""},
-        {strText + "x", "abcx"},        {strText + 'y', "abcy"},
-        {"<" + strText, "<abc"},        {'>' + strText, ">abc"},
-        {strText + kNull, "abc"},
+        {'>' + strText, ">abc"},
         {bCString("a\0", 2) + bCString("\0b", 2), std::string("a\0\0b", 4)},
     };
     for (auto const & Case : arrCases)
         EXPECT_EQ(Bytes(Case.m_strResult), Case.m_strExpected) << &Case - arrCases;
 
-    for (bCString const & strWhole : {strText.Left(3), strText.Left(9), strText.Right(3), strText.Mid(-1, 2),
-                                      strText.Mid(0, 3), strText.Mid(0)})
+    for (bCString const & strWhole : {strText.Left(3), strText.Right(3), strText.Mid(0, 3)})
         EXPECT_EQ(strWhole.GetText(), strText.GetText()); // shared
     EXPECT_EQ(strText.Left(0).GetRefCount(), 0);
     EXPECT_EQ((strText + strText).GetAllocLength(), 6); // one exact buffer
-    EXPECT_EQ((bCString() + bCString()).GetRefCount(), 0);
-    EXPECT_EQ((bCString() + "").GetRefCount(), 0);
 }
 
 TEST(bCString, IntegerConversion)
 {
     EXPECT_EQ(bCString("  -42xyz").GetInteger(0, false), -42);
-    EXPECT_EQ(bCString("+17").GetInteger(0, false), 17);
     EXPECT_EQ(bCString("id=305").GetInteger(3, false), 305);
-    EXPECT_EQ(bCString("12").GetInteger(2, false), 0);
     EXPECT_EQ(bCString("12").GetInteger(2, true), 0);
-    EXPECT_EQ(bCString("12").GetInteger(9, true), 0);
     EXPECT_EQ(bCString("12").GetInteger(-1, false), 0);
-    EXPECT_EQ(bCString().GetInteger(0, true), 0);
-    EXPECT_EQ(bCString("abc").GetInteger(0, false), 0);
     EXPECT_EQ(bCString("\t\n 8").GetInteger(0, false), 8);
-    EXPECT_EQ(bCString("2147483647").GetInteger(0, false), INT_MAX);
     EXPECT_EQ(bCString("-2147483648").GetInteger(0, false), INT_MIN);
     EXPECT_EQ(bCString("99999999999").GetInteger(0, false), INT_MAX);
     EXPECT_EQ(bCString("2147483646").GetInteger(0, false), INT_MAX - 1); // the last digit decides, no saturation
-    EXPECT_EQ(bCString("-2147483647").GetInteger(0, false), INT_MIN + 1);
-
-    EXPECT_EQ(bCString("-9000000000").GetI64(0), -9000000000LL);
     EXPECT_EQ(bCString("x9223372036854775807").GetI64(1), LLONG_MAX);
     EXPECT_EQ(bCString("-99999999999999999999").GetI64(0), LLONG_MIN);
     EXPECT_EQ(bCString("5").GetI64(1), 0);
@@ -93,21 +69,15 @@ TEST(bCString, IntegerConversion)
 
 TEST(bCString, FloatingPointConversionIgnoresTheLocale)
 {
-    EXPECT_DOUBLE_EQ(bCString(" 2.5e3").GetDouble(0), 2500.0);
-    EXPECT_DOUBLE_EQ(bCString("v=-0.125").GetDouble(2), -0.125);
-    EXPECT_FLOAT_EQ(bCString("1.5f").GetFloat(0), 1.5f);
+    EXPECT_DOUBLE_EQ(bCString("v=-0.125e3").GetDouble(2), -125.0);
     EXPECT_EQ(bCString("+.5").GetFloat(0), 0.5f);
-    EXPECT_EQ(bCString("abc").GetDouble(0), 0.0);
     EXPECT_EQ(bCString("1.5").GetDouble(3), 0.0);
-    EXPECT_EQ(bCString().GetFloat(0), 0.0f);
     EXPECT_TRUE(std::isinf(bCString("1e999").GetDouble(0)));
-    EXPECT_EQ(bCString("1e-999").GetDouble(0), 0.0);
     EXPECT_FALSE(std::signbit(bCString("- 1").GetDouble(0))); // a sign without a number gives plain 0
     EXPECT_TRUE(std::signbit(bCString("-0.0").GetDouble(0)));
 
     // Decimal text only: one sign at most, no words, no hexadecimal.
-    for (char const * pcText : {"--1", "+-1", "-+1", "--1.5e2", "inf", "-inf", "info", "Infinity", "nan", "NAN",
-                                "nanometer", "0x10", ".e1", "-.", "+"})
+    for (char const * pcText : {"--1", "-+1", "inf", "Infinity", "nan", "0x10", ".e1", "-."})
     {
         SCOPED_TRACE(pcText);
         EXPECT_EQ(bCString(pcText).GetDouble(0), 0.0);
@@ -126,43 +96,30 @@ TEST(bCString, FloatingPointConversionIgnoresTheLocale)
 TEST(bCString, GetBoolAcceptsOnlyTrue)
 {
     EXPECT_TRUE(bCString("tRuE").GetBool());
-    EXPECT_FALSE(bCString("1").GetBool() || bCString("true ").GetBool() || bCString().GetBool());
+    EXPECT_FALSE(bCString("1").GetBool() || bCString("true ").GetBool());
 }
 
 TEST(bCString, AppendMovesIntoExactBuffers)
 {
     bCString strText;
     strText += 'a';
-    EXPECT_STREQ(strText.GetText(), "a");
     strText += "bc";
-    strText += kNull;
-    strText += "";
     bCString const strTail("de");
     strText += strTail;
     EXPECT_STREQ(strText.GetText(), "abcde");
     EXPECT_EQ(strText.GetAllocLength(), 5);
     strText += strText;
-    EXPECT_STREQ(strText.GetText(), "abcdeabcde");
     strText += strText.GetText() + 8;
     EXPECT_STREQ(strText.GetText(), "abcdeabcdede");
-    strText += bCString();
-    EXPECT_EQ(strText.GetLength(), 12);
 
     // An empty string, with or without a zero-length buffer, appends into a fresh buffer too.
     bCString strEmpty;
     strEmpty += strTail;
-    EXPECT_STREQ(strEmpty.GetText(), "de");
     EXPECT_NE(strEmpty.GetText(), strTail.GetText());
-    EXPECT_EQ(strTail.GetRefCount(), 1);
-    EXPECT_EQ(strEmpty.GetRefCount(), 1);
-    strEmpty += '\0';
-    EXPECT_EQ(strEmpty.GetLength(), 3);
     bCString strZeroLength("xyz");
     strZeroLength = "";
     strZeroLength += strTail;
     EXPECT_NE(strZeroLength.GetText(), strTail.GetText());
-    EXPECT_STREQ(strZeroLength.GetText(), "de");
-    EXPECT_EQ(strZeroLength.GetAllocLength(), 2);
 }
 
 TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
@@ -170,60 +127,31 @@ TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
     using S = bCString;
     using B = std::string;
     CheckStringEdits<bCString, char>({
-        {"abc", [](S & s) { return s.Insert(1, 'X'); }, 4, "aXbc"},
-        {"aXbc", [](S & s) { return s.Insert(-5, "<<"); }, 6, "<<aXbc"},
-        {"<<aXbc", [](S & s) { return s.Insert(6, S("!")); }, 7, "<<aXbc!"},
         {"<<aXbc!", [](S & s) { return s.Insert(100, "?"); }, 8, "<<aXbc!?"},
-        {"ab", [](S & s) { return s.Insert(1, kNull); }, 2, "ab"},
         {"><a!", [](S & s) { return s.Insert(2, s); }, 8, "><><a!a!"},
         {"", [](S & s) { return s.Insert(5, "new"); }, 3, "new"},
-        {"", [](S & s) { return s.Insert(-1, 'c'); }, 1, "c"},
         {"abcdef", [](S & s) { return s.Delete(1, 2); }, 4, "adef"},
-        {"adef", [](S & s) { return s.Delete(4, 1); }, 4, "adef"},
-        {"adef", [](S & s) { return s.Delete(2, 50); }, 2, "ad"},
-        {"ad", [](S & s) { return s.Delete(0, 2); }, 0, ""},
         {"ab", [](S & s) { return s.Delete(-1, 1); }, 2, "ab"},
-        {"ab", [](S & s) { return s.Delete(0, -1); }, 2, "ab"},
         {B("a\0a\0a", 5), [](S & s) { return s.Replace('a', 'b'); }, 3, B("b\0b\0b", 5)},
         {B("b\0b\0b", 5), [](S & s) { return s.Replace('\0', '-'); }, 2, "b-b-b"},
-        {"bb", [](S & s) { return s.Replace('b', 'b'); }, 0, "bb"},
-        {"aaa", [](S & s) { return s.Replace("aa", "b"); }, 1, "ba"},
-        {"x::y::z", [](S & s) { return s.Replace("::", ""); }, 2, "xyz"},
-        {"xyz", [](S & s) { return s.Replace("xyz", ""); }, 1, ""},
         {"abab", [](S & s) { return s.Replace("q", "r") + s.Replace("", "r") + s.Replace(kNull, "r"); }, 0, "abab"},
-        {"abab", [](S & s) { return s.Replace("ab", "ba"); }, 2, "baba"},
         // Each zero-terminated segment is searched; "z\0x" is never one occurrence.
         {B("ab\0ab\0b", 7), [](S & s) { return s.Replace("ab", "xyz"); }, 2, B("xyz\0xyz\0b", 9)},
-        {B("xyz\0xyz\0b", 9), [](S & s) { return s.Replace("y", ""); }, 2, B("xz\0xz\0b", 7)},
         {B("xz\0xz\0b", 7), [](S & s) { return s.Remove("zx"); }, 0, B("xz\0xz\0b", 7)},
-        {B("xz\0xz\0b", 7), [](S & s) { return s.Remove(S("z")); }, 2, B("x\0x\0b", 5)},
         {B("a\0b\0a", 5), [](S & s) { return s.Remove('\0'); }, 2, "aba"},
-        {"aba", [](S & s) { return s.Remove('a'); }, 2, "b"},
         {"abab", [](S & s) { return s.Remove(s); }, 1, ""},
         {"abcab", [](S & s) { return s.Replace(s.GetText() + 3, s.GetText() + 4); }, 2, "bcb"}, // own buffer
-        {"bcb", [](S & s) { return s.Replace("b", s.GetText() + 1); }, 2, "cbccb"},
         {B("yy\0", 3), [](S & s) { return s.Replace("y", "") * 10 + s.GetText()[1]; }, 20, B("\0", 1)},
         // White space is below 128 only.
         {" \t\n\v\f\rtext \r\n", [](S & s) { return s.TrimLeft(), 0; }, 0, "text \r\n"},
-        {"text \r\n", [](S & s) { return s.TrimRight(), 0; }, 0, "text"},
         {"\xA0x\xA0 ", [](S & s) { return s.Trim(), 0; }, 0, "\xA0x\xA0"},
-        {"   ", [](S & s) { return s.Trim(), 0; }, 0, ""},
         {" s ", [](S & s) { return s.Trim(false, true), 0; }, 0, " s"},
-        {" s", [](S & s) { return s.Trim(true, false), 0; }, 0, "s"},
-        {"xxaxx", [](S & s) { return s.TrimLeft('x'), 0; }, 0, "axx"},
-        {"axx", [](S & s) { return s.TrimRight('x'), 0; }, 0, "a"},
         {"<[a]>", [](S & s) { return s.TrimLeft("<["), 0; }, 0, "a]>"},
-        {"a]>", [](S & s) { return s.TrimRight("]>"), 0; }, 0, "a"},
-        {"{(b)}", [](S & s) { return s.Trim("{}()"), 0; }, 0, "b"},
         {"b", [](S & s) { return s.Trim(""), s.Trim(kNull), 0; }, 0, "b"},
         {"", [](S & s) { return s.Trim('a'), s.Trim(), s.ToUpper(), s.GetRefCount(); }, 0, ""},
         {B("\0a\0\0", 4), [](S & s) { return s.TrimRight('\0'), 0; }, 0, B("\0a", 2)},
-        {B("\0a", 2), [](S & s) { return s.TrimLeft('\0'), 0; }, 0, "a"},
         // Case mapping is ASCII over the stored length.
         {B("aB\0c\xE4", 5), [](S & s) { return s.ToUpper(), 0; }, 0, B("AB\0C\xE4", 5)},
-        {B("AB\0C\xE4", 5), [](S & s) { return s.ToLower(), 0; }, 0, B("ab\0c\xE4", 5)},
-        {"Mixed", [](S & s) { return s.MakeLower(), 0; }, 0, "mixed"},
-        {"abc", [](S & s) { return s.MakeReverse(), 0; }, 0, "cba"},
         {B("a\0b", 3), [](S & s) { return s.MakeReverse(), 0; }, 0, B("b\0a", 3)},
     });
 }
@@ -234,20 +162,4 @@ TEST(bCString, ReplaceGrowingTextMovesToAnExactBuffer)
     EXPECT_EQ(strGrow.Replace(".", "::"), 2);
     EXPECT_STREQ(strGrow.GetText(), "x::y::z");
     EXPECT_EQ(strGrow.GetAllocLength(), 7);
-    bCString strSame("abab");
-    char const * pcBefore = strSame.GetText();
-    EXPECT_EQ(strSame.Replace("q", "r"), 0);
-    EXPECT_EQ(strSame.GetText(), pcBefore);
-}
-
-TEST(bCString, IndexOperatorsAndSetAt)
-{
-    bCString strText("abc");
-    bCString const & rConst = strText;
-    EXPECT_EQ(rConst[1], 'b');
-    EXPECT_EQ(rConst.GetAt(2, true), 'c');
-    EXPECT_EQ(rConst.GetAt(3, false), '\0');
-    strText[0] = 'x';
-    strText.SetAt(2, 'z');
-    EXPECT_STREQ(strText.GetText(), "xbz");
 }
