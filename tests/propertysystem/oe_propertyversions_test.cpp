@@ -74,7 +74,6 @@ TEST(bTPropertyObject, ReadsRecordsOfOtherBuilds)
         unsigned short m_uKind;
         std::vector<std::string> m_arrEvents;
     } const arrCases[] = {
-        {"stored order", Object({Count(1), Kind(2)}), 1, 2, {strEnterCount, strExitCount, strEnterKind, strExitKind}},
         {"reordered", Object({Kind(2), Count(1)}), 1, 2, {strEnterKind, strExitKind, strEnterCount, strExitCount}},
         {"property removed from the class", Object({Record("Gone", "float", bCBytes().F32(2)), Count(1)}), 1, 6,
          {strEnterCount, strExitCount}},

@@ -66,7 +66,6 @@ TEST(bCAccessorProperty, ResolvesNamesAndIdentifiersThroughTheBaseClasses)
         EXPECT_EQ(Found.IsValid(), *Row.m_pcClass != 0);
         EXPECT_STREQ(Found.GetClassName().GetText(), Row.m_pcClass);
         EXPECT_EQ(Found.GetIndex(), Row.m_u32Index);
-        EXPECT_EQ(Found.GetPropertyObject(), static_cast<bCPropertyObjectBase const *>(Leaf));
 
         bCPropertyID ID;
         ID.CreateFromString(Row.m_pcName);

@@ -66,14 +66,6 @@ TEST(bCAccessorPropertyObject, WritesAndReadsItsObjectWithTheClassName)
     EXPECT_EQ(Empty.Read(Stream), 1);
     EXPECT_FALSE(Empty.HasPropertyObject());
     EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
-
-    // Into an object the accessor already has.
-    bCAccessorCreator Target("bCAccChainLeaf");
-    bCAccessorPropertyObject Into(Target);
-    Stream.Seek(0, bEStreamSeekMode_Begin);
-    Into << Stream;
-    EXPECT_EQ(Into.GetPropertyObject(), static_cast<bCPropertyObjectBase *>(Target));
-    EXPECT_STREQ(bCAccessorProperty(Target)["LeafCount"].ConvertValueToString().GetText(), "9");
 }
 
 TEST(bCPOFileInspector, ListsObjectsPropertiesAndValues)
@@ -189,6 +181,5 @@ TEST(bCPOFileInspector, ShowsEveryValueTypeAndNestedObjects)
     bSPOInspectedProperty const * pEmbedded = FindProperty(Read, "Embedded");
     ASSERT_EQ(pEmbedded->m_arrNested.size(), 1u);
     EXPECT_EQ(pEmbedded->m_arrNested[0].m_strClassName, "bCAccChainBase");
-    ASSERT_EQ(pEmbedded->m_arrNested[0].m_arrProperties.size(), 1u);
-    EXPECT_EQ(pEmbedded->m_arrNested[0].m_arrProperties[0].m_u32Size, 4u);
+    EXPECT_EQ(pEmbedded->m_arrNested[0].m_arrProperties.size(), 1u);
 }
