@@ -206,18 +206,3 @@ TEST(bCAccessorCreator, CreatesClonesAndQueriesBaseClasses)
     EXPECT_EQ(Leaf->GetReferenceCount(), 2ul);
     Leaf->ReleaseReference();
 }
-
-TEST(bCAccessorPropertyObject, DumpsEveryClassOfTheChainToTheDebugOutput)
-{
-    bCAccessorCreator Leaf("bCAccChainLeaf");
-    testing::internal::CaptureStderr();
-    bCAccessorPropertyObject(Leaf).DumpOutputDebugString(true);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Class:  'bCAccChainLeaf'\n"
-                                                      "bCAccChainLeaf -> LeafFlag  [ bool ]\n"
-                                                      "bCAccChainLeaf -> LeafCount  [ long ]\n"
-                                                      "Class:  'bCAccChainMiddle'\n"
-                                                      "bCAccChainMiddle -> MiddleCount  [ long ]\n"
-                                                      "bCAccChainMiddle -> MiddleName  [ bCString ]\n"
-                                                      "Class:  'bCAccChainBase'\n"
-                                                      "bCAccChainBase -> BaseValue  [ float ]\n");
-}
