@@ -16,11 +16,6 @@
 
 namespace
 {
-    bCPropertyObjectSingleton & Registry()
-    {
-        return bCPropertyObjectSingleton::GetInstance();
-    }
-
     // A file of a leaf, an object of a class this program does not know and a notified object.
     std::string MakeFile()
     {

@@ -15,11 +15,6 @@
 
 namespace
 {
-    bCPropertyObjectSingleton & Registry()
-    {
-        return bCPropertyObjectSingleton::GetInstance();
-    }
-
     bCBytes PropertyLayout(char const * a_pcName, char const * a_pcType, char const * a_pcOwner)
     {
         return bCBytes().U16(1).U16(30).U8(2).Str(a_pcName).Str(a_pcType).Str(a_pcOwner);

@@ -21,13 +21,6 @@ namespace
         std::string m_strBytes;
     };
 
-    bCBytes Record(std::string const & a_strName, std::string const & a_strType, bCBytes const & a_Value)
-    {
-        bCBytes Bytes;
-        Bytes.Str(a_strName).Str(a_strType).U16(30).Sized(a_Value);
-        return Bytes;
-    }
-
     // The data block of a bCTestLeaf with its default values.
     bCBytes LeafData()
     {

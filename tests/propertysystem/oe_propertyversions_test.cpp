@@ -9,16 +9,6 @@
 
 namespace
 {
-    bCBytes Record(std::string const & a_strName, std::string const & a_strType, bCBytes const & a_Value)
-    {
-        bCBytes Bytes;
-        Bytes.Str(a_strName);
-        if (!a_strType.empty())
-            Bytes.Str(a_strType);
-        Bytes.U16(30).Sized(a_Value);
-        return Bytes;
-    }
-
     bCBytes Count(uint32_t a_uValue) { return Record("Count", "long", bCBytes().U32(a_uValue)); }
     bCBytes Kind(uint16_t a_uValue) { return Record("Kind", "short", bCBytes().U16(a_uValue)); }
 
