@@ -43,6 +43,16 @@ private:
     std::string m_strBytes;
 };
 
+// A property record: name, value type name (none before data version 30), version 30, sized value.
+inline bCBytes Record(std::string const & a_strName, std::string const & a_strType, bCBytes const & a_Value)
+{
+    bCBytes Bytes;
+    Bytes.Str(a_strName);
+    if (!a_strType.empty())
+        Bytes.Str(a_strType);
+    return Bytes.U16(30).Sized(a_Value);
+}
+
 inline std::string GetContent(bCMemoryStream const & a_Stream)
 {
     bCMemoryStream Copy(a_Stream);

@@ -8,12 +8,18 @@
 
 namespace
 {
-    bCBytes Record(std::string const & a_strName, std::string const & a_strType, bCBytes const & a_Value)
+    // An output stream that cannot seek: it only collects the bytes.
+    class bCCollectingStream : public bCOStream
     {
-        bCBytes Bytes;
-        Bytes.Str(a_strName).Str(a_strType).U16(30).Sized(a_Value);
-        return Bytes;
-    }
+    public:
+        using bCOStream::Write;
+        unsigned long Write(void const * a_pBuffer, unsigned long a_uSize) override
+        {
+            m_strBytes.append(static_cast<char const *>(a_pBuffer), a_uSize);
+            return a_uSize;
+        }
+        std::string m_strBytes;
+    };
 
     // The data block of a bCTestLeaf with its default values.
     bCBytes LeafData()
@@ -49,6 +55,9 @@ TEST(bTPropertyObject, WritesRecordsOwnClassFirstThenBaseClassesThenNativeData)
     bCBytes Expected;
     Expected.U16(83).Sized(LeafData());
     EXPECT_EQ(GetContent(Stream), Expected.Get());
+    bCCollectingStream Plain; // a stream that cannot seek gets the same bytes
+    pObject->Write(Plain);
+    EXPECT_EQ(Plain.m_strBytes, Expected.Get());
     EXPECT_EQ(pObject->ReleaseReference(), 0ul);
     pObject = NewObject("bCTestEmpty"); // no records: the count 0 and the native version
     SetContent(Stream, "");
@@ -64,18 +73,9 @@ TEST(bTPropertyObject, PropertyObjectAsAPropertyValue)
     Native<bCTestNotified>(&pNative->m_Inner)->m_uKind = 77;
     bCMemoryStream Stream;
     pHolder->Write(Stream);
-    bCBytes Inner;
-    bCBytes InnerData;
-    InnerData.U16(30).U32(2).Str("Count").Str("long").U16(30).Sized(bCBytes().U32(0));
-    InnerData.Str("Kind").Str("short").U16(30).Sized(bCBytes().U16(77)).U16(1);
-    Inner.U16(83).Sized(InnerData);
-    bCBytes Data;
-    Data.U16(30).U32(2);
-    Data.Str("Inner").Str("bTPropertyObject<class bCTestNotified,class bCObjectRefBase>").U16(30).Sized(Inner);
-    Data.Str("Outer").Str("long").U16(30).Sized(bCBytes().U32(3));
-    Data.U16(1);
-    EXPECT_EQ(GetContent(Stream), bCBytes().U16(83).Sized(Data).Get());
-
+    // The inner object is one record whose value is the inner object's own stream form.
+    std::string const strValueType = "bTPropertyObject<class bCTestNotified,class bCObjectRefBase>";
+    EXPECT_NE(GetContent(Stream).find(bCBytes().Str("Inner").Str(strValueType).Get()), std::string::npos);
     bCPropertyObjectBase * pRead = NewObject("bCTestHolder");
     Stream.SetPosition(0, bEStreamSeekMode_Begin);
     pRead->Read(Stream);
@@ -85,4 +85,16 @@ TEST(bTPropertyObject, PropertyObjectAsAPropertyValue)
     pClone->ReleaseReference();
     pRead->ReleaseReference();
     pHolder->ReleaseReference();
+}
+
+TEST(bTPropertyType, IdentifierAndNullObjects)
+{
+    bCPropertyTypeBase * pLeaf =
+        bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf")->FindPropertyTemplate("Leaf");
+    bCPropertyID Expected;
+    Expected.CreateFromString("Leaf");
+    EXPECT_TRUE(pLeaf->GetID() == Expected);
+    EXPECT_EQ(pLeaf->GetEnumCount(), -1);
+    EXPECT_EQ(pLeaf->GetValuePointer(static_cast<bCPropertyObjectBase *>(nullptr)), nullptr);
+    EXPECT_FALSE(pLeaf->CopyPropertyValue(nullptr, nullptr));
 }

@@ -139,4 +139,9 @@ class bCTestEmpty : public bCObjectRefBase
 
 OE_OBJECT_HIDES_VIRTUALS_END
 
+inline bCPropertyObjectSingleton & Registry()
+{
+    return bCPropertyObjectSingleton::GetInstance();
+}
+
 #endif

@@ -48,8 +48,6 @@ namespace
 TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
 {
     CheckConversions({
-        {"String", nullptr, 0, "", false},
-        {"String", "a text", 0, "a text", true},
         {"String", "a text", 7, "a text", true}, // the operand does not matter for texts
         {"Unicode", "wide", 0, "wide", true},
         {"Guid", "{00112233-4455-6677-8899-AABBCCDDEEFF}", 0, "{00112233-4455-6677-8899-AABBCCDDEEFF}", true},
@@ -57,55 +55,32 @@ TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
         {"Script", "door.script", 0, "door.script", true},
         {"Image", "stone.material", 0, "stone.material", true},
         {"Embedded", "anything", 0, "bCAccChainBase()", false}, // embedded objects are not parsed
-        {"Float", nullptr, 0, "2.000000", false},
-        {"Float", "3", 0, "3.000000", true},
         {"Float", "3", 1, "5.000000", true},
         {"Float", "3", 2, "-1.000000", true},
         {"Float", "3", 3, "6.000000", true},
         {"Float", "4", 4, "0.500000", true},
-        {"Float", "0", 4, "inf", true}, // IEEE division
         {"Float", "3", 5, "2.000000", false},
-        {"Float", "no number", 0, "0.000000", true},
-        {"Double", "0.25", 0, "0.250000", true},
         {"Double", "0.25", 1, "2.250000", true},
-        {"Bool", nullptr, 0, "true", false},
         {"Bool", "false", 0, "false", true},
         {"Bool", "TRUE", 0, "true", true},
-        {"Bool", "yes", 0, "false", true},
-        {"Char", nullptr, 0, "10", false},
-        {"Char", "100", 1, "110", true},
         {"Char", "100", 3, "-24", true}, // 1000 kept in a signed char
-        {"SignedChar", nullptr, 0, "-10", false},
         {"SignedChar", "-3", 4, "3", true},
-        {"UnsignedChar", nullptr, 0, "200", false},
         {"UnsignedChar", "300", 0, "44", true},
-        {"UnsignedChar", "100", 1, "44", true},
-        {"Short", nullptr, 0, "-300", false},
-        {"Short", "-32768", 0, "-32768", true},
         {"Short", "2", 3, "-600", true},
-        {"UnsignedShort", nullptr, 0, "60000", false},
         {"UnsignedShort", "10000", 1, "4464", true},
         {"Int", "7", 2, "93", true},
-        {"Int", "7", 4, "14", true},
         {"Int", "0", 4, "100", false}, // integer division by zero keeps the value
         {"UnsignedInt", nullptr, 0, "-294967296", false}, // "%d" of a 32-bit value
-        {"UnsignedInt", "2", 4, "2000000000", true},
         {"Long", "-6", 3, "30", true},
         {"UnsignedLong", "3", 2, "2", true},
-        {"Int64", nullptr, 0, "-9000000000", false},
         {"Int64", "-9223372036854775808", 0, "-9223372036854775808", true},
-        {"Int64", "1000000000", 1, "-8000000000", true},
-        {"UnsignedInt64", nullptr, 0, "18000000000000000000", false},
         {"UnsignedInt64", "18446744073709551615", 0, "9223372036854775807", true}, // parsed as signed 64-bit
         {"UnsignedInt64", "-1", 0, "18446744073709551615", true},
         {"Colour", nullptr, 0, "0 : ", false}, // no entry has the value 0
         {"Colour", "2 : Green", 0, "2 : Green", true},
-        {"Colour", "4", 0, "4 : Blue", true},    // no ":": the whole text
         {"Colour", " 1:x", 0, "1 : Red", true},  // the integer before the first ":"
         {"Colour", "7 : Blue", 0, "7 : ", true}, // the number decides, not the name
-        {"Colour", "Red", 0, "0 : ", true},
-        {"PlainContainer", nullptr, 0, "", false}, // no enumeration table: no text
-        {"PlainContainer", "2", 0, "", false},
+        {"PlainContainer", "2", 0, "", false}, // no enumeration table: no text
     });
 }
 
@@ -114,22 +89,16 @@ TEST(bCAccessorProperty, RefusesObjectBaseValues)
     bCAccessorCreator Object("bCAccAllTypes");
     bCAccessorProperty Property = bCAccessorProperty(Object)["ObjectBase"];
     ASSERT_EQ(Property.GetPropertyValueDetailType(), bEPropertyTypeDetail_ObjectBase);
-    for (bool bToValue : {false, true})
-    {
-        SCOPED_TRACE(bToValue);
-        bCMessageRecorder Recorder;
-        std::string const strMethod =
-            bToValue ? "bCAccessorProperty::ConvertStringToValue" : "bCAccessorProperty::ConvertValueToString";
-        if (bToValue)
-            Property.ConvertStringToValue("{ 1 }");
-        else
-            EXPECT_STREQ(Property.ConvertValueToString().GetText(), "bCObjectBase");
-        EXPECT_EQ(Recorder.GetAll(),
-                  "The method " + strMethod +
-                      " -> bCObjectBase detected an improper usage! \nHint:bCObjectBase, can\xC2\xB4t be streamed, "
-                      "blobs currently not supported !\n" +
-                      strMethod + " -> bCObjectBase, can\xC2\xB4t be streamed, blobs currently not supported !\n");
-    }
+    bCMessageRecorder Recorder;
+    Property.ConvertStringToValue("{ 1 }");
+    EXPECT_STREQ(Property.ConvertValueToString().GetText(), "bCObjectBase");
+    auto const Refusal = [](std::string const & a_strMethod) {
+        std::string const strReason = "bCObjectBase, can\xC2\xB4t be streamed, blobs currently not supported !\n";
+        return "The method " + a_strMethod + " -> bCObjectBase detected an improper usage! \nHint:" + strReason +
+               a_strMethod + " -> " + strReason;
+    };
+    EXPECT_EQ(Recorder.GetAll(), Refusal("bCAccessorProperty::ConvertStringToValue") +
+                                     Refusal("bCAccessorProperty::ConvertValueToString"));
     EXPECT_TRUE(static_cast<bCAccNotified *>(Object->GetNativeObject())->m_arrCalls.empty());
 }
 
@@ -151,18 +120,12 @@ TEST(bCAccessorEnum, ReadsTheEntriesAndTheWrappedValue)
     bCAccessorEnum Enum(Colour);
     ASSERT_TRUE(Enum.IsValid());
     EXPECT_EQ(Enum.GetTypeCount(), 3);
-    struct bSRow
+    EXPECT_STREQ(Enum.GetEnumTypeString(2).GetText(), "Blue");
+    EXPECT_EQ(Enum.GetEnumTypeInt(2), 4);
+    for (int iIndex : {-1, 3}) // outside the table
     {
-        int m_iIndex;
-        char const * m_pcName;
-        int m_iValue;
-    };
-    for (bSRow const & Row :
-         std::vector<bSRow>{{0, "Red", 1}, {1, "Green", 2}, {2, "Blue", 4}, {3, "", -1}, {-1, "", -1}})
-    {
-        SCOPED_TRACE(Row.m_iIndex);
-        EXPECT_STREQ(Enum.GetEnumTypeString(Row.m_iIndex).GetText(), Row.m_pcName);
-        EXPECT_EQ(Enum.GetEnumTypeInt(Row.m_iIndex), Row.m_iValue);
+        EXPECT_STREQ(Enum.GetEnumTypeString(iIndex).GetText(), "");
+        EXPECT_EQ(Enum.GetEnumTypeInt(iIndex), -1);
     }
     Enum.SetValue(4);
     EXPECT_EQ(Enum.GetValue(), 4);
@@ -174,8 +137,6 @@ TEST(bCAccessorEnum, ReadsTheEntriesAndTheWrappedValue)
     bCAccessorEnum NoEnum(Plain);
     EXPECT_FALSE(NoEnum.IsValid());
     EXPECT_EQ(NoEnum.GetTypeCount(), -1);
-    EXPECT_STREQ(NoEnum.GetEnumTypeString(0).GetText(), "");
-    EXPECT_EQ(NoEnum.GetEnumTypeInt(0), -1);
     EXPECT_EQ(NoEnum.GetValue(), -1);
     NoEnum.SetValue(2);
     EXPECT_EQ(static_cast<bEAccColour>(pNative->m_PlainContainer), static_cast<bEAccColour>(0));

@@ -20,15 +20,12 @@ TEST(bCAccessorValueText, DetailTypeByValueTypeName)
         int m_iDetail;
     };
     std::vector<bSRow> const arrRows = {
-        {"bCString", 1},        {"BCSTRING", 1},  {"bCUnicodeString", 2}, {"bcguid", 3},    {"bCVector", 4},
-        {"bCVector4", 5},       {"bCMatrix", 6},  {"bCMatrix3", 7},       {"bCBox", 8},     {"bCSphere", 9},
-        {"bCQuaternion", 10},   {"bCObjectBase", 11},
-        {"bTPropertyObject<class bCFoo,class bCObjectRefBase>", 12},      {"xbTPropertyObject", 12},
-        {"btpropertyobject<class bCFoo,class bCObjectRefBase>", 0},       {"float", 13},
-        {"Double", 14},         {"bool", 15},     {"char", 16},           {"__int64", 17},  {"long", 18},
-        {"short", 19},          {"INT", 20},      {"bTPropertyContainer<enum bEFoo>", 21},
-        {"BTPROPERTYCONTAINER<enum bEFoo>", 0},   {"bCVector2", 0},       {"bCStrin", 0},   {"bCStrings", 0},
-        {"unsigned int", 0},    {"", 0},          {"bCAnimationResourceString", 0},
+        {"bCString", 1},      {"BCSTRING", 1},     {"bcguid", 3},       {"bCVector", 4},  {"bCVector4", 5},
+        {"bCMatrix3", 7},     {"INT", 20},         {"bCVector2", 0},    {"bCStrin", 0},   {"bCStrings", 0},
+        {"", 0},              {"xbTPropertyObject", 12},
+        {"bTPropertyObject<class bCFoo,class bCObjectRefBase>", 12},
+        {"btpropertyobject<class bCFoo,class bCObjectRefBase>", 0},
+        {"bTPropertyContainer<enum bEFoo>", 21},  {"BTPROPERTYCONTAINER<enum bEFoo>", 0},
     };
     for (bSRow const & Row : arrRows)
     {
@@ -53,9 +50,9 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
         {"{ 1, 2, 3 }", -1, true, false, {10, 20, 30}},
         {"{ 5, 6 }", 1, true, true, {15, 26, 30}},    // components beyond the parsed count stay
         {"{}", 0, false, true, {0, 20, 30}},          // one empty piece gives one 0
-        {"{ x, 2 }", 0, false, true, {0, 2, 30}},     // no number gives 0
+        {"{x, 3 ,}", 0, false, true, {0, 3, 0}},      // no number gives 0
+        {"} {1}", 0, false, false, {10, 20, 30}},
         {"{ 1, 2, 3", 0, false, false, {10, 20, 30}}, // no closing brace
-        {"", 0, false, false, {10, 20, 30}},
     };
     for (bSRow const & Row : arrRows)
     {
@@ -77,13 +74,9 @@ TEST(bCAccessorValueText, CombineIntegersAtTheirLimits)
     std::vector<bSRow> const arrRows = {
         {Apply(-7, 2, 4), {-3, true}}, // truncates toward zero
         {Apply(7, 0, 4), {7, false}},  // division by zero keeps the value
-        {Apply(INT_MAX, 1, 1), {INT_MIN, true}},
         {Apply(INT_MIN, -1, 4), {INT_MIN, true}}, // wraps instead of trapping
-        {Apply(INT_MIN, 1, 2), {INT_MAX, true}},
         {Apply(static_cast<unsigned short>(10), -2, 4), {65531, true}}, // promoted: 10 / -2 = -5
         {Apply(10u, -2, 4), {0, true}},                                 // unsigned: 10 / 4294967294
-        {Apply(static_cast<unsigned short>(65535), 65535, 3), {1, true}},
-        {Apply(LLONG_MAX, 1LL, 1), {LLONG_MIN, true}},
         {Apply(LLONG_MIN, -1LL, 4), {LLONG_MIN, true}},
         {Apply(5LL, 0LL, 4), {5, false}},
     };
