@@ -6,6 +6,8 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -20,6 +22,7 @@ TEST(bCString, FormatWritesPrintfText)
 {
     bCString strText;
     EXPECT_TRUE(strText.Format("%s=%d (%.2f) %c%%", "x", -3, 0.5, 'q'));
+    EXPECT_STREQ(strText.GetText(), "x=-3 (0.50) q%");
     EXPECT_EQ(strText.GetAllocLength(), 14);
 
     // A private buffer that is long enough is reused.
@@ -46,6 +49,27 @@ TEST(bCString, FormatWithNullFormatEmptiesAndLongTextsAreCut)
     EXPECT_EQ(std::string(strText.GetText()), strLong.substr(0, 16383));
     EXPECT_STREQ(bCString::GetFormattedString("%03d-%s", 7, "x").GetText(), "007-x");
     EXPECT_EQ(bCString::GetFormattedString("%s", strLong.c_str()).GetLength(), 1023);
+}
+
+// The formatting work area is shared: a missing lock shows as mixed texts.
+TEST(bCString, FormatFromManyThreadsSharesTheWorkAreaSafely)
+{
+    std::vector<std::thread> arrThreads;
+    std::vector<int> arrFailures(4, 0);
+    for (int iThread = 0; iThread < 4; ++iThread)
+        arrThreads.emplace_back([iThread, &arrFailures] {
+            bCString strText;
+            for (int i = 0; i < 5000; ++i)
+            {
+                strText.Format("thread %d step %d", iThread, i);
+                std::string const strExpected = "thread " + std::to_string(iThread) + " step " + std::to_string(i);
+                arrFailures[iThread] += strExpected != strText.GetText();
+            }
+        });
+    for (std::thread & Thread : arrThreads)
+        Thread.join();
+    for (int iFailures : arrFailures)
+        EXPECT_EQ(iFailures, 0);
 }
 
 TEST(bCString, GetBufferHandsOutUnrecordedRoomAndReleaseBufferRecordsIt)
