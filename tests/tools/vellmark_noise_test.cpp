@@ -1,7 +1,6 @@
 // vellmark-noise writes PNGs whose pixels are the library's noise values.
 
 #include <vellmark/math/noise/oe_ebertnoise.h>
-#include <vellmark/math/noise/oe_peacheynoise.h>
 #include <vellmark/math/noise/oe_perlinnoise.h>
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -76,15 +75,8 @@ TEST_F(bCNoiseToolTest, PixelsAreTheLibrarysValues)
              return bCEbertNoise::GetEbertNoise().GetTurbulence(x, y, z, 4, 0, bENoiseTurbulence_Absolute,
                                                                 bENoiseAmplitude_InverseFrequency, 0.5f);
          }},
-        {"--type peachey-value --seed 3 --octaves 3 --persistence 0.7 --size 8x8", 8, 8, 8.0f, 0.5f, -1.0f, 1.0f,
-         [](float x, float y, float z) {
-             bCPeacheyNoise & Noise = bCPeacheyNoise::GetPeacheyNoise();
-             Noise.SetAlgorithm(bCPeacheyNoise::bEAlgorithm_Value);
-             return Noise.GetTurbulence(x, y, z, 3, 0, bENoiseTurbulence_Signed, bENoiseAmplitude_Persistence, 0.7f);
-         }},
     };
     bCPerlinNoise::GetPerlinNoise().SetSeed(5);
-    bCPeacheyNoise::GetPeacheyNoise().SetSeed(3);
     bCEbertNoise::GetEbertNoise().SetSeed(1);
     bCPerlinNoise::GetPerlinNoise().SetAlgorithm(bCPerlinNoise::bEAlgorithm_Classic);
     for (Case const & c : arrCases)
