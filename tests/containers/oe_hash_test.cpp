@@ -17,9 +17,7 @@ TEST(g_GetHashValue, MultipliesByThirtyThreeAndAddsEachSignedByte)
         {nullptr, 0ul},
         {"a", 97ul},
         {"abc", (97ul * 33 + 98) * 33 + 99},
-        {"A", 65ul}, // case-sensitive
         {"\xFF", 0xFFFFFFFFul},
-        {"a\x80", 97ul * 33 - 128},
         {"\xFF\x01", 0xFFFFFFE0ul}, // -1 * 33 + 1
     };
     for (auto const & Case : Cases)

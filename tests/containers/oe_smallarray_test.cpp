@@ -87,9 +87,6 @@ TEST(bTSmallArray, ConstructsAndDestroysItsElements)
     {
         bTSmallArray<bCString> arrCopy(arrTexts);
         EXPECT_EQ(strShared.GetRefCount(), 3);
-        bTSmallArray<bCString> const & arrSame = arrCopy;
-        arrCopy = arrSame;
-        EXPECT_EQ(arrCopy.GetCount(), 1);
     }
     arrTexts.Destroy();
     EXPECT_EQ(strShared.GetRefCount(), 1);

@@ -74,10 +74,6 @@ TEST(g_ArrayInsertionSort, StableAscendingComparingNeighboursOnly)
     Sort<8>({7, 7}, true, &arrOrigins);
     EXPECT_EQ(arrOrigins, (std::vector<uint32_t>{0, 1}));
     EXPECT_EQ(g_Log.m_iCalls, 1);
-    Sort<8>({3}, false);
-    EXPECT_EQ(g_Log.m_iCalls, 0);
-    g_ArrayInsertionSort(nullptr, 0, 8, LoggingCompare, false);
-    EXPECT_EQ(g_Log.m_iCalls, 0);
 }
 
 TEST(g_ArrayInsertionSort, ElementsLargerThanTwentyFourBytesAlwaysUseQuicksort)

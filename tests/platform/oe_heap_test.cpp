@@ -34,8 +34,6 @@ TEST(OEHeap, BlocksAreAlignedAndSizedAndResizeInPlaceOrFail)
         EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pBlock) % 16, 0u) << pBlock;
         OEHeapFree(pBlock);
     }
-    EXPECT_EQ(OEHeapSize(nullptr), 0u);
-    OEHeapFree(nullptr);
 
     void * pBlock = OEHeapAllocate(pPool, 40, 0);
     EXPECT_EQ(OEHeapResize(pBlock, OEHeapSize(pBlock), 4), pBlock);
