@@ -117,8 +117,6 @@ TEST_F(bCSpieAdminTest, TextsAreNormalisedButKeepTheirTabs)
 {
     CreateInFolder();
     ASSERT_EQ(std::string(1, '\0'), Receive().value_or("none"));
-    OE_MESSAGE(5, "a\r\nb");
-    EXPECT_EQ(Packet(2, 5, "a\nb"), Receive().value_or("none"));
     OE_MESSAGE(5, "\tx\ty");
     EXPECT_EQ(Packet(2, 5, "\tx\ty"), Receive().value_or("none"));
     OE_MESSAGE(5, "\r\n\r\n\n");

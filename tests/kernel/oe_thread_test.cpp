@@ -68,7 +68,6 @@ namespace
         {
             return oetest::WaitFor([this] { return !IsRunning(); });
         }
-        using bCThreadWin32Ex::ThreadFunc;
 
     protected:
         unsigned long ThreadProc() override
@@ -189,16 +188,6 @@ TEST(bCThreadWin32Ex, RefusesASecondStartWhileRunning)
     ASSERT_TRUE(Thread.WaitUntilFinished());
     Thread.WaitIfThreadFinished();
     EXPECT_EQ(Thread.m_iRuns.load(), 1);
-}
-
-TEST(bCThreadWin32Ex, ThreadFuncRunsTheWorkOfTheContextsOwner)
-{
-    bCTestThread Thread;
-    bCThreadWin32::bSThreadContext Context{reinterpret_cast<uintptr_t>(&Thread), 0};
-    EXPECT_EQ(bCTestThread::ThreadFunc(&Context), 0ul);
-    EXPECT_EQ(Thread.m_iRuns.load(), 1);
-    EXPECT_EQ(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
-    EXPECT_FALSE(Thread.IsRunning());
 }
 
 // Without threads the work runs on the caller's thread before the start
