@@ -113,7 +113,6 @@ TEST_F(bCMemPoolTest, ReallocateOfABlockThatCannotGrowCopiesIt)
         ASSERT_EQ(pcGrown[i], i);
     Pool.Free(pHeap);
     Pool.Free(pcGrown);
-    Pool.Free(nullptr);
     delete &Pool;
     EXPECT_TRUE(bCMemoryAdmin::IsMemoryAdminInitialized());
     void * pStill = TakeBigBlock(); // the process pool is untouched
