@@ -164,10 +164,6 @@ TEST(bCMatrix, ScalingAndComposition)
     bCMatrix const matMotion(Motion);
     ExpectNear(matMotion.GetRotation(), matRotation, 0.0f);
     EXPECT_EQ(matMotion.GetTranslation(), bCVector(1, 2, 3));
-    EXPECT_FALSE(matMotion.IsExcentric());
-
-    bCMatrix matPlaced(bCEulerAngles(g_fPIDiv2, 0, 0), bCVector(10, 0, 0));
-    ExpectNear(bCVector(0, 0, 1) * matPlaced, bCVector(11, 0, 0), 1.0e-6f);
 }
 
 TEST(bCMatrix, FramesAndFrameTests)
