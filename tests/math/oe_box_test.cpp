@@ -41,9 +41,7 @@ TEST(bCBox, OverlapIsClosedExclusiveOverlapIsOpen)
         {"touching on every axis", MakeBox(1, 1, 1, 2, 2, 2), true, false},
         {"touching on x only", MakeBox(1, 0.5f, 0.5f, 2, 2, 2), true, false},
         {"overlapping", MakeBox(0.5f, 0.5f, 0.5f, 2, 2, 2), true, true},
-        {"inside", MakeBox(0.25f, 0.25f, 0.25f, 0.75f, 0.75f, 0.75f), true, true},
         {"apart on z", MakeBox(0, 0, 1.5f, 1, 1, 2), false, false},
-        {"apart on y, below", MakeBox(0, -2, 0, 1, -0.5f, 1), false, false},
     };
     for (auto const & Case : arrCases)
     {
@@ -76,35 +74,12 @@ TEST(bCBox, InvalidBoxGrowsByMerging)
     // One invalid component is enough.
     bCBox Half = MakeBox(0.0f, 0.0f, 0.0f, 1.0f, 1.0f, -3.4028235e38f);
     EXPECT_FALSE(Half.IsValid());
-    Half = MakeBox(0.0f, 3.4028235e38f, 0.0f, 1.0f, 1.0f, 1.0f);
-    EXPECT_FALSE(Half.IsValid());
 
     bCBox Flipped = MakeBox(1, 0, 5, 0, 1, 2);
     EXPECT_FALSE(Flipped.IsNormalized());
     Flipped.Normalize();
     EXPECT_EQ(Flipped, MakeBox(0, 0, 2, 1, 1, 5));
     EXPECT_TRUE(Flipped.IsNormalized());
-}
-
-TEST(bCBox, SizeQueries)
-{
-    bCBox Box = MakeBox(1, 2, 3, 3, 6, 4);
-    EXPECT_EQ(Box.GetWidth(), 2.0f);
-    EXPECT_EQ(Box.GetHeight(), 4.0f);
-    EXPECT_EQ(Box.GetDepth(), 1.0f);
-    EXPECT_EQ(Box.GetVolume(), 8.0f);
-    EXPECT_EQ(Box.GetMinExtend(), 1.0f);
-    EXPECT_EQ(Box.GetMaxExtend(), 4.0f);
-    EXPECT_EQ(Box.GetCenter(), bCVector(2, 4, 3.5f));
-    EXPECT_EQ(Box.GetCenterGround(), bCVector(2, 2, 3.5f));
-    Box.Widen(1.0f);
-    EXPECT_EQ(Box, MakeBox(0, 1, 2, 4, 7, 5));
-    Box.Shrink(bCVector(1, 0, 0.5f));
-    EXPECT_EQ(Box, MakeBox(1, 1, 2.5f, 3, 7, 4.5f));
-    Box.SetCenter(bCVector(0, 0, 0));
-    EXPECT_EQ(Box, MakeBox(-1, -3, -1, 1, 3, 1));
-    Box.Scale(2.0f);
-    EXPECT_EQ(Box, MakeBox(-2, -6, -2, 2, 6, 2));
 }
 
 TEST(bCBox, PlaneAndSphereTests)
@@ -118,7 +93,6 @@ TEST(bCBox, PlaneAndSphereTests)
         {"through the middle", bCPlane(0.0f, 1.0f, 0.0f, -0.5f), true},
         {"touching the top face", bCPlane(0.0f, 1.0f, 0.0f, -1.0f), false},
         {"just inside the top face", bCPlane(0.0f, 1.0f, 0.0f, -0.999f), true},
-        {"below", bCPlane(0.0f, 1.0f, 0.0f, 2.0f), false},
         {"diagonal through a corner region", bCPlane(bCVector(1, 1, 1), bCVector(0.9f, 0.9f, 0.9f)), true},
         {"diagonal beyond the far corner", bCPlane(bCVector(1, 1, 1), bCVector(1.1f, 1.1f, 1.1f)), false},
     };
@@ -134,7 +108,6 @@ TEST(bCBox, PlaneAndSphereTests)
         bCSphere m_Sphere;
         bool m_bCull;
     } const arrSpheres[] = {
-        {"centre inside", bCSphere(0.1f, bCVector(0.5f, 0.5f, 0.5f)), true},
         {"touching the x face", bCSphere(1.0f, bCVector(2, 0.5f, 0.5f)), true},
         {"beyond the x face", bCSphere(0.99f, bCVector(2, 0.5f, 0.5f)), false},
         {"below the min", bCSphere(0.5f, bCVector(0.5f, -0.6f, 0.5f)), false},
@@ -160,10 +133,8 @@ TEST(bCBox, SeparatingAxesAndTriangles)
         bool m_bCull;
         bool m_bContains;
     } const arrCases[] = {
-        {"above", bCTriangle(bCVector(0, 2, 0), bCVector(1, 2.5f, 0), bCVector(0, 3, 1)), false, false},
         {"touching the top face", bCTriangle(bCVector(0, 1, 0), bCVector(1, 2.5f, 0), bCVector(0, 3, 1)), true, false},
         {"beside on x", bCTriangle(bCVector(1.5f, 0, 0), bCVector(2, 1, 0), bCVector(1.5f, 0, 1)), false, false},
-        {"behind on z", bCTriangle(bCVector(0, 0, -1), bCVector(1, 1, -0.5f), bCVector(0.5f, 0, -2)), false, false},
         {"crossing", bCTriangle(bCVector(-1, 0.5f, 0.5f), bCVector(2, 0.5f, 0.5f), bCVector(0.5f, 0.5f, 3)), true,
          false},
         {"inside", bCTriangle(bCVector(0.1f, 0.1f, 0.1f), bCVector(0.9f, 0.1f, 0.1f), bCVector(0.5f, 1, 1)), true,
@@ -184,10 +155,8 @@ TEST(bCBox, SeparatingAxesAndTriangles)
     bCVector const vecDiagonal(1.0f, 1.0f, 0.0f);
     bCVector const arrTouching[1] = {bCVector(2, 0, 0)};
     bCVector const arrBeyond[1] = {bCVector(2, 0.01f, 0)};
-    bCVector const arrBelow[1] = {bCVector(-0.01f, 0, 0)};
     EXPECT_FALSE(g_UnitBox.Separates(arrTouching, 1, vecDiagonal));
     EXPECT_TRUE(g_UnitBox.Separates(arrBeyond, 1, vecDiagonal));
-    EXPECT_TRUE(g_UnitBox.Separates(arrBelow, 1, vecDiagonal));
 }
 
 TEST(bCBox, SweepsInAllFourForms)
@@ -201,7 +170,6 @@ TEST(bCBox, SweepsInAllFourForms)
         float m_fT;
     } const arrCases[] = {
         {"meeting half way", bCVector(4, 0, 0), MakeBox(3, 0, 0, 4, 1, 1), true, 0.5f},
-        {"stopping short", bCVector(1, 0, 0), MakeBox(3, 0, 0, 4, 1, 1), false, 2.0f},
         {"overlapping at the start", bCVector(1, 0, 0), MakeBox(0.5f, 0, 0, 1.5f, 1, 1), true, 0.0f},
         {"apart on the still y axis", bCVector(4, 0, 0), MakeBox(3, 2, 0, 4, 3, 1), false, 2.0f},
         {"touching at the end", bCVector(2, 0, 0), MakeBox(3, 0, 0, 4, 1, 1), true, 1.0f},
@@ -234,15 +202,6 @@ TEST(bCBox, SweepsInAllFourForms)
 
 TEST(bCBox, AffineTransformBoundsTheTransformedCorners)
 {
-    bCMatrix matQuarter;
-    matQuarter.SetToRotationAxisY(g_fPIDiv4);
-    matQuarter.ModifyTranslation(bCVector(10, 0, 0));
-    bCBox const Turned = MakeBox(-1, -1, -1, 1, 1, 1).GetTransformed(matQuarter);
-    float const fReach = 2.0f * std::sqrt(0.5f);
-    EXPECT_NEAR(Turned.GetMin().GetX(), 10.0f - fReach, 1.0e-5f);
-    EXPECT_NEAR(Turned.GetMax().GetZ(), fReach, 1.0e-5f);
-    EXPECT_NEAR(Turned.GetMax().GetY(), 1.0f, 1.0e-6f);
-
     // Against the bounds of the eight corners moved by GLM (column vectors: our rows are its columns).
     std::mt19937 Random(1717);
     std::uniform_real_distribution<float> Value(-3.0f, 3.0f);
@@ -292,7 +251,6 @@ TEST(bCBox, ObsoleteDistanceQueriesWarnAndReturnMinusOneOnAMiss)
     bCMessageRecorder Recorder;
     EXPECT_EQ(Box.GetIntersectionDistance(bCLine(vecFar, vecAlongZ)), 4.0f);
     EXPECT_EQ(Box.GetIntersectionDistance(bCStretch(vecFar, vecFar + vecAlongZ)), -1.0f);
-    EXPECT_EQ(Box.GetIntersectionDistance(bCRay(vecFar, vecAlongZ)), 4.0f);
     EXPECT_EQ(Recorder.GetAll(),
               "The obsolete method bCBox::GetIntersectionDistance [Line] was called! Use Intersects()\n"
               "The obsolete method bCBox::GetIntersectionDistance [Stretch] was called! Use Intersects()\n");

@@ -61,13 +61,11 @@ TEST(bCMatrix, SingularMatricesInvertToTheIdentity)
     matFlat.SetRow(2, bCVector4(0, 0, 0, 0));
     EXPECT_TRUE(matFlat.GetInverted().IsIdentity());
     EXPECT_TRUE(bCMatrix3(0.0f).GetInverted().IsIdentity());
-    EXPECT_EQ((bCMatrix::GetIdentity() + 1.0f) * 2.0f - 2.0f, bCMatrix::GetIdentity() * 2.0f);
 
     bCMatrix3 matSmall(bCVector(2, 0, 0), bCVector(0, 4, 0), bCVector(1, 0, 8));
     matSmall.Invert();
     EXPECT_EQ(matSmall, bCMatrix3(bCVector(0.5f, 0, 0), bCVector(0, 0.25f, 0), bCVector(-0.0625f, 0, 0.125f)));
     EXPECT_EQ(bCMatrix2(2, 0, 1, 4).GetInverted(), bCMatrix2(0.5f, 0, -0.125f, 0.25f));
-    EXPECT_EQ(bCMatrix2(1, 2, 3, 4) * bCMatrix2::GetIdentity(), bCMatrix2(1, 2, 3, 4));
     EXPECT_EQ(bCMatrix2(1, 2, 3, 4) * bCMatrix2(0, 1, 1, 0), bCMatrix2(3, 4, 1, 2)); // the swap applies first
     EXPECT_EQ(bCMatrix3(bCVector(1, 2, 3), bCVector(4, 5, 6), bCVector(7, 8, 10)).GetDeterminant(), -3.0f);
 }
@@ -166,10 +164,6 @@ TEST(bCMatrix, ScalingAndComposition)
     bCMatrix const matMotion(Motion);
     ExpectNear(matMotion.GetRotation(), matRotation, 0.0f);
     EXPECT_EQ(matMotion.GetTranslation(), bCVector(1, 2, 3));
-    EXPECT_FALSE(matMotion.IsExcentric());
-
-    bCMatrix matPlaced(bCEulerAngles(g_fPIDiv2, 0, 0), bCVector(10, 0, 0));
-    ExpectNear(bCVector(0, 0, 1) * matPlaced, bCVector(11, 0, 0), 1.0e-6f);
 }
 
 TEST(bCMatrix, FramesAndFrameTests)
@@ -221,7 +215,7 @@ TEST(bCMatrix, FramesAndFrameTests)
         bool bOrthogonal, bOrthonormal;
     } const TestCases[] = {
         {1.0f, 0.0f, true, true},     {1.009f, 0.0f, true, true},    {1.02f, 0.0f, true, false},
-        {0.991f, 0.0f, true, true},   {0.98f, 0.0f, true, false},    {1.0f, 0.01f, true, true},
+        {0.98f, 0.0f, true, false},   {1.0f, 0.01f, true, true},
         {1.0f, 0.011f, false, false}, {1.0f, -0.011f, false, false},
     };
     for (auto const & Case : TestCases)
@@ -238,21 +232,6 @@ TEST(bCMatrix, FramesAndFrameTests)
     matBroken(3, 2) = std::numeric_limits<float>::infinity();
     EXPECT_FALSE(matBroken.IsValid());
     EXPECT_TRUE(matBroken.IsOrthonormal());
-}
-
-TEST(bCMatrix, DeterminantsOfParts)
-{
-    bCMatrix matSample(bCVector4(1, 2, 3, 4), bCVector4(0, 1, 4, 0), bCVector4(5, 6, 0, 0), bCVector4(7, 0, 0, 1));
-    EXPECT_EQ(matSample.GetDeterminantRotation(), 1.0f);
-    EXPECT_EQ(matSample.GetDeterminantAdjoint(3, 3), 1.0f);
-    EXPECT_EQ(matSample.GetDeterminantAdjoint(0, 3), -168.0f);
-    EXPECT_EQ(matSample.GetDeterminantAdjoint(3, 0), -96.0f);
-    EXPECT_NEAR(matSample.GetDeterminant(), glm::determinant(ToGlm(matSample)), 1.0e-4f);
-    EXPECT_EQ(matSample.GetTransposed().GetColumn4(0), matSample.GetRow4(0));
-    bCMatrix matRotationOnly(matSample);
-    matRotationOnly.TransposeRotation();
-    EXPECT_EQ(matRotationOnly.GetRow4(3), matSample.GetRow4(3));
-    EXPECT_EQ(matRotationOnly.GetColumn(0), matSample.GetRow(0));
 }
 
 TEST(bCMatrix, PrintDebugSendsItsReportInOrder)

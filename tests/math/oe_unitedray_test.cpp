@@ -65,10 +65,7 @@ TEST(bCUnitedRay, TriangleSidesExtensionsAndBarycentricBounds)
         {"ray pointing away: t = -5 is written, no hit", eRay, vecBelow, -vecZ, false, -5.0f},
         {"line behind its origin", eLine, vecBelow, -vecZ, true, -5.0f},
         {"parallel to the plane", eLine, vecBelow, bCVector(1, 0, 0), false, kUnwritten},
-        {"u beyond 1", eLine, bCVector(-0.5f, 1.5f, -5), vecZ, false, kUnwritten},
         {"u below 0", eLine, bCVector(-0.5f, -1.5f, -5), vecZ, false, kUnwritten},
-        {"v below 0", eLine, bCVector(-1.5f, -0.5f, -5), vecZ, false, kUnwritten},
-        {"u + v beyond 1", eLine, bCVector(0.5f, 0.5f, -5), vecZ, false, kUnwritten},
         {"on the corner A", eLine, bCVector(-1, -1, -5), vecZ, true, 5.0f},
     };
     CheckCases(arrBothSides, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Triangle, a_fT); });
@@ -94,11 +91,9 @@ TEST(bCUnitedRay, SphereEntryClampsAndTheUnscaledEntryStep)
         // The subtracted half chord is not divided by the direction's length 2.
         {"ray with direction length 2", eRay, vecFar, vecZ * 2.0f, true, 4.0f},
         {"stretch starting inside", eStretch, bCVector(0, 0.5f, 0), vecZ * 5.0f, true, 0.0f},
-        {"stretch through the centre from inside", eStretch, bCVector(0, 0, -0.5f), vecZ, true, 0.0f},
         {"sphere behind a ray: t clamped to 0", eRay, vecAhead, vecZ, false, 0.0f},
         {"sphere behind a line", eLine, vecAhead, vecZ, true, -6.0f},
         {"stretch ending short: t clamped to 1", eStretch, vecFar, vecZ * 5.0f, false, 1.0f},
-        {"passing beside", eLine, bCVector(0, 1.5f, -10), vecZ, false, 10.0f},
         {"grazing the surface", eLine, bCVector(0, 1, -10), vecZ, true, 10.0f},
     };
     CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Sphere, a_fT); });
@@ -110,14 +105,12 @@ TEST(bCUnitedRay, BoxSlabsInTheOrderZYX)
     bCVector const vecZ(0.0f, 0.0f, 1.0f), vecZero(0.0f, 0.0f, 0.0f);
     bSRayCase const arrCases[] = {
         {"ray from outside", eRay, bCVector(0, 0, -5), vecZ, true, 4.0f},
-        {"ray along -z", eRay, bCVector(0.5f, 0.5f, 5), -vecZ, true, 4.0f},
         {"ray from inside", eRay, vecZero, vecZ, true, 0.0f},
         {"line from inside: the entry behind", eLine, vecZero, vecZ, true, -1.0f},
         {"box behind a ray", eRay, bCVector(0, 0, 5), vecZ, false, 0.0f},
         {"stretch ending short", eStretch, bCVector(0, 0, -5), vecZ * 3.0f, false, 4.0f / 3.0f},
         {"parallel slab, origin strictly inside", eRay, bCVector(0.999f, 0, -5), vecZ, true, 4.0f},
         {"parallel slab, origin on the face", eRay, bCVector(1, 0, -5), vecZ, false, 4.0f},
-        {"parallel slab, origin outside", eRay, bCVector(2, 0, -5), vecZ, false, 4.0f},
         {"diagonal past a corner", eRay, bCVector(-5, 0, 0), bCVector(1, 0, 1), false, 4.0f},
     };
     CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Box, a_fT); });
@@ -137,7 +130,6 @@ TEST(bCUnitedRay, PlaneCrossingCountsWhereTheKindExtends)
         {"ray below, far", eRay, bCVector(0, -9, 0), vecUp, true, 10.0f},
         {"stretch below, short", eStretch, bCVector(0, -9, 0), vecUp, false, 10.0f},
         {"line parallel", eLine, vecAbove, vecX, false, kUnwritten},
-        {"stretch parallel", eStretch, vecAbove, vecX, false, kUnwritten},
     };
     CheckCases(arrCases, [&](bCUnitedRay const & a_Ray, float & a_fT) { return a_Ray.Intersects(Plane, a_fT); });
 }

@@ -60,17 +60,3 @@ TEST(bCRange, IntegerDrawsSaturate)
     EXPECT_TRUE(iWide == INT_MIN || iWide == INT_MAX) << iWide;
     EXPECT_EQ(bCRange1(std::nanf(""), std::nanf("")).GetRandomInt(), 0);
 }
-
-TEST(bCRange, CentresAndMagnitudes)
-{
-    bCRange1 Range;
-    Range.SetAverageAndVariance(2.0f, 0.5f);
-    EXPECT_EQ(Range, bCRange1(1.5f, 2.5f));
-    EXPECT_EQ(Range.GetCenter(), 2.0f);
-    EXPECT_EQ(Range.GetMagnitude(), 1.0f);
-    bCRange2 Range2;
-    Range2.SetAverageAndVariance(bCVector2(1, -1), bCVector2(1, 3));
-    EXPECT_EQ(Range2.GetMin(), bCVector2(0, -4));
-    EXPECT_EQ(Range2.GetCenter(), bCVector2(1, -1));
-    EXPECT_EQ(Range2.GetMagnitude(), bCVector2(2, 6));
-}

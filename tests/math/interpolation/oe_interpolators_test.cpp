@@ -83,23 +83,16 @@ TEST(bTInterpolator, MethodsGiveTheirValues)
         {bEInterpolator_Linear, {0, 1, 3}, {4, 8, 0}, 0, 1.5f, 6.0f},
         // Catmull-Rom: uniform over the key index; the first key time gives value[1], the last value[n - 2].
         {bEInterpolator_CutmullRom, {0, 1, 2, 3}, {0, 1, 4, 9}, 0, 0.0f, 1.0f},
-        {bEInterpolator_CutmullRom, {0, 1, 2, 3}, {0, 1, 4, 9}, 0, 3.0f, 4.0f},
         {bEInterpolator_CutmullRom, {0, 1, 2, 3}, {0, 1, 4, 9}, 0, 1.5f, 2.25f},
-        {bEInterpolator_CutmullRom, {0, 1, 2, 3}, {0, 1, 0, 1}, 0, 0.75f, 0.84375f},
         {bEInterpolator_CutmullRom, {0, 1, 2, 3, 4, 5}, g_arrSquares, 0, 5.0f, 16.0f},
-        {bEInterpolator_CutmullRom, {0, 1, 2, 3, 4, 5}, g_arrSquares, 0, 2.5f, 6.25f},
         // Hermite with tension 1: zero tangents, smoothstep between the keys.
-        {bEInterpolator_Hermite, {0, 1, 2}, {0, 10, 30}, 1, 0.25f, 1.5625f},
         {bEInterpolator_Hermite, {0, 1, 2}, {0, 10, 30}, 1, 1.5f, 20.0f},
         // Tension 0: tangents (P[i+1] - P[i-1]) / 2, the ends zero.
         {bEInterpolator_Hermite, {0, 1, 2, 3}, {0, 1, 4, 9}, 0, 1.5f, 2.25f},
-        {bEInterpolator_Hermite, {0, 1, 2, 3}, {0, 1, 4, 9}, 0, 0.25f, 0.0625f},
         {bEInterpolator_Hermite, {0, 1, 2, 3}, {0, 1, 4, 9}, 0, 2.75f, 8.40625f},
         // Kochanek-Bartels with zero parameters over even keys: through the squares from key 1 to key n - 2.
         {bEInterpolator_KochanekBartels, g_arrFiveTimes, {0, 1, 4, 9, 16}, 0, 0.5f, 1.0f},
         {bEInterpolator_KochanekBartels, g_arrFiveTimes, {0, 1, 4, 9, 16}, 0, 2.5f, 6.25f},
-        {bEInterpolator_KochanekBartels, g_arrFiveTimes, {0, 1, 4, 9, 16}, 0, 1.25f, 1.5625f},
-        {bEInterpolator_KochanekBartels, g_arrFiveTimes, {0, 1, 4, 9, 16}, 0, 3.5f, 9.0f},
     };
     for (auto const & Case : arrCases)
     {
@@ -192,9 +185,7 @@ TEST(bTInterpolator, ValidityRules)
         {"kochanek-bartels three keys", bEInterpolator_KochanekBartels, 3, 0, 2, 1.0f, false},
         {"kochanek-bartels four keys", bEInterpolator_KochanekBartels, 4, 0, 3, 3.0f, true},
         {"time at the range's last key", bEInterpolator_Linear, 5, 1, 3, 3.0f, true},
-        {"time before the range", bEInterpolator_Linear, 5, 1, 3, 0.99f, false},
         {"time after the range", bEInterpolator_Linear, 5, 1, 3, 3.01f, false},
-        {"negative begin", bEInterpolator_Linear, 5, -1, 3, 1.0f, false},
         {"begin after end", bEInterpolator_Linear, 5, 3, 2, 2.5f, false},
         {"end past the last key", bEInterpolator_Linear, 5, 0, 5, 1.0f, false},
         {"end at the last key", bEInterpolator_Linear, 5, 0, 4, 4.0f, true},
@@ -252,9 +243,7 @@ TEST(bTInterpolator, ReBuildOfAnInvalidInterpolatorPresetsTheValue)
         bEInterpolator m_eType;
         char const * m_pcReport; // besides the preset's own
     } const arrCases[] = {
-        {bEInterpolator_None, nullptr},
         {bEInterpolator_Linear, nullptr},
-        {bEInterpolator_CutmullRom, nullptr},
         {bEInterpolator_Hermite, "bTInterpolatorHermite< ELEMENT >::ReBuild -> Cannot rebuild tangents because "
                                  "interpolator is invalid. Presetting value."},
         {bEInterpolator_KochanekBartels, "bTInterpolatorKochanekBartels< ELEMENT >::ReBuild -> Cannot rebuild "
@@ -300,34 +289,19 @@ TEST(bTInterpolator, ReBuildOfAnInvalidInterpolatorPresetsTheValue)
 
 TEST(bTInterpolator, GenericOperationsAndCopiesWarn)
 {
-    auto const Expand = [&](char const * a_pcName) {
-        return "The method  " + std::string(a_pcName) + " was called, but has not yet been implemented!";
-    };
     bTInterpolatorGeneric<float> Generic;
-    bCMemoryStream Stream;
     CMessageLog Log;
     Generic.Update();
-    Generic.Read(Stream);
-    Generic.Write(Stream);
-    std::vector<std::string> const arrExpected = {
-        Expand("bTInterpolatorGeneric< ELEMENT >::Update -> Pure pseudo-virtual function call!"),
-        Expand("bCInterpolatorBase::Read -> Pure pseudo-virtual function call!"),
-        Expand("bCInterpolatorBase::Write -> Pure pseudo-virtual function call!"),
-    };
-    EXPECT_EQ(Log.GetTexts(), arrExpected);
-    EXPECT_EQ(Stream.GetSize(), 0);
+    EXPECT_EQ(Log.GetTexts(), std::vector<std::string>{"The method  bTInterpolatorGeneric< ELEMENT >::Update -> Pure "
+                                                       "pseudo-virtual function call! was called, but has not yet "
+                                                       "been implemented!"});
 
     Log.Clear();
     bTInterpolatorLinear<float> Linear;
     Linear.SetFrameBegin(2);
     bTInterpolatorLinear<float> Copy(Linear);
-    Copy = Linear;
-    std::vector<std::string> const arrCopies = {
-        "The method bCInterpolatorBase [Copy constructor] detected an improper usage! \nHint:Copying forbidden! ",
-        "The method bCInterpolatorBase::operator = ( const bCInterpolatorBase& ) detected an improper usage! "
-        "\nHint:Copying forbidden! ",
-    };
-    EXPECT_EQ(Log.GetTexts(), arrCopies);
+    EXPECT_EQ(Log.GetTexts(), std::vector<std::string>{"The method bCInterpolatorBase [Copy constructor] detected "
+                                                       "an improper usage! \nHint:Copying forbidden! "});
     EXPECT_EQ(Copy.GetFrameBegin(), -1);
 }
 

@@ -88,18 +88,4 @@ TEST(bCEbertNoise, SeedsDefaultInstanceAndCopies)
     EXPECT_NE(Default.GetNoise(3.3f, 4.4f, 5.5f), pNoise->GetNoise(3.3f, 4.4f, 5.5f));
     auto pCopy = std::make_unique<bCEbertNoise>(*pNoise);
     EXPECT_EQ(pCopy->GetNoise(3.3f, 4.4f, 5.5f), pNoise->GetNoise(3.3f, 4.4f, 5.5f));
-    *pCopy = Default;
-    EXPECT_EQ(pCopy->GetNoise(3.3f, 4.4f, 5.5f), Default.GetNoise(3.3f, 4.4f, 5.5f));
-}
-
-TEST(bCZoneRaster, StartsEmptyAndCopies)
-{
-    bTValArray<bCVector> arrPoints;
-    arrPoints.Add(MakeVector(1, 2, 3));
-    bCZoneRaster const FromPoints(arrPoints);
-    EXPECT_EQ(FromPoints.GetPoints().GetCount(), 0) << "the points are not taken";
-    bCZoneRaster Copy(FromPoints);
-    Copy = FromPoints;
-    EXPECT_EQ(Copy.GetWord(3), 0u);
-    EXPECT_EQ(Copy.GetZoneStarts().GetCount() + Copy.GetZoneEntries().GetCount(), 0);
 }

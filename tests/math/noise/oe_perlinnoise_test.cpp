@@ -141,11 +141,4 @@ TEST(bCPerlinNoise, DefaultInstanceCopiesAndUnknownAlgorithms)
 
     Copy.SetAlgorithm(static_cast<bCPerlinNoise::bEAlgorithm>(2));
     EXPECT_EQ(Copy.GetNoise(0.5f, 0.25f, 0.125f), 0.0f);
-    EXPECT_EQ(Copy.GetNoise(0.5f, 0.25f), 0.0f);
-    EXPECT_EQ(Copy.GetNoise(0.5f), 0.0f);
-
-    bCMemoryStream Stream; // nothing is streamed
-    Copy >> Stream;
-    EXPECT_TRUE(Copy.Read(Stream));
-    EXPECT_EQ(Stream.GetSize(), 0);
 }
