@@ -2,8 +2,7 @@
 // the result again: the second map must hold the same pairs as the first.
 
 #include <vellmark/containers/oe_map.h>
-
-#include <tests/containers/oe_teststream.h>
+#include <vellmark/kernel/oe_memorystream.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -11,18 +10,21 @@
 
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const * a_pData, size_t a_uSize)
 {
-    CTestStream Input(a_pData, a_uSize);
+    bCMemoryStream Input;
+    if (a_uSize)
+        Input.Write(a_pData, static_cast<unsigned long>(a_uSize));
+    Input.SetPosition(0, bEStreamSeekMode_Begin);
     bTStringObjMap<bCString> mapFirst;
     mapFirst.Read(Input);
 
-    CTestStream Output;
+    bCMemoryStream Output;
     unsigned long const uWritten = mapFirst.Write(Output);
-    if (uWritten != Output.GetBytes().size())
+    if (uWritten != static_cast<unsigned long>(Output.GetSize()))
         std::abort();
 
-    CTestStream Again(Output.GetBytes().data(), Output.GetBytes().size());
+    Output.SetPosition(0, bEStreamSeekMode_Begin);
     bTStringObjMap<bCString> mapSecond;
-    if (!mapSecond.Read(Again) || mapSecond.GetCount() != mapFirst.GetCount())
+    if (!mapSecond.Read(Output) || mapSecond.GetCount() != mapFirst.GetCount())
         std::abort();
     for (auto It = mapFirst.BeginIterator(); It != mapFirst.EndIterator(); ++It)
     {
