@@ -35,27 +35,34 @@ namespace
         }
     }
 
-    void BM_TrackedMallocFree(benchmark::State & a_State)
+    void TrackedPairs(benchmark::State & a_State, bCMemoryAdmin & a_Admin, unsigned long a_uSize)
     {
-        unsigned long const uSize = static_cast<unsigned long>(a_State.range(0));
-        bCMemoryAdmin & Admin = Tracked();
         for (auto _ : a_State)
         {
-            void * pBlock = Admin.Malloc(uSize, "bench", "bench/oe_basemem_bench.cpp", __LINE__);
+            void * pBlock = a_Admin.Malloc(a_uSize, "bench", "bench/oe_basemem_bench.cpp", __LINE__);
             benchmark::DoNotOptimize(pBlock);
-            Admin.Free(pBlock);
+            a_Admin.Free(pBlock);
         }
+    }
+
+    void GlibcPairs(benchmark::State & a_State, std::size_t a_uSize)
+    {
+        for (auto _ : a_State)
+        {
+            void * pBlock = __libc_malloc(a_uSize);
+            benchmark::DoNotOptimize(pBlock);
+            __libc_free(pBlock);
+        }
+    }
+
+    void BM_TrackedMallocFree(benchmark::State & a_State)
+    {
+        TrackedPairs(a_State, Tracked(), static_cast<unsigned long>(a_State.range(0)));
     }
 
     void BM_GlibcMallocFree(benchmark::State & a_State)
     {
-        std::size_t const uSize = static_cast<std::size_t>(a_State.range(0));
-        for (auto _ : a_State)
-        {
-            void * pBlock = __libc_malloc(uSize);
-            benchmark::DoNotOptimize(pBlock);
-            __libc_free(pBlock);
-        }
+        GlibcPairs(a_State, static_cast<std::size_t>(a_State.range(0)));
     }
 
     // The same pair while one block of the same size stays allocated, as in any
@@ -67,12 +74,7 @@ namespace
         unsigned long const uSize = static_cast<unsigned long>(a_State.range(0));
         bCMemoryAdmin & Admin = Tracked();
         void * pNeighbour = Admin.Malloc(uSize, "neighbour", "bench/oe_basemem_bench.cpp", __LINE__);
-        for (auto _ : a_State)
-        {
-            void * pBlock = Admin.Malloc(uSize, "bench", "bench/oe_basemem_bench.cpp", __LINE__);
-            benchmark::DoNotOptimize(pBlock);
-            Admin.Free(pBlock);
-        }
+        TrackedPairs(a_State, Admin, uSize);
         Admin.Free(pNeighbour);
     }
 
@@ -81,12 +83,7 @@ namespace
         std::size_t const uSize = static_cast<std::size_t>(a_State.range(0));
         void * pNeighbour = __libc_malloc(uSize);
         benchmark::DoNotOptimize(pNeighbour);
-        for (auto _ : a_State)
-        {
-            void * pBlock = __libc_malloc(uSize);
-            benchmark::DoNotOptimize(pBlock);
-            __libc_free(pBlock);
-        }
+        GlibcPairs(a_State, uSize);
         __libc_free(pNeighbour);
     }
 
