@@ -316,7 +316,7 @@ namespace
     // Sixteen bytes of the caller's text from a_pcFrom on. A load that would
     // run into the next page, which may be unmapped, copies up to the
     // terminator instead; the bytes behind it do not matter.
-    // Out of line: its buffer would otherwise give every tracked allocation an aligned stack frame.
+    // Out of line: inlined, part of its buffer set-up ran on every tracked allocation.
     [[gnu::noinline, gnu::cold]] __m128i LoadTextChunkBeforePageEnd(char const * a_pcFrom)
     {
         alignas(16) char carrBytes[kChunk] = {};
