@@ -35,15 +35,8 @@ inline std::vector<bSRecordedBox> & RecordedBoxes()
 inline int RecordingBoxHandler(char const * a_pcText, char const * a_pcCaption, unsigned int a_uStyle)
 {
     RecordedBoxes().push_back({a_pcText ? a_pcText : "", a_pcCaption ? a_pcCaption : "", a_uStyle});
-    switch (a_uStyle & 0xF)
-    {
-    case MB_ABORTRETRYIGNORE: return IDIGNORE;
-    case MB_YESNO:
-    case MB_YESNOCANCEL: return IDNO;
-    case MB_OKCANCEL:
-    case MB_RETRYCANCEL: return IDCANCEL;
-    default: return IDOK;
-    }
+    unsigned int const uButtons = a_uStyle & 0xF; // assertions offer to ignore, copies to debug
+    return uButtons == MB_ABORTRETRYIGNORE ? IDIGNORE : uButtons == MB_YESNO ? IDNO : IDOK;
 }
 
 inline std::vector<std::string> MemoryErrorBoxes()

@@ -2,80 +2,57 @@
 
 #include "oe_basemem_testsupport.h"
 
-#include <gmock/gmock.h>
 #include "support/oe_messagerecorder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 using bCValidateMemoryTest = bCMemoryTest;
-
-namespace
-{
-    int CountOf(std::string const & a_strText, std::string const & a_strPart)
-    {
-        int iCount = 0;
-        for (std::size_t uAt = a_strText.find(a_strPart); uAt != std::string::npos;
-             uAt = a_strText.find(a_strPart, uAt + 1))
-            ++iCount;
-        return iCount;
-    }
-
-    class bCFlagsGuard
-    {
-    public:
-        bCFlagsGuard() : m_Saved(bCValidateMemory::GetInstance()) {}
-        ~bCFlagsGuard() { bCValidateMemory::GetInstance() = m_Saved; }
-
-    private:
-        bCValidateMemory m_Saved;
-    };
-} // namespace
 
 // A default object breaks, warns and ends the program on damage, without
 // tracing; the process's object does everything.
 TEST_F(bCValidateMemoryTest, FlagsOfTheConstructors)
 {
-    bCValidateMemory Default;
-    EXPECT_TRUE(Default.GetBreakOnError() && !Default.GetTraceOnError() && Default.GetWarningMessageOnError() &&
-                Default.GetFatalErrorOnError());
-    bCValidateMemory const Given(false, true, false, true);
-    EXPECT_TRUE(!Given.GetBreakOnError() && Given.GetTraceOnError() && !Given.GetWarningMessageOnError() &&
-                Given.GetFatalErrorOnError());
-    bCValidateMemory const & Process = bCValidateMemory::GetInstance();
-    EXPECT_TRUE(Process.GetBreakOnError() && Process.GetTraceOnError() && Process.GetWarningMessageOnError() &&
-                Process.GetFatalErrorOnError());
+    auto Flags = [](bCValidateMemory const & a_Flags) {
+        return std::vector<bool>{a_Flags.GetBreakOnError(), a_Flags.GetTraceOnError(),
+                                 a_Flags.GetWarningMessageOnError(), a_Flags.GetFatalErrorOnError()};
+    };
+    EXPECT_EQ(Flags(bCValidateMemory()), (std::vector<bool>{true, false, true, true}));
+    EXPECT_EQ(Flags(bCValidateMemory(false, true, false, true)), (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(Flags(bCValidateMemory::GetInstance()), (std::vector<bool>{true, true, true, true}));
 }
 
-TEST_F(bCValidateMemoryTest, WarningPerReportTextAndTheProgramGoesOn)
+// One warning per report text and the program goes on; without warnings
+// nothing is said, and an untracked instance has nothing to report.
+TEST_F(bCValidateMemoryTest, WarningPerReportTextUnlessSilenced)
 {
-    bCFlagsGuard Guard;
-    bCValidateMemory::GetInstance().SetFatalErrorOnError(false);
+    bCValidateMemory & Process = bCValidateMemory::GetInstance();
+    bCValidateMemory const Saved = Process;
+    Process.Validate(); // all flags set, yet nothing tracked
+    Process.SetFatalErrorOnError(false);
     bCMemoryAdmin Admin(true);
     auto * pcBlock = static_cast<char *>(Admin.Malloc(12, "w", "tests/validatemem/warn.cpp", 1));
     pcBlock[12] = 0;
     bCMessageRecorder Recorder;
     EXPECT_TRUE(Admin.ValidateAllAllocationItems(&bCValidateMemory::s_funcMemoryCallback));
-    std::string const strOut = Recorder.GetAll();
     // The damaged word, the block's dump and the closing count.
-    EXPECT_EQ(CountOf(strOut, "s_funcMemoryCallback - "), 3);
-    EXPECT_THAT(strOut, ::testing::HasSubstr("s_funcMemoryCallback - <corrupted, upperbound> Ptr: "));
+    std::string const strOut = Recorder.Take();
+    EXPECT_THAT(strOut, StartsWith("s_funcMemoryCallback - <corrupted, upperbound> Ptr: "));
+    EXPECT_THAT(strOut, HasSubstr(" ID: 1 \n \ns_funcMemoryCallback -  Ptr Address    : "));
+    EXPECT_THAT(strOut, EndsWith("\ns_funcMemoryCallback - bCMemoryAdmin::ValidateAllAllocationItems - warning: 1 "
+                                 "corrupted allocation items were found\n\n\n"));
+    Process.SetWarningMessageOnError(false);
+    EXPECT_TRUE(Admin.ValidateAllAllocationItems(&bCValidateMemory::s_funcMemoryCallback));
+    EXPECT_EQ(Recorder.GetAll(), "");
     pcBlock[12] = static_cast<char>(0xDE);
     Admin.Free(pcBlock);
-}
-
-TEST_F(bCValidateMemoryTest, SilentWhenNeitherWarningNorFatalOrNothingIsTracked)
-{
-    bCFlagsGuard Guard;
-    void * pBlock = bCMemoryAdmin::GetInstance().Malloc(8, nullptr, nullptr, -1);
-    bCMessageRecorder Recorder;
-    bCValidateMemory::GetInstance().Validate(); // all flags set, yet nothing to report
-    bCValidateMemory::GetInstance().SetFatalErrorOnError(false);
-    bCValidateMemory::GetInstance().SetWarningMessageOnError(false);
-    EXPECT_TRUE(bCValidateMemory::s_funcMemoryCallback("text", nullptr));
-    EXPECT_EQ(Recorder.GetAll(), "");
-    bCMemoryAdmin::GetInstance().Free(pBlock);
+    Process = Saved;
 }
 
 TEST_F(bCValidateMemoryTest, DamageEndsTheProgramWhenFatal)

@@ -7,15 +7,7 @@
 #include <cstring>
 #include <vector>
 
-namespace
-{
-    struct bSFailuresOff
-    {
-        ~bSFailuresOff() { OEHeapStopFailures(); }
-    };
-} // namespace
-
-TEST(OEHeap, BlocksAreAlignedAndSizedAndResizeInPlaceOrFail)
+TEST(OEHeap, BlocksAreAlignedAndSizedAndResizeInPlaceOrFailOrAreRemapped)
 {
     void * pPool = OEHeapCreatePool(0x8002);
     std::vector<void *> arrBlocks;
@@ -40,17 +32,14 @@ TEST(OEHeap, BlocksAreAlignedAndSizedAndResizeInPlaceOrFail)
     EXPECT_EQ(OEHeapResize(pBlock, 8, 4), pBlock);
     EXPECT_EQ(OEHeapResize(pBlock, 100000, 4), nullptr);
     OEHeapFree(pBlock);
-}
 
-TEST(OEHeap, LargeBlocksGrowWithoutCopying)
-{
-    void * pPool = OEHeapCreatePool(0x8002);
+    // Large blocks grow without copying.
     auto * pcBlock = static_cast<unsigned char *>(OEHeapAllocate(pPool, 2 << 20, 0));
     ASSERT_NE(pcBlock, nullptr);
     for (std::size_t i = 0; i < (2u << 20); i += 4096)
         pcBlock[i] = static_cast<unsigned char>(i >> 12);
     std::size_t uSize = 2 << 20;
-    for (int iStep = 0; iStep < 3000; ++iStep) // small steps: each one in place or remapped
+    for (int iStep = 0; iStep < 600; ++iStep) // small steps: each one in place or remapped
     {
         uSize += 1024 * 17;
         auto * pcGrown = static_cast<unsigned char *>(OEHeapResize(pcBlock, uSize, 4));
@@ -66,15 +55,13 @@ TEST(OEHeap, LargeBlocksGrowWithoutCopying)
 
 TEST(OEHeap, InjectedFailuresCountAllocationsAndStop)
 {
-    bSFailuresOff Off;
     void * pPool = OEHeapCreatePool(0x8002);
     void * pKept = OEHeapAllocate(pPool, 16, 0);
     OEHeapInjectFailure(2, 1);
     void * pFirst = OEHeapAllocate(pPool, 16, 0);
-    EXPECT_NE(pFirst, nullptr);
     EXPECT_EQ(OEHeapResize(pKept, 8, 4), nullptr); // the second allocation from now
     void * pThird = OEHeapAllocate(pPool, 16, 0);
-    EXPECT_NE(pThird, nullptr);
+    EXPECT_TRUE(pFirst && pThird);
 
     OEHeapInjectFailure(1); // from the next one on, until turned off
     EXPECT_EQ(OEHeapAllocate(pPool, 16, 0), nullptr);
