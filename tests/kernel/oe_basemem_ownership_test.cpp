@@ -161,6 +161,61 @@ TEST_F(bCMemoryOwnership, OtherThreadsWaitWhileOneIsInside)
     }
 }
 
+// Each thread frees the other's blocks while allocating now and then, so
+// ownership moves back and forth; counters, IDs and guard checks stay exact.
+TEST_F(bCMemoryOwnership, TwoThreadsFreeEachOthersBlocks)
+{
+    constexpr unsigned kBlocks = 300;
+    for (bool bFallback : {false, true})
+    {
+        SCOPED_TRACE(bFallback ? "ordinary lock" : "barrier as offered");
+        bCBarrierRoad Road(bFallback);
+        bCMemoryAdmin Admin(true);
+        std::string const strFile = SiteFile(bFallback ? "F" : "B");
+        std::vector<void *> arrBlocks[2], arrKept[2];
+        std::atomic<int> iReady{0};
+        auto Work = [&](int a_iSelf) {
+            for (unsigned i = 0; i < kBlocks; ++i)
+                arrBlocks[a_iSelf].push_back(Admin.Malloc(16 + a_iSelf, "x", strFile.c_str(), 5));
+            ++iReady;
+            while (iReady.load() != 2)
+                std::this_thread::yield();
+            for (void * pBlock : arrBlocks[1 - a_iSelf])
+            {
+                Admin.Free(pBlock);
+                if (arrKept[a_iSelf].size() < 10)
+                    arrKept[a_iSelf].push_back(Admin.Malloc(40, "k", strFile.c_str(), 6));
+            }
+        };
+        std::thread First(Work, 0), Second(Work, 1);
+        First.join();
+        Second.join();
+
+        bSMemoryStatistics const S = Admin.GetMemoryStatistics();
+        EXPECT_EQ((bSOutcome{S.m_uCurrentBlocks, S.m_uCurrentPtrBytes, S.m_uCurrentHeapBytes, S.m_uTotalBlocks,
+                             S.m_uTotalPtrBytes, Admin.GetAllocationCount()}),
+                  (bSOutcome{20, 20 * 40, 20 * 72, 2 * kBlocks + 20, kBlocks * 33 + 20 * 40, 2 * kBlocks + 20}));
+        EXPECT_GE(S.m_uPeakBlocks, 2 * kBlocks);
+        std::vector<bool> arrSeen(2 * kBlocks + 21, false);
+        for (auto const & arrOwn : arrKept)
+            for (void * pBlock : arrOwn)
+            {
+                uint32_t const uID = Admin.FindAllocationItem(pBlock)->m_uAllocationID;
+                ASSERT_LE(uID, 2 * kBlocks + 20);
+                EXPECT_FALSE(arrSeen[uID]) << uID;
+                arrSeen[uID] = true;
+            }
+        char & cPastEnd = static_cast<char *>(arrKept[1][3])[40];
+        cPastEnd = 0;
+        EXPECT_EQ(Admin.CheckMemoryBlock(arrKept[1][3]), bECheckPtr_Corrupted);
+        cPastEnd = static_cast<char>(0xDE); // the guard word's low byte again
+        for (auto const & arrOwn : arrKept)
+            for (void * pBlock : arrOwn)
+                Admin.Free(pBlock);
+        EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
+    }
+}
+
 // The site text is read 16 bytes at a time, yet never into the page behind
 // its terminator.
 TEST_F(bCMemoryOwnership, SiteTextEndingRightBeforeAnUnreadablePage)
