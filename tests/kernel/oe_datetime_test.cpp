@@ -28,8 +28,7 @@ TEST(bCDateTime, FileTimeIsFlooredToTwoSeconds)
     EXPECT_EQ(Time.GetDateTime(), 0u);
     Time.SetDateTime(30000000ULL); // ticks are stored unchanged
     EXPECT_EQ(Time.GetDateTime(), 30000000u);
-    unsigned long long const arrTicks[] = {0xFFFFFFFFULL, 0x01D2345678901234ULL, ~0ULL};
-    for (unsigned long long u64Ticks : arrTicks)
+    for (unsigned long long u64Ticks : {0x01D2345678901234ULL, ~0ULL})
     {
         bCDateTime Time(u64Ticks);
         _FILETIME FileTime = Time;
@@ -52,8 +51,7 @@ TEST(bCDateTime, ComparesInWholeTwoSecondUnits)
 TEST(bCDateTimeText, FormatsLanguage0409LayoutsOverTheWholeFileTimeRange)
 {
     char const * pcZone = std::getenv("TZ");
-    bool const bHadZone = pcZone != nullptr;
-    std::string const strZone = bHadZone ? pcZone : "";
+    std::string const strZone = pcZone ? pcZone : "";
     setenv("TZ", "UTC", 1);
     tzset();
     auto Ticks = [](long long a_iUnixSeconds) {
@@ -84,9 +82,6 @@ TEST(bCDateTimeText, FormatsLanguage0409LayoutsOverTheWholeFileTimeRange)
         (bCDateTime(Case.m_u64Ticks).*Case.m_pfnText)(strText);
         EXPECT_STREQ(strText.GetText(), Case.m_pcText) << Case.m_u64Ticks;
     }
-    if (bHadZone)
-        setenv("TZ", strZone.c_str(), 1);
-    else
-        unsetenv("TZ");
+    pcZone ? setenv("TZ", strZone.c_str(), 1) : unsetenv("TZ");
     tzset();
 }

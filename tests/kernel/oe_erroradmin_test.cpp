@@ -162,67 +162,6 @@ namespace
     };
 } // namespace
 
-TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
-{
-    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
-    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
-    Admin.CallFaultError("bCFoo::Bar", "index out of range", "kernel/oe_foo.cpp", 77);
-    EXPECT_FALSE(Admin.IsInPanicState());
-    Lines const arrLog = Log();
-    EXPECT_EQ(Slice(arrLog, 0, 3), (Lines{"CreateErrorDialog 0", "CreateMemoryDialog", "CreateFileNotUniqueDialog"}));
-    EXPECT_EQ(LinesOfKind(arrLog, 1),
-              (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: bCFoo::Bar --> (index out of range)",
-                     "Filename:<kernel/oe_foo.cpp>, Line:#77"}));
-    Lines const arrAssertion = LinesOfKind(arrLog, 4);
-    ASSERT_EQ(arrAssertion.size(), 1u);
-    EXPECT_NE(arrAssertion[0].find("Expression : bCFoo::Bar\\nLast Error"), std::string::npos) << arrAssertion[0];
-    // An untracked memory administration adds no statistics of its own.
-    EXPECT_EQ(Slice(LinesOfKind(arrLog, 3), 0, 5), (Lines{"Memory statistics", "----------------------------", " ",
-                                                          "---> memory allocation summary <---", " "}));
-    // Kinds come in the order of the report: head, assertion, history, memory.
-    EXPECT_LT(IndexOf(arrLog, "AddText 1 Filename:<kernel/oe_foo.cpp>, Line:#77"),
-              IndexOf(arrLog, "AddText 4 " + arrAssertion[0]));
-    EXPECT_LT(IndexOf(arrLog, "AddText 4 " + arrAssertion[0]), IndexOf(arrLog, "AddText 3 Memory statistics"));
-    int const iShow = IndexOf(arrLog, "ShowModalErrorDialog");
-    ASSERT_GT(iShow, 0);
-    EXPECT_EQ(Slice(arrLog, iShow + 1, 4), (Lines{"GetErrorDialogState", "DestroyMemoryDialog", "DestroyErrorDialog",
-                                                  "DestroyFileNotUniqueDialog"}));
-    EXPECT_FALSE(bCMorvek3EngineDialogs().IsLoaded());
-}
-
-TEST_F(bCErrorAdminTest, HistoryKeepsTheLastFiftyLinesCutTo249Characters)
-{
-    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
-    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
-    Admin.AddHistoryEntry(std::string(300, 'h').c_str());
-    for (int i = 1; i <= 50; ++i)
-        Admin.AddHistoryEntry(("line " + std::to_string(i)).c_str());
-    Admin.AddHistoryEntry(nullptr);
-    Admin.CallFaultError("history", nullptr, 1);
-    // The report's own lines travel as messages and may enter the ring before
-    // it is printed; the lines added here then follow each other up to the last.
-    std::vector<std::string> arrHistory = LinesOfKind(Log(), 2);
-    ASSERT_EQ(arrHistory.size(), 50u);
-    int iExpected = -1;
-    for (std::string const & strLine : arrHistory)
-    {
-        EXPECT_NE(strLine[0], 'h');
-        if (strLine.rfind("line ", 0) != 0)
-            continue;
-        int const iLine = std::stoi(strLine.substr(5));
-        EXPECT_TRUE(iExpected == -1 || iLine == iExpected) << strLine;
-        iExpected = iLine + 1;
-    }
-    EXPECT_EQ(iExpected, 51);
-
-    // Printing empties the ring; an entry of 300 characters keeps 249.
-    fs::remove(m_Log);
-    Admin.AddHistoryEntry(std::string(300, 'h').c_str());
-    Admin.CallFaultError("history", nullptr, 1);
-    arrHistory = LinesOfKind(Log(), 2);
-    EXPECT_NE(std::find(arrHistory.begin(), arrHistory.end(), std::string(249, 'h')), arrHistory.end());
-}
-
 namespace
 {
     std::vector<std::string> g_arrMessages;
@@ -237,42 +176,10 @@ namespace
     }
 } // namespace
 
-TEST_F(bCErrorAdminTest, MessagesEnterTheHistoryAndReportLinesGoOutAsMessages)
-{
-    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
-    bCMessageAdmin & Messages = bCMessageAdmin::GetInstance();
-    Messages.OnMessage(bEMessageTypes_Info, "plain", nullptr, nullptr, -1, 5);
-    Messages.OnMessage(bEMessageTypes_Warn, "both", "why", "kernel/oe_foo", 13, 5);
-    Messages.OnMessage(bEMessageTypes_Warn, nullptr, "no text", nullptr, -1, 5);
-    g_arrMessages.clear();
-    ASSERT_TRUE(Messages.RegisterCallback(&RecordMessage, bEMessageCallbackPriority_Low, 0));
-    bCErrorAdmin::GetInstance().CallFaultError("reported", nullptr, -1);
-    Messages.UnregisterCallback(&RecordMessage);
-
-    Lines const arrHistory = LinesOfKind(Log(), 2);
-    int const iPlain = IndexOf(arrHistory, "plain ");
-    ASSERT_NE(iPlain, -1);
-    ASSERT_LE(iPlain + 1u, arrHistory.size() - 1);
-    EXPECT_EQ(Slice(arrHistory, iPlain + 1, 1), (Lines{"both, Desc:why, Z:#13 -> 'kernel/oe_foo'"}));
-    EXPECT_EQ(Slice(g_arrMessages, 0, 3), (Lines{"4|Morvek3 engine FAULT ERROR:|(#Fault error detected)|<null>|-1|5",
-                                                 "4||(#Fault error detected)|<null>|-1|5",
-                                                 "4|Module: reported|(#Fault error detected)|<null>|-1|5"}));
-}
-
-TEST_F(bCErrorAdminTest, NoFilePositionLineWithoutAFile)
-{
-    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
-    bCErrorAdmin::GetInstance().CallFaultError(nullptr, nullptr, -1);
-    EXPECT_EQ(LinesOfKind(Log(), 1), (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: (null)"}));
-    std::string const strLong(5000, 'm');
-    fs::remove(m_Log);
-    bCErrorAdmin::GetInstance().CallFaultError(strLong.c_str(), strLong.c_str(), strLong.c_str(), 1);
-    Lines const arrLong = LinesOfKind(Log(), 1);
-    ASSERT_EQ(arrLong.size(), 4u);
-    EXPECT_EQ(arrLong[2].size() + arrLong[3].size(), 2u * 2047);
-}
-
-TEST_F(bCErrorAdminTest, CallbacksRunLastRegisteredFirstOnBothSides)
+// A fault answered with continue returns without panic. The report lists head, assertion,
+// history and memory in that order, and each of its lines also goes out as a message; callbacks
+// run last registered first on both sides of the dialog.
+TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
 {
     setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
     bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
@@ -281,16 +188,85 @@ TEST_F(bCErrorAdminTest, CallbacksRunLastRegisteredFirstOnBothSides)
     EXPECT_TRUE(Admin.RegisterCallback(RecordCallbackB, bEErrorPositionHandling_BeforeDialog, 2));
     EXPECT_TRUE(Admin.RegisterCallback(RecordCallbackA, bEErrorPositionHandling_AfterDialog, 3));
     EXPECT_TRUE(Admin.RegisterCallback(RecordCallbackB, static_cast<bEErrorPositionHandling>(2), 4));
-    Admin.CallFaultError("callbacks", nullptr, 1);
+    bCMessageAdmin & Messages = bCMessageAdmin::GetInstance();
+    Messages.OnMessage(bEMessageTypes_Info, "plain", nullptr, nullptr, -1, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, "both", "why", "kernel/oe_foo", 13, 5);
+    Messages.OnMessage(bEMessageTypes_Warn, nullptr, "no text", nullptr, -1, 5);
+    Admin.AddHistoryEntry(std::string(300, 'h').c_str()); // keeps 249 characters
+    g_arrMessages.clear();
+    ASSERT_TRUE(Messages.RegisterCallback(&RecordMessage, bEMessageCallbackPriority_Low, 0));
+    Admin.CallFaultError("bCFoo::Bar", "index out of range", "kernel/oe_foo.cpp", 77);
+    Messages.UnregisterCallback(&RecordMessage);
+    EXPECT_FALSE(Admin.IsInPanicState());
     EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"B2:2", "A2:1", "A2:3"}));
+    EXPECT_EQ(Slice(g_arrMessages, 0, 2), (Lines{"4|Morvek3 engine FAULT ERROR:|(#Fault error detected)|<null>|-1|5",
+                                                 "4||(#Fault error detected)|<null>|-1|5"}));
+    Lines const arrLog = Log();
+    EXPECT_EQ(Slice(arrLog, 0, 3), (Lines{"CreateErrorDialog 0", "CreateMemoryDialog", "CreateFileNotUniqueDialog"}));
+    EXPECT_EQ(LinesOfKind(arrLog, 1),
+              (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: bCFoo::Bar --> (index out of range)",
+                     "Filename:<kernel/oe_foo.cpp>, Line:#77"}));
+    Lines const arrAssertion = LinesOfKind(arrLog, 4);
+    ASSERT_EQ(arrAssertion.size(), 1u);
+    EXPECT_NE(arrAssertion[0].find("Expression : bCFoo::Bar\\nLast Error"), std::string::npos) << arrAssertion[0];
+    Lines const arrHistory = LinesOfKind(arrLog, 2);
+    int const iPlain = IndexOf(arrHistory, "plain ");
+    ASSERT_NE(iPlain, -1);
+    EXPECT_EQ(Slice(arrHistory, iPlain + 1, 2), (Lines{"both, Desc:why, Z:#13 -> 'kernel/oe_foo'", std::string(249, 'h')}));
+    // An untracked memory administration adds no statistics of its own.
+    EXPECT_EQ(Slice(LinesOfKind(arrLog, 3), 0, 5), (Lines{"Memory statistics", "----------------------------", " ",
+                                                          "---> memory allocation summary <---", " "}));
+    EXPECT_LT(IndexOf(arrLog, "AddText 1 Filename:<kernel/oe_foo.cpp>, Line:#77"),
+              IndexOf(arrLog, "AddText 4 " + arrAssertion[0]));
+    EXPECT_LT(IndexOf(arrLog, "AddText 4 " + arrAssertion[0]), IndexOf(arrLog, "AddText 2 plain "));
+    EXPECT_LT(IndexOf(arrLog, "AddText 2 plain "), IndexOf(arrLog, "AddText 3 Memory statistics"));
+    int const iShow = IndexOf(arrLog, "ShowModalErrorDialog");
+    ASSERT_GT(iShow, 0);
+    EXPECT_EQ(Slice(arrLog, iShow + 1, 4), (Lines{"GetErrorDialogState", "DestroyMemoryDialog", "DestroyErrorDialog",
+                                                  "DestroyFileNotUniqueDialog"}));
+    EXPECT_FALSE(bCMorvek3EngineDialogs().IsLoaded());
 
+    // Without a file no position line; the module text is cut to the position buffer.
     EXPECT_TRUE(Admin.UnregisterCallback(RecordCallbackA)); // the before-list first
     g_arrCalls.clear();
-    Admin.CallFaultError("callbacks", nullptr, 1);
+    fs::remove(m_Log);
+    Admin.CallFaultError(nullptr, nullptr, -1);
     EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"B2:2", "A2:3"}));
+    EXPECT_EQ(LinesOfKind(Log(), 1), (Lines{"Morvek3 engine FAULT ERROR:", "", "Module: (null)"}));
     EXPECT_TRUE(Admin.UnregisterCallback(RecordCallbackA));
     EXPECT_TRUE(Admin.UnregisterCallback(RecordCallbackB));
     EXPECT_FALSE(Admin.UnregisterCallback(RecordCallbackB));
+    std::string const strLong(5000, 'm');
+    fs::remove(m_Log);
+    Admin.CallFaultError(strLong.c_str(), strLong.c_str(), strLong.c_str(), 1);
+    Lines const arrLong = LinesOfKind(Log(), 1);
+    ASSERT_EQ(arrLong.size(), 4u);
+    EXPECT_EQ(arrLong[2].size() + arrLong[3].size(), 2u * 2047);
+}
+
+TEST_F(bCErrorAdminTest, HistoryKeepsTheLastFiftyLines)
+{
+    setenv("VELLMARK_TEST_DIALOG_ANSWER", "continue", 1);
+    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
+    Admin.AddHistoryEntry(std::string(300, 'h').c_str());
+    for (int i = 1; i <= 50; ++i)
+        Admin.AddHistoryEntry(("line " + std::to_string(i)).c_str());
+    Admin.AddHistoryEntry(nullptr);
+    Admin.CallFaultError("history", nullptr, 1);
+    // The report's own lines travel as messages and may enter the ring before
+    // it is printed; the lines added here then follow each other up to the last.
+    std::vector<std::string> const arrHistory = LinesOfKind(Log(), 2);
+    ASSERT_EQ(arrHistory.size(), 50u);
+    int iExpected = -1;
+    for (std::string const & strLine : arrHistory)
+    {
+        EXPECT_NE(strLine[0], 'h'); // the entry of 300 characters went first
+        if (strLine.rfind("line ", 0) != 0)
+            continue;
+        EXPECT_TRUE(iExpected == -1 || std::stoi(strLine.substr(5)) == iExpected) << strLine;
+        iExpected = std::stoi(strLine.substr(5)) + 1;
+    }
+    EXPECT_EQ(iExpected, 51);
 }
 
 TEST_F(bCErrorAdminTest, LockCountAndTrace)
@@ -386,10 +362,16 @@ TEST_F(bCErrorAdminTest, AbsentEntriesAnswerAsTheCallersExpect)
     EXPECT_EQ(Handle.ReleaseReference(), 0);
 }
 
+// A fatal error raised during the report returns at once: one report, then the end.
 TEST_F(bCErrorAdminDeathTest, FatalErrorEndsWith447)
 {
-    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("bCFoo::Bar", "broken", "kernel/oe_foo.cpp", 12),
-                ::testing::ExitedWithCode(191), "");
+    EXPECT_EXIT(
+        {
+            bCErrorAdmin::GetInstance().RegisterCallback(&RaiseFatalDuringReport, bEErrorPositionHandling_AfterDialog,
+                                                         0);
+            bCErrorAdmin::GetInstance().CallFatalError("bCFoo::Bar", "broken", "kernel/oe_foo.cpp", 12);
+        },
+        ::testing::ExitedWithCode(191), "");
     Lines const arrLog = Log();
     ASSERT_FALSE(arrLog.empty());
     EXPECT_EQ(arrLog[0], "CreateErrorDialog 1");
@@ -415,18 +397,6 @@ TEST_F(bCErrorAdminDeathTest, NoAnswerLetsAFatalErrorOrAnUnansweredFaultContinue
         setenv("VELLMARK_DIALOGS", Case.m_pcDialogs, 1);
         EXPECT_EXIT(Case.m_funcError(), ::testing::ExitedWithCode(191), "");
     }
-}
-
-TEST_F(bCErrorAdminDeathTest, FatalErrorDuringAReportReturnsAtOnce)
-{
-    EXPECT_EXIT(
-        {
-            bCErrorAdmin::GetInstance().RegisterCallback(&RaiseFatalDuringReport, bEErrorPositionHandling_AfterDialog,
-                                                         0);
-            bCErrorAdmin::GetInstance().CallFatalError("outer", nullptr, 0);
-        },
-        ::testing::ExitedWithCode(191), "");
-    EXPECT_EQ(LinesOfKind(Log(), 1), (Lines{"Morvek3 engine FATAL ERROR:", "", "Module: outer"}));
 }
 
 TEST_F(bCErrorAdminDeathTest, DebugAnswerReturnsWithPanicLeftSet)

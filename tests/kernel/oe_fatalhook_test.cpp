@@ -30,10 +30,3 @@ TEST(bCErrorAdmin, FatalHookLetsTheCallerGoOnAfterTheReport)
     EXPECT_EQ(bCErrorAdmin::SetFatalHook(nullptr), &RecordFatal);
     EXPECT_EQ(s_arrCalls, (std::vector<std::string>{"first|module\\file|12", "second|module\\other|34"}));
 }
-
-TEST(bCErrorAdmin, WithoutTheHookAFatalErrorStillEndsTheProcess)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    bCErrorAdmin::SetFatalHook(nullptr);
-    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFatalError("end", "file", 1), ::testing::ExitedWithCode(447 & 0xFF), "");
-}

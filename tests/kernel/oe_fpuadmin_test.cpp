@@ -68,13 +68,6 @@ namespace
     }
 } // namespace
 
-TEST_F(bCFPUAdminTest, DefaultWordIsMaskedSinglePrecisionInBothUnits)
-{
-    EXPECT_EQ(ReadX87ControlWord() & kX87Fields, 0x003F); // all masked, 24-bit, near, projective
-    EXPECT_EQ(ReadMxcsr() & kMxcsrFields, 0x1F80u);       // all masked, near, no flush
-    EXPECT_EQ(bCFPUAdmin::GetCurrentControlWord(), 0xA001Ful);
-}
-
 TEST_F(bCFPUAdminTest, EverySetterWritesBothUnits)
 {
     struct bSCase
@@ -86,6 +79,7 @@ TEST_F(bCFPUAdminTest, EverySetterWritesBothUnits)
         unsigned long m_uWord;
     };
     bSCase const arrCases[] = {
+        {"default: all masked, 24-bit, near, projective, no flush", [] {}, 0x003F, 0x1F80, 0xA001F},
         {"mid precision", [] { bCFPUAdmin::GetInstance().SetMidPrecision(); }, 0x023F, 0x1F80, 0x9001F},
         {"high precision", [] { bCFPUAdmin::GetInstance().SetHighPrecision(); }, 0x033F, 0x1F80, 0x8001F},
         {"overflow", [] { bCFPUAdmin::EnableOverflowExceptions(true); }, 0x0037, 0x1B80, 0xA001B},
@@ -94,8 +88,12 @@ TEST_F(bCFPUAdminTest, EverySetterWritesBothUnits)
         {"chop, 53-bit, affine, flush",
          [] { bCFPUAdmin::SetControlWord(OE_MCW_EM | OE_RC_CHOP | OE_PC_53 | OE_IC_AFFINE | OE_DN_FLUSH); }, 0x1E3F,
          0xFF80, 0x10D031F},
-        {"up, 64-bit", [] { bCFPUAdmin::SetControlWord(OE_MCW_EM | OE_RC_UP | OE_PC_64); }, 0x033F | 0x0800, 0x5F80,
-         0x8021F},
+        {"up, then high precision: only the precision changes",
+         [] {
+             bCFPUAdmin::SetControlWord(OE_MCW_EM | OE_RC_UP | OE_PC_24);
+             bCFPUAdmin::GetInstance().SetHighPrecision();
+         },
+         0x0B3F, 0x5F80, 0x8021F},
     };
     for (bSCase const & Case : arrCases)
     {
@@ -106,13 +104,6 @@ TEST_F(bCFPUAdminTest, EverySetterWritesBothUnits)
         EXPECT_EQ(ReadMxcsr() & kMxcsrFields, Case.m_u32Mxcsr);
         EXPECT_EQ(bCFPUAdmin::GetCurrentControlWord(), Case.m_uWord);
     }
-}
-
-TEST_F(bCFPUAdminTest, PrecisionSettersChangeOnlyThePrecision)
-{
-    bCFPUAdmin::SetControlWord(OE_MCW_EM | OE_RC_UP | OE_PC_24);
-    bCFPUAdmin::GetInstance().SetHighPrecision();
-    EXPECT_EQ(ReadX87ControlWord() & kX87Fields, 0x083F | 0x0300);
 }
 
 TEST_F(bCFPUAdminTest, SavedAndDefaultWordsAreRestored)

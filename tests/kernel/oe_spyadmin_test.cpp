@@ -125,11 +125,12 @@ namespace
     };
 } // namespace
 
-// Every Create finds the viewer anew and announces itself, yet stays registered once.
-TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndSendsStartThenShow)
+// Every Create finds the viewer anew and announces itself, yet stays registered once. Each line
+// arrives as one copy-data record with prefix and priority: line breaks split, tabs become four
+// spaces, long text stays one line. A refused copy takes neither the window nor the registration.
+TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndEachLineArrivesAsOneCopyData)
 {
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
-    EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
     for (int iCreate = 0; iCreate < 2; ++iCreate)
     {
         if (iCreate)
@@ -143,13 +144,6 @@ TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndSendsStartThenShow)
         EXPECT_EQ("SHOW", Show->m_strAtom);
     }
     EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
-    OE_MESSAGE(4, "one line");
-    EXPECT_EQ((std::vector<std::string>{"Info: 4: one line"}), LinesUntilSentinel());
-}
-
-TEST_F(bCSpyAdminTest, EachLineArrivesAsOneCopyDataWithPrefixAndPriority)
-{
-    Receive(), Receive(); // START, SHOW
     OE_MESSAGE(5, "abc");
     std::optional<bSReceived> Line = Receive();
     ASSERT_TRUE(Line);
@@ -157,6 +151,7 @@ TEST_F(bCSpyAdminTest, EachLineArrivesAsOneCopyDataWithPrefixAndPriority)
     EXPECT_EQ(std::string("Info: 5: abc\0", 13), Line->m_strBytes);
     EXPECT_EQ(18u, m_arrRaw.back().size()); // kind, id, text and terminator
 
+    ExpectCopyRefused<bCSpyAdmin>("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)");
     bCMessageAdmin & Admin = bCMessageAdmin::GetInstance();
     Admin.OnMessage(bEMessageTypes_Warn, "w", nullptr, nullptr, -1, -2);
     Admin.OnMessage(bEMessageTypes_Fault, "f", nullptr, nullptr, -1, 0);
@@ -165,28 +160,28 @@ TEST_F(bCSpyAdminTest, EachLineArrivesAsOneCopyDataWithPrefixAndPriority)
     Admin.SetFilterType(bEMessageFilterTypes_None);
     OE_MESSAGEF_OK("ok");
     Admin.SetFilterType(bEMessageFilterTypes_Ok);
-    EXPECT_EQ(
-        (std::vector<std::string>{"Warn: -2: w", "Fault: 0: f", "Fatal: 12345: x", "?????: 5: seven", "Info: 5: ok"}),
-        LinesUntilSentinel());
-}
-
-TEST_F(bCSpyAdminTest, LineBreaksSplitTabsBecomeFourSpacesAndLongTextStaysOneLine)
-{
-    Receive(), Receive();
     std::string const strLong(100000, 'L');
     OE_MESSAGE(5, "a\r\nb");
     OE_MESSAGE(5, nullptr);
     OE_MESSAGE(2, "\tx\ty");
     OE_MESSAGE(3, "one\n\n\ntwo\rthree\n");
     OE_MESSAGE(5, strLong.c_str());
-    EXPECT_EQ((std::vector<std::string>{"Info: 5: a", "Info: 5: b", "Info: 2:     x    y", "Info: 3: one",
-                                        "Info: 3: two", "Info: 3: three", "Info: 5: " + strLong}),
+    EXPECT_EQ((std::vector<std::string>{"Warn: -2: w", "Fault: 0: f", "Fatal: 12345: x", "?????: 5: seven",
+                                        "Info: 5: ok", "Info: 5: a", "Info: 5: b", "Info: 2:     x    y",
+                                        "Info: 3: one", "Info: 3: two", "Info: 3: three", "Info: 5: " + strLong}),
               LinesUntilSentinel());
+
+    // A viewer that disappears is ignored.
+    CloseViewer();
+    EXPECT_TRUE(OE_MESSAGEF_WARN("nobody %s", "listens"));
+    bCSpyAdmin::GetInstance().Create();
+    EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
+    EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
 }
 
 TEST_F(bCSpyAdminTest, LinesOfManyThreadsAreNeverInterleaved)
 {
-    Receive(), Receive();
+    Receive(), Receive(); // START, SHOW
     constexpr int kThreads = 4;
     constexpr int kMessages = 50;
     std::vector<std::thread> arrThreads;
@@ -209,27 +204,6 @@ TEST_F(bCSpyAdminTest, LinesOfManyThreadsAreNeverInterleaved)
     for (std::thread & Thread : arrThreads)
         Thread.join();
     EXPECT_EQ(setExpected, setLines);
-}
-
-TEST_F(bCSpyAdminTest, ViewerThatDisappearsIsIgnored)
-{
-    Receive(), Receive();
-    CloseViewer();
-    EXPECT_TRUE(OE_MESSAGE(5, "nobody listens"));
-    EXPECT_TRUE(OE_MESSAGEF_WARN("still %s", "nobody"));
-    bCSpyAdmin::GetInstance().Create();
-    EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
-    EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
-}
-
-TEST_F(bCSpyAdminTest, CopyingIsRefusedWithAMessageBoxAndLeavesTheChannelAlone)
-{
-    Receive(), Receive();
-    ExpectCopyRefused<bCSpyAdmin>("bCSpyAdmin::bCSpyAdmin(const bCSpyAdmin &)");
-    // The destroyed copy took neither the window nor the registration with it.
-    EXPECT_NE(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
-    OE_MESSAGE(5, "after the copy");
-    EXPECT_EQ((std::vector<std::string>{"Info: 5: after the copy"}), LinesUntilSentinel());
 }
 
 TEST(bSViewerDatagram, ParserAcceptsOnlyWellFormedDatagrams)

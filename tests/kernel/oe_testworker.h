@@ -3,11 +3,11 @@
 
 // Bounded waiting for the thread tests: no test may hang on a broken lock.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -41,34 +41,30 @@ namespace oetest
     class Worker
     {
     public:
-        explicit Worker(std::function<void()> a_Function)
+        explicit Worker(std::function<void()> a_Function) : m_pFinished(std::make_shared<std::atomic<bool>>(false))
         {
-            auto pPromise = std::make_shared<std::promise<void>>();
-            m_Finished = pPromise->get_future();
-            m_Thread = std::thread([a_Function, pPromise] {
+            m_Thread = std::thread([a_Function, pFinished = m_pFinished] {
                 a_Function();
-                pPromise->set_value();
+                *pFinished = true;
             });
         }
         ~Worker()
         {
-            if (Join(g_iBoundMilliseconds))
-                return;
-            m_Thread.detach();
+            if (!Join())
+                m_Thread.detach();
         }
         // True when the function finished within the time.
         bool Join(int a_iMilliseconds = g_iBoundMilliseconds)
         {
-            if (!m_Thread.joinable())
-                return true;
-            if (m_Finished.wait_for(std::chrono::milliseconds(a_iMilliseconds)) != std::future_status::ready)
+            if (m_Thread.joinable() && !WaitFor([this] { return m_pFinished->load(); }, a_iMilliseconds))
                 return false;
-            m_Thread.join();
+            if (m_Thread.joinable())
+                m_Thread.join();
             return true;
         }
 
     private:
-        std::future<void> m_Finished;
+        std::shared_ptr<std::atomic<bool>> m_pFinished;
         std::thread m_Thread;
     };
     // A thread that runs the steps it is given one after the other, so that a test can script

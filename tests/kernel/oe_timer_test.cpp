@@ -39,15 +39,21 @@ namespace
     };
 } // namespace
 
-TEST_F(bCTimerTest, TimeBaseFollowsTheCounter)
+// Stamps are whole milliseconds of the counter, and a timer measures across their wrap.
+TEST_F(bCTimerTest, TimeBaseFollowsTheCounterAndItsWrap)
 {
-    unsigned long const uStamp = bCTimer::GetTimeStamp();
     unsigned long long const u64Ticks = bCTimer::QueryPerformanceCounter();
-    Advance(5);
-    s_u64FakeCounter += 999999; // below a millisecond: the stamp keeps its value
-    EXPECT_EQ(bCTimer::GetTimeStamp() - uStamp, 5u);
-    EXPECT_EQ(bCTimer::QueryPerformanceCounter() - u64Ticks, 5999999u);
     EXPECT_EQ(bCTimer::QueryPerformanceFrequency(), 1000000000u);
+    unsigned long const uNow = bCTimer::GetTimeStamp();
+    s_u64FakeCounter += static_cast<unsigned long long>((0xFFFFFFFFul - 9ul - uNow) & 0xFFFFFFFFul) * 1000000ULL;
+    s_u64FakeCounter += 999999; // below a millisecond: the stamp keeps its value
+    ASSERT_EQ(bCTimer::GetTimeStamp(), 0xFFFFFFF6ul);
+    EXPECT_EQ((bCTimer::QueryPerformanceCounter() - u64Ticks) % 1000000u, 999999u);
+    bCTimer Timer;
+    Timer.Resume();
+    Advance(25);
+    EXPECT_EQ(bCTimer::GetTimeStamp(), 15ul);
+    EXPECT_EQ(GetTime(Timer), 25.0f);
 }
 
 // Each case is a script: r resume, p pause, a<f> adjust, s<f> set, x reset, g read the time,
@@ -91,50 +97,34 @@ TEST_F(bCTimerTest, MeasuresScaledRunningTime)
     }
 }
 
-TEST_F(bCTimerTest, DifferenceAndLastTimeDoNotAddPendingTime)
-{
-    bCTimer Timer;
-    Timer.Resume();
-    Advance(30);
-    float fDifference = 0, fLast = -1;
-    Timer.Pause();
-    Advance(30);
-    Timer.GetTimeDifference(fDifference);
-    EXPECT_EQ(fDifference, 30.0f); // pending, nothing added while paused
-    EXPECT_EQ(GetTime(Timer), 30.0f);
-    Timer.GetTimeDifference(fDifference);
-    Timer.GetLastTime(fLast);
-    EXPECT_EQ(fDifference, 0.0f);
-    EXPECT_EQ(fLast, 30.0f);
-}
-
-TEST_F(bCTimerTest, StampsThatWrapStillGiveTheDifference)
-{
-    unsigned long const uNow = bCTimer::GetTimeStamp();
-    s_u64FakeCounter += static_cast<unsigned long long>((0xFFFFFFFFul - 9ul - uNow) & 0xFFFFFFFFul) * 1000000ULL;
-    ASSERT_EQ(bCTimer::GetTimeStamp(), 0xFFFFFFF6ul);
-    bCTimer Timer;
-    Timer.Resume();
-    Advance(25);
-    EXPECT_EQ(bCTimer::GetTimeStamp(), 15ul);
-    EXPECT_EQ(GetTime(Timer), 25.0f);
-}
-
-TEST_F(bCTimerTest, CopyIsRefusedAssignmentCopies)
+// The difference and the last time add no pending time. A copy is refused and starts as a default
+// timer; an assignment copies, running from the source's last stamp.
+TEST_F(bCTimerTest, DifferenceLastTimeCopyAndAssignment)
 {
     bCTimer Source;
     Source.Resume();
-    Advance(40);
+    Advance(30);
+    float fDifference = 0, fLast = -1;
+    Source.Pause();
+    Advance(30);
+    Source.GetTimeDifference(fDifference);
+    EXPECT_EQ(fDifference, 30.0f); // pending, nothing added while paused
+    EXPECT_EQ(GetTime(Source), 30.0f);
+    Source.GetTimeDifference(fDifference);
+    Source.GetLastTime(fLast);
+    EXPECT_EQ(fDifference, 0.0f);
+    EXPECT_EQ(fLast, 30.0f);
+
+    Source.Resume();
+    Advance(10);
     GetTime(Source);
     bCMessageRecorder Recorder;
     bCTimer Copy(Source);
     EXPECT_EQ(Recorder.GetAll(),
               "The method bCTimer [Copy constructor] detected an improper usage! \nHint:Copying forbidden! \n");
-    Advance(10);
-    EXPECT_EQ(GetTime(Copy), 0.0f); // a default timer: paused, nothing accumulated
-
     bCTimer Assigned;
     Assigned = Source;
     Advance(10);
-    EXPECT_EQ(GetTime(Assigned), 60.0f); // running, from the source's last stamp
+    EXPECT_EQ(GetTime(Copy), 0.0f); // a default timer: paused, nothing accumulated
+    EXPECT_EQ(GetTime(Assigned), 50.0f);
 }
