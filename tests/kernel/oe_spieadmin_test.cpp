@@ -7,14 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -124,58 +120,6 @@ TEST_F(bCSpieAdminTest, HelloMessagesAndGoodbyeAreExactBytes)
     EXPECT_EQ(std::string(1, '\x01'), Receive().value_or("none"));
     OE_MESSAGE(5, "after goodbye");
     EXPECT_FALSE(Receive(200)) << "a disabled channel sends nothing";
-}
-
-TEST_F(bCSpieAdminTest, WithoutTheMarkerNothingIsSentNotEvenHello)
-{
-    fs::remove(m_Folder / "vLogFile.txt");
-    CreateInFolder();
-    OE_MESSAGE(5, "unseen");
-    EXPECT_FALSE(Receive(200));
-}
-
-// Runs only as the child of the next test: a process that starts in a folder
-// with the marker file, sends two messages and ends normally.
-TEST(bCSpieAdminChild, SendsTwoMessagesAndExits)
-{
-    if (!std::getenv("VELLMARK_SPIE_CHILD"))
-        GTEST_SKIP() << "runs as a child of bCSpieAdminTest.ProcessSendsHelloFirstAndGoodbyeLast";
-    OE_MESSAGE(5, "child message");
-    OE_MESSAGEF_WARN("child %s %d", "warning", 42);
-}
-
-TEST_F(bCSpieAdminTest, ProcessSendsHelloFirstAndGoodbyeLast)
-{
-    pid_t const Child = fork();
-    ASSERT_GE(Child, 0);
-    if (Child == 0)
-    {
-        if (chdir(m_Folder.c_str()) == 0 && setenv("VELLMARK_SPIE_CHILD", "1", 1) == 0)
-            execl("/proc/self/exe", "child", "--gtest_filter=bCSpieAdminChild.*", static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    std::vector<std::string> arrPackets;
-    while (arrPackets.empty() || arrPackets.back() != std::string(1, '\x01'))
-    {
-        std::optional<std::string> Received = Receive(10000);
-        if (!Received)
-            break;
-        arrPackets.push_back(*Received);
-    }
-    int iStatus = 0;
-    auto const Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (waitpid(Child, &iStatus, WNOHANG) == 0 && std::chrono::steady_clock::now() < Deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    ASSERT_TRUE(WIFEXITED(iStatus) && WEXITSTATUS(iStatus) == 0) << "child status " << iStatus;
-    // The build banner, three informational packets of priority 1, comes between hello and our messages.
-    ASSERT_EQ(7u, arrPackets.size());
-    EXPECT_EQ(std::string(1, '\0'), arrPackets.front());
-    EXPECT_EQ(Packet(2, 1, std::string(75, '-')), arrPackets[1]);
-    EXPECT_EQ(0u, arrPackets[2].find(Packet(2, 1, "Morvek3 (RELEASE) Vellmark:  Compileversion: ").substr(0, 51)));
-    EXPECT_EQ(Packet(2, 1, std::string(75, '-')), arrPackets[3]);
-    EXPECT_EQ(Packet(2, 5, "child message"), arrPackets[4]);
-    EXPECT_EQ(Packet(3, 5, "child warning 42"), arrPackets[5]);
-    EXPECT_EQ(std::string(1, '\x01'), arrPackets[6]);
 }
 
 TEST_F(bCSpieAdminTest, SendAfterAnUnreachablePortIsRepeatedOnce)

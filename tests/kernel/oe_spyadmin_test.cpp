@@ -13,7 +13,6 @@
 #include <deque>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -177,33 +176,6 @@ TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndEachLineArrivesAsOneCopyData)
     bCSpyAdmin::GetInstance().Create();
     EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyHandle());
     EXPECT_EQ(nullptr, bCSpyAdmin::GetInstance().GetSpyMutex());
-}
-
-TEST_F(bCSpyAdminTest, LinesOfManyThreadsAreNeverInterleaved)
-{
-    Receive(), Receive(); // START, SHOW
-    constexpr int kThreads = 4;
-    constexpr int kMessages = 50;
-    std::vector<std::thread> arrThreads;
-    for (int t = 0; t < kThreads; ++t)
-        arrThreads.emplace_back([t] {
-            for (int m = 0; m < kMessages; ++m)
-                OE_MESSAGEF_INFO(t, "t%d m%d first\nt%d m%d second", t, m, t, m);
-        });
-    std::multiset<std::string> setLines, setExpected;
-    for (int t = 0; t < kThreads; ++t)
-        for (int m = 0; m < kMessages; ++m)
-            for (char const * pcPart : {" first", " second"})
-                setExpected.insert("Info: " + std::to_string(t) + ": t" + std::to_string(t) + " m" + std::to_string(m) +
-                                   pcPart + std::string(1, '\0'));
-    while (setLines.size() < setExpected.size())
-        if (std::optional<bSReceived> Line = Receive())
-            setLines.insert(Line->m_strBytes);
-        else
-            break;
-    for (std::thread & Thread : arrThreads)
-        Thread.join();
-    EXPECT_EQ(setExpected, setLines);
 }
 
 TEST(bSViewerDatagram, ParserAcceptsOnlyWellFormedDatagrams)

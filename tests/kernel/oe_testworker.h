@@ -80,11 +80,8 @@ namespace oetest
         }
         void Post(std::function<void()> a_Step)
         {
-            {
-                std::lock_guard<std::mutex> Lock(m_pState->m_Mutex);
-                m_pState->m_Steps.push_back(std::move(a_Step));
-                ++m_pState->m_iPending;
-            }
+            std::lock_guard<std::mutex> Lock(m_pState->m_Mutex);
+            m_pState->m_Steps.push_back(std::move(a_Step));
             m_pState->m_Changed.notify_all();
         }
         // True when every step posted so far has finished within the time.
@@ -92,7 +89,7 @@ namespace oetest
         {
             std::unique_lock<std::mutex> Lock(m_pState->m_Mutex);
             return m_pState->m_Changed.wait_for(Lock, std::chrono::milliseconds(a_iMilliseconds),
-                                                [this] { return m_pState->m_iPending == 0; });
+                                                [this] { return m_pState->m_Steps.empty(); });
         }
         bool Run(std::function<void()> a_Step, int a_iMilliseconds = g_iBoundMilliseconds)
         {
@@ -101,29 +98,24 @@ namespace oetest
         }
 
     private:
+        // A step stays in the queue while it runs: the queue is empty only when the actor is idle.
         struct State
         {
             std::mutex m_Mutex;
             std::condition_variable m_Changed;
             std::deque<std::function<void()>> m_Steps;
-            int m_iPending = 0;
-            bool m_bStop = false;
+            bool m_bStop = false; // written by the actor's own last step
             void Loop()
             {
+                std::unique_lock<std::mutex> Lock(m_Mutex);
                 while (!m_bStop)
                 {
-                    std::function<void()> Step;
-                    {
-                        std::unique_lock<std::mutex> Lock(m_Mutex);
-                        m_Changed.wait(Lock, [this] { return !m_Steps.empty(); });
-                        Step = std::move(m_Steps.front());
-                        m_Steps.pop_front();
-                    }
+                    m_Changed.wait(Lock, [this] { return !m_Steps.empty(); });
+                    std::function<void()> & Step = m_Steps.front(); // stays valid: others only append
+                    Lock.unlock();
                     Step();
-                    {
-                        std::lock_guard<std::mutex> Lock(m_Mutex);
-                        --m_iPending;
-                    }
+                    Lock.lock();
+                    m_Steps.pop_front();
                     m_Changed.notify_all();
                 }
             }
