@@ -14,6 +14,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #if defined(OE_TEST_DIALOGS) && defined(OE_TEST_DIALOGS_PARTIAL) && defined(OE_TEST_DIALOGS_PLATFORM)
@@ -95,17 +96,6 @@ namespace
         return bCErrorAdmin::GetInstance().CallExceptionError(a_pPointers);
     }
 
-    // The folder names carry the id of the process that runs the tests, also
-    // in death-test children that start the program anew.
-    std::string RunTag()
-    {
-        if (char const * pcTag = std::getenv("VELLMARK_ERRORADMIN_TEST_RUN"))
-            return pcTag;
-        std::string const strTag = std::to_string(OEGetCurrentProcessId());
-        setenv("VELLMARK_ERRORADMIN_TEST_RUN", strTag.c_str(), 1);
-        return strTag;
-    }
-
     // Each test runs in a folder of its own, with the recording dialogs
     // module and a log of every call into it.
     class bCErrorAdminTest : public ::testing::Test
@@ -114,10 +104,13 @@ namespace
         void SetUp() override
         {
             m_OldDir = fs::current_path();
-            m_Dir = fs::temp_directory_path() / ("vellmark_erroradmin_" + RunTag() + "_" +
+            // The folder names carry the id of the process that runs the tests; a death-test child
+            // started afresh works in its parent's folder.
+            bool const bChild = !GTEST_FLAG_GET(internal_run_death_test).empty();
+            std::string const strRun = std::to_string(bChild ? getppid() : getpid());
+            m_Dir = fs::temp_directory_path() / ("vellmark_erroradmin_" + strRun + "_" +
                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-            // A death-test child started afresh works in its parent's folder.
-            if (GTEST_FLAG_GET(internal_run_death_test).empty())
+            if (!bChild)
             {
                 fs::remove_all(m_Dir);
                 fs::create_directories(m_Dir);
@@ -162,6 +155,11 @@ namespace
     };
 
     std::vector<std::string> g_arrMessages;
+
+    void RecordFatal(char const * a_pcMessage, char const * a_pcFile, int a_iLine)
+    {
+        g_arrCalls.push_back(std::string(a_pcMessage) + "|" + a_pcFile + "|" + std::to_string(a_iLine));
+    }
 
     bool RecordMessage(bEMessageTypes a_eType, char const * a_pcText, char const * a_pcText2, unsigned long,
                        char const * a_pcFile, int a_iLine, int a_iPriority)
@@ -209,14 +207,15 @@ TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
     Lines const arrHistory = LinesOfKind(arrLog, 2);
     int const iPlain = IndexOf(arrHistory, "plain ");
     ASSERT_NE(iPlain, -1);
-    EXPECT_EQ(Slice(arrHistory, iPlain + 1, 2), (Lines{"both, Desc:why, Z:#13 -> 'kernel/oe_foo'", std::string(249, 'h')}));
+    EXPECT_EQ(Slice(arrHistory, iPlain + 1, 2),
+              (Lines{"both, Desc:why, Z:#13 -> 'kernel/oe_foo'", std::string(249, 'h')}));
     // An untracked memory administration adds no statistics of its own.
     EXPECT_EQ(Slice(LinesOfKind(arrLog, 3), 0, 5), (Lines{"Memory statistics", "----------------------------", " ",
                                                           "---> memory allocation summary <---", " "}));
-    EXPECT_LT(IndexOf(arrLog, "AddText 1 Filename:<kernel/oe_foo.cpp>, Line:#77"),
-              IndexOf(arrLog, "AddText 4 " + arrAssertion[0]));
-    EXPECT_LT(IndexOf(arrLog, "AddText 4 " + arrAssertion[0]), IndexOf(arrLog, "AddText 2 plain "));
-    EXPECT_LT(IndexOf(arrLog, "AddText 2 plain "), IndexOf(arrLog, "AddText 3 Memory statistics"));
+    int const iAssertion = IndexOf(arrLog, "AddText 4 " + arrAssertion[0]);
+    EXPECT_TRUE(IndexOf(arrLog, "AddText 1 Filename:<kernel/oe_foo.cpp>, Line:#77") < iAssertion &&
+                iAssertion < IndexOf(arrLog, "AddText 2 plain ") &&
+                IndexOf(arrLog, "AddText 2 plain ") < IndexOf(arrLog, "AddText 3 Memory statistics"));
     int const iShow = IndexOf(arrLog, "ShowModalErrorDialog");
     ASSERT_GT(iShow, 0);
     EXPECT_EQ(Slice(arrLog, iShow + 1, 4), (Lines{"GetErrorDialogState", "DestroyMemoryDialog", "DestroyErrorDialog",
@@ -264,6 +263,19 @@ TEST_F(bCErrorAdminTest, HistoryKeepsTheLastFiftyLines)
         iExpected = std::stoi(strLine.substr(5)) + 1;
     }
     EXPECT_EQ(iExpected, 51);
+}
+
+// For fuzzers and tests, a fatal report may return to the caller instead of ending the process.
+TEST_F(bCErrorAdminTest, FatalHookLetsTheCallerGoOnAfterTheReport)
+{
+    EXPECT_EQ(bCErrorAdmin::SetFatalHook(&RecordFatal), nullptr);
+    bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
+    Admin.CallFatalError("first", "detail", "module\\file", 12);
+    EXPECT_FALSE(Admin.IsInPanicState());
+    Admin.CallFatalError("second", "module\\other", 34);
+    EXPECT_EQ(bCErrorAdmin::SetFatalHook(nullptr), &RecordFatal);
+    EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"first|module\\file|12", "second|module\\other|34"}));
+    EXPECT_EQ(LinesOfKind(Log(), 1).size(), 8u);
 }
 
 TEST_F(bCErrorAdminTest, LockCountAndTrace)

@@ -88,9 +88,8 @@ TEST_F(bCMessageAdminTest, CallbacksRunByPriorityThenInRegistrationOrderOnce)
     EXPECT_FALSE(Admin.UnregisterCallback(&Record<1>));
     EXPECT_TRUE(Register(&Record<1>, bEMessageCallbackPriority_Normal, 7));
     OE_MESSAGE(5, "order");
-    EXPECT_EQ(g_arrDeliveries,
-              (Lines{"3|2|order|-|33|kernel/oe_message|467|5", "1|2|order|-|7|kernel/oe_message|467|5",
-                     "2|2|order|-|22|kernel/oe_message|467|5"}));
+    EXPECT_EQ(g_arrDeliveries, (Lines{"3|2|order|-|33|kernel/oe_message|467|5", "1|2|order|-|7|kernel/oe_message|467|5",
+                                      "2|2|order|-|22|kernel/oe_message|467|5"}));
 
     RecordedBoxes().clear();
     OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordingBoxHandler);

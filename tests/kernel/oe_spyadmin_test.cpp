@@ -24,7 +24,6 @@ namespace
     {
         bSViewerDatagram m_Datagram;
         std::string m_strBytes; // copy data: the record bytes
-        std::string m_strName;
         std::string m_strAtom;
     };
 
@@ -88,8 +87,6 @@ namespace
             EXPECT_TRUE(OEParseViewerDatagram(m_arrRaw.back().data(), m_arrRaw.back().size(), Received.m_Datagram));
             if (Received.m_Datagram.m_pcData)
                 Received.m_strBytes.assign(Received.m_Datagram.m_pcData, Received.m_Datagram.m_uDataSize);
-            if (Received.m_Datagram.m_pcMessageName)
-                Received.m_strName = Received.m_Datagram.m_pcMessageName;
             if (Received.m_Datagram.m_pcAtomText)
                 Received.m_strAtom = Received.m_Datagram.m_pcAtomText;
             return Received;

@@ -65,13 +65,13 @@ TEST_F(bCTimerTest, MeasuresScaledRunningTime)
         char const * m_pcScript;
         float m_fExpected;
     } const arrCases[] = {
-        {"+100", 0.0f},                  // paused after construction
-        {"a2 r +100", 200.0f},           // double speed
-        {"r +50 p +1000 r +7", 57.0f},   // pause stops measuring
-        {"r +100 g a3 +10", 130.0f},     // the factor applies from the next addition
-        {"r +100 x +20", 20.0f},         // reset restarts from now
+        {"+100", 0.0f},                // paused after construction
+        {"a2 r +100", 200.0f},         // double speed
+        {"r +50 p +1000 r +7", 57.0f}, // pause stops measuring
+        {"r +100 g a3 +10", 130.0f},   // the factor applies from the next addition
+        {"r +100 x +20", 20.0f},       // reset restarts from now
         {"r +100 p s500 +100 r +1", 501.0f},
-        {"r +40 r +2", 42.0f},           // a second resume keeps the start
+        {"r +40 r +2", 42.0f}, // a second resume keeps the start
     };
     for (auto const & Case : arrCases)
     {
