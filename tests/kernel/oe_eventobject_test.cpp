@@ -14,13 +14,6 @@ namespace
     class bCTestEvent : public bCEvent
     {
     public:
-        bCTestEvent() = default;
-        bCTestEvent(bCTestEvent const & a_Source) : bCEvent(a_Source) {}
-        bCTestEvent & operator=(bCTestEvent const & a_Source)
-        {
-            bCEvent::operator=(a_Source);
-            return *this;
-        }
         ~bCTestEvent() override { ++ms_iDestructions; }
 
         void Set(char const * a_pcName, uint32_t a_uFirst, uint32_t a_uSecond)
