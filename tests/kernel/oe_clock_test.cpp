@@ -52,7 +52,6 @@ TEST_F(bCClockTest, CarriesSecondsIntoDaysAndYears)
         bSTimeAndDate m_Expected;
     };
     bSCase const arrCases[] = {
-        {{1.0f, 86400, 365}, {0, 0, 86400.5f}, {0, 1, 0.5f}},
         {{1.0f, 86400, 365}, {7, 364, 86400.5f}, {8, 0, 0.5f}},
         {{1.0f, 86400, 365}, {0, 10, 86399.75f}, {0, 10, 86399.75f}},
         {{1.0f, 100, 10}, {2, 9, 250.25f}, {3, 1, 50.25f}},

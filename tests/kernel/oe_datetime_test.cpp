@@ -20,7 +20,7 @@ namespace
     }
 } // namespace
 
-TEST(bCDateTime, FileTimeIsFlooredToTwoSeconds)
+TEST(bCDateTime, FileTimeIsFlooredToTwoSecondsAndComparedInThem)
 {
     EXPECT_EQ(bCDateTime(MakeFileTime(30000000)).GetDateTime(), 20000000u);
     bCDateTime Time;
@@ -36,10 +36,7 @@ TEST(bCDateTime, FileTimeIsFlooredToTwoSeconds)
         EXPECT_EQ(FileTime.dwHighDateTime, static_cast<uint32_t>(u64Ticks >> 32));
         EXPECT_EQ(bCDateTime(MakeFileTime(u64Ticks)).GetDateTime(), u64Ticks - u64Ticks % 20000000);
     }
-}
 
-TEST(bCDateTime, ComparesInWholeTwoSecondUnits)
-{
     bCDateTime const Low(40000000ULL), High(59999999ULL), Next(60000000ULL);
     EXPECT_TRUE(Low == High && !(High == Next) && High != Next && High < Next && !(Low < High));
     EXPECT_TRUE(Low <= High && High >= Low && Next > High && !(Next <= High) && !(High >= Next));

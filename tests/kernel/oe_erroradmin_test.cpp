@@ -271,7 +271,7 @@ TEST_F(bCErrorAdminTest, FatalHookLetsTheCallerGoOnAfterTheReport)
     EXPECT_EQ(LinesOfKind(Log(), 1).size(), 8u);
 }
 
-TEST_F(bCErrorAdminTest, LockCountAndTrace)
+TEST_F(bCErrorAdminTest, LockCountTraceAndDumpName)
 {
     bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
     Admin.LockSystem();
@@ -285,10 +285,7 @@ TEST_F(bCErrorAdminTest, LockCountAndTrace)
     ::testing::internal::CaptureStderr();
     Admin.TraceF(carrFormat, std::string(600, 't').c_str(), 1);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), std::string(511, 't'));
-}
 
-TEST_F(bCErrorAdminTest, DumpIsNamedAfterComputerAndTime)
-{
     ASSERT_TRUE(bCErrorAdmin::GetInstance().GenerateDump(nullptr));
     char carrComputer[60] = {};
     OEGetComputerName(carrComputer, sizeof(carrComputer));

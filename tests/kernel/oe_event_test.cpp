@@ -25,7 +25,7 @@ namespace
     };
 } // namespace
 
-TEST(bCEventWin32, StartsNotSignalledAndASignalReleasesOneWait)
+TEST(bCEventWin32, StartsNotSignalledASignalReleasesOneWaitAndNoHandleDoesNothing)
 {
     bCEventWin32 Event;
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
@@ -41,6 +41,18 @@ TEST(bCEventWin32, StartsNotSignalledAndASignalReleasesOneWait)
     Event.Signal();
     Event.WaitForSignal(-1); // signalled: returns and consumes
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
+
+    bCTestEvent Bare; // without handle every operation does nothing
+    Bare.Destroy();
+    EXPECT_FALSE(Bare.IsValid());
+    Bare.Signal();
+    Bare.Pulse();
+    Bare.Unsignal();
+    Worker Waiter([&] { Bare.WaitForSignal(-1); }); // returns at once without an event
+    ASSERT_TRUE(Waiter.Join());
+    EXPECT_TRUE(Bare.Create());
+    EXPECT_TRUE(Bare.IsValid());
+    EXPECT_FALSE(OEWaitForEvent(Handle(Bare), 0));
 }
 
 // Of two threads waiting, through the handle and through WaitForSignal, a signal releases exactly
@@ -84,17 +96,3 @@ TEST(bCEventWin32, SignalAndPulseReleaseOneWaiterManualResetPulseEvery)
     OECloseEvent(pManual);
 }
 
-TEST(bCEventWin32, WithoutHandleEveryOperationDoesNothing)
-{
-    bCTestEvent Event;
-    Event.Destroy();
-    EXPECT_FALSE(Event.IsValid());
-    Event.Signal();
-    Event.Pulse();
-    Event.Unsignal();
-    Worker Waiter([&] { Event.WaitForSignal(-1); }); // returns at once without an event
-    ASSERT_TRUE(Waiter.Join());
-    EXPECT_TRUE(Event.Create());
-    EXPECT_TRUE(Event.IsValid());
-    EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
-}

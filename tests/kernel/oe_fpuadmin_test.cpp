@@ -99,7 +99,7 @@ TEST_F(bCFPUAdminTest, EverySetterWritesBothUnits)
     }
 }
 
-TEST_F(bCFPUAdminTest, SavedAndDefaultWordsAreRestored)
+TEST_F(bCFPUAdminTest, SavedAndDefaultWordsAreRestoredUnmaskingClearsPendingFlags)
 {
     bCFPUAdmin & Admin = bCFPUAdmin::GetInstance();
     unsigned long const uWord = OE_MCW_EM | OE_RC_CHOP | OE_PC_64;
@@ -118,10 +118,7 @@ TEST_F(bCFPUAdminTest, SavedAndDefaultWordsAreRestored)
     EXPECT_EQ(bCFPUAdmin::GetCurrentControlWord(), 0xA001Ful);
     Admin.RestoreSavedControlWord();
     EXPECT_EQ(bCFPUAdmin::GetCurrentControlWord(), uWord);
-}
 
-TEST_F(bCFPUAdminTest, UnmaskingClearsPendingFlagsOfBothUnits)
-{
     volatile float fOne = 1.0f, fZero = 0.0f;
     volatile long double ldOne = 1.0L, ldZero = 0.0L;
     volatile float fQuotient = fOne / fZero;          // SSE: sets the pending zero-divide flag

@@ -39,23 +39,6 @@ namespace
     };
 } // namespace
 
-// Stamps are whole milliseconds of the counter, and a timer measures across their wrap.
-TEST_F(bCTimerTest, TimeBaseFollowsTheCounterAndItsWrap)
-{
-    unsigned long long const u64Ticks = bCTimer::QueryPerformanceCounter();
-    EXPECT_EQ(bCTimer::QueryPerformanceFrequency(), 1000000000u);
-    unsigned long const uNow = bCTimer::GetTimeStamp();
-    s_u64FakeCounter += static_cast<unsigned long long>((0xFFFFFFFFul - 9ul - uNow) & 0xFFFFFFFFul) * 1000000ULL;
-    s_u64FakeCounter += 999999; // below a millisecond: the stamp keeps its value
-    ASSERT_EQ(bCTimer::GetTimeStamp(), 0xFFFFFFF6ul);
-    EXPECT_EQ((bCTimer::QueryPerformanceCounter() - u64Ticks) % 1000000u, 999999u);
-    bCTimer Timer;
-    Timer.Resume();
-    Advance(25);
-    EXPECT_EQ(bCTimer::GetTimeStamp(), 15ul);
-    EXPECT_EQ(GetTime(Timer), 25.0f);
-}
-
 // Each case is a script: r resume, p pause, a<f> adjust, s<f> set, x reset, g read the time,
 // +<ms> advance; the time read at the end is compared.
 TEST_F(bCTimerTest, MeasuresScaledRunningTime)
@@ -99,7 +82,7 @@ TEST_F(bCTimerTest, MeasuresScaledRunningTime)
 
 // The difference and the last time add no pending time. A copy is refused and starts as a default
 // timer; an assignment copies, running from the source's last stamp.
-TEST_F(bCTimerTest, DifferenceLastTimeCopyAndAssignment)
+TEST_F(bCTimerTest, DifferenceLastTimeCopyAssignmentAndTheTimeBase)
 {
     bCTimer Source;
     Source.Resume();
@@ -127,4 +110,18 @@ TEST_F(bCTimerTest, DifferenceLastTimeCopyAndAssignment)
     Advance(10);
     EXPECT_EQ(GetTime(Copy), 0.0f); // a default timer: paused, nothing accumulated
     EXPECT_EQ(GetTime(Assigned), 50.0f);
+
+    // Stamps are whole milliseconds of the counter, and a timer measures across their wrap.
+    unsigned long long const u64Ticks = bCTimer::QueryPerformanceCounter();
+    EXPECT_EQ(bCTimer::QueryPerformanceFrequency(), 1000000000u);
+    unsigned long const uNow = bCTimer::GetTimeStamp();
+    s_u64FakeCounter += static_cast<unsigned long long>((0xFFFFFFFFul - 9ul - uNow) & 0xFFFFFFFFul) * 1000000ULL;
+    s_u64FakeCounter += 999999; // below a millisecond: the stamp keeps its value
+    ASSERT_EQ(bCTimer::GetTimeStamp(), 0xFFFFFFF6ul);
+    EXPECT_EQ((bCTimer::QueryPerformanceCounter() - u64Ticks) % 1000000u, 999999u);
+    bCTimer Timer;
+    Timer.Resume();
+    Advance(25);
+    EXPECT_EQ(bCTimer::GetTimeStamp(), 15ul);
+    EXPECT_EQ(GetTime(Timer), 25.0f);
 }
