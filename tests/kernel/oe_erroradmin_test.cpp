@@ -107,7 +107,7 @@ namespace
             // The folder names carry the id of the process that runs the tests; a death-test child
             // started afresh works in its parent's folder.
             bool const bChild = !GTEST_FLAG_GET(internal_run_death_test).empty();
-            std::string const strRun = std::to_string(bChild ? getppid() : getpid());
+            std::string const strRun = std::to_string(bChild ? getppid() : OEGetCurrentProcessId());
             m_Dir = fs::temp_directory_path() / ("vellmark_erroradmin_" + strRun + "_" +
                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
             if (!bChild)
@@ -259,8 +259,10 @@ TEST_F(bCErrorAdminTest, FaultAnsweredWithContinueReturnsWithoutPanic)
 }
 
 // For fuzzers and tests, a fatal report may return to the caller instead of ending the process.
-TEST_F(bCErrorAdminTest, FatalHookLetsTheCallerGoOnAfterTheReport)
+// Without the test's dialogs module and box handler: the standard ones print the report.
+TEST(bCErrorAdmin, FatalHookLetsTheCallerGoOnAfterTheReport)
 {
+    g_arrCalls.clear();
     EXPECT_EQ(bCErrorAdmin::SetFatalHook(&RecordFatal), nullptr);
     bCErrorAdmin & Admin = bCErrorAdmin::GetInstance();
     Admin.CallFatalError("first", "detail", "module\\file", 12);
@@ -268,7 +270,6 @@ TEST_F(bCErrorAdminTest, FatalHookLetsTheCallerGoOnAfterTheReport)
     Admin.CallFatalError("second", "module\\other", 34);
     EXPECT_EQ(bCErrorAdmin::SetFatalHook(nullptr), &RecordFatal);
     EXPECT_EQ(g_arrCalls, (std::vector<std::string>{"first|module\\file|12", "second|module\\other|34"}));
-    EXPECT_EQ(LinesOfKind(Log(), 1).size(), 8u);
 }
 
 TEST_F(bCErrorAdminTest, LockCountTraceAndDumpName)
