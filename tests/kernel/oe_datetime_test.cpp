@@ -20,7 +20,7 @@ namespace
     }
 } // namespace
 
-TEST(bCDateTime, FileTimeIsFlooredToTwoSeconds)
+TEST(bCDateTime, FileTimeIsFlooredToTwoSecondsAndComparedInThem)
 {
     EXPECT_EQ(bCDateTime(MakeFileTime(30000000)).GetDateTime(), 20000000u);
     bCDateTime Time;
@@ -28,8 +28,7 @@ TEST(bCDateTime, FileTimeIsFlooredToTwoSeconds)
     EXPECT_EQ(Time.GetDateTime(), 0u);
     Time.SetDateTime(30000000ULL); // ticks are stored unchanged
     EXPECT_EQ(Time.GetDateTime(), 30000000u);
-    unsigned long long const arrTicks[] = {0xFFFFFFFFULL, 0x01D2345678901234ULL, ~0ULL};
-    for (unsigned long long u64Ticks : arrTicks)
+    for (unsigned long long u64Ticks : {0x01D2345678901234ULL, ~0ULL})
     {
         bCDateTime Time(u64Ticks);
         _FILETIME FileTime = Time;
@@ -37,10 +36,7 @@ TEST(bCDateTime, FileTimeIsFlooredToTwoSeconds)
         EXPECT_EQ(FileTime.dwHighDateTime, static_cast<uint32_t>(u64Ticks >> 32));
         EXPECT_EQ(bCDateTime(MakeFileTime(u64Ticks)).GetDateTime(), u64Ticks - u64Ticks % 20000000);
     }
-}
 
-TEST(bCDateTime, ComparesInWholeTwoSecondUnits)
-{
     bCDateTime const Low(40000000ULL), High(59999999ULL), Next(60000000ULL);
     EXPECT_TRUE(Low == High && !(High == Next) && High != Next && High < Next && !(Low < High));
     EXPECT_TRUE(Low <= High && High >= Low && Next > High && !(Next <= High) && !(High >= Next));
@@ -52,8 +48,7 @@ TEST(bCDateTime, ComparesInWholeTwoSecondUnits)
 TEST(bCDateTimeText, FormatsLanguage0409LayoutsOverTheWholeFileTimeRange)
 {
     char const * pcZone = std::getenv("TZ");
-    bool const bHadZone = pcZone != nullptr;
-    std::string const strZone = bHadZone ? pcZone : "";
+    std::string const strZone = pcZone ? pcZone : "";
     setenv("TZ", "UTC", 1);
     tzset();
     auto Ticks = [](long long a_iUnixSeconds) {
@@ -84,9 +79,6 @@ TEST(bCDateTimeText, FormatsLanguage0409LayoutsOverTheWholeFileTimeRange)
         (bCDateTime(Case.m_u64Ticks).*Case.m_pfnText)(strText);
         EXPECT_STREQ(strText.GetText(), Case.m_pcText) << Case.m_u64Ticks;
     }
-    if (bHadZone)
-        setenv("TZ", strZone.c_str(), 1);
-    else
-        unsetenv("TZ");
+    pcZone ? setenv("TZ", strZone.c_str(), 1) : unsetenv("TZ");
     tzset();
 }

@@ -25,11 +25,11 @@ namespace
     };
 } // namespace
 
-TEST(bCEventWin32, StartsNotSignalledAndASignalReleasesOneWait)
+TEST(bCEventWin32, StartsNotSignalledASignalReleasesOneWaitAndNoHandleDoesNothing)
 {
     bCEventWin32 Event;
-    EXPECT_TRUE(Event.IsValid());
-    ASSERT_NE(Event.GetHandle(), nullptr);
+    EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
+    Event.Pulse(); // nobody waits: nothing is kept
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
     Event.Signal();
     Event.Signal(); // no count: still one release
@@ -41,18 +41,28 @@ TEST(bCEventWin32, StartsNotSignalledAndASignalReleasesOneWait)
     Event.Signal();
     Event.WaitForSignal(-1); // signalled: returns and consumes
     EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
+
+    bCTestEvent Bare; // without handle every operation does nothing
+    Bare.Destroy();
+    EXPECT_FALSE(Bare.IsValid());
+    Bare.Signal();
+    Bare.Pulse();
+    Bare.Unsignal();
+    Worker Waiter([&] { Bare.WaitForSignal(-1); }); // returns at once without an event
+    ASSERT_TRUE(Waiter.Join());
+    EXPECT_TRUE(Bare.Create());
+    EXPECT_TRUE(Bare.IsValid());
+    EXPECT_FALSE(OEWaitForEvent(Handle(Bare), 0));
 }
 
-// Of two threads waiting, through the handle and through WaitForSignal, a
-// signal releases exactly one.
-TEST(bCEventWin32, SignalWakesExactlyOneOfTwoWaiters)
+// Of two threads waiting, through the handle and through WaitForSignal, a signal releases exactly
+// one, and a pulse the other; a pulse of a manual-reset event releases every waiter.
+TEST(bCEventWin32, SignalAndPulseReleaseOneWaiterManualResetPulseEvery)
 {
     bCEventWin32 Event;
-    std::atomic<int> iReleased{0};
-    Worker A([&] {
-        if (OEWaitForEvent(Handle(Event), oetest::g_iBoundMilliseconds))
-            ++iReleased;
-    });
+    OEEvent * pManual = OECreateEvent(true, false);
+    std::atomic<int> iReleased{0}, iManual{0};
+    Worker A([&] { iReleased += OEWaitForEvent(Handle(Event), oetest::g_iBoundMilliseconds) ? 1 : 0; });
     Worker B([&] {
         Event.WaitForSignal(-1);
         ++iReleased;
@@ -63,65 +73,26 @@ TEST(bCEventWin32, SignalWakesExactlyOneOfTwoWaiters)
     ASSERT_TRUE(oetest::WaitFor([&] { return iReleased.load() >= 1; }));
     oetest::Moment();
     EXPECT_EQ(iReleased.load(), 1);
-    Event.Signal();
-    ASSERT_TRUE(A.Join());
-    ASSERT_TRUE(B.Join());
-    EXPECT_EQ(iReleased.load(), 2);
-}
-
-TEST(bCEventWin32, PulseReleasesOnlyAWaiterPresentThen)
-{
-    bCEventWin32 Event;
-    Event.Pulse(); // nobody waits: nothing is kept
-    EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
-
-    std::atomic<bool> bReleased{false};
-    Worker Waiter([&] { bReleased = OEWaitForEvent(Handle(Event), oetest::g_iBoundMilliseconds); });
     // The waiter may not be waiting yet when a pulse comes: pulse until it is released.
     ASSERT_TRUE(oetest::WaitFor([&] {
         Event.Pulse();
-        return bReleased.load();
-    }));
-    ASSERT_TRUE(Waiter.Join());
-    EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
-}
-
-TEST(bCEventWin32, ManualResetPulseReleasesEveryWaiter)
-{
-    OEEvent * pEvent = OECreateEvent(true, false);
-    std::atomic<int> iReleased{0};
-    auto Wait = [&] {
-        if (OEWaitForEvent(pEvent, oetest::g_iBoundMilliseconds))
-            ++iReleased;
-    };
-    Worker A(Wait);
-    Worker B(Wait);
-    ASSERT_TRUE(oetest::WaitFor([&] {
-        if (iReleased.load() < 2)
-            OEPulseEvent(pEvent);
         return iReleased.load() == 2;
     }));
-    ASSERT_TRUE(A.Join());
-    ASSERT_TRUE(B.Join());
-    EXPECT_FALSE(OEWaitForEvent(pEvent, 0));
-    OESetEvent(pEvent); // manual reset: stays signalled
-    EXPECT_TRUE(OEWaitForEvent(pEvent, 0));
-    EXPECT_TRUE(OEWaitForEvent(pEvent, 0));
-    OECloseEvent(pEvent);
+    ASSERT_TRUE(A.Join() && B.Join());
+    EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
+
+    auto Wait = [&] { iManual += OEWaitForEvent(pManual, oetest::g_iBoundMilliseconds) ? 1 : 0; };
+    Worker C(Wait), D(Wait);
+    ASSERT_TRUE(oetest::WaitFor([&] {
+        if (iManual.load() < 2)
+            OEPulseEvent(pManual);
+        return iManual.load() == 2;
+    }));
+    ASSERT_TRUE(C.Join() && D.Join());
+    EXPECT_FALSE(OEWaitForEvent(pManual, 0));
+    OESetEvent(pManual); // manual reset: stays signalled
+    EXPECT_TRUE(OEWaitForEvent(pManual, 0));
+    EXPECT_TRUE(OEWaitForEvent(pManual, 0));
+    OECloseEvent(pManual);
 }
 
-TEST(bCEventWin32, WithoutHandleEveryOperationDoesNothing)
-{
-    bCTestEvent Event;
-    Event.Destroy();
-    EXPECT_FALSE(Event.IsValid());
-    EXPECT_EQ(Event.GetHandle(), nullptr);
-    Event.Signal();
-    Event.Pulse();
-    Event.Unsignal();
-    Worker Waiter([&] { Event.WaitForSignal(-1); }); // returns at once without an event
-    ASSERT_TRUE(Waiter.Join());
-    EXPECT_TRUE(Event.Create());
-    EXPECT_TRUE(Event.IsValid());
-    EXPECT_FALSE(OEWaitForEvent(Handle(Event), 0));
-}

@@ -3,11 +3,11 @@
 
 // Bounded waiting for the thread tests: no test may hang on a broken lock.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -41,34 +41,30 @@ namespace oetest
     class Worker
     {
     public:
-        explicit Worker(std::function<void()> a_Function)
+        explicit Worker(std::function<void()> a_Function) : m_pFinished(std::make_shared<std::atomic<bool>>(false))
         {
-            auto pPromise = std::make_shared<std::promise<void>>();
-            m_Finished = pPromise->get_future();
-            m_Thread = std::thread([a_Function, pPromise] {
+            m_Thread = std::thread([a_Function, pFinished = m_pFinished] {
                 a_Function();
-                pPromise->set_value();
+                *pFinished = true;
             });
         }
         ~Worker()
         {
-            if (Join(g_iBoundMilliseconds))
-                return;
-            m_Thread.detach();
+            if (!Join())
+                m_Thread.detach();
         }
         // True when the function finished within the time.
         bool Join(int a_iMilliseconds = g_iBoundMilliseconds)
         {
-            if (!m_Thread.joinable())
-                return true;
-            if (m_Finished.wait_for(std::chrono::milliseconds(a_iMilliseconds)) != std::future_status::ready)
+            if (m_Thread.joinable() && !WaitFor([this] { return m_pFinished->load(); }, a_iMilliseconds))
                 return false;
-            m_Thread.join();
+            if (m_Thread.joinable())
+                m_Thread.join();
             return true;
         }
 
     private:
-        std::future<void> m_Finished;
+        std::shared_ptr<std::atomic<bool>> m_pFinished;
         std::thread m_Thread;
     };
     // A thread that runs the steps it is given one after the other, so that a test can script
@@ -84,11 +80,8 @@ namespace oetest
         }
         void Post(std::function<void()> a_Step)
         {
-            {
-                std::lock_guard<std::mutex> Lock(m_pState->m_Mutex);
-                m_pState->m_Steps.push_back(std::move(a_Step));
-                ++m_pState->m_iPending;
-            }
+            std::lock_guard<std::mutex> Lock(m_pState->m_Mutex);
+            m_pState->m_Steps.push_back(std::move(a_Step));
             m_pState->m_Changed.notify_all();
         }
         // True when every step posted so far has finished within the time.
@@ -96,7 +89,7 @@ namespace oetest
         {
             std::unique_lock<std::mutex> Lock(m_pState->m_Mutex);
             return m_pState->m_Changed.wait_for(Lock, std::chrono::milliseconds(a_iMilliseconds),
-                                                [this] { return m_pState->m_iPending == 0; });
+                                                [this] { return m_pState->m_Steps.empty(); });
         }
         bool Run(std::function<void()> a_Step, int a_iMilliseconds = g_iBoundMilliseconds)
         {
@@ -105,29 +98,24 @@ namespace oetest
         }
 
     private:
+        // A step stays in the queue while it runs: the queue is empty only when the actor is idle.
         struct State
         {
             std::mutex m_Mutex;
             std::condition_variable m_Changed;
             std::deque<std::function<void()>> m_Steps;
-            int m_iPending = 0;
-            bool m_bStop = false;
+            bool m_bStop = false; // written by the actor's own last step
             void Loop()
             {
+                std::unique_lock<std::mutex> Lock(m_Mutex);
                 while (!m_bStop)
                 {
-                    std::function<void()> Step;
-                    {
-                        std::unique_lock<std::mutex> Lock(m_Mutex);
-                        m_Changed.wait(Lock, [this] { return !m_Steps.empty(); });
-                        Step = std::move(m_Steps.front());
-                        m_Steps.pop_front();
-                    }
+                    m_Changed.wait(Lock, [this] { return !m_Steps.empty(); });
+                    std::function<void()> & Step = m_Steps.front(); // stays valid: others only append
+                    Lock.unlock();
                     Step();
-                    {
-                        std::lock_guard<std::mutex> Lock(m_Mutex);
-                        --m_iPending;
-                    }
+                    Lock.lock();
+                    m_Steps.pop_front();
                     m_Changed.notify_all();
                 }
             }

@@ -9,8 +9,6 @@
 #include <atomic>
 #include <stdexcept>
 
-using oetest::Worker;
-
 namespace
 {
     struct bSProcRecord
@@ -21,7 +19,7 @@ namespace
         void const * m_pArgument = nullptr;
         uintptr_t m_uOwner = 0;
         uint32_t m_uParam = 0;
-        OEEvent * m_pRelease = nullptr; // when set, the procedure waits for it
+        OEEvent * m_pRelease = nullptr; // the procedure waits for it
     };
 
     bSProcRecord * g_pRecord = nullptr;
@@ -34,8 +32,7 @@ namespace
         g_pRecord->m_uParam = pContext->m_uParam;
         g_pRecord->m_uThreadId = OEGetCurrentThreadId();
         g_pRecord->m_bStarted = true;
-        if (g_pRecord->m_pRelease)
-            OEWaitForEvent(g_pRecord->m_pRelease, 20000);
+        OEWaitForEvent(g_pRecord->m_pRelease, 20000);
         g_pRecord->m_bDone = true;
         return 7;
     }
@@ -90,62 +87,38 @@ namespace
             m_bPassedEnd = true;
         }
     };
-
-    // Restores threaded work whatever a test does.
-    struct bSSynchronousWork
-    {
-        bSSynchronousWork() { bCThreadWin32Ex::EnableThreads(false); }
-        ~bSSynchronousWork() { bCThreadWin32Ex::EnableThreads(true); }
-    };
 } // namespace
 
+// Destroy waits its 3,000 ms for a procedure that does not end, then lets the thread run on.
 TEST(bCThreadWin32, StartsTheProcedureWithTheObjectsCopyOfTheContextAndNiceValues)
-{
-    bSProcRecord Record;
-    Record.m_pRelease = OECreateEvent(true, false);
-    g_pRecord = &Record;
-    bCThreadWin32 Thread;
-    EXPECT_FALSE(Thread.IsValid());
-
-    bCThreadWin32::bSThreadContext const Context{0x1234, 5};
-    ASSERT_TRUE(Thread.Create(Context, &RecordingProc));
-    EXPECT_TRUE(Thread.IsValid());
-    ASSERT_NE(Thread.GetHandle(), nullptr);
-    ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bStarted.load(); }));
-    EXPECT_EQ(Record.m_pArgument, &Thread.GetContext());
-    EXPECT_EQ(Record.m_uOwner, 0x1234u);
-    EXPECT_EQ(Record.m_uParam, 5u);
-    EXPECT_NE(Record.m_uThreadId.load(), OEGetCurrentThreadId());
-
-    OEThread * pThread = static_cast<OEThread *>(Thread.GetHandle());
-    int const iBase = OEGetBaseNiceValue();
-    EXPECT_EQ(OEGetThreadNiceValue(pThread), iBase);
-    Thread.SetPriority(bCThreadWin32::bEThreadPriority_BelowNormal);
-    EXPECT_EQ(OEGetThreadNiceValue(pThread), std::min(iBase + 5, 19));
-    Thread.SetPriority(bCThreadWin32::bEThreadPriority_Idle);
-    EXPECT_EQ(OEGetThreadNiceValue(pThread), 19);
-
-    OESetEvent(Record.m_pRelease);
-    Thread.Destroy();
-    EXPECT_TRUE(Record.m_bDone.load());
-    EXPECT_FALSE(Thread.IsValid());
-    EXPECT_EQ(Thread.GetContext().m_uOwner + Thread.GetContext().m_uParam, 0u);
-    OECloseEvent(Record.m_pRelease);
-    g_pRecord = nullptr;
-}
-
-TEST(bCThreadWin32, DestroyGivesUpOnAThreadThatDoesNotEnd)
 {
     bSProcRecord Record;
     Record.m_pRelease = OECreateEvent(true, false);
     g_pRecord = &Record;
     {
         bCThreadWin32 Thread;
-        ASSERT_TRUE(Thread.Create(bCThreadWin32::bSThreadContext{0, 0}, &RecordingProc));
+        EXPECT_FALSE(Thread.IsValid());
+        bCThreadWin32::bSThreadContext const Context{0x1234, 5};
+        ASSERT_TRUE(Thread.Create(Context, &RecordingProc));
+        EXPECT_TRUE(Thread.IsValid());
         ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bStarted.load(); }));
-        Thread.Destroy(); // waits its 3,000 ms, then lets the thread run on
+        EXPECT_EQ(Record.m_pArgument, &Thread.GetContext());
+        EXPECT_EQ(Record.m_uOwner, 0x1234u);
+        EXPECT_EQ(Record.m_uParam, 5u);
+        EXPECT_NE(Record.m_uThreadId.load(), OEGetCurrentThreadId());
+
+        OEThread * pThread = static_cast<OEThread *>(Thread.GetHandle());
+        int const iBase = OEGetBaseNiceValue();
+        EXPECT_EQ(OEGetThreadNiceValue(pThread), iBase);
+        Thread.SetPriority(bCThreadWin32::bEThreadPriority_BelowNormal);
+        EXPECT_EQ(OEGetThreadNiceValue(pThread), std::min(iBase + 5, 19));
+        Thread.SetPriority(bCThreadWin32::bEThreadPriority_Idle);
+        EXPECT_EQ(OEGetThreadNiceValue(pThread), 19);
+
+        Thread.Destroy();
         EXPECT_FALSE(Thread.IsValid());
         EXPECT_FALSE(Record.m_bDone.load());
+        EXPECT_EQ(Thread.GetContext().m_uOwner + Thread.GetContext().m_uParam, 0u);
     }
     OESetEvent(Record.m_pRelease);
     ASSERT_TRUE(oetest::WaitFor([&] { return Record.m_bDone.load(); }));
@@ -154,78 +127,38 @@ TEST(bCThreadWin32, DestroyGivesUpOnAThreadThatDoesNotEnd)
     g_pRecord = nullptr;
 }
 
-// Whether the work returns, ends its thread from a frame deeper down or lets
-// an exception escape, it runs once on a thread of its own, and finished work
-// may start again.
-TEST(bCThreadWin32Ex, RunsTheWorkOnAThreadOfItsOwnWhicheverWayItEnds)
+// Whether the work returns, ends its thread from a frame deeper down or lets an exception escape,
+// it runs once, and finished work may start again: on a thread of its own, or without threads on
+// the caller's thread before the start returns.
+TEST(bCThreadWin32Ex, RunsTheWorkOnceWhicheverWayItEnds)
 {
     using bEMode = bCTestThread::bEMode;
-    for (bEMode eMode : {bEMode::Return, bEMode::End, bEMode::Throw})
-    {
-        SCOPED_TRACE(static_cast<int>(eMode));
-        bCTestThread Thread;
-        Thread.m_eMode = eMode;
-        ASSERT_TRUE(Thread.StartThread());
-        ASSERT_TRUE(Thread.WaitUntilFinished());
-        Thread.WaitIfThreadFinished();
-        EXPECT_EQ(Thread.m_iRuns.load(), 1);
-        EXPECT_FALSE(Thread.m_bPassedEnd.load());
-        EXPECT_NE(Thread.m_uThreadId.load(), OEGetCurrentThreadId());
-        ASSERT_TRUE(Thread.StartThread());
-        ASSERT_TRUE(Thread.WaitUntilFinished());
-        EXPECT_EQ(Thread.m_iRuns.load(), 2);
-    }
-}
+    for (bool bThreads : {true, false})
+        for (bEMode eMode : {bEMode::Return, bEMode::End, bEMode::Throw})
+        {
+            SCOPED_TRACE(static_cast<int>(eMode) + (bThreads ? 0 : 10));
+            bCThreadWin32Ex::EnableThreads(bThreads);
+            bCTestThread Thread;
+            Thread.m_eMode = eMode;
+            EXPECT_TRUE(Thread.StartThread());
+            ASSERT_TRUE(Thread.WaitUntilFinished());
+            Thread.WaitIfThreadFinished();
+            EXPECT_EQ(Thread.m_iRuns.load(), 1);
+            EXPECT_FALSE(Thread.m_bPassedEnd.load());
+            EXPECT_EQ(Thread.m_uThreadId.load() == OEGetCurrentThreadId(), !bThreads);
+            ASSERT_TRUE(Thread.StartThread());
+            ASSERT_TRUE(Thread.WaitUntilFinished());
+            EXPECT_EQ(Thread.m_iRuns.load(), 2);
+        }
+    bCThreadWin32Ex::EnableThreads(true);
 
-TEST(bCThreadWin32Ex, RefusesASecondStartWhileRunning)
-{
+    // A second start while running is refused, and so is an end outside the work.
     bCTestThread Thread;
+    EXPECT_FALSE(Thread.EndThread());
     Thread.m_eMode = bCTestThread::bEMode::WaitForRelease;
     ASSERT_TRUE(Thread.StartThread());
-    EXPECT_TRUE(Thread.IsRunning());
     EXPECT_FALSE(Thread.StartThread());
     Thread.m_bRelease = true;
-    ASSERT_TRUE(Thread.WaitUntilFinished());
-    Thread.WaitIfThreadFinished();
+    Thread.WaitIfThreadFinished(); // yields until the work has ended
     EXPECT_EQ(Thread.m_iRuns.load(), 1);
-}
-
-// Without threads the work runs on the caller's thread before the start
-// returns; ending it leaves the work, not the caller.
-TEST(bCThreadWin32Ex, SynchronousSwitchRunsTheWorkBeforeStartReturns)
-{
-    bSSynchronousWork Switch;
-    using bEMode = bCTestThread::bEMode;
-    for (bEMode eMode : {bEMode::Return, bEMode::End, bEMode::Throw})
-    {
-        SCOPED_TRACE(static_cast<int>(eMode));
-        bCTestThread Thread;
-        Thread.m_eMode = eMode;
-        bool bCallerContinued = false;
-        uint32_t uCaller = 0;
-        Worker Caller([&] {
-            uCaller = OEGetCurrentThreadId();
-            EXPECT_TRUE(Thread.StartThread());
-            bCallerContinued = true;
-        });
-        ASSERT_TRUE(Caller.Join());
-        EXPECT_TRUE(bCallerContinued);
-        EXPECT_EQ(Thread.m_iRuns.load(), 1);
-        EXPECT_EQ(Thread.m_uThreadId.load(), uCaller);
-        EXPECT_FALSE(Thread.m_bPassedEnd.load());
-        EXPECT_FALSE(Thread.IsRunning());
-        Thread.WaitIfThreadFinished(); // returns at once
-        ASSERT_TRUE(Thread.StartThread());
-        EXPECT_EQ(Thread.m_iRuns.load(), 2);
-    }
-}
-
-TEST(bCThreadWin32Ex, EndThreadOutsideTheWorkIsRefused)
-{
-    bCTestThread Thread;
-    bool bResult = true;
-    Worker Caller([&] { bResult = Thread.EndThread(); });
-    ASSERT_TRUE(Caller.Join());
-    EXPECT_FALSE(bResult);
-    EXPECT_EQ(Thread.m_iRuns.load(), 0);
 }

@@ -39,17 +39,6 @@ namespace
     };
 } // namespace
 
-TEST_F(bCTimerTest, TimeBaseFollowsTheCounter)
-{
-    unsigned long const uStamp = bCTimer::GetTimeStamp();
-    unsigned long long const u64Ticks = bCTimer::QueryPerformanceCounter();
-    Advance(5);
-    s_u64FakeCounter += 999999; // below a millisecond: the stamp keeps its value
-    EXPECT_EQ(bCTimer::GetTimeStamp() - uStamp, 5u);
-    EXPECT_EQ(bCTimer::QueryPerformanceCounter() - u64Ticks, 5999999u);
-    EXPECT_EQ(bCTimer::QueryPerformanceFrequency(), 1000000000u);
-}
-
 // Each case is a script: r resume, p pause, a<f> adjust, s<f> set, x reset, g read the time,
 // +<ms> advance; the time read at the end is compared.
 TEST_F(bCTimerTest, MeasuresScaledRunningTime)
@@ -59,13 +48,13 @@ TEST_F(bCTimerTest, MeasuresScaledRunningTime)
         char const * m_pcScript;
         float m_fExpected;
     } const arrCases[] = {
-        {"+100", 0.0f},                  // paused after construction
-        {"a2 r +100", 200.0f},           // double speed
-        {"r +50 p +1000 r +7", 57.0f},   // pause stops measuring
-        {"r +100 g a3 +10", 130.0f},     // the factor applies from the next addition
-        {"r +100 x +20", 20.0f},         // reset restarts from now
+        {"+100", 0.0f},                // paused after construction
+        {"a2 r +100", 200.0f},         // double speed
+        {"r +50 p +1000 r +7", 57.0f}, // pause stops measuring
+        {"r +100 g a3 +10", 130.0f},   // the factor applies from the next addition
+        {"r +100 x +20", 20.0f},       // reset restarts from now
         {"r +100 p s500 +100 r +1", 501.0f},
-        {"r +40 r +2", 42.0f},           // a second resume keeps the start
+        {"r +40 r +2", 42.0f}, // a second resume keeps the start
     };
     for (auto const & Case : arrCases)
     {
@@ -91,50 +80,48 @@ TEST_F(bCTimerTest, MeasuresScaledRunningTime)
     }
 }
 
-TEST_F(bCTimerTest, DifferenceAndLastTimeDoNotAddPendingTime)
-{
-    bCTimer Timer;
-    Timer.Resume();
-    Advance(30);
-    float fDifference = 0, fLast = -1;
-    Timer.Pause();
-    Advance(30);
-    Timer.GetTimeDifference(fDifference);
-    EXPECT_EQ(fDifference, 30.0f); // pending, nothing added while paused
-    EXPECT_EQ(GetTime(Timer), 30.0f);
-    Timer.GetTimeDifference(fDifference);
-    Timer.GetLastTime(fLast);
-    EXPECT_EQ(fDifference, 0.0f);
-    EXPECT_EQ(fLast, 30.0f);
-}
-
-TEST_F(bCTimerTest, StampsThatWrapStillGiveTheDifference)
-{
-    unsigned long const uNow = bCTimer::GetTimeStamp();
-    s_u64FakeCounter += static_cast<unsigned long long>((0xFFFFFFFFul - 9ul - uNow) & 0xFFFFFFFFul) * 1000000ULL;
-    ASSERT_EQ(bCTimer::GetTimeStamp(), 0xFFFFFFF6ul);
-    bCTimer Timer;
-    Timer.Resume();
-    Advance(25);
-    EXPECT_EQ(bCTimer::GetTimeStamp(), 15ul);
-    EXPECT_EQ(GetTime(Timer), 25.0f);
-}
-
-TEST_F(bCTimerTest, CopyIsRefusedAssignmentCopies)
+// The difference and the last time add no pending time. A copy is refused and starts as a default
+// timer; an assignment copies, running from the source's last stamp.
+TEST_F(bCTimerTest, DifferenceLastTimeCopyAssignmentAndTheTimeBase)
 {
     bCTimer Source;
     Source.Resume();
-    Advance(40);
+    Advance(30);
+    float fDifference = 0, fLast = -1;
+    Source.Pause();
+    Advance(30);
+    Source.GetTimeDifference(fDifference);
+    EXPECT_EQ(fDifference, 30.0f); // pending, nothing added while paused
+    EXPECT_EQ(GetTime(Source), 30.0f);
+    Source.GetTimeDifference(fDifference);
+    Source.GetLastTime(fLast);
+    EXPECT_EQ(fDifference, 0.0f);
+    EXPECT_EQ(fLast, 30.0f);
+
+    Source.Resume();
+    Advance(10);
     GetTime(Source);
     bCMessageRecorder Recorder;
     bCTimer Copy(Source);
     EXPECT_EQ(Recorder.GetAll(),
               "The method bCTimer [Copy constructor] detected an improper usage! \nHint:Copying forbidden! \n");
-    Advance(10);
-    EXPECT_EQ(GetTime(Copy), 0.0f); // a default timer: paused, nothing accumulated
-
     bCTimer Assigned;
     Assigned = Source;
     Advance(10);
-    EXPECT_EQ(GetTime(Assigned), 60.0f); // running, from the source's last stamp
+    EXPECT_EQ(GetTime(Copy), 0.0f); // a default timer: paused, nothing accumulated
+    EXPECT_EQ(GetTime(Assigned), 50.0f);
+
+    // Stamps are whole milliseconds of the counter, and a timer measures across their wrap.
+    unsigned long long const u64Ticks = bCTimer::QueryPerformanceCounter();
+    EXPECT_EQ(bCTimer::QueryPerformanceFrequency(), 1000000000u);
+    unsigned long const uNow = bCTimer::GetTimeStamp();
+    s_u64FakeCounter += static_cast<unsigned long long>((0xFFFFFFFFul - 9ul - uNow) & 0xFFFFFFFFul) * 1000000ULL;
+    s_u64FakeCounter += 999999; // below a millisecond: the stamp keeps its value
+    ASSERT_EQ(bCTimer::GetTimeStamp(), 0xFFFFFFF6ul);
+    EXPECT_EQ((bCTimer::QueryPerformanceCounter() - u64Ticks) % 1000000u, 999999u);
+    bCTimer Timer;
+    Timer.Resume();
+    Advance(25);
+    EXPECT_EQ(bCTimer::GetTimeStamp(), 15ul);
+    EXPECT_EQ(GetTime(Timer), 25.0f);
 }
