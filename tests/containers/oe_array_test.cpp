@@ -121,7 +121,7 @@ TEST(bTObjArray, SlotsPastTheCountHoldDefaultObjects)
     EXPECT_EQ(arrTexts.GetArray(), nullptr);
 }
 
-TEST(bTObjArray, CopySetsTheCountAndAssignsElements)
+TEST(bTObjArray, CopyValueAndAutoPointerArrays)
 {
     bTObjArray<bCString> arrSource;
     for (char const * pcText : {"x", "y", "z"})
@@ -137,10 +137,8 @@ TEST(bTObjArray, CopySetsTheCountAndAssignsElements)
     arrDest = arrSame;
     EXPECT_EQ(arrDest.GetCount(), 3);
     EXPECT_EQ(bTObjArray<bCString>(arrSource).GetCapacity(), 7);
-}
 
-TEST(bTValArray, NewTrailingElementsAreZero)
-{
+    // Value arrays: new trailing elements are zero.
     bTValArray<int> arrValues;
     arrValues.Add(5);
     arrValues.Add(6);
@@ -150,10 +148,8 @@ TEST(bTValArray, NewTrailingElementsAreZero)
     EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{5, 0, 0, 0}));
     EXPECT_FALSE(arrValues.SetCount(-1));
     EXPECT_EQ(arrValues.IndexOf(0), 1);
-}
 
-TEST(bTAutoPtrArray, DeletesPointeesOnRemovalAndDestruction)
-{
+    // Auto-pointer arrays delete their pointees on removal and destruction.
     SOwned::ms_iDeleted = 0;
     {
         bTAutoPtrArray<SOwned *> arrOwned;

@@ -26,7 +26,7 @@ namespace
     }
 } // namespace
 
-TEST(bCByteColor, NamedColorsInEveryClass)
+TEST(bCByteColor, NamedColorsInEveryClassAndSixteenBitPackers)
 {
     for (NamedCase const & c : kNamed)
     {
@@ -47,10 +47,8 @@ TEST(bCByteColor, NamedColorsInEveryClass)
         EXPECT_EQ(Hsv, bCFloatColorHSV(bCFloatColor(Byte)));
         EXPECT_EQ(Hsv.GetValue() == 0.0f, !bKnown || c.iColor == 0);
     }
-}
 
-TEST(bCByteColor, SixteenBitPackersKeepTopBits)
-{
+    // Sixteen-bit packers keep the top bits.
     struct Case
     {
         int iRed, iGreen, iBlue;
@@ -80,7 +78,7 @@ TEST(bCByteColor, SixteenBitPackersKeepTopBits)
     EXPECT_EQ(White, bCByteColor(0, 0, 0));
 }
 
-TEST(bCByteColor, WrappingSaturatingAndScaledArithmetic)
+TEST(bCByteColor, ArithmeticFloatConversionsAndSetBlend)
 {
     bCByteColor const A(200, 10, 255);
     bCByteColor const B(100, 20, 1);
@@ -104,10 +102,8 @@ TEST(bCByteColor, WrappingSaturatingAndScaledArithmetic)
     SatA.AddClamped(BA);
     EXPECT_EQ(SatA, bCByteAlphaColor(255, 0, 0, 255));
     EXPECT_NE(AA, bCByteAlphaColor(200, 0, 0, 251)) << "alpha takes part in equality";
-}
 
-TEST(bCByteColor, FloatConversionsTruncate)
-{
+    // Float conversions truncate.
     bCFloatColor const Float(1.0f, 0.5f, 0.999f);
     EXPECT_EQ(bCByteColor(Float), bCByteColor(255, 127, 254));
     bCFloatAlphaColor const FloatAlpha(0.0f, 0.25f, 1.0f, 0.5f);
@@ -116,10 +112,8 @@ TEST(bCByteColor, FloatConversionsTruncate)
     bCByteAlphaColor KeepsAlpha(1, 2, 3, 77);
     KeepsAlpha.SetColor(bCByteColor(9, 8, 7));
     EXPECT_EQ(KeepsAlpha, bCByteAlphaColor(9, 8, 7, 77));
-}
 
-TEST(bCByteColor, SetBlendReportsItIsNotImplemented)
-{
+    // SetBlend reports that it is not implemented.
     bCMessageRecorder Recorder;
     bCByteColor Color(1, 2, 3);
     Color.SetBlend(bCByteColor(9, 9, 9), bCByteColor(0, 0, 0), 1, 1);

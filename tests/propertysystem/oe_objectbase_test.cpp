@@ -39,7 +39,7 @@ namespace
     }
 } // namespace
 
-TEST(bCObjectBase, StorageComesFromAndReturnsToTheMemoryAdministration)
+TEST(bCObjectBase, StorageFromTheMemoryAdministrationAndTheConstantWrite)
 {
     bCCountedObject::ms_iDestructions = 0;
     bCObjectBase * pObject = new bCBigObject;
@@ -48,24 +48,19 @@ TEST(bCObjectBase, StorageComesFromAndReturnsToTheMemoryAdministration)
     EXPECT_EQ(pObject->bCObjectBase::ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
     EXPECT_TRUE(IsBigBlockFreeAt(pObject));
-}
 
-TEST(bCObjectBase, FailedAllocationYieldsNullWithoutConstruction)
-{
+    // A failed allocation yields null without construction.
     g_arrBoxes.clear();
     OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
-    bCPlainObject::ms_iDestructions = 0;
     OEHeapInjectFailure(1, 1);
-    bCPlainObject * pObject = new bCPlainObject;
+    pObject = new bCPlainObject;
     OEHeapStopFailures();
     OESetMessageBoxHandler(funcPrevious);
     EXPECT_EQ(pObject, nullptr);
     ASSERT_EQ(g_arrBoxes.size(), 1u);
     EXPECT_EQ(g_arrBoxes[0].rfind("Memory error: ", 0), 0u);
-}
 
-TEST(bCObjectBase, ConstantWriteWarnsAndWritesNothing)
-{
+    // The constant Write warns and writes nothing.
     bCPlainObject const Object;
     bCMemoryStream Stream;
     CWarningRecorder Recorder;

@@ -37,7 +37,7 @@ namespace
     };
 } // namespace
 
-TEST(bCObjectRefBase, CreatedFlagIsIndependentOfTheCount)
+TEST(bCObjectRefBase, CreatedFlagCountWrapAndLastRelease)
 {
     bCCountedObject Object;
     EXPECT_EQ(AccessReferenceWord(Object), 1u); // one reference, not created
@@ -50,10 +50,19 @@ TEST(bCObjectRefBase, CreatedFlagIsIndependentOfTheCount)
     EXPECT_EQ(Base.GetReferenceCount(), 1ul);
     Object.Destroy();
     EXPECT_EQ(AccessReferenceWord(Object), 2u);
-}
 
-TEST(bCObjectRefBase, LastReleaseDeletesAndReturnsTheStorage)
-{
+    // The count wraps at 31 bits and keeps the flag.
+    AccessReferenceWord(Object) = kCreated | 0x7FFFFFFFu;
+    EXPECT_EQ(Object.AddReference(), 0ul);
+    EXPECT_EQ(AccessReferenceWord(Object), kCreated);
+    AccessReferenceWord(Object) = 0x7FFFFFFFu;
+    EXPECT_EQ(Object.ReleaseReference(), 0x7FFFFFFEul);
+    EXPECT_EQ(AccessReferenceWord(Object), 0x7FFFFFFEu);
+    Object.Create();
+    EXPECT_EQ(Object.GetReferenceCount(), 0x7FFFFFFEul);
+    AccessReferenceWord(Object) = 1;
+
+    // The last release deletes and returns the storage.
     bCCountedObject::ms_iDestructions = 0;
     bCBigObject * pObject = new bCBigObject;
     ASSERT_NE(pObject, nullptr);
@@ -72,22 +81,7 @@ TEST(bCObjectRefBase, LastReleaseDeletesAndReturnsTheStorage)
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
 }
 
-TEST(bCObjectRefBase, CountWrapsAt31BitsAndKeepsTheFlag)
-{
-    bCCountedObject Object;
-    AccessReferenceWord(Object) = kCreated | 0x7FFFFFFFu;
-    EXPECT_EQ(Object.AddReference(), 0ul);
-    EXPECT_EQ(AccessReferenceWord(Object), kCreated);
-
-    AccessReferenceWord(Object) = 0x7FFFFFFFu;
-    EXPECT_EQ(Object.ReleaseReference(), 0x7FFFFFFEul);
-    EXPECT_EQ(AccessReferenceWord(Object), 0x7FFFFFFEu);
-    Object.Create();
-    EXPECT_EQ(Object.GetReferenceCount(), 0x7FFFFFFEul);
-    AccessReferenceWord(Object) = 1;
-}
-
-TEST(bCObjectRefBase, CopyConstructionCopiesNothingAssignmentCopiesPointerAndWord)
+TEST(bCObjectRefBase, CopiesAndVirtualReferences)
 {
     bCObservedObject Source;
     Source.Create();
@@ -107,10 +101,8 @@ TEST(bCObjectRefBase, CopyConstructionCopiesNothingAssignmentCopiesPointerAndWor
     Target.Invalidate(); // clears pointer and word
     EXPECT_EQ(AccessReferenceWord(Target), 0u);
     AccessReferenceWord(Target) = 1;
-}
 
-TEST(bCObjectRefBase, VirtualReferencesUseOverridesOnlyWhenEnabled)
-{
+    // Virtual references use the overrides only when enabled.
     bCObservedObject Object;
     EXPECT_EQ(Object.AddVirtualReference(), 2ul);
     EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);

@@ -50,17 +50,14 @@ namespace
     }
 } // namespace
 
-TEST(bCPropertyObjectSingleton, UnknownClassIsSkippedByItsSizeAndReadingGoesOn)
+TEST(bCPropertyObjectSingleton, UnknownClassTruncatedBodyAndCraftedCounts)
 {
     bCMessageRecorder Recorder;
     EXPECT_EQ(ReadFile(MakeFile()), 2);
     EXPECT_NE(Recorder.GetAll().find("bCPropertyObjectSingleton::ReadNewObject - can´t find class: 'bCTestGone1'. "
                                      "Object can´t be created (missing class template). Skipping object...\n"),
               std::string::npos);
-}
 
-TEST(bCPropertyObjectSingleton, BodyTruncatedAtEveryByte)
-{
     // A consistent file whose body ends early: every object read stops at the end of the input.
     std::string const strFile = MakeFile();
     uint32_t uStrings = 0;
@@ -80,10 +77,8 @@ TEST(bCPropertyObjectSingleton, BodyTruncatedAtEveryByte)
                                    strBody.substr(0, uCut);
         EXPECT_LE(ReadFile(strCut), 2);
     }
-}
 
-TEST(bCPropertyObjectSingleton, CraftedIndicesAndCounts)
-{
+    // Crafted indices and counts.
     auto const File = [](bCBytes const & a_Body) {
         return bCBytes().U16(1).U8(1).U32(1).Str("bCTestLeaf").Sized(a_Body).Get();
     };
@@ -97,38 +92,11 @@ TEST(bCPropertyObjectSingleton, CraftedIndicesAndCounts)
         {"record count larger than the file",
          File(bCBytes().Bytes(Header).Sized(bCBytes().U16(30).U32(0xFFFFFFFF).U16(0).U16(0)))},
     };
-    bCFatalHookScope FatalHook;
     for (auto const & Case : arrCases)
     {
         SCOPED_TRACE(Case.m_pcCase);
         EXPECT_LE(ReadFile(Case.m_strFile), 1);
     }
-}
-
-TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkipped)
-{
-    bCPropertyObjectBase * pOuter = nullptr;
-    for (int i = 0; i < 200; ++i)
-    {
-        bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestNest");
-        static_cast<bCTestNest *>(pObject->GetNativeObject())->SetChild(pOuter);
-        pOuter = pObject;
-    }
-    bCMemoryStream Stream;
-    Registry().WriteObject(Stream, pOuter);
-    pOuter->ReleaseReference();
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    bCMessageRecorder Recorder;
-    bCPropertyObjectBase * pRead = Registry().ReadNewObject(Stream);
-    ASSERT_NE(pRead, nullptr);
-    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
-    int iDepth = 0;
-    for (bCPropertyObjectBase * p = pRead; p; p = static_cast<bCTestNest *>(p->GetNativeObject())->m_pChild)
-        ++iDepth;
-    EXPECT_EQ(iDepth, 65); // the 65th object was skipped by its size: it is there without its data
-    EXPECT_NE(Recorder.GetAll().find("bTPropertyObject::Read - objects nested deeper than 64 levels; skipping the object"),
-              std::string::npos);
-    pRead->ReleaseReference();
 }
 
 namespace
@@ -154,8 +122,32 @@ namespace
     };
 } // namespace
 
-TEST(bTPropertyObject, PlainStreamsStopAtTheirEnd)
+TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkippedAndPlainStreamsStop)
 {
+    bCPropertyObjectBase * pOuter = nullptr;
+    for (int i = 0; i < 200; ++i)
+    {
+        bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestNest");
+        static_cast<bCTestNest *>(pObject->GetNativeObject())->SetChild(pOuter);
+        pOuter = pObject;
+    }
+    bCMemoryStream Stream;
+    Registry().WriteObject(Stream, pOuter);
+    pOuter->ReleaseReference();
+    Stream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCMessageRecorder Recorder;
+    bCPropertyObjectBase * pRead = Registry().ReadNewObject(Stream);
+    ASSERT_NE(pRead, nullptr);
+    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+    int iDepth = 0;
+    for (bCPropertyObjectBase * p = pRead; p; p = static_cast<bCTestNest *>(p->GetNativeObject())->m_pChild)
+        ++iDepth;
+    EXPECT_EQ(iDepth, 65); // the 65th object was skipped by its size: it is there without its data
+    EXPECT_NE(Recorder.GetAll().find("bTPropertyObject::Read - objects nested deeper than 64 levels; skipping the object"),
+              std::string::npos);
+    pRead->ReleaseReference();
+
+    // Plain streams, which cannot seek, stop at their end.
     auto const Data = [](bCBytes const & a_Records) { return bCBytes().U16(83).Sized(a_Records).Get(); };
     struct
     {

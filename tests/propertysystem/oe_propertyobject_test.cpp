@@ -85,10 +85,8 @@ TEST(bTPropertyObject, PropertyObjectAsAPropertyValue)
     pClone->ReleaseReference();
     pRead->ReleaseReference();
     pHolder->ReleaseReference();
-}
 
-TEST(bTPropertyType, IdentifierAndNullObjects)
-{
+    // The property type: its identifier, and null objects.
     bCPropertyTypeBase * pLeaf =
         bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf")->FindPropertyTemplate("Leaf");
     bCPropertyID Expected;

@@ -84,7 +84,7 @@ TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
     });
 }
 
-TEST(bCAccessorProperty, RefusesObjectBaseValues)
+TEST(bCAccessorProperty, RefusesObjectBaseValuesAndConvertsNothingWithoutAnObject)
 {
     bCAccessorCreator Object("bCAccAllTypes");
     bCAccessorProperty Property = bCAccessorProperty(Object)["ObjectBase"];
@@ -100,22 +100,17 @@ TEST(bCAccessorProperty, RefusesObjectBaseValues)
     EXPECT_EQ(Recorder.GetAll(), Refusal("bCAccessorProperty::ConvertStringToValue") +
                                      Refusal("bCAccessorProperty::ConvertValueToString"));
     EXPECT_TRUE(static_cast<bCAccNotified *>(Object->GetNativeObject())->m_arrCalls.empty());
-}
 
-TEST(bCAccessorProperty, ConvertsNothingWithoutAnObject)
-{
-    bCAccessorProperty Property = bCAccessorProperty(bCAccessorPropertyObject("bCAccAllTypes"))["Float"];
-    ASSERT_TRUE(Property.IsValid());
-    EXPECT_FALSE(Property.GetAccessorPropertyObject().HasPropertyObject());
-    EXPECT_STREQ(Property.ConvertValueToString().GetText(), "");
-    Property.ConvertStringToValue("5"); // nothing to set, nothing to crash on
+    // Without an object nothing is converted.
+    bCAccessorProperty Classless = bCAccessorProperty(bCAccessorPropertyObject("bCAccAllTypes"))["Float"];
+    ASSERT_TRUE(Classless.IsValid());
+    EXPECT_FALSE(Classless.GetAccessorPropertyObject().HasPropertyObject());
+    EXPECT_STREQ(Classless.ConvertValueToString().GetText(), "");
+    Classless.ConvertStringToValue("5"); // nothing to set, nothing to crash on
     bCAccessorProperty Root(bCAccessorPropertyObject("bCAccAllTypes").GetRootObject());
     EXPECT_STREQ(Root["Float"].ConvertValueToString().GetText(), ""); // the root object has no native object
-}
 
-TEST(bCAccessorEnum, ReadsTheEntriesAndTheWrappedValue)
-{
-    bCAccessorCreator Object("bCAccAllTypes");
+    // The enumeration accessor reads the entries and the wrapped value.
     bCAccessorProperty Colour = bCAccessorProperty(Object)["Colour"];
     bCAccessorEnum Enum(Colour);
     ASSERT_TRUE(Enum.IsValid());

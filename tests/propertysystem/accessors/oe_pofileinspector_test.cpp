@@ -68,7 +68,7 @@ TEST(bCAccessorPropertyObject, WritesAndReadsItsObjectWithTheClassName)
     EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
 }
 
-TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
+TEST(bCPOFileInspector, NamesUnknownsAndShowsEveryValueType)
 {
     std::vector<unsigned char> arrFile = WriteTestFile();
     Patch(arrFile, "bCAccGapTop", "bCAccGapTip"); // a class this program does not know
@@ -95,7 +95,7 @@ TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
     EXPECT_NE(bCPOFileInspector::FormatText(Inspection).find("class bCAccGapTip (unknown class)"), std::string::npos);
 }
 
-TEST(bCPOFileInspector, SaysWhereATruncatedFileEnds)
+TEST(bCPOFileInspector, SaysWhereATruncatedFileEndsAndCraftedDamageStarts)
 {
     std::vector<unsigned char> const arrFile = WriteTestFile();
     for (size_t uSize = 0; uSize < arrFile.size(); ++uSize)
@@ -107,11 +107,8 @@ TEST(bCPOFileInspector, SaysWhereATruncatedFileEnds)
         EXPECT_LE(Inspection.m_u64DamageOffset, uSize);
         EXPECT_NE(bCPOFileInspector::FormatText(Inspection).find("damaged from offset"), std::string::npos);
     }
-}
 
-TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
-{
-    std::vector<unsigned char> const arrFile = WriteTestFile();
+    // Crafted damage: where it starts.
     uint64_t const u64Body = InspectPOFile(arrFile).m_u64BodyOffset;
     struct bSRow
     {
@@ -140,10 +137,8 @@ TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
         EXPECT_NE(Inspection.m_strDamage.find(Row.m_pcReason), std::string::npos) << Inspection.m_strDamage;
         EXPECT_EQ(Inspection.m_u64DamageOffset, uBase + Row.m_u64Damage);
     }
-}
 
-TEST(bCPOFileInspector, ShowsEveryValueTypeAndNestedObjects)
-{
+    // Every value type and nested objects.
     bCAccessorCreator Object("bCAccAllTypes");
     bCAccessorProperty(Object)["Colour"].ConvertStringToValue("4");
     for (bool bPlainStrings : {false, true}) // with a string table, or in legacy mode with the strings in place
