@@ -52,7 +52,7 @@ namespace
     }
 } // namespace
 
-TEST(bTStringValMap, FortyThreeBucketsNewestKeyFirstAndNoRehash)
+TEST(bTStringValMap, FortyThreeBucketsNoRehashAccessAndRemoval)
 {
     bTStringValMap<long> mapValues;
     EXPECT_TRUE(mapValues.BeginIterator() == mapValues.EndIterator());
@@ -72,11 +72,9 @@ TEST(bTStringValMap, FortyThreeBucketsNewestKeyFirstAndNoRehash)
         mapValues.SetAt(bCString::GetFormattedString("key%ld", l), l);
     EXPECT_EQ(mapValues.GetBucketCount(), 43);
     EXPECT_EQ(*mapValues.Find(bCString("key999")), 999);
-}
 
-TEST(bTStringValMap, AccessInsertsOnceAndRemoveUnlinksAnywhere)
-{
-    bTStringValMap<long> mapValues;
+    // Access inserts once; removal unlinks anywhere.
+    mapValues.Clear();
     EXPECT_EQ(mapValues[bCString("n")], 0);
     mapValues[bCString("n")] += 5;
     mapValues.AccessAt(bCString("n")) += 1;
@@ -93,6 +91,7 @@ TEST(bTStringValMap, AccessInsertsOnceAndRemoveUnlinksAnywhere)
     EXPECT_EQ(KeysOf(mapValues), (std::vector<std::string>{"0", "6", "b"}));
     EXPECT_EQ(*mapValues.Find(bCString("b")), 2);
 }
+
 
 TEST(bTStringValMap, ClearGoesBackToFortyThreeBucketsCopyReversesChainsObjectMapsHoldCopies)
 {

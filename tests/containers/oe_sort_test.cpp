@@ -54,7 +54,7 @@ namespace
     }
 } // namespace
 
-TEST(g_ArrayInsertionSort, DefaultCompareAndStableAscendingComparingNeighboursOnly)
+TEST(g_ArrayInsertionSort, StableAscendingAndQuicksortForLargeElementsOrPastTheSwapLimit)
 {
     uint32_t const Small[2] = {1, 99}, Large[2] = {0x80000000u, 0}, Same[2] = {1, 0};
     EXPECT_EQ(g_ArraySortDefaultCompare(Small, Large), -1);
@@ -72,10 +72,8 @@ TEST(g_ArrayInsertionSort, DefaultCompareAndStableAscendingComparingNeighboursOn
     Sort<8>({7, 7}, true, &arrOrigins);
     EXPECT_EQ(arrOrigins, (std::vector<uint32_t>{0, 1}));
     EXPECT_EQ(g_Log.m_iCalls, 1);
-}
 
-TEST(g_ArrayInsertionSort, QuicksortForLargeElementsAndPastTheSwapLimit)
-{
+    // Elements larger than 24 bytes always use quicksort.
     std::vector<uint32_t> arrKeys(30), arrSorted(30);
     std::iota(arrSorted.begin(), arrSorted.end(), 0u);
     EXPECT_EQ(Sort<24>(arrSorted, false), arrSorted); // sorted already: only neighbours asked
@@ -115,3 +113,4 @@ TEST(g_ArrayInsertionSort, QuicksortForLargeElementsAndPastTheSwapLimit)
     unsigned char const arrExpected[] = {1, 'a', 'a', 1, 'z', 'z', 2, 'b', 'b', 3, 'c', 'c'};
     EXPECT_EQ(0, std::memcmp(arrBytes, arrExpected, sizeof(arrBytes)));
 }
+

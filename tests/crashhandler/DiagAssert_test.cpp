@@ -49,7 +49,7 @@ namespace
     };
 } // namespace
 
-TEST_F(DiagAssertTest, OptionsTheClientBufferAndTheBoxAnswer)
+TEST_F(DiagAssertTest, OptionsTheClientBufferTheBoxAnswerAndDiagOutput)
 {
     unsigned long const uOld = SetDiagAssertOptions(DA_SHOWODS);
     EXPECT_EQ(uOld, 3ul);
@@ -95,10 +95,8 @@ TEST_F(DiagAssertTest, OptionsTheClientBufferAndTheBoxAnswer)
     std::string const strLong(10000, 'x');
     EXPECT_EQ(DiagAssert(DA_SHOWODS | DA_SHOWSTACKTRACE, strLong.c_str(), strLong.c_str(), 1), 0);
     EXPECT_EQ(std::strlen(m_carrBuffer), 4095u);
-}
 
-TEST(DiagOutput, CutsAtItsBufferAndKeepsTheLastError)
-{
+    // DiagOutput cuts at its buffer and keeps the last error.
     OESetLastError(87);
     ::testing::internal::CaptureStderr();
     DiagOutput("%s|%d", std::string(2000, 'y').c_str(), 5);
@@ -107,6 +105,7 @@ TEST(DiagOutput, CutsAtItsBufferAndKeepsTheLastError)
     EXPECT_EQ(OEGetLastError(), 87ul);
     EXPECT_EQ(AddDiagAssertModule(nullptr), 1);
 }
+
 
 TEST(DiagAssertDeathTest, StopAnswerEndsTheProcessWithMinusOneAndIgnoreRunsOn)
 {

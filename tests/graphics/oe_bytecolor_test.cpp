@@ -26,7 +26,7 @@ namespace
     }
 } // namespace
 
-TEST(bCByteColor, NamedColorsInEveryClassAndSixteenBitPackers)
+TEST(bCByteColor, NamedColorsPackersArithmeticAndConversions)
 {
     for (NamedCase const & c : kNamed)
     {
@@ -76,10 +76,8 @@ TEST(bCByteColor, NamedColorsInEveryClassAndSixteenBitPackers)
     bCByteColor White;
     White.SetColor_RGB_555(0x8000); // the spare bit is ignored
     EXPECT_EQ(White, bCByteColor(0, 0, 0));
-}
 
-TEST(bCByteColor, ArithmeticFloatConversionsAndSetBlend)
-{
+    // Wrapping, saturating and scaled arithmetic.
     bCByteColor const A(200, 10, 255);
     bCByteColor const B(100, 20, 1);
     EXPECT_EQ(A + B, bCByteColor(44, 30, 0));
@@ -120,3 +118,4 @@ TEST(bCByteColor, ArithmeticFloatConversionsAndSetBlend)
     EXPECT_EQ(Color, bCByteColor(1, 2, 3));
     EXPECT_EQ(Recorder.GetAll(), "The method  bCByteColor::SetBlend was called, but has not yet been implemented!\n");
 }
+

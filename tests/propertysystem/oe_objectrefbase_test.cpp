@@ -37,7 +37,7 @@ namespace
     };
 } // namespace
 
-TEST(bCObjectRefBase, CreatedFlagCountWrapAndLastRelease)
+TEST(bCObjectRefBase, CreatedFlagCountWrapLastReleaseCopiesAndVirtualReferences)
 {
     bCCountedObject Object;
     EXPECT_EQ(AccessReferenceWord(Object), 1u); // one reference, not created
@@ -79,10 +79,8 @@ TEST(bCObjectRefBase, CreatedFlagCountWrapAndLastRelease)
     pInvalidated->Invalidate();
     EXPECT_EQ(pInvalidated->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
-}
 
-TEST(bCObjectRefBase, CopiesAndVirtualReferences)
-{
+    // Copies and virtual references.
     bCObservedObject Source;
     Source.Create();
     Source.AddReference();
@@ -103,14 +101,15 @@ TEST(bCObjectRefBase, CopiesAndVirtualReferences)
     AccessReferenceWord(Target) = 1;
 
     // Virtual references use the overrides only when enabled.
-    bCObservedObject Object;
-    EXPECT_EQ(Object.AddVirtualReference(), 2ul);
-    EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
-    EXPECT_EQ(Object.m_arrCalls, std::vector<std::string>({"add", "release"}));
+    bCObservedObject Observed;
+    EXPECT_EQ(Observed.AddVirtualReference(), 2ul);
+    EXPECT_EQ(Observed.ReleaseVirtualReference(), 1ul);
+    EXPECT_EQ(Observed.m_arrCalls, std::vector<std::string>({"add", "release"}));
 
-    Object.m_arrCalls.clear();
-    Object.m_bVirtualReferencing = false;
-    EXPECT_EQ(Object.AddVirtualReference(), 2ul);
-    EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
-    EXPECT_TRUE(Object.m_arrCalls.empty());
+    Observed.m_arrCalls.clear();
+    Observed.m_bVirtualReferencing = false;
+    EXPECT_EQ(Observed.AddVirtualReference(), 2ul);
+    EXPECT_EQ(Observed.ReleaseVirtualReference(), 1ul);
+    EXPECT_TRUE(Observed.m_arrCalls.empty());
 }
+

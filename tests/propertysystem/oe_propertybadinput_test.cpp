@@ -50,7 +50,30 @@ namespace
     }
 } // namespace
 
-TEST(bCPropertyObjectSingleton, UnknownClassTruncatedBodyAndCraftedCounts)
+namespace
+{
+    // An input stream that cannot seek and knows no size: it only hands out bytes.
+    class bCPlainInput : public bCIStream
+    {
+    public:
+        explicit bCPlainInput(std::string a_strBytes) : m_strBytes(std::move(a_strBytes)) {}
+        using bCIStream::Read;
+        unsigned long Read(void * a_pBuffer, unsigned long a_uSize) override
+        {
+            unsigned long const uTake = std::min<unsigned long>(a_uSize, m_strBytes.size() - m_uAt);
+            std::memcpy(a_pBuffer, m_strBytes.data() + m_uAt, uTake);
+            m_uAt += uTake;
+            return uTake;
+        }
+        bool AtEnd() const { return m_uAt == m_strBytes.size(); }
+
+    private:
+        std::string m_strBytes;
+        size_t m_uAt = 0;
+    };
+} // namespace
+
+TEST(bCPropertyObjectSingleton, DamagedFilesDeepNestingAndPlainStreams)
 {
     bCMessageRecorder Recorder;
     EXPECT_EQ(ReadFile(MakeFile()), 2);
@@ -97,33 +120,8 @@ TEST(bCPropertyObjectSingleton, UnknownClassTruncatedBodyAndCraftedCounts)
         SCOPED_TRACE(Case.m_pcCase);
         EXPECT_LE(ReadFile(Case.m_strFile), 1);
     }
-}
 
-namespace
-{
-    // An input stream that cannot seek and knows no size: it only hands out bytes.
-    class bCPlainInput : public bCIStream
-    {
-    public:
-        explicit bCPlainInput(std::string a_strBytes) : m_strBytes(std::move(a_strBytes)) {}
-        using bCIStream::Read;
-        unsigned long Read(void * a_pBuffer, unsigned long a_uSize) override
-        {
-            unsigned long const uTake = std::min<unsigned long>(a_uSize, m_strBytes.size() - m_uAt);
-            std::memcpy(a_pBuffer, m_strBytes.data() + m_uAt, uTake);
-            m_uAt += uTake;
-            return uTake;
-        }
-        bool AtEnd() const { return m_uAt == m_strBytes.size(); }
-
-    private:
-        std::string m_strBytes;
-        size_t m_uAt = 0;
-    };
-} // namespace
-
-TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkippedAndPlainStreamsStop)
-{
+    // Nesting deeper than 64 levels is skipped.
     bCPropertyObjectBase * pOuter = nullptr;
     for (int i = 0; i < 200; ++i)
     {
@@ -131,19 +129,19 @@ TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkippedAndPlainStreamsStop)
         static_cast<bCTestNest *>(pObject->GetNativeObject())->SetChild(pOuter);
         pOuter = pObject;
     }
-    bCMemoryStream Stream;
-    Registry().WriteObject(Stream, pOuter);
+    bCMemoryStream Nested;
+    Registry().WriteObject(Nested, pOuter);
     pOuter->ReleaseReference();
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    bCMessageRecorder Recorder;
-    bCPropertyObjectBase * pRead = Registry().ReadNewObject(Stream);
+    Nested.SetPosition(0, bEStreamSeekMode_Begin);
+    bCMessageRecorder NestRecorder;
+    bCPropertyObjectBase * pRead = Registry().ReadNewObject(Nested);
     ASSERT_NE(pRead, nullptr);
-    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
+    EXPECT_EQ(Nested.GetPosition(), Nested.GetSize());
     int iDepth = 0;
     for (bCPropertyObjectBase * p = pRead; p; p = static_cast<bCTestNest *>(p->GetNativeObject())->m_pChild)
         ++iDepth;
     EXPECT_EQ(iDepth, 65); // the 65th object was skipped by its size: it is there without its data
-    EXPECT_NE(Recorder.GetAll().find("bTPropertyObject::Read - objects nested deeper than 64 levels; skipping the object"),
+    EXPECT_NE(NestRecorder.GetAll().find("bTPropertyObject::Read - objects nested deeper than 64 levels; skipping the object"),
               std::string::npos);
     pRead->ReleaseReference();
 
@@ -153,12 +151,12 @@ TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkippedAndPlainStreamsStop)
     {
         char const * m_pcCase;
         std::string m_strBytes;
-    } const arrCases[] = {
+    } const arrPlain[] = {
         {"record count larger than the input", Data(bCBytes().U16(30).U32(0xFFFFFFFF).Str("Gone").Str("int"))},
         {"changed value type larger than the input",
          Data(bCBytes().U16(30).U32(1).Str("Count").Str("float").U16(30).U32(0x7FFFFFF0).U32(1))},
     };
-    for (auto const & Case : arrCases)
+    for (auto const & Case : arrPlain)
     {
         SCOPED_TRACE(Case.m_pcCase);
         bCPlainInput Input(Case.m_strBytes);
@@ -170,7 +168,9 @@ TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkippedAndPlainStreamsStop)
     bCPlainInput Factory(bCBytes().U16(1).U32(0xFFFFFFFF).U16(1).U8(0).U16(83).U32(0xFFFFFFFF).Get());
     EXPECT_EQ(bCPropertyObjectFactory::ReadSkip(Factory), 1);
     EXPECT_TRUE(Factory.AtEnd());
-    bCPlainInput File(bCBytes().U16(1).U8(1).U32(0).U32(0xFFFFFFF0).U32(7).Get());
-    bCPOStream Main;
-    EXPECT_FALSE(Main.ReadFile(File));
+    bCPlainInput PlainFile(bCBytes().U16(1).U8(1).U32(0).U32(0xFFFFFFF0).U32(7).Get());
+    bCPOStream PlainMain;
+    EXPECT_FALSE(PlainMain.ReadFile(PlainFile));
 }
+
+

@@ -56,7 +56,7 @@ TEST(bCPropertyObjectSingleton, CreatesObjectsByClassNameAndWritesRecords)
     pHidden->ReleaseReference();
 }
 
-TEST(bCPropertyObjectSingleton, ReadObjectIntoAnExistingObject)
+TEST(bCPropertyObjectSingleton, ReadObjectIntoAnExistingObjectNamePatternsAndRegistration)
 {
     bCPropertyObjectBase * pSource = Registry().QueryNewObject("bCTestLeaf");
     static_cast<bCTestLeaf *>(pSource->GetNativeObject())->m_lBase = 99;
@@ -77,10 +77,8 @@ TEST(bCPropertyObjectSingleton, ReadObjectIntoAnExistingObject)
                                  "POTemplateList. Skipping content\n");
     pTarget->ReleaseReference();
     pSource->ReleaseReference();
-}
 
-TEST(bCPropertyObjectSingleton, NamePatternsAndTheRegistrationSwitch)
-{
+    // Name patterns.
     struct
     {
         char const * m_pcName;
@@ -107,7 +105,8 @@ TEST(bCPropertyObjectSingleton, NamePatternsAndTheRegistrationSwitch)
     EXPECT_TRUE(Registry().IsRegistrationEnabled());
 }
 
-TEST(bCPropertyObjectFactory, FactoryStreamReleasesWhatItReads)
+
+TEST(bCPropertyObjectFactory, FactoryStreamAndLayouts)
 {
     bCPropertyObjectFactory Factory("bCTestLeaf");
     bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestLeaf");
@@ -126,10 +125,8 @@ TEST(bCPropertyObjectFactory, FactoryStreamReleasesWhatItReads)
     Records.SetPosition(0, bEStreamSeekMode_Begin);
     EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->Read(Records), 1);
     EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->GetObjectCount(), 1);
-}
 
-TEST(bCClassLayout, WritesBoundPropertyLayoutsInRegistrationOrderAndSetsRoundTrip)
-{
+    // Class layouts: bound property layouts in registration order; sets round trip.
     bCClassLayout Layout;
     Layout.AssignPropertyObjectType(Registry().FindTemplate("bCTestMiddle"));
     bCMemoryStream Stream;
@@ -167,6 +164,7 @@ TEST(bCClassLayout, WritesBoundPropertyLayoutsInRegistrationOrderAndSetsRoundTri
     for (int i = 0; i < ReadSet.GetClassLayouts().GetCount(); ++i)
         EXPECT_EQ(ReadSet.GetClassLayouts()[i].GetPropertyObjectType(), Set.GetClassLayouts()[i].GetPropertyObjectType());
 }
+
 
 namespace
 {

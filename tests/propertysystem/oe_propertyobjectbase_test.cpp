@@ -43,7 +43,7 @@ namespace
     }
 } // namespace
 
-TEST(bCPropertyObjectBase, FlagsCountWrappingAndForwardedReferences)
+TEST(bCPropertyObjectBase, FlagsForwardedReferencesAndBinding)
 {
     bCTestPropertyObject Object;
     EXPECT_EQ(Object.GetReferenceCount(), 1ul);
@@ -92,24 +92,23 @@ TEST(bCPropertyObjectBase, FlagsCountWrappingAndForwardedReferences)
     EXPECT_EQ(pObject->ReleaseReference(), 0ul);
     EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
-}
 
-TEST(bCPropertyObjectBase, BindingTakesAReferenceAndRebindingReleasesIt)
-{
+    // Binding takes a reference; rebinding releases it.
     ResetCounters();
     bCCountedObject * pFirst = new bCCountedObject;
     bCCountedObject * pSecond = new bCCountedObject;
-    bCTestPropertyObject Object;
-    Object.Attach(pFirst);
-    Object.Attach(pFirst); // the same object again changes nothing
+    bCTestPropertyObject Bound;
+    Bound.Attach(pFirst);
+    Bound.Attach(pFirst); // the same object again changes nothing
     EXPECT_EQ(pFirst->GetReferenceCount(), 2ul);
-    Object.Attach(pSecond);
+    Bound.Attach(pSecond);
     EXPECT_EQ(pFirst->GetPropertyObject(), nullptr);
     EXPECT_EQ(pFirst->GetReferenceCount(), 1ul);
-    EXPECT_EQ(pSecond->GetPropertyObject(), &Object);
+    EXPECT_EQ(pSecond->GetPropertyObject(), &Bound);
     EXPECT_EQ(pFirst->ReleaseReference(), 0ul);
-    Object.Detach();
+    Bound.Detach();
     EXPECT_EQ(pSecond->GetPropertyObject(), nullptr);
     EXPECT_EQ(pSecond->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
 }
+

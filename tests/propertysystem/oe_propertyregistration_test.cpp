@@ -55,17 +55,14 @@ namespace
     }
 } // namespace
 
-TEST(bTPropertyType, PrivateMembersAreRegistered)
+TEST(bCPropertyObjectTypeBase, RegistrationPrivateMembersOrderAndByHand)
 {
-    bCPropertyObjectTypeBase * pType = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDoor");
-    ASSERT_NE(pType, nullptr);
-    ASSERT_EQ(pType->GetPropertyTypeCount(), 3);
-    EXPECT_EQ(pType->GetPropertyType(2)->GetValueOffset(), pType->GetPropertyType(1)->GetValueOffset() + sizeof(bCString));
-}
+    bCPropertyObjectTypeBase * pDoor = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDoor");
+    ASSERT_NE(pDoor, nullptr);
+    ASSERT_EQ(pDoor->GetPropertyTypeCount(), 3);
+    EXPECT_EQ(pDoor->GetPropertyType(2)->GetValueOffset(), pDoor->GetPropertyType(1)->GetValueOffset() + sizeof(bCString));
 
-// Registration keeps the order of the source file; registering twice and copies are refused.
-TEST(bCPropertyObjectTypeBase, OrderOfTheSourceFileRegisteringTwiceAndRefusedCopies)
-{
+    // Registration keeps the order of the source file; registering twice and copies are refused.
     bCPropertyObjectTypeBase * pType = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf");
     ASSERT_NE(pType, nullptr);
     ASSERT_EQ(pType->GetPropertyTypeCount(), 2);
@@ -93,7 +90,18 @@ TEST(bCPropertyObjectTypeBase, OrderOfTheSourceFileRegisteringTwiceAndRefusedCop
     EXPECT_TRUE(pType->UnregisterPropertyTemplate(pFlag)); // the original order again
     EXPECT_TRUE(pType->RegisterPropertyTemplate(pFlag));
     EXPECT_EQ(pType->GetPropertyType(0), pLeaf);
+
+    // A class declared without the macros.
+    bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestByHand");
+    ASSERT_NE(pObject, nullptr);
+    EXPECT_STREQ(pObject->GetBaseClassName().GetText(), "bCObjectRefBase");
+    bCMemoryStream Stream;
+    pObject->Write(Stream);
+    EXPECT_EQ(GetContent(Stream), DoubleObject("Value", 2.5));
+    pObject->ReleaseReference();
 }
+
+// Registration keeps the order of the source file; registering twice and copies are refused.
 
 // Declared by hand, without the macros: a static property type built from
 // (offset, name, kind) and a root object.
@@ -109,13 +117,3 @@ static bTPropertyType<bCTestByHand, double> s_ByHandValue(offsetof(bCTestByHand,
 #pragma GCC diagnostic pop
 static bTPropertyObject<bCTestByHand, bCObjectRefBase> s_ByHandRoot(bTPropertyObject<bCTestByHand, bCObjectRefBase>::ms_Root);
 
-TEST(bTPropertyType, ClassDeclaredWithoutTheMacros)
-{
-    bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestByHand");
-    ASSERT_NE(pObject, nullptr);
-    EXPECT_STREQ(pObject->GetBaseClassName().GetText(), "bCObjectRefBase");
-    bCMemoryStream Stream;
-    pObject->Write(Stream);
-    EXPECT_EQ(GetContent(Stream), DoubleObject("Value", 2.5));
-    pObject->ReleaseReference();
-}

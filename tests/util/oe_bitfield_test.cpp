@@ -286,7 +286,7 @@ TYPED_TEST(bTBitFieldTest, ValueOperatorsEqualityAndTheStreamForm)
     EXPECT_EQ(arrAfter[arrAfter.size() - 4], 40); // the cursor stops at the bit count
 }
 
-TYPED_TEST(bTBitFieldTest, BadStreamsLeaveTheFieldAsItWas)
+TYPED_TEST(bTBitFieldTest, BadStreamsLeaveTheFieldAsItWasCursorsAreClamped)
 {
     TypeParam Good(40);
     Good.Enable(1);
@@ -333,16 +333,14 @@ TYPED_TEST(bTBitFieldTest, BadStreamsLeaveTheFieldAsItWas)
         EXPECT_TRUE(Field == Before);
         EXPECT_EQ(Recorder.GetAll(), strWarning);
     }
-}
 
-TYPED_TEST(bTBitFieldTest, ReadCursorIsClampedAndCountRecounted)
-{
+    // The read cursor is clamped and the count recounted.
     struct
     {
         uint32_t m_u32Cursor;
         int m_iNextEnabled;
-    } const arrCases[] = {{1000, -1}, {0xFFFFFFFFu, 0}, {3, 4}};
-    for (auto const & Case : arrCases)
+    } const arrCursors[] = {{1000, -1}, {0xFFFFFFFFu, 0}, {3, 4}};
+    for (auto const & Case : arrCursors)
     {
         SCOPED_TRACE(Case.m_u32Cursor);
         std::vector<uint32_t> arrWords = {2, 0x11u, 0u, 40, 99, Case.m_u32Cursor}; // 99: a wrong stored count
@@ -355,3 +353,4 @@ TYPED_TEST(bTBitFieldTest, ReadCursorIsClampedAndCountRecounted)
         EXPECT_EQ(Field.GetNextEnabled(), Case.m_iNextEnabled);
     }
 }
+

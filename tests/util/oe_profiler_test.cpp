@@ -121,7 +121,7 @@ TEST_F(bCProfilerTest, NestedAndRecursiveRegions)
     EXPECT_FLOAT_EQ(Node.GetTotalTime(), 1.0f);
 }
 
-TEST_F(bCProfilerTest, IteratorWalksStaysInsideTheTreeAndSearches)
+TEST_F(bCProfilerTest, IteratorWalksSearchesAndSendsOneLinePerChild)
 {
     Run({"Walk", "X", "0.1", ")", "Y", "0.1", ")", ")"});
     bCProfileIterator * pIterator = bCProfileManager::CreateIterator();
@@ -162,10 +162,8 @@ TEST_F(bCProfilerTest, IteratorWalksStaysInsideTheTreeAndSearches)
             EXPECT_EQ(Iterator.GetCurrentName(), Case.m_pcName);
         }
     }
-}
 
-TEST_F(bCProfilerTest, IterChildsSendsOneLinePerChildDescending)
-{
+    // IterChilds sends one line per child, descending.
     Run({"Lines", "Other", "1", ")", "Outer", "Inner", "0.25", ")", "0.25", ")", ")"}); // descends into Outer
     bCProfileIterator Iterator(FindChild(&bCProfileManager::AccessRoot(), "Lines"));
     bCMessageRecorder Recorder;
@@ -176,6 +174,7 @@ TEST_F(bCProfilerTest, IterChildsSendsOneLinePerChildDescending)
     EXPECT_TRUE(Iterator.IsDone());
     EXPECT_EQ(Iterator.GetCurrentParentName(), "Inner");
 }
+
 
 TEST_F(bCProfilerTest, DisabledProfilingResetAndFoldedStacks)
 {

@@ -45,7 +45,7 @@ namespace
     }
 } // namespace
 
-TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
+TEST(bCAccessorProperty, ConvertsEveryValueTypeRefusesObjectBasesAndNeedsAnObject)
 {
     CheckConversions({
         {"String", "a text", 7, "a text", true}, // the operand does not matter for texts
@@ -82,10 +82,8 @@ TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
         {"Colour", "7 : Blue", 0, "7 : ", true}, // the number decides, not the name
         {"PlainContainer", "2", 0, "", false}, // no enumeration table: no text
     });
-}
 
-TEST(bCAccessorProperty, RefusesObjectBaseValuesAndConvertsNothingWithoutAnObject)
-{
+    // Object-base values are refused.
     bCAccessorCreator Object("bCAccAllTypes");
     bCAccessorProperty Property = bCAccessorProperty(Object)["ObjectBase"];
     ASSERT_EQ(Property.GetPropertyValueDetailType(), bEPropertyTypeDetail_ObjectBase);
@@ -136,3 +134,4 @@ TEST(bCAccessorProperty, RefusesObjectBaseValuesAndConvertsNothingWithoutAnObjec
     NoEnum.SetValue(2);
     EXPECT_EQ(static_cast<bEAccColour>(pNative->m_PlainContainer), static_cast<bEAccColour>(0));
 }
+

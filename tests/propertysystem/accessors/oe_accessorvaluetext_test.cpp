@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-TEST(bCAccessorValueText, DetailTypeByValueTypeName)
+TEST(bCAccessorValueText, DetailTypesFloatTextsAndIntegerLimits)
 {
     struct bSRow
     {
@@ -32,11 +32,9 @@ TEST(bCAccessorValueText, DetailTypeByValueTypeName)
         SCOPED_TRACE(Row.m_pcName);
         EXPECT_EQ(bCAccessorValueText::GetDetailType(Row.m_pcName), Row.m_iDetail);
     }
-}
 
-TEST(bCAccessorValueText, TextToFloatsByOperand)
-{
-    struct bSRow
+    // Text to floats, by operand.
+    struct bSFloatRow
     {
         char const * m_pcText;
         int m_iOperand;
@@ -44,7 +42,7 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
         bool m_bResult;
         std::vector<float> m_arrExpected; // from the start values 10, 20, 30
     };
-    std::vector<bSRow> const arrRows = {
+    std::vector<bSFloatRow> const arrFloatRows = {
         {"{ 1, 2, 3 }", 2, true, true, {9, 18, 27}},
         {"{ 1, 2, 3 }", 2, false, false, {10, 20, 30}},
         {"{ 1, 2, 3 }", -1, true, false, {10, 20, 30}},
@@ -54,7 +52,7 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
         {"} {1}", 0, false, false, {10, 20, 30}},
         {"{ 1, 2, 3", 0, false, false, {10, 20, 30}}, // no closing brace
     };
-    for (bSRow const & Row : arrRows)
+    for (bSFloatRow const & Row : arrFloatRows)
     {
         SCOPED_TRACE(std::string(Row.m_pcText) + " operand " + std::to_string(Row.m_iOperand));
         float arrValues[3] = {10, 20, 30};
@@ -62,16 +60,14 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
                   Row.m_bResult);
         EXPECT_EQ(std::vector<float>(arrValues, arrValues + 3), Row.m_arrExpected);
     }
-}
 
-TEST(bCAccessorValueText, CombineIntegersAtTheirLimits)
-{
+    // Integers combined at their limits.
     auto Apply = [](auto a_Value, auto a_Number, int a_iOperand) {
         bool const bChanged = bCAccessorValueText::Combine(a_Value, a_Number, a_iOperand);
         return std::pair<long long, bool>(static_cast<long long>(a_Value), bChanged);
     };
-    using bSRow = std::pair<std::pair<long long, bool>, std::pair<long long, bool>>; // result, expected
-    std::vector<bSRow> const arrRows = {
+    using bSCombined = std::pair<std::pair<long long, bool>, std::pair<long long, bool>>; // result, expected
+    std::vector<bSCombined> const arrCombined = {
         {Apply(-7, 2, 4), {-3, true}}, // truncates toward zero
         {Apply(7, 0, 4), {7, false}},  // division by zero keeps the value
         {Apply(INT_MIN, -1, 4), {INT_MIN, true}}, // wraps instead of trapping
@@ -80,9 +76,11 @@ TEST(bCAccessorValueText, CombineIntegersAtTheirLimits)
         {Apply(LLONG_MIN, -1LL, 4), {LLONG_MIN, true}},
         {Apply(5LL, 0LL, 4), {5, false}},
     };
-    for (size_t i = 0; i < arrRows.size(); ++i)
+    for (size_t i = 0; i < arrCombined.size(); ++i)
     {
         SCOPED_TRACE(i);
-        EXPECT_EQ(arrRows[i].first, arrRows[i].second);
+        EXPECT_EQ(arrCombined[i].first, arrCombined[i].second);
     }
 }
+
+
