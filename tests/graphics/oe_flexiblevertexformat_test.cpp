@@ -52,6 +52,7 @@ TEST(bCFlexibleVertexFormat, SizesOffsetsAndEditsOfTheCode)
             iSetAt += 4 * c.arrCoords[iSet];
         }
         EXPECT_EQ(Format.GetTextureCoordCount(8), 0);
+        EXPECT_EQ(Format.HasXYZ(), (c.uCode & 0xE) != 0);
         EXPECT_EQ(Format.HasWeight(c.iWeights - 1), c.iWeights > 0);
         EXPECT_FALSE(Format.HasWeight(c.iWeights));
         EXPECT_FALSE(Format.HasWeight(-1));

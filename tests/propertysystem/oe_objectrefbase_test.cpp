@@ -11,21 +11,10 @@ namespace
 {
     uint32_t const kCreated = 0x80000000u;
 
-    // Records the references taken through the virtual table and its copies.
+    // Records its copies.
     class bCObservedObject : public bCCountedObject
     {
     public:
-        bool IsVirtualReferencingEnabled() const override { return m_bVirtualReferencing; }
-        unsigned long AddReference() override
-        {
-            m_arrCalls.push_back("add");
-            return bCObjectRefBase::AddReference();
-        }
-        unsigned long ReleaseReference() override
-        {
-            m_arrCalls.push_back("release");
-            return bCObjectRefBase::ReleaseReference();
-        }
         bEResult CopyFrom(bCObjectBase const & a_Source) override
         {
             m_arrCalls.push_back(&a_Source == this ? "copy self" : "copy");
@@ -33,11 +22,10 @@ namespace
         }
 
         std::vector<std::string> m_arrCalls;
-        bool m_bVirtualReferencing = true;
     };
 } // namespace
 
-TEST(bCObjectRefBase, CreatedFlagCountWrapLastReleaseCopiesAndVirtualReferences)
+TEST(bCObjectRefBase, CreatedFlagCountWrapLastReleaseAndCopies)
 {
     bCCountedObject Object;
     EXPECT_EQ(AccessReferenceWord(Object), 1u); // one reference, not created
@@ -100,16 +88,5 @@ TEST(bCObjectRefBase, CreatedFlagCountWrapLastReleaseCopiesAndVirtualReferences)
     EXPECT_EQ(AccessReferenceWord(Target), 0u);
     AccessReferenceWord(Target) = 1;
 
-    // Virtual references use the overrides only when enabled.
-    bCObservedObject Observed;
-    EXPECT_EQ(Observed.AddVirtualReference(), 2ul);
-    EXPECT_EQ(Observed.ReleaseVirtualReference(), 1ul);
-    EXPECT_EQ(Observed.m_arrCalls, std::vector<std::string>({"add", "release"}));
-
-    Observed.m_arrCalls.clear();
-    Observed.m_bVirtualReferencing = false;
-    EXPECT_EQ(Observed.AddVirtualReference(), 2ul);
-    EXPECT_EQ(Observed.ReleaseVirtualReference(), 1ul);
-    EXPECT_TRUE(Observed.m_arrCalls.empty());
 }
 

@@ -40,22 +40,7 @@ OE_PROPERTY(bCDoor, m_strKey, "Key")
 OE_PROPERTY(bCDoor, m_bLocked, "Locked")
 OE_PROPERTY_OBJECT(bCDoor)
 
-#include "propertysystem/oe_propertybytes.h"
-
-namespace
-{
-    // An object whose only record is a double property.
-    std::string DoubleObject(char const * a_pcName, double a_dValue)
-    {
-        bCBytes Data;
-        Data.U16(30).U32(1).Str(a_pcName).Str("double").U16(30).U32(8);
-        std::string const strValue(reinterpret_cast<char const *>(&a_dValue), 8);
-        return bCBytes().U16(83).U32(static_cast<uint32_t>(Data.Get().size() + 8 + 2)).Get() + Data.Get() + strValue +
-               bCBytes().U16(1).Get();
-    }
-} // namespace
-
-TEST(bCPropertyObjectTypeBase, RegistrationPrivateMembersOrderAndByHand)
+TEST(bCPropertyObjectTypeBase, RegistrationPrivateMembersAndOrder)
 {
     bCPropertyObjectTypeBase * pDoor = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDoor");
     ASSERT_NE(pDoor, nullptr);
@@ -90,30 +75,4 @@ TEST(bCPropertyObjectTypeBase, RegistrationPrivateMembersOrderAndByHand)
     EXPECT_TRUE(pType->UnregisterPropertyTemplate(pFlag)); // the original order again
     EXPECT_TRUE(pType->RegisterPropertyTemplate(pFlag));
     EXPECT_EQ(pType->GetPropertyType(0), pLeaf);
-
-    // A class declared without the macros.
-    bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestByHand");
-    ASSERT_NE(pObject, nullptr);
-    EXPECT_STREQ(pObject->GetBaseClassName().GetText(), "bCObjectRefBase");
-    bCMemoryStream Stream;
-    pObject->Write(Stream);
-    EXPECT_EQ(GetContent(Stream), DoubleObject("Value", 2.5));
-    pObject->ReleaseReference();
 }
-
-// Registration keeps the order of the source file; registering twice and copies are refused.
-
-// Declared by hand, without the macros: a static property type built from
-// (offset, name, kind) and a root object.
-class bCTestByHand : public bCObjectRefBase
-{
-public:
-    double m_dValue = 2.5;
-};
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Winvalid-offsetof"
-static bTPropertyType<bCTestByHand, double> s_ByHandValue(offsetof(bCTestByHand, m_dValue), "Value",
-                                                          bEPropertyType_Normal);
-#pragma GCC diagnostic pop
-static bTPropertyObject<bCTestByHand, bCObjectRefBase> s_ByHandRoot(bTPropertyObject<bCTestByHand, bCObjectRefBase>::ms_Root);
-

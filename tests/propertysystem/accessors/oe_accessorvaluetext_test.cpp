@@ -1,7 +1,7 @@
 // The value texts below the accessors. Every value type's text and every operand are checked through
 // the accessors (oe_accessorconversion_test.cpp, oe_accessormathtypes_test.cpp); here only what the
-// accessors' start values cannot reach: detail types by name, the float-list parser's edges and the
-// integer operations at their limits.
+// accessors' start values cannot reach: the float-list parser's edges and the integer operations at
+// their limits.
 
 #include <vellmark/propertysystem/accessors/oe_accessorvaluetext.h>
 
@@ -12,28 +12,8 @@
 #include <utility>
 #include <vector>
 
-TEST(bCAccessorValueText, DetailTypesFloatTextsAndIntegerLimits)
+TEST(bCAccessorValueText, FloatTextsAndIntegerLimits)
 {
-    struct bSRow
-    {
-        char const * m_pcName;
-        int m_iDetail;
-    };
-    std::vector<bSRow> const arrRows = {
-        {"bCString", 1},      {"BCSTRING", 1},     {"bcguid", 3},       {"bCVector", 4},  {"bCVector4", 5},
-        {"bCMatrix3", 7},     {"INT", 20},         {"bCVector2", 0},    {"bCStrin", 0},   {"bCStrings", 0},
-        {"", 0},              {"xbTPropertyObject", 12},
-        {"bTPropertyObject<class bCFoo,class bCObjectRefBase>", 12},
-        {"btpropertyobject<class bCFoo,class bCObjectRefBase>", 0},
-        {"bTPropertyContainer<enum bEFoo>", 21},  {"BTPROPERTYCONTAINER<enum bEFoo>", 0},
-    };
-    for (bSRow const & Row : arrRows)
-    {
-        SCOPED_TRACE(Row.m_pcName);
-        EXPECT_EQ(bCAccessorValueText::GetDetailType(Row.m_pcName), Row.m_iDetail);
-    }
-
-    // Text to floats, by operand.
     struct bSFloatRow
     {
         char const * m_pcText;
