@@ -198,6 +198,9 @@ TEST_F(CrashHandlerTest, RegisterTextStackWalkAndModules)
     ASSERT_EQ(GetLoadedModules(0, 512, arrLoaded, &uReal), 1);
     EXPECT_EQ(uReal, uCount);
     EXPECT_NE(std::find(arrLoaded, arrLoaded + uReal, hLibrary), arrLoaded + uReal);
+    char carrName[64]; // the base name starts after the last separator
+    EXPECT_GT(CHGetModuleBaseName(nullptr, hLibrary, carrName, sizeof(carrName)), 0ul);
+    EXPECT_EQ(std::string(carrName).rfind("libvellmark.so", 0), 0u) << carrName;
 
     OESetLastError(0);
     EXPECT_EQ(GetLoadedModules(0, 1, arrLoaded, &uReal), 0);
