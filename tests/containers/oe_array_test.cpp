@@ -49,7 +49,7 @@ namespace
     }
 } // namespace
 
-TEST(bTArrayBase, GrowthStepIsAnEighthBetweenFourAndAThousandTwentyFour)
+TEST(bTObjArray, GrowthStepAddInsertAndRemove)
 {
     int const arrCases[][4] = {
         {0, 1, 0, 5},    {40, 41, 0, 46}, {8192, 8193, 0, 9217}, {8200, 8201, 0, 9225},
@@ -58,17 +58,15 @@ TEST(bTArrayBase, GrowthStepIsAnEighthBetweenFourAndAThousandTwentyFour)
     for (auto const & c : arrCases)
         EXPECT_EQ(bTArrayBase<int>::GetGrownCapacity(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
 
-    bTValArray<double> arrValues;
+    bTValArray<double> arrReserved;
     int const arrReserves[][3] = {{10, 0, 14}, {20, 100, 120}};
     for (auto const & c : arrReserves)
     {
-        arrValues.Reserve(c[0], c[1]);
-        EXPECT_EQ(arrValues.GetCapacity(), c[2]) << c[0];
+        arrReserved.Reserve(c[0], c[1]);
+        EXPECT_EQ(arrReserved.GetCapacity(), c[2]) << c[0];
     }
-}
 
-TEST(bTObjArray, AddInsertAndRemoveKeepOrDisturbOrder)
-{
+    // Add, insert and remove keep or disturb the order.
     bTObjArray<bCString> arrTexts;
     for (char const * pcText : {"b", "c", "d", "e", "f"})
         arrTexts.Add(bCString(pcText));
@@ -94,6 +92,7 @@ TEST(bTObjArray, AddInsertAndRemoveKeepOrDisturbOrder)
     EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{0}));
     EXPECT_EQ(arrValues.GetCapacity(), 10); // removal never shrinks the storage
 }
+
 
 TEST(bTObjArray, SlotsPastTheCountHoldDefaultObjects)
 {
@@ -121,7 +120,7 @@ TEST(bTObjArray, SlotsPastTheCountHoldDefaultObjects)
     EXPECT_EQ(arrTexts.GetArray(), nullptr);
 }
 
-TEST(bTObjArray, CopySetsTheCountAndAssignsElements)
+TEST(bTObjArray, CopyValueAndAutoPointerArrays)
 {
     bTObjArray<bCString> arrSource;
     for (char const * pcText : {"x", "y", "z"})
@@ -137,10 +136,8 @@ TEST(bTObjArray, CopySetsTheCountAndAssignsElements)
     arrDest = arrSame;
     EXPECT_EQ(arrDest.GetCount(), 3);
     EXPECT_EQ(bTObjArray<bCString>(arrSource).GetCapacity(), 7);
-}
 
-TEST(bTValArray, NewTrailingElementsAreZero)
-{
+    // Value arrays: new trailing elements are zero.
     bTValArray<int> arrValues;
     arrValues.Add(5);
     arrValues.Add(6);
@@ -150,10 +147,8 @@ TEST(bTValArray, NewTrailingElementsAreZero)
     EXPECT_EQ(ValuesOf(arrValues), (std::vector<int>{5, 0, 0, 0}));
     EXPECT_FALSE(arrValues.SetCount(-1));
     EXPECT_EQ(arrValues.IndexOf(0), 1);
-}
 
-TEST(bTAutoPtrArray, DeletesPointeesOnRemovalAndDestruction)
-{
+    // Auto-pointer arrays delete their pointees on removal and destruction.
     SOwned::ms_iDeleted = 0;
     {
         bTAutoPtrArray<SOwned *> arrOwned;

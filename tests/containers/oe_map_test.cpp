@@ -1,6 +1,6 @@
 #include <vellmark/containers/oe_map.h>
 
-#include <vellmark/kernel/oe_memorystream.h>
+#include "kernel/oe_stream_testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -38,9 +38,7 @@ namespace
         bCMemoryStream Stream;
         unsigned long const uWritten = a_mapSource.Write(Stream);
         EXPECT_EQ(uWritten, static_cast<unsigned long>(Stream.GetSize()));
-        Stream.SetPosition(0, bEStreamSeekMode_Begin);
-        auto const * pBytes = static_cast<unsigned char const *>(Stream.GetBuffer(uWritten));
-        return std::vector<unsigned char>(pBytes, pBytes + Stream.GetSize());
+        return GetBytes(Stream);
     }
 
     // Reads the first a_uSize bytes into the map; where the reading stopped.
@@ -48,15 +46,13 @@ namespace
     long long ReadInto(TMap & a_mapTarget, std::vector<unsigned char> const & a_arrBytes, bool a_bRead, size_t a_uSize)
     {
         bCMemoryStream Stream;
-        if (a_uSize)
-            Stream.Write(a_arrBytes.data(), static_cast<unsigned long>(a_uSize));
-        Stream.SetPosition(0, bEStreamSeekMode_Begin);
+        Fill(Stream, CBytes(a_arrBytes.begin(), a_arrBytes.begin() + static_cast<long>(a_uSize)));
         EXPECT_EQ(a_mapTarget.Read(Stream), a_bRead) << a_uSize;
         return Stream.GetPosition();
     }
 } // namespace
 
-TEST(bTStringValMap, FortyThreeBucketsNewestKeyFirstAndNoRehash)
+TEST(bTStringValMap, FortyThreeBucketsNoRehashAccessAndRemoval)
 {
     bTStringValMap<long> mapValues;
     EXPECT_TRUE(mapValues.BeginIterator() == mapValues.EndIterator());
@@ -76,11 +72,9 @@ TEST(bTStringValMap, FortyThreeBucketsNewestKeyFirstAndNoRehash)
         mapValues.SetAt(bCString::GetFormattedString("key%ld", l), l);
     EXPECT_EQ(mapValues.GetBucketCount(), 43);
     EXPECT_EQ(*mapValues.Find(bCString("key999")), 999);
-}
 
-TEST(bTStringValMap, AccessInsertsOnceAndRemoveUnlinksAnywhere)
-{
-    bTStringValMap<long> mapValues;
+    // Access inserts once; removal unlinks anywhere.
+    mapValues.Clear();
     EXPECT_EQ(mapValues[bCString("n")], 0);
     mapValues[bCString("n")] += 5;
     mapValues.AccessAt(bCString("n")) += 1;
@@ -98,7 +92,8 @@ TEST(bTStringValMap, AccessInsertsOnceAndRemoveUnlinksAnywhere)
     EXPECT_EQ(*mapValues.Find(bCString("b")), 2);
 }
 
-TEST(bTStringValMap, ClearGoesBackToFortyThreeBucketsAndCopyReversesChains)
+
+TEST(bTStringValMap, ClearGoesBackToFortyThreeBucketsCopyReversesChainsObjectMapsHoldCopies)
 {
     bTStringValMap<long> mapValues;
     mapValues.Create(109);
@@ -124,10 +119,8 @@ TEST(bTStringValMap, ClearGoesBackToFortyThreeBucketsAndCopyReversesChains)
     EXPECT_EQ(mapValues.Find(bCString("a")), nullptr);
     mapValues.SetAt(bCString("a"), 1);
     EXPECT_EQ(mapValues.GetBucketCount(), 43);
-}
 
-TEST(bTStringObjMap, HoldsObjectsAndPointerMapsDoNotOwn)
-{
+    // Object maps hold copies; pointer maps do not own.
     bTStringObjMap<bCString> mapTexts;
     bCString strValue("value");
     mapTexts.SetAt(bCString("key"), strValue);
@@ -161,7 +154,7 @@ TEST(bTStringObjMap, WritesVersionCountAndPairsInIterationOrder)
     EXPECT_EQ(*mapRead.Find(bCString("k")), -2);
 }
 
-TEST(bTStringObjMap, ReadRestoresWhatWasWritten)
+TEST(bTStringObjMap, ReadRestoresWhatWasWrittenAndKeepsWhatItReadBeforeTheEnd)
 {
     bTStringObjMap<bCString> mapSource;
     for (int i = 0; i < 20; ++i)
@@ -179,10 +172,8 @@ TEST(bTStringObjMap, ReadRestoresWhatWasWritten)
         ASSERT_NE(pValue, nullptr) << It.GetKey().GetText();
         EXPECT_TRUE(*pValue == It.GetValue());
     }
-}
 
-TEST(bTStringObjMap, ReadKeepsWhatItReadBeforeTheEndAndIgnoresTheVersion)
-{
+    // Cut short, reading keeps what it read before the end; the version is ignored.
     std::vector<unsigned char> const arrFull = Bytes({1, 2, 0, 0, 0, 1, 0, '6', 0, 0, 1, 0, 'a', 2, 0, 'x', 'y'});
     for (size_t uSize = 0; uSize < arrFull.size(); ++uSize)
     {

@@ -23,7 +23,7 @@ namespace
     }
 } // namespace
 
-TEST(bTSmallArray, FieldsAreCapacityCountAndPointer)
+TEST(bTSmallArray, FieldsGrowthAndTheLimit)
 {
     static_assert(sizeof(bTSmallArray<float>) == 4 + sizeof(void *) + (sizeof(void *) - 4));
     bTSmallArray<float> arrValues;
@@ -32,29 +32,24 @@ TEST(bTSmallArray, FieldsAreCapacityCountAndPointer)
     std::memcpy(arrFields, &arrValues, sizeof(arrFields));
     EXPECT_EQ(arrFields[0], 4); // capacity first
     EXPECT_EQ(arrFields[1], 1); // then the count
-}
 
-TEST(bTSmallArray, GrowsByFourThenSixteenThenAQuarterBelowSixtyFiveThousandFiveHundredThirtySix)
-{
-    bTSmallArray<float> arrValues;
+    // Grows by four, then sixteen, then a quarter below 65536.
+    bTSmallArray<float> arrGrown;
     std::vector<int> arrCapacities;
     for (int i = 0; i < 200; ++i)
     {
-        arrValues.Add(static_cast<float>(i));
-        if (arrCapacities.empty() || arrCapacities.back() != arrValues.GetCapacity())
-            arrCapacities.push_back(arrValues.GetCapacity());
+        arrGrown.Add(static_cast<float>(i));
+        if (arrCapacities.empty() || arrCapacities.back() != arrGrown.GetCapacity())
+            arrCapacities.push_back(arrGrown.GetCapacity());
     }
     EXPECT_EQ(arrCapacities, (std::vector<int>{4, 8, 12, 28, 44, 60, 76, 95, 118, 147, 183, 228}));
     for (int i = 0; i < 200; ++i)
-        ASSERT_EQ(arrValues[i], static_cast<float>(i));
+        ASSERT_EQ(arrGrown[i], static_cast<float>(i));
     EXPECT_EQ(bTSmallArray<int>::GetGrownCapacity(52428), 65535);
     EXPECT_EQ(bTSmallArray<int>::GetGrownCapacity(52429), 65534);
     EXPECT_EQ(bTSmallArray<int>::GetGrownCapacity(65534), 65534);
-}
 
-// From empty the capacity ends at 65534; from exactly 52428 the next append grows by a quarter to 65535.
-TEST(bTSmallArray, RefusesTheAppendPastTheLimitWithAWarningWhateverTheCapacity)
-{
+    // From empty the capacity ends at 65534; from exactly 52428 the next append grows by a quarter to 65535.
     for (int iStart : {0, 52428})
     {
         SCOPED_TRACE(iStart);
@@ -72,7 +67,7 @@ TEST(bTSmallArray, RefusesTheAppendPastTheLimitWithAWarningWhateverTheCapacity)
     }
 }
 
-TEST(bTSmallArray, ConstructsAndDestroysItsElements)
+TEST(bTSmallArray, ConstructsDestroysAndRemovesElements)
 {
     bTSmallArray<bCString> arrTexts;
     bCString strShared("shared");
@@ -91,10 +86,8 @@ TEST(bTSmallArray, ConstructsAndDestroysItsElements)
     arrTexts.Destroy();
     EXPECT_EQ(strShared.GetRefCount(), 1);
     EXPECT_EQ(arrTexts.GetCapacity(), 0);
-}
 
-TEST(bTSmallArray, RemovalFormsKeepOrDisturbOrder)
-{
+    // Removal forms keep or disturb the order.
     bTSmallArray<int> arrValues;
     for (int i = 0; i < 6; ++i)
         arrValues.Add(i);

@@ -54,16 +54,14 @@ namespace
     }
 } // namespace
 
-TEST(g_ArraySortDefaultCompare, ComparesTheFirstUnsignedWord)
+TEST(g_ArrayInsertionSort, StableAscendingAndQuicksortForLargeElementsOrPastTheSwapLimit)
 {
     uint32_t const Small[2] = {1, 99}, Large[2] = {0x80000000u, 0}, Same[2] = {1, 0};
     EXPECT_EQ(g_ArraySortDefaultCompare(Small, Large), -1);
     EXPECT_EQ(g_ArraySortDefaultCompare(Large, Small), 1); // unsigned: the high bit is large
     EXPECT_EQ(g_ArraySortDefaultCompare(Small, Same), 0);  // the rest of the element is ignored
-}
 
-TEST(g_ArrayInsertionSort, StableAscendingComparingNeighboursOnly)
-{
+    // The sort: stable, ascending, comparing neighbours only.
     std::vector<uint32_t> arrOrigins;
     EXPECT_EQ(Sort<8>({5, 3, 5, 1, 3, 9, 0, 5, 1}, false, &arrOrigins),
               (std::vector<uint32_t>{0, 1, 1, 3, 3, 5, 5, 5, 9}));
@@ -74,10 +72,8 @@ TEST(g_ArrayInsertionSort, StableAscendingComparingNeighboursOnly)
     Sort<8>({7, 7}, true, &arrOrigins);
     EXPECT_EQ(arrOrigins, (std::vector<uint32_t>{0, 1}));
     EXPECT_EQ(g_Log.m_iCalls, 1);
-}
 
-TEST(g_ArrayInsertionSort, ElementsLargerThanTwentyFourBytesAlwaysUseQuicksort)
-{
+    // Elements larger than 24 bytes always use quicksort.
     std::vector<uint32_t> arrKeys(30), arrSorted(30);
     std::iota(arrSorted.begin(), arrSorted.end(), 0u);
     EXPECT_EQ(Sort<24>(arrSorted, false), arrSorted); // sorted already: only neighbours asked
@@ -87,12 +83,8 @@ TEST(g_ArrayInsertionSort, ElementsLargerThanTwentyFourBytesAlwaysUseQuicksort)
         arrKeys[u] = (u * 7) % 30;
     EXPECT_EQ(Sort<32>(arrKeys, false), arrSorted);
     EXPECT_FALSE(g_Log.m_bInsertionOnly);
-}
 
-// Reversed input of n elements needs n(n-1)/2 swaps. Twelve pass the threshold of 60 at the last element (66)
-// and go to quicksort when the swaps are limited; eleven reach exactly 55, which is not past it.
-TEST(g_ArrayInsertionSort, SwapLimitHandsReversedInputToQuicksort)
-{
+    // Reversed input of n elements needs n(n-1)/2 swaps: twelve pass the threshold of 60 (66), eleven reach 55.
     struct
     {
         uint32_t m_uCount;
@@ -110,10 +102,8 @@ TEST(g_ArrayInsertionSort, SwapLimitHandsReversedInputToQuicksort)
         int const iPairs = static_cast<int>(Case.m_uCount * (Case.m_uCount - 1) / 2);
         EXPECT_TRUE(!Case.m_bInsertionOnly || g_Log.m_iCalls == iPairs); // each pair once, each a swap
     }
-}
 
-TEST(g_ArrayInsertionSort, SortsOddElementSizes)
-{
+    // Three-byte elements compared by their first byte, swapped through the buffer.
     // Three-byte elements compared by their first byte, swapped through the buffer.
     unsigned char arrBytes[] = {3, 'c', 'c', 1, 'a', 'a', 2, 'b', 'b', 1, 'z', 'z'};
     auto const funcCompare = [](void const * a, void const * b) {
@@ -123,3 +113,4 @@ TEST(g_ArrayInsertionSort, SortsOddElementSizes)
     unsigned char const arrExpected[] = {1, 'a', 'a', 1, 'z', 'z', 2, 'b', 'b', 3, 'c', 'c'};
     EXPECT_EQ(0, std::memcmp(arrBytes, arrExpected, sizeof(arrBytes)));
 }
+

@@ -49,16 +49,14 @@ namespace
     };
 } // namespace
 
-TEST_F(DiagAssertTest, SetOptionsRefusesZeroAndReturnsTheOldOptions)
+TEST_F(DiagAssertTest, OptionsTheClientBufferTheBoxAnswerAndDiagOutput)
 {
     unsigned long const uOld = SetDiagAssertOptions(DA_SHOWODS);
     EXPECT_EQ(uOld, 3ul);
     EXPECT_EQ(SetDiagAssertOptions(0), 0ul);
     EXPECT_EQ(SetDiagAssertOptions(uOld), static_cast<unsigned long>(DA_SHOWODS));
-}
 
-TEST_F(DiagAssertTest, OptionsSixShowNoBoxAndLeaveHeaderAndStackInTheClientBuffer)
-{
+    // Options 6 show no box and leave header and stack in the client buffer.
     OESetLastError(1234);
     EXPECT_EQ(DiagAssert(6, "OEFalse == (NULL != a_pSource)", "kernel/oe_string", 42), 0);
     EXPECT_EQ(g_Box.m_iCalls, 0);
@@ -71,10 +69,8 @@ TEST_F(DiagAssertTest, OptionsSixShowNoBoxAndLeaveHeaderAndStackInTheClientBuffe
         << strText;
     // The stack begins at the caller of the assertion: this test's module.
     EXPECT_NE(strText.find("_Test::TestBody + "), std::string::npos) << strText;
-}
 
-TEST_F(DiagAssertTest, OptionEightLeavesOutTheHeaderAndNoBufferGetsNothing)
-{
+    // Option 8 leaves out the header; without a buffer nothing is kept.
     EXPECT_EQ(DiagAssert(DA_STACKTRACEONLY, "x", "y", 1), 0);
     EXPECT_EQ(std::string(m_carrBuffer).rfind("0x", 0), 0u) << m_carrBuffer;
     EXPECT_EQ(std::string(m_carrBuffer).find("Debug Assertion Failed!"), std::string::npos);
@@ -82,10 +78,9 @@ TEST_F(DiagAssertTest, OptionEightLeavesOutTheHeaderAndNoBufferGetsNothing)
     std::memset(m_carrBuffer, 0, sizeof(m_carrBuffer));
     DiagAssert(DA_SHOWODS, "a", "b", 1);
     EXPECT_EQ(m_carrBuffer[0], 0);
-}
 
-TEST_F(DiagAssertTest, TheBoxAnswerDecidesWhetherToStop)
-{
+    // The box answer decides whether to stop.
+    SetMessageBuffer(m_carrBuffer);
     EXPECT_EQ(DiagAssert(DA_USEDEFAULTS, "a == b", "file.cpp", 7), 0); // the defaults show the box
     EXPECT_EQ(g_Box.m_iCalls, 1);
     EXPECT_EQ(g_Box.m_strCaption, "ASSERTION FAILURE...");
@@ -93,19 +88,15 @@ TEST_F(DiagAssertTest, TheBoxAnswerDecidesWhetherToStop)
     EXPECT_EQ(g_Box.m_strText, m_carrBuffer);
     g_Box.m_iAnswer = IDRETRY;
     EXPECT_NE(DiagAssert(DA_SHOWMSGBOX, "a == b", "file.cpp", 7), 0);
-}
 
-TEST_F(DiagAssertTest, NullAndOverlongTextsAreCutToTheBuffer)
-{
+    // Null and overlong texts are cut to the buffer.
     EXPECT_EQ(DiagAssert(DA_SHOWODS, nullptr, nullptr, 0), 0);
     EXPECT_NE(std::string(m_carrBuffer).find("File : (null)\nLine : 0\nExpression : (null)\n"), std::string::npos);
     std::string const strLong(10000, 'x');
     EXPECT_EQ(DiagAssert(DA_SHOWODS | DA_SHOWSTACKTRACE, strLong.c_str(), strLong.c_str(), 1), 0);
     EXPECT_EQ(std::strlen(m_carrBuffer), 4095u);
-}
 
-TEST(DiagOutput, CutsAtItsBufferAndKeepsTheLastError)
-{
+    // DiagOutput cuts at its buffer and keeps the last error.
     OESetLastError(87);
     ::testing::internal::CaptureStderr();
     DiagOutput("%s|%d", std::string(2000, 'y').c_str(), 5);
@@ -114,6 +105,7 @@ TEST(DiagOutput, CutsAtItsBufferAndKeepsTheLastError)
     EXPECT_EQ(OEGetLastError(), 87ul);
     EXPECT_EQ(AddDiagAssertModule(nullptr), 1);
 }
+
 
 TEST(DiagAssertDeathTest, StopAnswerEndsTheProcessWithMinusOneAndIgnoreRunsOn)
 {

@@ -36,7 +36,7 @@ namespace
     }
 } // namespace
 
-TEST(bCByteAlphaColor, EveryFormatRoundTheCircle)
+TEST(bCByteAlphaColor, EveryFormatLayoutsAndUnknownFormats)
 {
     bCByteAlphaColor const arrColors[] = {
         {255, 255, 255, 255}, {0, 0, 0, 0}, {200, 100, 50, 129}, {7, 131, 66, 127},
@@ -62,10 +62,8 @@ TEST(bCByteAlphaColor, EveryFormatRoundTheCircle)
             EXPECT_EQ(std::memcmp(arrPixel, arrAgain, 6), 0);
         }
     }
-}
 
-TEST(bCByteAlphaColor, PixelWordsAreLittleEndianInTheirLayout)
-{
+    // Pixel words are little-endian in their layout.
     bCByteAlphaColor const Color(0x12, 0x34, 0x56, 0x78);
     EXPECT_EQ(Color.GetColor_RGBA_8888(), 0x12345678ul);
     EXPECT_EQ(Color.GetColor_ARGB_8888(), 0x78123456ul);
@@ -75,24 +73,17 @@ TEST(bCByteAlphaColor, PixelWordsAreLittleEndianInTheirLayout)
     EXPECT_EQ(Pixel(Color, bEPixelFormat_RGBA_8888), (std::vector<unsigned char>{0x78, 0x56, 0x34, 0x12}));
     EXPECT_EQ(Pixel(Color, bEPixelFormat_ARGB_8888), (std::vector<unsigned char>{0x56, 0x34, 0x12, 0x78}));
     EXPECT_EQ(Pixel(Color, bEPixelFormat_RGB_888), (std::vector<unsigned char>{0x12, 0x34, 0x56, 0xEE}));
+    bCByteAlphaColor KeepsAlpha(1, 1, 1, 99); // three-byte pixels keep alpha
+    KeepsAlpha.ReadPixel(bEPixelFormat_RGB_888, Pixel(Color, bEPixelFormat_RGB_888).data());
+    EXPECT_EQ(KeepsAlpha, bCByteAlphaColor(0x12, 0x34, 0x56, 99));
 
     bCByteAlphaColor HalfAlpha(5, 5, 5, 5);
     HalfAlpha.SetColor_ARGB_1555(0x8000);
     EXPECT_EQ(HalfAlpha, bCByteAlphaColor(0, 0, 0, 128));
     HalfAlpha.SetColor_ARGB_8888(0x78123456ul);
     EXPECT_EQ(HalfAlpha, Color);
-}
 
-TEST(bCByteAlphaColor, ThreeBytePixelsKeepAlpha)
-{
-    bCByteAlphaColor const Color(10, 20, 30, 40);
-    bCByteAlphaColor Back(1, 1, 1, 99);
-    Back.ReadPixel(bEPixelFormat_RGB_888, Pixel(Color, bEPixelFormat_RGB_888).data());
-    EXPECT_EQ(Back, bCByteAlphaColor(10, 20, 30, 99));
-}
-
-TEST(bCByteAlphaColor, UnknownFormatsReportAndChangeNothing)
-{
+    // Unknown formats report and change nothing.
     for (int iFormat : {0, 8, -1})
     {
         SCOPED_TRACE(iFormat);

@@ -26,7 +26,7 @@ namespace
     }
 } // namespace
 
-TEST(bCByteColor, NamedColorsInEveryClass)
+TEST(bCByteColor, NamedColorsPackersArithmeticAndConversions)
 {
     for (NamedCase const & c : kNamed)
     {
@@ -47,10 +47,8 @@ TEST(bCByteColor, NamedColorsInEveryClass)
         EXPECT_EQ(Hsv, bCFloatColorHSV(bCFloatColor(Byte)));
         EXPECT_EQ(Hsv.GetValue() == 0.0f, !bKnown || c.iColor == 0);
     }
-}
 
-TEST(bCByteColor, SixteenBitPackersKeepTopBits)
-{
+    // Sixteen-bit packers keep the top bits.
     struct Case
     {
         int iRed, iGreen, iBlue;
@@ -78,10 +76,8 @@ TEST(bCByteColor, SixteenBitPackersKeepTopBits)
     bCByteColor White;
     White.SetColor_RGB_555(0x8000); // the spare bit is ignored
     EXPECT_EQ(White, bCByteColor(0, 0, 0));
-}
 
-TEST(bCByteColor, WrappingSaturatingAndScaledArithmetic)
-{
+    // Wrapping, saturating and scaled arithmetic.
     bCByteColor const A(200, 10, 255);
     bCByteColor const B(100, 20, 1);
     EXPECT_EQ(A + B, bCByteColor(44, 30, 0));
@@ -104,10 +100,8 @@ TEST(bCByteColor, WrappingSaturatingAndScaledArithmetic)
     SatA.AddClamped(BA);
     EXPECT_EQ(SatA, bCByteAlphaColor(255, 0, 0, 255));
     EXPECT_NE(AA, bCByteAlphaColor(200, 0, 0, 251)) << "alpha takes part in equality";
-}
 
-TEST(bCByteColor, FloatConversionsTruncate)
-{
+    // Float conversions truncate.
     bCFloatColor const Float(1.0f, 0.5f, 0.999f);
     EXPECT_EQ(bCByteColor(Float), bCByteColor(255, 127, 254));
     bCFloatAlphaColor const FloatAlpha(0.0f, 0.25f, 1.0f, 0.5f);
@@ -116,13 +110,12 @@ TEST(bCByteColor, FloatConversionsTruncate)
     bCByteAlphaColor KeepsAlpha(1, 2, 3, 77);
     KeepsAlpha.SetColor(bCByteColor(9, 8, 7));
     EXPECT_EQ(KeepsAlpha, bCByteAlphaColor(9, 8, 7, 77));
-}
 
-TEST(bCByteColor, SetBlendReportsItIsNotImplemented)
-{
+    // SetBlend reports that it is not implemented.
     bCMessageRecorder Recorder;
     bCByteColor Color(1, 2, 3);
     Color.SetBlend(bCByteColor(9, 9, 9), bCByteColor(0, 0, 0), 1, 1);
     EXPECT_EQ(Color, bCByteColor(1, 2, 3));
     EXPECT_EQ(Recorder.GetAll(), "The method  bCByteColor::SetBlend was called, but has not yet been implemented!\n");
 }
+

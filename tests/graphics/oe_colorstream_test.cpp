@@ -1,7 +1,7 @@
 #include <vellmark/graphics/oe_bytealphacolor.h>
 #include <vellmark/graphics/oe_floatalphacolor.h>
 #include <vellmark/graphics/oe_floatcolorhsv.h>
-#include <vellmark/kernel/oe_memorystream.h>
+#include "kernel/oe_stream_testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,7 @@ namespace
     {
         bCMemoryStream Stream;
         a_Color >> Stream;
-        Stream.SetPosition(0, bEStreamSeekMode_Begin);
-        unsigned char const * pBytes =
-            static_cast<unsigned char const *>(Stream.GetBuffer(static_cast<unsigned long>(Stream.GetSize())));
-        return std::vector<unsigned char>(pBytes, pBytes + Stream.GetSize());
+        return GetBytes(Stream);
     }
 
     std::vector<unsigned char> FloatBytes(std::initializer_list<float> a_Values)
@@ -44,7 +41,7 @@ namespace
     };
 } // namespace
 
-TEST(bCColorStream, BytesOfEveryClassAndReadsBack)
+TEST(bCColorStream, BytesOfEveryClassReadBackAndCutAtEveryByte)
 {
     std::vector<StreamCase> const arrCases = {
         {"bCByteColor",
@@ -72,29 +69,21 @@ TEST(bCColorStream, BytesOfEveryClassAndReadsBack)
         std::vector<unsigned char> arrInput = c.arrBytes;
         std::memset(arrInput.data(), 0xA5, 4);
         bCMemoryStream Stream;
-        Stream.Write(arrInput.data(), static_cast<unsigned long>(arrInput.size()));
-        Stream.SetPosition(0, bEStreamSeekMode_Begin);
+        Fill(Stream, arrInput);
         std::unique_ptr<bCColorBase> pRead(c.funcMakeEmpty());
         EXPECT_EQ(&(*pRead << Stream), &Stream);
         EXPECT_EQ(Stream.GetPosition(), static_cast<long long>(arrInput.size()));
         EXPECT_EQ(Written(*pRead), c.arrBytes);
     }
-}
 
-// Cut at every byte: a float component is taken once its four bytes are there, a byte component
-// (and the byte form's alpha, a long) once its first byte is; nothing is read past the end.
-TEST(bCColorStream, CutsAtEveryByteKeepWhatTheyDidNotReach)
-{
     std::vector<unsigned char> const arrFloat = FloatBytes({0.5f, 0.25f, 0.125f, 2.0f});
     std::vector<unsigned char> const arrByte = {0, 0, 0, 0, 10, 20, 30, 0, 40, 0, 0, 0};
     for (size_t uCut = 0; uCut <= arrFloat.size(); ++uCut)
     {
         SCOPED_TRACE(uCut);
         bCMemoryStream FloatStream, ByteStream;
-        FloatStream.Write(arrFloat.data(), static_cast<unsigned long>(uCut));
-        ByteStream.Write(arrByte.data(), static_cast<unsigned long>(std::min(uCut, arrByte.size())));
-        FloatStream.SetPosition(0, bEStreamSeekMode_Begin);
-        ByteStream.SetPosition(0, bEStreamSeekMode_Begin);
+        Fill(FloatStream, CBytes(arrFloat.begin(), arrFloat.begin() + static_cast<long>(uCut)));
+        Fill(ByteStream, CBytes(arrByte.begin(), arrByte.begin() + static_cast<long>(std::min(uCut, arrByte.size()))));
         bCFloatAlphaColor FloatColor(-1.0f, -2.0f, -3.0f, -4.0f);
         FloatColor << FloatStream;
         EXPECT_EQ(FloatColor, bCFloatAlphaColor(uCut >= 8 ? 0.5f : -1.0f, uCut >= 12 ? 0.25f : -2.0f,

@@ -87,7 +87,7 @@ TEST(bCFlexibleVertexPtr, WritesEachElementWhereTheFormatPutsIt)
     EXPECT_EQ(Floats(Ptr.AccessTextureCoords3(1)), (std::vector<float>{4.0f, 5.0f, 6.0f}));
 }
 
-TEST(bCFlexibleVertexPtr, MovesByWholeVertices)
+TEST(bCFlexibleVertexPtr, MovesByWholeVerticesAndInvalidOnesNeitherReadNorWrite)
 {
     std::vector<uint8_t> arrBuffer(10 * 32, 0);
     bCFlexibleVertexPtr Begin;
@@ -109,11 +109,9 @@ TEST(bCFlexibleVertexPtr, MovesByWholeVertices)
     bCFlexibleVertexPtr OtherFormat(Begin);
     OtherFormat.SetFormat(0x012ul);
     EXPECT_NE(OtherFormat, Begin) << "same buffer, other format";
-}
 
-TEST(bCFlexibleVertexPtr, InvalidPointersNeitherReadNorWrite)
-{
-    std::vector<uint8_t> arrBuffer(32, 0xAB);
+    // Invalid pointers neither read nor write.
+    std::vector<uint8_t> arrGuard(32, 0xAB);
     struct Case
     {
         char const * pcWhat;
@@ -125,7 +123,7 @@ TEST(bCFlexibleVertexPtr, InvalidPointersNeitherReadNorWrite)
     {
         SCOPED_TRACE(c.pcWhat);
         bCFlexibleVertexPtr Ptr;
-        Ptr.AttachTo(bCFlexibleVertexFormat(c.uFormat), c.bBuffer ? arrBuffer.data() : nullptr);
+        Ptr.AttachTo(bCFlexibleVertexFormat(c.uFormat), c.bBuffer ? arrGuard.data() : nullptr);
         EXPECT_FALSE(Ptr.IsValid());
         Ptr.SetPosition(Make<bCVector>({1.0f, 2.0f, 3.0f}));
         Ptr.SetDiffuse(5);
@@ -135,14 +133,14 @@ TEST(bCFlexibleVertexPtr, InvalidPointersNeitherReadNorWrite)
         EXPECT_EQ(fX, -7.0f);
         EXPECT_EQ(Ptr.GetDiffuse(), 0ul);
     }
-    for (uint8_t u8Byte : arrBuffer)
+    for (uint8_t u8Byte : arrGuard)
         ASSERT_EQ(u8Byte, 0xAB);
 
     // A format without weights ignores SetAllWeights.
     bCFlexibleVertexPtr NoWeights;
-    NoWeights.AttachTo(bCFlexibleVertexFormat(0x002), arrBuffer.data());
+    NoWeights.AttachTo(bCFlexibleVertexFormat(0x002), arrGuard.data());
     EXPECT_TRUE(NoWeights.IsValid());
     NoWeights.SetAllWeights(1.0f);
-    for (uint8_t u8Byte : arrBuffer)
+    for (uint8_t u8Byte : arrGuard)
         ASSERT_EQ(u8Byte, 0xAB);
 }

@@ -45,10 +45,8 @@ TEST(bCFloatColorHSV, BothWaysAroundTheHueCircle)
     EXPECT_EQ(bCFloatColor(bCFloatColorHSV(0.3f, 0.7f, 0.0f)), bCFloatColor(0.0f, 0.0f, 0.0f));
     EXPECT_EQ(bCFloatAlphaColor(bCFloatColorHSV(0.0f, 0.0f, 0.25f), 0.5f),
               bCFloatAlphaColor(0.25f, 0.25f, 0.25f, 0.5f));
-}
 
-TEST(bCFloatColor, NormalizeStretchesOnlyOutOfRangeColors)
-{
+    // Normalizing stretches only colours out of range; componentwise arithmetic.
     struct Case
     {
         bCFloatColor In, Out;
@@ -64,10 +62,8 @@ TEST(bCFloatColor, NormalizeStretchesOnlyOutOfRangeColors)
     }
     bCFloatAlphaColor const WithAlpha(0.0f, 2.0f, 4.0f, 3.0f);
     EXPECT_EQ(WithAlpha.GetNormalized(), bCFloatAlphaColor(0.0f, 0.5f, 1.0f, 3.0f)) << "alpha is not stretched";
-}
 
-TEST(bCFloatColor, ComponentwiseArithmetic)
-{
+    // Componentwise arithmetic.
     bCFloatAlphaColor const A(0.5f, 0.25f, 1.0f, 0.75f);
     bCFloatAlphaColor const B(0.75f, 0.5f, 0.5f, 0.5f);
     EXPECT_EQ(A + B, bCFloatAlphaColor(1.25f, 0.75f, 1.5f, 1.25f));

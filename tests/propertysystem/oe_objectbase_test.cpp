@@ -39,7 +39,7 @@ namespace
     }
 } // namespace
 
-TEST(bCObjectBase, StorageComesFromAndReturnsToTheMemoryAdministration)
+TEST(bCObjectBase, StorageConstantWriteAndTheVersionWord)
 {
     bCCountedObject::ms_iDestructions = 0;
     bCObjectBase * pObject = new bCBigObject;
@@ -48,24 +48,19 @@ TEST(bCObjectBase, StorageComesFromAndReturnsToTheMemoryAdministration)
     EXPECT_EQ(pObject->bCObjectBase::ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
     EXPECT_TRUE(IsBigBlockFreeAt(pObject));
-}
 
-TEST(bCObjectBase, FailedAllocationYieldsNullWithoutConstruction)
-{
+    // A failed allocation yields null without construction.
     g_arrBoxes.clear();
     OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&RecordBox);
-    bCPlainObject::ms_iDestructions = 0;
     OEHeapInjectFailure(1, 1);
-    bCPlainObject * pObject = new bCPlainObject;
+    pObject = new bCPlainObject;
     OEHeapStopFailures();
     OESetMessageBoxHandler(funcPrevious);
     EXPECT_EQ(pObject, nullptr);
     ASSERT_EQ(g_arrBoxes.size(), 1u);
     EXPECT_EQ(g_arrBoxes[0].rfind("Memory error: ", 0), 0u);
-}
 
-TEST(bCObjectBase, ConstantWriteWarnsAndWritesNothing)
-{
+    // The constant Write warns and writes nothing.
     bCPlainObject const Object;
     bCMemoryStream Stream;
     CWarningRecorder Recorder;
@@ -75,22 +70,18 @@ TEST(bCObjectBase, ConstantWriteWarnsAndWritesNothing)
     EXPECT_EQ(arrWarnings[0],
               "The method bCObjectBase::Write() detected an improper usage! \nHint:How do you use this?");
     EXPECT_EQ(Stream.GetSize(), 0);
-}
 
-// Both bases write the version word 1 through every operator and read one of any value, or what is
-// there of it; the reference-counted one's state stays as it was.
-TEST(bCObjectBase, BothBasesWriteAndReadOneVersionWord)
-{
+    // Both bases write the version word 1 through every operator and read one of any value, or what is there of it.
     bCPlainObject Plain;
-    bCMemoryStream Stream;
-    EXPECT_EQ(Plain.Write(Stream), bEResult_Ok);
-    EXPECT_EQ(&(Stream << Plain), &Stream);
-    EXPECT_EQ(&(Plain >> Stream), &Stream);
-    EXPECT_EQ(GetBytes(Stream), CBytes({1, 0, 1, 0, 1, 0}));
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    EXPECT_EQ(&(Plain << Stream), &Stream);
-    EXPECT_EQ(&(Stream >> Plain), &Stream);
-    EXPECT_EQ(Stream.GetPosition(), 4);
+    bCMemoryStream Written;
+    EXPECT_EQ(Plain.Write(Written), bEResult_Ok);
+    EXPECT_EQ(&(Written << Plain), &Written);
+    EXPECT_EQ(&(Plain >> Written), &Written);
+    EXPECT_EQ(GetBytes(Written), CBytes({1, 0, 1, 0, 1, 0}));
+    Written.SetPosition(0, bEStreamSeekMode_Begin);
+    EXPECT_EQ(&(Plain << Written), &Written);
+    EXPECT_EQ(&(Written >> Plain), &Written);
+    EXPECT_EQ(Written.GetPosition(), 4);
     bCCountedObject Counted;
     Counted.Create();
     for (bCObjectBase * pObject : {static_cast<bCObjectBase *>(&Plain), static_cast<bCObjectBase *>(&Counted)})
@@ -104,3 +95,6 @@ TEST(bCObjectBase, BothBasesWriteAndReadOneVersionWord)
         }
     EXPECT_EQ(AccessReferenceWord(Counted), 0x80000000u | 1u);
 }
+
+// Both bases write the version word 1 through every operator and read one of any value, or what is
+// there of it; the reference-counted one's state stays as it was.

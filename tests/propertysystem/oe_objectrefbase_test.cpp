@@ -11,21 +11,10 @@ namespace
 {
     uint32_t const kCreated = 0x80000000u;
 
-    // Records the references taken through the virtual table and its copies.
+    // Records its copies.
     class bCObservedObject : public bCCountedObject
     {
     public:
-        bool IsVirtualReferencingEnabled() const override { return m_bVirtualReferencing; }
-        unsigned long AddReference() override
-        {
-            m_arrCalls.push_back("add");
-            return bCObjectRefBase::AddReference();
-        }
-        unsigned long ReleaseReference() override
-        {
-            m_arrCalls.push_back("release");
-            return bCObjectRefBase::ReleaseReference();
-        }
         bEResult CopyFrom(bCObjectBase const & a_Source) override
         {
             m_arrCalls.push_back(&a_Source == this ? "copy self" : "copy");
@@ -33,11 +22,10 @@ namespace
         }
 
         std::vector<std::string> m_arrCalls;
-        bool m_bVirtualReferencing = true;
     };
 } // namespace
 
-TEST(bCObjectRefBase, CreatedFlagIsIndependentOfTheCount)
+TEST(bCObjectRefBase, CreatedFlagCountWrapLastReleaseAndCopies)
 {
     bCCountedObject Object;
     EXPECT_EQ(AccessReferenceWord(Object), 1u); // one reference, not created
@@ -50,10 +38,19 @@ TEST(bCObjectRefBase, CreatedFlagIsIndependentOfTheCount)
     EXPECT_EQ(Base.GetReferenceCount(), 1ul);
     Object.Destroy();
     EXPECT_EQ(AccessReferenceWord(Object), 2u);
-}
 
-TEST(bCObjectRefBase, LastReleaseDeletesAndReturnsTheStorage)
-{
+    // The count wraps at 31 bits and keeps the flag.
+    AccessReferenceWord(Object) = kCreated | 0x7FFFFFFFu;
+    EXPECT_EQ(Object.AddReference(), 0ul);
+    EXPECT_EQ(AccessReferenceWord(Object), kCreated);
+    AccessReferenceWord(Object) = 0x7FFFFFFFu;
+    EXPECT_EQ(Object.ReleaseReference(), 0x7FFFFFFEul);
+    EXPECT_EQ(AccessReferenceWord(Object), 0x7FFFFFFEu);
+    Object.Create();
+    EXPECT_EQ(Object.GetReferenceCount(), 0x7FFFFFFEul);
+    AccessReferenceWord(Object) = 1;
+
+    // The last release deletes and returns the storage.
     bCCountedObject::ms_iDestructions = 0;
     bCBigObject * pObject = new bCBigObject;
     ASSERT_NE(pObject, nullptr);
@@ -70,25 +67,8 @@ TEST(bCObjectRefBase, LastReleaseDeletesAndReturnsTheStorage)
     pInvalidated->Invalidate();
     EXPECT_EQ(pInvalidated->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
-}
 
-TEST(bCObjectRefBase, CountWrapsAt31BitsAndKeepsTheFlag)
-{
-    bCCountedObject Object;
-    AccessReferenceWord(Object) = kCreated | 0x7FFFFFFFu;
-    EXPECT_EQ(Object.AddReference(), 0ul);
-    EXPECT_EQ(AccessReferenceWord(Object), kCreated);
-
-    AccessReferenceWord(Object) = 0x7FFFFFFFu;
-    EXPECT_EQ(Object.ReleaseReference(), 0x7FFFFFFEul);
-    EXPECT_EQ(AccessReferenceWord(Object), 0x7FFFFFFEu);
-    Object.Create();
-    EXPECT_EQ(Object.GetReferenceCount(), 0x7FFFFFFEul);
-    AccessReferenceWord(Object) = 1;
-}
-
-TEST(bCObjectRefBase, CopyConstructionCopiesNothingAssignmentCopiesPointerAndWord)
-{
+    // Copies and virtual references.
     bCObservedObject Source;
     Source.Create();
     Source.AddReference();
@@ -107,18 +87,6 @@ TEST(bCObjectRefBase, CopyConstructionCopiesNothingAssignmentCopiesPointerAndWor
     Target.Invalidate(); // clears pointer and word
     EXPECT_EQ(AccessReferenceWord(Target), 0u);
     AccessReferenceWord(Target) = 1;
+
 }
 
-TEST(bCObjectRefBase, VirtualReferencesUseOverridesOnlyWhenEnabled)
-{
-    bCObservedObject Object;
-    EXPECT_EQ(Object.AddVirtualReference(), 2ul);
-    EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
-    EXPECT_EQ(Object.m_arrCalls, std::vector<std::string>({"add", "release"}));
-
-    Object.m_arrCalls.clear();
-    Object.m_bVirtualReferencing = false;
-    EXPECT_EQ(Object.AddVirtualReference(), 2ul);
-    EXPECT_EQ(Object.ReleaseVirtualReference(), 1ul);
-    EXPECT_TRUE(Object.m_arrCalls.empty());
-}

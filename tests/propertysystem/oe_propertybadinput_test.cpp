@@ -50,87 +50,6 @@ namespace
     }
 } // namespace
 
-TEST(bCPropertyObjectSingleton, UnknownClassIsSkippedByItsSizeAndReadingGoesOn)
-{
-    bCMessageRecorder Recorder;
-    EXPECT_EQ(ReadFile(MakeFile()), 2);
-    EXPECT_NE(Recorder.GetAll().find("bCPropertyObjectSingleton::ReadNewObject - can´t find class: 'bCTestGone1'. "
-                                     "Object can´t be created (missing class template). Skipping object...\n"),
-              std::string::npos);
-}
-
-TEST(bCPropertyObjectSingleton, BodyTruncatedAtEveryByte)
-{
-    // A consistent file whose body ends early: every object read stops at the end of the input.
-    std::string const strFile = MakeFile();
-    uint32_t uStrings = 0;
-    std::memcpy(&uStrings, strFile.data() + 3, 4);
-    size_t uTableEnd = 7;
-    for (uint32_t u = 0; u < uStrings; ++u)
-        uTableEnd += 2 + static_cast<uint8_t>(strFile[uTableEnd]) + 256 * static_cast<uint8_t>(strFile[uTableEnd + 1]);
-    uint32_t uBodySize = 0;
-    std::memcpy(&uBodySize, strFile.data() + uTableEnd, 4);
-    std::string const strBody = strFile.substr(uTableEnd + 4);
-    bCFatalHookScope FatalHook; // a cut before a data version reads version 0, which is fatal
-    ASSERT_EQ(strBody.size(), uBodySize);
-    for (size_t uCut = 0; uCut <= strBody.size(); ++uCut)
-    {
-        SCOPED_TRACE(uCut);
-        std::string const strCut = strFile.substr(0, uTableEnd) + bCBytes().U32(static_cast<uint32_t>(uCut)).Get() +
-                                   strBody.substr(0, uCut);
-        EXPECT_LE(ReadFile(strCut), 2);
-    }
-}
-
-TEST(bCPropertyObjectSingleton, CraftedIndicesAndCounts)
-{
-    auto const File = [](bCBytes const & a_Body) {
-        return bCBytes().U16(1).U8(1).U32(1).Str("bCTestLeaf").Sized(a_Body).Get();
-    };
-    bCBytes const Header = bCBytes().U16(1).U8(1).U16(0).U16(1).U8(0).U16(83);
-    struct
-    {
-        char const * m_pcCase;
-        std::string m_strFile;
-    } const arrCases[] = {
-        {"class index out of range", File(bCBytes().U16(1).U8(1).U16(7))},
-        {"record count larger than the file",
-         File(bCBytes().Bytes(Header).Sized(bCBytes().U16(30).U32(0xFFFFFFFF).U16(0).U16(0)))},
-    };
-    bCFatalHookScope FatalHook;
-    for (auto const & Case : arrCases)
-    {
-        SCOPED_TRACE(Case.m_pcCase);
-        EXPECT_LE(ReadFile(Case.m_strFile), 1);
-    }
-}
-
-TEST(bTPropertyObject, NestingDeeperThan64LevelsIsSkipped)
-{
-    bCPropertyObjectBase * pOuter = nullptr;
-    for (int i = 0; i < 200; ++i)
-    {
-        bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestNest");
-        static_cast<bCTestNest *>(pObject->GetNativeObject())->SetChild(pOuter);
-        pOuter = pObject;
-    }
-    bCMemoryStream Stream;
-    Registry().WriteObject(Stream, pOuter);
-    pOuter->ReleaseReference();
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    bCMessageRecorder Recorder;
-    bCPropertyObjectBase * pRead = Registry().ReadNewObject(Stream);
-    ASSERT_NE(pRead, nullptr);
-    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
-    int iDepth = 0;
-    for (bCPropertyObjectBase * p = pRead; p; p = static_cast<bCTestNest *>(p->GetNativeObject())->m_pChild)
-        ++iDepth;
-    EXPECT_EQ(iDepth, 65); // the 65th object was skipped by its size: it is there without its data
-    EXPECT_NE(Recorder.GetAll().find("bTPropertyObject::Read - objects nested deeper than 64 levels; skipping the object"),
-              std::string::npos);
-    pRead->ReleaseReference();
-}
-
 namespace
 {
     // An input stream that cannot seek and knows no size: it only hands out bytes.
@@ -154,19 +73,90 @@ namespace
     };
 } // namespace
 
-TEST(bTPropertyObject, PlainStreamsStopAtTheirEnd)
+TEST(bCPropertyObjectSingleton, DamagedFilesDeepNestingAndPlainStreams)
 {
+    bCMessageRecorder Recorder;
+    EXPECT_EQ(ReadFile(MakeFile()), 2);
+    EXPECT_NE(Recorder.GetAll().find("bCPropertyObjectSingleton::ReadNewObject - can´t find class: 'bCTestGone1'. "
+                                     "Object can´t be created (missing class template). Skipping object...\n"),
+              std::string::npos);
+
+    // A consistent file whose body ends early: every object read stops at the end of the input.
+    std::string const strFile = MakeFile();
+    uint32_t uStrings = 0;
+    std::memcpy(&uStrings, strFile.data() + 3, 4);
+    size_t uTableEnd = 7;
+    for (uint32_t u = 0; u < uStrings; ++u)
+        uTableEnd += 2 + static_cast<uint8_t>(strFile[uTableEnd]) + 256 * static_cast<uint8_t>(strFile[uTableEnd + 1]);
+    uint32_t uBodySize = 0;
+    std::memcpy(&uBodySize, strFile.data() + uTableEnd, 4);
+    std::string const strBody = strFile.substr(uTableEnd + 4);
+    bCFatalHookScope FatalHook; // a cut before a data version reads version 0, which is fatal
+    ASSERT_EQ(strBody.size(), uBodySize);
+    for (size_t uCut = 0; uCut <= strBody.size(); ++uCut)
+    {
+        SCOPED_TRACE(uCut);
+        std::string const strCut = strFile.substr(0, uTableEnd) + bCBytes().U32(static_cast<uint32_t>(uCut)).Get() +
+                                   strBody.substr(0, uCut);
+        EXPECT_LE(ReadFile(strCut), 2);
+    }
+
+    // Crafted indices and counts.
+    auto const File = [](bCBytes const & a_Body) {
+        return bCBytes().U16(1).U8(1).U32(1).Str("bCTestLeaf").Sized(a_Body).Get();
+    };
+    bCBytes const Header = bCBytes().U16(1).U8(1).U16(0).U16(1).U8(0).U16(83);
+    struct
+    {
+        char const * m_pcCase;
+        std::string m_strFile;
+    } const arrCases[] = {
+        {"class index out of range", File(bCBytes().U16(1).U8(1).U16(7))},
+        {"record count larger than the file",
+         File(bCBytes().Bytes(Header).Sized(bCBytes().U16(30).U32(0xFFFFFFFF).U16(0).U16(0)))},
+    };
+    for (auto const & Case : arrCases)
+    {
+        SCOPED_TRACE(Case.m_pcCase);
+        EXPECT_LE(ReadFile(Case.m_strFile), 1);
+    }
+
+    // Nesting deeper than 64 levels is skipped.
+    bCPropertyObjectBase * pOuter = nullptr;
+    for (int i = 0; i < 200; ++i)
+    {
+        bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestNest");
+        static_cast<bCTestNest *>(pObject->GetNativeObject())->SetChild(pOuter);
+        pOuter = pObject;
+    }
+    bCMemoryStream Nested;
+    Registry().WriteObject(Nested, pOuter);
+    pOuter->ReleaseReference();
+    Nested.SetPosition(0, bEStreamSeekMode_Begin);
+    bCMessageRecorder NestRecorder;
+    bCPropertyObjectBase * pRead = Registry().ReadNewObject(Nested);
+    ASSERT_NE(pRead, nullptr);
+    EXPECT_EQ(Nested.GetPosition(), Nested.GetSize());
+    int iDepth = 0;
+    for (bCPropertyObjectBase * p = pRead; p; p = static_cast<bCTestNest *>(p->GetNativeObject())->m_pChild)
+        ++iDepth;
+    EXPECT_EQ(iDepth, 65); // the 65th object was skipped by its size: it is there without its data
+    EXPECT_NE(NestRecorder.GetAll().find("bTPropertyObject::Read - objects nested deeper than 64 levels; skipping the object"),
+              std::string::npos);
+    pRead->ReleaseReference();
+
+    // Plain streams, which cannot seek, stop at their end.
     auto const Data = [](bCBytes const & a_Records) { return bCBytes().U16(83).Sized(a_Records).Get(); };
     struct
     {
         char const * m_pcCase;
         std::string m_strBytes;
-    } const arrCases[] = {
+    } const arrPlain[] = {
         {"record count larger than the input", Data(bCBytes().U16(30).U32(0xFFFFFFFF).Str("Gone").Str("int"))},
         {"changed value type larger than the input",
          Data(bCBytes().U16(30).U32(1).Str("Count").Str("float").U16(30).U32(0x7FFFFFF0).U32(1))},
     };
-    for (auto const & Case : arrCases)
+    for (auto const & Case : arrPlain)
     {
         SCOPED_TRACE(Case.m_pcCase);
         bCPlainInput Input(Case.m_strBytes);
@@ -178,7 +168,9 @@ TEST(bTPropertyObject, PlainStreamsStopAtTheirEnd)
     bCPlainInput Factory(bCBytes().U16(1).U32(0xFFFFFFFF).U16(1).U8(0).U16(83).U32(0xFFFFFFFF).Get());
     EXPECT_EQ(bCPropertyObjectFactory::ReadSkip(Factory), 1);
     EXPECT_TRUE(Factory.AtEnd());
-    bCPlainInput File(bCBytes().U16(1).U8(1).U32(0).U32(0xFFFFFFF0).U32(7).Get());
-    bCPOStream Main;
-    EXPECT_FALSE(Main.ReadFile(File));
+    bCPlainInput PlainFile(bCBytes().U16(1).U8(1).U32(0).U32(0xFFFFFFF0).U32(7).Get());
+    bCPOStream PlainMain;
+    EXPECT_FALSE(PlainMain.ReadFile(PlainFile));
 }
+
+

@@ -76,7 +76,7 @@ TEST(bCMd5, DigestsOfTheStandardSuite)
     }
 }
 
-TEST(bCPropertyID, TextsCountAndStreamForm)
+TEST(bCPropertyID, TextsCountStreamFormGuidsAndHash)
 {
     bCPropertyID A;
     A.CreateFromString("Position");
@@ -102,10 +102,8 @@ TEST(bCPropertyID, TextsCountAndStreamForm)
     EXPECT_TRUE(D == A);
     EXPECT_TRUE(D.SetText("no guid"));
     EXPECT_FALSE(D.IsValid());
-}
 
-TEST(bCPropertyID, GuidsAndHash)
-{
+    // Guids and the hash.
     bCPropertyID ID;
     ID.CreateFromString("x");
     bCPropertyID const Before(ID);
@@ -122,10 +120,8 @@ TEST(bCPropertyID, GuidsAndHash)
     EXPECT_EQ(g_GetHashValue<bCPropertyID>(Hashed), 2ul);
     bCPropertyIDTest::AccessCount(Hashed) = 5;
     EXPECT_EQ(g_GetHashValue<bCPropertyID>(Hashed), 7ul);
-}
 
-TEST(bCClassNameBase, UnMangleAndValueTypeNames)
-{
+    // Class names: unmangled, and the names of value types.
     EXPECT_STREQ(bCClassNameBase::UnMangle("unsigned short int").GetText(), "short int");
     struct
     {

@@ -21,7 +21,7 @@ namespace
     }
 } // namespace
 
-TEST(bCPropertyObjectSingleton, CreatesObjectsByClassName)
+TEST(bCPropertyObjectSingleton, CreatesObjectsByClassNameAndWritesRecords)
 {
     bCMessageRecorder Recorder;
     EXPECT_EQ(Registry().QueryNewObject(""), nullptr);
@@ -34,10 +34,8 @@ TEST(bCPropertyObjectSingleton, CreatesObjectsByClassName)
     EXPECT_EQ(static_cast<bCObjectRefBase *>(pFirst->GetNativeObject())->GetReferenceCount(), 1ul);
     EXPECT_EQ(pRoot->GetObjectType()->GetObjectFactory()->GetObjectCount(), 1); // only the root is kept
     pFirst->ReleaseReference();
-}
 
-TEST(bCPropertyObjectSingleton, RecordsOfRootAndNonPersistableObjects)
-{
+    // Root and non-persistable objects write no record.
     bCMemoryStream Stream;
     Registry().WriteObject(Stream, Registry().GetRootObject("bCTestLeaf"));
     Registry().WriteObject(Stream, nullptr);
@@ -58,7 +56,7 @@ TEST(bCPropertyObjectSingleton, RecordsOfRootAndNonPersistableObjects)
     pHidden->ReleaseReference();
 }
 
-TEST(bCPropertyObjectSingleton, ReadObjectIntoAnExistingObject)
+TEST(bCPropertyObjectSingleton, ReadObjectIntoAnExistingObjectNamePatternsAndRegistration)
 {
     bCPropertyObjectBase * pSource = Registry().QueryNewObject("bCTestLeaf");
     static_cast<bCTestLeaf *>(pSource->GetNativeObject())->m_lBase = 99;
@@ -79,10 +77,8 @@ TEST(bCPropertyObjectSingleton, ReadObjectIntoAnExistingObject)
                                  "POTemplateList. Skipping content\n");
     pTarget->ReleaseReference();
     pSource->ReleaseReference();
-}
 
-TEST(bCPropertyObjectSingleton, NamePatterns)
-{
+    // Name patterns.
     struct
     {
         char const * m_pcName;
@@ -97,10 +93,8 @@ TEST(bCPropertyObjectSingleton, NamePatterns)
         SCOPED_TRACE(std::string(Case.m_pcName) + " ~ " + Case.m_pcPattern);
         EXPECT_EQ(Registry().Matches(Case.m_pcName, Case.m_pcPattern), Case.m_bMatch);
     }
-}
 
-TEST(bCPropertyObjectSingleton, OnlyTheFirstDisablerEnablesRegistration)
-{
+    // Only the first disabler enables the registration again.
     int iFirst = 0, iOther = 0;
     Registry().EnableRegistration(&iFirst, false);
     Registry().EnableRegistration(&iOther, false);
@@ -111,7 +105,8 @@ TEST(bCPropertyObjectSingleton, OnlyTheFirstDisablerEnablesRegistration)
     EXPECT_TRUE(Registry().IsRegistrationEnabled());
 }
 
-TEST(bCPropertyObjectFactory, FactoryStreamReleasesWhatItReads)
+
+TEST(bCPropertyObjectFactory, FactoryStreamAndLayouts)
 {
     bCPropertyObjectFactory Factory("bCTestLeaf");
     bCPropertyObjectBase * pObject = Registry().QueryNewObject("bCTestLeaf");
@@ -130,10 +125,8 @@ TEST(bCPropertyObjectFactory, FactoryStreamReleasesWhatItReads)
     Records.SetPosition(0, bEStreamSeekMode_Begin);
     EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->Read(Records), 1);
     EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->GetObjectCount(), 1);
-}
 
-TEST(bCClassLayout, WritesBoundPropertyLayoutsInRegistrationOrder)
-{
+    // Class layouts: bound property layouts in registration order; sets round trip.
     bCClassLayout Layout;
     Layout.AssignPropertyObjectType(Registry().FindTemplate("bCTestMiddle"));
     bCMemoryStream Stream;
@@ -157,22 +150,21 @@ TEST(bCClassLayout, WritesBoundPropertyLayoutsInRegistrationOrder)
     EXPECT_FALSE(Read.IsValid());
     ASSERT_EQ(Read.GetPropertyLayouts().GetCount(), 1);
     EXPECT_FALSE(Read.GetPropertyLayouts()[0].IsValid());
-}
 
-TEST(bCSetLayout, RegisteredClassesRoundTrip)
-{
+    // The registered classes round trip as a set.
     bCSetLayout Set;
     Set.AssignRegisteredClasses();
-    bCMemoryStream Stream;
-    Set.Write(Stream);
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    bCSetLayout Read;
-    EXPECT_EQ(Read.Read(Stream), 1);
-    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
-    ASSERT_EQ(Read.GetClassLayouts().GetCount(), Set.GetClassLayouts().GetCount());
-    for (int i = 0; i < Read.GetClassLayouts().GetCount(); ++i)
-        EXPECT_EQ(Read.GetClassLayouts()[i].GetPropertyObjectType(), Set.GetClassLayouts()[i].GetPropertyObjectType());
+    bCMemoryStream SetStream;
+    Set.Write(SetStream);
+    SetStream.SetPosition(0, bEStreamSeekMode_Begin);
+    bCSetLayout ReadSet;
+    EXPECT_EQ(ReadSet.Read(SetStream), 1);
+    EXPECT_EQ(SetStream.GetPosition(), SetStream.GetSize());
+    ASSERT_EQ(ReadSet.GetClassLayouts().GetCount(), Set.GetClassLayouts().GetCount());
+    for (int i = 0; i < ReadSet.GetClassLayouts().GetCount(); ++i)
+        EXPECT_EQ(ReadSet.GetClassLayouts()[i].GetPropertyObjectType(), Set.GetClassLayouts()[i].GetPropertyObjectType());
 }
+
 
 namespace
 {

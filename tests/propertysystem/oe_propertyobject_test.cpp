@@ -46,7 +46,7 @@ namespace
     }
 } // namespace
 
-TEST(bTPropertyObject, WritesRecordsOwnClassFirstThenBaseClassesThenNativeData)
+TEST(bTPropertyObject, WritesRecordsInOrderAndObjectsAsPropertyValues)
 {
     bCPropertyObjectBase * pObject = NewObject("bCTestLeaf");
     ASSERT_NE(pObject, nullptr);
@@ -64,37 +64,34 @@ TEST(bTPropertyObject, WritesRecordsOwnClassFirstThenBaseClassesThenNativeData)
     pObject->Write(Stream);
     EXPECT_EQ(GetContent(Stream), bCBytes().U16(83).U32(8).U16(30).U32(0).U16(1).Get());
     pObject->ReleaseReference();
-}
 
-TEST(bTPropertyObject, PropertyObjectAsAPropertyValue)
-{
+    // A property object as a property value.
     bCPropertyObjectBase * pHolder = NewObject("bCTestHolder");
     bCTestHolder * pNative = Native<bCTestHolder>(pHolder);
     Native<bCTestNotified>(&pNative->m_Inner)->m_uKind = 77;
-    bCMemoryStream Stream;
-    pHolder->Write(Stream);
+    bCMemoryStream HolderStream;
+    pHolder->Write(HolderStream);
     // The inner object is one record whose value is the inner object's own stream form.
     std::string const strValueType = "bTPropertyObject<class bCTestNotified,class bCObjectRefBase>";
-    EXPECT_NE(GetContent(Stream).find(bCBytes().Str("Inner").Str(strValueType).Get()), std::string::npos);
+    EXPECT_NE(GetContent(HolderStream).find(bCBytes().Str("Inner").Str(strValueType).Get()), std::string::npos);
     bCPropertyObjectBase * pRead = NewObject("bCTestHolder");
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    pRead->Read(Stream);
+    HolderStream.SetPosition(0, bEStreamSeekMode_Begin);
+    pRead->Read(HolderStream);
     EXPECT_EQ(Native<bCTestNotified>(&Native<bCTestHolder>(pRead)->m_Inner)->m_uKind, 77);
     bCPropertyObjectBase * pClone = pHolder->Clone();
     EXPECT_EQ(Native<bCTestNotified>(&Native<bCTestHolder>(pClone)->m_Inner)->m_uKind, 77);
     pClone->ReleaseReference();
     pRead->ReleaseReference();
     pHolder->ReleaseReference();
-}
 
-TEST(bTPropertyType, IdentifierAndNullObjects)
-{
+    // The property type: its identifier, and null objects.
     bCPropertyTypeBase * pLeaf =
         bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf")->FindPropertyTemplate("Leaf");
-    bCPropertyID Expected;
-    Expected.CreateFromString("Leaf");
-    EXPECT_TRUE(pLeaf->GetID() == Expected);
+    bCPropertyID ExpectedID;
+    ExpectedID.CreateFromString("Leaf");
+    EXPECT_TRUE(pLeaf->GetID() == ExpectedID);
     EXPECT_EQ(pLeaf->GetEnumCount(), -1);
     EXPECT_EQ(pLeaf->GetValuePointer(static_cast<bCPropertyObjectBase *>(nullptr)), nullptr);
     EXPECT_FALSE(pLeaf->CopyPropertyValue(nullptr, nullptr));
 }
+

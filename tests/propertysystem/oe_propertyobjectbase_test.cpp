@@ -43,7 +43,7 @@ namespace
     }
 } // namespace
 
-TEST(bCPropertyObjectBase, NewObjectFlagsAndCountWrappingAt24Bits)
+TEST(bCPropertyObjectBase, FlagsForwardedReferencesAndBinding)
 {
     bCTestPropertyObject Object;
     EXPECT_EQ(Object.GetReferenceCount(), 1ul);
@@ -54,10 +54,8 @@ TEST(bCPropertyObjectBase, NewObjectFlagsAndCountWrappingAt24Bits)
     EXPECT_EQ(Object.*GetFlagsMember(), 0xF8000007u);
     EXPECT_EQ(Object.AddReference(), 1ul);
     EXPECT_EQ(Object.*GetFlagsMember(), 0xF8000007u | (1u << 3));
-}
 
-TEST(bCPropertyObjectBase, BoundNativeObjectForwardsItsReferences)
-{
+    // A bound native object forwards its references.
     ResetCounters();
     bCCountedObject * pNative = new bCCountedObject;
     bCTestPropertyObject * pObject = new bCTestPropertyObject;
@@ -77,13 +75,11 @@ TEST(bCPropertyObjectBase, BoundNativeObjectForwardsItsReferences)
     EXPECT_EQ(pNative->GetReferenceCount(), 1ul);
     EXPECT_EQ(pNative->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
-}
 
-TEST(bCPropertyObjectBase, PropertyObjectAtCountZeroIsNotForwardedToOnRelease)
-{
+    // A property object at count zero is not forwarded to on release.
     ResetCounters();
-    bCCountedObject * pNative = new bCCountedObject;
-    bCTestPropertyObject * pObject = new bCTestPropertyObject;
+    pNative = new bCCountedObject;
+    pObject = new bCTestPropertyObject;
     pObject->Attach(pNative);
     pObject->*GetFlagsMember() &= 0x7u; // count 0, flags kept
 
@@ -96,42 +92,23 @@ TEST(bCPropertyObjectBase, PropertyObjectAtCountZeroIsNotForwardedToOnRelease)
     EXPECT_EQ(pObject->ReleaseReference(), 0ul);
     EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
-}
 
-TEST(bCPropertyObjectBase, LastReleaseDestroysAndReleasesASoleNativeObject)
-{
-    ResetCounters();
-    bCCountedObject * pNative = new bCCountedObject;
-    pNative->Create();
-    bCTestPropertyObject * pObject = new bCTestPropertyObject;
-    pObject->Attach(pNative);
-    // Hand the creator's reference over to the property object.
-    pNative->SetPropertyObject(nullptr);
-    pNative->ReleaseReference();
-    pNative->SetPropertyObject(pObject);
-    ASSERT_EQ(pNative->GetReferenceCount(), 1ul);
-
-    EXPECT_EQ(pObject->ReleaseReference(), 0ul);
-    EXPECT_EQ(bCTestPropertyObject::ms_iDestructions, 1);
-    EXPECT_EQ(bCCountedObject::ms_iDestructions, 1);
-}
-
-TEST(bCPropertyObjectBase, BindingTakesAReferenceAndRebindingReleasesIt)
-{
+    // Binding takes a reference; rebinding releases it.
     ResetCounters();
     bCCountedObject * pFirst = new bCCountedObject;
     bCCountedObject * pSecond = new bCCountedObject;
-    bCTestPropertyObject Object;
-    Object.Attach(pFirst);
-    Object.Attach(pFirst); // the same object again changes nothing
+    bCTestPropertyObject Bound;
+    Bound.Attach(pFirst);
+    Bound.Attach(pFirst); // the same object again changes nothing
     EXPECT_EQ(pFirst->GetReferenceCount(), 2ul);
-    Object.Attach(pSecond);
+    Bound.Attach(pSecond);
     EXPECT_EQ(pFirst->GetPropertyObject(), nullptr);
     EXPECT_EQ(pFirst->GetReferenceCount(), 1ul);
-    EXPECT_EQ(pSecond->GetPropertyObject(), &Object);
+    EXPECT_EQ(pSecond->GetPropertyObject(), &Bound);
     EXPECT_EQ(pFirst->ReleaseReference(), 0ul);
-    Object.Detach();
+    Bound.Detach();
     EXPECT_EQ(pSecond->GetPropertyObject(), nullptr);
     EXPECT_EQ(pSecond->ReleaseReference(), 0ul);
     EXPECT_EQ(bCCountedObject::ms_iDestructions, 2);
 }
+

@@ -24,82 +24,39 @@ OE_PROPERTY_OBJECT(bCTestHolder)
 OE_PROPERTY(bCTestNest, m_lDepth, "Depth")
 OE_PROPERTY_OBJECT(bCTestNest)
 
-TEST(bTPropertyType, RegistrationKeepsTheOrderOfTheSourceFile)
-{
-    bCPropertyObjectTypeBase * pLeaf = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf");
-    ASSERT_NE(pLeaf, nullptr);
-    ASSERT_EQ(pLeaf->GetPropertyTypeCount(), 2);
-    EXPECT_STREQ(pLeaf->GetPropertyType(0)->GetPropertyName().GetText(), "Leaf");
-    EXPECT_STREQ(pLeaf->GetPropertyType(1)->GetPropertyName().GetText(), "Flag");
-    EXPECT_STREQ(pLeaf->GetBaseClassName().GetText(), "bCTestMiddle");
-    EXPECT_EQ(pLeaf->FindPropertyTemplate("flag"), nullptr);
-    EXPECT_EQ(pLeaf->FindPropertyTemplate("Flag"), pLeaf->GetPropertyType(1));
-}
-
-// The README's example class, with private members.
-OE_OBJECT_HIDES_VIRTUALS_BEGIN
+// The README's example class with its private members (the hook for old value types is checked with
+// exact bytes in oe_propertyversions_test.cpp).
 class bCDoor : public bCObjectRefBase
 {
     OE_PROPERTY_CLASS(bCDoor, bCObjectRefBase)
-public:
-    void NotifyPropertyDeprecated(bCString const & a_strName, bCString const & a_strOldType, bCMemoryStream & a_Data,
-                                  unsigned short) override
-    {
-        if (a_strName == "Angle" && a_strOldType == "double")
-        {
-            double dAngle = 0;
-            a_Data.Read(dAngle);
-            m_fAngle = static_cast<float>(dAngle);
-        }
-    }
-    float GetAngle() const { return m_fAngle; }
-
 private:
     float m_fAngle = 0.0f;
     bCString m_strKey = "none";
     bool m_bLocked = false;
 };
-OE_OBJECT_HIDES_VIRTUALS_END
 
 OE_PROPERTY(bCDoor, m_fAngle, "Angle")
 OE_PROPERTY(bCDoor, m_strKey, "Key")
 OE_PROPERTY(bCDoor, m_bLocked, "Locked")
 OE_PROPERTY_OBJECT(bCDoor)
 
-#include "propertysystem/oe_propertybytes.h"
-
-namespace
+TEST(bCPropertyObjectTypeBase, RegistrationPrivateMembersAndOrder)
 {
-    // An object whose only record is a double property.
-    std::string DoubleObject(char const * a_pcName, double a_dValue)
-    {
-        bCBytes Data;
-        Data.U16(30).U32(1).Str(a_pcName).Str("double").U16(30).U32(8);
-        std::string const strValue(reinterpret_cast<char const *>(&a_dValue), 8);
-        return bCBytes().U16(83).U32(static_cast<uint32_t>(Data.Get().size() + 8 + 2)).Get() + Data.Get() + strValue +
-               bCBytes().U16(1).Get();
-    }
-} // namespace
+    bCPropertyObjectTypeBase * pDoor = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDoor");
+    ASSERT_NE(pDoor, nullptr);
+    ASSERT_EQ(pDoor->GetPropertyTypeCount(), 3);
+    EXPECT_EQ(pDoor->GetPropertyType(2)->GetValueOffset(), pDoor->GetPropertyType(1)->GetValueOffset() + sizeof(bCString));
 
-TEST(bTPropertyType, PrivateMembersAndAnOldValueTypeConvertedByTheClass)
-{
-    bCPropertyObjectTypeBase * pType = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCDoor");
-    ASSERT_NE(pType, nullptr);
-    ASSERT_EQ(pType->GetPropertyTypeCount(), 3);
-    EXPECT_EQ(pType->GetPropertyType(2)->GetValueOffset(), pType->GetPropertyType(1)->GetValueOffset() + sizeof(bCString));
-    bCMemoryStream Stream;
-    SetContent(Stream, DoubleObject("Angle", 0.25));
-    bCPropertyObjectBase * pDoor = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCDoor");
-    pDoor->Read(Stream);
-    EXPECT_EQ(static_cast<bCDoor *>(pDoor->GetNativeObject())->GetAngle(), 0.25f);
-    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
-    pDoor->ReleaseReference();
-}
-
-TEST(bCPropertyObjectTypeBase, RegisteringTwiceAndRefusedCopies)
-{
+    // Registration keeps the order of the source file; registering twice and copies are refused.
     bCPropertyObjectTypeBase * pType = bCPropertyObjectSingleton::GetInstance().FindTemplate("bCTestLeaf");
+    ASSERT_NE(pType, nullptr);
+    ASSERT_EQ(pType->GetPropertyTypeCount(), 2);
     bCPropertyTypeBase * pLeaf = pType->GetPropertyType(0);
+    EXPECT_STREQ(pLeaf->GetPropertyName().GetText(), "Leaf");
+    EXPECT_STREQ(pType->GetPropertyType(1)->GetPropertyName().GetText(), "Flag");
+    EXPECT_STREQ(pType->GetBaseClassName().GetText(), "bCTestMiddle");
+    EXPECT_EQ(pType->FindPropertyTemplate("flag"), nullptr);
+    EXPECT_EQ(pType->FindPropertyTemplate("Flag"), pType->GetPropertyType(1));
     bCMessageRecorder Recorder;
     EXPECT_FALSE(pType->RegisterPropertyTemplate(pLeaf));
     EXPECT_FALSE(pType->RegisterPropertyTemplate(nullptr));
@@ -118,29 +75,4 @@ TEST(bCPropertyObjectTypeBase, RegisteringTwiceAndRefusedCopies)
     EXPECT_TRUE(pType->UnregisterPropertyTemplate(pFlag)); // the original order again
     EXPECT_TRUE(pType->RegisterPropertyTemplate(pFlag));
     EXPECT_EQ(pType->GetPropertyType(0), pLeaf);
-}
-
-// Declared by hand, without the macros: a static property type built from
-// (offset, name, kind) and a root object.
-class bCTestByHand : public bCObjectRefBase
-{
-public:
-    double m_dValue = 2.5;
-};
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Winvalid-offsetof"
-static bTPropertyType<bCTestByHand, double> s_ByHandValue(offsetof(bCTestByHand, m_dValue), "Value",
-                                                          bEPropertyType_Normal);
-#pragma GCC diagnostic pop
-static bTPropertyObject<bCTestByHand, bCObjectRefBase> s_ByHandRoot(bTPropertyObject<bCTestByHand, bCObjectRefBase>::ms_Root);
-
-TEST(bTPropertyType, ClassDeclaredWithoutTheMacros)
-{
-    bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestByHand");
-    ASSERT_NE(pObject, nullptr);
-    EXPECT_STREQ(pObject->GetBaseClassName().GetText(), "bCObjectRefBase");
-    bCMemoryStream Stream;
-    pObject->Write(Stream);
-    EXPECT_EQ(GetContent(Stream), DoubleObject("Value", 2.5));
-    pObject->ReleaseReference();
 }

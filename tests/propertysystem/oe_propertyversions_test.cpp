@@ -50,7 +50,7 @@ namespace
     }
 } // namespace
 
-TEST(bTPropertyObject, ReadsRecordsOfOtherBuilds)
+TEST(bTPropertyObject, ReadsRecordsOfOtherBuildsAndNotifiesSettingAndCopying)
 {
     bCBytes const Prefix81 = bCBytes().U32(1).U32(2).U32(3).U32(4).U32(9);       // a property identifier
     bCBytes const Prefix1 = bCBytes().Str("old name").Bytes(Prefix81);           // name and identifier
@@ -84,10 +84,8 @@ TEST(bTPropertyObject, ReadsRecordsOfOtherBuilds)
         EXPECT_EQ(Result.m_arrEvents, Case.m_arrEvents);
         EXPECT_TRUE(Result.m_bAtEnd);
     }
-}
 
-TEST(bTPropertyObject, SettingAndCopyingNotifyAsChangesOfThePropertySystem)
-{
+    // Setting and copying notify as changes of the property system.
     bCPropertyObjectBase * pObject = bCPropertyObjectSingleton::GetInstance().QueryNewObject("bCTestNotified");
     bCPropertyObjectTypeBase * pType = pObject->GetObjectType();
     auto * pKind = dynamic_cast<bTPropertyTypeOnly<unsigned short> *>(pType->FindPropertyTemplate("Kind"));

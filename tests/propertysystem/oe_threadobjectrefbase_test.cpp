@@ -44,21 +44,14 @@ namespace
     }
 } // namespace
 
-TEST(bCThreadObjectRefBase, OwnershipExcludesOtherThreads)
-{
-    bCWorker Worker;
-    ASSERT_TRUE(Worker.TryToGetOwnership());
-    EXPECT_FALSE(TryFromOtherThread(Worker));
-    Worker.ReleaseOwnership();
-    EXPECT_TRUE(TryFromOtherThread(Worker));
-}
-
-TEST(bCThreadObjectRefBase, CopyHasALockAndAThreadOfItsOwn)
+// Ownership excludes other threads; a copy, constructed or assigned, has a lock of its own.
+TEST(bCThreadObjectRefBase, OwnershipCopiesAndTheThread)
 {
     bCWorker Source;
     Source.Create();
     Source.AddReference();
     ASSERT_TRUE(Source.TryToGetOwnership());
+    EXPECT_FALSE(TryFromOtherThread(Source));
     bCWorker Copy(Source);
     EXPECT_NE(&Copy.GetCriticalSection(), &Source.GetCriticalSection());
     EXPECT_EQ(Copy.GetCriticalSection().GetSpinCount(), 4000ul);
@@ -67,10 +60,9 @@ TEST(bCThreadObjectRefBase, CopyHasALockAndAThreadOfItsOwn)
     Assigned = Source; // the assigned one keeps its own lock too
     EXPECT_TRUE(TryFromOtherThread(Assigned));
     Source.ReleaseOwnership();
-}
+    EXPECT_TRUE(TryFromOtherThread(Source));
 
-TEST(bCThreadObjectRefBase, RunsItsWorkAndIsDeletedByTheLastRelease)
-{
+    // The thread runs its work; the last release deletes the object.
     bCWorker::ms_iDestructions = 0;
     bCWorker * pWorker = new bCWorker;
     ASSERT_NE(pWorker, nullptr);

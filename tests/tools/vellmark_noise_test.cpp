@@ -52,7 +52,7 @@ namespace
     }
 } // namespace
 
-TEST_F(bCNoiseToolTest, PixelsAreTheLibrarysValues)
+TEST_F(bCNoiseToolTest, PixelsAreTheLibrarysValuesAndBadArgumentsExitWithTwo)
 {
     struct Case
     {
@@ -102,10 +102,8 @@ TEST_F(bCNoiseToolTest, PixelsAreTheLibrarysValues)
         EXPECT_GT(iGreys, 0) << "a flat image shows no noise";
         stbi_image_free(pPixels);
     }
-}
 
-TEST_F(bCNoiseToolTest, BadArgumentsExitWithTwo)
-{
+    // Bad arguments exit with 2, an unwritable file with 1.
     char const * const arrBad[] = {
         "",
         "--type nonsense out.png",

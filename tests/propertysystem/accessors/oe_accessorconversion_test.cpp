@@ -45,7 +45,7 @@ namespace
     }
 } // namespace
 
-TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
+TEST(bCAccessorProperty, ConvertsEveryValueTypeRefusesObjectBasesAndNeedsAnObject)
 {
     CheckConversions({
         {"String", "a text", 7, "a text", true}, // the operand does not matter for texts
@@ -82,10 +82,8 @@ TEST(bCAccessorProperty, ConvertsEveryValueTypeByOperand)
         {"Colour", "7 : Blue", 0, "7 : ", true}, // the number decides, not the name
         {"PlainContainer", "2", 0, "", false}, // no enumeration table: no text
     });
-}
 
-TEST(bCAccessorProperty, RefusesObjectBaseValues)
-{
+    // Object-base values are refused.
     bCAccessorCreator Object("bCAccAllTypes");
     bCAccessorProperty Property = bCAccessorProperty(Object)["ObjectBase"];
     ASSERT_EQ(Property.GetPropertyValueDetailType(), bEPropertyTypeDetail_ObjectBase);
@@ -100,22 +98,17 @@ TEST(bCAccessorProperty, RefusesObjectBaseValues)
     EXPECT_EQ(Recorder.GetAll(), Refusal("bCAccessorProperty::ConvertStringToValue") +
                                      Refusal("bCAccessorProperty::ConvertValueToString"));
     EXPECT_TRUE(static_cast<bCAccNotified *>(Object->GetNativeObject())->m_arrCalls.empty());
-}
 
-TEST(bCAccessorProperty, ConvertsNothingWithoutAnObject)
-{
-    bCAccessorProperty Property = bCAccessorProperty(bCAccessorPropertyObject("bCAccAllTypes"))["Float"];
-    ASSERT_TRUE(Property.IsValid());
-    EXPECT_FALSE(Property.GetAccessorPropertyObject().HasPropertyObject());
-    EXPECT_STREQ(Property.ConvertValueToString().GetText(), "");
-    Property.ConvertStringToValue("5"); // nothing to set, nothing to crash on
+    // Without an object nothing is converted.
+    bCAccessorProperty Classless = bCAccessorProperty(bCAccessorPropertyObject("bCAccAllTypes"))["Float"];
+    ASSERT_TRUE(Classless.IsValid());
+    EXPECT_FALSE(Classless.GetAccessorPropertyObject().HasPropertyObject());
+    EXPECT_STREQ(Classless.ConvertValueToString().GetText(), "");
+    Classless.ConvertStringToValue("5"); // nothing to set, nothing to crash on
     bCAccessorProperty Root(bCAccessorPropertyObject("bCAccAllTypes").GetRootObject());
     EXPECT_STREQ(Root["Float"].ConvertValueToString().GetText(), ""); // the root object has no native object
-}
 
-TEST(bCAccessorEnum, ReadsTheEntriesAndTheWrappedValue)
-{
-    bCAccessorCreator Object("bCAccAllTypes");
+    // The enumeration accessor reads the entries and the wrapped value.
     bCAccessorProperty Colour = bCAccessorProperty(Object)["Colour"];
     bCAccessorEnum Enum(Colour);
     ASSERT_TRUE(Enum.IsValid());
@@ -141,3 +134,4 @@ TEST(bCAccessorEnum, ReadsTheEntriesAndTheWrappedValue)
     NoEnum.SetValue(2);
     EXPECT_EQ(static_cast<bEAccColour>(pNative->m_PlainContainer), static_cast<bEAccColour>(0));
 }
+

@@ -95,7 +95,7 @@ namespace
     }
 } // namespace
 
-TEST(bCAccessorProperty, ConvertsMathsValuesAsFloatLists)
+TEST(bCAccessorProperty, ConvertsMathsValuesAsFloatListsAsTheInspectorShowsThem)
 {
     struct bSRow
     {
@@ -127,10 +127,8 @@ TEST(bCAccessorProperty, ConvertsMathsValuesAsFloatLists)
         EXPECT_EQ(Convert("{ 10, 10 }", 2), List(Row.m_bAddSubtract ? Counting(n, 2, -9, 1) : Counting(n)));
         EXPECT_EQ(Convert("{ 10, 10 }", 3), List(Counting(n)));
     }
-}
 
-TEST(bCPOFileInspector, ShowsMathsValuesAsTheAccessorsDo)
-{
+    // The inspector shows them as the accessors do.
     bCAccessorCreator Object("bCAccMathTypes");
     bSPOInspection const Inspection = InspectPOFile(WritePOFile({Object}));
     ASSERT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage; // every stored size fits its value type

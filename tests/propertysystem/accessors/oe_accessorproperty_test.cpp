@@ -40,11 +40,8 @@ TEST(bCAccessorProperty, EnumeratesOwnClassFirstUpToAClassWithoutProperties)
     EXPECT_FALSE(bCAccessorProperty(Top, bCString("Bottom")).IsValid()); // lookups stop at the same class
     EXPECT_TRUE(bCAccessorProperty(bCAccessorCreator("bCAccGapBottom"), bCString("Bottom")).IsValid());
     EXPECT_TRUE(Enumerate(bCAccessorProperty(bCAccessorCreator("bCAccGapEmpty"))).empty());
-}
 
-TEST(bCAccessorProperty, ResolvesNamesAndIdentifiersThroughTheBaseClasses)
-{
-    bCAccessorCreator Leaf("bCAccChainLeaf");
+    // Names and identifiers resolve through the base classes.
     bCAccessorProperty const Property(Leaf);
     struct bSRow
     {
@@ -76,7 +73,7 @@ TEST(bCAccessorProperty, ResolvesNamesAndIdentifiersThroughTheBaseClasses)
     }
 }
 
-TEST(bCAccessorProperty, DescribesAndComparesTheCurrentProperty)
+TEST(bCAccessorProperty, DescribesComparesStepsAndSetsTheCurrentProperty)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     bCAccessorProperty const Name = bCAccessorProperty(Leaf)["MiddleName"];
@@ -91,23 +88,16 @@ TEST(bCAccessorProperty, DescribesAndComparesTheCurrentProperty)
     EXPECT_TRUE(First == bCAccessorProperty(Other)); // the same class, another object
     EXPECT_TRUE(First != First["LeafCount"]);
     EXPECT_TRUE(First != bCAccessorProperty(bCAccessorCreator("bCAccChainMiddle")));
-}
 
-TEST(bCAccessorProperty, PostfixIncrementAnswersValidity)
-{
-    bCAccessorCreator Leaf("bCAccChainLeaf");
-    bCAccessorProperty Property(Leaf);
+    bCAccessorProperty Property(Leaf); // the postfix form answers validity too
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(Property++);
     EXPECT_STREQ(Property.GetPropertyName().GetText(), "BaseValue");
     EXPECT_FALSE(Property++);
     EXPECT_EQ(Property.GetPropertyTypeObject(), nullptr);
     EXPECT_EQ(Property.ConvertValueToString(), bCString());
-}
 
-TEST(bTAccessorType, ReadsAndSetsThroughTheChainWithNotification)
-{
-    bCAccessorCreator Leaf("bCAccChainLeaf");
+    // A typed accessor reads and sets through the chain, with notification.
     bCAccChainLeaf * pNative = static_cast<bCAccChainLeaf *>(Leaf->GetNativeObject());
     ASSERT_NE(pNative, nullptr);
     bTAccessorType<float> Base{bCAccessorProperty(Leaf)["BaseValue"]};
@@ -157,23 +147,16 @@ TEST(bCAccessorPropertyObject, WalksAndComparesTheChain)
     EXPECT_FALSE(Object.IsValid());
     EXPECT_FALSE(Object == bCAccessorPropertyObject()); // an empty accessor equals nothing
     EXPECT_TRUE(Object.IsKindOf(bCAccessorPropertyObject()));
-}
 
-TEST(bCAccessorPropertyObject, HoldsOneReferencePerCopy)
-{
-    bCAccessorCreator Leaf("bCAccChainLeaf");
-    bCPropertyObjectBase * pObject = Leaf;
-    EXPECT_EQ(pObject->GetReferenceCount(), 1ul);
+    // One reference per copy: the creator, the walking accessor and the three below.
     {
-        bCAccessorPropertyObject const Object(pObject);
-        bCAccessorProperty const Property(Object);
+        bCAccessorProperty const Property(bCAccessorPropertyObject{pObject});
         bCAccessorCreator const Copy(Leaf);
-        EXPECT_EQ(pObject->GetReferenceCount(), 4ul);
         bCAccessorPropertyObject const Native(pObject->GetNativeObject());
         EXPECT_EQ(Native.GetPropertyObject(), pObject);
         EXPECT_EQ(pObject->GetReferenceCount(), 5ul);
     }
-    EXPECT_EQ(pObject->GetReferenceCount(), 1ul);
+    EXPECT_EQ(pObject->GetReferenceCount(), 2ul);
     EXPECT_FALSE(bCAccessorPropertyObject("bCAccChainLeaf").Clone().IsValid()); // no object to clone
 }
 

@@ -1,7 +1,7 @@
 // The value texts below the accessors. Every value type's text and every operand are checked through
 // the accessors (oe_accessorconversion_test.cpp, oe_accessormathtypes_test.cpp); here only what the
-// accessors' start values cannot reach: detail types by name, the float-list parser's edges and the
-// integer operations at their limits.
+// accessors' start values cannot reach: the float-list parser's edges and the integer operations at
+// their limits.
 
 #include <vellmark/propertysystem/accessors/oe_accessorvaluetext.h>
 
@@ -12,31 +12,9 @@
 #include <utility>
 #include <vector>
 
-TEST(bCAccessorValueText, DetailTypeByValueTypeName)
+TEST(bCAccessorValueText, FloatTextsAndIntegerLimits)
 {
-    struct bSRow
-    {
-        char const * m_pcName;
-        int m_iDetail;
-    };
-    std::vector<bSRow> const arrRows = {
-        {"bCString", 1},      {"BCSTRING", 1},     {"bcguid", 3},       {"bCVector", 4},  {"bCVector4", 5},
-        {"bCMatrix3", 7},     {"INT", 20},         {"bCVector2", 0},    {"bCStrin", 0},   {"bCStrings", 0},
-        {"", 0},              {"xbTPropertyObject", 12},
-        {"bTPropertyObject<class bCFoo,class bCObjectRefBase>", 12},
-        {"btpropertyobject<class bCFoo,class bCObjectRefBase>", 0},
-        {"bTPropertyContainer<enum bEFoo>", 21},  {"BTPROPERTYCONTAINER<enum bEFoo>", 0},
-    };
-    for (bSRow const & Row : arrRows)
-    {
-        SCOPED_TRACE(Row.m_pcName);
-        EXPECT_EQ(bCAccessorValueText::GetDetailType(Row.m_pcName), Row.m_iDetail);
-    }
-}
-
-TEST(bCAccessorValueText, TextToFloatsByOperand)
-{
-    struct bSRow
+    struct bSFloatRow
     {
         char const * m_pcText;
         int m_iOperand;
@@ -44,7 +22,7 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
         bool m_bResult;
         std::vector<float> m_arrExpected; // from the start values 10, 20, 30
     };
-    std::vector<bSRow> const arrRows = {
+    std::vector<bSFloatRow> const arrFloatRows = {
         {"{ 1, 2, 3 }", 2, true, true, {9, 18, 27}},
         {"{ 1, 2, 3 }", 2, false, false, {10, 20, 30}},
         {"{ 1, 2, 3 }", -1, true, false, {10, 20, 30}},
@@ -54,7 +32,7 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
         {"} {1}", 0, false, false, {10, 20, 30}},
         {"{ 1, 2, 3", 0, false, false, {10, 20, 30}}, // no closing brace
     };
-    for (bSRow const & Row : arrRows)
+    for (bSFloatRow const & Row : arrFloatRows)
     {
         SCOPED_TRACE(std::string(Row.m_pcText) + " operand " + std::to_string(Row.m_iOperand));
         float arrValues[3] = {10, 20, 30};
@@ -62,16 +40,14 @@ TEST(bCAccessorValueText, TextToFloatsByOperand)
                   Row.m_bResult);
         EXPECT_EQ(std::vector<float>(arrValues, arrValues + 3), Row.m_arrExpected);
     }
-}
 
-TEST(bCAccessorValueText, CombineIntegersAtTheirLimits)
-{
+    // Integers combined at their limits.
     auto Apply = [](auto a_Value, auto a_Number, int a_iOperand) {
         bool const bChanged = bCAccessorValueText::Combine(a_Value, a_Number, a_iOperand);
         return std::pair<long long, bool>(static_cast<long long>(a_Value), bChanged);
     };
-    using bSRow = std::pair<std::pair<long long, bool>, std::pair<long long, bool>>; // result, expected
-    std::vector<bSRow> const arrRows = {
+    using bSCombined = std::pair<std::pair<long long, bool>, std::pair<long long, bool>>; // result, expected
+    std::vector<bSCombined> const arrCombined = {
         {Apply(-7, 2, 4), {-3, true}}, // truncates toward zero
         {Apply(7, 0, 4), {7, false}},  // division by zero keeps the value
         {Apply(INT_MIN, -1, 4), {INT_MIN, true}}, // wraps instead of trapping
@@ -80,9 +56,11 @@ TEST(bCAccessorValueText, CombineIntegersAtTheirLimits)
         {Apply(LLONG_MIN, -1LL, 4), {LLONG_MIN, true}},
         {Apply(5LL, 0LL, 4), {5, false}},
     };
-    for (size_t i = 0; i < arrRows.size(); ++i)
+    for (size_t i = 0; i < arrCombined.size(); ++i)
     {
         SCOPED_TRACE(i);
-        EXPECT_EQ(arrRows[i].first, arrRows[i].second);
+        EXPECT_EQ(arrCombined[i].first, arrCombined[i].second);
     }
 }
+
+

@@ -46,7 +46,7 @@ namespace
     }
 } // namespace
 
-TEST(bCAccessorPropertyObject, WritesAndReadsItsObjectWithTheClassName)
+TEST(bCPOFileInspector, AccessorObjectsRoundTripAndTheInspectorNamesUnknowns)
 {
     bCAccessorCreator Leaf("bCAccChainLeaf");
     bTAccessorType<long>{bCAccessorProperty(Leaf)["LeafCount"]}.SetValue(9);
@@ -66,10 +66,8 @@ TEST(bCAccessorPropertyObject, WritesAndReadsItsObjectWithTheClassName)
     EXPECT_EQ(Empty.Read(Stream), 1);
     EXPECT_FALSE(Empty.HasPropertyObject());
     EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
-}
 
-TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
-{
+    // The inspector names unknown classes, properties and changed types.
     std::vector<unsigned char> arrFile = WriteTestFile();
     Patch(arrFile, "bCAccGapTop", "bCAccGapTip"); // a class this program does not know
     Patch(arrFile, "LeafFlag", "LeafFlog");       // a property the class does not have
@@ -77,15 +75,15 @@ TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
     bSPOInspection const Inspection = InspectPOFile(arrFile);
     EXPECT_FALSE(Inspection.m_bDamaged) << Inspection.m_strDamage;
     ASSERT_EQ(Inspection.m_arrObjects.size(), 2u);
-    bSPOInspectedObject const & Leaf = Inspection.m_arrObjects[0];
-    EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_eState, bEPOInspectedState_UnknownProperty);
-    EXPECT_EQ(FindProperty(Leaf, "LeafFlog")->m_strBytes, "01");
-    EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_eState, bEPOInspectedState_ChangedType);
-    EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_strValue, ""); // stored, but not as a float
+    bSPOInspectedObject const & Inspected = Inspection.m_arrObjects[0];
+    EXPECT_EQ(FindProperty(Inspected, "LeafFlog")->m_eState, bEPOInspectedState_UnknownProperty);
+    EXPECT_EQ(FindProperty(Inspected, "LeafFlog")->m_strBytes, "01");
+    EXPECT_EQ(FindProperty(Inspected, "BaseValue")->m_eState, bEPOInspectedState_ChangedType);
+    EXPECT_EQ(FindProperty(Inspected, "BaseValue")->m_strValue, ""); // stored, but not as a float
     // The class's properties the file no longer holds keep their defaults.
-    EXPECT_EQ(FindProperty(Leaf, "LeafFlag")->m_eState, bEPOInspectedState_NotStored);
-    EXPECT_EQ(FindProperty(Leaf, "LeafFlag")->m_strValue, "true");
-    EXPECT_EQ(FindProperty(Leaf, "BaseValue")->m_strRegisteredTypeName, "float");
+    EXPECT_EQ(FindProperty(Inspected, "LeafFlag")->m_eState, bEPOInspectedState_NotStored);
+    EXPECT_EQ(FindProperty(Inspected, "LeafFlag")->m_strValue, "true");
+    EXPECT_EQ(FindProperty(Inspected, "BaseValue")->m_strRegisteredTypeName, "float");
 
     bSPOInspectedObject const & Tip = Inspection.m_arrObjects[1];
     EXPECT_FALSE(Tip.m_bKnownClass);
@@ -95,7 +93,8 @@ TEST(bCPOFileInspector, NamesUnknownClassesPropertiesAndChangedTypes)
     EXPECT_NE(bCPOFileInspector::FormatText(Inspection).find("class bCAccGapTip (unknown class)"), std::string::npos);
 }
 
-TEST(bCPOFileInspector, SaysWhereATruncatedFileEnds)
+
+TEST(bCPOFileInspector, SaysWhereATruncatedFileEndsAndCraftedDamageStarts)
 {
     std::vector<unsigned char> const arrFile = WriteTestFile();
     for (size_t uSize = 0; uSize < arrFile.size(); ++uSize)
@@ -107,11 +106,8 @@ TEST(bCPOFileInspector, SaysWhereATruncatedFileEnds)
         EXPECT_LE(Inspection.m_u64DamageOffset, uSize);
         EXPECT_NE(bCPOFileInspector::FormatText(Inspection).find("damaged from offset"), std::string::npos);
     }
-}
 
-TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
-{
-    std::vector<unsigned char> const arrFile = WriteTestFile();
+    // Crafted damage: where it starts.
     uint64_t const u64Body = InspectPOFile(arrFile).m_u64BodyOffset;
     struct bSRow
     {
@@ -140,10 +136,8 @@ TEST(bCPOFileInspector, SaysWhereCraftedDamageStarts)
         EXPECT_NE(Inspection.m_strDamage.find(Row.m_pcReason), std::string::npos) << Inspection.m_strDamage;
         EXPECT_EQ(Inspection.m_u64DamageOffset, uBase + Row.m_u64Damage);
     }
-}
 
-TEST(bCPOFileInspector, ShowsEveryValueTypeAndNestedObjects)
-{
+    // Every value type and nested objects.
     bCAccessorCreator Object("bCAccAllTypes");
     bCAccessorProperty(Object)["Colour"].ConvertStringToValue("4");
     for (bool bPlainStrings : {false, true}) // with a string table, or in legacy mode with the strings in place
