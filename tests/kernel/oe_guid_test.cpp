@@ -8,17 +8,7 @@
 
 namespace
 {
-    _GUID MakeGuid(uint32_t a_uData1, uint16_t a_uData2, uint16_t a_uData3, std::initializer_list<uint8_t> a_Data4)
-    {
-        _GUID Guid{};
-        Guid.Data1 = a_uData1;
-        Guid.Data2 = a_uData2;
-        Guid.Data3 = a_uData3;
-        std::copy(a_Data4.begin(), a_Data4.end(), Guid.Data4);
-        return Guid;
-    }
-
-    _GUID const kSample = MakeGuid(0x0123ABCD, 0x4567, 0x89EF, {0xFE, 0xDC, 0xBA, 0x98, 0x76, 0x54, 0x32, 0x10});
+    _GUID const kSample = {0x0123ABCD, 0x4567, 0x89EF, {0xFE, 0xDC, 0xBA, 0x98, 0x76, 0x54, 0x32, 0x10}};
 } // namespace
 
 // The text form is braced upper case; either case reads, "{}" is the invalid value.
@@ -69,11 +59,11 @@ TEST(bCGuid, TextFormValidityAndComparison)
     EXPECT_FALSE(bCGuid::GetInvalidGuid().IsNull() || bCGuid::GetInvalidGuid().IsValid());
 
     // Word 1 is Data3 << 16 | Data2, so Data3 outranks Data2.
-    bCGuid Low(MakeGuid(1, 0xFFFF, 0x0000, {}));
-    bCGuid High(MakeGuid(1, 0x0000, 0x0001, {}));
+    bCGuid Low(_GUID{1, 0xFFFF, 0x0000, {}});
+    bCGuid High(_GUID{1, 0x0000, 0x0001, {}});
     EXPECT_EQ(Low.Compare(High), -1);
     EXPECT_EQ(High.Compare(Low), 1);
     // Within Data4 the last byte of a word is its most significant one.
-    EXPECT_TRUE(bCGuid(MakeGuid(0, 0, 0, {0xFF, 0, 0, 0})) < bCGuid(MakeGuid(0, 0, 0, {0, 0, 0, 1})));
-    EXPECT_TRUE(bCGuid(MakeGuid(0x7FFFFFFF, 0, 0, {})) < bCGuid(MakeGuid(0x80000000, 0, 0, {})));
+    EXPECT_TRUE(bCGuid(_GUID{0, 0, 0, {0xFF, 0, 0, 0}}) < bCGuid(_GUID{0, 0, 0, {0, 0, 0, 1}}));
+    EXPECT_TRUE(bCGuid(_GUID{0x7FFFFFFF, 0, 0, {}}) < bCGuid(_GUID{0x80000000, 0, 0, {}}));
 }
