@@ -116,6 +116,7 @@ TEST(bCPosixFileSystem, FilesDirectoriesPathsAndFileTimesOnDisk)
     EXPECT_TRUE(FileSystem.DeleteFile(Folder / "c.dat"));
     EXPECT_FALSE(FileSystem.DeleteFile(Folder / "c.dat"));
 
+    // File times are modification times in 100 ns ticks since 1601.
     std::ofstream(Folder.File("t")) << "t";
     auto const Now = std::chrono::system_clock::now().time_since_epoch();
     long long const i64Now = std::chrono::duration_cast<std::chrono::seconds>(Now).count() + 11644473600ll;

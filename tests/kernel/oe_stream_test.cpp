@@ -162,6 +162,9 @@ TEST(bCIStream, TruncatedInputAtEveryBytePositionAndCountsBeyondTheInput)
         EXPECT_EQ(GetBytes(Stream), arrAll);
     }
 
+    // Counts that announce more than the input holds: the announced length is kept, what was not
+    // delivered is zero (also where the destination's buffer held text before), and the stream
+    // stays at its end.
     bCMemoryStream Input;
     Fill(Input, {0xFF, 0xFF, 'a', 'b'});
     bCString strValue("xyz");

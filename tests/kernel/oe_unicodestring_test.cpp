@@ -75,6 +75,8 @@ TEST(bCUnicodeString, ConstructsCopiesAndSharesBuffersUntilWriteButNeverALockedO
     strFirst.UnlockBuffer();
     EXPECT_EQ(bCUnicodeString(strFirst).GetText(), strFirst.GetText());
 
+    // A private buffer is written in place while it is large enough, also when emptied or cut;
+    // a shared one is released when emptied.
     bCUnicodeString strOwn(u"ab");
     char16_t * pcOwn = strOwn.GetBuffer(10);
     strOwn += u'x';
