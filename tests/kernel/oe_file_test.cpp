@@ -48,7 +48,8 @@ TEST(bCFile, BaseOperationsReportThatTheyAreNotSupplied)
     EXPECT_EQ(arrTexts[8], NotSupplied("bCOStream::Write"));
 }
 
-TEST(bCPosixFile, WritesAndReadsTheWireFormatOnDisk)
+// The wire format on disk; seeking stays within the file; ReadAll fills a memory stream.
+TEST(bCPosixFile, WritesReadsSeeksAndOpensInEveryModeOnDisk)
 {
     bCTempFolder Folder;
     bCString const strName(Folder.File("data.bin").c_str());
@@ -56,12 +57,13 @@ TEST(bCPosixFile, WritesAndReadsTheWireFormatOnDisk)
         bCPosixFile File(strName, bEFileCreationMode_Write);
         ASSERT_TRUE(File.IsOpen());
         File << bCString("abc") << 0x12345678ul << true;
+        File.Write(std::string(5000, 'z').data(), 5000);
         EXPECT_TRUE(File.Close());
         EXPECT_FALSE(File.Close());
     }
     std::ifstream Raw(strName.GetText(), std::ios::binary);
     std::string const strRaw((std::istreambuf_iterator<char>(Raw)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(strRaw, std::string("\3\0abc\x78\x56\x34\x12\1", 10));
+    EXPECT_EQ(strRaw, std::string("\3\0abc\x78\x56\x34\x12\1", 10) + std::string(5000, 'z'));
 
     bCPosixFile File(strName, bEFileCreationMode_Read);
     ASSERT_TRUE(File.IsValid());
@@ -71,15 +73,6 @@ TEST(bCPosixFile, WritesAndReadsTheWireFormatOnDisk)
     EXPECT_EQ(strValue, bCString("abc"));
     EXPECT_EQ(uValue, 0x12345678ul);
     EXPECT_EQ(File.GetPosition(), 9);
-}
-
-TEST(bCPosixFile, SeekingStaysWithinTheFileAndReadAllFillsAMemoryStream)
-{
-    bCTempFolder Folder;
-    bCPosixFile File(bCString(Folder.File("seek.bin").c_str()), bEFileCreationMode_Create);
-    ASSERT_TRUE(File.IsOpen());
-    std::string const strContent = std::string(5000, 'z') + "0123456789";
-    File.Write(strContent.data(), 5010);
     EXPECT_TRUE(File.Seek(2, bEStreamSeekMode_End));
     EXPECT_EQ(File.GetPosition(), 5008);
     EXPECT_FALSE(File.Seek(5011, bEStreamSeekMode_Begin));
@@ -91,28 +84,25 @@ TEST(bCPosixFile, SeekingStaysWithinTheFileAndReadAllFillsAMemoryStream)
 
     bCMemoryStream Stream;
     ASSERT_TRUE(File.ReadAll(Stream));
-    EXPECT_EQ(GetBytes(Stream), CBytes(strContent.begin(), strContent.end()));
+    EXPECT_EQ(GetBytes(Stream), CBytes(strRaw.begin(), strRaw.end()));
     bCMemoryStream Empty; // at the end nothing is left: that is success
     EXPECT_TRUE(File.ReadAll(Empty));
-}
 
-TEST(bCPosixFile, OpenModesAndFailures)
-{
-    bCTempFolder Folder;
-    bCString const strName(Folder.File("modes.txt").c_str());
-    bCPosixFile File;
-    EXPECT_FALSE(File.Open(strName, bEFileCreationMode_Read));
-    EXPECT_NE(File.GetResult(), 0);
-    EXPECT_EQ(File.Write("x", 1), 0ul);
-    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_Write));
-    File.WriteLine(bCString("one"));
-    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_Append));
-    File.WriteLine(bCString("two"));
-    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_ReadWrite));
+    // Opening fails without the file; every mode opens it again.
+    bCString const strModes(Folder.File("modes.txt").c_str());
+    bCPosixFile Modes;
+    EXPECT_FALSE(Modes.Open(strModes, bEFileCreationMode_Read));
+    EXPECT_NE(Modes.GetResult(), 0);
+    EXPECT_EQ(Modes.Write("x", 1), 0ul);
+    ASSERT_TRUE(Modes.Open(strModes, bEFileCreationMode_Write));
+    Modes.WriteLine(bCString("one"));
+    ASSERT_TRUE(Modes.Open(strModes, bEFileCreationMode_Append));
+    Modes.WriteLine(bCString("two"));
+    ASSERT_TRUE(Modes.Open(strModes, bEFileCreationMode_ReadWrite));
     bCString strLine, strSecond;
-    File.ReadLine(strLine);
-    File.ReadLine(strSecond);
+    Modes.ReadLine(strLine);
+    Modes.ReadLine(strSecond);
     EXPECT_EQ(strLine + strSecond, bCString("onetwo"));
-    ASSERT_TRUE(File.Open(strName, bEFileCreationMode_Create));
-    EXPECT_EQ(File.GetLength(), 0);
+    ASSERT_TRUE(Modes.Open(strModes, bEFileCreationMode_Create));
+    EXPECT_EQ(Modes.GetLength(), 0);
 }

@@ -5,26 +5,6 @@
 
 #include <gtest/gtest.h>
 
-// The byte form itself, a long value as four bytes included, is pinned by the containers' own tests;
-// these check that the engine streams carry it.
-TEST(bTStringObjMap, StreamFormOnTheEngineStreams)
-{
-    bTStringObjMap<bCString> mapSource;
-    mapSource.SetAt(bCString("a"), bCString("xy"));
-    mapSource.SetAt(bCString("6"), bCString(""));
-    bCMemoryStream Stream;
-    Stream << mapSource;
-    EXPECT_EQ(GetBytes(Stream), CBytes({1, 2, 0, 0, 0, 1, 0, '6', 0, 0, 1, 0, 'a', 2, 0, 'x', 'y'}));
-
-    Stream.SetPosition(0, bEStreamSeekMode_Begin);
-    bTStringObjMap<bCString> mapRead;
-    mapRead.SetAt(bCString("stale"), bCString("gone"));
-    Stream >> mapRead;
-    EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
-    EXPECT_EQ(mapRead.GetCount(), 2);
-    EXPECT_FALSE(mapRead.Contains(bCString("stale")));
-}
-
 TEST(bTStringObjMap, StreamReadOfTruncatedInputKeepsCompleteEntries)
 {
     bTStringObjMap<bCString> mapSource;

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <clocale>
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -27,11 +27,7 @@ TEST(bCString, ExtractionAndConcatenationCutAndShareAsSpecified)
     bCString const strText("abc");
     bCString const strZeros("ab\0cd", 5);
     bCString const strDigits("123abc");
-    struct
-    {
-        bCString m_strResult;
-        std::string m_strExpected;
-    } const arrCases[] = {
+    std::pair<bCString, std::string> const arrCases[] = {
         {strText.Left(-1), "abc"},      {strText.Right(2), "bc"},
         {strText.Mid(1, 10), "bc"},     {strText.Mid(1, -1), "abc"},
         {strText.Mid(3, 1), ""},
@@ -44,7 +40,7 @@ TEST(bCString, ExtractionAndConcatenationCutAndShareAsSpecified)
         {bCString("a\0", 2) + bCString("\0b", 2), std::string("a\0\0b", 4)},
     };
     for (auto const & Case : arrCases)
-        EXPECT_EQ(Bytes(Case.m_strResult), Case.m_strExpected) << &Case - arrCases;
+        EXPECT_EQ(Bytes(Case.first), Case.second) << &Case - arrCases;
 
     for (bCString const & strWhole : {strText.Left(3), strText.Right(3), strText.Mid(0, 3)})
         EXPECT_EQ(strWhole.GetText(), strText.GetText()); // shared
@@ -52,7 +48,7 @@ TEST(bCString, ExtractionAndConcatenationCutAndShareAsSpecified)
     EXPECT_EQ((strText + strText).GetAllocLength(), 6); // one exact buffer
 }
 
-TEST(bCString, IntegerConversion)
+TEST(bCString, NumberAndBoolConversionIgnoresTheLocale)
 {
     EXPECT_EQ(bCString("  -42xyz").GetInteger(0, false), -42);
     EXPECT_EQ(bCString("id=305").GetInteger(3, false), 305);
@@ -65,10 +61,9 @@ TEST(bCString, IntegerConversion)
     EXPECT_EQ(bCString("x9223372036854775807").GetI64(1), LLONG_MAX);
     EXPECT_EQ(bCString("-99999999999999999999").GetI64(0), LLONG_MIN);
     EXPECT_EQ(bCString("5").GetI64(1), 0);
-}
+    EXPECT_TRUE(bCString("tRuE").GetBool());
+    EXPECT_FALSE(bCString("1").GetBool() || bCString("true ").GetBool());
 
-TEST(bCString, FloatingPointConversionIgnoresTheLocale)
-{
     EXPECT_DOUBLE_EQ(bCString("v=-0.125e3").GetDouble(2), -125.0);
     EXPECT_EQ(bCString("+.5").GetFloat(0), 0.5f);
     EXPECT_EQ(bCString("1.5").GetDouble(3), 0.0);
@@ -83,43 +78,6 @@ TEST(bCString, FloatingPointConversionIgnoresTheLocale)
         EXPECT_EQ(bCString(pcText).GetDouble(0), 0.0);
         EXPECT_EQ(bCUnicodeString(pcText).GetFloat(), 0.0f);
     }
-
-    // A locale with a decimal comma (where installed) changes nothing.
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
-    {
-        EXPECT_DOUBLE_EQ(bCString("3.25").GetDouble(0), 3.25);
-        EXPECT_EQ(bCString("42").GetInteger(0, false), 42);
-        std::setlocale(LC_NUMERIC, "C");
-    }
-}
-
-TEST(bCString, GetBoolAcceptsOnlyTrue)
-{
-    EXPECT_TRUE(bCString("tRuE").GetBool());
-    EXPECT_FALSE(bCString("1").GetBool() || bCString("true ").GetBool());
-}
-
-TEST(bCString, AppendMovesIntoExactBuffers)
-{
-    bCString strText;
-    strText += 'a';
-    strText += "bc";
-    bCString const strTail("de");
-    strText += strTail;
-    EXPECT_STREQ(strText.GetText(), "abcde");
-    EXPECT_EQ(strText.GetAllocLength(), 5);
-    strText += strText;
-    strText += strText.GetText() + 8;
-    EXPECT_STREQ(strText.GetText(), "abcdeabcdede");
-
-    // An empty string, with or without a zero-length buffer, appends into a fresh buffer too.
-    bCString strEmpty;
-    strEmpty += strTail;
-    EXPECT_NE(strEmpty.GetText(), strTail.GetText());
-    bCString strZeroLength("xyz");
-    strZeroLength = "";
-    strZeroLength += strTail;
-    EXPECT_NE(strZeroLength.GetText(), strTail.GetText());
 }
 
 TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
@@ -130,6 +88,7 @@ TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
         {"<<aXbc!", [](S & s) { return s.Insert(100, "?"); }, 8, "<<aXbc!?"},
         {"><a!", [](S & s) { return s.Insert(2, s); }, 8, "><><a!a!"},
         {"", [](S & s) { return s.Insert(5, "new"); }, 3, "new"},
+        {"ab", [](S & s) { return (s += 'c').GetAllocLength(); }, 3, "abc"}, // into an exact buffer
         {"abcdef", [](S & s) { return s.Delete(1, 2); }, 4, "adef"},
         {"ab", [](S & s) { return s.Delete(-1, 1); }, 2, "ab"},
         {B("a\0a\0a", 5), [](S & s) { return s.Replace('a', 'b'); }, 3, B("b\0b\0b", 5)},
@@ -153,13 +112,7 @@ TEST(bCString, EditsReturnTheNewLengthOrTheCountOverTheStoredLength)
         // Case mapping is ASCII over the stored length.
         {B("aB\0c\xE4", 5), [](S & s) { return s.ToUpper(), 0; }, 0, B("AB\0C\xE4", 5)},
         {B("a\0b", 3), [](S & s) { return s.MakeReverse(), 0; }, 0, B("b\0a", 3)},
+        // A growing replacement moves to an exact buffer.
+        {"x.y.z", [](S & s) { return s.Replace(".", "::") * 100 + s.GetAllocLength(); }, 207, "x::y::z"},
     });
-}
-
-TEST(bCString, ReplaceGrowingTextMovesToAnExactBuffer)
-{
-    bCString strGrow("x.y.z");
-    EXPECT_EQ(strGrow.Replace(".", "::"), 2);
-    EXPECT_STREQ(strGrow.GetText(), "x::y::z");
-    EXPECT_EQ(strGrow.GetAllocLength(), 7);
 }

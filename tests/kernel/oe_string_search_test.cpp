@@ -18,7 +18,7 @@ namespace
     }
 } // namespace
 
-TEST(bCString, AllEmptyFormsCompareEqualAndLowest)
+TEST(bCString, CompareOrdersUnsignedBytesWithAllEmptyFormsEqualAndLowest)
 {
     bCString strNull;
     bCString strZeroLength = ZeroLengthBuffer();
@@ -29,10 +29,7 @@ TEST(bCString, AllEmptyFormsCompareEqualAndLowest)
     EXPECT_EQ(strNull.CompareNoCase(kNull), 0);
     EXPECT_EQ(strZeroLength.Compare(bCString("a")), -1);
     EXPECT_EQ(bCString("a").Compare(kNull), 1);
-}
 
-TEST(bCString, CompareOrdersUnsignedBytesAndPrefixesFirst)
-{
     EXPECT_EQ(bCString("abc").Compare("abd"), -1);
     EXPECT_EQ(bCString("abc").Compare(bCString("ab")), 1);
     EXPECT_EQ(bCString("\xE4").Compare("z"), 1); // 0xE4 above 'z' as unsigned bytes
@@ -105,17 +102,9 @@ TEST(bCString, CountWordsAndGetWordWalkSingleDelimiters)
         EXPECT_EQ(bCString(Word.m_pcText).GetWord(Word.m_iWord, strComma, strWord, false, false), Word.m_iPosition);
         EXPECT_STREQ(strWord.GetText(), Word.m_pcWord);
     }
-}
-
-TEST(bCString, GetWordTrimsOnRequest)
-{
-    bCString const strText(" one ; two ");
-    bCString const strSemicolon(";");
-    bCString strWord;
-    EXPECT_EQ(strText.GetWord(1, strSemicolon, strWord, true, false), 6);
-    EXPECT_STREQ(strWord.GetText(), "two ");
-
-    bCString strSelf("x,y"); // the word may be the string itself
-    strSelf.GetWord(1, bCString(","), strSelf, false, false);
-    EXPECT_STREQ(strSelf.GetText(), "y");
+    EXPECT_EQ(bCString(" one ; two ").GetWord(1, bCString(";"), strWord, true, false), 6);
+    EXPECT_STREQ(strWord.GetText(), "two "); // trimmed on request
+    strWord = "x,y"; // the word may be the string itself
+    strWord.GetWord(1, strComma, strWord, false, false);
+    EXPECT_STREQ(strWord.GetText(), "y");
 }

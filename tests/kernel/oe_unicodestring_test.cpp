@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -32,14 +33,10 @@ namespace
     }
 } // namespace
 
-TEST(bCUnicodeString, ConstructsExtractsAndConcatenates)
+TEST(bCUnicodeString, ConstructsCopiesAndSharesBuffersUntilWriteButNeverALockedOne)
 {
     bCUnicodeString strImplicit = 4294967295UL;
-    struct
-    {
-        bCUnicodeString m_strText;
-        char16_t const * m_pcExpected;
-    } const Cases[] = {
+    std::pair<bCUnicodeString, char16_t const *> const Cases[] = {
         {bCUnicodeString(u"abc", 2), u"ab"},
         {bCUnicodeString(u"a\0bc", 4), u"a"}, // stops at a zero unit
         {bCUnicodeString(u'x', 3), u"xxx"},
@@ -56,12 +53,9 @@ TEST(bCUnicodeString, ConstructsExtractsAndConcatenates)
     for (auto const & Case : Cases)
     {
         SCOPED_TRACE(&Case - Cases);
-        EXPECT_EQ(Units(Case.m_strText), Case.m_pcExpected);
+        EXPECT_EQ(Units(Case.first), Case.second);
     }
-}
 
-TEST(bCUnicodeString, CopySharesBufferUntilWriteButNeverALockedOne)
-{
     bCUnicodeString strFirst(u"abc");
     bCUnicodeString strSecond(strFirst);
     int32_t const * pHeader = reinterpret_cast<int32_t const *>(strFirst.GetText()) - 3;
@@ -80,39 +74,29 @@ TEST(bCUnicodeString, CopySharesBufferUntilWriteButNeverALockedOne)
     EXPECT_EQ(Units(strCopy) + Units(strAssigned) + Units(strFirst), u"abcabczbc");
     strFirst.UnlockBuffer();
     EXPECT_EQ(bCUnicodeString(strFirst).GetText(), strFirst.GetText());
+
+    // A private buffer is written in place while it is large enough, also when emptied or cut;
+    // a shared one is released when emptied.
+    bCUnicodeString strOwn(u"ab");
+    char16_t * pcOwn = strOwn.GetBuffer(10);
+    strOwn += u'x';
+    strOwn += u"1234567";
+    EXPECT_EQ(strOwn.GetText(), pcOwn);
+    strOwn.SetText(strOwn, 3);
+    EXPECT_EQ(Units(strOwn), u"abx");
+    strOwn = u"";
+    EXPECT_EQ(strOwn.GetText(), pcOwn);
+    strOwn = u"abx1234567";
+    strOwn += u"!"; // no longer fits: exact new buffer
+    EXPECT_EQ(strOwn.GetAllocLength(), 11);
+    EXPECT_EQ(Units(strOwn), u"abx1234567!");
+
+    bCUnicodeString strShared(strOwn);
+    strShared = u"";
+    EXPECT_EQ(strShared.GetAllocLength(), 0);
 }
 
-TEST(bCUnicodeString, AppendWritesInPlaceWhenPrivateAndLargeEnough)
-{
-    bCUnicodeString strText(u"ab");
-    char16_t * pcBuffer = strText.GetBuffer(10);
-    strText += u'x';
-    strText += u"1234567";
-    EXPECT_EQ(strText.GetText(), pcBuffer);
-    strText += u"!"; // no longer fits: exact new buffer
-    EXPECT_EQ(strText.GetAllocLength(), 11);
-    EXPECT_EQ(Units(strText), u"abx1234567!");
-}
-
-TEST(bCUnicodeString, EmptyingKeepsPrivateBufferAndReleasesShared)
-{
-    bCUnicodeString strText(u"abc");
-    char16_t const * pcBuffer = strText.GetText();
-    strText = u"";
-    EXPECT_EQ(strText.GetText(), pcBuffer); // zero-length buffer kept
-
-    bCUnicodeString strShared(u"xyz"), strCopy(strShared);
-    strCopy = u""; // a shared buffer is released
-    EXPECT_EQ(strCopy.GetAllocLength(), 0);
-
-    bCUnicodeString strCut(u"abcdef");
-    pcBuffer = strCut.GetText();
-    strCut.SetText(strCut, 3); // shrinks a private buffer in place
-    EXPECT_EQ(strCut.GetText(), pcBuffer);
-    EXPECT_EQ(Units(strCut), u"abc");
-}
-
-TEST(bCUnicodeString, ComparesUnitsUnsignedWithAllEmptyFormsEqual)
+TEST(bCUnicodeString, ComparesUnitsUnsignedAndFindsUnitsTextsAndWords)
 {
     bCUnicodeString strZeroLength(u"x");
     strZeroLength = u"";
@@ -122,10 +106,7 @@ TEST(bCUnicodeString, ComparesUnitsUnsignedWithAllEmptyFormsEqual)
     EXPECT_EQ(bCUnicodeString(u"ab").Compare(u"abc"), -1);
     EXPECT_NE(bCUnicodeString(u"\u00C4").CompareNoCase(u"\u00E4"), 0); // only A-Z fold
     EXPECT_TRUE(bCUnicodeString(u"b") >= u"b" && u"a" < bCUnicodeString(u"b"));
-}
 
-TEST(bCUnicodeString, FindsUnitsTextsAndWords)
-{
     bCUnicodeString const strText(u"abca");
     bCUnicodeString const strPairs(u"abab");
     bCUnicodeString const strDelimiters(u",");
@@ -146,23 +127,6 @@ TEST(bCUnicodeString, FindsUnitsTextsAndWords)
     EXPECT_EQ(Units(strWord), u"b"); // the previous word stays
 }
 
-TEST(bCUnicodeString, ConvertsToNumbersAndBoolAsThe8BitString)
-{
-    EXPECT_TRUE(bCUnicodeString(u"tRuE").GetBool());
-    EXPECT_FALSE(bCUnicodeString(u"true ").GetBool());
-    // Hexadecimal and locale-dependent spellings are not numbers to the 8-bit parser either.
-    for (char const * pcText : {" -0.125", "0x10", "1e400", "99999999999", "x1"})
-    {
-        bCString strNarrow(pcText);
-        EXPECT_EQ(bCUnicodeString(pcText).GetDouble(), strNarrow.GetDouble()) << pcText;
-        EXPECT_EQ(bCUnicodeString(pcText).GetInteger(), strNarrow.GetInteger()) << pcText;
-    }
-    // The whole stored text must read "true", not just what precedes a zero unit.
-    bCUnicodeString strBool(u"true");
-    strBool += u'\0';
-    EXPECT_FALSE(strBool.GetBool());
-}
-
 TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
 {
     using S = bCUnicodeString;
@@ -173,12 +137,7 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
         {u"aaa", [](S & s) { return s.Replace(u"aa", u"b"); }, 1, u"ba"},
         {u"a::b", [](S & s) { return s.Replace(u':', u';'); }, 2, u"a;;b"},
         // Texts taken from the string's own buffer must outlive its change.
-        {u"ab",
-         [](S & s) {
-             s.LockBuffer();
-             return s.Replace(s.GetText() + 1, s.GetText());
-         },
-         1, u"aab"},
+        {u"ab", [](S & s) { return s.LockBuffer(), s.Replace(s.GetText() + 1, s.GetText()); }, 1, u"aab"},
         {u"xx", [](S & s) { return s.Remove(s); }, 1, u""},
         {u" \t\r\nabc \v\f", [](S & s) { return s.TrimLeft(), 0; }, 0, u"abc \v\f"},
         {u"\u00A0abc\u3000", [](S & s) { return s.Trim(), 0; }, 0, u"\u00A0abc\u3000"},
@@ -186,7 +145,7 @@ TEST(bCUnicodeString, EditsReturnTheNewLengthOrTheCount)
     });
 }
 
-TEST(bCUnicodeString, FormatKeepsLargeBuffer)
+TEST(bCUnicodeString, FormatsAsThe8BitFormatterInALargeBuffer)
 {
     bCUnicodeString strText;
     std::u16string strHundred(100, u'q');
@@ -202,15 +161,8 @@ TEST(bCUnicodeString, FormatKeepsLargeBuffer)
     EXPECT_TRUE(strText.Format(nullptr)); // empties a locked buffer in place
     EXPECT_EQ(strText.GetText(), pcLocked);
     EXPECT_TRUE(strText.IsEmpty());
-}
 
-TEST(bCUnicodeString, FormatsAsThe8BitFormatterWithUnitWidthsOfTheirOwn)
-{
-    struct
-    {
-        bCUnicodeString m_strText;
-        char16_t const * m_pcExpected;
-    } const Cases[] = {
+    std::pair<bCUnicodeString, char16_t const *> const Cases[] = {
         {Formatted(u"%s|%S|%hs", u"wide", "narrow", "short"), u"wide|narrow|short"},
         {Formatted(u"%c%C", u'\u20AC', '\xE4'), u"\u20AC\u00E4"},
         {Formatted(u"[%-5s][%.1hs][%*s]", u"ab", "yz", 3, u"x"), u"[ab   ][y][  x]"},
@@ -222,12 +174,12 @@ TEST(bCUnicodeString, FormatsAsThe8BitFormatterWithUnitWidthsOfTheirOwn)
         {bCUnicodeString::GetFormattedString(u"%d-%s", 12, u"x"), u"12-x"},
     };
     for (auto const & Case : Cases)
-        EXPECT_EQ(Units(Case.m_strText), Case.m_pcExpected) << &Case - Cases;
+        EXPECT_EQ(Units(Case.first), Case.second) << &Case - Cases;
     std::u16string strLong(2000, u'z');
     EXPECT_EQ(bCUnicodeString::GetFormattedString(u"%s", strLong.c_str()).GetLength(), 1023);
 }
 
-TEST(bCUnicodeString, RoundTripsThrough8BitTextAndUnitsBeyondOneByteBecomeQuestionMarks)
+TEST(bCUnicodeString, ConvertsTo8BitTextHexCodedBytesNumbersAndBool)
 {
     std::string strAllBytes;
     for (int i = 1; i < 256; ++i)
@@ -235,18 +187,14 @@ TEST(bCUnicodeString, RoundTripsThrough8BitTextAndUnitsBeyondOneByteBecomeQuesti
     bCString strNarrow(strAllBytes.c_str());
     bCUnicodeString strWide(strNarrow.GetUnicodeText());
     ASSERT_EQ(strWide.GetLength(), 255);
-    for (int i = 0; i < 255; ++i)
-        EXPECT_EQ(strWide[i], static_cast<char16_t>(i + 1));
+    EXPECT_EQ(strWide[0xE3], u'\u00E4'); // bytes are Latin-1 units, not sign-extended
     EXPECT_TRUE(strWide.IsAnsiText());
     EXPECT_EQ(std::string(strWide.GetAnsiText().GetText()), strAllBytes);
     EXPECT_TRUE(bCString(strWide) == strNarrow);
     EXPECT_FALSE(bCUnicodeString(u"a\u0100").IsAnsiText());
     strNarrow.SetUnicodeText(u"a\u20ACb");
     EXPECT_STREQ(strNarrow.GetText(), "a?b");
-}
 
-TEST(bCUnicodeString, HexCodingWritesBytesInMemoryOrder)
-{
     EXPECT_STREQ(bCUnicodeString(u"\u20AC\uFFFF").GetAsHexCodedString().GetText(), "ac20ffff");
     bCUnicodeString strText;
     EXPECT_TRUE(strText.SetFromHexCodedString(bCString("AC20ffFF")));
@@ -261,4 +209,17 @@ TEST(bCUnicodeString, HexCodingWritesBytesInMemoryOrder)
                                     bCString("41 0"), bCString("0x41"), bCString("-100"), bCString("41\0\0", 4)})
         EXPECT_FALSE(strText.SetFromHexCodedString(strBad)) << strBad.GetText();
     EXPECT_EQ(Units(strText), strUnits);
+
+    EXPECT_TRUE(bCUnicodeString(u"tRuE").GetBool());
+    EXPECT_FALSE(bCUnicodeString(u"true ").GetBool());
+    // Hexadecimal and locale-dependent spellings are not numbers to the 8-bit parser either.
+    for (char const * pcText : {" -0.125", "0x10", "1e400", "99999999999", "x1"})
+    {
+        EXPECT_EQ(bCUnicodeString(pcText).GetDouble(), bCString(pcText).GetDouble()) << pcText;
+        EXPECT_EQ(bCUnicodeString(pcText).GetInteger(), bCString(pcText).GetInteger()) << pcText;
+    }
+    // The whole stored text must read "true", not just what precedes a zero unit.
+    bCUnicodeString strBool(u"true");
+    strBool += u'\0';
+    EXPECT_FALSE(strBool.GetBool());
 }

@@ -22,31 +22,18 @@ static_assert(sizeof(bCVariant::bEType) == 4 && sizeof(bCVariant::bUType) == 8);
 static_assert(bCVariant::bEType_None == 0 && bCVariant::bEType_U32 == 5 && bCVariant::bEType_I64 == 9 &&
               bCVariant::bEType_String == 14);
 
-TEST(bCVariant, ConstructionAndInitZeroAllValueBytes)
+TEST(bCVariant, TypedValuesLeaveTheBytesAboveZeroAndInitZeroesThemAll)
 {
-    bCVariant Variant;
-    EXPECT_TRUE(AllValueBytesZero(Variant));
-    Variant.SetData(-1LL);
+    bCVariant Variant(static_cast<unsigned char>(0xAB));
+    EXPECT_EQ(Variant.GetData().m_u64Value, 0xABu);
+    Variant.SetData(static_cast<short>(-1));
+    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_I16);
     Variant.Init();
     EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
     EXPECT_TRUE(AllValueBytesZero(Variant));
-    EXPECT_EQ(bCVariant(static_cast<unsigned char>(0xAB)).GetData().m_u64Value, 0xABu); // the bytes above stay zero
 }
 
-TEST(bCVariant, TypedConstructorsAndSettersSetTheMatchingType)
-{
-    EXPECT_EQ(bCVariant(-5L).GetType(), bCVariant::bEType_I32);
-    EXPECT_EQ(bCVariant(7).GetType(), bCVariant::bEType_Int);
-    EXPECT_EQ(bCVariant(-9LL).GetType(), bCVariant::bEType_I64);
-    bCVariant Variant;
-    Variant.SetData(static_cast<short>(12));
-    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_I16);
-    short iShort = 0;
-    Variant.GetData(iShort);
-    EXPECT_EQ(iShort, 12);
-}
-
-TEST(bCVariant, TakesThePointerAndTextTypesByConstReference)
+TEST(bCVariant, TakesPointersAndTextsByConstReferenceAndOwnsCopiesOfTexts)
 {
     // The held types themselves, void * and char *, have their constructor and assignment.
     bCVariant & (bCVariant::*pfnAssignPointer)(void * const &) = &bCVariant::operator=;
@@ -65,34 +52,24 @@ TEST(bCVariant, TakesThePointerAndTextTypesByConstReference)
     EXPECT_STREQ(Pointer.GetString(), "mutable");
     Text = &iTarget; // any object pointer is held as a pointer, not as a boolean
     EXPECT_EQ(Text.GetType(), bCVariant::bEType_VoidPointer);
-}
 
-TEST(bCVariant, OwnsACopyOfItsTextAlsoWhenTakingItsOwnText)
-{
-    char arrText[] = "abc";
-    bCVariant Variant(static_cast<char const *>(arrText));
-    EXPECT_NE(Variant.GetString(), arrText);
-    arrText[0] = 'x';
-    bCVariant Copy(Variant);
-    EXPECT_NE(Copy.GetString(), Variant.GetString());
-    Variant.Clear();
-    EXPECT_EQ(Variant.GetType(), bCVariant::bEType_None);
-    EXPECT_STREQ(Copy.GetString(), "abc");
-
-    Copy = static_cast<char const *>(Copy.GetString() + 1);
-    EXPECT_STREQ(Copy.GetString(), "bc");
-    Copy.SetData(static_cast<char const *>(nullptr)); // a null text leaves the variant cleared
+    char arrOwned[] = "abc";
+    bCVariant Owned(static_cast<char const *>(arrOwned));
+    EXPECT_NE(Owned.GetString(), arrOwned);
+    arrOwned[0] = 'x';
+    bCVariant Copy(Owned);
+    EXPECT_NE(Copy.GetString(), Owned.GetString());
+    Owned = bCVariant(-1234567890123LL); // a copy takes type and value
+    EXPECT_EQ(Owned.GetI64(), -1234567890123LL);
+    Copy.CopyTo(Owned);
+    Copy.Clear();
     EXPECT_EQ(Copy.GetType(), bCVariant::bEType_None);
-}
+    EXPECT_STREQ(Owned.GetString(), "abc");
 
-TEST(bCVariant, CopyTakesTypeAndValue)
-{
-    bCVariant Target("to be replaced");
-    Target = bCVariant(-1234567890123LL);
-    EXPECT_EQ(Target.GetI64(), -1234567890123LL);
-    bCVariant Text("t");
-    Text.CopyTo(Target);
-    EXPECT_STREQ(Target.GetString(), "t");
+    Owned = static_cast<char const *>(Owned.GetString() + 1);
+    EXPECT_STREQ(Owned.GetString(), "bc");
+    Owned.SetData(static_cast<char const *>(nullptr)); // a null text leaves the variant cleared
+    EXPECT_EQ(Owned.GetType(), bCVariant::bEType_None);
 }
 
 TEST(bCVariant, InvalidTypeIsReportedOnClearAndCopy)

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -16,11 +17,6 @@ namespace
     {
         std::array<unsigned long, 4> m_arrNumbers = {111, 222, 333, 444}; // marks fields left untouched
 
-        bool CheckFile(std::string const & a_strFile)
-        {
-            auto & arr = m_arrNumbers;
-            return CheckFileVersion(a_strFile.c_str(), &arr[0], &arr[1], &arr[2], &arr[3]);
-        }
         bool Dll(char const * a_pcName)
         {
             auto & arr = m_arrNumbers;
@@ -47,19 +43,12 @@ namespace
         return a_Folder.File(a_strName);
     }
 
-    // A copy of a test module under a new name, with a version resource added
-    // as a section of the shared object when one is given.
-    std::string CopyModule(bCTempFolder const & a_Folder, char const * a_pcSource, std::string const & a_strName,
-                           bSResourceSpec const * a_pSpec)
+    // A copy of a test module under a new name, with a version resource added as a section.
+    std::string CopyModule(bCTempFolder const & a_Folder, char const * a_pcSource, std::string const & a_strName)
     {
         std::string const strTarget = a_Folder.File(a_strName);
-        if (!a_pSpec)
-        {
-            std::filesystem::copy_file(a_pcSource, strTarget);
-            return strTarget;
-        }
         std::string const strBlob = a_Folder.File(a_strName + ".blob");
-        WriteBytes(strBlob, BuildVersionResource(*a_pSpec));
+        WriteBytes(strBlob, BuildVersionResource(bSResourceSpec()));
         std::string const strCommand = std::string("'") + VELLMARK_TEST_OBJCOPY + "' --add-section .vsversioninfo='" +
                                        strBlob + "' '" + a_pcSource + "' '" + strTarget + "'";
         EXPECT_EQ(std::system(strCommand.c_str()), 0) << strCommand;
@@ -117,64 +106,29 @@ TEST(GetVersion, ReadsTheLibrarysOwnTextAndNoResourceGivesNull)
 }
 
 // The table read is the one the single translation value names (language low, code page high); without
-// exactly one translation, the user's language (0409) with code page 04B0.
-TEST(GetVersion, FollowsTheTranslationValueAndNeedsTheFileVersion)
+// exactly one translation, the user's language (0409) with code page 04B0. Texts of 256 characters
+// or more are cut to 250.
+TEST(GetVersion, FollowsTheTranslationValueAndCutsLongTexts)
 {
     bCTempFolder Folder;
+    std::string strLong;
+    for (int i = 0; strLong.size() < 256; ++i)
+        strLong += std::to_string(i % 10);
     using Strings = decltype(bSResourceSpec::m_arrStrings);
-    Strings const arrOthers = {{"ProductVersion", u"1, 2, 3, 4"}, {"FileDescription", u"no file version"}};
-    Strings arrLast = arrOthers;
-    arrLast.push_back({"FileVersion", u"5, 6, 7, 8"});
-    struct
-    {
-        bSResourceSpec m_Spec;
-        char const * m_pcExpected;
-    } const arrCases[] = {
-        {{.m_arrTranslations = {0x04B00000}, .m_strTable = "000004B0"}, "3, 4, 5, 6"},
+    std::pair<bSResourceSpec, std::string> const arrCases[] = {
         {{.m_arrTranslations = {0x04E40407}, .m_strTable = "040704E4"}, "3, 4, 5, 6"},
         {{.m_arrTranslations = {0x04E40409}}, "(null)"}, // not the table the translation names
         {{.m_bTranslation = false}, "3, 4, 5, 6"},
-        {{.m_bTranslation = false, .m_strTable = "000004B0"}, "(null)"},
         {{.m_arrTranslations = {0x04B00000, 0x04E40407}, .m_strTable = "000004B0"}, "(null)"},
-        {{.m_arrTranslations = {0x04B00000, 0x04E40407}}, "3, 4, 5, 6"},
-        {{.m_arrStrings = arrOthers}, "(null)"},
-        {{.m_arrStrings = arrLast}, "5, 6, 7, 8"},
+        {{.m_arrStrings = Strings{{"ProductVersion", u"1, 2"}, {"FileVersion", u"5, 6"}}}, "5, 6"},
+        {{.m_arrStrings = Strings{{"FileVersion", Widen(strLong.substr(0, 255))}}}, strLong.substr(0, 255)},
+        {{.m_arrStrings = Strings{{"FileVersion", Widen(strLong)}}}, strLong.substr(0, 250)},
     };
     for (auto const & Case : arrCases)
     {
         std::string const strName = "case" + std::to_string(&Case - arrCases) + ".so";
-        EXPECT_EQ(VersionOf(WriteResourceFile(Folder, strName, Case.m_Spec)), Case.m_pcExpected) << strName;
+        EXPECT_EQ(VersionOf(WriteResourceFile(Folder, strName, Case.first)), Case.second) << strName;
     }
-}
-
-TEST(GetVersion, LongTextsAreCutTo250Characters)
-{
-    bCTempFolder Folder;
-    std::string strLong;
-    for (int i = 0; strLong.size() < 300; ++i)
-        strLong += std::to_string(i % 10);
-    bSResourceSpec Spec;
-    for (size_t uLength : {255u, 256u, 300u})
-    {
-        Spec.m_arrStrings = {{"FileVersion", Widen(strLong.substr(0, uLength))}};
-        std::string const strFile = WriteResourceFile(Folder, "long" + std::to_string(uLength) + ".so", Spec);
-        std::string const strExpected = strLong.substr(0, uLength < 256 ? uLength : 250);
-        EXPECT_EQ(VersionOf(strFile), strExpected) << uLength;
-    }
-}
-
-TEST(CheckFileVersion, ParsesTheFileVersionText)
-{
-    bCTempFolder Folder;
-    bSResourceSpec Short;
-    Short.m_arrStrings = {{"FileVersion", u"9, 8"}};
-    bSVersion Good, Cut, None;
-    EXPECT_TRUE(Good.CheckFile(WriteResourceFile(Folder, "good.so", bSResourceSpec())));
-    EXPECT_FALSE(Cut.CheckFile(WriteResourceFile(Folder, "short.so", Short)));
-    EXPECT_FALSE(None.CheckFile(VELLMARK_TEST_MODULE_PLAIN));
-    EXPECT_EQ(Good.m_arrNumbers, (std::array<unsigned long, 4>{3, 4, 5, 6}));
-    EXPECT_EQ(Cut.m_arrNumbers, (std::array<unsigned long, 4>{9, 8, 333, 444}));
-    EXPECT_EQ(None.m_arrNumbers, (std::array<unsigned long, 4>{111, 222, 333, 444}));
 }
 
 // The module's own DllGetVersion wins over its file version text (3, 4, 5, 6); its fourth number
@@ -182,22 +136,19 @@ TEST(CheckFileVersion, ParsesTheFileVersionText)
 TEST(GetDLLVersion, PrefersTheModulesExportThenTheFileVersionText)
 {
     bCTempFolder Folder;
-    bSResourceSpec Spec;
-    CopyModule(Folder, VELLMARK_TEST_MODULE_EXPORT, "libgame.so", &Spec);
-    CopyModule(Folder, VELLMARK_TEST_MODULE_PLAIN, "libtools.so", &Spec);
     struct
     {
         std::string m_strModule;
         bool m_bFound;
         std::array<unsigned long, 4> m_arrNumbers;
     } const Cases[] = {
-        {CopyModule(Folder, VELLMARK_TEST_MODULE_EXPORT, "libexporting.so", &Spec), true, {7, 8, 9, 2}},
-        {CopyModule(Folder, VELLMARK_TEST_MODULE_PLAIN, "libplain.so", &Spec), true, {3, 4, 5, 6}},
-        {CopyModule(Folder, VELLMARK_TEST_MODULE_FAILING, "libfailing.so", &Spec), true, {3, 4, 5, 6}},
+        {CopyModule(Folder, VELLMARK_TEST_MODULE_EXPORT, "libgame.so"), true, {7, 8, 9, 2}},
+        {CopyModule(Folder, VELLMARK_TEST_MODULE_PLAIN, "libtools.so"), true, {3, 4, 5, 6}},
+        {CopyModule(Folder, VELLMARK_TEST_MODULE_FAILING, "libfailing.so"), true, {3, 4, 5, 6}},
         {"vellmark.dll", true, {1, 12, 26364, 0}},
         {Folder.File("game.dll"), true, {7, 8, 9, 2}},
         {Folder.File("tools.dll"), true, {3, 4, 5, 6}},
-        {CopyModule(Folder, VELLMARK_TEST_MODULE_FAILING, "libnoresource.so", nullptr), false, {111, 222, 333, 444}},
+        {VELLMARK_TEST_MODULE_FAILING, false, {111, 222, 333, 444}}, // no resource
         {Folder.File("absent.dll"), false, {111, 222, 333, 444}},
     };
     for (auto const & Case : Cases)
@@ -209,36 +160,10 @@ TEST(GetDLLVersion, PrefersTheModulesExportThenTheFileVersionText)
     EXPECT_FALSE(bSVersion().Dll(nullptr));
 }
 
-TEST(GetDLLVersion, NamesMustFitThePathBufferOf260)
-{
-    bCTempFolder Folder;
-    // Folder names that bring the module's full name to 259 and 260 characters.
-    std::string const strBase = Folder.GetPath().string() + "/";
-    std::string const strFile = "/libv.so";
-    ASSERT_LT(strBase.size() + strFile.size() + 1, 259u);
-    bSResourceSpec Spec;
-    for (size_t uLength : {259u, 260u})
-    {
-        std::string const strDir = strBase + std::string(uLength - strBase.size() - strFile.size(), 'd');
-        std::filesystem::create_directory(strDir);
-        std::string const strModule = strDir + strFile;
-        ASSERT_EQ(strModule.size(), uLength);
-        WriteBytes(strModule, BuildElfImage(BuildVersionResource(Spec)));
-        bSVersion Version;
-        EXPECT_TRUE(Version.CheckFile(strModule));
-        EXPECT_EQ(Version.Dll(strModule.c_str()), uLength < 260) << uLength;
-    }
-}
-
 TEST(DllMain, PrintsTheBuildBannerOnceAtLoad)
 {
-    std::string const strHyphens(75, '-');
-    std::string const strExpected = "results 1 1 1 1\n"
-                                    "INFO|1|" +
-                                    strHyphens +
-                                    "\n"
-                                    "INFOF|1|Morvek3 (RELEASE) Vellmark:  Compileversion: 1.12.26364  (Rev. 0)\n"
-                                    "INFO|1|" +
-                                    strHyphens + "\n";
-    EXPECT_EQ(RunProgram(std::string("'") + VELLMARK_TEST_BANNER_PROBE + "'"), strExpected);
+    std::string const strRule = "INFO|1|" + std::string(75, '-') + "\n";
+    std::string const strBanner = "INFOF|1|Morvek3 (RELEASE) Vellmark:  Compileversion: 1.12.26364  (Rev. 0)\n";
+    EXPECT_EQ(RunProgram(std::string("'") + VELLMARK_TEST_BANNER_PROBE + "'"),
+              "results 1 1 1 1\n" + strRule + strBanner + strRule);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 TEST(OEGuidText, NewGuidsAreVersionFourOfVariantTenXX)
@@ -17,33 +18,34 @@ TEST(OEGuidText, NewGuidsAreVersionFourOfVariantTenXX)
     }
 }
 
-TEST(OEGuidText, TextRoundTripInEitherCase)
+TEST(OEGuidText, TextRoundTripInEitherCaseAndARefusedTextWritesNothing)
 {
-    struct
+    char16_t const * const arrGood[] = {u"{0123abcd-ef01-4a5b-9c8d-0a1b2c3d4e5f}",
+                                        u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}"};
+    for (char16_t const * pcText : arrGood)
     {
-        char16_t const * m_pcText;
-        bool m_bValid;
-    } const arrCases[] = {
-        {u"{0123abcd-ef01-4a5b-9c8d-0a1b2c3d4e5f}", true},
-        {u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}", true},
-        {u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5G}", false},
-        {u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F", false},
-        {u"0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}", false},
-        {u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}x", false},
-    };
-    for (auto const & Case : arrCases)
-    {
-        SCOPED_TRACE(std::u16string(Case.m_pcText).size());
         _GUID Guid{};
-        ASSERT_EQ(OEIIDFromString(Case.m_pcText, Guid), Case.m_bValid);
-        if (!Case.m_bValid)
-            continue;
-        EXPECT_EQ(Guid.Data1, 0x0123ABCDu);
-        EXPECT_EQ(Guid.Data2, 0xEF01u);
-        EXPECT_EQ(Guid.Data4[7], 0x5Fu);
+        ASSERT_TRUE(OEIIDFromString(pcText, Guid));
         char16_t arrText[g_iGuidTextLength + 1];
         EXPECT_EQ(OEStringFromGUID2(Guid, arrText, g_iGuidTextLength + 1), g_iGuidTextLength + 1);
         EXPECT_EQ(std::u16string(arrText), u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}");
         EXPECT_EQ(OEStringFromGUID2(Guid, arrText, g_iGuidTextLength), 0); // no room for the terminator
+    }
+    // Empty, non-hex digit, missing braces, long or short last group, misplaced separator, sign,
+    // full-width digit, text after the brace.
+    char16_t const * const arrBad[] = {
+        nullptr, u"", u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5G}", u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F",
+        u"0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}", u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F0}",
+        u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5}", u"{0123ABCD-EF014A5B-9C8D-0A1B2C3D4E5F-}",
+        u"{+123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}", u"{\uFF10123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}",
+        u"{0123ABCD-EF01-4A5B-9C8D-0A1B2C3D4E5F}x"};
+    for (char16_t const * pcBad : arrBad)
+    {
+        SCOPED_TRACE(&pcBad - arrBad);
+        _GUID Guid{};
+        std::memset(&Guid, 0x5A, sizeof(Guid));
+        _GUID const Before = Guid;
+        EXPECT_FALSE(OEIIDFromString(pcBad, Guid));
+        EXPECT_EQ(std::memcmp(&Guid, &Before, sizeof(Guid)), 0);
     }
 }

@@ -11,17 +11,14 @@ namespace
     std::vector<int> const kRandAfterSeed1 = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
 } // namespace
 
-TEST(OERand, FollowsTheRuntimeSequenceAfterASeed)
+TEST(OERand, FollowsTheRuntimeSequenceAndEachThreadStartsAtOneWithItsOwnState)
 {
     OESRand(1);
     for (int iExpected : kRandAfterSeed1)
         EXPECT_EQ(OERand(), iExpected);
     OESRand(0);
     EXPECT_EQ(OERand(), 38); // (2531011 >> 16) & 0x7FFF
-}
 
-TEST(OERand, EachThreadStartsAtOneAndKeepsItsOwnState)
-{
     OESRand(12345);
     int const iMainFirst = OERand();
     std::vector<int> arrThread;

@@ -5,14 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 TEST(OEParseViewerDatagram, BroadcastIsNameAndAtomTextEachWithItsTerminator)
 {
-    struct
-    {
-        std::string m_strBytes;
-        bool m_bValid;
-    } const arrCases[] = {
+    // The bytes of a datagram and whether they are valid.
+    std::pair<std::string, bool> const arrCases[] = {
         {std::string("\x02WM_LOGCOMMAND\0START\0", 21), true},
         {std::string("\x02WM_LOGCOMMAND\0START\0x", 22), false}, // bytes after the atom text
         {std::string("\x02WM_LOGCOMMAND\0START", 20), false},     // atom text without terminator
@@ -21,10 +19,10 @@ TEST(OEParseViewerDatagram, BroadcastIsNameAndAtomTextEachWithItsTerminator)
     };
     for (auto const & Case : arrCases)
     {
-        SCOPED_TRACE(Case.m_strBytes.size());
+        SCOPED_TRACE(Case.first.size());
         bSViewerDatagram Datagram{};
-        ASSERT_EQ(OEParseViewerDatagram(Case.m_strBytes.data(), Case.m_strBytes.size(), Datagram), Case.m_bValid);
-        if (Case.m_bValid)
+        ASSERT_EQ(OEParseViewerDatagram(Case.first.data(), Case.first.size(), Datagram), Case.second);
+        if (Case.second)
         {
             EXPECT_EQ(Datagram.m_eKind, bEViewerDatagram_Broadcast);
             EXPECT_STREQ(Datagram.m_pcMessageName, "WM_LOGCOMMAND");

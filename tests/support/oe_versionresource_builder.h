@@ -144,14 +144,6 @@ namespace
         return arrImage;
     }
 
-    inline size_t VersionSectionHeader(std::vector<uint8_t> const & a_arrImage)
-    {
-        size_t uHeaders = 0;
-        for (int i = 0; i < 8; ++i)
-            uHeaders |= size_t(a_arrImage[kElfShoff + i]) << (8 * i);
-        return uHeaders + kShdrSize;
-    }
-
     inline void WriteBytes(std::filesystem::path const & a_Path, std::vector<uint8_t> const & a_arrBytes)
     {
         std::ofstream File(a_Path, std::ios::binary | std::ios::trunc);
