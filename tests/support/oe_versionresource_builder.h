@@ -104,7 +104,7 @@ namespace
     inline void PutLE(std::vector<uint8_t> & a_arrBytes, size_t a_uOffset, uint64_t a_uValue, int a_iWidth)
     {
         for (int i = 0; i < a_iWidth; ++i)
-            a_arrBytes[a_uOffset + i] = static_cast<uint8_t>(a_uValue >> (8 * i));
+            a_arrBytes.at(a_uOffset + i) = static_cast<uint8_t>(a_uValue >> (8 * i));
     }
 
     // Offsets of the fields the bad-input tests damage.
