@@ -385,6 +385,17 @@ TEST_F(bCMemoryAdminReports, EveryDamagedWordIsReportedWithTheDump)
     for (bSReport const & Report : Reports())
         EXPECT_EQ(Report.m_pItem, &Over);
 
+    for (int iWord = 0; iWord < 8; ++iWord) // each guard word alone: four below, four above
+    {
+        auto * pcOne = static_cast<char *>(m_Admin.Malloc(8, "one", m_strFile.c_str(), 42));
+        char * pcWord = iWord < 4 ? pcOne - 16 + 4 * iWord : pcOne + 8 + 4 * (iWord - 4);
+        pcWord[3] ^= 1;
+        EXPECT_EQ(m_Admin.CheckMemoryBlock(pcOne), bECheckPtr_Corrupted) << iWord;
+        pcWord[3] ^= 1;
+        EXPECT_EQ(m_Admin.CheckMemoryBlock(pcOne), bECheckPtr_Valid) << iWord;
+        m_Admin.Free(pcOne);
+    }
+
     std::memset(pcBlock + 20, 0, 16); // the four upper words
     pcBlock[-16] = 0;                 // the first lower word
     pcBlock[-1] = 0;                  // the last lower word

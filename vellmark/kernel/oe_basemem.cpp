@@ -51,8 +51,9 @@ namespace
     constexpr uint32_t kSmallBlockLimit = 550;
     constexpr uint32_t kFreeListBlockLimit = 65535;
 
-    uint32_t const s_arrLowerGuard[4] = {kLowerGuard, kLowerGuard, kLowerGuard, kLowerGuard};
-    uint32_t const s_arrUpperGuard[4] = {kUpperGuard, kUpperGuard, kUpperGuard, kUpperGuard};
+    // Two guard words at a time, as immediates: no pattern table is loaded per block.
+    constexpr uint64_t kLowerGuardPair = uint64_t{kLowerGuard} << 32 | kLowerGuard;
+    constexpr uint64_t kUpperGuardPair = uint64_t{kUpperGuard} << 32 | kUpperGuard;
 
     char const * const s_arrKindNames[8] = {"malloc",  "calloc", "new",      "new[]",
                                             "realloc", "delete", "delete[]", "free"};
@@ -445,12 +446,25 @@ namespace
         return uWord;
     }
 
+    uint64_t GuardPair(char const * a_pcFrom)
+    {
+        uint64_t uPair;
+        std::memcpy(&uPair, a_pcFrom, sizeof(uPair));
+        return uPair;
+    }
+
+    void WriteGuard(unsigned char * a_pcTo, uint64_t a_uPair)
+    {
+        std::memcpy(a_pcTo, &a_uPair, sizeof(a_uPair));
+        std::memcpy(a_pcTo + sizeof(a_uPair), &a_uPair, sizeof(a_uPair));
+    }
+
     bool GuardsIntact(bSAllocationItem const & a_Item)
     {
-        char const * const pcUpper =
-            static_cast<char const *>(a_Item.m_pHeapAddress) + a_Item.m_uHeapSize - kGuardBytes;
-        return std::memcmp(a_Item.m_pHeapAddress, s_arrLowerGuard, kGuardBytes) == 0 &&
-               std::memcmp(pcUpper, s_arrUpperGuard, kGuardBytes) == 0;
+        char const * const pcLower = static_cast<char const *>(a_Item.m_pHeapAddress);
+        char const * const pcUpper = pcLower + a_Item.m_uHeapSize - kGuardBytes;
+        return ((GuardPair(pcLower) ^ kLowerGuardPair) | (GuardPair(pcLower + 8) ^ kLowerGuardPair) |
+                (GuardPair(pcUpper) ^ kUpperGuardPair) | (GuardPair(pcUpper + 8) ^ kUpperGuardPair)) == 0;
     }
 
     char const * SiteName(bSAllocationSummery const * a_pSummery)
@@ -603,15 +617,16 @@ void bCMemoryAdmin::ReleaseOwnItems()
 OE_INNER_LAYER void bCMemoryAdmin::ReleaseItem(bSAllocationItem & a_Item)
 {
     m_pPool->Free(a_Item.m_pHeapAddress);
+    uint32_t const uPtrSize = a_Item.m_uPtrSize; // loaded once: the stores below may alias it
     if (bSAllocationSummery * pSummery = a_Item.m_pSummery)
     {
-        pSummery->m_uItemCount -= 1;
-        pSummery->m_uFootprint -= a_Item.m_uPtrSize;
-        pSummery->m_uItemCountGrowth -= 1;
-        pSummery->m_uFootprintGrowth -= a_Item.m_uPtrSize;
         SizeClassCount(*pSummery, a_Item.m_uHeapSize) -= 1;
+        pSummery->m_uItemCount -= 1;
+        pSummery->m_uFootprint -= uPtrSize;
+        pSummery->m_uItemCountGrowth -= 1;
+        pSummery->m_uFootprintGrowth -= uPtrSize;
     }
-    m_Statistics.m_uCurrentPtrBytes -= a_Item.m_uPtrSize;
+    m_Statistics.m_uCurrentPtrBytes -= uPtrSize;
     m_Statistics.m_uCurrentBlocks -= 1;
     // A free item is one without a heap address; the rest is written when it is taken.
     a_Item.m_pHeapAddress = nullptr;
@@ -824,12 +839,16 @@ OE_INNER_LAYER void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int 
     if (!pHeap)
         throw kOutOfMemory;
 
+    // The counts are worked out in locals: stored through the records, which
+    // the compiler cannot tell apart, each would be loaded again.
+    uint32_t const uPtrSize = static_cast<uint32_t>(a_uSize);
+    uint32_t const uHeapSize = uPtrSize + kGuardWordsBytes;
     bSAllocationItem & Item = *m_pMemoryPoolDesc;
     m_pMemoryPoolDesc = Item.m_pNext;
     // Every field is written here or by LinkItem: no clear before.
-    Item.m_uHeapSize = static_cast<uint32_t>(CalculateHeapSize(a_uSize));
+    Item.m_uHeapSize = uHeapSize;
     Item.m_pHeapAddress = pHeap;
-    Item.m_uPtrSize = static_cast<uint32_t>(a_uSize);
+    Item.m_uPtrSize = uPtrSize;
     Item.m_pPtrAddress = CalculatePtrAddress(pHeap);
     Item.m_u8AllocationType = a_eType;
     Item.m_u8BreakOnDealloc = 0;
@@ -838,20 +857,23 @@ OE_INNER_LAYER void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int 
     Item.m_pSummery = pSummery;
     LinkItem(Item);
 
+    uint32_t const uFootprint = pSummery->m_uFootprint + uPtrSize;
     pSummery->m_uItemCount += 1;
-    pSummery->m_uFootprint += Item.m_uPtrSize;
+    pSummery->m_uFootprint = uFootprint;
     pSummery->m_uItemCountGrowth += 1;
-    pSummery->m_uFootprintGrowth += Item.m_uPtrSize;
-    RaisePeak(pSummery->m_uMaxFootprint, pSummery->m_uFootprint);
-    SizeClassCount(*pSummery, Item.m_uHeapSize) += 1;
+    pSummery->m_uFootprintGrowth += uPtrSize;
+    RaisePeak(pSummery->m_uMaxFootprint, uFootprint);
+    SizeClassCount(*pSummery, uHeapSize) += 1;
 
     bSMemoryStatistics & Stats = m_Statistics;
-    Stats.m_uCurrentPtrBytes += Item.m_uPtrSize;
-    Stats.m_uCurrentBlocks += 1;
-    RaisePeak(Stats.m_uPeakPtrBytes, Stats.m_uCurrentPtrBytes);
-    RaisePeak(Stats.m_uPeakHeapBytes, CurrentHeapBytes(Stats));
-    RaisePeak(Stats.m_uPeakBlocks, Stats.m_uCurrentBlocks);
-    Stats.m_uTotalPtrBytes += Item.m_uPtrSize;
+    uint32_t const uCurrentPtrBytes = Stats.m_uCurrentPtrBytes + uPtrSize;
+    uint32_t const uCurrentBlocks = Stats.m_uCurrentBlocks + 1;
+    Stats.m_uCurrentPtrBytes = uCurrentPtrBytes;
+    Stats.m_uCurrentBlocks = uCurrentBlocks;
+    RaisePeak(Stats.m_uPeakPtrBytes, uCurrentPtrBytes);
+    RaisePeak(Stats.m_uPeakHeapBytes, uCurrentPtrBytes + uCurrentBlocks * kGuardWordsBytes);
+    RaisePeak(Stats.m_uPeakBlocks, uCurrentBlocks);
+    Stats.m_uTotalPtrBytes += uPtrSize;
     Stats.m_uTotalBlocks += 1;
 
     WipeWithPattern(Item, 0xFEEDFACE, 0);
@@ -902,8 +924,8 @@ void bCMemoryAdmin::WipeWithPattern(bSAllocationItem const & a_Item, unsigned lo
             pcBytes[uOffset] = static_cast<unsigned char>(uPattern >> (8 * iByte));
     }
     unsigned char * pcHeap = static_cast<unsigned char *>(a_Item.m_pHeapAddress);
-    std::memcpy(pcHeap, s_arrLowerGuard, kGuardBytes);
-    std::memcpy(pcHeap + a_Item.m_uHeapSize - kGuardBytes, s_arrUpperGuard, kGuardBytes);
+    WriteGuard(pcHeap, kLowerGuardPair);
+    WriteGuard(pcHeap + a_Item.m_uHeapSize - kGuardBytes, kUpperGuardPair);
 }
 
 void * bCMemoryAdmin::ReallocPure(char const * a_pcFile, int a_iLine, char const * a_pcName,

@@ -62,9 +62,13 @@ private:
     static void * ms_pProcessHeap;
 };
 
-// The hot path of every request, kept inline: a range check, then the heap.
+// The hot path of every request, kept inline. The heap's direct road serves
+// what is below the large-block size (never a big-block request) while no
+// failures are injected, and frees while no large or big block is out.
 inline void * bCMemPool::Allocate(unsigned long a_uSize)
 {
+    if (a_uSize < g_OEHeapDirect.m_uDirectBelow.load(std::memory_order_relaxed)) [[likely]]
+        return g_OEHeapDirect.m_funcAllocate(a_uSize < OE_HEAP_MIN_REQUEST ? OE_HEAP_MIN_REQUEST : a_uSize);
     if (a_uSize - ms_uBigBlockMin <= ms_uBigBlockMax - ms_uBigBlockMin) [[unlikely]]
         if (TakeBigBlock(a_uSize))
             return m_pBigBlockBase;
@@ -73,6 +77,8 @@ inline void * bCMemPool::Allocate(unsigned long a_uSize)
 
 inline void bCMemPool::Free(void * a_pBlock)
 {
+    if (g_OEHeapDirect.m_uSpecialBlocks.load(std::memory_order_relaxed) == 0) [[likely]]
+        return g_OEHeapDirect.m_funcFree(a_pBlock);
     if (a_pBlock == m_pBigBlockBase && a_pBlock && IsBigBlockInUse()) [[unlikely]]
         return ReleaseBigBlock();
     OEHeapFree(a_pBlock);
