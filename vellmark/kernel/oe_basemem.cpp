@@ -483,6 +483,22 @@ namespace
     }
 } // namespace
 
+namespace
+{
+    // Out of line: a call with nine arguments, some on the stack, cost the
+    // allocation a frame pointer even when no report was asked for.
+    [[gnu::cold, gnu::noinline]] void ReportAllocation(uint32_t a_uID, bEMemoryAllocationType a_eType,
+                                                       unsigned long a_uSize, char const * a_pcFile, int a_iLine,
+                                                       char const * a_pcName)
+    {
+        OE_MESSAGEF_INFO(5,
+                         "bCMemoryAdmin::AllocatePure:  %05d %8s of size 0x%08X(%08d) \n by Sourcefile:%s, #Line:%d, "
+                         "Name:%s",
+                         static_cast<int>(a_uID), s_arrKindNames[a_eType], static_cast<unsigned>(a_uSize),
+                         static_cast<int>(a_uSize), TextOrNull(a_pcFile), a_iLine, TextOrNull(a_pcName));
+    }
+} // namespace
+
 // The layers beneath AllocatePure and FreePure are one call with them.
 #define OE_INNER_LAYER [[gnu::always_inline]] inline
 
@@ -821,11 +837,7 @@ OE_INNER_LAYER void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int 
 {
     uint32_t const uID = ++m_uAllocationCount;
     if (m_bAllocationReport)
-        OE_MESSAGEF_INFO(5,
-                         "bCMemoryAdmin::AllocatePure:  %05d %8s of size 0x%08X(%08d) \n by Sourcefile:%s, #Line:%d, "
-                         "Name:%s",
-                         static_cast<int>(uID), s_arrKindNames[a_eType], static_cast<unsigned>(a_uSize),
-                         static_cast<int>(a_uSize), TextOrNull(a_pcFile), a_iLine, TextOrNull(a_pcName));
+        ReportAllocation(uID, a_eType, a_uSize, a_pcFile, a_iLine, a_pcName);
     bSAllocationSummery * pSummery = FindOrCreateSite(*m_pPool, a_pcFile, a_iLine, a_pcName);
     OE_ASSERT_EX(kAssertOptions, 0 != pSummery, kModule);
     if (!pSummery)
