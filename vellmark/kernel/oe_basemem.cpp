@@ -401,12 +401,14 @@ namespace
 
     void UnlinkItem(bSAllocationItem & a_Item)
     {
-        if (a_Item.m_pPrev)
-            a_Item.m_pPrev->m_pNext = a_Item.m_pNext;
+        bSAllocationItem * const pPrev = a_Item.m_pPrev; // loaded once: the stores may alias the item
+        bSAllocationItem * const pNext = a_Item.m_pNext;
+        if (pPrev)
+            pPrev->m_pNext = pNext;
         else
-            s_arrItemTable[ItemBucket(a_Item.m_pPtrAddress)] = a_Item.m_pNext;
-        if (a_Item.m_pNext)
-            a_Item.m_pNext->m_pPrev = a_Item.m_pPrev;
+            s_arrItemTable[ItemBucket(a_Item.m_pPtrAddress)] = pNext;
+        if (pNext)
+            pNext->m_pPrev = pPrev;
         a_Item.m_pNext = nullptr;
         a_Item.m_pPrev = nullptr;
     }
