@@ -107,13 +107,21 @@ namespace
         OEMessageBox(carrText, "Memory error", MB_OK | MB_ICONERROR);
     }
 
-    // The holding thread, told apart by the address of a thread-local byte.
+    // The holding thread, told apart by its thread pointer (one register
+    // read), or else by the address of a thread-local byte.
+#if defined(__x86_64__) && (defined(__clang__) || __GNUC__ >= 11)
+    std::uintptr_t ThisThread()
+    {
+        return reinterpret_cast<std::uintptr_t>(__builtin_thread_pointer());
+    }
+#else
     thread_local char t_cThreadMark __attribute__((tls_model("initial-exec")));
 
     std::uintptr_t ThisThread()
     {
         return reinterpret_cast<std::uintptr_t>(&t_cThreadMark);
     }
+#endif
 
     // A spin count is counted in tries of a few cycles each; a pause
     // instruction takes tens of cycles on current processors.
