@@ -491,10 +491,7 @@ namespace
     {
         return a_pSummery ? a_pSummery->m_iLine : -1;
     }
-} // namespace
 
-namespace
-{
     // Out of line: a call with nine arguments, some on the stack, cost the
     // allocation a frame pointer even when no report was asked for.
     [[gnu::cold, gnu::noinline]] void ReportAllocation(uint32_t a_uID, bEMemoryAllocationType a_eType,
