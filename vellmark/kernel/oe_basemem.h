@@ -273,7 +273,7 @@ inline void * bCMemoryAdmin::Malloc(unsigned long a_uSize, char const * a_pcName
 {
     if (m_bDirect && a_uSize < g_OEHeapDirect.m_uDirectBelow.load(std::memory_order_relaxed)) [[likely]]
     {
-        void * pBlock = g_OEHeapDirect.m_funcAllocate(a_uSize < OE_HEAP_MIN_REQUEST ? OE_HEAP_MIN_REQUEST : a_uSize);
+        void * pBlock = OEHeapAllocateDirect(a_uSize);
         return pBlock ? pBlock : UntrackedMallocFailed();
     }
     return AllocatePure(a_pcFile, a_iLine, a_pcName, bEMemoryAllocationType_Malloc, a_uSize);

@@ -68,7 +68,7 @@ private:
 inline void * bCMemPool::Allocate(unsigned long a_uSize)
 {
     if (a_uSize < g_OEHeapDirect.m_uDirectBelow.load(std::memory_order_relaxed)) [[likely]]
-        return g_OEHeapDirect.m_funcAllocate(a_uSize < OE_HEAP_MIN_REQUEST ? OE_HEAP_MIN_REQUEST : a_uSize);
+        return OEHeapAllocateDirect(a_uSize);
     if (a_uSize - ms_uBigBlockMin <= ms_uBigBlockMax - ms_uBigBlockMin) [[unlikely]]
         if (TakeBigBlock(a_uSize))
             return m_pBigBlockBase;

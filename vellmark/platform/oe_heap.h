@@ -48,6 +48,12 @@ struct bSHeapDirect
 extern OE_API bSHeapDirect g_OEHeapDirect;
 inline constexpr std::size_t OE_HEAP_MIN_REQUEST = 16;
 
+// A request on the direct road; the caller has checked m_uDirectBelow.
+inline void * OEHeapAllocateDirect(std::size_t a_uSize)
+{
+    return g_OEHeapDirect.m_funcAllocate(a_uSize < OE_HEAP_MIN_REQUEST ? OE_HEAP_MIN_REQUEST : a_uSize);
+}
+
 OE_API void OEHeapRegister();                                               // role 4
 OE_API void * OEHeapCreatePool(unsigned long a_uFlags);                     // role 10
 OE_API void OEHeapSetSmallBlockSize(void * a_pPool, unsigned long a_uSize); // role 23
