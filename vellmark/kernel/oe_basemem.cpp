@@ -424,15 +424,20 @@ namespace
     // Every heap size is its pointer size plus the guards, and a reallocation
     // changes both by the same amount: the current and total heap bytes follow
     // from the pointer bytes and the block counts, modulo 2^32 like the counters.
+    uint32_t HeapBytes(uint32_t a_uPtrBytes, uint32_t a_uBlocks)
+    {
+        return a_uPtrBytes + a_uBlocks * kGuardWordsBytes;
+    }
+
     uint32_t CurrentHeapBytes(bSMemoryStatistics const & a_Stats)
     {
-        return a_Stats.m_uCurrentPtrBytes + a_Stats.m_uCurrentBlocks * kGuardWordsBytes;
+        return HeapBytes(a_Stats.m_uCurrentPtrBytes, a_Stats.m_uCurrentBlocks);
     }
 
     bSMemoryStatistics CompleteStatistics(bSMemoryStatistics a_Stats)
     {
         a_Stats.m_uCurrentHeapBytes = CurrentHeapBytes(a_Stats);
-        a_Stats.m_uTotalHeapBytes = a_Stats.m_uTotalPtrBytes + a_Stats.m_uTotalBlocks * kGuardWordsBytes;
+        a_Stats.m_uTotalHeapBytes = HeapBytes(a_Stats.m_uTotalPtrBytes, a_Stats.m_uTotalBlocks);
         return a_Stats;
     }
 
@@ -890,7 +895,7 @@ OE_INNER_LAYER void * bCMemoryAdmin::AllocateTracked(char const * a_pcFile, int 
     Stats.m_uCurrentPtrBytes = uCurrentPtrBytes;
     Stats.m_uCurrentBlocks = uCurrentBlocks;
     RaisePeak(Stats.m_uPeakPtrBytes, uCurrentPtrBytes);
-    RaisePeak(Stats.m_uPeakHeapBytes, uCurrentPtrBytes + uCurrentBlocks * kGuardWordsBytes);
+    RaisePeak(Stats.m_uPeakHeapBytes, HeapBytes(uCurrentPtrBytes, uCurrentBlocks));
     RaisePeak(Stats.m_uPeakBlocks, uCurrentBlocks);
     Stats.m_uTotalPtrBytes += uPtrSize;
     Stats.m_uTotalBlocks += 1;
