@@ -342,23 +342,39 @@ namespace
         return LoadTextChunkBeforePageEnd(a_pcFrom);
     }
 
-    // strncmp(a_pcStored, a_pcFile, 61) == 0 for a site's stored text (zero-padded
-    // to 62 bytes and followed by the name within the record), 16 bytes at a
-    // time. The caller's text is never read past the end of its page.
-    bool SameSiteFile(char const * a_pcStored, char const * a_pcFile)
+    // The bytes after the first of a chunk's stops (a difference or the
+    // caller's terminator) do not count: a match only if that stop is a
+    // terminator that the stored text has too. The minimum of the text and the
+    // equality mask is zero exactly at the stops.
+    template <bool PAGE_END_NEAR>
+    __attribute__((no_sanitize("address", "thread"))) bool SameFileChunks(char const * a_pcStored, char const * a_pcFile)
     {
         for (std::size_t i = 0; i < kFileChars; i += kChunk)
         {
-            __m128i const Text = LoadTextChunk(a_pcFile + i);
+            __m128i const Text = PAGE_END_NEAR ? LoadTextChunk(a_pcFile + i)
+                                               : _mm_loadu_si128(reinterpret_cast<__m128i const *>(a_pcFile + i));
             __m128i const Stored = _mm_loadu_si128(reinterpret_cast<__m128i const *>(a_pcStored + i));
-            uint32_t const uDiffers = ~static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(Text, Stored))) & 0xFFFF;
-            uint32_t const uEnds = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(Text, _mm_setzero_si128())));
+            __m128i const Equal = _mm_cmpeq_epi8(Text, Stored);
             uint32_t const uCounted = kFileChars - i >= kChunk ? 0xFFFFu : (1u << (kFileChars - i)) - 1;
-            uint32_t const uStops = (uDiffers | uEnds) & uCounted;
+            uint32_t const uStops = static_cast<uint32_t>(_mm_movemask_epi8(
+                                        _mm_cmpeq_epi8(_mm_min_epu8(Text, Equal), _mm_setzero_si128()))) &
+                                    uCounted;
             if (uStops)
-                return (uDiffers & (uStops & (0u - uStops))) == 0; // the first stop: a match only at a terminator
+                return (static_cast<uint32_t>(_mm_movemask_epi8(Equal)) & uStops & (0u - uStops)) != 0;
         }
         return true;
+    }
+
+    // strncmp(a_pcStored, a_pcFile, 61) == 0 for a site's stored text (zero-padded
+    // to 62 bytes and followed by the name within the record), 16 bytes at a
+    // time. The caller's text is never read past the end of its page: one test
+    // for the whole window of 64 bytes, one per chunk only near a page's end.
+    bool SameSiteFile(char const * a_pcStored, char const * a_pcFile)
+    {
+        constexpr std::uintptr_t kWindow = 4 * kChunk;
+        if ((reinterpret_cast<std::uintptr_t>(a_pcFile) & (kPageBytes - 1)) <= kPageBytes - kWindow) [[likely]]
+            return SameFileChunks<false>(a_pcStored, a_pcFile);
+        return SameFileChunks<true>(a_pcStored, a_pcFile);
     }
 
     bSAllocationSummery * FindSite(char const * a_pcFile, int a_iLine)
