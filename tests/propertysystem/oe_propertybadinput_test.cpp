@@ -6,6 +6,7 @@
 #include "propertysystem/oe_propertytestclasses.h"
 #include "support/oe_messagerecorder.h"
 
+#include <vellmark/propertysystem/persistence/oe_classlayout.h>
 #include <vellmark/propertysystem/persistence/oe_postream.h>
 
 #include <gtest/gtest.h>
@@ -168,6 +169,28 @@ TEST(bCPropertyObjectSingleton, DamagedFilesDeepNestingAndPlainStreams)
     bCPlainInput Factory(bCBytes().U16(1).U32(0xFFFFFFFF).U16(1).U8(0).U16(83).U32(0xFFFFFFFF).Get());
     EXPECT_EQ(bCPropertyObjectFactory::ReadSkip(Factory), 1);
     EXPECT_TRUE(Factory.AtEnd());
+
+    // A layout count larger than the input, cut at every byte: as many layouts
+    // as from a memory stream, where the end is known, and none made up.
+    std::string const strLayouts = bCBytes()
+                                       .U16(1).Str("bCTestMiddle").U16(1).U8(1).U32(0xFFFFFFFF)
+                                       .U16(1).U16(30).U8(2).Str("Middle").Str("float").Str("bCTestMiddle")
+                                       .U16(1).U16(30).U8(2).Str("Name").Str("bCString").Str("bCTestMiddle")
+                                       .Get();
+    for (size_t uCut = 0; uCut <= strLayouts.size(); ++uCut)
+    {
+        SCOPED_TRACE(uCut);
+        bCMemoryStream Known;
+        SetContent(Known, strLayouts.substr(0, uCut));
+        bCClassLayout FromKnown, FromPlain;
+        FromKnown.Read(Known);
+        bCPlainInput Plain(strLayouts.substr(0, uCut));
+        FromPlain.Read(Plain);
+        EXPECT_TRUE(Plain.AtEnd());
+        EXPECT_EQ(FromPlain.GetPropertyLayouts().GetCount(), FromKnown.GetPropertyLayouts().GetCount());
+        EXPECT_EQ(FromPlain.GetPropertyLayouts().GetCount(), uCut < 24 ? 0 : uCut < 58 ? 1 : 2);
+    }
+
     bCPlainInput PlainFile(bCBytes().U16(1).U8(1).U32(0).U32(0xFFFFFFF0).U32(7).Get());
     bCPOStream PlainMain;
     EXPECT_FALSE(PlainMain.ReadFile(PlainFile));

@@ -19,7 +19,42 @@ namespace
         return u32Count;
     }
 
-    // Reads the count and the layouts; a count stops at the end of the input.
+    // Passes the reads of a plain input stream through and counts the bytes,
+    // noting a read that came back short: the only sign of the end that a pipe
+    // or a socket gives. (Seekable streams tell their end; the string hook of
+    // a property-object stream answers 0 for a bad index, which is no end.)
+    class bCReadWatch : public bCIStream
+    {
+    public:
+        explicit bCReadWatch(bCIStream & a_Stream) : m_Stream(a_Stream) {}
+        using bCIStream::Read;
+        unsigned long Read(bCString & a_strValue) override
+        {
+            return Note(m_Stream.Read(a_strValue), 1); // even an empty text brings its count
+        }
+        unsigned long Read(void * a_pBuffer, unsigned long a_uSize) override
+        {
+            return Note(m_Stream.Read(a_pBuffer, a_uSize), a_uSize);
+        }
+        bool EndSeen() const { return m_bEndSeen; }
+        unsigned long long GetBytesRead() const { return m_u64BytesRead; }
+
+    private:
+        unsigned long Note(unsigned long a_uGot, unsigned long a_uWanted)
+        {
+            m_bEndSeen |= a_uGot < a_uWanted;
+            m_u64BytesRead += a_uGot;
+            return a_uGot;
+        }
+
+        bCIStream & m_Stream;
+        bool m_bEndSeen = false;
+        unsigned long long m_u64BytesRead = 0;
+    };
+
+    // Reads the count and the layouts; a count stops at the end of the input,
+    // also of one that cannot tell its end before a read comes back short.
+    // A layout of which not a byte was left is not added.
     template <typename LAYOUT> void ReadLayouts(bCIStream & a_Stream, bTObjArray<LAYOUT> & a_arrLayouts)
     {
         unsigned char uArrayVersion = 0;
@@ -27,12 +62,19 @@ namespace
         a_Stream.Read(uArrayVersion);
         if (a_Stream.Read(uCount) != 4)
             return;
-        for (uint32_t u = 0; u < static_cast<uint32_t>(uCount) && !g_IsStreamExhausted(a_Stream); ++u)
+        bCReadWatch Watch(a_Stream);
+        bool const bPlain = dynamic_cast<bCIOStream *>(&a_Stream) == nullptr;
+        bCIStream & Input = bPlain ? static_cast<bCIStream &>(Watch) : a_Stream;
+        for (uint32_t u = 0; u < static_cast<uint32_t>(uCount) && !g_IsStreamExhausted(a_Stream) && !Watch.EndSeen();
+             ++u)
         {
             int const iIndex = a_arrLayouts.AddNew();
             if (iIndex < 0)
                 return;
-            a_arrLayouts[iIndex].Read(a_Stream);
+            unsigned long long const u64Before = Watch.GetBytesRead();
+            a_arrLayouts[iIndex].Read(Input);
+            if (bPlain && Watch.GetBytesRead() == u64Before)
+                a_arrLayouts.RemoveAt(iIndex);
         }
     }
 } // namespace
