@@ -77,6 +77,7 @@ TEST(bCPOStream, DamagedFilesChangeNothing)
         {"version 2", bCBytes().U16(2).U8(1).U32(0).U32(0).Get()},
         {"string count larger than the file", bCBytes().U16(1).U8(1).U32(0x7FFFFFFF).Str("a").U32(0).Get()},
         {"body larger than the file", bCBytes().U16(1).U8(1).U32(0).U32(0xFFFFFFF0).U16(0).Get()},
+        {"body a little larger than the file", bCBytes().U16(1).U8(1).U32(0).U32(0x10000).U16(0).Get()},
     };
     std::vector<std::string> arrInputs;
     for (auto const & Case : arrCases)
@@ -86,22 +87,39 @@ TEST(bCPOStream, DamagedFilesChangeNothing)
     bCPOStream Main;
     bCPOStream::DisableLegacyMode();
     Main.Write(bCString("kept"));
-    for (std::string const & strInput : arrInputs)
+    // From memory, where the end is known, and from a plain stream, where it is not.
+    for (bool bPlain : {false, true})
+        for (std::string const & strInput : arrInputs)
+        {
+            SCOPED_TRACE(std::to_string(strInput.size()) + (bPlain ? " plain" : " memory"));
+            bCMemoryStream File;
+            SetContent(File, strInput);
+            bCPlainInput Plain(strInput);
+            EXPECT_FALSE(bPlain ? Main.ReadFile(Plain) : Main.ReadFile(File));
+            EXPECT_EQ(GetContent(Main), bCBytes().U16(0).Get());
+            bCPOStream::bCStringList * pList = nullptr;
+            bCPOStream::bCStringMap * pMap = nullptr;
+            bCPOStream::GetStringList(pList, pMap);
+            ASSERT_EQ(pList->GetCount(), 1);
+            EXPECT_STREQ((*pList)[0].GetText(), "kept");
+        }
+    for (bool bPlain : {false, true})
     {
-        SCOPED_TRACE(strInput.size());
+        char const * const pcMode = bPlain ? "plain" : "memory";
+        SCOPED_TRACE(pcMode);
+        std::string const strFile = bCBytes().U16(1).U8(1).U32(1).Str(pcMode).U32(4).U16(0).U16(bPlain).U16(9).Get();
         bCMemoryStream File;
-        SetContent(File, strInput);
-        EXPECT_FALSE(Main.ReadFile(File));
-        EXPECT_EQ(GetContent(Main), bCBytes().U16(0).Get());
+        SetContent(File, strFile);
+        bCPlainInput Plain(strFile);
+        EXPECT_TRUE(bPlain ? Main.ReadFile(Plain) : Main.ReadFile(File));
+        EXPECT_EQ(GetContent(Main), bCBytes().U16(0).U16(bPlain).Get()); // the body, without what follows it
+        EXPECT_EQ(Main.GetPosition(), 0);
         bCPOStream::bCStringList * pList = nullptr;
         bCPOStream::bCStringMap * pMap = nullptr;
         bCPOStream::GetStringList(pList, pMap);
         ASSERT_EQ(pList->GetCount(), 1);
-        EXPECT_STREQ((*pList)[0].GetText(), "kept");
+        EXPECT_STREQ((*pList)[0].GetText(), pcMode);
     }
-    bCMemoryStream File;
-    SetContent(File, strGood);
-    EXPECT_TRUE(Main.ReadFile(File));
 }
 
 TEST(bCPOStream, ObjectsRoundTripThroughAFile)

@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
 
 namespace
 {
@@ -49,29 +48,6 @@ namespace
                 iRead += 1, pObject->ReleaseReference();
         return iRead;
     }
-} // namespace
-
-namespace
-{
-    // An input stream that cannot seek and knows no size: it only hands out bytes.
-    class bCPlainInput : public bCIStream
-    {
-    public:
-        explicit bCPlainInput(std::string a_strBytes) : m_strBytes(std::move(a_strBytes)) {}
-        using bCIStream::Read;
-        unsigned long Read(void * a_pBuffer, unsigned long a_uSize) override
-        {
-            unsigned long const uTake = std::min<unsigned long>(a_uSize, m_strBytes.size() - m_uAt);
-            std::memcpy(a_pBuffer, m_strBytes.data() + m_uAt, uTake);
-            m_uAt += uTake;
-            return uTake;
-        }
-        bool AtEnd() const { return m_uAt == m_strBytes.size(); }
-
-    private:
-        std::string m_strBytes;
-        size_t m_uAt = 0;
-    };
 } // namespace
 
 TEST(bCPropertyObjectSingleton, DamagedFilesDeepNestingAndPlainStreams)

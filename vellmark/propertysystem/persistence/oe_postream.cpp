@@ -50,17 +50,11 @@ namespace
         return true;
     }
 
-    // The body bytes; false when the input ends first. The buffer grows only by
-    // what arrived, so a damaged size never allocates more than the input holds.
-    bool ReadBody(bCIStream & a_In, uint32_t a_u32Size, std::vector<char> & a_arrBody)
+    // The body bytes from an input whose end is unknown; false when it ends
+    // first. The buffer grows only by what arrived, so a damaged size never
+    // allocates more than the input holds.
+    bool ReadBodyInPieces(bCIStream & a_In, uint32_t a_u32Size, std::vector<char> & a_arrBody)
     {
-        if (bCMemoryStream * pMemory = dynamic_cast<bCMemoryStream *>(&a_In))
-        {
-            if (a_u32Size > pMemory->GetSize() - pMemory->GetPosition())
-                return false;
-            a_arrBody.resize(a_u32Size); // the whole body in one read
-            return a_In.Read(a_arrBody.data(), a_u32Size) == a_u32Size;
-        }
         char arrPiece[kBodyPiece];
         while (a_arrBody.size() < a_u32Size)
         {
@@ -188,18 +182,34 @@ bool bCPOStream::ReadFile(bCIStream & a_In)
     }
     bCStringList List;
     unsigned long uBodySize = 0;
-    std::vector<char> arrBody;
-    if (!ReadTable(a_In, List) || a_In.Read(uBodySize) != 4 ||
-        !ReadBody(a_In, static_cast<uint32_t>(uBodySize), arrBody))
+    if (!ReadTable(a_In, List) || a_In.Read(uBodySize) != 4 || !s_pStringList || !s_pStringMap)
         return false;
-    if (!s_pStringList || !s_pStringMap)
-        return false;
+    uint32_t const u32Size = static_cast<uint32_t>(uBodySize);
+    bCMemoryStream * pMemory = dynamic_cast<bCMemoryStream *>(&a_In);
+    if (pMemory && pMemory != this)
+    {
+        // The end is known: a body that fits is read in one piece, straight
+        // into this stream's buffer, grown once.
+        if (u32Size > pMemory->GetSize() - pMemory->GetPosition())
+            return false;
+        if (!SetCount(u32Size))
+            return false;
+        SetPosition(0, bEStreamSeekMode_Begin);
+        if (u32Size && a_In.Read(AccessBuffer(u32Size), u32Size) != u32Size)
+            return false;
+    }
+    else
+    {
+        std::vector<char> arrBody;
+        if (!ReadBodyInPieces(a_In, u32Size, arrBody))
+            return false;
+        SetPosition(0, bEStreamSeekMode_Begin);
+        SetCount(static_cast<unsigned long>(arrBody.size()));
+        if (!arrBody.empty())
+            std::memcpy(AccessBuffer(static_cast<unsigned long>(arrBody.size())), arrBody.data(), arrBody.size());
+    }
     s_pStringList->CopyFrom(List);
     RebuildMap(*s_pStringList, *s_pStringMap);
-    SetPosition(0, bEStreamSeekMode_Begin);
-    SetCount(static_cast<unsigned long>(arrBody.size()));
-    if (!arrBody.empty())
-        std::memcpy(AccessBuffer(static_cast<unsigned long>(arrBody.size())), arrBody.data(), arrBody.size());
     SetPosition(0, bEStreamSeekMode_Begin);
     s_bLegacyMode = false;
     return true;
