@@ -149,7 +149,7 @@ TEST_F(bCSpyAdminTest, CreateFindsTheViewerAndEachLineArrivesAsOneCopyData)
     Admin.SetFilterType(bEMessageFilterTypes_None);
     OE_MESSAGEF_OK("ok");
     Admin.SetFilterType(bEMessageFilterTypes_Ok);
-    std::string const strLong(100000, 'L');
+    std::string const strLong(300000, 'L'); // beyond a socket's default send buffer
     OE_MESSAGE(5, "a\r\nb");
     OE_MESSAGE(5, nullptr);
     OE_MESSAGE(2, "\tx\ty");

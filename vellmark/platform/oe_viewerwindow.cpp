@@ -38,6 +38,7 @@ namespace
     };
 
     constexpr long kSendTimeoutSeconds = 5;
+    constexpr int kViewerBufferBytes = 1 << 20;
 
     bSRegisteredMessages & RegisteredMessages()
     {
@@ -105,6 +106,10 @@ HWND OEFindWindow(char const *, char const * a_pcWindowName)
     // a send gives up after a while, as a send with a time-out to a hung window would.
     timeval const Timeout{kSendTimeoutSeconds, 0};
     setsockopt(iSocket, SOL_SOCKET, SO_SNDTIMEO, &Timeout, sizeof(Timeout));
+    // A line travels as one datagram, which must fit the send buffer: the
+    // default (about 200 KB) would drop longer lines. The viewer reads as much.
+    int iSize = kViewerBufferBytes;
+    setsockopt(iSocket, SOL_SOCKET, SO_SNDBUF, &iSize, sizeof(iSize));
     if (connect(iSocket, reinterpret_cast<sockaddr const *>(&Address), uLength) == 0)
         hWindow = new (std::nothrow) OEWindowHandle_{iSocket};
     if (!hWindow)
@@ -151,7 +156,7 @@ OESOCKET OEOpenViewerWindow(char const * a_pcWindowName)
         return OE_INVALID_SOCKET;
     int iOn = 1;
     setsockopt(iSocket, SOL_SOCKET, SO_PASSCRED, &iOn, sizeof(iOn));
-    int iSize = 1 << 20;
+    int iSize = kViewerBufferBytes;
     setsockopt(iSocket, SOL_SOCKET, SO_RCVBUF, &iSize, sizeof(iSize));
     sockaddr_un Address;
     socklen_t const uLength = WindowAddress(a_pcWindowName, Address);
