@@ -67,7 +67,28 @@ TEST(bCString, NumberAndBoolConversionIgnoresTheLocale)
     EXPECT_DOUBLE_EQ(bCString("v=-0.125e3").GetDouble(2), -125.0);
     EXPECT_EQ(bCString("+.5").GetFloat(0), 0.5f);
     EXPECT_EQ(bCString("1.5").GetDouble(3), 0.0);
-    EXPECT_TRUE(std::isinf(bCString("1e999").GetDouble(0)));
+    // Beyond the range: infinity when too large, zero when too small, whatever the exponent's sign.
+    std::string const strZeros(400, '0');
+    struct
+    {
+        std::string m_strText;
+        double m_dExpected;
+    } const arrRange[] = {
+        {"1e999", HUGE_VAL},
+        {"-1e999", -HUGE_VAL},
+        {"1e-999", 0.0},
+        {"0." + strZeros + "1", 0.0},
+        {"1" + strZeros + "e-10", HUGE_VAL},
+        {"1" + strZeros, HUGE_VAL},
+        {"0.000001e-320", 0.0},
+        {"1e99999999999999999999", HUGE_VAL},
+        {"1e-99999999999999999999", 0.0},
+    };
+    for (auto const & Case : arrRange)
+    {
+        SCOPED_TRACE(Case.m_strText.substr(0, 40));
+        EXPECT_EQ(bCString(Case.m_strText.c_str()).GetDouble(0), Case.m_dExpected);
+    }
     EXPECT_FALSE(std::signbit(bCString("- 1").GetDouble(0))); // a sign without a number gives plain 0
     EXPECT_TRUE(std::signbit(bCString("-0.0").GetDouble(0)));
 

@@ -4,6 +4,7 @@
 #include <vellmark/kernel/oe_criticalsection.h>
 #include <vellmark/platform/oe_singlethreaded.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -257,6 +258,44 @@ namespace
         return bNegative ? static_cast<T>(0ull - u64Value) : static_cast<T>(u64Value);
     }
 
+    bool IsDecimalDigit(char a_cChar)
+    {
+        return a_cChar >= '0' && a_cChar <= '9';
+    }
+
+    // For a number the conversion found out of range: whether it is too large
+    // (rather than too small), from the power of ten of its first significant
+    // digit plus its exponent. Out of range, that sum is far from zero.
+    bool IsTooLarge(char const * a_pcFrom, char const * a_pcEnd)
+    {
+        int iIntegerDigits = 0, iLeadingZeros = 0;
+        bool bPoint = false, bSignificant = false;
+        char const * p = a_pcFrom;
+        for (; p < a_pcEnd && (IsDecimalDigit(*p) || (*p == '.' && !bPoint)); ++p)
+        {
+            if (*p == '.')
+                bPoint = true;
+            else if (*p != '0' || bSignificant)
+            {
+                bSignificant = true;
+                iIntegerDigits += bPoint ? 0 : 1;
+            }
+            else if (bPoint)
+                ++iLeadingZeros;
+        }
+        long long i64Power = iIntegerDigits > 0 ? iIntegerDigits - 1 : -(iLeadingZeros + 1);
+        if (p < a_pcEnd && (*p == 'e' || *p == 'E'))
+        {
+            bool const bNegative = p + 1 < a_pcEnd && p[1] == '-';
+            p += p + 1 < a_pcEnd && (p[1] == '-' || p[1] == '+') ? 2 : 1;
+            long long i64Exponent = 0;
+            for (; p < a_pcEnd && IsDecimalDigit(*p); ++p)
+                i64Exponent = std::min(i64Exponent * 10 + (*p - '0'), 1ll << 40); // far beyond any double
+            i64Power += bNegative ? -i64Exponent : i64Exponent;
+        }
+        return i64Power > 0;
+    }
+
     // Decimal floating-point text after leading white space; out of range
     // gives an infinity or zero as the runtime's text conversion does.
     double ParseDouble(char const * a_pcText)
@@ -268,18 +307,13 @@ namespace
             ++a_pcText;
         // Digits must follow the one sign: a second sign and words such as
         // "inf" or "nan", which the standard conversion would take, are no number.
-        auto const IsDigit = [](char a_cChar) { return a_cChar >= '0' && a_cChar <= '9'; };
-        if (!IsDigit(a_pcText[0]) && !(a_pcText[0] == '.' && IsDigit(a_pcText[1])))
+        if (!IsDecimalDigit(a_pcText[0]) && !(a_pcText[0] == '.' && IsDecimalDigit(a_pcText[1])))
             return 0.0;
         char const * pcEnd = a_pcText + std::strlen(a_pcText);
         double dValue = 0.0;
         std::from_chars_result const Result = std::from_chars(a_pcText, pcEnd, dValue);
         if (Result.ec == std::errc::result_out_of_range)
-        {
-            char const * pcExponent = std::strpbrk(a_pcText, "eE");
-            bool const bTiny = pcExponent && pcExponent < Result.ptr && pcExponent[1] == '-';
-            dValue = bTiny ? 0.0 : HUGE_VAL;
-        }
+            dValue = IsTooLarge(a_pcText, Result.ptr) ? HUGE_VAL : 0.0;
         else if (Result.ec != std::errc())
             return 0.0; // no number: no sign either
         return bNegative ? -dValue : dValue;

@@ -28,19 +28,7 @@ namespace
         static bTPropertyType<bCObsoleteClass, bCObsoleteClass> s_Type(0, bCString(), bEPropertyType_Normal);
         return s_Type;
     }
-
-    void WriteDataBlock(bCOStream & a_Stream, void const * a_pObject)
-    {
-        bCPropertyObjectBase & Object = *const_cast<bCPropertyObjectBase *>(static_cast<bCPropertyObjectBase const *>(a_pObject));
-        g_PropertyObjectWriteData(a_Stream, Object);
-    }
 } // namespace
-
-void g_PropertyObjectWrite(bCOStream & a_Stream, bCPropertyObjectBase & a_Object)
-{
-    a_Object.bCPropertyObjectBase::Write(a_Stream);
-    g_WriteSizedBlock(a_Stream, &WriteDataBlock, &a_Object);
-}
 
 void g_PropertyObjectWriteData(bCOStream & a_Stream, bCPropertyObjectBase & a_Object)
 {

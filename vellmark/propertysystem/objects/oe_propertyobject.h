@@ -25,7 +25,6 @@ class bCObsoleteClass;
 // property records only; the native object's own data follows them.
 OE_API void g_PropertyObjectWriteData(bCOStream & a_Stream, bCPropertyObjectBase & a_Object);
 OE_API unsigned short g_PropertyObjectReadData(bCIStream & a_Stream, bCPropertyObjectBase & a_Object);
-OE_API void g_PropertyObjectWrite(bCOStream & a_Stream, bCPropertyObjectBase & a_Object);
 OE_API void g_PropertyObjectCopyValues(bCPropertyObjectBase & a_Dest, bCPropertyObjectBase const & a_Source);
 OE_API void g_PropertyObjectInitializeValues(bCPropertyObjectBase & a_Object);
 // Counts nested object reads on this thread; false (with a warning) past 64 levels.
@@ -84,7 +83,12 @@ public:
         g_PropertyObjectLeaveRead();
         return uVersion;
     }
-    void Write(bCOStream & a_Stream) override { g_PropertyObjectWrite(a_Stream, *this); }
+    // The version word, then the data block through WriteData, which a derived class may extend.
+    void Write(bCOStream & a_Stream) override
+    {
+        bCPropertyObjectBase::Write(a_Stream);
+        g_WriteSizedBlock(a_Stream, [this](bCOStream & a_Block) { WriteData(a_Block); });
+    }
     void CopyFrom(bCPropertyObjectBase const & a_Source) override
     {
         bCPropertyObjectBase::CopyFrom(a_Source);
