@@ -65,6 +65,25 @@ TEST(bTPropertyObject, WritesRecordsInOrderAndObjectsAsPropertyValues)
     EXPECT_EQ(GetContent(Stream), bCBytes().U16(83).U32(8).U16(30).U32(0).U16(1).Get());
     pObject->ReleaseReference();
 
+    // A derived class that extends WriteData: its bytes are inside the data block, on both roads.
+    struct bCExtended : bTPropertyObject<bCTestEmpty, bCObjectRefBase>
+    {
+        void WriteData(bCOStream & a_Stream) override
+        {
+            bTPropertyObject::WriteData(a_Stream);
+            a_Stream.Write(static_cast<unsigned char>(0x5A));
+        }
+    };
+    bCExtended * pExtended = new bCExtended;
+    SetContent(Stream, "");
+    pExtended->Write(Stream);
+    std::string const strExtended = bCBytes().U16(83).U32(9).U16(30).U32(0).U16(1).U8(0x5A).Get();
+    EXPECT_EQ(GetContent(Stream), strExtended);
+    bCCollectingStream PlainExtended;
+    pExtended->Write(PlainExtended);
+    EXPECT_EQ(PlainExtended.m_strBytes, strExtended);
+    pExtended->ReleaseReference();
+
     // A property object as a property value.
     bCPropertyObjectBase * pHolder = NewObject("bCTestHolder");
     bCTestHolder * pNative = Native<bCTestHolder>(pHolder);
