@@ -187,6 +187,15 @@ TEST(bTPropertyType, FatalTextOfMisuse)
     EXPECT_EQ(Stream.GetSize(), 0);
     EXPECT_EQ(s_arrFatals, std::vector<std::string>{"bTPropertyType<CLASS, TYPE>::PropertyWrite - Propertysource must "
                                                     "not NULL !|propertysystem\\types\\oe_propertytype|637"});
+
+    // A root object has no native object to read into: the value is passed over by its size,
+    // so that the next record is read from its start.
+    bCPropertyObjectBase * pRoot = Registry().GetRootObject("bCTestLeaf");
+    ASSERT_TRUE(pRoot && pRoot->IsRoot() && !pRoot->GetNativeObject());
+    SetContent(Stream, bCBytes().U16(30).Sized(bCBytes().U16(0x1234)).Str("next").Get());
+    pLeaf->PropertyRead(Stream, pRoot);
+    EXPECT_EQ(Stream.GetPosition(), 8);
+    EXPECT_TRUE(pRoot->IsRoot());
 }
 
 // Without a hook the fatal errors above end the process with the fatal exit code.

@@ -156,9 +156,15 @@ public:
         a_Stream.Read(uSize);
         TYPE * pValue = Member(a_pObject);
         g_PropertyTypeNotify(a_pObject, this->GetPropertyName(), true, true);
+        bool bRead = false;
         if constexpr (!std::is_same_v<TYPE, bCObsoleteClass>)
             if (pValue)
+            {
                 bTPropertyValueStream<TYPE>::Read(a_Stream, *pValue);
+                bRead = true;
+            }
+        if (!bRead) // nothing to read into (a root object): the value is passed over by its size
+            g_SkipBytes(a_Stream, uSize);
         g_PropertyTypeNotify(a_pObject, this->GetPropertyName(), false, true);
     }
     void PropertySkip(bCIStream & a_Stream, bCPropertyObjectBase * a_pObject, bCString const & a_strName,
