@@ -355,6 +355,8 @@ TEST_F(bCMemoryAdminTracked, DestroyReleasesOnlyItsOwnBlocks)
         Leaker.EnableMemoryLeakReport(false);
         Leaker.Destroy();
         EXPECT_TRUE(Leaker.GetMemoryStatistics().m_uCurrentBlocks == 0 && !Leaker.IsPoolValid());
+        EXPECT_FALSE(Leaker.IsTracking()); // every field reset: it checks nothing any more
+        EXPECT_EQ(Leaker.CheckMemoryBlock(pKept), bECheckPtr_NotTracked);
     }
     EXPECT_EQ(Survivor.FindAllocationItem(pLeaked), nullptr);
     EXPECT_EQ(Survivor.CheckMemoryBlock(pKept), bECheckPtr_Valid);

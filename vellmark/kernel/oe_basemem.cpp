@@ -609,9 +609,8 @@ void bCMemoryAdmin::Destroy()
         DumpLeakReport(nullptr);
     ReleaseOwnItems();
     bool const bOwnsPool = m_bOwnsPool;
-    bool const bTracking = m_bTracking;
     Invalidate();
-    m_bTracking = bTracking;
+    m_bTracking = false; // every field back to its first value: a destroyed instance tracks nothing
     if (bOwnsPool)
     {
         s_pProcessPool->~bCMemPool();
