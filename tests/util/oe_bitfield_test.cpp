@@ -105,6 +105,18 @@ TYPED_TEST(bTBitFieldTest, SizesFollowTheBitCountAndSingleBitsCount)
     EXPECT_EQ(Default.GetCount(), 64);
     EXPECT_TRUE(Default.IsValidIndex(63));
     EXPECT_FALSE(Default.IsValidIndex(64));
+    struct
+    {
+        int m_iBit, m_iSlot, m_iOffset;
+        uint32_t m_uMask;
+    } const arrPlaces[] = {{0, 0, 0, 1u}, {31, 0, 31, 0x80000000u}, {32, 1, 0, 1u}, {37, 1, 5, 0x20u}, {95, 2, 31, 0x80000000u}};
+    for (auto const & Place : arrPlaces)
+    {
+        SCOPED_TRACE(Place.m_iBit);
+        EXPECT_EQ(TypeParam::GetSlotIndex(Place.m_iBit), Place.m_iSlot);
+        EXPECT_EQ(TypeParam::GetOffset(Place.m_iBit), Place.m_iOffset);
+        EXPECT_EQ(TypeParam::GetMask(Place.m_iBit), Place.m_uMask);
+    }
     int const arrCases[][2] = {{0, 1}, {31, 1}, {32, 2}, {-5, 1}}; // bits, words
     for (auto const & Case : arrCases)
     {

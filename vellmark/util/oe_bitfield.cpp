@@ -9,7 +9,7 @@ namespace
 
     bool TestBit(bTValArray<uint32_t> const & a_arrWords, int a_iIndex)
     {
-        return (a_arrWords[a_iIndex >> 5] >> (a_iIndex & 31)) & 1u;
+        return (a_arrWords[bSBitWords::SlotIndex(a_iIndex)] & bSBitWords::Mask(a_iIndex)) != 0;
     }
 } // namespace
 
@@ -116,17 +116,17 @@ void bCBitField::SetAt(int a_iIndex, bool a_bEnable)
 
 void bCBitField::Enable(int a_iIndex)
 {
-    m_arrWords[a_iIndex >> 5] |= uint32_t(1) << (a_iIndex & 31);
+    m_arrWords[GetSlotIndex(a_iIndex)] |= GetMask(a_iIndex);
 }
 
 void bCBitField::Disable(int a_iIndex)
 {
-    m_arrWords[a_iIndex >> 5] &= ~(uint32_t(1) << (a_iIndex & 31));
+    m_arrWords[GetSlotIndex(a_iIndex)] &= ~GetMask(a_iIndex);
 }
 
 void bCBitField::Toggle(int a_iIndex)
 {
-    m_arrWords[a_iIndex >> 5] ^= uint32_t(1) << (a_iIndex & 31);
+    m_arrWords[GetSlotIndex(a_iIndex)] ^= GetMask(a_iIndex);
 }
 
 void bCBitField::EnableAll()

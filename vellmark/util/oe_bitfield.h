@@ -36,6 +36,9 @@ class OE_API bCBitField
 {
 public:
     static constexpr uint32_t bEBits_All = 0xFFFFFFFFu;
+    static int GetSlotIndex(int a_iIndex) { return bSBitWords::SlotIndex(a_iIndex); } // the word of bit i
+    static int GetOffset(int a_iIndex) { return bSBitWords::Offset(a_iIndex); }       // its position in the word
+    static uint32_t GetMask(int a_iIndex) { return bSBitWords::Mask(a_iIndex); }
 
 public:
     bCBitField(); // 64 bits

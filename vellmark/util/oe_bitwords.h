@@ -12,6 +12,20 @@
 
 struct bSBitWords
 {
+    // Where bit i lives: word i / 32, bit i % 32 of it.
+    static int SlotIndex(int a_iIndex)
+    {
+        return a_iIndex >> 5;
+    }
+    static int Offset(int a_iIndex)
+    {
+        return a_iIndex & 31;
+    }
+    static uint32_t Mask(int a_iIndex)
+    {
+        return uint32_t(1) << Offset(a_iIndex);
+    }
+
     static int GetLastWord(int a_iBitCount)
     {
         return a_iBitCount >> 5;
@@ -78,8 +92,8 @@ struct bSBitWords
         if (a_iStart >= a_iBitCount)
             return -1;
         uint32_t const u32Flip = a_bEnabled ? 0u : ~0u;
-        int iWord = a_iStart >> 5;
-        uint32_t u32Bits = (a_pWords[iWord] ^ u32Flip) & (~0u << (a_iStart & 31));
+        int iWord = SlotIndex(a_iStart);
+        uint32_t u32Bits = (a_pWords[iWord] ^ u32Flip) & (~0u << Offset(a_iStart));
         int const iLast = GetLastWord(a_iBitCount);
         while (u32Bits == 0)
         {

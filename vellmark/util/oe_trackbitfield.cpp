@@ -9,7 +9,7 @@ namespace
 
     bool TestBit(bTValArray<uint32_t> const & a_arrWords, int a_iIndex)
     {
-        return (a_arrWords[a_iIndex >> 5] >> (a_iIndex & 31)) & 1u;
+        return (a_arrWords[bSBitWords::SlotIndex(a_iIndex)] & bSBitWords::Mask(a_iIndex)) != 0;
     }
 } // namespace
 
@@ -130,7 +130,7 @@ void bCTrackBitField::Enable(int a_iIndex)
 {
     if (TestBit(m_arrWords, a_iIndex))
         return;
-    m_arrWords[a_iIndex >> 5] |= uint32_t(1) << (a_iIndex & 31);
+    m_arrWords[GetSlotIndex(a_iIndex)] |= GetMask(a_iIndex);
     ++m_iEnabledCount;
 }
 
@@ -138,14 +138,14 @@ void bCTrackBitField::Disable(int a_iIndex)
 {
     if (!TestBit(m_arrWords, a_iIndex))
         return;
-    m_arrWords[a_iIndex >> 5] &= ~(uint32_t(1) << (a_iIndex & 31));
+    m_arrWords[GetSlotIndex(a_iIndex)] &= ~GetMask(a_iIndex);
     --m_iEnabledCount;
 }
 
 void bCTrackBitField::Toggle(int a_iIndex)
 {
     m_iEnabledCount += TestBit(m_arrWords, a_iIndex) ? -1 : 1;
-    m_arrWords[a_iIndex >> 5] ^= uint32_t(1) << (a_iIndex & 31);
+    m_arrWords[GetSlotIndex(a_iIndex)] ^= GetMask(a_iIndex);
 }
 
 void bCTrackBitField::EnableAll()

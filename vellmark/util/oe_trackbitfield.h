@@ -25,6 +25,9 @@ class OE_API bCTrackBitField
 {
 public:
     static constexpr uint32_t bEBits_All = 0xFFFFFFFFu;
+    static int GetSlotIndex(int a_iIndex) { return bSBitWords::SlotIndex(a_iIndex); } // the word of bit i
+    static int GetOffset(int a_iIndex) { return bSBitWords::Offset(a_iIndex); }       // its position in the word
+    static uint32_t GetMask(int a_iIndex) { return bSBitWords::Mask(a_iIndex); }
 
 public:
     bCTrackBitField(); // 64 bits
