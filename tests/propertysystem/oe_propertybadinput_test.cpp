@@ -158,12 +158,15 @@ TEST(bCPropertyObjectSingleton, DamagedFilesDeepNestingAndPlainStreams)
         SCOPED_TRACE(uCut);
         bCMemoryStream Known;
         SetContent(Known, strLayouts.substr(0, uCut));
-        bCClassLayout FromKnown, FromPlain;
+        bCClassLayout FromKnown, FromPlain, FromUnseekable;
         FromKnown.Read(Known);
         bCPlainInput Plain(strLayouts.substr(0, uCut));
         FromPlain.Read(Plain);
-        EXPECT_TRUE(Plain.AtEnd());
+        bCUnseekableInput Unseekable(strLayouts.substr(0, uCut));
+        FromUnseekable.Read(Unseekable);
+        EXPECT_TRUE(Plain.AtEnd() && Unseekable.AtEnd());
         EXPECT_EQ(FromPlain.GetPropertyLayouts().GetCount(), FromKnown.GetPropertyLayouts().GetCount());
+        EXPECT_EQ(FromUnseekable.GetPropertyLayouts().GetCount(), FromKnown.GetPropertyLayouts().GetCount());
         EXPECT_EQ(FromPlain.GetPropertyLayouts().GetCount(), uCut < 24 ? 0 : uCut < 58 ? 1 : 2);
     }
 

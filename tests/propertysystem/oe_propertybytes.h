@@ -66,6 +66,29 @@ private:
     size_t m_uAt = 0;
 };
 
+// A stream that has a position but cannot seek: it tells its end no better than bCPlainInput.
+class bCUnseekableInput : public bCIOStream
+{
+public:
+    explicit bCUnseekableInput(std::string a_strBytes) : m_Input(std::move(a_strBytes)) {}
+    using bCIOStream::Read;
+    using bCIOStream::Write;
+    unsigned long Read(void * a_pBuffer, unsigned long a_uSize) override
+    {
+        unsigned long const uGot = m_Input.Read(a_pBuffer, a_uSize);
+        m_i64Position += uGot;
+        return uGot;
+    }
+    unsigned long Write(void const *, unsigned long) override { return 0; }
+    long long GetPosition() const override { return m_i64Position; }
+    bool Seek(long long, bEStreamSeekMode) override { return false; }
+    bool AtEnd() const { return m_Input.AtEnd(); }
+
+private:
+    bCPlainInput m_Input;
+    long long m_i64Position = 0;
+};
+
 // A property record: name, value type name (none before data version 30), version 30, sized value.
 inline bCBytes Record(std::string const & a_strName, std::string const & a_strType, bCBytes const & a_Value)
 {

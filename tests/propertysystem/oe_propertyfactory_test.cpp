@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -122,9 +123,28 @@ TEST(bCPropertyObjectFactory, FactoryStreamAndLayouts)
     EXPECT_EQ(Records.GetPosition(), Records.GetSize());
     EXPECT_EQ(Recorder.GetAll(), "bCPropertyObjectFactory::CloneObjectInstance - can´t find rootobject for factoryclass: \n"
                                  "bCPropertyObjectFactory::CloneObjectInstance - can´t find rootobject for factoryclass: \n");
+    // Records of objects that are not roots: each clone lives on with its one reference, and the
+    // factory keeps only its root. A root object's record is read into a clone released again.
+    bCPropertyObjectFactory & LeafFactory = *Registry().FindTemplate("bCTestLeaf")->GetObjectFactory();
+    std::set<bCTestLeaf *> const setBefore = bCTestLeaf::ms_setAlive;
     Records.SetPosition(0, bEStreamSeekMode_Begin);
-    EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->Read(Records), 1);
-    EXPECT_EQ(Registry().FindTemplate("bCTestLeaf")->GetObjectFactory()->GetObjectCount(), 1);
+    EXPECT_EQ(LeafFactory.Read(Records), 1);
+    EXPECT_EQ(LeafFactory.GetObjectCount(), 1);
+    std::vector<bCTestLeaf *> arrRead;
+    for (bCTestLeaf * pLeaf : bCTestLeaf::ms_setAlive)
+        if (!setBefore.count(pLeaf))
+            arrRead.push_back(pLeaf);
+    ASSERT_EQ(arrRead.size(), 2u);
+    for (bCTestLeaf * pLeaf : arrRead)
+        EXPECT_EQ(pLeaf->GetPropertyObject()->ReleaseReference(), 0ul);
+    bCMemoryStream RootRecord;
+    RootRecord.Write(static_cast<unsigned short>(1));
+    RootRecord.Write(static_cast<unsigned long>(1));
+    LeafFactory.WriteObject(RootRecord, LeafFactory.GetRootObject());
+    RootRecord.SetPosition(0, bEStreamSeekMode_Begin);
+    EXPECT_EQ(LeafFactory.Read(RootRecord), 1);
+    EXPECT_EQ(RootRecord.GetPosition(), RootRecord.GetSize());
+    EXPECT_EQ(bCTestLeaf::ms_setAlive, setBefore);
 
     // Class layouts: bound property layouts in registration order; sets round trip.
     bCClassLayout Layout;

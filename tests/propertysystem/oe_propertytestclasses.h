@@ -8,6 +8,7 @@
 #include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/propertysystem/factories/oe_propertyregistration.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,10 @@ class bCTestLeaf : public bCTestMiddle
 public:
     short m_sLeaf = -3;
     bool m_bLeaf = true;
+
+    bCTestLeaf() { ms_setAlive.insert(this); }
+    ~bCTestLeaf() override { ms_setAlive.erase(this); }
+    static inline std::set<bCTestLeaf *> ms_setAlive; // to find the objects a read left alive
 
     bEResult Write(bCOStream & a_Stream) override // native data after the records
     {

@@ -193,13 +193,16 @@ void bCPropertyObjectFactory::Write(bCOStream & a_Stream)
 
 unsigned short bCPropertyObjectFactory::Read(bCIStream & a_Stream)
 {
-    ReadRecords(a_Stream, [&](bool) {
-        // Only root objects stay with a factory: what a record creates is released again.
+    ReadRecords(a_Stream, [&](bool a_bRoot) {
+        // A record of a root object only brings the root's values up to date: its clone is
+        // released again. Any other clone lives on with its one reference; only root objects
+        // stay with a factory, so whoever the read object announces itself to owns it.
         bCPropertyObjectBase * pObject = CloneObjectInstance();
         if (!pObject)
             return static_cast<void>(GetSkipObject().Read(a_Stream));
         pObject->Read(a_Stream);
-        pObject->ReleaseReference();
+        if (a_bRoot)
+            pObject->ReleaseReference();
     });
     return 1;
 }

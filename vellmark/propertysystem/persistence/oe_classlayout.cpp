@@ -1,5 +1,6 @@
 #include <vellmark/propertysystem/persistence/oe_classlayout.h>
 
+#include <vellmark/kernel/oe_memorystream.h>
 #include <vellmark/kernel/oe_stream.h>
 #include <vellmark/propertysystem/factories/oe_propertyobjectsingleton.h>
 #include <vellmark/propertysystem/persistence/oe_sizedblock.h>
@@ -19,10 +20,11 @@ namespace
         return u32Count;
     }
 
-    // Passes the reads of a plain input stream through and counts the bytes,
-    // noting a read that came back short: the only sign of the end that a pipe
-    // or a socket gives. (Seekable streams tell their end; the string hook of
-    // a property-object stream answers 0 for a bad index, which is no end.)
+    // Passes the reads of a stream other than a memory stream through and
+    // counts the bytes, noting a read that came back short: the only sign of
+    // the end that a pipe, a socket or a stream that cannot seek gives. (A
+    // memory stream tells its end; the string hook of a property-object stream
+    // answers 0 for a bad index, which is no end.)
     class bCReadWatch : public bCIStream
     {
     public:
@@ -63,7 +65,7 @@ namespace
         if (a_Stream.Read(uCount) != 4)
             return;
         bCReadWatch Watch(a_Stream);
-        bool const bPlain = dynamic_cast<bCIOStream *>(&a_Stream) == nullptr;
+        bool const bPlain = dynamic_cast<bCMemoryStream *>(&a_Stream) == nullptr;
         bCIStream & Input = bPlain ? static_cast<bCIStream &>(Watch) : a_Stream;
         for (uint32_t u = 0; u < static_cast<uint32_t>(uCount) && !g_IsStreamExhausted(a_Stream) && !Watch.EndSeen();
              ++u)
