@@ -46,6 +46,9 @@ class OE_API bCErrorAdmin
 public:
     static bCErrorAdmin & GetInstance();
     ~bCErrorAdmin();
+    // Refused: a message box says so and offers the debugger.
+    bCErrorAdmin(bCErrorAdmin const &);
+    bCErrorAdmin & operator=(bCErrorAdmin const &);
 
 public:
     void Create();
@@ -79,8 +82,6 @@ public:
 
 protected:
     bCErrorAdmin();
-    bCErrorAdmin(bCErrorAdmin const &);
-    bCErrorAdmin & operator=(bCErrorAdmin const &);
 
     int LookupCallback(bEErrorPositionHandling a_ePosition, bFErrorCallback a_funcCallback) const;
     void ExecuteErrorCallbacks(bEErrorPositionHandling a_ePosition, bEErrorType a_eType);

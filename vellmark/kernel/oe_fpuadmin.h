@@ -17,6 +17,7 @@ public:
     static bCFPUAdmin & GetInstance();
 
 public:
+    bCFPUAdmin(); // runs Create
     // Refused: each ends the program with a fatal error.
     bCFPUAdmin(bCFPUAdmin const & a_Source);
     bCFPUAdmin & operator=(bCFPUAdmin const & a_Source);
@@ -44,7 +45,6 @@ public:
     static void PrintStatus(); // the word's fields as messages of priority 1
 
 private:
-    bCFPUAdmin();
     void SetPrecision(unsigned long a_uPrecision);
     static void EnableExceptions(unsigned long a_uMaskBit, bool a_bEnable);
 
