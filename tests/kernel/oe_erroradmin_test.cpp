@@ -374,6 +374,26 @@ TEST_F(bCErrorAdminDeathTest, FatalErrorEndsWith447)
     EXPECT_EQ(arrLog.back(), "DestroyFileNotUniqueDialog");
 }
 
+// Nothing chosen: the module is looked for by its name only (search path, the program's folder,
+// the current folder). A program without one ends on a fault; one in the current folder is found.
+TEST_F(bCErrorAdminDeathTest, DialogsModuleFoundByNameOnly)
+{
+    unsetenv("VELLMARK_DIALOGS");
+    {
+        bCMorvek3EngineDialogs Dialogs;
+        EXPECT_FALSE(Dialogs.LoadVI3RororaLib(false));
+        Dialogs.UnloadVI3RororaLib();
+    }
+    EXPECT_EXIT(bCErrorAdmin::GetInstance().CallFaultError("fault", "x.cpp", 1), ::testing::ExitedWithCode(191), "");
+
+    fs::copy_file(OE_TEST_DIALOGS, m_Dir / "libvi3Rororas.so");
+    bCMorvek3EngineDialogs Dialogs;
+    EXPECT_TRUE(Dialogs.LoadVI3RororaLib(false));
+    Dialogs.UnloadVI3RororaLib();
+    EXPECT_EQ(Log(), (Lines{"CreateErrorDialog 0", "CreateMemoryDialog", "CreateFileNotUniqueDialog",
+                            "DestroyMemoryDialog", "DestroyErrorDialog", "DestroyFileNotUniqueDialog"}));
+}
+
 // A fatal error ignores the continue answer; a fault without dialogs module cannot be answered.
 TEST_F(bCErrorAdminDeathTest, NoAnswerLetsAFatalErrorOrAnUnansweredFaultContinue)
 {

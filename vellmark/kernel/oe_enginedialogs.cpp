@@ -3,28 +3,22 @@
 #include <vellmark/kernel/oe_message.h>
 #include <vellmark/platform/oe_messagebox.h>
 #include <vellmark/platform/oe_module.h>
-#include <vellmark/platform/oe_modules.h>
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace
 {
     constexpr char const * kModuleName = "vi3Rororas.dll";
-    constexpr char const * kModuleFile = "libvi3Rororas.so";
 
-    // The module named by VELLMARK_DIALOGS, else the one beside this
-    // library, else whatever the search path finds.
+    // The module named by VELLMARK_DIALOGS, else whatever the loader finds
+    // by the module's name (libvi3Rororas.so on the search path, beside the
+    // program, in the current folder).
     void * LoadDialogsModule()
     {
         char const * pcChosen = std::getenv("VELLMARK_DIALOGS");
         if (pcChosen && *pcChosen)
             return std::strcmp(pcChosen, "none") == 0 ? nullptr : OELoadModule(pcChosen);
-        char carrDir[1024];
-        if (OEGetModuleDirectoryOf(reinterpret_cast<void const *>(&LoadDialogsModule), carrDir, sizeof(carrDir)))
-            if (void * hModule = OELoadModule((std::string(carrDir) + "/" + kModuleFile).c_str()))
-                return hModule;
         return OELoadModule(kModuleName);
     }
 

@@ -5,10 +5,10 @@
 // run time through its twelve entry points (looked up by their plain names).
 //
 // The module is found through the environment variable VELLMARK_DIALOGS (a
-// path, or "none" for no dialogs), else beside libvellmark.so
-// (libvi3Rororas.so), else on the usual search path. Without it the library
-// warns and runs on: shows and AddText succeed at once, the state flags stay
-// false.
+// path, or "none" for no dialogs), else by its name (libvi3Rororas.so on the
+// usual search path, beside the program, in the current folder). Without it
+// the library warns and runs on: shows and AddText succeed at once, the state
+// flags stay false, so a fault ends the process like a fatal error.
 //
 // bCMorvek3EngineDialogs is a small object made on the stack wherever dialogs
 // are used; the module itself is held by the one reference-counted

@@ -93,6 +93,23 @@ namespace
             strPath = LoaderPath(ToSharedObjectName(strName));
         return strPath;
     }
+    std::string ProgramDirectory()
+    {
+        char carrPath[4096];
+        ssize_t const iLength = readlink("/proc/self/exe", carrPath, sizeof(carrPath) - 1);
+        if (iLength <= 0)
+            return std::string();
+        std::string const strPath(carrPath, static_cast<size_t>(iLength));
+        return strPath.substr(0, strPath.rfind('/'));
+    }
+
+    void * LoadFromDirectory(std::string const & a_strDir, std::string const & a_strName)
+    {
+        void * pHandle = dlopen((a_strDir + "/" + a_strName).c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!pHandle && HasDllSuffix(a_strName))
+            pHandle = dlopen((a_strDir + "/" + ToSharedObjectName(a_strName)).c_str(), RTLD_NOW | RTLD_LOCAL);
+        return pHandle;
+    }
 } // namespace
 
 OEHModule OELoadModule(char const * a_pcModuleName)
@@ -109,6 +126,12 @@ OEHModule OELoadModule(char const * a_pcModuleName)
     std::string const strName = a_pcModuleName;
     if (!pHandle && HasDllSuffix(strName))
         pHandle = dlopen(ToSharedObjectName(strName).c_str(), RTLD_NOW | RTLD_LOCAL);
+    // A bare name is also looked for where the original loader looks: the
+    // program's own folder, then the current one.
+    if (!pHandle && strName.find('/') == std::string::npos)
+        for (std::string const & strDir : {ProgramDirectory(), std::string(".")})
+            if (!strDir.empty() && (pHandle = LoadFromDirectory(strDir, strName)) != nullptr)
+                break;
     return pHandle;
 }
 
