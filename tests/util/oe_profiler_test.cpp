@@ -173,6 +173,21 @@ TEST_F(bCProfilerTest, IteratorWalksSearchesAndSendsOneLinePerChild)
                                  "[Parent]: 'Outer' <T:0.500000, C:1>  ---> [Child]: 'Inner', <T:0.250000, C:1> \n\n");
     EXPECT_TRUE(Iterator.IsDone());
     EXPECT_EQ(Iterator.GetCurrentParentName(), "Inner");
+
+    // An iterator moved past its last child still descends into the first child.
+    bCProfileIterator Past(FindChild(&bCProfileManager::AccessRoot(), "Lines"));
+    Past.Next();
+    Past.Next();
+    ASSERT_TRUE(Past.IsDone());
+    bCMessageRecorder PastRecorder;
+    g_funcIterChilds(&Past);
+    EXPECT_EQ(PastRecorder.GetAll(),
+              "[Parent]: 'Outer' <T:0.500000, C:1>  ---> [Child]: 'Inner', <T:0.250000, C:1> \n\n");
+    bCProfileIterator PastSearch(FindChild(&bCProfileManager::AccessRoot(), "Lines"));
+    PastSearch.Next();
+    PastSearch.Next();
+    EXPECT_EQ(g_funcGetChildByName(&PastSearch, bCString("Inner")), &PastSearch);
+    EXPECT_EQ(PastSearch.GetCurrentName(), "Inner");
 }
 
 

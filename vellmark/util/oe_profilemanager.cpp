@@ -81,12 +81,16 @@ bCProfileIterator * g_funcGetChildByName(bCProfileIterator * a_pIterator, bCStri
 {
     if (!a_pIterator)
         return nullptr;
-    while (bCProfileManager::IsProfilingEnabled() && !a_pIterator->IsDone())
+    // Entering child 0 starts from the parent's first child, so an iterator
+    // moved past its last child still descends.
+    while (bCProfileManager::IsProfilingEnabled())
     {
         for (; !a_pIterator->IsDone(); a_pIterator->Next())
             if (a_pIterator->GetCurrentName() == a_strName)
                 return a_pIterator;
         a_pIterator->EnterChild(0);
+        if (a_pIterator->IsDone())
+            return nullptr;
     }
     return nullptr;
 }
@@ -95,9 +99,10 @@ void g_funcIterChilds(bCProfileIterator * a_pIterator)
 {
     if (!a_pIterator || !bCProfileManager::IsProfilingEnabled())
         return;
-    // Each level descends into the first child; a loop instead of the
-    // recursion keeps deep trees off the stack.
-    while (!a_pIterator->IsDone())
+    // Each level descends into the first child (also from an iterator moved
+    // past its last child); a loop instead of the recursion keeps deep trees
+    // off the stack.
+    do
     {
         for (; !a_pIterator->IsDone(); a_pIterator->Next())
         {
@@ -110,5 +115,5 @@ void g_funcIterChilds(bCProfileIterator * a_pIterator)
             OE_MESSAGE_INFO(g_iDefaultMessagePriority, arrLine);
         }
         a_pIterator->EnterChild(0);
-    }
+    } while (!a_pIterator->IsDone());
 }
