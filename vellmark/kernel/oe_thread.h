@@ -42,8 +42,8 @@ public:
     // The copy handed to the thread procedure.
     struct bSThreadContext
     {
-        uintptr_t m_uOwner; // for bCThreadWin32Ex the thread object itself
-        uint32_t m_uParam;  // 0
+        uintptr_t m_uOwner = 0; // for bCThreadWin32Ex the thread object itself
+        uint32_t m_uParam = 0;
     };
 
     typedef unsigned long (*bFThreadProc)(void * a_pContext);
@@ -94,7 +94,9 @@ protected:
     bCThreadWin32 m_Thread;
     bCCriticalSectionWin32 m_CriticalSection;
     std::atomic<bool> m_bRunning;
-    static std::atomic<bool> ms_bEnableThreads;
+
+public:
+    static std::atomic<bool> ms_bEnableThreads; // false: StartThread runs the work on the caller's thread
 };
 
 #endif

@@ -155,8 +155,9 @@ template <typename ELEMENT> void bTInterpolatorKochanekBartels<ELEMENT>::Update(
     {
         float const fC1 = C1.m_arrValues[c], fC2 = C2.m_arrValues[c], fC3 = C3.m_arrValues[c];
         Value.m_arrValues[c] = P1.m_arrValues[c] + fS * (fC1 + fS * (fC2 + fS * fC3));
-        First.m_arrValues[c] = fC1 + 2.0f * fS * fC2 + 3.0f * fS * fS * fC3;
-        Second.m_arrValues[c] = 2.0f * fC2 + 6.0f * fS * fC3;
+        // c1 + 2 c2 s + 3 c3 s^2 and 2 c2 + 6 c3 s, multiplied in the order written.
+        First.m_arrValues[c] = fC1 + 2.0f * fC2 * fS + 3.0f * fC3 * fS * fS;
+        Second.m_arrValues[c] = 2.0f * fC2 + 6.0f * fC3 * fS;
     }
     this->m_Value = E::GetElement(Value);
     m_FirstDerivative = E::GetElement(First);

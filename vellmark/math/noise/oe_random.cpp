@@ -57,12 +57,13 @@ float bCRandom::GetValue(float a_fLow, float a_fHigh) const
 
 int bCRandom::GetValue(int a_iLow, int a_iHigh) const
 {
-    // Each end gets half a step, so every value in the range is about equally likely;
-    // rounding and clamping keep the result inside it.
+    // Half a step beyond each end, then the integer part (towards zero). That
+    // part can fall one past an end (lo - 1 for positive ranges, hi + 1 for
+    // negative ones, the far end itself at the top draw): the clamp keeps it in.
     float const fLow = static_cast<float>(a_iLow) - 0.5f;
     float const fHigh = static_cast<float>(a_iHigh) + 0.5f;
     double const dValue = fLow + (fHigh - fLow) * static_cast<float>(OERand()) / 32767.0;
-    long const iValue = std::lround(dValue);
+    long const iValue = static_cast<long>(dValue);
     // Bounds given the wrong way round keep the value between them as well.
     return static_cast<int>(std::clamp<long>(iValue, std::min(a_iLow, a_iHigh), std::max(a_iLow, a_iHigh)));
 }
