@@ -115,9 +115,9 @@ TEST(bCAccessorProperty, ConvertsEveryValueTypeRefusesObjectBasesAndNeedsAnObjec
     EXPECT_EQ(Enum.GetTypeCount(), 3);
     EXPECT_STREQ(Enum.GetEnumTypeString(2).GetText(), "Blue");
     EXPECT_EQ(Enum.GetEnumTypeInt(2), 4);
-    for (int iIndex : {-1, 3}) // outside the table
+    for (int iIndex : {-1, 3}) // outside the table: the shared empty string itself
     {
-        EXPECT_STREQ(Enum.GetEnumTypeString(iIndex).GetText(), "");
+        EXPECT_EQ(&Enum.GetEnumTypeString(iIndex), &g_strDefault);
         EXPECT_EQ(Enum.GetEnumTypeInt(iIndex), -1);
     }
     Enum.SetValue(4);

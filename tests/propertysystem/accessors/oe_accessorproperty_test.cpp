@@ -37,7 +37,9 @@ TEST(bCAccessorProperty, EnumeratesOwnClassFirstUpToAClassWithoutProperties)
     // Enumeration ends at a class without properties.
     bCAccessorCreator Top("bCAccGapTop");
     EXPECT_EQ(Enumerate(bCAccessorProperty(Top)), std::vector<std::string>{"bCAccGapTop::Top"});
-    EXPECT_FALSE(bCAccessorProperty(Top, bCString("Bottom")).IsValid()); // lookups stop at the same class
+    bCAccessorProperty const Missing(Top, bCString("Bottom")); // lookups stop at the same class
+    EXPECT_FALSE(Missing.IsValid());
+    EXPECT_EQ(Missing.GetPropertyObject(), nullptr); // an invalid accessor gives no object
     EXPECT_TRUE(bCAccessorProperty(bCAccessorCreator("bCAccGapBottom"), bCString("Bottom")).IsValid());
     EXPECT_TRUE(Enumerate(bCAccessorProperty(bCAccessorCreator("bCAccGapEmpty"))).empty());
 

@@ -67,6 +67,19 @@ TEST(bCPOFileInspector, AccessorObjectsRoundTripAndTheInspectorNamesUnknowns)
     EXPECT_FALSE(Empty.HasPropertyObject());
     EXPECT_EQ(Stream.GetPosition(), Stream.GetSize());
 
+    // The operators give the same bytes; a constant accessor can be written.
+    bCAccessorPropertyObject const Constant(Leaf);
+    bCMemoryStream ByOperators;
+    ByOperators << Constant;
+    Constant >> ByOperators;
+    bCAccessorPropertyObject().Write(ByOperators);
+    std::string const strOne = strBytes.substr(0, strBytes.size() - 3);
+    EXPECT_EQ(GetContent(ByOperators), strOne + strOne + bCBytes().U16(1).U8(0).Get());
+    ByOperators.Seek(0, bEStreamSeekMode_Begin);
+    bCAccessorPropertyObject ReadByOperator;
+    ByOperators >> ReadByOperator;
+    EXPECT_STREQ(bCAccessorProperty(ReadByOperator)["LeafCount"].ConvertValueToString().GetText(), "9");
+
     // The inspector names unknown classes, properties and changed types.
     std::vector<unsigned char> arrFile = WriteTestFile();
     Patch(arrFile, "bCAccGapTop", "bCAccGapTip"); // a class this program does not know

@@ -27,7 +27,7 @@ int bCAccessorEnum::GetTypeCount() const
     return pType ? pType->GetEnumCount() : -1;
 }
 
-bCString bCAccessorEnum::GetEnumTypeString(int a_iIndex) const
+bCString const & bCAccessorEnum::GetEnumTypeString(int a_iIndex) const
 {
     bCPropertyTypeBase const * pType = m_bIsEnum ? m_Property.GetPropertyTypeObject() : nullptr;
     bCPropertyEnumEntry const * pEntry = pType ? pType->GetEnumEntry(a_iIndex) : nullptr;

@@ -21,7 +21,7 @@ public:
 public:
     bool IsValid() const { return m_bIsEnum; }
     int GetTypeCount() const;                       // -1 when no enumeration
-    bCString GetEnumTypeString(int a_iIndex) const; // g_strDefault when there is no such entry
+    bCString const & GetEnumTypeString(int a_iIndex) const; // g_strDefault when there is no such entry
     int GetEnumTypeInt(int a_iIndex) const;         // -1 when there is no such entry
     int GetValue() const;                           // -1 without enumeration or object
     void SetValue(int a_iValue);

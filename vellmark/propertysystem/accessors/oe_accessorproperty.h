@@ -79,8 +79,14 @@ public:
     bCPropertyID GetPropertyID() const;
     bCString GetPropertyType() const; // the value type name
     bool IsEnum() const;
-    bCPropertyObjectBase * GetPropertyObject() { return m_AccessorPropertyObject.GetPropertyObject(); }
-    bCPropertyObjectBase const * GetPropertyObject() const { return m_AccessorPropertyObject.GetPropertyObject(); }
+    bCPropertyObjectBase * GetPropertyObject() // null when invalid
+    {
+        return IsValid() ? m_AccessorPropertyObject.GetPropertyObject() : nullptr;
+    }
+    bCPropertyObjectBase const * GetPropertyObject() const
+    {
+        return IsValid() ? m_AccessorPropertyObject.GetPropertyObject() : nullptr;
+    }
 
     bCString GetPropertyHeader() const; // "<class>::<property>"
     void DumpOutputDebugString() const;

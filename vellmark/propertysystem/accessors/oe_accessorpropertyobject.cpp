@@ -191,7 +191,7 @@ unsigned short bCAccessorPropertyObject::Read(bCIStream & a_Stream)
     return uVersion;
 }
 
-void bCAccessorPropertyObject::Write(bCOStream & a_Stream)
+void bCAccessorPropertyObject::Write(bCOStream & a_Stream) const
 {
     a_Stream.Write(kStreamVersion);
     a_Stream.Write(m_pPropertyObject != nullptr);
@@ -205,9 +205,21 @@ bCIStream & bCAccessorPropertyObject::operator<<(bCIStream & a_Stream)
     return a_Stream;
 }
 
-bCOStream & bCAccessorPropertyObject::operator>>(bCOStream & a_Stream)
+bCOStream & bCAccessorPropertyObject::operator>>(bCOStream & a_Stream) const
 {
     Write(a_Stream);
+    return a_Stream;
+}
+
+bCIStream & operator>>(bCIStream & a_Stream, bCAccessorPropertyObject & a_Accessor)
+{
+    a_Accessor.Read(a_Stream);
+    return a_Stream;
+}
+
+bCOStream & operator<<(bCOStream & a_Stream, bCAccessorPropertyObject const & a_Accessor)
+{
+    a_Accessor.Write(a_Stream);
     return a_Stream;
 }
 

@@ -62,9 +62,9 @@ public:
     bCAccessorPropertyObject Clone() const;        // the same class with a clone of the object
 
     unsigned short Read(bCIStream & a_Stream); // the version read
-    void Write(bCOStream & a_Stream);
+    void Write(bCOStream & a_Stream) const;
     bCIStream & operator<<(bCIStream & a_Stream);
-    bCOStream & operator>>(bCOStream & a_Stream);
+    bCOStream & operator>>(bCOStream & a_Stream) const;
 
     bCString GetPropertyObjectHeader() const;              // "<<PropertyObject>> <class>()"
     void DumpOutputDebugString(bool a_bDump = true) const; // every class of the chain with its properties
@@ -86,6 +86,6 @@ private:
 };
 
 OE_API bCIStream & operator>>(bCIStream & a_Stream, bCAccessorPropertyObject & a_Accessor);
-OE_API bCOStream & operator<<(bCOStream & a_Stream, bCAccessorPropertyObject & a_Accessor);
+OE_API bCOStream & operator<<(bCOStream & a_Stream, bCAccessorPropertyObject const & a_Accessor);
 
 #endif

@@ -51,7 +51,8 @@ protected:
 public:
     ~bTPropertyObjectType() override {}
 
-private:
+public:
+    // Registers itself with the singleton; a later type of the same class name replaces it there.
     bTPropertyObjectType() : bCPropertyObjectTypeBase(true), m_Factory(g_GetValueTypeName<CLASS>())
     {
         bCPropertyObjectSingleton::GetInstance().RegisterTemplate(this);

@@ -34,7 +34,7 @@ enum bEPropertyType : int // 32-bit
 class OE_API bCPropertyEnumEntry
 {
 public:
-    virtual bCString GetEnumName() const = 0;
+    virtual bCString const & GetEnumName() const = 0; // kept by the entry
     virtual long GetEnumValue() const = 0;
     virtual ~bCPropertyEnumEntry();
 };
@@ -44,7 +44,7 @@ class OE_API bCPropertyEnumValue : public bCPropertyEnumEntry
 {
 public:
     bCPropertyEnumValue(bCString const & a_strName, long a_lValue) : m_strName(a_strName), m_lValue(a_lValue) {}
-    bCString GetEnumName() const override { return m_strName; }
+    bCString const & GetEnumName() const override { return m_strName; }
     long GetEnumValue() const override { return m_lValue; }
 
 private:
