@@ -45,7 +45,6 @@ public:
     bCOStream & operator>>(bCOStream & a_Stream) const; // writes
     bCIStream & operator<<(bCIStream & a_Stream);       // reads
 
-protected:
     void Invalidate(); // orientation identity, centre at the origin
 
 private:
