@@ -149,6 +149,9 @@ TEST(bCEigenVector, ReportsErrorsAsBits)
         Solver.EigenStuff(); // nothing to solve; must not touch missing storage
     }
     EXPECT_NE(bCEigenVector::error & bCEigenVector::invalid_size, 0);
+    EXPECT_EQ(bCEigenVector::invalid_size, 1); // usable by reference as well
+    EXPECT_EQ(bCEigenVector::allocation_failed, 2);
+    EXPECT_EQ(bCEigenVector::ql_exceeded, 4);
     EXPECT_NE(Recorder.GetAll().find("C: bCEigenVector: invalid matrix size"), std::string::npos) << Recorder.GetAll();
 
     // A NaN never converges.

@@ -20,9 +20,9 @@ class bCVector;
 class OE_API bCEigenVector
 {
 public:
-    static int const invalid_size = 1;
-    static int const allocation_failed = 2;
-    static int const ql_exceeded = 4;
+    static constexpr int invalid_size = 1;
+    static constexpr int allocation_failed = 2;
+    static constexpr int ql_exceeded = 4;
     static int error;                      // every error bit reported so far
     static char const * const message[3]; // texts by bit number
 
@@ -35,10 +35,13 @@ public:
 public:
     double & Matrix(int a_iRow, int a_iColumn) { return m_ppdMatrix[a_iRow][a_iColumn]; }
     void Matrix(double ** a_ppdSource); // copies n x n values in
+    double Matrix(int a_iRow, int a_iColumn) const { return m_ppdMatrix[a_iRow][a_iColumn]; }
     double Eigenvalue(int a_iIndex) const { return m_pdDiagonal[a_iIndex]; }
     double * Eigenvalue() { return m_pdDiagonal; }
+    double const * Eigenvalue() const { return m_pdDiagonal; }
     double Eigenvector(int a_iRow, int a_iColumn) const { return m_ppdMatrix[a_iRow][a_iColumn]; }
     double ** Eigenvector() { return m_ppdMatrix; }
+    double const * const * Eigenvector() const { return m_ppdMatrix; }
     void Eigenvector(int a_iIndex, bCVector & a_vecDest) const; // column a_iIndex for n = 3, else zero
     double Tdiag(int a_iIndex) const { return m_pdDiagonal[a_iIndex]; }
     double Tsubdiag(int a_iIndex) const { return m_pdSubDiagonal[a_iIndex]; }
@@ -63,7 +66,7 @@ public:
     static void Report(int a_iCode); // warns with the text of the code's bit and records the bit
     static int Number(int a_iCode);  // index of the highest set bit, -1 for 0
 
-protected:
+    // The steps of the solvers above, for a caller that runs them one by one.
     void Tridiagonal2();
     void Tridiagonal3();
     void Tridiagonal4();

@@ -92,7 +92,7 @@ bCVector & bCVector::NormalizeSafe()
     }
     // Dividing by the magnitude, not the signed value, keeps every sign.
     float const fDivisor = std::fabs(fLargest);
-    int const iFirst = (iLargest + 1) % 3, iSecond = (iLargest + 2) % 3;
+    int const iFirst = iLargest == 0 ? 1 : 0, iSecond = iLargest == 2 ? 1 : 2; // the other two, in order
     float const fQ1 = m_fCoordinates[iFirst] / fDivisor, fQ2 = m_fCoordinates[iSecond] / fDivisor;
     float const fK = 1.0f / std::sqrt(1.0f + fQ1 * fQ1 + fQ2 * fQ2);
     m_fCoordinates[iFirst] = fK * fQ1;

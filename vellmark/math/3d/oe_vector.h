@@ -61,6 +61,7 @@ public:
     float GetCoordinate(int a_iIndex) const;
     float & AccessCoordinate(int a_iIndex);
     float const (&GetCoordinates() const)[3];
+    float (&GetCoordinates())[3];
     void GetCoordinates(float & a_fX, float & a_fY, float & a_fZ) const;
     void GetCoordinates(float * a_pfCoordinates) const;
     void SetX(float a_fX);
@@ -280,6 +281,11 @@ inline float & bCVector::AccessCoordinate(int a_iIndex)
     return m_fCoordinates[a_iIndex];
 }
 inline float const (&bCVector::GetCoordinates() const)[3]
+{
+    return m_fCoordinates;
+}
+
+inline float (&bCVector::GetCoordinates())[3]
 {
     return m_fCoordinates;
 }

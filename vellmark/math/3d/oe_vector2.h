@@ -37,6 +37,7 @@ public:
     float GetCoordinate(int a_iIndex) const;
     float & AccessCoordinate(int a_iIndex);
     float const (&GetCoordinates() const)[2];
+    float (&GetCoordinates())[2];
     void GetCoordinates(float & a_fX, float & a_fY) const;
     void GetCoordinates(float * a_pfCoordinates) const;
     void SetX(float a_fX);
@@ -166,6 +167,11 @@ inline float & bCVector2::AccessCoordinate(int a_iIndex)
     return m_fCoordinates[a_iIndex];
 }
 inline float const (&bCVector2::GetCoordinates() const)[2]
+{
+    return m_fCoordinates;
+}
+
+inline float (&bCVector2::GetCoordinates())[2]
 {
     return m_fCoordinates;
 }

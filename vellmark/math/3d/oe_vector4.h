@@ -42,6 +42,7 @@ public:
     float GetCoordinate(int a_iIndex) const;
     float & AccessCoordinate(int a_iIndex);
     float const (&GetCoordinates() const)[4];
+    float (&GetCoordinates())[4];
     void GetCoordinates(float & a_fX, float & a_fY, float & a_fZ, float & a_fW) const;
     void GetCoordinates(float * a_pfCoordinates) const;
     void SetX(float a_fX);
@@ -193,6 +194,11 @@ inline float & bCVector4::AccessCoordinate(int a_iIndex)
     return m_fCoordinates[a_iIndex];
 }
 inline float const (&bCVector4::GetCoordinates() const)[4]
+{
+    return m_fCoordinates;
+}
+
+inline float (&bCVector4::GetCoordinates())[4]
 {
     return m_fCoordinates;
 }

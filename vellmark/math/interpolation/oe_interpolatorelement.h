@@ -17,7 +17,7 @@ template <typename ELEMENT> struct bTInterpolatorElement;
 
 template <> struct bTInterpolatorElement<float>
 {
-    static int const kFloatCount = 1;
+    static constexpr int kFloatCount = 1;
     struct bSFloats
     {
         float m_arrValues[1];
@@ -40,7 +40,7 @@ template <> struct bTInterpolatorElement<float>
 template <> struct bTInterpolatorElement<bCMotion>
 {
     static_assert(std::is_trivially_copyable_v<bCMotion> && sizeof(bCMotion) == 7 * sizeof(float));
-    static int const kFloatCount = 7;
+    static constexpr int kFloatCount = 7;
 
     struct bSFloats
     {
