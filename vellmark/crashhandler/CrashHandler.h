@@ -12,6 +12,7 @@
 // Stack-trace options: 1 = the frame's first four parameter words; 2 = module
 // name; 4 = symbol; 8 = source file and line. The library uses 15.
 
+#include <vellmark/crashhandler/DiagAssert.h> // the assertion facility belongs with the crash handler
 #include <vellmark/platform/oe_modules.h>
 #include <vellmark/platform/oe_signals.h>
 

@@ -23,8 +23,8 @@ public:
 
 public:
     void Create(); // registers the callback anew and looks for the viewer
-    HWND GetSpyHandle() { return m_hSpyWindow; }
-    void * GetSpyMutex() { return m_hSpyMutex; }
+    HWND GetSpyHandle() const { return m_hSpyWindow; }
+    void * GetSpyMutex() const { return m_hSpyMutex; }
     bCCriticalSectionWin32 & GetCriticalSection() { return m_CriticalSection; }
 
 protected:
