@@ -53,7 +53,7 @@ public:
 public:
     virtual void Destroy() {}
 
-protected:
+public:
     virtual bCPropertyObjectFactory * DoClone() const; // refuses
 
 public:

@@ -63,9 +63,11 @@ public:
     virtual void CopyFrom(bCPropertyObjectSingleton const & a_Source);
     virtual ~bCPropertyObjectSingleton();
 
-protected:
+public:
     bCPropertyObjectSingleton();
-    bCPropertyObjectSingleton(bCPropertyObjectSingleton const & a_Source);
+    bCPropertyObjectSingleton(bCPropertyObjectSingleton const & a_Source); // warns; a fresh registry
+
+protected:
     bCPropertyObjectSingleton & operator=(bCPropertyObjectSingleton const &) = delete;
     void Create();
     void Destroy();

@@ -116,6 +116,8 @@ protected:
     }
     void Destroy() override { DestroyObject(); }
     void Create() override { CreateObject(false); }
+
+public:
     bCPropertyObjectBase * DoClone() const override
     {
         bTPropertyObject * pClone =

@@ -71,7 +71,7 @@ public:
     virtual unsigned long AddReference();     // the new count
     virtual unsigned long ReleaseReference(); // the new count; the last deletes the object
 
-protected:
+public:
     virtual bCPropertyObjectBase * DoClone() const; // refuses: only bTPropertyObject clones
 
 public:

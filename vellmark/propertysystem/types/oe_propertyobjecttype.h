@@ -36,7 +36,7 @@ public:
     }
     void Write(bCOStream &) override { g_PropertyObjectTypeWriteImproper(); }
 
-protected:
+public:
     bCPropertyObjectTypeBase * DoClone() const override
     {
         g_PropertyObjectTypeRefuseClone();

@@ -51,9 +51,9 @@ public:
     virtual void Write(bCOStream & a_Stream);          // the version 1
     virtual void Destroy();                            // empties the list
 
-protected:
-    virtual bCPropertyObjectTypeBase * DoClone() const;
-    virtual void CopyFrom(bCPropertyObjectTypeBase const & a_Source); // the persistable flag only
+public:
+    virtual bCPropertyObjectTypeBase * DoClone() const;               // refuses
+    virtual void CopyFrom(bCPropertyObjectTypeBase const & a_Source); // refuses; the persistable flag only
 
 public:
     virtual ~bCPropertyObjectTypeBase();

@@ -185,7 +185,7 @@ public:
         m_pOwner->RegisterPropertyTemplate(this);
     }
 
-protected:
+public:
     bCPropertyTypeBase * DoClone() const override
     {
         g_PropertyTypeRefuseClone();

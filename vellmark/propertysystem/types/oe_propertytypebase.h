@@ -95,9 +95,9 @@ public:
     virtual void Destroy();
     virtual void Create();
 
-protected:
-    virtual bCPropertyTypeBase * DoClone() const;
-    virtual void CopyFrom(bCPropertyTypeBase const & a_Source);
+public:
+    virtual bCPropertyTypeBase * DoClone() const;               // refuses
+    virtual void CopyFrom(bCPropertyTypeBase const & a_Source); // refuses; copies the kind only
 
 public:
     virtual ~bCPropertyTypeBase();
