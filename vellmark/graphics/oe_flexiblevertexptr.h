@@ -12,6 +12,7 @@
 // require a valid pointer. Texture coordinates move as many floats as both
 // the vector and the set have.
 
+#include <vellmark/math/3d/oe_vector.h>
 #include <vellmark/graphics/oe_flexiblevertexformat.h>
 
 #include <cstring>

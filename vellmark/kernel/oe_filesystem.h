@@ -10,6 +10,7 @@
 // Common file names use '/' only, with no doubled separators; a directory path
 // ends in a separator. Extensions include their dot.
 
+#include <vellmark/kernel/oe_datetime.h>
 #include <vellmark/kernel/oe_string.h>
 
 class bCDateTime;

@@ -8,6 +8,7 @@
 // look at the 16 bytes only, never at the validity; the order takes the bytes
 // as four little-endian unsigned 32-bit words, first word first.
 
+#include <vellmark/kernel/oe_string.h>
 #include <vellmark/kernel/oe_types.h>
 #include <vellmark/platform/oe_wintypes.h>
 

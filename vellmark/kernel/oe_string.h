@@ -259,4 +259,7 @@ inline bool bCString::CompareFast(bCString const & a_strOther) const
 // The shared empty string.
 extern OE_API bCString g_strDefault;
 
+// Types these operations return by value, complete for every caller (they include this header in turn).
+#include <vellmark/kernel/oe_unicodestring.h>
+
 #endif

@@ -253,4 +253,7 @@ OE_API bCUnicodeString operator+(char16_t a_cLeft, bCUnicodeString const & a_str
 // terminator into a_pcDest and returns the units written without it.
 OE_API int OEFormatUnicode(char16_t * a_pcDest, int a_iMax, char16_t const * a_pcFormat, va_list a_Args);
 
+// Types these operations return by value, complete for every caller (they include this header in turn).
+#include <vellmark/kernel/oe_string.h>
+
 #endif

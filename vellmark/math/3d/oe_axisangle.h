@@ -59,4 +59,8 @@ private:
 
 static_assert(sizeof(bCAxisAngle) == 16, "an axis and an angle");
 
+// Types these operations return by value, complete for every caller (they include this header in turn).
+#include <vellmark/math/3d/oe_eulerangles.h>
+#include <vellmark/math/3d/oe_quaternion.h>
+
 #endif

@@ -78,4 +78,8 @@ private:
 
 static_assert(sizeof(bCEulerAngles) == 12, "three floats");
 
+// Types these operations return by value, complete for every caller (they include this header in turn).
+#include <vellmark/math/3d/oe_axisangle.h>
+#include <vellmark/math/3d/oe_quaternion.h>
+
 #endif

@@ -898,4 +898,7 @@ inline bCVector4 & bCVector4::operator*=(bCMatrix const & a_matTransform)
 // The inline conversion from a quaternion lives with the quaternion.
 #include <vellmark/math/3d/oe_quaternion.h>
 
+// Types these operations return by value, complete for every caller (they include this header in turn).
+#include <vellmark/math/3d/oe_matrix3.h>
+
 #endif

@@ -488,4 +488,10 @@ inline bCVector bCQuaternion::GetTransformedVector(bCVector const & a_vecVector)
     return a_vecVector.GetTransformedDirection(matRotation);
 }
 
+// Types these operations return by value, complete for every caller (they include this header in turn).
+#include <vellmark/math/3d/oe_axisangle.h>
+#include <vellmark/math/3d/oe_eulerangles.h>
+#include <vellmark/math/3d/oe_matrix3.h>
+#include <vellmark/math/3d/oe_sphericalrotation.h>
+
 #endif

@@ -56,4 +56,7 @@ private:
 
 static_assert(sizeof(bCSphericalRotation) == 12, "three floats");
 
+// Types these operations return by value, complete for every caller (they include this header in turn).
+#include <vellmark/math/3d/oe_quaternion.h>
+
 #endif

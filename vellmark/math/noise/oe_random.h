@@ -31,6 +31,10 @@ public:
 
     int GetValue() const;                                // 0 to 32767
     float GetValue(float a_fLow, float a_fHigh) const;   // lo + (hi - lo) * rand / 32767
+    float GetValue(double a_dLow, double a_dHigh) const // the float form: 0.0 and 1.0 pick no integer form
+    {
+        return GetValue(static_cast<float>(a_dLow), static_cast<float>(a_dHigh));
+    }
     int GetValue(int a_iLow, int a_iHigh) const;         // low to high, both included
     double DRand48() const;                              // 0 to 1, both included
     double DRand48(double a_dLow, double a_dHigh) const; // lo + (hi - lo) * DRand48()

@@ -16,6 +16,7 @@
 //   so the native object sees the change notifications. Without an object the
 //   text is "" and nothing is set.
 
+#include <vellmark/propertysystem/base/oe_propertyid.h>
 #include <vellmark/propertysystem/accessors/oe_accessorpropertyobject.h>
 #include <vellmark/propertysystem/accessors/oe_accessorvaluetext.h>
 
