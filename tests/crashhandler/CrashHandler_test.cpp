@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <filesystem>
 
 #include <algorithm>
@@ -94,11 +96,18 @@ namespace
         std::_Exit(43);
     }
 
-    void FaultWithLimitModule(void * a_pInModule)
+    // The loader's own handle of the module holding the address (what loading it by name gives).
+    HMODULE LoaderHandleOf(void * a_pInModule)
+    {
+        Dl_info Info{};
+        return dladdr(a_pInModule, &Info) ? dlopen(Info.dli_fname, RTLD_NOW | RTLD_NOLOAD) : nullptr;
+    }
+
+    void FaultWithLimitModule(HMODULE a_hModule)
     {
         OESetUnhandledExceptionFilter(&PreviousFilter);
         SetCrashHandlerFilter(&ClientFilter);
-        AddCrashHandlerLimitModule(OEGetModuleOfAddress(a_pInModule));
+        AddCrashHandlerLimitModule(a_hModule);
         WriteToNull();
     }
 } // namespace
@@ -225,10 +234,13 @@ TEST(CrashHandlerDeathTest, FaultsReachTheFilterThatAnswers)
          "reason\\[.*\ncaused a EXCEPTION_ACCESS_VIOLATION\nin module "},
         {[] { SetCrashHandlerFilter(&PrintReasonAndHandle), std::printf("%d", DivideByZero()); },
          ::testing::ExitedWithCode(191), "caused a EXCEPTION_INT_DIVIDE_BY_ZERO\n"},
-        {[] { FaultWithLimitModule(reinterpret_cast<void *>(&DiagAssert)); }, ::testing::ExitedWithCode(42),
-         "previous filter"},
-        {[] { FaultWithLimitModule(reinterpret_cast<void *>(&MarkerFunction)); }, ::testing::ExitedWithCode(43),
-         "client filter"},
+        {[] { FaultWithLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&DiagAssert))); },
+         ::testing::ExitedWithCode(42), "previous filter"},
+        {[] { FaultWithLimitModule(OEGetModuleOfAddress(reinterpret_cast<void *>(&MarkerFunction))); },
+         ::testing::ExitedWithCode(43), "client filter"},
+        {[] { FaultWithLimitModule(dlopen(nullptr, RTLD_NOW)); }, ::testing::ExitedWithCode(43), "client filter"},
+        {[] { FaultWithLimitModule(LoaderHandleOf(reinterpret_cast<void *>(&DiagAssert))); },
+         ::testing::ExitedWithCode(42), "previous filter"},
         {[] {
              std::signal(SIGSEGV, SIG_DFL); // what was there before (sanitizers bring their own)
              SetCrashHandlerFilter([](EXCEPTION_POINTERS *) { return long(EXCEPTION_CONTINUE_SEARCH); });

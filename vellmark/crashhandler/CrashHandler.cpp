@@ -5,6 +5,8 @@
 #include <vellmark/crashhandler/GetLoadedModules.h>
 #include <vellmark/platform/oe_memprobe.h>
 
+#include <link.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -117,13 +119,25 @@ namespace
         }
     }
 
+    // A limit module may be given by its base (as the module lists name it) or
+    // by the loader's handle of it, which is its entry in the loader's list.
+    bool IsModule(HMODULE a_hLimit, HMODULE a_hBase)
+    {
+        if (a_hLimit == a_hBase)
+            return true;
+        for (link_map const * pEntry = _r_debug.r_map; pEntry; pEntry = pEntry->l_next)
+            if (static_cast<void const *>(pEntry) == a_hLimit)
+                return OEGetModuleOfAddress(pEntry->l_ld) == a_hBase;
+        return false;
+    }
+
     bool IsClientsCrash(void const * a_pAddress)
     {
         if (s_uLimitModuleCount == 0)
             return true;
         HMODULE const hModule = OEGetModuleOfAddress(a_pAddress);
         for (unsigned int i = 0; i < s_uLimitModuleCount; ++i)
-            if (s_pLimitModules[i] == hModule)
+            if (IsModule(s_pLimitModules[i], hModule))
                 return true;
         return false;
     }
