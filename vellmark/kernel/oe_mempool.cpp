@@ -116,24 +116,14 @@ void bCMemPool::ReleaseBigBlock()
     g_OEHeapDirect.m_uSpecialBlocks.fetch_sub(1);
 }
 
-// Beyond the reservation the big block cannot stay where it is.
-void * bCMemPool::MoveBigBlockToHeap(unsigned long a_uSize)
-{
-    void * pNew = OEHeapAllocate(ms_pHeapPool, a_uSize, 0);
-    if (!pNew)
-        return nullptr;
-    std::memcpy(pNew, m_pBigBlockBase, std::min<std::size_t>(m_uBigBlockCommitted, a_uSize));
-    ReleaseBigBlock();
-    return pNew;
-}
-
 void * bCMemPool::Reallocate(void * a_pBlock, unsigned long a_uSize)
 {
+    // The big block never moves, whatever the size: it grows in place as far as
+    // its reservation and the system allow, and a caller must not use more.
     if (a_pBlock && a_pBlock == m_pBigBlockBase && IsBigBlockInUse())
     {
-        if (a_uSize > ms_uBigBlockReservation)
-            return MoveBigBlockToHeap(a_uSize);
-        return GrowBigBlock(a_uSize) ? a_pBlock : nullptr;
+        GrowBigBlock(std::min<std::size_t>(a_uSize, ms_uBigBlockReservation));
+        return a_pBlock;
     }
     if (!a_pBlock)
         return Allocate(a_uSize);

@@ -50,7 +50,6 @@ private:
     bool TakeBigBlock(unsigned long a_uSize);
     bool GrowBigBlock(std::size_t a_uSize);
     void ReleaseBigBlock();
-    void * MoveBigBlockToHeap(unsigned long a_uSize);
 
 private:
     char * m_pBigBlockBase;
