@@ -1,5 +1,7 @@
 #include <vellmark/platform/oe_module.h>
 
+#include <vellmark/platform/oe_systeminfo.h>
+
 #include <dlfcn.h>
 #include <link.h>
 #include <unistd.h>
@@ -96,10 +98,9 @@ namespace
     std::string ProgramDirectory()
     {
         char carrPath[4096];
-        ssize_t const iLength = readlink("/proc/self/exe", carrPath, sizeof(carrPath) - 1);
-        if (iLength <= 0)
+        if (!OEGetProgramPath(carrPath, sizeof(carrPath)))
             return std::string();
-        std::string const strPath(carrPath, static_cast<size_t>(iLength));
+        std::string const strPath = carrPath;
         return strPath.substr(0, strPath.rfind('/'));
     }
 
