@@ -160,6 +160,8 @@ TEST_F(CrashHandlerTest, RegisterTextStackWalkAndModules)
     EXPECT_STREQ(carrBuffer, "EAX=5566");
     EXPECT_EQ(GetFirstStackTraceStringVB(2, &Fake.m_Pointers, carrBuffer, sizeof(carrBuffer)), 1);
     EXPECT_STREQ(carrBuffer, "0033:00A");
+    EXPECT_EQ(GetRegisterStringVB(&Fake.m_Pointers, carrBuffer, 0), 1); // a text, but room for none of it
+    EXPECT_STREQ(carrBuffer, "0033:00A");
     EXPECT_EQ(GetRegisterStringVB(&Fake.m_Pointers, reinterpret_cast<char *>(8), 4), 0);
     EXPECT_EQ(GetRegisterString(reinterpret_cast<EXCEPTION_POINTERS *>(16)), nullptr);
     EXCEPTION_POINTERS Broken{nullptr, nullptr};
@@ -218,6 +220,7 @@ TEST_F(CrashHandlerTest, RegisterTextStackWalkAndModules)
     EXPECT_GT(uReal, 1u);
     EXPECT_EQ(GetLoadedModules(0, 4, reinterpret_cast<HMODULE *>(8), &uReal), 0);
     EXPECT_EQ(OEGetLastError(), 87ul);
+    EXPECT_EQ(uReal, 0u); // the count is set on this road too
 }
 
 // A fault under each filter answer, and with limit modules: a crash outside them goes to the

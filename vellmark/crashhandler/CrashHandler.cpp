@@ -226,8 +226,10 @@ namespace
     {
         bool const bWritable = !OEIsBadWritePtr(a_pcBuffer, a_uSize);
         OE_ASSERT_TEXT(bWritable, "0 == IsBadWritePtr ( szBuff , uiSize )", kModule);
-        if (!bWritable || !a_pcText || a_uSize == 0)
+        if (!bWritable || !a_pcText)
             return 0;
+        if (a_uSize == 0) // room for nothing, not even the terminator
+            return 1;
         std::strncpy(a_pcBuffer, a_pcText, a_uSize - 1);
         a_pcBuffer[a_uSize - 1] = 0;
         return 1;

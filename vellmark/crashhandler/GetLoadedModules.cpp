@@ -24,6 +24,8 @@ int GetLoadedModules(unsigned long a_uProcessId, unsigned int a_uSize, HMODULE *
     OE_ASSERT_TEXT(a_puRealCount != nullptr, "0 != puiRealCount", kModule);
     bool const bCountWritable = a_puRealCount && !OEIsBadWritePtr(a_puRealCount, sizeof(unsigned int));
     OE_ASSERT_TEXT(!a_puRealCount || bCountWritable, "0 == IsBadWritePtr ( puiRealCount , sizeof ( UINT ) )", kModule);
+    if (bCountWritable)
+        *a_puRealCount = 0; // set on every road where it can be
     bool const bArrayWritable = !OEIsBadWritePtr(a_pModules, a_uSize * sizeof(HMODULE));
     OE_ASSERT_TEXT(bArrayWritable, "0 == IsBadWritePtr ( pModArray , uiCount * sizeof ( HMODULE ) )", kModule);
     if (!bCountWritable || !bArrayWritable)
@@ -31,7 +33,6 @@ int GetLoadedModules(unsigned long a_uProcessId, unsigned int a_uSize, HMODULE *
         OESetLastError(kErrorInvalidParameter);
         return 0;
     }
-    *a_puRealCount = 0;
     if (!IsOwnProcess(a_uProcessId))
     {
         DiagOutput("Unable to get module snapshot for %08X\n", static_cast<unsigned int>(a_uProcessId));
