@@ -88,6 +88,13 @@ TEST_F(bCProfilerTest, NestedAndRecursiveRegions)
     EXPECT_EQ(pB->GetTotalCalls(), 2);
     EXPECT_FLOAT_EQ(pB->GetTotalTime(), 1.0f);
 
+    // A null name is the empty name, as in the string form.
+    bCProfileManager::StartProfile(static_cast<char const *>(nullptr));
+    bCProfileManager::StopProfile();
+    bCProfileNode * pEmpty = FindChild(&bCProfileManager::AccessRoot(), "");
+    ASSERT_NE(pEmpty, nullptr);
+    EXPECT_EQ(pEmpty->GetTotalCalls(), 1);
+
     // Recursive entry counts the outermost time once.
     Run({"Recursion", "Recursion"});
     bCProfileNode * pNode = bCProfileManager::GetCurrentNode();

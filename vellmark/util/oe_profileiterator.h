@@ -13,7 +13,7 @@ public:
     static void operator delete(void * a_pPtr) noexcept;
 
 public:
-    explicit bCProfileIterator(bCProfileNode * a_pStart); // on the first child of a_pStart
+    bCProfileIterator(bCProfileNode * a_pStart); // on the first child of a_pStart
     bCProfileIterator & operator=(bCProfileIterator const & a_Source);
 
 public:

@@ -15,6 +15,8 @@ float bCProfileManager::ms_fCounterFrequency = -1.0f;
 
 void bCProfileManager::StartProfile(char const * a_pcName)
 {
+    if (!a_pcName)
+        a_pcName = ""; // as the empty text of the string form
     if (std::strcmp(a_pcName, ms_pCurrentNode->GetName().GetText()) != 0)
         ms_pCurrentNode = ms_pCurrentNode->GetSubNode(a_pcName);
     ms_pCurrentNode->Call();
