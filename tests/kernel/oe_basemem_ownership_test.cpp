@@ -126,6 +126,7 @@ namespace
         // Entering once more from inside, while the other thread waits to revoke.
         bSAllocationSummery arrTop[1] = {};
         s_iNestedSites = s_pShared->GetSummeryObservedTopTen(arrTop, 1, s_strSharedFile.c_str());
+        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the nested leave let nobody in
         s_bOtherDoneWhileInside = s_bOtherDone.load();
         return IDOK;
     }
@@ -214,6 +215,44 @@ TEST_F(bCMemoryOwnership, TwoThreadsFreeEachOthersBlocks)
                 Admin.Free(pBlock);
         EXPECT_EQ(Admin.GetMemoryStatistics().m_uCurrentBlocks, 0u);
     }
+}
+
+// Seven threads may own an instance in turn, each marking its entries in a
+// place of its own; an eighth keeps to the ordinary lock, and one of the seven
+// earns its old place back. Each ownership taken away costs one heavy barrier.
+TEST_F(bCMemoryOwnership, SevenThreadsOwnInTurnAndFurtherOnesKeepToTheLock)
+{
+    // Long enough a streak to earn ownership after six revocations (65,536 entries).
+    constexpr unsigned kPairs = 40000;
+    constexpr int kThreads = 9;
+    bCMemoryAdmin Admin(true);
+    std::string const strFile = SiteFile();
+    std::atomic<int> iTurn{0};
+    std::vector<int> arrOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 0, 8};
+    auto Work = [&](int a_iSelf) {
+        for (int iStep = 0; iStep < static_cast<int>(arrOrder.size()); ++iStep)
+        {
+            if (arrOrder[iStep] != a_iSelf)
+                continue;
+            for (int iSeen = iTurn.load(); iSeen < iStep; iSeen = iTurn.load())
+                iTurn.wait(iSeen);
+            for (unsigned i = 0; i < kPairs; ++i)
+                Admin.Free(Admin.Malloc(8, "t", strFile.c_str(), 9));
+            iTurn = iStep + 1;
+            iTurn.notify_all();
+        }
+    };
+    unsigned long long const uBarriersBefore = OEAsymmetricBarrierHeavyCount();
+    std::vector<std::thread> arrThreads; // all alive to the end, so that no two share a thread pointer
+    for (int i = 0; i < kThreads; ++i)
+        arrThreads.emplace_back(Work, i);
+    for (std::thread & Thread : arrThreads)
+        Thread.join();
+    // Revoked: threads 0 to 6 by their successors, thread 0 again by thread 8.
+    EXPECT_EQ(OEAsymmetricBarrierHeavyCount() - uBarriersBefore, OEAsymmetricBarrierAvailable() ? 8u : 0u);
+    bSMemoryStatistics const S = Admin.GetMemoryStatistics();
+    EXPECT_EQ((bSOutcome{S.m_uCurrentBlocks, S.m_uPeakBlocks, S.m_uTotalBlocks, Admin.GetAllocationCount()}),
+              (bSOutcome{0, 1, arrOrder.size() * kPairs, arrOrder.size() * kPairs}));
 }
 
 // The site text is read 16 bytes at a time, yet never into the page behind

@@ -144,28 +144,44 @@ namespace
             a_Lock.m_uState.wait(2, std::memory_order_relaxed);
     }
 
-    // Which road an entry took, so that the leave takes the same one.
-    enum class bELockRoad : uint8_t
-    {
-        None,        // the process has only ever run one thread: nobody to keep out
-        Owned,       // the owning thread, with plain stores
-        OwnedNested, // the owning thread, inside already: its outer entry leaves
-        Locked,
-    };
-
     // After a revocation a thread must enter this many times in a row, with no
     // other thread in between, before it owns the instance again.
     constexpr uint32_t kRegrantMin = 1024;
     constexpr uint32_t kRegrantMax = 1u << 20;
+
+    bSMemoryAdminOwnerPlace * NoOwner(bSMemoryAdminLock & a_Lock)
+    {
+        return &a_Lock.m_arrOwnerPlaces[bSMemoryAdminLock::kOwnerPlaces];
+    }
+
+    // The thread's owner place: found, or given out while one is left.
+    // The caller holds the ordinary lock.
+    bSMemoryAdminOwnerPlace * OwnerPlaceFor(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
+    {
+        for (int i = 0; i < bSMemoryAdminLock::kOwnerPlaces; ++i)
+        {
+            bSMemoryAdminOwnerPlace & Place = a_Lock.m_arrOwnerPlaces[i];
+            std::uintptr_t const uHolder = Place.m_uThread.load(std::memory_order_relaxed);
+            if (uHolder == a_uThread)
+                return &Place;
+            if (uHolder == 0)
+            {
+                Place.m_uThread.store(a_uThread, std::memory_order_relaxed);
+                return &Place;
+            }
+        }
+        return nullptr;
+    }
 
     // Takes the ownership away from its thread: once the barrier passed, the
     // owner sees it gone on its next entry, and the one it is in is waited for.
     // The caller holds the ordinary lock.
     [[gnu::noinline, gnu::cold]] void RevokeOwnership(bSMemoryAdminLock & a_Lock)
     {
-        a_Lock.m_uOwningThread.store(0, std::memory_order_relaxed);
+        bSMemoryAdminOwnerPlace const * const pPlace = a_Lock.m_pOwnerPlace.load(std::memory_order_relaxed);
+        a_Lock.m_pOwnerPlace.store(NoOwner(a_Lock), std::memory_order_relaxed);
         OEAsymmetricBarrierHeavy();
-        for (uint32_t uTry = 0; a_Lock.m_uOwnerInside.load(std::memory_order_acquire) != 0; ++uTry)
+        for (uint32_t uTry = 0; pPlace->m_uDepth.load(std::memory_order_acquire) != 0; ++uTry)
         {
             if (uTry < 256)
             {
@@ -181,21 +197,40 @@ namespace
         a_Lock.m_uStreak = 0;
     }
 
+    // A thread inside its owner place when the ownership was revoked enters
+    // again there: the revoker waits for it.
+    bSMemoryAdminOwnerPlace * RevokedPlaceInside(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
+    {
+        for (int i = 0; i < bSMemoryAdminLock::kOwnerPlaces; ++i)
+        {
+            bSMemoryAdminOwnerPlace & Place = a_Lock.m_arrOwnerPlaces[i];
+            if (Place.m_uThread.load(std::memory_order_relaxed) == a_uThread &&
+                Place.m_uDepth.load(std::memory_order_relaxed) != 0)
+                return &Place;
+        }
+        return nullptr;
+    }
+
     // The ordinary lock; on the way, ownership is revoked from another thread
     // or granted to this one after a long enough streak of its own entries.
-    [[gnu::noinline]] bELockRoad EnterLockSlow(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
+    [[gnu::noinline]] bSMemoryAdminOwnerPlace * EnterLockSlow(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
     {
+        if (bSMemoryAdminOwnerPlace * pInside = RevokedPlaceInside(a_Lock, a_uThread))
+        {
+            pInside->m_uDepth.store(pInside->m_uDepth.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+            return pInside;
+        }
         if (a_Lock.m_uOwner.load(std::memory_order_relaxed) == a_uThread)
         {
             ++a_Lock.m_uDepth;
-            return bELockRoad::Locked;
+            return NoOwner(a_Lock);
         }
         uint32_t uFree = 0;
         if (!a_Lock.m_uState.compare_exchange_strong(uFree, 1, std::memory_order_acquire)) [[unlikely]]
             WaitForLock(a_Lock);
         a_Lock.m_uOwner.store(a_uThread, std::memory_order_relaxed);
         a_Lock.m_uDepth = 1;
-        if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) != 0)
+        if (a_Lock.m_pOwnerPlace.load(std::memory_order_relaxed) != NoOwner(a_Lock))
             RevokeOwnership(a_Lock);
         if (a_Lock.m_uStreakThread != a_uThread)
         {
@@ -204,38 +239,39 @@ namespace
         }
         // Granted for the entries to come; this one stays on the ordinary road.
         if (++a_Lock.m_uStreak > a_Lock.m_uGrantAfter && OEAsymmetricBarrierAvailable())
-            a_Lock.m_uOwningThread.store(a_uThread, std::memory_order_relaxed);
-        return bELockRoad::Locked;
+            if (bSMemoryAdminOwnerPlace * pPlace = OwnerPlaceFor(a_Lock, a_uThread))
+                a_Lock.m_pOwnerPlace.store(pPlace, std::memory_order_relaxed);
+        return NoOwner(a_Lock);
     }
 
-    // The owner announces itself inside, then looks whether it still owns the
-    // instance; a revoker clears the owner, passes the heavy barrier, then
-    // looks whether the owner is inside. One of the two sees the other.
-    inline bELockRoad EnterLock(bSMemoryAdminLock & a_Lock)
+    // The owner counts itself inside, then looks whether it still owns the
+    // instance; a revoker takes the owner place away, passes the heavy
+    // barrier, then looks whether the owner is inside. One of the two sees the other.
+    // Gives the place entered: none while the process has only ever run one
+    // thread, the owner place of nobody on the ordinary lock.
+    inline bSMemoryAdminOwnerPlace * EnterLock(bSMemoryAdminLock & a_Lock)
     {
         if (OE_IsSingleThreaded())
-            return bELockRoad::None;
+            return nullptr;
         std::uintptr_t const uThread = ThisThread();
-        // Inside already (also when revoked meanwhile: the revoker waits for this thread).
-        if (a_Lock.m_uOwnerInside.load(std::memory_order_relaxed) == uThread)
-            return bELockRoad::OwnedNested;
-        if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) == uThread) [[likely]]
+        bSMemoryAdminOwnerPlace * const pPlace = a_Lock.m_pOwnerPlace.load(std::memory_order_relaxed);
+        if (pPlace->m_uThread.load(std::memory_order_relaxed) == uThread) [[likely]]
         {
-            a_Lock.m_uOwnerInside.store(uThread, std::memory_order_relaxed);
+            uint32_t const uDepth = pPlace->m_uDepth.load(std::memory_order_relaxed);
+            pPlace->m_uDepth.store(uDepth + 1, std::memory_order_relaxed);
             OEAsymmetricBarrierLight();
-            if (a_Lock.m_uOwningThread.load(std::memory_order_relaxed) == uThread) [[likely]]
-                return bELockRoad::Owned;
-            a_Lock.m_uOwnerInside.store(0, std::memory_order_release);
+            if (a_Lock.m_pOwnerPlace.load(std::memory_order_relaxed) == pPlace) [[likely]]
+                return pPlace;
+            pPlace->m_uDepth.store(uDepth, std::memory_order_release);
         }
         return EnterLockSlow(a_Lock, uThread);
     }
 
-    inline void LeaveLock(bSMemoryAdminLock & a_Lock, bELockRoad a_eRoad)
+    inline void LeaveLock(bSMemoryAdminLock & a_Lock, bSMemoryAdminOwnerPlace * a_pPlace)
     {
-        if (a_eRoad == bELockRoad::Owned)
-            return a_Lock.m_uOwnerInside.store(0, std::memory_order_release);
-        if (a_eRoad == bELockRoad::OwnedNested)
-            return;
+        if (a_pPlace != NoOwner(a_Lock))
+            return a_pPlace->m_uDepth.store(a_pPlace->m_uDepth.load(std::memory_order_relaxed) - 1,
+                                            std::memory_order_release);
         if (--a_Lock.m_uDepth != 0)
             return;
         a_Lock.m_uOwner.store(0, std::memory_order_relaxed);
@@ -246,18 +282,18 @@ namespace
     class bCLock
     {
     public:
-        explicit bCLock(bSMemoryAdminLock & a_Lock) : m_Lock(a_Lock), m_eRoad(EnterLock(a_Lock)) {}
+        explicit bCLock(bSMemoryAdminLock & a_Lock) : m_Lock(a_Lock), m_pPlace(EnterLock(a_Lock)) {}
         ~bCLock()
         {
-            if (m_eRoad != bELockRoad::None)
-                LeaveLock(m_Lock, m_eRoad);
+            if (m_pPlace)
+                LeaveLock(m_Lock, m_pPlace);
         }
         bCLock(bCLock const &) = delete;
         bCLock & operator=(bCLock const &) = delete;
 
     private:
         bSMemoryAdminLock & m_Lock;
-        bELockRoad m_eRoad;
+        bSMemoryAdminOwnerPlace * m_pPlace;
     };
 
     // A growable array of the administration's own: it takes its storage from

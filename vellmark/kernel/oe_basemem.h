@@ -53,13 +53,26 @@
 // the process has only ever run one thread. One thread at a time may own the
 // instance: it enters and leaves with plain stores until another thread
 // revokes the ownership through an asymmetric barrier.
+//
+// Each thread that ever owned the instance marks its entries in a place of its
+// own, which no other thread writes: a former owner that was held up between
+// its look at the owner and its mark cannot overwrite the mark of the next.
+struct bSMemoryAdminOwnerPlace
+{
+    std::atomic<uintptr_t> m_uThread{0}; // set once, under the ordinary lock
+    std::atomic<uint32_t> m_uDepth{0};   // the thread's entries now open
+};
+
 struct bSMemoryAdminLock
 {
-    // Ownership, written by the owner on every operation: a line of its own.
-    alignas(64) std::atomic<uintptr_t> m_uOwningThread{0}; // changed under the ordinary lock only
-    std::atomic<uintptr_t> m_uOwnerInside{0};              // the owning thread while inside, else 0
-    // The ordinary lock.
-    alignas(64) std::atomic<uint32_t> m_uState{0}; // 0 free, 1 held, 2 held with sleepers
+    // Threads that may own the instance, one at a time; further ones keep to the ordinary lock.
+    static constexpr int kOwnerPlaces = 7;
+    // Written by the owners on every operation, read by a revoker. The last
+    // place is never given out: the owner place of nobody.
+    alignas(64) bSMemoryAdminOwnerPlace m_arrOwnerPlaces[kOwnerPlaces + 1];
+    // The ordinary lock, and the owner's place (changed under the ordinary lock only).
+    alignas(64) std::atomic<bSMemoryAdminOwnerPlace *> m_pOwnerPlace{&m_arrOwnerPlaces[kOwnerPlaces]};
+    std::atomic<uint32_t> m_uState{0}; // 0 free, 1 held, 2 held with sleepers
     std::atomic<uintptr_t> m_uOwner{0};            // the holding thread, 0 when free
     uint32_t m_uDepth = 0;                         // written by the holder only
     uint32_t m_uSpinCount = 0;

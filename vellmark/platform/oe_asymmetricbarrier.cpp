@@ -26,6 +26,7 @@ namespace
 
     std::atomic<int> s_iState{kUnknown};
     std::atomic<bool> s_bForcedOff{false};
+    std::atomic<unsigned long long> s_uHeavyCount{0};
 
     [[maybe_unused]] long Membarrier(int a_iCommand)
     {
@@ -62,6 +63,7 @@ bool OEAsymmetricBarrierAvailable()
 
 void OEAsymmetricBarrierHeavy()
 {
+    s_uHeavyCount.fetch_add(1, std::memory_order_relaxed);
 #if !defined(OE_BARRIER_UNDER_TSAN)
     if (Membarrier(MEMBARRIER_CMD_PRIVATE_EXPEDITED) == 0) [[likely]]
         return;
@@ -72,6 +74,11 @@ void OEAsymmetricBarrierHeavy()
         return;
     Membarrier(MEMBARRIER_CMD_GLOBAL);
 #endif
+}
+
+unsigned long long OEAsymmetricBarrierHeavyCount()
+{
+    return s_uHeavyCount.load(std::memory_order_relaxed);
 }
 
 void OEAsymmetricBarrierForceUnavailable(bool a_bForce)

@@ -21,6 +21,9 @@ OE_API bool OEAsymmetricBarrierAvailable();
 // gave true.
 OE_API void OEAsymmetricBarrierHeavy();
 
+// Tests and diagnostics: the heavy barriers passed since the process started.
+OE_API unsigned long long OEAsymmetricBarrierHeavyCount();
+
 // Tests and diagnostics: makes the barrier report itself unavailable from now
 // on (true) or look again (false).
 OE_API void OEAsymmetricBarrierForceUnavailable(bool a_bForce);
