@@ -13,12 +13,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <sys/mman.h>
+#include <sys/single_threaded.h>
 #include <unistd.h>
 
 namespace
@@ -132,34 +135,67 @@ namespace
     }
 } // namespace
 
+namespace
+{
+    // The calling thread allocates twice, then fails a third time and, inside,
+    // shows the box above. What the other thread saw, the nested query's
+    // count, the other's ID, total and current blocks.
+    bSOutcome OtherWaitsWhileThisIsInside(std::string const & a_strFile)
+    {
+        bCMemoryAdmin Admin(true);
+        s_pShared = &Admin;
+        s_strSharedFile = a_strFile;
+        s_bOtherStarted = s_bOtherDone = false;
+        s_bOtherDoneWhileInside = true;
+        void * pWarm = Admin.Malloc(8, "w", a_strFile.c_str(), 3); // the site, an item block; owned after
+        void * pAgain = Admin.Malloc(8, "w", a_strFile.c_str(), 3);
+        OEHeapInjectFailure(1, 1); // the next block: a box from inside
+        OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&BoxThatLetsAnotherThreadIn);
+        void * pFailed = Admin.Malloc(8, "w", a_strFile.c_str(), 3);
+        OESetMessageBoxHandler(funcPrevious);
+        s_Other.join();
+        Admin.Free(pWarm);
+        Admin.Free(pAgain);
+        bSMemoryStatistics const S = Admin.GetMemoryStatistics();
+        return {pFailed != nullptr,
+                s_bOtherDoneWhileInside,
+                s_bOtherDone.load(),
+                s_uOtherID,
+                static_cast<unsigned>(s_iNestedSites),
+                S.m_uTotalBlocks,
+                S.m_uCurrentBlocks};
+    }
+
+    // The other thread came in after the one inside, with the ID after the two kept blocks and the failed one.
+    bSOutcome const kOtherWaited = {false, false, true, 4, 1, 3, 0};
+} // namespace
+
 TEST_F(bCMemoryOwnership, OtherThreadsWaitWhileOneIsInside)
 {
     for (bool bFallback : {false, true})
     {
         SCOPED_TRACE(bFallback ? "ordinary lock" : "barrier as offered");
         bCBarrierRoad Road(bFallback);
-        bCMemoryAdmin Admin(true);
-        s_pShared = &Admin;
-        s_strSharedFile = SiteFile(bFallback ? "F" : "B");
-        s_bOtherStarted = s_bOtherDone = false;
-        s_bOtherDoneWhileInside = true;
-        std::thread([&] {
-            void * pWarm = Admin.Malloc(8, "w", s_strSharedFile.c_str(), 3); // the site, an item block; owned after
-            void * pAgain = Admin.Malloc(8, "w", s_strSharedFile.c_str(), 3);
-            OEHeapInjectFailure(1, 1); // the next block: a box from inside
-            OEMessageBoxHandler funcPrevious = OESetMessageBoxHandler(&BoxThatLetsAnotherThreadIn);
-            EXPECT_EQ(Admin.Malloc(8, "w", s_strSharedFile.c_str(), 3), nullptr);
-            OESetMessageBoxHandler(funcPrevious);
-            s_Other.join();
-            Admin.Free(pWarm);
-            Admin.Free(pAgain);
-        }).join();
-        // The other thread came in after the one inside, with the ID after the two kept blocks and the failed one.
-        bSMemoryStatistics const S = Admin.GetMemoryStatistics();
-        EXPECT_EQ((bSOutcome{s_bOtherDoneWhileInside, s_bOtherDone.load(), s_uOtherID,
-                             static_cast<unsigned>(s_iNestedSites), S.m_uTotalBlocks, S.m_uCurrentBlocks}),
-                  (bSOutcome{false, true, 4, 1, 3, 0}));
+        bSOutcome Outcome;
+        std::thread([&] { Outcome = OtherWaitsWhileThisIsInside(SiteFile(bFallback ? "F" : "B")); }).join();
+        EXPECT_EQ(Outcome, kOtherWaited);
     }
+}
+
+// The same in a process of its own that has run no other thread: the first
+// one is started from inside, by the box.
+TEST_F(bCMemoryOwnership, FirstThreadStartedFromInsideWaits)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            bool const bAlone = __libc_single_threaded != 0;
+            bSOutcome const Outcome = OtherWaitsWhileThisIsInside(SiteFile());
+            for (unsigned long long uValue : Outcome)
+                std::fprintf(stderr, "%llu ", uValue);
+            std::exit(bAlone && Outcome == kOtherWaited ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 // Each thread frees the other's blocks while allocating now and then, so
@@ -217,42 +253,111 @@ TEST_F(bCMemoryOwnership, TwoThreadsFreeEachOthersBlocks)
     }
 }
 
-// Seven threads may own an instance in turn, each marking its entries in a
-// place of its own; an eighth keeps to the ordinary lock, and one of the seven
-// earns its old place back. Each ownership taken away costs one heavy barrier.
-TEST_F(bCMemoryOwnership, SevenThreadsOwnInTurnAndFurtherOnesKeepToTheLock)
+// Seven threads may own the tracked lock in turn, each marking its entries in
+// a place of its own; an eighth keeps to the ordinary lock, one of the seven
+// earns its old place back, and the places of threads that ended are given
+// out again. Each ownership taken away costs one heavy barrier. In a process
+// of its own, so that no earlier test holds a place; all threads are started
+// at once, so that none reuses another's thread pointer.
+namespace
 {
-    // Long enough a streak to earn ownership after six revocations (65,536 entries).
-    constexpr unsigned kPairs = 40000;
-    constexpr int kThreads = 9;
-    bCMemoryAdmin Admin(true);
-    std::string const strFile = SiteFile();
-    std::atomic<int> iTurn{0};
-    std::vector<int> arrOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 0, 8};
-    auto Work = [&](int a_iSelf) {
-        for (int iStep = 0; iStep < static_cast<int>(arrOrder.size()); ++iStep)
-        {
-            if (arrOrder[iStep] != a_iSelf)
-                continue;
-            for (int iSeen = iTurn.load(); iSeen < iStep; iSeen = iTurn.load())
+    // Entries in a row that earn ownership after seven revocations: more than 131,072.
+    constexpr unsigned kOwnerPairs = 70000;
+
+    bool OwnerPlacesInTurn()
+    {
+        bCMemoryAdmin Admin(true);
+        std::string const strFile = SiteFile();
+        // Threads 0 to 6 own in turn; 7 finds no place; 0 owns its old place again
+        // until 7 comes back; once 0 to 7 have ended, 8 is given a place and 9
+        // takes it away.
+        std::vector<int> const arrOrder = {0, 1, 2, 3, 4, 5, 6, 7, 0, 7, 8, 9};
+        std::vector<unsigned long long> const arrRevoked = {0, 1, 1, 1, 1, 1, 1, 1, 0, 1, 0, 1};
+        constexpr int kAfterEnds = 10; // the step that waits until threads 0 to 7 have ended
+        std::vector<unsigned long long> arrBarriers(arrOrder.size() + 1);
+        std::atomic<int> iTurn{0}, iEnded{0};
+        auto Work = [&](int a_iSelf) {
+            for (int iStep = 0; iStep < static_cast<int>(arrOrder.size()); ++iStep)
+            {
+                if (arrOrder[iStep] != a_iSelf)
+                    continue;
+                for (int iSeen = iTurn.load(); iSeen < iStep; iSeen = iTurn.load())
+                    iTurn.wait(iSeen);
+                if (iStep == kAfterEnds)
+                    for (int iSeen = iEnded.load(); iSeen < 8; iSeen = iEnded.load())
+                        iEnded.wait(iSeen);
+                for (unsigned i = 0; i < kOwnerPairs; ++i)
+                    Admin.Free(Admin.Malloc(8, "t", strFile.c_str(), 9));
+                arrBarriers[iStep + 1] = OEAsymmetricBarrierHeavyCount();
+                iTurn = iStep + 1;
+                iTurn.notify_all();
+            }
+            // Threads 0 to 7 end together before step 10, the others at the end.
+            int const iEnd = a_iSelf < 8 ? kAfterEnds : static_cast<int>(arrOrder.size());
+            for (int iSeen = iTurn.load(); iSeen < iEnd; iSeen = iTurn.load())
                 iTurn.wait(iSeen);
-            for (unsigned i = 0; i < kPairs; ++i)
-                Admin.Free(Admin.Malloc(8, "t", strFile.c_str(), 9));
-            iTurn = iStep + 1;
-            iTurn.notify_all();
+        };
+        arrBarriers[0] = OEAsymmetricBarrierHeavyCount();
+        std::vector<std::thread> arrThreads;
+        for (int i = 0; i < 10; ++i)
+            arrThreads.emplace_back(Work, i);
+        for (int i = 0; i < 10; ++i)
+        {
+            arrThreads[i].join();
+            ++iEnded;
+            iEnded.notify_all();
+        }
+        bool bAsExpected = true;
+        for (std::size_t i = 0; i < arrOrder.size(); ++i)
+        {
+            unsigned long long const uRevoked = arrBarriers[i + 1] - arrBarriers[i];
+            std::fprintf(stderr, "%llu ", uRevoked);
+            bAsExpected = bAsExpected && uRevoked == (OEAsymmetricBarrierAvailable() ? arrRevoked[i] : 0);
+        }
+        bSMemoryStatistics const S = Admin.GetMemoryStatistics();
+        return bAsExpected && S.m_uCurrentBlocks == 0 && S.m_uPeakBlocks == 1 &&
+               S.m_uTotalBlocks == arrOrder.size() * kOwnerPairs;
+    }
+} // namespace
+
+TEST_F(bCMemoryOwnership, SevenThreadsOwnInTurnAndEndedThreadsGiveTheirPlacesBack)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(OwnerPlacesInTurn() ? 0 : 1), ::testing::ExitedWithCode(0), "");
+}
+
+// Tracked instances share the item and site tables: two instances used by two
+// threads at once keep them whole, and each its own counters.
+TEST_F(bCMemoryOwnership, TwoInstancesOnTwoThreadsShareTheTablesSafely)
+{
+    constexpr unsigned kPairs = 20000;
+    std::string const strFile = SiteFile();
+    bCMemoryAdmin arrAdmins[2] = {bCMemoryAdmin(true), bCMemoryAdmin(true)};
+    std::vector<void *> arrKept[2];
+    auto Work = [&](int a_iSelf) {
+        for (unsigned i = 0; i < kPairs; ++i)
+        {
+            void * pBlock = arrAdmins[a_iSelf].Malloc(16 + a_iSelf, "i", strFile.c_str(), 11 + 4 * a_iSelf);
+            if (i % 1000 == 0)
+                arrKept[a_iSelf].push_back(pBlock);
+            else
+                arrAdmins[a_iSelf].Free(pBlock);
         }
     };
-    unsigned long long const uBarriersBefore = OEAsymmetricBarrierHeavyCount();
-    std::vector<std::thread> arrThreads; // all alive to the end, so that no two share a thread pointer
-    for (int i = 0; i < kThreads; ++i)
-        arrThreads.emplace_back(Work, i);
-    for (std::thread & Thread : arrThreads)
-        Thread.join();
-    // Revoked: threads 0 to 6 by their successors, thread 0 again by thread 8.
-    EXPECT_EQ(OEAsymmetricBarrierHeavyCount() - uBarriersBefore, OEAsymmetricBarrierAvailable() ? 8u : 0u);
-    bSMemoryStatistics const S = Admin.GetMemoryStatistics();
-    EXPECT_EQ((bSOutcome{S.m_uCurrentBlocks, S.m_uPeakBlocks, S.m_uTotalBlocks, Admin.GetAllocationCount()}),
-              (bSOutcome{0, 1, arrOrder.size() * kPairs, arrOrder.size() * kPairs}));
+    std::thread First(Work, 0), Second(Work, 1);
+    First.join();
+    Second.join();
+    for (int i = 0; i < 2; ++i)
+    {
+        bSMemoryStatistics const S = arrAdmins[i].GetMemoryStatistics();
+        EXPECT_EQ((bSOutcome{S.m_uCurrentBlocks, S.m_uTotalBlocks, arrAdmins[i].GetAllocationCount()}),
+                  (bSOutcome{kPairs / 1000, kPairs, kPairs}));
+        for (void * pBlock : arrKept[i])
+        {
+            EXPECT_EQ(arrAdmins[i].CheckMemoryBlock(pBlock), bECheckPtr_Valid);
+            arrAdmins[i].Free(pBlock);
+        }
+    }
 }
 
 // The site text is read 16 bytes at a time, yet never into the page behind

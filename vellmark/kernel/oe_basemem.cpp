@@ -11,10 +11,12 @@
 #include <vellmark/platform/oe_singlethreaded.h>
 
 #include <algorithm>
+#include <chrono>
 #include <emmintrin.h>
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <span>
 #include <thread>
 
 char g_carrMsgBuffer[OE_MSG_BUFFER_SIZE];
@@ -149,29 +151,98 @@ namespace
     constexpr uint32_t kRegrantMin = 1024;
     constexpr uint32_t kRegrantMax = 1u << 20;
 
+    // Waits for a thread that is inside without the ordinary lock to leave:
+    // pauses first, then yields, then sleeps, since it may sit in a message
+    // box for as long as its user takes.
+    void WaitUntilZero(std::atomic<uint32_t> const & a_uDepth)
+    {
+        for (uint32_t uTry = 0; a_uDepth.load(std::memory_order_acquire) != 0; ++uTry)
+        {
+            if (uTry < 256)
+            {
+#if defined(__x86_64__) || defined(__i386__)
+                __builtin_ia32_pause();
+#endif
+            }
+            else if (uTry < 512)
+                std::this_thread::yield(); // the owner may wait for a core
+            else
+                std::this_thread::sleep_for(std::chrono::microseconds(std::min(uTry - 511, 1000u)));
+        }
+    }
+
     bSMemoryAdminOwnerPlace * NoOwner(bSMemoryAdminLock & a_Lock)
     {
         return &a_Lock.m_arrOwnerPlaces[bSMemoryAdminLock::kOwnerPlaces];
+    }
+
+    bSMemoryAdminOwnerPlace * FindOwnerPlace(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
+    {
+        for (bSMemoryAdminOwnerPlace & Place : std::span(a_Lock.m_arrOwnerPlaces, bSMemoryAdminLock::kOwnerPlaces))
+            if (Place.m_uThread.load(std::memory_order_relaxed) == a_uThread)
+                return &Place;
+        return nullptr;
     }
 
     // The thread's owner place: found, or given out while one is left.
     // The caller holds the ordinary lock.
     bSMemoryAdminOwnerPlace * OwnerPlaceFor(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
     {
-        for (int i = 0; i < bSMemoryAdminLock::kOwnerPlaces; ++i)
-        {
-            bSMemoryAdminOwnerPlace & Place = a_Lock.m_arrOwnerPlaces[i];
-            std::uintptr_t const uHolder = Place.m_uThread.load(std::memory_order_relaxed);
-            if (uHolder == a_uThread)
-                return &Place;
-            if (uHolder == 0)
-            {
-                Place.m_uThread.store(a_uThread, std::memory_order_relaxed);
-                return &Place;
-            }
-        }
-        return nullptr;
+        if (bSMemoryAdminOwnerPlace * pPlace = FindOwnerPlace(a_Lock, a_uThread))
+            return pPlace;
+        bSMemoryAdminOwnerPlace * pFree = FindOwnerPlace(a_Lock, 0);
+        if (pFree)
+            pFree->m_uThread.store(a_uThread, std::memory_order_relaxed);
+        return pFree;
     }
+
+    void AcquireOrdinaryLock(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
+    {
+        uint32_t uFree = 0;
+        if (!a_Lock.m_uState.compare_exchange_strong(uFree, 1, std::memory_order_acquire)) [[unlikely]]
+            WaitForLock(a_Lock);
+        a_Lock.m_uOwner.store(a_uThread, std::memory_order_relaxed);
+        a_Lock.m_uDepth = 1;
+    }
+
+    void ReleaseOrdinaryLock(bSMemoryAdminLock & a_Lock)
+    {
+        if (--a_Lock.m_uDepth != 0)
+            return;
+        a_Lock.m_uOwner.store(0, std::memory_order_relaxed);
+        if (a_Lock.m_uState.exchange(0, std::memory_order_release) == 2) [[unlikely]]
+            a_Lock.m_uState.notify_one();
+    }
+
+    // Tracked instances share the item and site tables, so one lock serves them all.
+    constinit bSMemoryAdminLock s_TrackedLock;
+
+    // A thread that was given an owner place of the tracked lock gives it back
+    // when it ends, so that threads started later can own the lock too.
+    void GiveBackOwnerPlace()
+    {
+        std::uintptr_t const uThread = ThisThread();
+        AcquireOrdinaryLock(s_TrackedLock, uThread);
+        if (bSMemoryAdminOwnerPlace * pPlace = FindOwnerPlace(s_TrackedLock, uThread))
+        {
+            // Nobody else passes the owner's check, and this thread is not inside.
+            if (s_TrackedLock.m_pOwnerPlace.load(std::memory_order_relaxed) == pPlace)
+                s_TrackedLock.m_pOwnerPlace.store(NoOwner(s_TrackedLock), std::memory_order_relaxed);
+            pPlace->m_uThread.store(0, std::memory_order_relaxed);
+        }
+        ReleaseOrdinaryLock(s_TrackedLock);
+    }
+
+    struct bSOwnerPlaceReturn
+    {
+        bool m_bHeld = false;
+        ~bSOwnerPlaceReturn()
+        {
+            if (m_bHeld)
+                GiveBackOwnerPlace();
+        }
+    };
+    thread_local bSOwnerPlaceReturn t_OwnerPlaceReturn;
 
     // Takes the ownership away from its thread: once the barrier passed, the
     // owner sees it gone on its next entry, and the one it is in is waited for.
@@ -181,17 +252,7 @@ namespace
         bSMemoryAdminOwnerPlace const * const pPlace = a_Lock.m_pOwnerPlace.load(std::memory_order_relaxed);
         a_Lock.m_pOwnerPlace.store(NoOwner(a_Lock), std::memory_order_relaxed);
         OEAsymmetricBarrierHeavy();
-        for (uint32_t uTry = 0; pPlace->m_uDepth.load(std::memory_order_acquire) != 0; ++uTry)
-        {
-            if (uTry < 256)
-            {
-#if defined(__x86_64__) || defined(__i386__)
-                __builtin_ia32_pause();
-#endif
-            }
-            else
-                std::this_thread::yield(); // the owner may wait for a core
-        }
+        WaitUntilZero(pPlace->m_uDepth);
         a_Lock.m_uGrantAfter = std::clamp(a_Lock.m_uGrantAfter * 2, kRegrantMin, kRegrantMax);
         a_Lock.m_uStreakThread = 0;
         a_Lock.m_uStreak = 0;
@@ -201,20 +262,23 @@ namespace
     // again there: the revoker waits for it.
     bSMemoryAdminOwnerPlace * RevokedPlaceInside(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
     {
-        for (int i = 0; i < bSMemoryAdminLock::kOwnerPlaces; ++i)
-        {
-            bSMemoryAdminOwnerPlace & Place = a_Lock.m_arrOwnerPlaces[i];
-            if (Place.m_uThread.load(std::memory_order_relaxed) == a_uThread &&
-                Place.m_uDepth.load(std::memory_order_relaxed) != 0)
-                return &Place;
-        }
-        return nullptr;
+        bSMemoryAdminOwnerPlace * pPlace = FindOwnerPlace(a_Lock, a_uThread);
+        return pPlace && pPlace->m_uDepth.load(std::memory_order_relaxed) != 0 ? pPlace : nullptr;
     }
 
     // The ordinary lock; on the way, ownership is revoked from another thread
     // or granted to this one after a long enough streak of its own entries.
     [[gnu::noinline]] bSMemoryAdminOwnerPlace * EnterLockSlow(bSMemoryAdminLock & a_Lock, std::uintptr_t a_uThread)
     {
+        // A thread started from inside an entry of the one-thread road waits,
+        // on the ordinary lock, until that entry is left; the entering thread
+        // itself goes on there.
+        if (a_Lock.m_uSoloDepth.load(std::memory_order_acquire) != 0 && OE_IsFirstThread())
+        {
+            a_Lock.m_uSoloDepth.store(a_Lock.m_uSoloDepth.load(std::memory_order_relaxed) + 1,
+                                      std::memory_order_relaxed);
+            return nullptr;
+        }
         if (bSMemoryAdminOwnerPlace * pInside = RevokedPlaceInside(a_Lock, a_uThread))
         {
             pInside->m_uDepth.store(pInside->m_uDepth.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
@@ -225,11 +289,8 @@ namespace
             ++a_Lock.m_uDepth;
             return NoOwner(a_Lock);
         }
-        uint32_t uFree = 0;
-        if (!a_Lock.m_uState.compare_exchange_strong(uFree, 1, std::memory_order_acquire)) [[unlikely]]
-            WaitForLock(a_Lock);
-        a_Lock.m_uOwner.store(a_uThread, std::memory_order_relaxed);
-        a_Lock.m_uDepth = 1;
+        AcquireOrdinaryLock(a_Lock, a_uThread);
+        WaitUntilZero(a_Lock.m_uSoloDepth);
         if (a_Lock.m_pOwnerPlace.load(std::memory_order_relaxed) != NoOwner(a_Lock))
             RevokeOwnership(a_Lock);
         if (a_Lock.m_uStreakThread != a_uThread)
@@ -240,19 +301,27 @@ namespace
         // Granted for the entries to come; this one stays on the ordinary road.
         if (++a_Lock.m_uStreak > a_Lock.m_uGrantAfter && OEAsymmetricBarrierAvailable())
             if (bSMemoryAdminOwnerPlace * pPlace = OwnerPlaceFor(a_Lock, a_uThread))
+            {
                 a_Lock.m_pOwnerPlace.store(pPlace, std::memory_order_relaxed);
+                if (&a_Lock == &s_TrackedLock)
+                    t_OwnerPlaceReturn.m_bHeld = true;
+            }
         return NoOwner(a_Lock);
     }
 
     // The owner counts itself inside, then looks whether it still owns the
     // instance; a revoker takes the owner place away, passes the heavy
     // barrier, then looks whether the owner is inside. One of the two sees the other.
-    // Gives the place entered: none while the process has only ever run one
-    // thread, the owner place of nobody on the ordinary lock.
+    // Gives the place entered: none on the road of a process that has only
+    // ever run one thread, the owner place of nobody on the ordinary lock.
     inline bSMemoryAdminOwnerPlace * EnterLock(bSMemoryAdminLock & a_Lock)
     {
         if (OE_IsSingleThreaded())
+        {
+            a_Lock.m_uSoloDepth.store(a_Lock.m_uSoloDepth.load(std::memory_order_relaxed) + 1,
+                                      std::memory_order_relaxed);
             return nullptr;
+        }
         std::uintptr_t const uThread = ThisThread();
         bSMemoryAdminOwnerPlace * const pPlace = a_Lock.m_pOwnerPlace.load(std::memory_order_relaxed);
         if (pPlace->m_uThread.load(std::memory_order_relaxed) == uThread) [[likely]]
@@ -272,11 +341,7 @@ namespace
         if (a_pPlace != NoOwner(a_Lock))
             return a_pPlace->m_uDepth.store(a_pPlace->m_uDepth.load(std::memory_order_relaxed) - 1,
                                             std::memory_order_release);
-        if (--a_Lock.m_uDepth != 0)
-            return;
-        a_Lock.m_uOwner.store(0, std::memory_order_relaxed);
-        if (a_Lock.m_uState.exchange(0, std::memory_order_release) == 2) [[unlikely]]
-            a_Lock.m_uState.notify_one();
+        ReleaseOrdinaryLock(a_Lock);
     }
 
     class bCLock
@@ -287,6 +352,9 @@ namespace
         {
             if (m_pPlace)
                 LeaveLock(m_Lock, m_pPlace);
+            else
+                m_Lock.m_uSoloDepth.store(m_Lock.m_uSoloDepth.load(std::memory_order_relaxed) - 1,
+                                          std::memory_order_release);
         }
         bCLock(bCLock const &) = delete;
         bCLock & operator=(bCLock const &) = delete;
@@ -568,6 +636,11 @@ namespace
 
 // ---- instance and life cycle ----
 
+bSMemoryAdminLock & bCMemoryAdmin::GetLock()
+{
+    return m_bTracking ? s_TrackedLock : m_Lock;
+}
+
 bCMemoryAdmin & bCMemoryAdmin::CreateInstance()
 {
     static bCMemoryAdmin s_Instance;
@@ -622,7 +695,6 @@ void bCMemoryAdmin::Invalidate()
 void bCMemoryAdmin::Create()
 {
     m_CriticalSection.SetSpinCount(kSpinCount);
-    m_Lock.m_uSpinCount = kSpinCount;
     if (!ms_bCreated)
     {
         s_pProcessPool = new (s_arrPoolStorage) bCMemPool;
@@ -638,7 +710,7 @@ void bCMemoryAdmin::Destroy()
 {
     if (!ms_bInitialized || !m_pPool)
         return;
-    bCLock Lock(m_Lock);
+    bCLock Lock(GetLock());
     if (m_bOwnsPool)
         g_strDefault.Clear();
     if (m_bLeakReport)
@@ -798,7 +870,7 @@ namespace
 void * bCMemoryAdmin::NewObject(unsigned long a_uSize, char const * a_pcText1, char const * a_pcText2, char const *,
                                 int a_iLine)
 {
-    bCLock Lock(m_Lock);
+    bCLock Lock(GetLock());
     char const * pcName = BuildObjectName(a_pcText1, a_pcText2);
     return AllocatePure(a_pcText1, a_iLine, pcName, bEMemoryAllocationType_New, a_uSize);
 }
@@ -809,7 +881,7 @@ void * bCMemoryAdmin::NewObjectArray(unsigned long a_uSize, int a_iCount, char c
     unsigned long const uSize = a_uSize > ~0ul - kArrayHeader ? ~0ul : a_uSize + kArrayHeader;
     char * newBlock = nullptr;
     {
-        bCLock Lock(m_Lock);
+        bCLock Lock(GetLock());
         char const * pcName = BuildObjectName(a_pcText1, a_pcText2);
         newBlock =
             static_cast<char *>(AllocatePure(a_pcText1, a_iLine, pcName, bEMemoryAllocationType_NewArray, uSize));
@@ -880,7 +952,7 @@ void * bCMemoryAdmin::AllocatePure(char const * const a_pcFile, int a_iLine, cha
 OE_INNER_LAYER void * bCMemoryAdmin::AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
                                      bEMemoryAllocationType a_eType, unsigned long a_uSize)
 {
-    bCLock Lock(m_Lock);
+    bCLock Lock(GetLock());
     OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
     try
     {
@@ -1018,7 +1090,7 @@ void * bCMemoryAdmin::ReallocPure(char const * a_pcFile, int a_iLine, char const
 void * bCMemoryAdmin::ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
                                     bEMemoryAllocationType a_eType, unsigned long a_uSize, void * a_pPtr)
 {
-    bCLock Lock(m_Lock);
+    bCLock Lock(GetLock());
     OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
     if (!a_pPtr)
         return AllocatePure(a_pcFile, a_iLine, a_pcName, a_eType, a_uSize);
@@ -1119,7 +1191,7 @@ void bCMemoryAdmin::FreePure(void * a_pPtr)
 
 OE_INNER_LAYER void bCMemoryAdmin::FreeLocked(void * a_pPtr)
 {
-    bCLock Lock(m_Lock);
+    bCLock Lock(GetLock());
     if (!a_pPtr)
         return;
     OE_ASSERT_EX(DA_USEDEFAULTS, true == this->IsPoolValid(), kModule);
@@ -1368,7 +1440,7 @@ template <class KEY> int bCMemoryAdmin::TopTen(bSAllocationSummery * a_pOut, int
 {
     if (!m_bTracking)
         return 0;
-    bCLock Lock(m_Lock);
+    bCLock Lock(GetLock());
     bTScratchArray<bSRanked<bSAllocationSummery>> arrSites;
     uint64_t uSmallestTaken = ~uint64_t(0);
     for (bSAllocationSummery * pBucket : s_arrSiteTable)
@@ -1459,7 +1531,7 @@ void bCMemoryAdmin::MakeSummeryItemGrowSnapshot()
 {
     if (!m_bTracking)
         return;
-    bCLock Lock(m_Lock);
+    bCLock Lock(GetLock());
     for (bSAllocationSummery * pBucket : s_arrSiteTable)
         for (bSAllocationSummery * p = pBucket; p; p = p->m_pNext)
             p->m_uFootprintGrowth = p->m_uItemCountGrowth = 0;

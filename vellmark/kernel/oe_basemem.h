@@ -47,12 +47,14 @@
 #define OE_LOCAL
 #endif
 
-// The state of the lock that serialises a tracked instance (see oe_basemem.cpp):
-// re-entrant like a critical section, one compare-exchange when uncontended,
-// spinning up to the spin count before it sleeps, and not touched at all while
-// the process has only ever run one thread. One thread at a time may own the
-// instance: it enters and leaves with plain stores until another thread
-// revokes the ownership through an asymmetric barrier.
+// The state of a lock of the memory administration (see oe_basemem.cpp): one
+// for all tracked instances together, which share the item and site tables,
+// and one in each untracked instance. Re-entrant like a critical section, one
+// compare-exchange when uncontended, spinning up to the spin count before it
+// sleeps; while the process has only ever run one thread it merely counts
+// entries. One thread at a time may own the lock: it enters and leaves with
+// plain stores until another thread revokes the ownership through an
+// asymmetric barrier.
 //
 // Each thread that ever owned the instance marks its entries in a place of its
 // own, which no other thread writes: a former owner that was held up between
@@ -70,12 +72,15 @@ struct bSMemoryAdminLock
     // Written by the owners on every operation, read by a revoker. The last
     // place is never given out: the owner place of nobody.
     alignas(64) bSMemoryAdminOwnerPlace m_arrOwnerPlaces[kOwnerPlaces + 1];
+    // Entries open on the road of a process that has only ever run one thread,
+    // which takes no lock: a thread started from inside such an entry waits for them.
+    std::atomic<uint32_t> m_uSoloDepth{0};
     // The ordinary lock, and the owner's place (changed under the ordinary lock only).
     alignas(64) std::atomic<bSMemoryAdminOwnerPlace *> m_pOwnerPlace{&m_arrOwnerPlaces[kOwnerPlaces]};
     std::atomic<uint32_t> m_uState{0}; // 0 free, 1 held, 2 held with sleepers
     std::atomic<uintptr_t> m_uOwner{0};            // the holding thread, 0 when free
     uint32_t m_uDepth = 0;                         // written by the holder only
-    uint32_t m_uSpinCount = 0;
+    uint32_t m_uSpinCount = 4000; // the critical section's
     // Earning ownership: entries of one thread in a row, under the ordinary lock.
     uintptr_t m_uStreakThread = 0;
     uint32_t m_uStreak = 0;
@@ -236,6 +241,7 @@ protected:
 
 private:
     OE_LOCAL void Invalidate();
+    OE_LOCAL bSMemoryAdminLock & GetLock();
     OE_LOCAL void * AllocateLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
                                    bEMemoryAllocationType a_eType, unsigned long a_uSize);
     OE_LOCAL void * ReallocLocked(char const * a_pcFile, int a_iLine, char const * a_pcName,
@@ -270,7 +276,7 @@ private:
     bool m_bOwnsPool;
     bool m_bDirect;                           // untracked with a pool: Malloc and Free may call the heap directly
     bCCriticalSectionWin32 m_CriticalSection; // its spin count is the one the lock below spins with
-    bSMemoryAdminLock m_Lock;
+    bSMemoryAdminLock m_Lock; // untracked only: tracked instances share one
 
     static bool ms_bInitialized;
     static bool ms_bCreated;

@@ -9,10 +9,18 @@
 // Internal to the library; include it from .cpp files only.
 
 #include <sys/single_threaded.h>
+#include <unistd.h>
 
 inline bool OE_IsSingleThreaded()
 {
     return __libc_single_threaded != 0;
+}
+
+// Whether the caller is the process's first thread: the one thread of a
+// process for which OE_IsSingleThreaded held. Two system calls.
+inline bool OE_IsFirstThread()
+{
+    return gettid() == getpid();
 }
 
 #endif
